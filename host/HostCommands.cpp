@@ -1,0 +1,20 @@
+#include "HostCommands.h"
+
+std::vector<std::unique_ptr<HostCommand>> HostCommands() {
+    std::vector<std::unique_ptr<HostCommand>> commands;
+    return commands;
+}
+
+int RunHostCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.isEmpty())
+        return -1;
+    for (const auto& command : HostCommands()) {
+        if (command->name() == arguments.first()) {
+            const int code = command->run(arguments.mid(1), out, err);
+            out.flush();
+            err.flush();
+            return code;
+        }
+    }
+    return -1;
+}

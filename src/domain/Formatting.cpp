@@ -1,0 +1,315 @@
+#include "domain/Formatting.h"
+
+#include "platform/Clock.h"
+
+#include <charconv>
+#include <cmath>
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// Increments a string of decimal digits by one, growing it on a final carry.
+void IncrementDigits(std::string& digits) {
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return;
+        }
+        *it = '0';
+    }
+    digits.insert(digits.begin(), '1');
+}
+
+// |value| as an integer part and a fraction of `decimals` digits, rounded half
+// away from zero on its 18 significant decimal digits.
+void FixedDigits(double value, int decimals, std::string& whole, std::string& fraction) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
+    std::string mantissa(1, buffer[0]);
+    mantissa.append(buffer + 2, 17);
+    const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+    // |value| * 10^decimals == mantissa * 10^shift
+    const int shift = exponent - 17 + decimals;
+    std::string scaled;
+    if (shift >= 0) {
+        scaled = mantissa + std::string(shift, '0');
+    } else if (-shift <= 18) {
+        const size_t kept = 18 + shift;
+        scaled = mantissa.substr(0, kept);
+        if (scaled.empty())
+            scaled = "0";
+        if (mantissa[kept] >= '5')
+            IncrementDigits(scaled);
+    } else {
+        scaled = "0";
+    }
+    if (scaled.size() < static_cast<size_t>(decimals) + 1)
+        scaled.insert(0, decimals + 1 - scaled.size(), '0');
+    whole = scaled.substr(0, scaled.size() - decimals);
+    fraction = scaled.substr(scaled.size() - decimals);
+    const size_t firstDigit = whole.find_first_not_of('0');
+    whole = firstDigit == std::string::npos ? "0" : whole.substr(firstDigit);
+}
+
+bool IsZero(const std::string& whole, const std::string& fraction) {
+    return whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
+}
+
+QString Group(const std::string& whole, QChar separator) {
+    QString grouped;
+    const int n = static_cast<int>(whole.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            grouped += separator;
+        grouped += QLatin1Char(whole[i]);
+    }
+    return grouped;
+}
+
+QString Decimal(const QString& whole, const std::string& fraction, QChar separator) {
+    if (fraction.empty())
+        return whole;
+    return whole + separator + QString::fromLatin1(fraction.data(), static_cast<int>(fraction.size()));
+}
+
+QString PlaceCurrency(const QString& amount, const TFormatSettings& fs) {
+    switch (fs.CurrencyFormat) {
+    case 0:
+        return fs.CurrencyString + amount;
+    case 1:
+        return amount + fs.CurrencyString;
+    case 2:
+        return fs.CurrencyString + QLatin1Char(' ') + amount;
+    default:
+        return amount + QLatin1Char(' ') + fs.CurrencyString;
+    }
+}
+
+QString Padded(int value, int width) { return QString::number(value).rightJustified(width, QLatin1Char('0')); }
+
+// Reads an unsigned decimal number at `pos`, moving past it.
+bool ReadNumber(const QString& text, int& pos, int& value, int maxDigits = 9) {
+    const int start = pos;
+    value = 0;
+    while (pos < text.size() && text[pos].isDigit() && pos - start < maxDigits)
+        value = value * 10 + text[pos++].digitValue();
+    return pos > start;
+}
+
+bool ReadTime(const QString& text, const TFormatSettings& fs, TDateTime& time) {
+    int pos = 0, hour = 0, minute = 0, second = 0, ms = 0;
+    if (!ReadNumber(text, pos, hour) || pos >= text.size() || text[pos++] != fs.TimeSeparator ||
+        !ReadNumber(text, pos, minute))
+        return false;
+    if (pos < text.size() && text[pos] == fs.TimeSeparator) {
+        ++pos;
+        if (!ReadNumber(text, pos, second))
+            return false;
+        if (pos < text.size() && (text[pos] == QLatin1Char('.') || text[pos] == fs.DecimalSeparator)) {
+            ++pos;
+            if (!ReadNumber(text, pos, ms, 3))
+                return false;
+        }
+    }
+    if (pos != text.size() || hour > 23 || minute > 59 || second > 59)
+        return false;
+    time = EncodeTime(hour, minute, second, ms);
+    return true;
+}
+
+// The order of year, month and day in a short date pattern, as letters.
+QString DateOrder(const QString& pattern) {
+    QString order;
+    for (QChar c : pattern) {
+        const QChar lower = c.toLower();
+        if ((lower == 'y' || lower == 'm' || lower == 'd') && !order.contains(lower))
+            order += lower;
+    }
+    return order.size() == 3 ? order : QStringLiteral("ymd");
+}
+
+bool ReadDate(const QString& text, const TFormatSettings& fs, TDateTime& date) {
+    const QStringList parts = text.split(fs.DateSeparator);
+    if (parts.size() != 3)
+        return false;
+    const QString order = DateOrder(fs.ShortDateFormat);
+    int year = 0, month = 0, day = 0;
+    for (int i = 0; i < 3; ++i) {
+        int pos = 0, value = 0;
+        if (!ReadNumber(parts[i], pos, value) || pos != parts[i].size())
+            return false;
+        int& target = order[i] == 'y' ? year : order[i] == 'm' ? month : day;
+        target = value;
+        if (order[i] == 'y' && parts[i].size() <= 2)
+            year = YearOf(Now()) / 100 * 100 + value;
+    }
+    if (!QDate::isValid(year, month, day))
+        return false;
+    date = EncodeDate(year, month, day);
+    return true;
+}
+
+} // namespace
+
+QString NonFiniteText(double value) {
+    if (std::isnan(value))
+        return QStringLiteral("nieokreślona");
+    return value < 0 ? QStringLiteral("-nieskończoność") : QStringLiteral("nieskończoność");
+}
+
+QString FormatMoney(double value, const TFormatSettings& fs) {
+    return FormatMoney(value, fs.CurrencyDecimals, fs);
+}
+
+QString FormatMoney(double value, int decimals, const TFormatSettings& fs) {
+    if (!std::isfinite(value))
+        return PlaceCurrency(NonFiniteText(value), fs);
+    std::string whole, fraction;
+    FixedDigits(value, decimals, whole, fraction);
+    const QString amount = Decimal(Group(whole, fs.ThousandSeparator), fraction, fs.DecimalSeparator);
+    const bool negative = value < 0 && !IsZero(whole, fraction);
+    return (negative ? QStringLiteral("-") : QString()) + PlaceCurrency(amount, fs);
+}
+
+QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    std::string whole, fraction;
+    FixedDigits(value, decimals, whole, fraction);
+    const bool negative = value < 0 && !IsZero(whole, fraction);
+    return (negative ? QStringLiteral("-") : QString()) +
+           Decimal(QString::fromStdString(whole), fraction, fs.DecimalSeparator);
+}
+
+QString FormatPercent(double value, const TFormatSettings& fs) {
+    return FormatFixed(value, 2, fs) + QLatin1Char('%');
+}
+
+QString FloatToStr(double value, const TFormatSettings& fs) {
+    if (!std::isfinite(value))
+        return NonFiniteText(value);
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    QString text = QString::fromLatin1(buffer);
+    const int e = text.indexOf(QLatin1Char('e'));
+    if (e >= 0) {
+        const int exponent = text.mid(e + 1).toInt();
+        text = text.left(e) + QLatin1Char('E') + QString::number(exponent);
+    }
+    text.replace(QLatin1Char('.'), fs.DecimalSeparator);
+    return text;
+}
+
+QString IntToStr(int64_t value) { return QString::number(value); }
+
+bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs) {
+    const QString trimmed = text.trimmed();
+    std::string ascii;
+    bool digits = false, point = false, exponent = false;
+    for (int i = 0; i < trimmed.size(); ++i) {
+        const QChar c = trimmed[i];
+        const bool afterExponentMark = !ascii.empty() && (ascii.back() == 'e');
+        if (c.isDigit() && c.unicode() < 128) {
+            digits = true;
+            ascii += static_cast<char>(c.unicode());
+        } else if ((c == '+' || c == '-') && (i == 0 || afterExponentMark)) {
+            ascii += static_cast<char>(c.unicode());
+        } else if (c == fs.DecimalSeparator && !point && !exponent) {
+            point = true;
+            ascii += '.';
+        } else if ((c == 'e' || c == 'E') && digits && !exponent) {
+            exponent = true;
+            ascii += 'e';
+        } else {
+            return false;
+        }
+    }
+    if (!digits || ascii.back() == 'e' || ascii.back() == '+' || ascii.back() == '-')
+        return false;
+    const char* begin = ascii.data() + (ascii[0] == '+' ? 1 : 0);
+    double parsed = 0;
+    const auto [end, error] = std::from_chars(begin, ascii.data() + ascii.size(), parsed);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return false;
+    value = parsed;
+    return true;
+}
+
+QString FormatDateTime(const QString& format, TDateTime value, const TFormatSettings& fs) {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, ms = 0;
+    DecodeDate(value, year, month, day);
+    DecodeTime(value, hour, minute, second, ms);
+    QString out;
+    for (int i = 0; i < format.size();) {
+        const QChar c = format[i];
+        int run = 1;
+        while (i + run < format.size() && format[i + run] == c)
+            ++run;
+        if (c == '"' || c == '\'') {
+            const int close = format.indexOf(c, i + 1);
+            const int stop = close < 0 ? format.size() : close;
+            out += format.mid(i + 1, stop - i - 1);
+            i = stop + 1;
+            continue;
+        }
+        const char letter = c.unicode() < 128 ? static_cast<char>(c.unicode()) : 0;
+        switch (letter) {
+        case 'y':
+            out += run <= 2 ? Padded(year % 100, 2) : Padded(year, 4);
+            break;
+        case 'M':
+            out += run >= 4   ? fs.LongMonthNames.value(month - 1)
+                   : run == 3 ? fs.ShortMonthNames.value(month - 1)
+                              : Padded(month, run);
+            break;
+        case 'd':
+            out += Padded(day, std::min(run, 2));
+            break;
+        case 'h':
+            out += Padded(hour, std::min(run, 2));
+            break;
+        case 'm':
+            out += Padded(minute, std::min(run, 2));
+            break;
+        case 's':
+            out += Padded(second, std::min(run, 2));
+            break;
+        case 'z':
+            out += Padded(ms, 3);
+            break;
+        case '-':
+            out += QString(run, fs.DateSeparator);
+            break;
+        case ':':
+            out += QString(run, fs.TimeSeparator);
+            break;
+        default:
+            out += QString(run, c);
+        }
+        i += run;
+    }
+    return out;
+}
+
+bool TryStrToDateTime(const QString& text, TDateTime& value, const TFormatSettings& fs) {
+    const QStringList parts = text.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    TDateTime date = 0, time = 0;
+    if (parts.size() == 1) {
+        if (ReadDate(parts[0], fs, date)) {
+            value = date;
+            return true;
+        }
+        if (ReadTime(parts[0], fs, time)) {
+            value = time;
+            return true;
+        }
+        return false;
+    }
+    if (parts.size() != 2 || !ReadDate(parts[0], fs, date) || !ReadTime(parts[1], fs, time))
+        return false;
+    value = date + time;
+    return true;
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include "domain/TJednostkaOkresu.h"
+#include "domain/TKapitalizacja.h"
+#include "domain/TTypModyfikacji.h"
+#include "platform/DateTimeUtils.h"
+
+#include <QString>
+#include <cstdint>
+
+// One deposit offer of a bank in the user's catalogue. Its properties read and
+// write the fields directly (no change checks); it also makes the texts under
+// which the offer is shown everywhere. Offers are not copied as a whole.
+class THarmonogramLokatyBankowej {
+public:
+    THarmonogramLokatyBankowej();
+    ~THarmonogramLokatyBankowej();
+    THarmonogramLokatyBankowej(const THarmonogramLokatyBankowej&) = delete;
+    THarmonogramLokatyBankowej& operator=(const THarmonogramLokatyBankowej&) = delete;
+
+    // Every field to its default except fIloscOkresowKapitalizacji.
+    void Clear();
+
+    int32_t Id() const { return fId; }
+    const QString& NazwaHarmonogramu() const { return fNazwaHarmonogramu; }
+    const QString& Bank() const { return fBank; }
+    uint32_t OkresDepozytu() const { return fOkresDepozytu; }
+    bool OprocentowanieStaleWCalymOkresieLokaty() const { return fOprocentowanieStaleWCalymOkresieLokaty; }
+    double OprocentowanieWSkaliRoku() const { return fOprocentowanieWSkaliRoku; }
+    double KwotaMinimalna() const { return fKwotaMinimalna; }
+    double KwotaMaksymalna() const { return fKwotaMaksymalna; }
+    bool WymaganeKontoOsobisteWTymBanku() const { return fWymaganeKontoOsobisteWTymBanku; }
+    bool MozliwoscWczesniejszegoZerwaniaLokaty() const { return fMozliwoscWczesniejszegoZerwaniaLokaty; }
+    const QString& WarunkiWczesniejszegoZerwaniaLokaty() const { return fWarunkiWczesniejszegoZerwaniaLokaty; }
+    const QString& PozostaleInformacje() const { return fPozostaleInformacje; }
+    double IloscOkresowKapitalizacji() const { return fIloscOkresowKapitalizacji; }
+    bool HarmonogramDodanyPrzezUzytkownika() const { return fHarmonogramDodanyPrzezUzytkownika; }
+    TDateTime DataDodaniaModyfikacji() const { return fDataDodaniaModyfikacji; }
+    TTypModyfikacji Zmiany() const { return fZmiany; }
+
+    QString NazwaDepozytu() const;
+    QString NazwaWyswietlana() const;
+    QString BankNazwaOprocentowanie() const;
+    QString OkresLokaty() const;
+    uint32_t OkresLokatyIloscDni() const;
+    QString OprocentowanieStaleWCalymOkresieLokatyNazwa() const;
+    QString KapitalizacjaNazwa() const;
+    uint32_t KapitalizacjaCoIleDni() const;
+    QString KwotaMinimalnaString() const;
+    QString KwotaMaksymalnaString() const;
+    QString WymaganeKontoOsobisteWTymBankuNazwa() const;
+
+    int32_t fId = -1;
+    QString fNazwaHarmonogramu;
+    QString fBank;
+    uint32_t fOkresDepozytu = 0;
+    TJednostkaOkresu fJednostkaDepozytu = TJednostkaOkresu::Brak;
+    bool fOprocentowanieStaleWCalymOkresieLokaty = false;
+    double fOprocentowanieWSkaliRoku = 0;
+    TKapitalizacja fKapitalizacja = TKapitalizacja::Brak;
+    double fKwotaMinimalna = 0;
+    double fKwotaMaksymalna = 0;
+    bool fWymaganeKontoOsobisteWTymBanku = false;
+    bool fMozliwoscWczesniejszegoZerwaniaLokaty = false;
+    QString fWarunkiWczesniejszegoZerwaniaLokaty;
+    bool fHarmonogramDodanyPrzezUzytkownika = false;
+    QString fPozostaleInformacje;
+    double fIloscOkresowKapitalizacji = 0;
+    TDateTime fDataDodaniaModyfikacji = 0;
+    TTypModyfikacji fZmiany = TTypModyfikacji::BezZmian;
+};

@@ -1,0 +1,82 @@
+#include "platform/Platform.h"
+
+#include "platform/SystemClock.h"
+
+#include <cstdio>
+
+namespace {
+
+class ConsoleMessageBoxes : public IMessageBoxes {
+public:
+    TMessageResult show(const TMessage& message) override {
+        QString text = message.text;
+        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(message.caption), qPrintable(text));
+        return message.buttons == TMessageButtons::YesNo ? TMessageResult::No
+                                                         : TMessageResult::Ok;
+    }
+};
+
+class NoWebBrowser : public IWebBrowser {
+public:
+    bool openUrl(const QString&) override { return false; }
+};
+
+class NoFileChooser : public IFileChooser {
+public:
+    QString chooseFileToOpen(const QString&, const QString&) override { return {}; }
+    QString chooseFileToSave(const QString&, const QString&, const QString&) override {
+        return {};
+    }
+};
+
+class NoModalRunner : public IModalRunner {
+public:
+    int runModal(QWidget*) override { return 0; }
+};
+
+class AlwaysOnline : public IOnlineTest {
+public:
+    bool isOnline(const QString&) override { return true; }
+};
+
+template <typename T> struct Slot {
+    T* fallback;
+    T* current = nullptr;
+    T& get() { return current ? *current : *fallback; }
+    T* set(T* service) {
+        T* previous = current ? current : fallback;
+        current = service;
+        return previous;
+    }
+};
+
+SystemClock gSystemClock;
+ConsoleMessageBoxes gConsoleMessageBoxes;
+NoWebBrowser gNoWebBrowser;
+NoFileChooser gNoFileChooser;
+NoModalRunner gNoModalRunner;
+AlwaysOnline gAlwaysOnline;
+
+Slot<Clock> gClock{&gSystemClock};
+Slot<IMessageBoxes> gMessageBoxes{&gConsoleMessageBoxes};
+Slot<IWebBrowser> gWebBrowser{&gNoWebBrowser};
+Slot<IFileChooser> gFileChooser{&gNoFileChooser};
+Slot<IModalRunner> gModalRunner{&gNoModalRunner};
+Slot<IOnlineTest> gOnlineTest{&gAlwaysOnline};
+
+} // namespace
+
+Clock& Platform::clock() { return gClock.get(); }
+IMessageBoxes& Platform::messageBoxes() { return gMessageBoxes.get(); }
+IWebBrowser& Platform::webBrowser() { return gWebBrowser.get(); }
+IFileChooser& Platform::fileChooser() { return gFileChooser.get(); }
+IModalRunner& Platform::modalRunner() { return gModalRunner.get(); }
+IOnlineTest& Platform::onlineTest() { return gOnlineTest.get(); }
+
+Clock* Platform::setClock(Clock* service) { return gClock.set(service); }
+IMessageBoxes* Platform::setMessageBoxes(IMessageBoxes* s) { return gMessageBoxes.set(s); }
+IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) { return gWebBrowser.set(s); }
+IFileChooser* Platform::setFileChooser(IFileChooser* s) { return gFileChooser.set(s); }
+IModalRunner* Platform::setModalRunner(IModalRunner* s) { return gModalRunner.set(s); }
+IOnlineTest* Platform::setOnlineTest(IOnlineTest* s) { return gOnlineTest.set(s); }
