@@ -1,7 +1,10 @@
 #include "HostCommands.h"
 
+#include "ZyskCommand.h"
+
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     std::vector<std::unique_ptr<HostCommand>> commands;
+    commands.push_back(std::make_unique<ZyskCommand>());
     return commands;
 }
 
