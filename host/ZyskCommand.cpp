@@ -80,81 +80,98 @@ QString Wiersz(const QString& etykieta, const QString& wartosc) {
     return etykieta.leftJustified(30) + wartosc + u'\n';
 }
 
-} // namespace
+// What the arguments describe: one deposit and the offer it follows.
+struct Dane {
+    double kwota = 0;
+    uint16_t okres = 0;
+    TJednostkaOkresu jednostka = TJednostkaOkresu::Brak;
+    double oprocentowanie = 0;
+    TKapitalizacja kapitalizacja = TKapitalizacja::Brak;
+    TDateTime start = 0;
+};
 
-QString ZyskCommand::name() const {
-    return QStringLiteral("zysk");
-}
+struct Wynik {
+    double zysk = 0;
+    double okresyKapitalizacji = 0;
+    TDateTime koniec = 0;
+    uint32_t dni = 0;
+    QString okresTekst;
+};
 
-QString ZyskCommand::summary() const {
-    return QStringLiteral("szacowany zysk netto z jednej lokaty (--help: argumenty)");
-}
-
-int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    UstawFormaty();
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    Dane dane;
-    QString blad;
-    if (!Czytaj(arguments, dane, blad)) {
-        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora zysk --help\n");
-        return 2;
-    }
-    const Wynik wynik = Oblicz(dane);
-    if (dane.json)
-        PiszJson(wynik, out);
-    else
-        PiszTekst(wynik, out);
-    return 0;
-}
-
-bool ZyskCommand::Czytaj(const QStringList& arguments, Dane& dane, QString& blad) {
-    CommandLineOptions opcje({kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
-                             {kJson});
-    if (!opcje.parse(arguments, blad))
+bool CzytajKwote(const QString& tekst, Dane& dane) {
+    if (!CzytajLiczbe(tekst, dane.kwota))
         return false;
-    for (const QString& wymagany : {kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja}) {
-        if (!opcje.has(wymagany)) {
-            blad = QStringLiteral("Brak wymaganego argumentu %1.").arg(wymagany);
-            return false;
-        }
-    }
-    const auto niepoprawny = [&blad](const QString& co, const QString& tekst, const QString& jak) {
-        blad = QStringLiteral("Nie można odczytać %1: \"%2\" (%3).").arg(co, tekst, jak);
-        return false;
-    };
-    if (!CzytajLiczbe(opcje.value(kKwota), dane.kwota))
-        return niepoprawny(QStringLiteral("kwoty"), opcje.value(kKwota),
-                           QStringLiteral("oczekiwano liczby, np. 10000 lub 10 000,50"));
-    dane.kwota = ZaokraglijDo(dane.kwota, -2);
-    if (!CzytajOkres(opcje.value(kOkres), dane.okres))
-        return niepoprawny(QStringLiteral("okresu"), opcje.value(kOkres),
-                           QStringLiteral("oczekiwano liczby całkowitej od 0 do 65535"));
-    const auto jednostka = Nazwana(kJednostki, opcje.value(kJednostka));
-    if (!jednostka)
-        return niepoprawny(QStringLiteral("jednostki okresu"), opcje.value(kJednostka),
-                           QStringLiteral("dozwolone: dzien, tydzien, miesiac, rok, brak"));
-    dane.jednostka = *jednostka;
-    if (!CzytajLiczbe(opcje.value(kOprocentowanie), dane.oprocentowanie))
-        return niepoprawny(QStringLiteral("oprocentowania"), opcje.value(kOprocentowanie),
-                           QStringLiteral("oczekiwano procentów w skali roku, np. 4,5"));
-    const auto kapitalizacja = Nazwana(kKapitalizacje, opcje.value(kKapitalizacja));
-    if (!kapitalizacja)
-        return niepoprawny(QStringLiteral("kapitalizacji"), opcje.value(kKapitalizacja),
-                           QStringLiteral("dozwolone: dzienna, miesieczna, kwartalna, polroczna, "
-                                          "roczna, po-okresie-umowy, brak"));
-    dane.kapitalizacja = *kapitalizacja;
-    dane.start = Today();
-    if (opcje.has(kStart) && !TryStrToDateTime(opcje.value(kStart), dane.start, UstawieniaFormatow))
-        return niepoprawny(QStringLiteral("daty rozpoczęcia"), opcje.value(kStart),
-                           QStringLiteral("oczekiwano daty RRRR-MM-DD"));
-    dane.json = opcje.has(kJson);
+    dane.kwota = ZaokraglijDo(dane.kwota, -2); // typed amounts are whole cents
     return true;
 }
 
-ZyskCommand::Wynik ZyskCommand::Oblicz(const Dane& dane) {
+bool CzytajOkresLokaty(const QString& tekst, Dane& dane) {
+    return CzytajOkres(tekst, dane.okres);
+}
+
+bool CzytajJednostke(const QString& tekst, Dane& dane) {
+    const auto jednostka = Nazwana(kJednostki, tekst);
+    dane.jednostka = jednostka.value_or(TJednostkaOkresu::Brak);
+    return jednostka.has_value();
+}
+
+bool CzytajOprocentowanie(const QString& tekst, Dane& dane) {
+    return CzytajLiczbe(tekst, dane.oprocentowanie);
+}
+
+bool CzytajKapitalizacje(const QString& tekst, Dane& dane) {
+    const auto kapitalizacja = Nazwana(kKapitalizacje, tekst);
+    dane.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
+    return kapitalizacja.has_value();
+}
+
+bool CzytajStart(const QString& tekst, Dane& dane) {
+    return TryStrToDateTime(tekst, dane.start, UstawieniaFormatow);
+}
+
+// One argument: its option, whether it must be given, how it is read, and
+// the words of the message when it cannot be read.
+struct Argument {
+    QString opcja;
+    bool wymagany;
+    bool (*czytaj)(const QString&, Dane&);
+    const char* co;
+    const char* oczekiwano;
+};
+
+const Argument kArgumenty[] = {
+    {kKwota, true, CzytajKwote, "kwoty", "oczekiwano liczby, np. 10000 lub 10 000,50"},
+    {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
+    {kJednostka, true, CzytajJednostke, "jednostki okresu",
+     "dozwolone: dzien, tydzien, miesiac, rok, brak"},
+    {kOprocentowanie, true, CzytajOprocentowanie, "oprocentowania",
+     "oczekiwano procentów w skali roku, np. 4,5"},
+    {kKapitalizacja, true, CzytajKapitalizacje, "kapitalizacji",
+     "dozwolone: dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak"},
+    {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+};
+
+bool Czytaj(const CommandLineOptions& opcje, Dane& dane, QString& blad) {
+    for (const Argument& argument : kArgumenty) {
+        if (argument.wymagany && !opcje.has(argument.opcja)) {
+            blad = QStringLiteral("Brak wymaganego argumentu %1.").arg(argument.opcja);
+            return false;
+        }
+    }
+    dane.start = Today();
+    for (const Argument& argument : kArgumenty) {
+        const QString tekst = opcje.value(argument.opcja);
+        if (opcje.has(argument.opcja) && !argument.czytaj(tekst, dane)) {
+            blad = QStringLiteral("Nie można odczytać %1: \"%2\" (%3).")
+                       .arg(QString::fromUtf8(argument.co), tekst,
+                            QString::fromUtf8(argument.oczekiwano));
+            return false;
+        }
+    }
+    return true;
+}
+
+Wynik Oblicz(const Dane& dane) {
     TLokata lokata;
     lokata.SetKwota(dane.kwota);
     lokata.SetOkresLokaty(dane.okres);
@@ -176,7 +193,7 @@ ZyskCommand::Wynik ZyskCommand::Oblicz(const Dane& dane) {
     return wynik;
 }
 
-void ZyskCommand::PiszTekst(const Wynik& wynik, QTextStream& out) {
+void PiszTekst(const Wynik& wynik, QTextStream& out) {
     const QString zysk =
         std::isfinite(wynik.zysk)
             ? FormatMoney(wynik.zysk)
@@ -190,7 +207,7 @@ void ZyskCommand::PiszTekst(const Wynik& wynik, QTextStream& out) {
         << Wiersz(QStringLiteral("Okres lokaty:"), wynik.okresTekst);
 }
 
-void ZyskCommand::PiszJson(const Wynik& wynik, QTextStream& out) {
+void PiszJson(const Wynik& wynik, QTextStream& out) {
     JsonWriter json;
     json.beginObject()
         .key(u"SzacowanyZysk")
@@ -205,6 +222,38 @@ void ZyskCommand::PiszJson(const Wynik& wynik, QTextStream& out) {
         .string(wynik.okresTekst)
         .endObject();
     out << json.text() << u'\n';
+}
+
+} // namespace
+
+QString ZyskCommand::name() const {
+    return QStringLiteral("zysk");
+}
+
+QString ZyskCommand::summary() const {
+    return QStringLiteral("szacowany zysk netto z jednej lokaty (--help: argumenty)");
+}
+
+int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    UstawFormaty();
+    if (arguments.contains(kHelp)) {
+        out << Pomoc();
+        return 0;
+    }
+    CommandLineOptions opcje({kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
+                             {kJson});
+    Dane dane;
+    QString blad;
+    if (!opcje.parse(arguments, blad) || !Czytaj(opcje, dane, blad)) {
+        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora zysk --help\n");
+        return 2;
+    }
+    const Wynik wynik = Oblicz(dane);
+    if (opcje.has(kJson))
+        PiszJson(wynik, out);
+    else
+        PiszTekst(wynik, out);
+    return 0;
 }
 
 QString ZyskCommand::Pomoc() {
