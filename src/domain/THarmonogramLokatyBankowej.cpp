@@ -1,0 +1,128 @@
+#include "domain/THarmonogramLokatyBankowej.h"
+
+#include "domain/Formatting.h"
+#include "platform/Clock.h"
+
+THarmonogramLokatyBankowej::THarmonogramLokatyBankowej() {
+    Clear();
+}
+
+THarmonogramLokatyBankowej::~THarmonogramLokatyBankowej() = default;
+
+void THarmonogramLokatyBankowej::Clear() {
+    fId = -1;
+    fNazwaHarmonogramu.clear();
+    fBank.clear();
+    fOkresDepozytu = 0;
+    fJednostkaDepozytu = TJednostkaOkresu::Brak;
+    fOprocentowanieStaleWCalymOkresieLokaty = false;
+    fOprocentowanieWSkaliRoku = 0;
+    fKapitalizacja = TKapitalizacja::Brak;
+    fKwotaMinimalna = 0;
+    fKwotaMaksymalna = 0;
+    fWymaganeKontoOsobisteWTymBanku = false;
+    fMozliwoscWczesniejszegoZerwaniaLokaty = false;
+    fWarunkiWczesniejszegoZerwaniaLokaty.clear();
+    fHarmonogramDodanyPrzezUzytkownika = false;
+    fPozostaleInformacje.clear();
+    fDataDodaniaModyfikacji = Now();
+    fZmiany = TTypModyfikacji::BezZmian;
+}
+
+QString THarmonogramLokatyBankowej::NazwaDepozytu() const {
+    switch (fJednostkaDepozytu) {
+    case TJednostkaOkresu::Dzien:
+        return IntToStr(fOkresDepozytu) + QLatin1Char('D');
+    case TJednostkaOkresu::Tydzien:
+        return IntToStr(int64_t{fOkresDepozytu} * 7) + QLatin1Char('D');
+    case TJednostkaOkresu::Miesiac:
+        return IntToStr(fOkresDepozytu) + QLatin1Char('M');
+    case TJednostkaOkresu::Rok:
+        return IntToStr(fOkresDepozytu) + QLatin1Char('R');
+    default:
+        return QString();
+    }
+}
+
+QString THarmonogramLokatyBankowej::NazwaWyswietlana() const {
+    return fNazwaHarmonogramu + QLatin1Char(' ') + NazwaDepozytu();
+}
+
+QString THarmonogramLokatyBankowej::BankNazwaOprocentowanie() const {
+    return fBank + QStringLiteral(" - ") + NazwaWyswietlana() + QStringLiteral(" (") +
+           FormatPercent(fOprocentowanieWSkaliRoku) + QLatin1Char(')');
+}
+
+QString THarmonogramLokatyBankowej::OkresLokaty() const {
+    return OkresTekst(fOkresDepozytu, fJednostkaDepozytu);
+}
+
+uint32_t THarmonogramLokatyBankowej::OkresLokatyIloscDni() const {
+    switch (fJednostkaDepozytu) {
+    case TJednostkaOkresu::Tydzien:
+        return fOkresDepozytu * 7;
+    case TJednostkaOkresu::Miesiac:
+        return fOkresDepozytu * 30;
+    case TJednostkaOkresu::Rok:
+        return fOkresDepozytu * 365;
+    default:
+        return fOkresDepozytu;
+    }
+}
+
+QString THarmonogramLokatyBankowej::OprocentowanieStaleWCalymOkresieLokatyNazwa() const {
+    return fOprocentowanieStaleWCalymOkresieLokaty ? QStringLiteral("Stałe")
+                                                   : QStringLiteral("Zmienne");
+}
+
+QString THarmonogramLokatyBankowej::KapitalizacjaNazwa() const {
+    switch (fKapitalizacja) {
+    case TKapitalizacja::Dzienna:
+        return QStringLiteral("Dzienna");
+    case TKapitalizacja::Miesieczna:
+        return QStringLiteral("Miesięczna");
+    case TKapitalizacja::Roczna:
+        return QStringLiteral("Roczna");
+    case TKapitalizacja::Kwartalna:
+        return QStringLiteral("Kwartalna");
+    case TKapitalizacja::PoOkresieUmowy:
+        return QStringLiteral("Po okresie umowy");
+    case TKapitalizacja::Polroczna:
+        return QStringLiteral("Półroczna");
+    default:
+        return QStringLiteral("(brak danych)");
+    }
+}
+
+uint32_t THarmonogramLokatyBankowej::KapitalizacjaCoIleDni() const {
+    switch (fKapitalizacja) {
+    case TKapitalizacja::Dzienna:
+        return 1;
+    case TKapitalizacja::Miesieczna:
+        return 30;
+    case TKapitalizacja::Roczna:
+        return 360;
+    case TKapitalizacja::Kwartalna:
+        return 90;
+    case TKapitalizacja::PoOkresieUmowy:
+        return OkresLokatyIloscDni();
+    case TKapitalizacja::Polroczna:
+        return 180;
+    default:
+        return 0;
+    }
+}
+
+QString THarmonogramLokatyBankowej::KwotaMinimalnaString() const {
+    return fKwotaMinimalna > 0 ? FormatMoney(fKwotaMinimalna, 2) : QStringLiteral("(brak)");
+}
+
+QString THarmonogramLokatyBankowej::KwotaMaksymalnaString() const {
+    return fKwotaMaksymalna > 0 ? FormatMoney(fKwotaMaksymalna, 2)
+                                : QStringLiteral("(brak górnego ograniczenia)");
+}
+
+QString THarmonogramLokatyBankowej::WymaganeKontoOsobisteWTymBankuNazwa() const {
+    return fWymaganeKontoOsobisteWTymBanku ? QStringLiteral("Wymagane")
+                                           : QStringLiteral("Niewymagane");
+}

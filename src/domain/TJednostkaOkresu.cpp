@@ -1,0 +1,45 @@
+#include "domain/TJednostkaOkresu.h"
+
+#include "domain/Formatting.h"
+
+namespace {
+
+// The three word forms of a unit: for one, for two to four, for the rest.
+struct FormyJednostki {
+    const char* jeden;
+    const char* kilka;
+    const char* wiele;
+};
+
+const FormyJednostki* Formy(TJednostkaOkresu jednostka) {
+    static const FormyJednostki dzien{" dzień", " dni", " dni"};
+    static const FormyJednostki tydzien{" tydzień", " tygodnie", " tygodni"};
+    static const FormyJednostki miesiac{" miesiąc", " miesiące", " miesięcy"};
+    static const FormyJednostki rok{" rok", " lata", " lat"};
+    switch (jednostka) {
+    case TJednostkaOkresu::Dzien:
+        return &dzien;
+    case TJednostkaOkresu::Tydzien:
+        return &tydzien;
+    case TJednostkaOkresu::Miesiac:
+        return &miesiac;
+    case TJednostkaOkresu::Rok:
+        return &rok;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+QString OkresTekst(uint32_t ilosc, TJednostkaOkresu jednostka) {
+    QString tekst = IntToStr(ilosc);
+    const FormyJednostki* formy = Formy(jednostka);
+    if (formy == nullptr || (ilosc == 0 && jednostka == TJednostkaOkresu::Dzien))
+        return tekst;
+    if (ilosc == 1)
+        return tekst + QString::fromUtf8(formy->jeden);
+    if (ilosc >= 2 && ilosc <= 4)
+        return tekst + QString::fromUtf8(formy->kilka);
+    return tekst + QString::fromUtf8(formy->wiele);
+}
