@@ -7,7 +7,7 @@
 class ESQLiteException : public std::runtime_error {
 public:
     explicit ESQLiteException(const QString& message);
-    QString message() const { return fMessage; }
+    const QString& Message() const { return fMessage; }
 
 private:
     QString fMessage;

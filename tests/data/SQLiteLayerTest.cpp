@@ -14,7 +14,7 @@ template <typename F> QString ErrorOf(F&& work) {
     try {
         work();
     } catch (const ESQLiteException& e) {
-        return e.message();
+        return e.Message();
     }
     return QStringLiteral("<no error>");
 }
