@@ -1,7 +1,9 @@
 #include "HostCommands.h"
+#include "BazaCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     std::vector<std::unique_ptr<HostCommand>> commands;
+    commands.push_back(std::make_unique<BazaCommand>());
     return commands;
 }
 
