@@ -135,4 +135,15 @@ TEST(TProjektDBBledy, PathThatIsAFolderCannotBeOpened) {
     EXPECT_FALSE(wynik.tylkoDoOdczytu);
 }
 
+TEST(TProjektDBBledy, FailingUpgradeStatementEndsTheStartUp) {
+    TempDatabaseFile file;
+    UtworzPlik(file.path(), {"CREATE VIEW KategorieWydatkow AS SELECT 1 AS Id, 'a' AS Opis"});
+    ScriptedMessageBoxes boxes;
+    const TWynikStartu wynik = Uruchom(file.path());
+    EXPECT_EQ(wynik.blad, "Error executing SQL.\rError [1]: SQL error or missing database.\r"
+                          "\"ALTER TABLE KategorieWydatkow ADD Waga INTEGER NOT NULL DEFAULT 10\": "
+                          "Cannot add a column to a view");
+    EXPECT_FALSE(boxes.messages.isEmpty()) << "the failed creation was shown and start-up went on";
+}
+
 } // namespace
