@@ -174,7 +174,7 @@ const char* const kTabeleZIndeksem[] = {"KategorieWydatkow", "KategoriePrzychodo
 #define KTO "Osoby.Imie || ' ' || Osoby.Nazwisko"
 #define TYP_ZLECENIA(t)                                                                            \
     "CASE WHEN " t ".TypZleceniaStalego = 0 THEN 'Wydatki' ELSE 'Przychody' END AS \"Typ "         \
-                   "zlecenia\""
+    "zlecenia\""
 
 const char* const kWidoki[] = {
     "CREATE VIEW IF NOT EXISTS \"vWydatki\" AS SELECT Wydatki.Id, Wydatki.Ile AS \"Kwota\", "
