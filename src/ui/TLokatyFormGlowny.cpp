@@ -58,7 +58,8 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QStri
 QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
                            const QList<QWidget*>& dol) {
     auto* kolumna = new QWidget(rodzic);
-    kolumna->setFixedWidth(kSzerokoscKolumnyPrzyciskow);
+    kolumna->setMinimumWidth(kSzerokoscKolumnyPrzyciskow);
+    kolumna->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     auto* uklad = new QVBoxLayout(kolumna);
     uklad->setContentsMargins(3, 2, 3, 2);
     uklad->setSpacing(2);
@@ -174,18 +175,20 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     dol->addWidget(Label1);
     dol->addStretch(1);
 
-    auto* prawa = new QVBoxLayout;
-    prawa->setContentsMargins(0, 0, 0, 0);
-    prawa->addWidget(lv_Lokaty, 1);
-    prawa->addWidget(pan_LokatyBottom);
-    auto* uklad = new QHBoxLayout(ts_TwojeLokaty);
-    uklad->setContentsMargins(2, 4, 4, 2);
-    uklad->addWidget(
+    auto* gora = new QHBoxLayout;
+    gora->setContentsMargins(0, 0, 0, 0);
+    gora->addWidget(
         KolumnaPrzyciskow(ts_TwojeLokaty,
                           {sbtn_DodajLokate, sbtn_EdytujLokate, sbtn_UsunLokate, sbtn_ZakonczLokate,
                            sbtn_RozpocznijLokate, sbtn_RozpocznijJakoNowaLokate},
                           {}));
-    uklad->addLayout(prawa, 1);
+    gora->addWidget(lv_Lokaty, 1);
+    // The bottom panel runs under the buttons and the list.
+    auto* uklad = new QVBoxLayout(ts_TwojeLokaty);
+    uklad->setContentsMargins(2, 4, 4, 2);
+    uklad->setSpacing(0);
+    uklad->addLayout(gora, 1);
+    uklad->addWidget(pan_LokatyBottom);
     return ts_TwojeLokaty;
 }
 

@@ -19,7 +19,7 @@ TPrzyciskBoczny::TPrzyciskBoczny(const char* nazwa, const QString& tytul, const 
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAutoRaise(true);
     setFocusPolicy(Qt::NoFocus);
-    setFixedWidth(kSzerokosc);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 QString TPrzyciskBoczny::TekstNaEkranie(const QString& tytul) {
@@ -37,7 +37,8 @@ QSize TPrzyciskBoczny::sizeHint() const {
     const QSize zawartosc(qMax(iconSize().width(), tekst.width()),
                           iconSize().height() + 4 + tekst.height());
     const QSize rozmiar = style()->sizeFromContents(QStyle::CT_ToolButton, &opcje, zawartosc, this);
-    return QSize(kSzerokosc, rozmiar.height());
+    // 60 pixels, or wider when the font does not let a caption line fit.
+    return QSize(qMax(kSzerokosc, rozmiar.width()), rozmiar.height());
 }
 
 void TPrzyciskBoczny::paintEvent(QPaintEvent*) {
