@@ -1,0 +1,193 @@
+#pragma once
+#include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+class QAction;
+class QKeySequence;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabWidget;
+class QToolButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class QWidget;
+class TFormSize;
+class TKolekcjeDanych;
+class TLokata;
+class THarmonogramLokatyBankowej;
+class TListaRaportowa;
+class TPamiecZyskowLokat;
+class TProjektDB;
+
+// The deposits window: the user's deposits with their estimates on the first
+// tab, the catalogue of bank offers on the second. Every command works on the
+// collections of MyDB and refills the lists through WypelnijListy; nothing is
+// written to the database while the window is open.
+//
+// Shown modally; the result is 1 (Accepted) only when the user closed it with
+// "Zapisz i zamknij" (btn_OK).
+class TLokatyFormGlowny : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TLokatyFormGlowny(QWidget* owner = nullptr);
+    ~TLokatyFormGlowny() override;
+
+    // The host's database project; not owned. Set before the window is shown.
+    TProjektDB* MyDB = nullptr;
+
+    // Rebuilds the deposit list and its summary; with the flag also the offer
+    // list. Always ends with UstawPrzyciski.
+    void WypelnijListy(bool wypelnijHarmonogramy);
+    // Enabled and visible state of the side buttons, the offers tab caption.
+    void UstawPrzyciski();
+    // Header, columns and initial order; run once as the window is shown.
+    void PrzygotujOkno();
+    // Sets every column of a report list as wide as its widest text.
+    static void DopasujSzerokoscKolumn(QTreeWidget* lista);
+
+    bool KliknietoOK() const { return fKliknietoOK; }
+    double MaksymalnaWartoscWProgramie() const { return fMaksymalnaWartoscWProgramie; }
+    int MaksymalnaDlugoscKwoty() const { return fMaksymalnaDlugoscKwoty; }
+
+    // The collections of MyDB, or null when the project or its collections
+    // are missing.
+    TKolekcjeDanych* Kolekcje() const;
+    // As Kolekcje, but shows the connection error when they are missing.
+    TKolekcjeDanych* KolekcjeLubKomunikat() const;
+    static void PokazBrakPolaczeniaZBaza();
+    static const QString& TekstBrakuPolaczeniaZBaza();
+
+    // The selected row of each list (group headers are never selected) and
+    // the record it carries; null when nothing is selected.
+    QTreeWidgetItem* WybranyWierszLokaty() const;
+    TLokata* WybranaLokata() const;
+    QTreeWidgetItem* WybranyWierszHarmonogramu() const;
+    THarmonogramLokatyBankowej* WybranyHarmonogram() const;
+    // The record a row carries (null for a group header or a foreign row).
+    static TLokata* LokataWiersza(const QTreeWidgetItem* wiersz);
+    static THarmonogramLokatyBankowej* HarmonogramWiersza(const QTreeWidgetItem* wiersz);
+
+    // Deposit operations (TLokatyFormGlownyLokaty.cpp).
+    int32_t NoweIdLokaty() const;
+    void ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna);
+
+    // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
+    // the catalogue when it is appended (the pointer is then empty); in every
+    // other outcome it stays with the caller.
+    void DodajLubNadpiszHarmonogram(std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram);
+    void NadpiszHarmonogram(const THarmonogramLokatyBankowej& zrodlo,
+                            THarmonogramLokatyBankowej& cel);
+    void UsunHarmonogram(THarmonogramLokatyBankowej* harmonogram, bool odswiezListy);
+
+public slots:
+    // Deposit commands (TLokatyFormGlownyLokaty.cpp).
+    void sbtn_DodajLokateClick();
+    void sbtn_EdytujLokateClick();
+    void sbtn_RozpocznijJakoNowaLokateClick();
+    void sbtn_RozpocznijLokateClick();
+    void sbtn_ZakonczLokateClick();
+    void sbtn_UsunLokateClick();
+
+    // Offer commands (TLokatyFormGlownyOferty.cpp).
+    void sbtn_DodajLokateBankowaClick();
+    void sbtn_EdytujLokateBankowaClick();
+    void sbtn_UsunLokateBankowaClick();
+    void Klonuj1Click();
+    void Usuwszystkieztegobanku1Click();
+    void Usuwszystkie1Click();
+    void Informacjeolokaciebankowej1Click();
+    void btn_AktualizujLokatyClick();
+    void sbtn_OdczytajLokatyBankoweZPlikuClick();
+    void sbtn_EksportujDoplikuClick();
+
+    // Window commands.
+    void btn_PomocClick();
+    void btn_ZestawienieLokatClick();
+    void btn_OKClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void UtworzKontrolki();
+    QWidget* UtworzNaglowek();
+    QWidget* UtworzZakladkeLokat();
+    QWidget* UtworzZakladkeHarmonogramow();
+    QWidget* UtworzDolnyPasek();
+    void UtworzMenuLokat();
+    void UtworzMenuHarmonogramow();
+    QAction* DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa, const QString& tytul,
+                              const QKeySequence& skrot);
+    void DodajSeparator(QMenu* menu, const char* nazwa);
+    void PolaczZdarzenia();
+
+    void PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje);
+    void PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje);
+    void WypelnijListeLokat(TKolekcjeDanych& kolekcje);
+    void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
+    void UstawWyswietlanaTabele();
+
+    void lv_LokatyColumnClick(int kolumna);
+    void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
+    void pmenu_LokatyPopup();
+    void pmenu_LokatyBankowePopup();
+    bool ZapytajOZamkniecieBezZapisu() const;
+
+    bool fKliknietoOK = false;
+    double fMaksymalnaWartoscWProgramie = 1e15;
+    int fMaksymalnaDlugoscKwoty = 15;
+
+    std::unique_ptr<TPamiecZyskowLokat> fPamiecZyskow;
+    TFormSize* fFormSize = nullptr;
+
+    // Controls, named as on screen (object names are the same).
+    QWidget* pan_1 = nullptr;
+    QLabel* lbl_Head = nullptr;
+    QTabWidget* pgc_Zakladki = nullptr;
+    QWidget* ts_TwojeLokaty = nullptr;
+    QWidget* ts_LokatyBankowe = nullptr;
+    QToolButton* sbtn_DodajLokate = nullptr;
+    QToolButton* sbtn_EdytujLokate = nullptr;
+    QToolButton* sbtn_UsunLokate = nullptr;
+    QToolButton* sbtn_ZakonczLokate = nullptr;
+    QToolButton* sbtn_RozpocznijLokate = nullptr;
+    QToolButton* sbtn_RozpocznijJakoNowaLokate = nullptr;
+    TListaRaportowa* lv_Lokaty = nullptr;
+    QWidget* pan_LokatyBottom = nullptr;
+    QLabel* lbl_IleLokat = nullptr;
+    QLabel* Label1 = nullptr;
+    QToolButton* sbtn_DodajLokateBankowa = nullptr;
+    QToolButton* sbtn_EdytujLokateBankowa = nullptr;
+    QToolButton* sbtn_UsunLokateBankowa = nullptr;
+    QToolButton* btn_AktualizujLokaty = nullptr;
+    QToolButton* sbtn_OdczytajLokatyBankoweZPliku = nullptr;
+    QToolButton* sbtn_EksportujDopliku = nullptr;
+    TListaRaportowa* lv_HarmonogramyLokatBankowych = nullptr;
+    QLabel* Label2 = nullptr;
+    QWidget* pnl1 = nullptr;
+    QPushButton* btn_Pomoc = nullptr;
+    QPushButton* btn_ZestawienieLokat = nullptr;
+    QPushButton* btn_OK = nullptr;
+
+    QMenu* pmenu_Lokaty = nullptr;
+    QAction* Dodaj1 = nullptr;
+    QAction* Edytuj1 = nullptr;
+    QAction* Usu1 = nullptr;
+    QAction* PrzerwijZakoczlokate1 = nullptr;
+    QAction* Rozpocznijlokate1 = nullptr;
+    QAction* Utwrznowjakta1 = nullptr;
+    QAction* Informacjeolokaciebankowej1 = nullptr;
+    QMenu* pmenu_LokatyBankowe = nullptr;
+    QAction* Dodaj2 = nullptr;
+    QAction* Edytuj2 = nullptr;
+    QAction* Klonuj1 = nullptr;
+    QAction* Usu2 = nullptr;
+    QAction* Usuwszystkieztegobanku1 = nullptr;
+    QAction* Usuwszystkie1 = nullptr;
+};
