@@ -2,10 +2,11 @@
 
 #include "domain/TFormatSettings.h"
 
-#include <QHash>
 #include <QLocale>
 #include <algorithm>
 #include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace {
 
@@ -25,6 +26,10 @@ QCollator UtworzKolator(const QLocale& lokalizacja, Qt::CaseSensitivity wielkosc
 
 int Znak(int wynik) {
     return (wynik > 0) - (wynik < 0);
+}
+
+std::u16string_view Widok(const QString& tekst) {
+    return {reinterpret_cast<const char16_t*>(tekst.utf16()), static_cast<size_t>(tekst.size())};
 }
 
 } // namespace
@@ -52,17 +57,16 @@ bool TekstyRowne(const QString& a, const QString& b, TWielkoscLiter tryb) {
 std::vector<int32_t> RangiTekstow(const std::vector<QString>& teksty, TWielkoscLiter tryb) {
     // Identical texts are collated once: each text gets the index of its
     // first occurrence among the distinct ones.
-    QHash<QString, int32_t> indeksy;
-    indeksy.reserve(static_cast<qsizetype>(teksty.size()));
+    std::unordered_map<std::u16string_view, int32_t> indeksy;
+    indeksy.reserve(teksty.size());
     std::vector<const QString*> rozne;
     std::vector<int32_t> indeksTekstu(teksty.size());
     for (size_t i = 0; i < teksty.size(); ++i) {
-        auto it = indeksy.constFind(teksty[i]);
-        if (it == indeksy.constEnd()) {
-            it = indeksy.insert(teksty[i], static_cast<int32_t>(rozne.size()));
+        const auto [it, nowy] =
+            indeksy.try_emplace(Widok(teksty[i]), static_cast<int32_t>(rozne.size()));
+        if (nowy)
             rozne.push_back(&teksty[i]);
-        }
-        indeksTekstu[i] = it.value();
+        indeksTekstu[i] = it->second;
     }
 
     const QCollator& kolator = KolatorTekstow(tryb);

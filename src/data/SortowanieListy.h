@@ -13,15 +13,21 @@
 template <class T, class Klucz, class Mniejszy>
 void PosortujWedlugKluczy(std::vector<std::unique_ptr<T>>& lista, const std::vector<Klucz>& klucze,
                           Mniejszy mniejszy) {
-    std::vector<size_t> kolejnosc(lista.size());
-    for (size_t i = 0; i < kolejnosc.size(); ++i)
-        kolejnosc[i] = i;
-    std::stable_sort(kolejnosc.begin(), kolejnosc.end(),
-                     [&](size_t a, size_t b) { return mniejszy(klucze[a], klucze[b]); });
+    struct Pozycja {
+        Klucz klucz;
+        size_t indeks;
+    };
+    std::vector<Pozycja> pozycje;
+    pozycje.reserve(lista.size());
+    for (size_t i = 0; i < lista.size(); ++i)
+        pozycje.push_back({klucze[i], i});
+    std::stable_sort(pozycje.begin(), pozycje.end(), [&](const Pozycja& a, const Pozycja& b) {
+        return mniejszy(a.klucz, b.klucz);
+    });
     std::vector<std::unique_ptr<T>> posortowana;
     posortowana.reserve(lista.size());
-    for (size_t indeks : kolejnosc)
-        posortowana.push_back(std::move(lista[indeks]));
+    for (const Pozycja& pozycja : pozycje)
+        posortowana.push_back(std::move(lista[pozycja.indeks]));
     lista.swap(posortowana);
 }
 

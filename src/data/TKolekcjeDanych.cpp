@@ -798,7 +798,7 @@ bool TKolekcjeDanych::KolekcjaZawieraKategorieOszczednosci() const {
 bool TKolekcjeDanych::KolekcjaZawieraOsoby() const {
     return ZawieraNieusuniete(fOsoby);
 }
-bool TKolekcjeDanych::KolekcjaZawieraHistoriePrzelewow() const {
+bool TKolekcjeDanych::KolekcjaZawieraHistoriaPrzelewow() const {
     return ZawieraNieusuniete(fHistoriaPrzelewowOszczednosci);
 }
 bool TKolekcjeDanych::KolekcjaZawieraStanyOszczednosci() const {
@@ -810,7 +810,7 @@ bool TKolekcjeDanych::KolekcjaZawieraZleceniaStaleWydatki() const {
 bool TKolekcjeDanych::KolekcjaZawieraZleceniaStalePrzychody() const {
     return ZawieraNieusuniete(fZleceniaStalePrzychody);
 }
-bool TKolekcjeDanych::KolekcjaZawieraHistorieZlecenStalych() const {
+bool TKolekcjeDanych::KolekcjaZawieraHistoriaZlecenStalych() const {
     return ZawieraNieusuniete(fHistoriaZlecenStalych);
 }
 bool TKolekcjeDanych::KolekcjaZawieraPlany() const {

@@ -235,11 +235,11 @@ public:
     bool KolekcjaZawieraKategoriePrzychody() const;
     bool KolekcjaZawieraKategorieOszczednosci() const;
     bool KolekcjaZawieraOsoby() const;
-    bool KolekcjaZawieraHistoriePrzelewow() const;
+    bool KolekcjaZawieraHistoriaPrzelewow() const;
     bool KolekcjaZawieraStanyOszczednosci() const;
     bool KolekcjaZawieraZleceniaStaleWydatki() const;
     bool KolekcjaZawieraZleceniaStalePrzychody() const;
-    bool KolekcjaZawieraHistorieZlecenStalych() const;
+    bool KolekcjaZawieraHistoriaZlecenStalych() const;
     bool KolekcjaZawieraPlany() const;
     bool KolekcjaZawieraOgraniczenia() const;
     bool KolekcjaZawieraLokaty() const;

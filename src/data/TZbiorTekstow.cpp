@@ -1,10 +1,8 @@
 #include "data/TZbiorTekstow.h"
 
-TZbiorTekstow::TZbiorTekstow(TWielkoscLiter tryb) : fKolator(KolatorTekstow(tryb)) {}
+TZbiorTekstow::TZbiorTekstow(TWielkoscLiter tryb)
+    : fKolator(KolatorTekstow(tryb)), fTeksty(Mniejszy{&fKolator}) {}
 
 bool TZbiorTekstow::Dodaj(const QString& tekst) {
-    if (fDokladne.contains(tekst))
-        return false;
-    fDokladne.insert(tekst);
-    return fKlucze.insert(fKolator.sortKey(tekst)).second;
+    return fTeksty.insert(tekst).second;
 }

@@ -9,6 +9,12 @@
 
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the estimates need the 80-bit extended type of x87");
+#if defined(__FAST_MATH__)
+#error "the estimates need exact IEEE arithmetic: build without -ffast-math"
+#endif
+#if defined(__FLT_EVAL_METHOD__) && __FLT_EVAL_METHOD__ != 0
+#error "a kept double must be a true double (SSE2 doubles, not x87 excess precision)"
+#endif
 
 // Whole number, half to even under the default rounding mode. The builtin
 // compiles to one frndint instead of a library call.

@@ -27,7 +27,9 @@ void IncrementDigits(std::string& digits) {
 // away from zero on its 18 significant decimal digits.
 void FixedDigits(double value, int decimals, std::string& whole, std::string& fraction) {
     char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.17e", std::fabs(value));
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 17);
+    *written.ptr = '\0';
     std::string mantissa(1, buffer[0]);
     mantissa.append(buffer + 2, 17);
     const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);

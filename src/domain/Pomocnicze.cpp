@@ -111,7 +111,8 @@ bool JestLiczbaCalkowita(const QString& tekst) {
 double ZaokraglijDo(double wartosc, int8_t cyfra) {
     if (cyfra < kNajmniejszaPotega || cyfra > kNajwiekszaPotega)
         throw std::invalid_argument(
-            QStringLiteral("Nie można zaokrąglić do %1 cyfry: dozwolone są cyfry od -20 do 20.")
+            QStringLiteral("ZaokraglijDo: wykładnik potęgi dziesięciu %1 leży poza zakresem od "
+                           "-20 do 20.")
                 .arg(cyfra)
                 .toStdString());
     return ZaokraglijDoPotegi(wartosc, cyfra);

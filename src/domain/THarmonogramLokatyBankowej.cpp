@@ -49,8 +49,14 @@ QString THarmonogramLokatyBankowej::NazwaWyswietlana() const {
 }
 
 QString THarmonogramLokatyBankowej::BankNazwaOprocentowanie() const {
-    return fBank + QStringLiteral(" - ") + NazwaWyswietlana() + QStringLiteral(" (") +
-           FormatPercent(fOprocentowanieWSkaliRoku) + QLatin1Char(')');
+    // Built in one buffer: the label is made for every offer at every listing.
+    const QString nazwa = NazwaWyswietlana();
+    const QString procent = FormatPercent(fOprocentowanieWSkaliRoku);
+    QString etykieta;
+    etykieta.reserve(fBank.size() + nazwa.size() + procent.size() + 6);
+    etykieta.append(fBank).append(QLatin1String(" - ")).append(nazwa);
+    etykieta.append(QLatin1String(" (")).append(procent).append(QLatin1Char(')'));
+    return etykieta;
 }
 
 QString THarmonogramLokatyBankowej::OkresLokaty() const {

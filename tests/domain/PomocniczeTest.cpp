@@ -118,7 +118,8 @@ TEST_F(PomocniczeTest, ZaokraglijDoRefusesDigitsOutsideTheRange) {
             ADD_FAILURE() << "no error for " << int(cyfra);
         } catch (const std::invalid_argument& e) {
             EXPECT_EQ(QString::fromUtf8(e.what()),
-                      QString("Nie można zaokrąglić do %1 cyfry: dozwolone są cyfry od -20 do 20.")
+                      QString("ZaokraglijDo: wykładnik potęgi dziesięciu %1 leży poza zakresem "
+                              "od -20 do 20.")
                           .arg(cyfra));
         }
     }

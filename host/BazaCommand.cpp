@@ -1,0 +1,135 @@
+#include "BazaCommand.h"
+
+#include "data/TProjektDB.h"
+#include "data/TSQLiteDatabase.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <algorithm>
+#include <exception>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kUzycie =
+    "Użycie: talvora baza --db PLIK [--json]\n"
+    "Otwiera plik danych tak jak program (zakłada go lub aktualizuje jego układ) i pokazuje\n"
+    "wersję SQLite, ścieżkę pliku oraz każdą tabelę z liczbą wierszy.\n"
+    "  --db PLIK  plik danych\n"
+    "  --json     wynik jako JSON: {\"sqlite\": ..., \"plik\": ..., \"tabele\": {...}}\n"
+    "  --help     ta pomoc\n";
+
+struct TArgumenty {
+    QString plik;
+    bool json = false;
+    bool pomoc = false;
+    QString blad;
+};
+
+TArgumenty CzytajArgumenty(const QStringList& arguments) {
+    TArgumenty a;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments[i];
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            a.pomoc = true;
+        } else if (arg == QLatin1String("--json")) {
+            a.json = true;
+        } else if (arg == QLatin1String("--db")) {
+            if (i + 1 >= arguments.size())
+                return {{}, false, false, QStringLiteral("Po --db brakuje ścieżki pliku danych.")};
+            a.plik = arguments[++i];
+        } else if (arg.startsWith(QLatin1String("--db="))) {
+            a.plik = arg.mid(5);
+        } else {
+            return {{}, false, false, QStringLiteral("Nieznany argument: ") + arg};
+        }
+    }
+    if (!a.pomoc && a.plik.isEmpty())
+        a.blad = QStringLiteral("Podaj plik danych: --db PLIK.");
+    return a;
+}
+
+using TTabeleIWiersze = std::vector<std::pair<QString, qint64>>;
+
+TTabeleIWiersze PoliczWiersze(TSQLiteDatabase& baza) {
+    QStringList nazwy;
+    baza.GetTableStrings(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                        "AND name NOT LIKE 'sqlite_%' ORDER BY name"),
+                         nazwy);
+    TTabeleIWiersze tabele;
+    for (const QString& nazwa : nazwy) {
+        const QString wCudzyslowie = QString(nazwa).replace('"', QStringLiteral("\"\""));
+        tabele.emplace_back(nazwa, baza.GetTableValue(QStringLiteral("SELECT count(*) FROM \"") +
+                                                      wCudzyslowie + '"'));
+    }
+    return tabele;
+}
+
+// A text as a JSON string literal, quotes and escapes included.
+QString JsonTekst(const QString& tekst) {
+    const QByteArray tablica = QJsonDocument(QJsonArray{tekst}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(tablica.mid(1, tablica.size() - 2));
+}
+
+// Keys in the order "sqlite", "plik", "tabele"; tables by name.
+void PiszJson(QTextStream& out, const QString& plik, const TTabeleIWiersze& tabele) {
+    out << "{\n    \"sqlite\": " << JsonTekst(TSQLiteDatabase::Version()) << ",\n";
+    out << "    \"plik\": " << JsonTekst(plik) << ",\n";
+    out << "    \"tabele\": {";
+    for (size_t i = 0; i < tabele.size(); ++i)
+        out << (i == 0 ? "\n" : ",\n") << "        " << JsonTekst(tabele[i].first) << ": "
+            << tabele[i].second;
+    out << (tabele.empty() ? "}\n}\n" : "\n    }\n}\n");
+}
+
+void PiszTabele(QTextStream& out, const QString& plik, const TTabeleIWiersze& tabele) {
+    int szerokosc = 0;
+    for (const auto& tabela : tabele)
+        szerokosc = std::max(szerokosc, static_cast<int>(tabela.first.size()));
+    out << "SQLite: " << TSQLiteDatabase::Version() << "\n";
+    out << "Plik:   " << plik << "\n";
+    out << "Tabele (" << tabele.size() << "):\n";
+    for (const auto& [nazwa, ile] : tabele)
+        out << "  " << nazwa.leftJustified(szerokosc) << "  " << ile << "\n";
+}
+
+QString TekstBledu(const std::exception& e) {
+    return QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+QString BazaCommand::name() const {
+    return QStringLiteral("baza");
+}
+
+QString BazaCommand::summary() const {
+    return QStringLiteral("zakłada lub aktualizuje plik danych i pokazuje jego tabele");
+}
+
+int BazaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const TArgumenty a = CzytajArgumenty(arguments);
+    if (!a.blad.isEmpty()) {
+        err << a.blad << "\n" << kUzycie;
+        return 2;
+    }
+    if (a.pomoc) {
+        out << kUzycie;
+        return 0;
+    }
+    const QString plik = QFileInfo(a.plik).absoluteFilePath();
+    try {
+        TProjektDB projekt(plik);
+        const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());
+        if (a.json)
+            PiszJson(out, plik, tabele);
+        else
+            PiszTabele(out, plik, tabele);
+    } catch (const std::exception& e) {
+        err << TekstBledu(e) << "\n";
+        return 1;
+    }
+    return 0;
+}

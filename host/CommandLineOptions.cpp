@@ -1,0 +1,38 @@
+#include "CommandLineOptions.h"
+
+CommandLineOptions::CommandLineOptions(const QStringList& valueOptions, const QStringList& flags)
+    : fValueOptions(valueOptions), fFlags(flags) {}
+
+bool CommandLineOptions::store(const QString& name, const QString& value, QString& error) {
+    if (fValues.contains(name)) {
+        error = QStringLiteral("Argument %1 podano więcej niż raz.").arg(name);
+        return false;
+    }
+    fValues.insert(name, value);
+    return true;
+}
+
+bool CommandLineOptions::parse(const QStringList& arguments, QString& error) {
+    fValues.clear();
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        const int equals = argument.indexOf(u'=');
+        const QString name = equals > 0 ? argument.left(equals) : argument;
+        if (fFlags.contains(name) && equals < 0) {
+            if (!store(name, QString(), error))
+                return false;
+        } else if (fValueOptions.contains(name)) {
+            if (equals < 0 && i + 1 >= arguments.size()) {
+                error = QStringLiteral("Argument %1 wymaga wartości.").arg(name);
+                return false;
+            }
+            const QString value = equals > 0 ? argument.mid(equals + 1) : arguments[++i];
+            if (!store(name, value, error))
+                return false;
+        } else {
+            error = QStringLiteral("Nieznany argument: %1").arg(argument);
+            return false;
+        }
+    }
+    return true;
+}

@@ -1,0 +1,25 @@
+#pragma once
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The options of one command-line tool: "--name value" (or "--name=value")
+// for options that take a value, "--name" for flags. Each option may be
+// given once; anything else is an error with a Polish message.
+class CommandLineOptions {
+public:
+    CommandLineOptions(const QStringList& valueOptions, const QStringList& flags);
+
+    // Reads the arguments; false with `error` set when they are wrong.
+    bool parse(const QStringList& arguments, QString& error);
+
+    bool has(const QString& name) const { return fValues.contains(name); }
+    QString value(const QString& name) const { return fValues.value(name); }
+
+private:
+    bool store(const QString& name, const QString& value, QString& error);
+
+    QStringList fValueOptions;
+    QStringList fFlags;
+    QMap<QString, QString> fValues;
+};

@@ -1,0 +1,285 @@
+#include "ZyskCommand.h"
+
+#include "CommandLineOptions.h"
+#include "JsonWriter.h"
+
+#include "domain/Formatting.h"
+#include "domain/Pomocnicze.h"
+#include "domain/THarmonogramLokatyBankowej.h"
+#include "domain/TLokata.h"
+#include "platform/Clock.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+#include <optional>
+#include <utility>
+
+namespace {
+
+const QString kKwota = QStringLiteral("--kwota");
+const QString kOkres = QStringLiteral("--okres");
+const QString kJednostka = QStringLiteral("--jednostka");
+const QString kOprocentowanie = QStringLiteral("--oprocentowanie");
+const QString kKapitalizacja = QStringLiteral("--kapitalizacja");
+const QString kStart = QStringLiteral("--start");
+const QString kJson = QStringLiteral("--json");
+const QString kHelp = QStringLiteral("--help");
+
+const std::pair<const char*, TJednostkaOkresu> kJednostki[] = {
+    {"dzien", TJednostkaOkresu::Dzien},     {"dzień", TJednostkaOkresu::Dzien},
+    {"tydzien", TJednostkaOkresu::Tydzien}, {"tydzień", TJednostkaOkresu::Tydzien},
+    {"miesiac", TJednostkaOkresu::Miesiac}, {"miesiąc", TJednostkaOkresu::Miesiac},
+    {"rok", TJednostkaOkresu::Rok},         {"brak", TJednostkaOkresu::Brak},
+};
+
+const std::pair<const char*, TKapitalizacja> kKapitalizacje[] = {
+    {"dzienna", TKapitalizacja::Dzienna},
+    {"miesieczna", TKapitalizacja::Miesieczna},
+    {"miesięczna", TKapitalizacja::Miesieczna},
+    {"kwartalna", TKapitalizacja::Kwartalna},
+    {"polroczna", TKapitalizacja::Polroczna},
+    {"półroczna", TKapitalizacja::Polroczna},
+    {"roczna", TKapitalizacja::Roczna},
+    {"po-okresie-umowy", TKapitalizacja::PoOkresieUmowy},
+    {"brak", TKapitalizacja::Brak},
+};
+
+template <typename T, size_t N>
+std::optional<T> Nazwana(const std::pair<const char*, T> (&nazwy)[N], const QString& tekst) {
+    for (const auto& [nazwa, wartosc] : nazwy) {
+        if (tekst.compare(QString::fromUtf8(nazwa), Qt::CaseInsensitive) == 0)
+            return wartosc;
+    }
+    return std::nullopt;
+}
+
+// A number as a person types it: digits, blanks between them, one decimal
+// comma or point, an optional leading minus. KwotaZTekstu reads it.
+bool CzytajLiczbe(const QString& tekst, double& wartosc) {
+    static const QRegularExpression wzor(QStringLiteral("^\\s*-?[0-9][0-9 ]*([.,][0-9]*)?\\s*$"));
+    if (!wzor.match(tekst).hasMatch())
+        return false;
+    wartosc = KwotaZTekstu(tekst);
+    // A number too large for a double reads as 0: that is not what was typed.
+    static const QRegularExpression cyfraNiezerowa(QStringLiteral("[1-9]"));
+    return wartosc != 0 || !tekst.contains(cyfraNiezerowa);
+}
+
+bool CzytajOkres(const QString& tekst, uint16_t& okres) {
+    if (!JestLiczbaCalkowita(tekst))
+        return false;
+    const int wartosc = tekst.toInt();
+    if (wartosc < 0 || wartosc > std::numeric_limits<uint16_t>::max())
+        return false;
+    okres = static_cast<uint16_t>(wartosc);
+    return true;
+}
+
+QString Wiersz(const QString& etykieta, const QString& wartosc) {
+    return etykieta.leftJustified(30) + wartosc + u'\n';
+}
+
+// What the arguments describe: one deposit and the offer it follows.
+struct Dane {
+    double kwota = 0;
+    uint16_t okres = 0;
+    TJednostkaOkresu jednostka = TJednostkaOkresu::Brak;
+    double oprocentowanie = 0;
+    TKapitalizacja kapitalizacja = TKapitalizacja::Brak;
+    TDateTime start = 0;
+};
+
+struct Wynik {
+    double zysk = 0;
+    double okresyKapitalizacji = 0;
+    TDateTime koniec = 0;
+    uint32_t dni = 0;
+    QString okresTekst;
+};
+
+bool CzytajKwote(const QString& tekst, Dane& dane) {
+    if (!CzytajLiczbe(tekst, dane.kwota))
+        return false;
+    dane.kwota = ZaokraglijDo(dane.kwota, -2); // typed amounts are whole cents
+    return true;
+}
+
+bool CzytajOkresLokaty(const QString& tekst, Dane& dane) {
+    return CzytajOkres(tekst, dane.okres);
+}
+
+bool CzytajJednostke(const QString& tekst, Dane& dane) {
+    const auto jednostka = Nazwana(kJednostki, tekst);
+    dane.jednostka = jednostka.value_or(TJednostkaOkresu::Brak);
+    return jednostka.has_value();
+}
+
+bool CzytajOprocentowanie(const QString& tekst, Dane& dane) {
+    return CzytajLiczbe(tekst, dane.oprocentowanie);
+}
+
+bool CzytajKapitalizacje(const QString& tekst, Dane& dane) {
+    const auto kapitalizacja = Nazwana(kKapitalizacje, tekst);
+    dane.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
+    return kapitalizacja.has_value();
+}
+
+bool CzytajStart(const QString& tekst, Dane& dane) {
+    return TryStrToDateTime(tekst, dane.start, UstawieniaFormatow);
+}
+
+// One argument: its option, whether it must be given, how it is read, and
+// the words of the message when it cannot be read.
+struct Argument {
+    QString opcja;
+    bool wymagany;
+    bool (*czytaj)(const QString&, Dane&);
+    const char* co;
+    const char* oczekiwano;
+};
+
+const Argument kArgumenty[] = {
+    {kKwota, true, CzytajKwote, "kwoty", "oczekiwano liczby, np. 10000 lub 10 000,50"},
+    {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
+    {kJednostka, true, CzytajJednostke, "jednostki okresu",
+     "dozwolone: dzien, tydzien, miesiac, rok, brak"},
+    {kOprocentowanie, true, CzytajOprocentowanie, "oprocentowania",
+     "oczekiwano procentów w skali roku, np. 4,5"},
+    {kKapitalizacja, true, CzytajKapitalizacje, "kapitalizacji",
+     "dozwolone: dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak"},
+    {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+};
+
+bool Czytaj(const CommandLineOptions& opcje, Dane& dane, QString& blad) {
+    for (const Argument& argument : kArgumenty) {
+        if (argument.wymagany && !opcje.has(argument.opcja)) {
+            blad = QStringLiteral("Brak wymaganego argumentu %1.").arg(argument.opcja);
+            return false;
+        }
+    }
+    dane.start = Today();
+    for (const Argument& argument : kArgumenty) {
+        const QString tekst = opcje.value(argument.opcja);
+        if (opcje.has(argument.opcja) && !argument.czytaj(tekst, dane)) {
+            blad = QStringLiteral("Nie można odczytać %1: \"%2\" (%3).")
+                       .arg(QString::fromUtf8(argument.co), tekst,
+                            QString::fromUtf8(argument.oczekiwano));
+            return false;
+        }
+    }
+    return true;
+}
+
+Wynik Oblicz(const Dane& dane) {
+    TLokata lokata;
+    lokata.SetKwota(dane.kwota);
+    lokata.SetOkresLokaty(dane.okres);
+    lokata.fJednostkaLokaty = dane.jednostka;
+    lokata.SetDataRozpoczecia(dane.start);
+    lokata.SetAktywna(true);
+    THarmonogramLokatyBankowej oferta;
+    oferta.fOprocentowanieWSkaliRoku = dane.oprocentowanie;
+    oferta.fKapitalizacja = dane.kapitalizacja;
+    oferta.fOkresDepozytu = dane.okres;
+    oferta.fJednostkaDepozytu = dane.jednostka;
+
+    Wynik wynik;
+    wynik.zysk = lokata.ObliczSzacowanyZyskZLokaty(&oferta);
+    wynik.okresyKapitalizacji = oferta.IloscOkresowKapitalizacji();
+    wynik.koniec = lokata.SzacowanaDataZakonczenia();
+    wynik.dni = lokata.OkresLokatyWDniach();
+    wynik.okresTekst = lokata.OkresLokatyString();
+    return wynik;
+}
+
+void PiszTekst(const Wynik& wynik, QTextStream& out) {
+    const QString zysk =
+        std::isfinite(wynik.zysk)
+            ? FormatMoney(wynik.zysk)
+            : NonFiniteText(wynik.zysk) + QStringLiteral(" (kwota poza zakresem obliczeń)");
+    out << Wiersz(QStringLiteral("Szacowany zysk netto:"), zysk)
+        << Wiersz(QStringLiteral("Okresy kapitalizacji:"), FloatToStr(wynik.okresyKapitalizacji))
+        << Wiersz(
+               QStringLiteral("Szacowana data zakończenia:"),
+               FormatDateTime(UstawieniaFormatow.ShortDateFormat, wynik.koniec, UstawieniaFormatow))
+        << Wiersz(QStringLiteral("Okres lokaty w dniach:"), IntToStr(wynik.dni))
+        << Wiersz(QStringLiteral("Okres lokaty:"), wynik.okresTekst);
+}
+
+void PiszJson(const Wynik& wynik, QTextStream& out) {
+    JsonWriter json;
+    json.beginObject()
+        .key(u"SzacowanyZysk")
+        .number(wynik.zysk)
+        .key(u"IloscOkresowKapitalizacji")
+        .number(wynik.okresyKapitalizacji)
+        .key(u"SzacowanaDataZakonczenia")
+        .string(FormatDateTime(QStringLiteral("yyyy-MM-dd"), wynik.koniec, UstawieniaFormatow))
+        .key(u"OkresLokatyWDniach")
+        .integer(wynik.dni)
+        .key(u"OkresLokatyString")
+        .string(wynik.okresTekst)
+        .endObject();
+    out << json.text() << u'\n';
+}
+
+} // namespace
+
+QString ZyskCommand::name() const {
+    return QStringLiteral("zysk");
+}
+
+QString ZyskCommand::summary() const {
+    return QStringLiteral("szacowany zysk netto z jednej lokaty (--help: argumenty)");
+}
+
+int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    UstawFormaty();
+    if (arguments.contains(kHelp)) {
+        out << Pomoc();
+        return 0;
+    }
+    CommandLineOptions opcje({kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
+                             {kJson});
+    Dane dane;
+    QString blad;
+    if (!opcje.parse(arguments, blad) || !Czytaj(opcje, dane, blad)) {
+        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora zysk --help\n");
+        return 2;
+    }
+    const Wynik wynik = Oblicz(dane);
+    if (opcje.has(kJson))
+        PiszJson(wynik, out);
+    else
+        PiszTekst(wynik, out);
+    return 0;
+}
+
+QString ZyskCommand::Pomoc() {
+    return QStringLiteral(
+        "Użycie: talvora zysk --kwota KWOTA --okres N --jednostka JEDNOSTKA\n"
+        "                     --oprocentowanie PROCENT --kapitalizacja RODZAJ\n"
+        "                     [--start RRRR-MM-DD] [--json]\n"
+        "\n"
+        "Szacuje zysk netto z jednej lokaty: odsetki okres po okresie kapitalizacji,\n"
+        "z podatkiem 19% od odsetek zaokrąglonych do pełnych złotych. W szacunku\n"
+        "miesiąc liczy się jako 30 dni, a rok jako 360 dni.\n"
+        "\n"
+        "  --kwota KWOTA             kwota lokaty, np. 10000 lub 10 000,50\n"
+        "                            (przecinek lub kropka; zaokrąglana do groszy)\n"
+        "  --okres N                 okres lokaty w jednostkach, od 0 do 65535\n"
+        "  --jednostka JEDNOSTKA     dzien, tydzien, miesiac, rok lub brak\n"
+        "  --oprocentowanie PROCENT  oprocentowanie w skali roku w procentach, np. 4,5\n"
+        "  --kapitalizacja RODZAJ    dzienna, miesieczna, kwartalna, polroczna, roczna,\n"
+        "                            po-okresie-umowy lub brak\n"
+        "  --start RRRR-MM-DD        dzień rozpoczęcia lokaty (domyślnie dzisiaj)\n"
+        "  --json                    jeden obiekt JSON z dokładnymi wartościami: SzacowanyZysk,\n"
+        "                            IloscOkresowKapitalizacji, SzacowanaDataZakonczenia,\n"
+        "                            OkresLokatyWDniach, OkresLokatyString\n"
+        "  --help                    ten opis\n"
+        "\n"
+        "Wypisuje szacowany zysk netto, liczbę okresów kapitalizacji, szacowaną datę\n"
+        "zakończenia, długość lokaty w dniach i okres lokaty słownie. Błędny lub\n"
+        "brakujący argument: komunikat na stderr i kod wyjścia 2.\n");
+}

@@ -1,0 +1,4 @@
+#include "data/ESQLiteException.h"
+
+ESQLiteException::ESQLiteException(const QString& message)
+    : std::runtime_error(message.toStdString()), fMessage(message) {}

@@ -1,0 +1,152 @@
+#include "data/TProjektDB.h"
+
+#include "data/EBazaTylkoDoOdczytu.h"
+#include "data/EDataError.h"
+#include "data/ESQLiteException.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TSQLiteDatabase.h"
+#include "data/TSchematBazy.h"
+#include "domain/Formatting.h"
+#include "domain/TFormatSettings.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+const char* const kBledneDane =
+    "Nie można nawiązać połączenia z bazą danych. Przekazano błędne dane wejściowe.";
+
+const char* const kBrakFolderu =
+    "Nie można nawiązać połączenia z bazą danych. Nie znaleziono plików z danymi, próba ich "
+    "utworzenia nie powiodła się. Nie można utworzyć folderu %1 w którym utworzona będzie baza "
+    "danych !!!\rSprawdź czy masz do tego odpowiednie uprawnienia lub czy zapis w podanej "
+    "lokalizacji jest możliwy.";
+
+const char* const kLokalizacjaTylkoDoOdczytu =
+    "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki z "
+    "danymi jest tylko-do-odczytu, baza w tym przypadku nie może poprawnie funkcjonować. "
+    "Przenieś program wraz ze wszystkimi plikami w inne miejsce.";
+
+const char* const kBazaTylkoDoOdczytu =
+    "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki z "
+    "danymi jest tylko-do-odczytu lub sam plik z danymi może mieć atrybut tylko do odczytu, baza "
+    "w tym przypadku nie może poprawnie funkcjonować. Upewnij się również że żaden inny program "
+    "nie blokuje do niej dostępu tzn nie używa jej. Przenieś program wraz ze wszystkimi plikami w "
+    "inne miejsce lub sprawdź atrybuty pliku \"";
+
+// Writes a small text file and deletes it again; false when any step fails.
+bool MoznaZapisacPlik(const QString& sciezka) {
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly | QIODevice::Text))
+        return false;
+    const bool zapisano = plik.write("DANE\n") == 5;
+    plik.close();
+    const bool zamknieto = plik.error() == QFileDevice::NoError;
+    const bool usunieto = plik.remove();
+    return zapisano && zamknieto && usunieto;
+}
+
+} // namespace
+
+TProjektDB::TProjektDB(const QString& plikBazy)
+    : TProjektDB(plikBazy.isEmpty() ? nullptr : std::make_unique<TPlikiDB>(plikBazy)) {}
+
+TProjektDB::TProjektDB(std::unique_ptr<TPlikiDB> plikiDB) {
+    UstawFormaty();
+    fKolekcje = std::make_unique<TKolekcjeDanych>();
+    fKolekcje->Clear();
+    fWyswietlanaTabela = TTabele::Pusta;
+    fPlikiDB = std::move(plikiDB);
+    UruchomBaze();
+}
+
+TProjektDB::~TProjektDB() = default;
+
+void TProjektDB::SetWyswietlanaTabela(TTabele value) {
+    if (fWyswietlanaTabela != value)
+        fWyswietlanaTabela = value;
+}
+
+void TProjektDB::UruchomBaze() {
+    if (!fPlikiDB)
+        throw EDataError(QString::fromUtf8(kBledneDane));
+    UtworzFolderDanych();
+    SprawdzZapisWLokalizacji();
+    OtworzPolaczenie();
+    SprawdzZapisDoBazy();
+    try {
+        UtworzTabele();
+        AktualizujUklad();
+        UtworzWidoki();
+    } catch (const ESQLiteException& e) {
+        throw EDataError(e.Message());
+    }
+    WczytajTabelePoUruchomieniu();
+}
+
+void TProjektDB::UtworzFolderDanych() {
+    const QString folder = QFileInfo(fPlikiDB->DataFile()).absolutePath();
+    if (QDir(folder).exists())
+        return;
+    std::error_code blad;
+    std::filesystem::create_directories(std::filesystem::path(QFile::encodeName(folder).data()),
+                                        blad);
+    if (!blad && QDir(folder).exists())
+        return;
+    QString tekst = QString::fromUtf8(kBrakFolderu).arg(QDir::toNativeSeparators(folder));
+    if (blad)
+        tekst += QLatin1Char('\r') + QString::fromLocal8Bit(blad.message().c_str());
+    throw EDataError(tekst);
+}
+
+void TProjektDB::SprawdzZapisWLokalizacji() {
+    const QString plikTestowy = fPlikiDB->DataFile() + QStringLiteral("test") +
+                                FormatDateTime(QStringLiteral("yyyy'.'MM'.'dd'.'hh'.'mm"), Now()) +
+                                QStringLiteral(".txt");
+    if (MoznaZapisacPlik(plikTestowy))
+        return;
+    fReadOnlyMode = true;
+    throw EBazaTylkoDoOdczytu(QString::fromUtf8(kLokalizacjaTylkoDoOdczytu));
+}
+
+void TProjektDB::OtworzPolaczenie() {
+    try {
+        fBaza = std::make_unique<TSQLiteDatabase>(fPlikiDB->DataFile());
+    } catch (const ESQLiteException& e) {
+        throw EDataError(e.Message());
+    }
+}
+
+// A file that cannot be written (locked by another program, read-only, not a
+// database at all) would let every later save fail, so start-up ends here.
+void TProjektDB::SprawdzZapisDoBazy() {
+    const TWynikPolecenSQL wynik = WykonajPoleceniaWTransakcji(
+        {QStringLiteral("DROP TABLE IF EXISTS \"Talvora_test\";"),
+         QStringLiteral("CREATE TABLE IF NOT EXISTS \"Talvora_test\" (\"n\" INTEGER);"),
+         QStringLiteral("DROP TABLE IF EXISTS \"Talvora_test\";")},
+        true);
+    if (wynik.Wykonano())
+        return;
+    fReadOnlyMode = true;
+    throw EBazaTylkoDoOdczytu(QString::fromUtf8(kBazaTylkoDoOdczytu) + fPlikiDB->DataFile() +
+                              QStringLiteral("\".\r") + wynik.Blad);
+}
+
+void TProjektDB::UtworzTabele() {
+    for (QStringList& wsad : TSchematBazy::WsadyTworzeniaTabel())
+        WykonajPoleceniaWTransakcji(std::move(wsad), true);
+    fKolekcje->WypelnijTytulyKolumn();
+}
+
+void TProjektDB::UtworzWidoki() {
+    for (const QString& widok : TSchematBazy::PoleceniaTworzeniaWidokow())
+        WykonajPolecenieSQL(widok, true);
+}
+
+// Filled by the loaders of the tables: WczytajDaneZTabelDoKolekcji(Pusta).
+void TProjektDB::WczytajTabelePoUruchomieniu() {}

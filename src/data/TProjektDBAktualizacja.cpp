@@ -1,0 +1,158 @@
+// Bringing data files of older layouts up to the current one.
+#include "data/EDataError.h"
+#include "data/ESQLiteException.h"
+#include "data/TProjektDB.h"
+#include "data/TSQLiteDatabase.h"
+#include "data/TSQLiteTable.h"
+#include "data/TSQLiteUniTable.h"
+#include "data/TSchematBazy.h"
+#include "domain/TJednostkaOkresu.h"
+
+#include <vector>
+
+namespace {
+
+struct TKolumna {
+    QString nazwa;
+    // NOT NULL without a default and not the key: a copy must fill it.
+    bool wymagana = false;
+};
+
+QString WCudzyslowie(const QString& nazwa) {
+    return QLatin1Char('"') + QString(nazwa).replace(QLatin1Char('"'), QStringLiteral("\"\"")) +
+           QLatin1Char('"');
+}
+
+std::vector<TKolumna> KolumnyTabeli(TSQLiteDatabase& baza, const QString& tabela) {
+    std::vector<TKolumna> kolumny;
+    const auto info =
+        baza.GetUniTable(QStringLiteral("PRAGMA table_info(") + WCudzyslowie(tabela) + ")");
+    for (; !info->Eof(); info->Next()) {
+        const bool notNull = info->FieldAsInteger(3) != 0;
+        const bool bezDomyslnej = info->FieldIsNull(4);
+        const bool klucz = info->FieldAsInteger(5) != 0;
+        kolumny.push_back({info->FieldAsString(1), notNull && bezDomyslnej && !klucz});
+    }
+    return kolumny;
+}
+
+const TKolumna* Znajdz(const std::vector<TKolumna>& kolumny, const QString& nazwa) {
+    for (const TKolumna& k : kolumny)
+        if (k.nazwa.compare(nazwa, Qt::CaseInsensitive) == 0)
+            return &k;
+    return nullptr;
+}
+
+// Keeps ALTER TABLE ... RENAME from rewriting the references that other
+// tables make to the renamed table: they must go on naming the current one.
+class TZmianaNazwyBezPrzepisywania {
+public:
+    explicit TZmianaNazwyBezPrzepisywania(TSQLiteDatabase& baza) : fBaza(baza) {
+        fBaza.ExecSQL(QStringLiteral("PRAGMA legacy_alter_table = ON;"));
+    }
+    ~TZmianaNazwyBezPrzepisywania() {
+        try {
+            fBaza.ExecSQL(QStringLiteral("PRAGMA legacy_alter_table = OFF;"));
+        } catch (const ESQLiteException&) {
+            // The setting lives only as long as the connection.
+        }
+    }
+    TZmianaNazwyBezPrzepisywania(const TZmianaNazwyBezPrzepisywania&) = delete;
+    TZmianaNazwyBezPrzepisywania& operator=(const TZmianaNazwyBezPrzepisywania&) = delete;
+
+private:
+    TSQLiteDatabase& fBaza;
+};
+
+} // namespace
+
+void TProjektDB::AktualizujUklad() {
+    for (const TSchematBazy::TStaryUklad& stary : TSchematBazy::StareUklady())
+        if (KolumnaIstnieje(stary.tabela, stary.kolumna))
+            PrzeniesStaryUklad(stary.tabela);
+    for (const TSchematBazy::TUzupelnienie& u : TSchematBazy::Uzupelnienia())
+        if (!KolumnaIstnieje(u.tabela, u.kolumna))
+            fBaza->ExecSQL(u.polecenie);
+}
+
+bool TProjektDB::KolumnaIstnieje(const QString& tabela, const QString& kolumna) {
+    try {
+        fBaza->GetTable(QStringLiteral("SELECT ") + kolumna + QStringLiteral(" FROM ") + tabela);
+        return true;
+    } catch (const ESQLiteException&) {
+        return false;
+    }
+}
+
+// A table of an old layout that cannot be upgraded in place keeps all its
+// rows under a new name; the table is created again in the current layout
+// and receives the rows' values that map onto it. Views are dropped so that
+// the start-up creates them again over the current tables.
+void TProjektDB::PrzeniesStaryUklad(const QString& tabela) {
+    const QString stara = WolnaNazwaDlaStaregoUkladu(tabela);
+    const TZmianaNazwyBezPrzepisywania bezPrzepisywania(*fBaza);
+    try {
+        fBaza->BeginTransaction();
+        for (const QString& widok : TSchematBazy::NazwyWidokow())
+            fBaza->ExecSQL(QStringLiteral("DROP VIEW IF EXISTS ") + WCudzyslowie(widok) + ";");
+        fBaza->ExecSQL(QStringLiteral("ALTER TABLE ") + WCudzyslowie(tabela) +
+                       QStringLiteral(" RENAME TO ") + WCudzyslowie(stara) + ";");
+        fBaza->ExecSQL(TSchematBazy::PolecenieTworzeniaTabeli(tabela));
+        const QString kopia = PolecenieKopiowaniaWierszy(tabela, stara);
+        if (!kopia.isEmpty())
+            fBaza->ExecSQL(kopia);
+        fBaza->Commit();
+    } catch (const ESQLiteException& e) {
+        if (fBaza->IsTransactionOpen())
+            fBaza->Rollback();
+        throw EDataError(QStringLiteral("Nie udało się przenieść tabeli \"") + tabela +
+                         QStringLiteral("\" w starym układzie do tabeli \"") + stara +
+                         QStringLiteral("\" i utworzyć jej w obecnym układzie.\r") + e.Message());
+    }
+}
+
+QString TProjektDB::WolnaNazwaDlaStaregoUkladu(const QString& tabela) {
+    const QString podstawa = tabela + QStringLiteral("_stary_uklad");
+    QString nazwa = podstawa;
+    for (int numer = 2;; ++numer) {
+        const QString wTekscie = QString(nazwa).replace(QLatin1Char('\''), QStringLiteral("''"));
+        if (fBaza->GetTableValue(
+                QStringLiteral("SELECT count(*) FROM sqlite_master WHERE lower(name) = lower('") +
+                wTekscie + QStringLiteral("')")) == 0)
+            return nazwa;
+        nazwa = podstawa + QLatin1Char('_') + QString::number(numer);
+    }
+}
+
+// Columns of the same name are copied. An old deposits table counted its
+// term in months only. Rows are copied only when every required column of the
+// current layout gets a value; a row that still breaks a constraint stays
+// only in the renamed table.
+QString TProjektDB::PolecenieKopiowaniaWierszy(const QString& tabela, const QString& zrodlo) {
+    const std::vector<TKolumna> nowe = KolumnyTabeli(*fBaza, tabela);
+    const std::vector<TKolumna> stare = KolumnyTabeli(*fBaza, zrodlo);
+    QStringList cele, wartosci;
+    for (const TKolumna& kolumna : nowe) {
+        if (const TKolumna* stara = Znajdz(stare, kolumna.nazwa)) {
+            cele << kolumna.nazwa;
+            wartosci << WCudzyslowie(stara->nazwa);
+        }
+    }
+    const TKolumna* miesiace = Znajdz(stare, QStringLiteral("IloscMiesiecy"));
+    if (tabela == QLatin1String("Lokaty") && miesiace && !cele.contains("OkresLokaty")) {
+        cele << QStringLiteral("OkresLokaty") << QStringLiteral("JednostkaLokaty");
+        wartosci << WCudzyslowie(miesiace->nazwa)
+                 << QString::number(static_cast<int>(TJednostkaOkresu::Miesiac));
+    }
+    for (const TKolumna& kolumna : nowe)
+        if (kolumna.wymagana && !cele.contains(kolumna.nazwa))
+            return {};
+    if (cele.isEmpty())
+        return {};
+    for (QString& cel : cele)
+        cel = WCudzyslowie(cel);
+    return QStringLiteral("INSERT OR IGNORE INTO ") + WCudzyslowie(tabela) + QStringLiteral(" (") +
+           cele.join(QStringLiteral(", ")) + QStringLiteral(") SELECT ") +
+           wartosci.join(QStringLiteral(", ")) + QStringLiteral(" FROM ") + WCudzyslowie(zrodlo) +
+           QLatin1Char(';');
+}

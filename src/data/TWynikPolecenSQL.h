@@ -1,0 +1,17 @@
+#pragma once
+#include <QString>
+#include <cstdint>
+
+// What became of one batch of statements handed to the project's batch
+// runner: all committed, not run at all (a transaction was already open on
+// the connection), or failed and rolled back, so that it changed nothing.
+struct TWynikPolecenSQL {
+    enum class TStan : int8_t { Wykonano, Pominieto, Blad };
+
+    TStan Stan = TStan::Wykonano;
+    // The error shown to the user when the batch failed.
+    QString Blad;
+
+    bool Wykonano() const { return Stan == TStan::Wykonano; }
+    explicit operator bool() const { return Wykonano(); }
+};

@@ -1,0 +1,8 @@
+#pragma once
+#include "platform/IWebBrowser.h"
+
+// Opens web pages through the desktop's default browser.
+class QtWebBrowser : public IWebBrowser {
+public:
+    bool openUrl(const QString& url) override;
+};

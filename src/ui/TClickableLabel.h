@@ -1,0 +1,22 @@
+#pragma once
+#include <QLabel>
+
+// A label with a click: a left button pressed and released over it. Windows
+// attach link actions (opening a page, clearing a choice) to `clicked`.
+class TClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit TClickableLabel(QWidget* parent = nullptr);
+    explicit TClickableLabel(const QString& text, QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool fPressed = false;
+};

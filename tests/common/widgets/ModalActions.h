@@ -1,0 +1,21 @@
+#pragma once
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Helpers for driving real modal windows from a test.
+
+// Runs `action` on the next modal window that opens (a message box or a
+// dialog in its own exec()), from inside that window's event loop. Fails the
+// test when none opens within `timeoutMs`.
+void WhenModalShows(std::function<void(QWidget&)> action, int timeoutMs = 5000);
+
+// Clicks the button named `objectName` inside `window`; fails the test when
+// it is missing or disabled.
+void ClickButton(QWidget& window, const QString& objectName);
+
+// Clicks a standard button of a message box; fails the test when `box` is no
+// message box or lacks the button.
+void ClickMessageBoxButton(QWidget& box, QMessageBox::StandardButton button);
