@@ -14,12 +14,13 @@ class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
+class TAMHFlashLabel;
 class TFormSize;
+class THeaderPanel;
 class TKolekcjeDanych;
 class TLokata;
 class THarmonogramLokatyBankowej;
 class TListaRaportowa;
-class TPamiecZyskowLokat;
 class TProjektDB;
 
 // The deposits window: the user's deposits with their estimates on the first
@@ -117,6 +118,7 @@ protected:
 private:
     void UtworzKontrolki();
     QWidget* UtworzNaglowek();
+    void UtworzZapisPolozenia();
     QWidget* UtworzZakladkeLokat();
     QWidget* UtworzZakladkeHarmonogramow();
     QWidget* UtworzDolnyPasek();
@@ -143,11 +145,10 @@ private:
     double fMaksymalnaWartoscWProgramie = 1e15;
     int fMaksymalnaDlugoscKwoty = 15;
 
-    std::unique_ptr<TPamiecZyskowLokat> fPamiecZyskow;
     TFormSize* fFormSize = nullptr;
 
     // Controls, named as on screen (object names are the same).
-    QWidget* pan_1 = nullptr;
+    THeaderPanel* pan_1 = nullptr;
     QLabel* lbl_Head = nullptr;
     QTabWidget* pgc_Zakladki = nullptr;
     QWidget* ts_TwojeLokaty = nullptr;
@@ -161,7 +162,7 @@ private:
     TListaRaportowa* lv_Lokaty = nullptr;
     QWidget* pan_LokatyBottom = nullptr;
     QLabel* lbl_IleLokat = nullptr;
-    QLabel* Label1 = nullptr;
+    TAMHFlashLabel* Label1 = nullptr;
     QToolButton* sbtn_DodajLokateBankowa = nullptr;
     QToolButton* sbtn_EdytujLokateBankowa = nullptr;
     QToolButton* sbtn_UsunLokateBankowa = nullptr;

@@ -1,0 +1,542 @@
+// The deposits window: its controls, events and the close flow. The lists are
+// filled in TLokatyFormGlownyListy.cpp, the commands live in
+// TLokatyFormGlownyLokaty.cpp and TLokatyFormGlownyOferty.cpp.
+#include "ui/TLokatyFormGlowny.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/TLokata.h"
+#include "platform/AdresyWWW.h"
+#include "platform/Komunikaty.h"
+#include "platform/Platform.h"
+#include "ui/TAMHFlashLabel.h"
+#include "ui/TFormSize.h"
+#include "ui/THeaderPanel.h"
+#include "ui/TIkonyLokat.h"
+#include "ui/TListaRaportowa.h"
+#include "ui/TPrzyciskBoczny.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kTekstUwagiOZysku = QStringLiteral(
+    "Obliczony zysk z lokat bankowych ma charakter przybliżony i nie powinien stanowić "
+    "podstawy do decyzji inwestycyjnych.");
+const QString kTekstUwagiOWydajnosci = QStringLiteral(
+    "Ilość lokat bankowych definitywnie wpływa na wydajność modułu. Ogranicz ilość lokat do "
+    "niezbędnego minimum.");
+const QString kPytanieOZamkniecie = QStringLiteral(
+    "Lista lokat bankowych i(lub) lista lokat oferowanych przez banki zostały zmienione.\r"
+    "Aby zapisać dokonane zmiany należy kliknąć w przycisk \"Zapisz i zamknij\", zamknięcie "
+    "okna klikając w \"krzyżyk\" spowoduje utratę wprowadzonych zmian !!!\r\r"
+    "Czy chcesz zamknąć to okno BEZ ZAPISANIA dokonanych zmian ???");
+
+constexpr int kWysokoscDolnegoPaska = 42;
+constexpr int kSzerokoscKolumnyPrzyciskow = 66;
+constexpr int kOdstepPodsumowania = 70;
+constexpr int kOkresMigania = 900;
+
+QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QString& podpowiedz,
+                            QWidget* rodzic) {
+    auto* przycisk = new QPushButton(tytul, rodzic);
+    przycisk->setObjectName(QLatin1String(nazwa));
+    przycisk->setToolTip(podpowiedz);
+    przycisk->setAutoDefault(false);
+    return przycisk;
+}
+
+QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
+                           const QList<QWidget*>& dol) {
+    auto* kolumna = new QWidget(rodzic);
+    kolumna->setFixedWidth(kSzerokoscKolumnyPrzyciskow);
+    auto* uklad = new QVBoxLayout(kolumna);
+    uklad->setContentsMargins(3, 2, 3, 2);
+    uklad->setSpacing(2);
+    for (QWidget* w : gora)
+        uklad->addWidget(w, 0, Qt::AlignHCenter);
+    uklad->addStretch(1);
+    for (QWidget* w : dol)
+        uklad->addWidget(w, 0, Qt::AlignHCenter);
+    return kolumna;
+}
+
+} // namespace
+
+TLokatyFormGlowny::TLokatyFormGlowny(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("LokatyFormGlowny"));
+    setWindowTitle(QStringLiteral("Lokaty"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(true);
+    setMinimumSize(800, 662);
+    resize(800, 662);
+    UtworzKontrolki();
+    UtworzMenuLokat();
+    UtworzMenuHarmonogramow();
+    PolaczZdarzenia();
+    UtworzZapisPolozenia();
+}
+
+TLokatyFormGlowny::~TLokatyFormGlowny() {
+    lv_Lokaty->WyczyscKolumny();
+    lv_HarmonogramyLokatBankowych->WyczyscKolumny();
+}
+
+void TLokatyFormGlowny::UtworzKontrolki() {
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(UtworzNaglowek());
+
+    pgc_Zakladki = new QTabWidget(this);
+    pgc_Zakladki->setObjectName(QStringLiteral("pgc_Zakladki"));
+    pgc_Zakladki->setIconSize(QSize(22, 22));
+    pgc_Zakladki->setDocumentMode(false);
+    pgc_Zakladki->addTab(UtworzZakladkeLokat(), TIkonyLokat::Lokata(), QStringLiteral("Lokaty"));
+    pgc_Zakladki->addTab(UtworzZakladkeHarmonogramow(), TIkonyLokat::Bank(),
+                         QStringLiteral("Lokaty oferowane przez banki"));
+    auto* obszar = new QVBoxLayout;
+    obszar->setContentsMargins(6, 6, 6, 0);
+    obszar->addWidget(pgc_Zakladki);
+    uklad->addLayout(obszar, 1);
+    uklad->addWidget(UtworzDolnyPasek());
+}
+
+QWidget* TLokatyFormGlowny::UtworzNaglowek() {
+    pan_1 = new THeaderPanel(windowTitle(), THeaderPicture::Lokaty, this);
+    lbl_Head = pan_1->HeadingLabel();
+    return pan_1;
+}
+
+void TLokatyFormGlowny::UtworzZapisPolozenia() {
+    fFormSize = new TFormSize(this);
+    fFormSize->SetLocation(TPersistLocation::plRegistry);
+    fFormSize->SetSaveName(QStringLiteral("Software\\Brenvik\\Talvora\\FormSetting"));
+    fFormSize->SetSaveKey(QStringLiteral("LokatyFormGlowny"));
+    fFormSize->SetMagnetDistance(20);
+    fFormSize->SetSaveUser(false);
+    fFormSize->SetSaveMachine(false);
+}
+
+QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
+    ts_TwojeLokaty = new QWidget;
+    ts_TwojeLokaty->setObjectName(QStringLiteral("ts_TwojeLokaty"));
+    sbtn_DodajLokate =
+        new TPrzyciskBoczny("sbtn_DodajLokate", QStringLiteral("Dodaj"),
+                            QStringLiteral("Kliknij, aby dodać nową lokatę do listy"),
+                            TIkonyLokat::Dodaj(), ts_TwojeLokaty);
+    sbtn_EdytujLokate = new TPrzyciskBoczny("sbtn_EdytujLokate", QStringLiteral("Edytuj"),
+                                            QStringLiteral("Kliknij, aby edytować wybraną lokatę"),
+                                            TIkonyLokat::Edytuj(), ts_TwojeLokaty);
+    sbtn_UsunLokate = new TPrzyciskBoczny("sbtn_UsunLokate", QStringLiteral("Usuń"),
+                                          QStringLiteral("Kliknij, aby usunąć wybraną lokatę"),
+                                          TIkonyLokat::Usun(), ts_TwojeLokaty);
+    sbtn_ZakonczLokate = new TPrzyciskBoczny(
+        "sbtn_ZakonczLokate", QStringLiteral("Zakończ\rlokatę"),
+        QStringLiteral("Kliknij, aby zakończyć lokatę"), TIkonyLokat::Zakoncz(), ts_TwojeLokaty);
+    sbtn_RozpocznijLokate = new TPrzyciskBoczny(
+        "sbtn_RozpocznijLokate", QStringLiteral("Rozpocznij\rlokatę"),
+        QStringLiteral("Kliknij, aby rozpocząć lokatę"), TIkonyLokat::Rozpocznij(), ts_TwojeLokaty);
+    sbtn_RozpocznijJakoNowaLokate = new TPrzyciskBoczny(
+        "sbtn_RozpocznijJakoNowaLokate", QStringLiteral("Utworz\r\nnową jak ta"),
+        QStringLiteral("Kliknij, aby dodać do listy nową lokatę na bazie lokaty zaznaczonej"),
+        TIkonyLokat::NowaJakTa(), ts_TwojeLokaty);
+
+    lv_Lokaty = new TListaRaportowa("lv_Lokaty", ts_TwojeLokaty);
+
+    pan_LokatyBottom = new QWidget(ts_TwojeLokaty);
+    pan_LokatyBottom->setObjectName(QStringLiteral("pan_LokatyBottom"));
+    lbl_IleLokat = new QLabel(pan_LokatyBottom);
+    lbl_IleLokat->setObjectName(QStringLiteral("lbl_IleLokat"));
+    QFont pogrubiona = lbl_IleLokat->font();
+    pogrubiona.setBold(true);
+    lbl_IleLokat->setFont(pogrubiona);
+    Label1 = new TAMHFlashLabel(kTekstUwagiOZysku, pan_LokatyBottom);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    QPalette czerwona = Label1->palette();
+    czerwona.setColor(QPalette::WindowText, QColor(192, 0, 0));
+    Label1->setPalette(czerwona);
+    Label1->SetInterval(kOkresMigania);
+    auto* dol = new QVBoxLayout(pan_LokatyBottom);
+    dol->setContentsMargins(kOdstepPodsumowania, 4, 4, 4);
+    dol->setSpacing(4);
+    dol->addWidget(lbl_IleLokat);
+    dol->addWidget(Label1);
+    dol->addStretch(1);
+
+    auto* prawa = new QVBoxLayout;
+    prawa->setContentsMargins(0, 0, 0, 0);
+    prawa->addWidget(lv_Lokaty, 1);
+    prawa->addWidget(pan_LokatyBottom);
+    auto* uklad = new QHBoxLayout(ts_TwojeLokaty);
+    uklad->setContentsMargins(2, 4, 4, 2);
+    uklad->addWidget(
+        KolumnaPrzyciskow(ts_TwojeLokaty,
+                          {sbtn_DodajLokate, sbtn_EdytujLokate, sbtn_UsunLokate, sbtn_ZakonczLokate,
+                           sbtn_RozpocznijLokate, sbtn_RozpocznijJakoNowaLokate},
+                          {}));
+    uklad->addLayout(prawa, 1);
+    return ts_TwojeLokaty;
+}
+
+QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
+    ts_LokatyBankowe = new QWidget;
+    ts_LokatyBankowe->setObjectName(QStringLiteral("ts_LokatyBankowe"));
+    QWidget* t = ts_LokatyBankowe;
+    sbtn_DodajLokateBankowa = new TPrzyciskBoczny(
+        "sbtn_DodajLokateBankowa", QStringLiteral("Dodaj"),
+        QStringLiteral("Kliknij, aby dodać nową lokatę bankową do listy"), TIkonyLokat::Dodaj(), t);
+    sbtn_EdytujLokateBankowa = new TPrzyciskBoczny(
+        "sbtn_EdytujLokateBankowa", QStringLiteral("Edytuj"),
+        QStringLiteral("Kliknij, aby edytować wybraną lokatę bankową"), TIkonyLokat::Edytuj(), t);
+    sbtn_UsunLokateBankowa = new TPrzyciskBoczny(
+        "sbtn_UsunLokateBankowa", QStringLiteral("Usuń"),
+        QStringLiteral("Kliknij, aby usunąć wybraną lokatę bankową"), TIkonyLokat::Usun(), t);
+    btn_AktualizujLokaty = new TPrzyciskBoczny(
+        "btn_AktualizujLokaty",
+        QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
+        QStringLiteral("Kliknij, aby pobrać informacje o lokatach bankowych z serwisu "
+                       "z oprocentowaniem lokat.\rWymagane jest połączenie z Internetem."),
+        TIkonyLokat::Internet(), t);
+    btn_AktualizujLokaty->setToolTip(
+        TPrzyciskBoczny::TekstNaEkranie(btn_AktualizujLokaty->toolTip()));
+    btn_AktualizujLokaty->hide();
+    sbtn_OdczytajLokatyBankoweZPliku = new TPrzyciskBoczny(
+        "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
+        QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
+    sbtn_EksportujDopliku = new TPrzyciskBoczny(
+        "sbtn_EksportujDopliku", QStringLiteral("Elsportuj\r\ndo pliku"),
+        QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);
+
+    lv_HarmonogramyLokatBankowych = new TListaRaportowa("lv_HarmonogramyLokatBankowych", t);
+    QPalette biala = lv_HarmonogramyLokatBankowych->palette();
+    biala.setColor(QPalette::Base, Qt::white);
+    biala.setColor(QPalette::Text, Qt::black);
+    lv_HarmonogramyLokatBankowych->setPalette(biala);
+    Label2 = new QLabel(kTekstUwagiOWydajnosci, t);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setContentsMargins(2, 4, 2, 4);
+
+    auto* prawa = new QVBoxLayout;
+    prawa->setContentsMargins(0, 0, 0, 0);
+    prawa->addWidget(lv_HarmonogramyLokatBankowych, 1);
+    prawa->addWidget(Label2);
+    auto* uklad = new QHBoxLayout(t);
+    uklad->setContentsMargins(2, 4, 4, 2);
+    uklad->addWidget(KolumnaPrzyciskow(t,
+                                       {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
+                                        sbtn_UsunLokateBankowa, btn_AktualizujLokaty},
+                                       {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
+    uklad->addLayout(prawa, 1);
+    return t;
+}
+
+QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
+    pnl1 = new QWidget(this);
+    pnl1->setObjectName(QStringLiteral("pnl1"));
+    pnl1->setFixedHeight(kWysokoscDolnegoPaska);
+    btn_Pomoc =
+        UtworzPrzycisk("btn_Pomoc", QStringLiteral("&Pomoc"),
+                       QStringLiteral("Kliknij, aby wyświetlić pomoc na temat tego modułu"), pnl1);
+    btn_ZestawienieLokat = UtworzPrzycisk(
+        "btn_ZestawienieLokat", QStringLiteral("&Ranking lokat bankowych"),
+        QStringLiteral("Kliknij, aby wyświetlić zestawienie najlepszych lokat bankowych"), pnl1);
+    btn_OK = UtworzPrzycisk(
+        "btn_OK", QStringLiteral("&Zapisz i zamknij"),
+        QStringLiteral("Kliknij, zaby zapisać dokonane zmiany i zamknąć to okno"), pnl1);
+    btn_OK->setDefault(true);
+    auto* uklad = new QHBoxLayout(pnl1);
+    uklad->setContentsMargins(8, 0, 8, 0);
+    uklad->setSpacing(0);
+    uklad->addWidget(btn_Pomoc);
+    uklad->addSpacing(20);
+    uklad->addWidget(btn_ZestawienieLokat);
+    uklad->addStretch(1);
+    uklad->addWidget(btn_OK);
+    return pnl1;
+}
+
+QAction* TLokatyFormGlowny::DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa,
+                                             const QString& tytul, const QKeySequence& skrot) {
+    QAction* pozycja = menu->addAction(tytul);
+    pozycja->setObjectName(QLatin1String(nazwa));
+    pozycja->setShortcut(skrot);
+    // The shortcut acts while the list has the focus, with the enabled state
+    // the item took at the last opening of the menu.
+    pozycja->setShortcutContext(Qt::WidgetShortcut);
+    lista->addAction(pozycja);
+    return pozycja;
+}
+
+void TLokatyFormGlowny::DodajSeparator(QMenu* menu, const char* nazwa) {
+    menu->addSeparator()->setObjectName(QLatin1String(nazwa));
+}
+
+void TLokatyFormGlowny::UtworzMenuLokat() {
+    pmenu_Lokaty = new QMenu(this);
+    pmenu_Lokaty->setObjectName(QStringLiteral("pmenu_Lokaty"));
+    QMenu* m = pmenu_Lokaty;
+    QWidget* l = lv_Lokaty;
+    Dodaj1 = DodajPozycjeMenu(m, l, "Dodaj1", QStringLiteral("Dodaj"), QKeySequence("Ctrl+D"));
+    Edytuj1 = DodajPozycjeMenu(m, l, "Edytuj1", QStringLiteral("Edytuj"), QKeySequence("Ctrl+E"));
+    DodajSeparator(m, "N1");
+    Usu1 = DodajPozycjeMenu(m, l, "Usu1", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    DodajSeparator(m, "N2");
+    PrzerwijZakoczlokate1 =
+        DodajPozycjeMenu(m, l, "PrzerwijZakoczlokate1", QStringLiteral("Przerwij/Zakończ lokatę"),
+                         QKeySequence("Ctrl+B"));
+    Rozpocznijlokate1 = DodajPozycjeMenu(
+        m, l, "Rozpocznijlokate1", QStringLiteral("Rozpocznij lokatę"), QKeySequence("Ctrl+G"));
+    Utwrznowjakta1 = DodajPozycjeMenu(m, l, "Utwrznowjakta1", QStringLiteral("Utwórz nową jak ta"),
+                                      QKeySequence("Ctrl+C"));
+    DodajSeparator(m, "N5");
+    Informacjeolokaciebankowej1 = DodajPozycjeMenu(m, l, "Informacjeolokaciebankowej1",
+                                                   QStringLiteral("Informacje o lokacie bankowej"),
+                                                   QKeySequence("Ctrl+Space"));
+}
+
+void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
+    pmenu_LokatyBankowe = new QMenu(this);
+    pmenu_LokatyBankowe->setObjectName(QStringLiteral("pmenu_LokatyBankowe"));
+    QMenu* m = pmenu_LokatyBankowe;
+    QWidget* l = lv_HarmonogramyLokatBankowych;
+    Dodaj2 = DodajPozycjeMenu(m, l, "Dodaj2", QStringLiteral("Dodaj"), QKeySequence("Ctrl+D"));
+    Edytuj2 = DodajPozycjeMenu(m, l, "Edytuj2", QStringLiteral("Edytuj"), QKeySequence("Ctrl+E"));
+    DodajSeparator(m, "N6");
+    Klonuj1 = DodajPozycjeMenu(m, l, "Klonuj1", QStringLiteral("Klonuj"), QKeySequence());
+    DodajSeparator(m, "N3");
+    Usu2 = DodajPozycjeMenu(m, l, "Usu2", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    Usuwszystkieztegobanku1 =
+        DodajPozycjeMenu(m, l, "Usuwszystkieztegobanku1",
+                         QStringLiteral("Usuń wszystkie z tego banku"), QKeySequence());
+    DodajSeparator(m, "N4");
+    Usuwszystkie1 =
+        DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń wszystkie"), QKeySequence());
+}
+
+void TLokatyFormGlowny::PolaczZdarzenia() {
+    using T = TLokatyFormGlowny;
+    connect(sbtn_DodajLokate, &QToolButton::clicked, this, &T::sbtn_DodajLokateClick);
+    connect(sbtn_EdytujLokate, &QToolButton::clicked, this, &T::sbtn_EdytujLokateClick);
+    connect(sbtn_UsunLokate, &QToolButton::clicked, this, &T::sbtn_UsunLokateClick);
+    connect(sbtn_ZakonczLokate, &QToolButton::clicked, this, &T::sbtn_ZakonczLokateClick);
+    connect(sbtn_RozpocznijLokate, &QToolButton::clicked, this, &T::sbtn_RozpocznijLokateClick);
+    connect(sbtn_RozpocznijJakoNowaLokate, &QToolButton::clicked, this,
+            &T::sbtn_RozpocznijJakoNowaLokateClick);
+    connect(sbtn_DodajLokateBankowa, &QToolButton::clicked, this, &T::sbtn_DodajLokateBankowaClick);
+    connect(sbtn_EdytujLokateBankowa, &QToolButton::clicked, this,
+            &T::sbtn_EdytujLokateBankowaClick);
+    connect(sbtn_UsunLokateBankowa, &QToolButton::clicked, this, &T::sbtn_UsunLokateBankowaClick);
+    connect(btn_AktualizujLokaty, &QToolButton::clicked, this, &T::btn_AktualizujLokatyClick);
+    connect(sbtn_OdczytajLokatyBankoweZPliku, &QToolButton::clicked, this,
+            &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
+    connect(sbtn_EksportujDopliku, &QToolButton::clicked, this, &T::sbtn_EksportujDoplikuClick);
+    connect(btn_Pomoc, &QPushButton::clicked, this, &T::btn_PomocClick);
+    connect(btn_ZestawienieLokat, &QPushButton::clicked, this, &T::btn_ZestawienieLokatClick);
+    connect(btn_OK, &QPushButton::clicked, this, &T::btn_OKClick);
+
+    connect(Dodaj1, &QAction::triggered, this, &T::sbtn_DodajLokateClick);
+    connect(Edytuj1, &QAction::triggered, this, &T::sbtn_EdytujLokateClick);
+    connect(Usu1, &QAction::triggered, this, &T::sbtn_UsunLokateClick);
+    connect(PrzerwijZakoczlokate1, &QAction::triggered, this, &T::sbtn_ZakonczLokateClick);
+    connect(Rozpocznijlokate1, &QAction::triggered, this, &T::sbtn_RozpocznijLokateClick);
+    connect(Utwrznowjakta1, &QAction::triggered, this, &T::sbtn_RozpocznijJakoNowaLokateClick);
+    connect(Informacjeolokaciebankowej1, &QAction::triggered, this,
+            &T::Informacjeolokaciebankowej1Click);
+    connect(Dodaj2, &QAction::triggered, this, &T::sbtn_DodajLokateBankowaClick);
+    connect(Edytuj2, &QAction::triggered, this, &T::sbtn_EdytujLokateBankowaClick);
+    connect(Klonuj1, &QAction::triggered, this, &T::Klonuj1Click);
+    connect(Usu2, &QAction::triggered, this, &T::sbtn_UsunLokateBankowaClick);
+    connect(Usuwszystkieztegobanku1, &QAction::triggered, this, &T::Usuwszystkieztegobanku1Click);
+    connect(Usuwszystkie1, &QAction::triggered, this, &T::Usuwszystkie1Click);
+    connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
+    connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
+
+    for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
+        connect(lista, &QTreeWidget::itemSelectionChanged, this, &T::UstawPrzyciski);
+        connect(lista, &QTreeWidget::itemClicked, this, &T::UstawPrzyciski);
+        lista->setContextMenuPolicy(Qt::CustomContextMenu);
+    }
+    connect(lv_Lokaty, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        pmenu_Lokaty->popup(lv_Lokaty->viewport()->mapToGlobal(p));
+    });
+    connect(lv_HarmonogramyLokatBankowych, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) {
+                pmenu_LokatyBankowe->popup(
+                    lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
+            });
+    connect(lv_Lokaty, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* wiersz) {
+        if (!TListaRaportowa::JestGrupa(wiersz))
+            sbtn_EdytujLokateClick();
+    });
+    connect(lv_HarmonogramyLokatBankowych, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* wiersz) {
+                if (!TListaRaportowa::JestGrupa(wiersz))
+                    sbtn_EdytujLokateBankowaClick();
+            });
+    connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
+    connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
+            &T::lv_HarmonogramyLokatBankowychColumnClick);
+    connect(pgc_Zakladki, &QTabWidget::currentChanged, this, &T::UstawPrzyciski);
+
+    auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    pomoc->setContext(Qt::WindowShortcut);
+    connect(pomoc, &QShortcut::activated, this, &T::btn_PomocClick);
+}
+
+TKolekcjeDanych* TLokatyFormGlowny::Kolekcje() const {
+    return MyDB ? &MyDB->Kolekcje() : nullptr;
+}
+
+TKolekcjeDanych* TLokatyFormGlowny::KolekcjeLubKomunikat() const {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje)
+        PokazBrakPolaczeniaZBaza();
+    return kolekcje;
+}
+
+const QString& TLokatyFormGlowny::TekstBrakuPolaczeniaZBaza() {
+    static const QString tekst = QStringLiteral(
+        "Nie udało się nawiązać połączenia z bazą danych !!!\rUpewnij się że program znajduje "
+        "się w lokalizacji, w której zapis jest możliwy lub że masz wystarczająco dużo miejsca "
+        "na dysku do utworzenia bazy.");
+    return tekst;
+}
+
+void TLokatyFormGlowny::PokazBrakPolaczeniaZBaza() {
+    PokazBlad(TekstBrakuPolaczeniaZBaza());
+}
+
+QTreeWidgetItem* TLokatyFormGlowny::WybranyWierszLokaty() const {
+    return lv_Lokaty->WybranyWiersz();
+}
+
+TLokata* TLokatyFormGlowny::WybranaLokata() const {
+    return LokataWiersza(WybranyWierszLokaty());
+}
+
+QTreeWidgetItem* TLokatyFormGlowny::WybranyWierszHarmonogramu() const {
+    return lv_HarmonogramyLokatBankowych->WybranyWiersz();
+}
+
+THarmonogramLokatyBankowej* TLokatyFormGlowny::WybranyHarmonogram() const {
+    return HarmonogramWiersza(WybranyWierszHarmonogramu());
+}
+
+TLokata* TLokatyFormGlowny::LokataWiersza(const QTreeWidgetItem* wiersz) {
+    if (!wiersz || wiersz->treeWidget() == nullptr ||
+        wiersz->treeWidget()->objectName() != QLatin1String("lv_Lokaty"))
+        return nullptr;
+    return static_cast<TLokata*>(TListaRaportowa::Rekord(wiersz));
+}
+
+THarmonogramLokatyBankowej* TLokatyFormGlowny::HarmonogramWiersza(const QTreeWidgetItem* wiersz) {
+    if (!wiersz || wiersz->treeWidget() == nullptr ||
+        wiersz->treeWidget()->objectName() != QLatin1String("lv_HarmonogramyLokatBankowych"))
+        return nullptr;
+    return static_cast<THarmonogramLokatyBankowej*>(TListaRaportowa::Rekord(wiersz));
+}
+
+void TLokatyFormGlowny::UstawPrzyciski() {
+    const bool zakladkaLokat = pgc_Zakladki->currentWidget() == ts_TwojeLokaty;
+    const bool zakladkaOfert = pgc_Zakladki->currentWidget() == ts_LokatyBankowe;
+    const bool wierszLokaty = zakladkaLokat && WybranyWierszLokaty() != nullptr;
+    const TLokata* lokata = zakladkaLokat ? WybranaLokata() : nullptr;
+    const bool aktywna = lokata && lokata->Aktywna();
+    const bool nieaktywna = lokata && !lokata->Aktywna();
+
+    sbtn_DodajLokate->setEnabled(zakladkaLokat);
+    sbtn_EdytujLokate->setEnabled(aktywna);
+    sbtn_UsunLokate->setEnabled(wierszLokaty);
+    sbtn_RozpocznijLokate->setEnabled(nieaktywna);
+    sbtn_RozpocznijLokate->setVisible(nieaktywna);
+    sbtn_ZakonczLokate->setEnabled(aktywna);
+    sbtn_ZakonczLokate->setVisible(!nieaktywna);
+    sbtn_RozpocznijJakoNowaLokate->setEnabled(lokata != nullptr);
+    sbtn_RozpocznijJakoNowaLokate->setVisible(lokata != nullptr);
+
+    const bool wierszOferty = zakladkaOfert && WybranyWierszHarmonogramu() != nullptr;
+    sbtn_DodajLokateBankowa->setEnabled(zakladkaOfert);
+    sbtn_EdytujLokateBankowa->setEnabled(wierszOferty);
+    sbtn_UsunLokateBankowa->setEnabled(wierszOferty);
+
+    pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
+                             QStringLiteral("Lokaty oferowane przez banki (%1)")
+                                 .arg(lv_HarmonogramyLokatBankowych->IloscWierszy()));
+}
+
+void TLokatyFormGlowny::pmenu_LokatyPopup() {
+    Dodaj1->setEnabled(sbtn_DodajLokate->isEnabled());
+    Edytuj1->setEnabled(sbtn_EdytujLokate->isEnabled());
+    Usu1->setEnabled(sbtn_UsunLokate->isEnabled());
+    PrzerwijZakoczlokate1->setEnabled(sbtn_ZakonczLokate->isEnabled());
+    Rozpocznijlokate1->setEnabled(sbtn_RozpocznijLokate->isEnabled());
+    Utwrznowjakta1->setEnabled(sbtn_RozpocznijJakoNowaLokate->isEnabled());
+}
+
+void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
+    Dodaj2->setEnabled(sbtn_DodajLokateBankowa->isEnabled());
+    Edytuj2->setEnabled(sbtn_EdytujLokateBankowa->isEnabled());
+    Usu2->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
+    Klonuj1->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
+}
+
+void TLokatyFormGlowny::btn_PomocClick() {
+    Platform::webBrowser().openUrl(AdresyWWW::Pomoc());
+}
+
+void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
+    Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych());
+}
+
+void TLokatyFormGlowny::btn_OKClick() {
+    fKliknietoOK = true;
+    done(QDialog::Accepted);
+}
+
+void TLokatyFormGlowny::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    PrzygotujOkno();
+    WypelnijListy(true);
+}
+
+bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
+    const TKolekcjeDanych* kolekcje = Kolekcje();
+    if (fKliknietoOK || !kolekcje || !kolekcje->ZmienionoINiezapisanoLokaty())
+        return true;
+    TMessage pytanie;
+    pytanie.caption = kTytulBledu;
+    pytanie.text = kPytanieOZamkniecie;
+    pytanie.icon = TMessageIcon::Warning;
+    pytanie.buttons = TMessageButtons::YesNo;
+    return Platform::messageBoxes().show(pytanie) == TMessageResult::Yes;
+}
+
+void TLokatyFormGlowny::closeEvent(QCloseEvent* event) {
+    if (!ZapytajOZamkniecieBezZapisu()) {
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TLokatyFormGlowny::keyPressEvent(QKeyEvent* event) {
+    // The window has no cancel button: Esc does not close it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

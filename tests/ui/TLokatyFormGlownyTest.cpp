@@ -1,0 +1,617 @@
+// The deposits window driven offscreen on collections built in memory.
+#include "ui/TLokatyFormGlowny.h"
+
+#include "common/ScopedClock.h"
+#include "common/ScriptedMessageBoxes.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/TFormatSettings.h"
+#include "platform/AdresyWWW.h"
+#include "ui/TKoloryWierszyLokat.h"
+#include "ui/TListaRaportowa.h"
+#include "ui/TPrzyciskBoczny.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+using J = TJednostkaOkresu;
+using K = TKapitalizacja;
+
+class RecordingBrowser : public IWebBrowser {
+public:
+    RecordingBrowser() : fPrevious(Platform::setWebBrowser(this)) {}
+    ~RecordingBrowser() override { Platform::setWebBrowser(fPrevious); }
+    bool openUrl(const QString& url) override {
+        urls.append(url);
+        return true;
+    }
+    QStringList urls;
+
+private:
+    IWebBrowser* fPrevious;
+};
+
+struct Oferta {
+    int32_t id;
+    QString bank, nazwa;
+    uint32_t okres;
+    J jednostka;
+    double oprocentowanie;
+    K kapitalizacja;
+    TTypModyfikacji zmiany = TTypModyfikacji::BezZmian;
+};
+
+struct Lokata {
+    int32_t id;
+    QString nazwa;
+    double kwota;
+    TDateTime start;
+    uint16_t okres;
+    J jednostka;
+    int32_t idOferty;
+    bool aktywna;
+    TTypModyfikacji zmiany = TTypModyfikacji::BezZmian;
+};
+
+class LokatyFormGlownyTest : public testing::Test {
+protected:
+    LokatyFormGlownyTest()
+        : zegar(EncodeDateTime(2024, 3, 10, 12, 0)), projekt(katalog.filePath("DataFile.dat")) {
+        UstawFormaty();
+    }
+    ~LokatyFormGlownyTest() override { AdresyWWW::PrzywrocDomyslne(); }
+
+    TKolekcjeDanych& kolekcje() { return projekt.Kolekcje(); }
+
+    THarmonogramLokatyBankowej& dodaj(const Oferta& o) {
+        auto h = std::make_unique<THarmonogramLokatyBankowej>();
+        h->fId = o.id;
+        h->fBank = o.bank;
+        h->fNazwaHarmonogramu = o.nazwa;
+        h->fOkresDepozytu = o.okres;
+        h->fJednostkaDepozytu = o.jednostka;
+        h->fOprocentowanieWSkaliRoku = o.oprocentowanie;
+        h->fKapitalizacja = o.kapitalizacja;
+        h->fZmiany = o.zmiany;
+        kolekcje().HarmonogramyLokatBankowych().push_back(std::move(h));
+        return *kolekcje().HarmonogramyLokatBankowych().back();
+    }
+
+    void dodaj(const Lokata& l) {
+        kolekcje().Lokaty().push_back(std::make_unique<TLokata>(l.id, l.nazwa, l.kwota, l.start,
+                                                                l.okres, l.jednostka, l.idOferty,
+                                                                l.aktywna, l.zmiany));
+    }
+
+    // The usual small catalogue and four deposits (one of them deleted).
+    void wypelnijPrzyklad() {
+        auto& alfa = dodaj({1, "Alfa", "Lokata", 3, J::Miesiac, 4.5, K::Miesieczna});
+        alfa.fOprocentowanieStaleWCalymOkresieLokaty = true;
+        alfa.fWarunkiWczesniejszegoZerwaniaLokaty = "utrata odsetek";
+        alfa.fPozostaleInformacje = "promocja";
+        auto& beta = dodaj({2, "Beta", "Roczna", 1, J::Rok, 4.0, K::Kwartalna});
+        beta.fKwotaMinimalna = 1000;
+        beta.fKwotaMaksymalna = 50000;
+        beta.fWymaganeKontoOsobisteWTymBanku = true;
+        dodaj({3, "BETA", "Krótka", 14, J::Dzien, 3.0, K::PoOkresieUmowy});
+        dodaj({4, "Gamma", "Stara", 6, J::Miesiac, 2.0, K::Roczna, TTypModyfikacji::Usunieto});
+        dodaj({10, "Lokata A", 10000, EncodeDate(2024, 1, 10), 3, J::Miesiac, 1, true});
+        dodaj({20, "Bez oferty", 2500, EncodeDate(2023, 5, 1), 6, J::Miesiac, -1, false});
+        dodaj({30, "Zgubiona oferta", 5000, EncodeDate(2024, 3, 1), 1, J::Tydzien, 99, true});
+        dodaj({40, "Usunięta", 700, EncodeDate(2024, 2, 1), 1, J::Miesiac, 1, true,
+               TTypModyfikacji::Usunieto});
+    }
+
+    TLokatyFormGlowny& pokaz(bool zBaza = true) {
+        okno = std::make_unique<TLokatyFormGlowny>();
+        okno->MyDB = zBaza ? &projekt : nullptr;
+        okno->show();
+        return *okno;
+    }
+
+    template <class T> T* kontrolka(const char* nazwa) {
+        T* k = okno->findChild<T*>(QLatin1String(nazwa));
+        EXPECT_NE(k, nullptr) << nazwa;
+        return k;
+    }
+    TListaRaportowa* lokaty() { return kontrolka<TListaRaportowa>("lv_Lokaty"); }
+    TListaRaportowa* oferty() {
+        return kontrolka<TListaRaportowa>("lv_HarmonogramyLokatBankowych");
+    }
+    QTabWidget* zakladki() { return kontrolka<QTabWidget>("pgc_Zakladki"); }
+
+    static QStringList komorki(const QTreeWidgetItem* w) {
+        QStringList teksty;
+        for (int i = 0; i < w->columnCount(); ++i)
+            teksty << w->text(i);
+        return teksty;
+    }
+    static QStringList kolumna0(const TListaRaportowa* lista) {
+        QStringList teksty;
+        for (const QTreeWidgetItem* w : lista->Wiersze())
+            teksty << w->text(0).trimmed();
+        return teksty;
+    }
+    // Group headers with the first column of their rows: "Grupa: a, b".
+    static QStringList grupy(const QTreeWidget* lista) {
+        QStringList wynik;
+        for (int i = 0; i < lista->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* g = lista->topLevelItem(i);
+            QStringList wiersze;
+            for (int j = 0; j < g->childCount(); ++j)
+                wiersze << g->child(j)->text(0).trimmed();
+            wynik << g->text(0) + ": " + wiersze.join(", ");
+        }
+        return wynik;
+    }
+    QTreeWidgetItem* wierszLokaty(const QString& nazwa) {
+        for (QTreeWidgetItem* w : lokaty()->Wiersze())
+            if (w->text(0) == "  " + nazwa)
+                return w;
+        ADD_FAILURE() << "no row " << nazwa.toStdString();
+        return nullptr;
+    }
+    void kliknijWiersz(TListaRaportowa* lista, QTreeWidgetItem* wiersz) {
+        QCoreApplication::processEvents(); // lays out a tab page just shown
+        lista->scrollToItem(wiersz);
+        const QRect r = lista->visualItemRect(wiersz);
+        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
+                          QPoint(r.left() + 40, r.center().y()));
+    }
+    void kliknijNaglowek(TListaRaportowa* lista, int kolumna) {
+        QHeaderView* h = lista->header();
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, {},
+                          QPoint(h->sectionViewportPosition(kolumna) + 5, h->height() / 2));
+    }
+
+    ScopedClock zegar;
+    QTemporaryDir katalog;
+    TProjektDB projekt;
+    std::unique_ptr<TLokatyFormGlowny> okno;
+};
+
+TEST_F(LokatyFormGlownyTest, DepositListShowsEveryColumnGroupedByState) {
+    wypelnijPrzyklad();
+    pokaz();
+    QStringList tytuly;
+    for (int i = 0; i < lokaty()->columnCount(); ++i)
+        tytuly << lokaty()->headerItem()->text(i);
+    EXPECT_EQ(tytuly, QStringList({"Nazwa", "Kwota", "Data rozpoczęcia", "Czas trwania",
+                                   "Lokata bankowa", "Szacowana data zakończenia", "Szacowany zysk",
+                                   "Ilość dni do zakończenia"}));
+    EXPECT_EQ(lokaty()->WyrownanieKolumny(0), Qt::AlignLeft);
+    for (int i = 1; i < 8; ++i)
+        EXPECT_EQ(lokaty()->WyrownanieKolumny(i), Qt::AlignRight) << i;
+
+    // Sorted by end date when the window opens; the deleted deposit is not listed.
+    EXPECT_EQ(grupy(lokaty()), QStringList({"Lokaty aktywne: Zgubiona oferta, Lokata A",
+                                            "Lokaty nieaktywne, zakończone: Bez oferty"}));
+    EXPECT_EQ(komorki(wierszLokaty("Lokata A")),
+              QStringList({"  Lokata A", "10 000,00 zł", "2024-01-10", "3 miesiące",
+                           "Alfa - Lokata 3M (4,50%)", "2024-04-10", "91,92 zł", "31"}));
+    EXPECT_EQ(komorki(wierszLokaty("Bez oferty")),
+              QStringList({"  Bez oferty", "2 500,00 zł", "2023-05-01", "6 miesięcy", "",
+                           "2023-11-01", "wybierz lokatę bankową aby policzyć szacowany zysk",
+                           "Lokata nie jest aktywna"}));
+    // An offer id that matches no offer: empty offer cell, profit 0.
+    EXPECT_EQ(komorki(wierszLokaty("Zgubiona oferta")),
+              QStringList({"  Zgubiona oferta", "5 000,00 zł", "2024-03-01", "1 tydzień", "",
+                           "2024-03-08", "0,00 zł", "-2"}));
+    // Group headers cannot be selected; rows carry their deposit.
+    const QTreeWidgetItem* grupa = lokaty()->topLevelItem(0);
+    EXPECT_FALSE(grupa->flags() & Qt::ItemIsSelectable);
+    EXPECT_TRUE(grupa->isFirstColumnSpanned());
+    EXPECT_TRUE(grupa->isExpanded());
+    EXPECT_EQ(TLokatyFormGlowny::LokataWiersza(wierszLokaty("Lokata A"))->Id(), 10);
+    EXPECT_EQ(projekt.WyswietlanaTabela(), TTabele::Lokaty);
+    EXPECT_EQ(kontrolka<QLabel>("lbl_IleLokat")->text(),
+              "Ilość aktywnych lokat: 2,   kwota na lokatach: 15 000,00 zł,   szacowany zysk z "
+              "lokat: 91,92 zł");
+}
+
+TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffers) {
+    wypelnijPrzyklad();
+    pokaz();
+    QStringList tytuly;
+    for (int i = 0; i < oferty()->columnCount(); ++i)
+        tytuly << oferty()->headerItem()->text(i);
+    EXPECT_EQ(tytuly,
+              QStringList({"Bank", "Nazwa", "Okres lokaty", "% w skali roku", "Kapitalizacja",
+                           "Kwota minimalna", "Kwota maksymalna", "Oprocentowanie",
+                           "Posiadanie konta osobistego", "Warunki wcześniejszego zerwania umowy",
+                           "Pozostałe informacje"}));
+    for (int i = 0; i < 11; ++i)
+        EXPECT_EQ(oferty()->WyrownanieKolumny(i), i >= 2 && i <= 6 ? Qt::AlignRight : Qt::AlignLeft)
+            << i;
+    // "Beta" and "BETA" share the group headed by the spelling that comes
+    // first in catalogue order; Gamma has only a deleted offer: no group.
+    EXPECT_EQ(grupy(oferty()), QStringList({"Alfa: Alfa", "Beta: Beta, BETA"}));
+    EXPECT_EQ(komorki(oferty()->topLevelItem(0)->child(0)),
+              QStringList({"Alfa", "Lokata 3M", "3 miesiące", "4,50%", "Miesięczna", "(brak)",
+                           "(brak górnego ograniczenia)", "Stałe", "Niewymagane", "utrata odsetek",
+                           "promocja"}));
+    EXPECT_EQ(komorki(oferty()->topLevelItem(1)->child(0)),
+              QStringList({"Beta", "Roczna 1R", "1 rok", "4,00%", "Kwartalna", "1 000,00 zł",
+                           "50 000,00 zł", "Zmienne", "Wymagane", "", ""}));
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (3)");
+    EXPECT_EQ(zakladki()->tabText(0), "Lokaty");
+}
+
+TEST_F(LokatyFormGlownyTest, EmptyCollectionsGiveEmptyListsAndZeroSummary) {
+    pokaz();
+    EXPECT_EQ(lokaty()->IloscWierszy(), 0);
+    EXPECT_EQ(lokaty()->topLevelItemCount(), 0);
+    EXPECT_EQ(kontrolka<QLabel>("lbl_IleLokat")->text(),
+              "Ilość aktywnych lokat: 0,   kwota na lokatach: 0,00 zł,   szacowany zysk z "
+              "lokat: 0,00 zł");
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (0)");
+}
+
+TEST_F(LokatyFormGlownyTest, RowColoursFollowStateAndDaysLeft) {
+    // Starting today (or yesterday) for n days at noon: n days left.
+    const TDateTime dzis = EncodeDate(2024, 3, 10);
+    dodaj({1, "siedem", 100, dzis, 7, J::Dzien, -1, true});
+    dodaj({2, "osiem", 100, dzis, 8, J::Dzien, -1, true});
+    dodaj({3, "zero", 100, dzis, 0, J::Dzien, -1, true});
+    dodaj({4, "minus jeden", 100, dzis - 1, 0, J::Dzien, -1, true});
+    dodaj({5, "nieaktywna", 100, dzis, 8, J::Dzien, -1, false});
+    for (int i = 0; i < 3; ++i)
+        dodaj({i + 1, "Bank", QString("Oferta %1").arg(i), 1, J::Miesiac, 1.0 + i, K::Roczna});
+    pokaz();
+    const QPalette paleta = lokaty()->palette();
+    const QColor zielone(209, 255, 160);
+    struct Przypadek {
+        QString nazwa, dni;
+        QColor tlo, tekst;
+    } przypadki[] = {
+        {"siedem", "7", zielone, paleta.color(QPalette::Text)},
+        {"osiem", "8", paleta.color(QPalette::Base), paleta.color(QPalette::Text)},
+        {"zero", "0", zielone, paleta.color(QPalette::Text)},
+        {"minus jeden", "-1", zielone, paleta.color(QPalette::Text)},
+        {"nieaktywna", "Lokata nie jest aktywna", QColor(249, 249, 249), QColor(140, 140, 140)},
+    };
+    lokaty()->clearSelection();
+    const QImage obraz = lokaty()->viewport()->grab().toImage();
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.nazwa.toStdString());
+        QTreeWidgetItem* w = wierszLokaty(p.nazwa);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->text(7), p.dni);
+        const auto kolory = lokaty()->KoloryWiersza(w);
+        ASSERT_TRUE(kolory.has_value());
+        EXPECT_EQ(kolory->tlo, p.tlo);
+        EXPECT_EQ(kolory->tekst, p.tekst);
+        // The painted row shows the background beside its text.
+        const QRect r = lokaty()->visualItemRect(w);
+        const QPoint punkt(lokaty()->columnViewportPosition(0) + lokaty()->columnWidth(0) - 6,
+                           r.top() + 3);
+        EXPECT_EQ(obraz.pixelColor(punkt * obraz.devicePixelRatio()), p.tlo);
+    }
+    const QList<QTreeWidgetItem*> wiersze = oferty()->Wiersze();
+    ASSERT_EQ(wiersze.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        const auto kolory = oferty()->KoloryWiersza(wiersze[i]);
+        EXPECT_EQ(kolory->tlo, i % 2 == 0 ? QColor(220, 230, 241) : QColor(Qt::white)) << i;
+        EXPECT_EQ(kolory->tekst, QColor(Qt::black)) << i;
+    }
+}
+
+TEST_F(LokatyFormGlownyTest, HeaderClickSortsDepositsByTheColumnsOrder) {
+    // Starts 3 < 1 < 2, terms 2 < 3 < 1, ends 3 < 2 < 1.
+    dodaj({1, "Adam", 200, EncodeDate(2024, 1, 5), 12, J::Miesiac, -1, true});
+    dodaj({2, "Bartek", 100, EncodeDate(2024, 2, 1), 1, J::Tydzien, -1, true});
+    dodaj({3, "Cezary", 300, EncodeDate(2023, 12, 1), 2, J::Miesiac, -1, true});
+    pokaz();
+    EXPECT_EQ(kolumna0(lokaty()), QStringList({"Cezary", "Bartek", "Adam"}));
+    struct Klik {
+        int kolumna;
+        QStringList kolejnosc;
+    } kliki[] = {
+        {0, {"Adam", "Bartek", "Cezary"}}, {4, {"Adam", "Bartek", "Cezary"}},
+        {6, {"Adam", "Bartek", "Cezary"}}, {7, {"Cezary", "Bartek", "Adam"}},
+        {1, {"Bartek", "Adam", "Cezary"}}, {2, {"Cezary", "Adam", "Bartek"}},
+        {3, {"Bartek", "Cezary", "Adam"}}, {5, {"Cezary", "Bartek", "Adam"}},
+        {0, {"Adam", "Bartek", "Cezary"}}, {0, {"Adam", "Bartek", "Cezary"}},
+    };
+    for (const auto& k : kliki) {
+        kliknijNaglowek(lokaty(), k.kolumna);
+        EXPECT_EQ(kolumna0(lokaty()), k.kolejnosc) << "column " << k.kolumna;
+    }
+    EXPECT_FALSE(lokaty()->header()->isSortIndicatorShown());
+}
+
+TEST_F(LokatyFormGlownyTest, OfferHeaderClickRefillsInCatalogueOrder) {
+    wypelnijPrzyklad();
+    pokaz();
+    dodaj({5, "Aaa", "Nowa", 1, J::Miesiac, 1.0, K::Roczna});
+    kliknijNaglowek(oferty(), 3);
+    EXPECT_EQ(oferty()->topLevelItem(0)->text(0), "Aaa");
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (4)");
+}
+
+TEST_F(LokatyFormGlownyTest, SideButtonsFollowSelectionAndTab) {
+    wypelnijPrzyklad();
+    pokaz();
+    struct Stan {
+        bool wlaczony, widoczny;
+    };
+    const auto stan = [this](const char* nazwa) {
+        QWidget* w = kontrolka<QWidget>(nazwa);
+        return Stan{w->isEnabled(), !w->isHidden()};
+    };
+    const auto sprawdz = [&](const char* opis,
+                             std::initializer_list<std::pair<const char*, Stan>> oczekiwane) {
+        for (const auto& [nazwa, s] : oczekiwane) {
+            const Stan jest = stan(nazwa);
+            EXPECT_EQ(jest.wlaczony, s.wlaczony) << opis << ": " << nazwa << " enabled";
+            EXPECT_EQ(jest.widoczny, s.widoczny) << opis << ": " << nazwa << " visible";
+        }
+    };
+    const Stan wl{true, true}, wyl{false, true}, ukryty{false, false};
+    sprawdz("no selection", {{"sbtn_DodajLokate", wl},
+                             {"sbtn_EdytujLokate", wyl},
+                             {"sbtn_UsunLokate", wyl},
+                             {"sbtn_ZakonczLokate", wyl},
+                             {"sbtn_RozpocznijLokate", ukryty},
+                             {"sbtn_RozpocznijJakoNowaLokate", ukryty},
+                             {"sbtn_DodajLokateBankowa", wyl},
+                             {"sbtn_EdytujLokateBankowa", wyl},
+                             {"sbtn_UsunLokateBankowa", wyl},
+                             {"btn_AktualizujLokaty", {true, false}}});
+    kliknijWiersz(lokaty(), wierszLokaty("Lokata A"));
+    sprawdz("active deposit", {{"sbtn_EdytujLokate", wl},
+                               {"sbtn_UsunLokate", wl},
+                               {"sbtn_ZakonczLokate", wl},
+                               {"sbtn_RozpocznijLokate", ukryty},
+                               {"sbtn_RozpocznijJakoNowaLokate", wl}});
+    kliknijWiersz(lokaty(), wierszLokaty("Bez oferty"));
+    sprawdz("inactive deposit", {{"sbtn_EdytujLokate", wyl},
+                                 {"sbtn_UsunLokate", wl},
+                                 {"sbtn_ZakonczLokate", ukryty},
+                                 {"sbtn_RozpocznijLokate", wl},
+                                 {"sbtn_RozpocznijJakoNowaLokate", wl}});
+    // A group header cannot be selected.
+    kliknijWiersz(lokaty(), lokaty()->topLevelItem(0));
+    EXPECT_EQ(okno->WybranaLokata(), nullptr);
+    sprawdz("group header", {{"sbtn_ZakonczLokate", wyl}, {"sbtn_RozpocznijLokate", ukryty}});
+    kliknijWiersz(lokaty(), wierszLokaty("Bez oferty"));
+
+    zakladki()->setCurrentIndex(1);
+    sprawdz("offers tab", {{"sbtn_DodajLokate", wyl},
+                           {"sbtn_UsunLokate", wyl},
+                           {"sbtn_ZakonczLokate", wyl},
+                           {"sbtn_RozpocznijLokate", ukryty},
+                           {"sbtn_RozpocznijJakoNowaLokate", ukryty},
+                           {"sbtn_DodajLokateBankowa", wl},
+                           {"sbtn_EdytujLokateBankowa", wyl},
+                           {"sbtn_UsunLokateBankowa", wyl}});
+    kliknijWiersz(oferty(), oferty()->topLevelItem(0)->child(0));
+    sprawdz("offer selected", {{"sbtn_EdytujLokateBankowa", wl}, {"sbtn_UsunLokateBankowa", wl}});
+    EXPECT_EQ(okno->WybranyHarmonogram()->fId, 1);
+}
+
+TEST_F(LokatyFormGlownyTest, SideButtonsCarryCaptionsHintsAndLineBreaks) {
+    pokaz();
+    struct Przycisk {
+        const char* nazwa;
+        QString tytul, podpowiedz;
+    } przyciski[] = {
+        {"sbtn_DodajLokate", "Dodaj", "Kliknij, aby dodać nową lokatę do listy"},
+        {"sbtn_ZakonczLokate", "Zakończ\rlokatę", "Kliknij, aby zakończyć lokatę"},
+        {"sbtn_RozpocznijJakoNowaLokate", "Utworz\r\nnową jak ta",
+         "Kliknij, aby dodać do listy nową lokatę na bazie lokaty zaznaczonej"},
+        {"sbtn_OdczytajLokatyBankoweZPliku", "Importuj\r\nz pliku",
+         "Importuj lokaty bankowe z pliku"},
+        {"sbtn_EksportujDopliku", "Elsportuj\r\ndo pliku",
+         "Eksportuj widoczne lokaty bankowe do pliku"},
+    };
+    for (const auto& p : przyciski) {
+        auto* b = kontrolka<QToolButton>(p.nazwa);
+        EXPECT_EQ(b->text(), p.tytul) << p.nazwa;
+        EXPECT_EQ(b->toolTip(), p.podpowiedz) << p.nazwa;
+        EXPECT_EQ(b->toolButtonStyle(), Qt::ToolButtonTextUnderIcon) << p.nazwa;
+    }
+    EXPECT_EQ(TPrzyciskBoczny::TekstNaEkranie("Utworz\r\nnową jak ta\rx"),
+              "Utworz\nnową jak ta\nx");
+    auto* ok = kontrolka<QPushButton>("btn_OK");
+    EXPECT_EQ(ok->text(), "&Zapisz i zamknij");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_EQ(okno->minimumSize(), QSize(800, 662));
+}
+
+TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
+    wypelnijPrzyklad();
+    pokaz();
+    auto* menu = kontrolka<QMenu>("pmenu_Lokaty");
+    QStringList pozycje;
+    for (const QAction* a : menu->actions())
+        pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
+                       a->shortcut().toString();
+    EXPECT_EQ(pozycje,
+              QStringList({"Dodaj1|Dodaj|Ctrl+D", "Edytuj1|Edytuj|Ctrl+E", "N1|-|", "Usu1|Usuń|Del",
+                           "N2|-|", "PrzerwijZakoczlokate1|Przerwij/Zakończ lokatę|Ctrl+B",
+                           "Rozpocznijlokate1|Rozpocznij lokatę|Ctrl+G",
+                           "Utwrznowjakta1|Utwórz nową jak ta|Ctrl+C", "N5|-|",
+                           "Informacjeolokaciebankowej1|Informacje o lokacie "
+                           "bankowej|Ctrl+Space"}));
+    auto* menuOfert = kontrolka<QMenu>("pmenu_LokatyBankowe");
+    pozycje.clear();
+    for (const QAction* a : menuOfert->actions())
+        pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
+                       a->shortcut().toString();
+    EXPECT_EQ(pozycje, QStringList({"Dodaj2|Dodaj|Ctrl+D", "Edytuj2|Edytuj|Ctrl+E", "N6|-|",
+                                    "Klonuj1|Klonuj|", "N3|-|", "Usu2|Usuń|Del",
+                                    "Usuwszystkieztegobanku1|Usuń wszystkie z tego banku|", "N4|-|",
+                                    "Usuwszystkie1|Usuń wszystkie|"}));
+
+    const auto wlaczona = [this](const char* nazwa) {
+        return kontrolka<QAction>(nazwa)->isEnabled();
+    };
+    kliknijWiersz(lokaty(), wierszLokaty("Bez oferty"));
+    emit menu->aboutToShow();
+    EXPECT_TRUE(wlaczona("Dodaj1"));
+    EXPECT_FALSE(wlaczona("Edytuj1"));
+    EXPECT_TRUE(wlaczona("Usu1"));
+    EXPECT_FALSE(wlaczona("PrzerwijZakoczlokate1"));
+    EXPECT_TRUE(wlaczona("Rozpocznijlokate1"));
+    EXPECT_TRUE(wlaczona("Utwrznowjakta1"));
+    EXPECT_TRUE(wlaczona("Informacjeolokaciebankowej1"));
+    // Until the next opening the items keep these states.
+    kliknijWiersz(lokaty(), wierszLokaty("Lokata A"));
+    EXPECT_FALSE(wlaczona("Edytuj1"));
+    emit menu->aboutToShow();
+    EXPECT_TRUE(wlaczona("Edytuj1"));
+    EXPECT_FALSE(wlaczona("Rozpocznijlokate1"));
+
+    emit menuOfert->aboutToShow();
+    EXPECT_FALSE(wlaczona("Dodaj2"));
+    EXPECT_FALSE(wlaczona("Klonuj1"));
+    EXPECT_TRUE(wlaczona("Usuwszystkieztegobanku1"));
+    EXPECT_TRUE(wlaczona("Usuwszystkie1"));
+    zakladki()->setCurrentIndex(1);
+    kliknijWiersz(oferty(), oferty()->topLevelItem(0)->child(0));
+    emit menuOfert->aboutToShow();
+    EXPECT_TRUE(wlaczona("Dodaj2"));
+    EXPECT_TRUE(wlaczona("Edytuj2"));
+    EXPECT_TRUE(wlaczona("Usu2"));
+    EXPECT_TRUE(wlaczona("Klonuj1"));
+}
+
+TEST_F(LokatyFormGlownyTest, ShortcutsActOnTheListThatHasTheFocus) {
+    wypelnijPrzyklad();
+    pokaz();
+    QApplication::setActiveWindow(okno.get());
+    kliknijWiersz(lokaty(), wierszLokaty("Lokata A"));
+    lokaty()->setFocus();
+    QSignalSpy edycjaLokaty(kontrolka<QAction>("Edytuj1"), &QAction::triggered);
+    QSignalSpy edycjaOferty(kontrolka<QAction>("Edytuj2"), &QAction::triggered);
+    QSignalSpy nowaJakTa(kontrolka<QAction>("Utwrznowjakta1"), &QAction::triggered);
+    QTest::keyClick(lokaty(), Qt::Key_E, Qt::ControlModifier);
+    QTest::keyClick(lokaty(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(edycjaLokaty.count(), 1);
+    EXPECT_EQ(nowaJakTa.count(), 1);
+    EXPECT_EQ(edycjaOferty.count(), 0);
+}
+
+TEST_F(LokatyFormGlownyTest, HelpAndRankingOpenConfiguredPages) {
+    RecordingBrowser przegladarka;
+    AdresyWWW::UstawPomoc("http://pomoc.test/lokaty");
+    AdresyWWW::UstawHostRankingu("http://ranking.test/");
+    pokaz();
+    QApplication::setActiveWindow(okno.get());
+    oferty()->setFocus();
+    QTest::keyClick(oferty(), Qt::Key_F1);
+    QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
+    QTest::mouseClick(kontrolka<QPushButton>("btn_ZestawienieLokat"), Qt::LeftButton);
+    EXPECT_EQ(przegladarka.urls,
+              QStringList({"http://pomoc.test/lokaty", "http://pomoc.test/lokaty",
+                           "http://ranking.test/lokaty_bankowe/"}));
+}
+
+TEST_F(LokatyFormGlownyTest, ClosingAfterChangesAsksAndOnlyOkGivesResultOne) {
+    wypelnijPrzyklad();
+    ScriptedMessageBoxes komunikaty;
+    pokaz();
+    kolekcje().SetZmienionoINiezapisanoLokaty(true);
+
+    komunikaty.answers = {TMessageResult::No};
+    okno->close();
+    EXPECT_TRUE(okno->isVisible());
+    ASSERT_EQ(komunikaty.messages.size(), 1);
+    const TMessage& pytanie = komunikaty.messages[0];
+    EXPECT_EQ(pytanie.caption, "BŁĄD !!!");
+    EXPECT_EQ(pytanie.icon, TMessageIcon::Warning);
+    EXPECT_EQ(pytanie.buttons, TMessageButtons::YesNo);
+    EXPECT_EQ(pytanie.text,
+              "Lista lokat bankowych i(lub) lista lokat oferowanych przez banki zostały "
+              "zmienione.\rAby zapisać dokonane zmiany należy kliknąć w przycisk \"Zapisz i "
+              "zamknij\", zamknięcie okna klikając w \"krzyżyk\" spowoduje utratę wprowadzonych "
+              "zmian !!!\r\rCzy chcesz zamknąć to okno BEZ ZAPISANIA dokonanych zmian ???");
+    // Esc does not close the window either.
+    QTest::keyClick(okno.get(), Qt::Key_Escape);
+    EXPECT_TRUE(okno->isVisible());
+
+    komunikaty.answers = {TMessageResult::Yes};
+    okno->close();
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(okno->result(), 0);
+    EXPECT_FALSE(okno->KliknietoOK());
+    EXPECT_EQ(komunikaty.messages.size(), 2);
+}
+
+TEST_F(LokatyFormGlownyTest, ClosingWithoutChangesOrWithOkAsksNothing) {
+    ScriptedMessageBoxes komunikaty;
+    pokaz();
+    okno->close();
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(okno->result(), 0);
+
+    pokaz();
+    kolekcje().SetZmienionoINiezapisanoLokaty(true);
+    QTest::mouseClick(kontrolka<QPushButton>("btn_OK"), Qt::LeftButton);
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(okno->result(), 1);
+    EXPECT_TRUE(okno->KliknietoOK());
+    EXPECT_TRUE(komunikaty.messages.isEmpty());
+    // The placement is kept under the window's key.
+    okno.reset();
+    QSettings ustawienia("Brenvik", "Talvora");
+    EXPECT_TRUE(ustawienia.contains("FormSetting/LokatyFormGlowny/Right"));
+}
+
+TEST_F(LokatyFormGlownyTest, WithoutDatabaseTheListsStayEmptyAndCommandsComplain) {
+    wypelnijPrzyklad();
+    ScriptedMessageBoxes komunikaty;
+    pokaz(false);
+    EXPECT_EQ(lokaty()->columnCount(), 0);
+    EXPECT_EQ(lokaty()->topLevelItemCount(), 0);
+    EXPECT_TRUE(kontrolka<QLabel>("lbl_IleLokat")->text().isEmpty());
+    okno->close();
+    EXPECT_FALSE(okno->isVisible());
+    EXPECT_EQ(okno->KolekcjeLubKomunikat(), nullptr);
+    ASSERT_EQ(komunikaty.messages.size(), 1);
+    EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+    EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
+    EXPECT_EQ(komunikaty.messages[0].text, TLokatyFormGlowny::TekstBrakuPolaczeniaZBaza());
+    EXPECT_TRUE(komunikaty.messages[0].text.startsWith(
+        "Nie udało się nawiązać połączenia z bazą danych !!!\rUpewnij się"));
+}
+
+TEST_F(LokatyFormGlownyTest, WindowStateAtCreation) {
+    TLokatyFormGlowny nowe;
+    EXPECT_EQ(nowe.MyDB, nullptr);
+    EXPECT_FALSE(nowe.KliknietoOK());
+    EXPECT_EQ(nowe.MaksymalnaWartoscWProgramie(), 1e15);
+    EXPECT_EQ(nowe.MaksymalnaDlugoscKwoty(), 15);
+}
+
+TEST(DopasujSzerokoscKolumn, FitsTheWidestTextPlusImagesAndCheckBoxes) {
+    QTreeWidget lista;
+    lista.setColumnCount(2);
+    lista.setHeaderLabels({"A", "Dłuższy tytuł kolumny"});
+    const QStringList krotkie{"x", "y"};
+    const QStringList dlugie{"bardzo długi tekst w pierwszej kolumnie", "z"};
+    lista.addTopLevelItem(new QTreeWidgetItem(krotkie));
+    auto* zPolem = new QTreeWidgetItem(dlugie);
+    zPolem->setFlags(zPolem->flags() | Qt::ItemIsUserCheckable);
+    zPolem->setCheckState(0, Qt::Checked);
+    lista.addTopLevelItem(zPolem);
+    TLokatyFormGlowny::DopasujSzerokoscKolumn(&lista);
+    const QFontMetrics m = lista.fontMetrics();
+    EXPECT_EQ(lista.columnWidth(0), m.horizontalAdvance(dlugie[0]) + 20 + 20);
+    EXPECT_EQ(lista.columnWidth(1), m.horizontalAdvance("Dłuższy tytuł kolumny") + 20);
+}
+
+} // namespace
