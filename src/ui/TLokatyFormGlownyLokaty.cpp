@@ -1,21 +1,333 @@
 // Deposit commands of the deposits window: add, edit, new like the selected
 // one, start, end and delete.
+//
+// A deposit refers to its offer by id, and offers added while the window is
+// open get their ids only when they are saved. So adding and editing are
+// refused while any offer is new: the user saves and opens the window again.
 #include "ui/TLokatyFormGlowny.h"
 
-int32_t TLokatyFormGlowny::NoweIdLokaty() const {
-    return 1;
+#include "data/TKolekcjeDanych.h"
+#include "platform/Clock.h"
+#include "platform/Komunikaty.h"
+#include "platform/Platform.h"
+#include "ui/TDaneLokaty.h"
+#include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
+#include "ui/TKwotaEdit.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <exception>
+#include <optional>
+
+namespace {
+
+const QString kOfertyNiezapisane = QStringLiteral(
+    "Co najmniej jedna lokata bankowa została dodana lub zmieniona i nie jest zapisana. "
+    "Zamknij najpierw ten moduł klikając w przycisk \"Zapisz i zamknij\" aby zapisać "
+    "wprowadzone zmiany po czym uruchom go ponownie aby móc dodać nową lokatę.");
+const QString kNieMoznaDodac = QStringLiteral("Nie można dodać nowej lokaty !!!\r");
+const QString kNieMoznaEdytowac = QStringLiteral("Nie można edytować wybranej lokaty !!!\r");
+const QString kNieMoznaDodacNaPodstawie =
+    QStringLiteral("Nie można dodać nowej lokaty na podstawie lokaty wybranej!!!\r");
+
+// The messages of the checks after OK, which differ only in their first line.
+struct TKomunikatyEdytora {
+    QString poczatek;
+
+    QString Tekst(TBladDanychLokaty blad) const {
+        switch (blad) {
+        case TBladDanychLokaty::Kwota:
+            return poczatek +
+                   QStringLiteral("Upewnij się, że kwota lokaty została wpisana poprawnie.");
+        case TBladDanychLokaty::Okres:
+            return poczatek +
+                   QStringLiteral("Upewnij się, że ilość miesięcy została wpisana poprawnie.");
+        case TBladDanychLokaty::Nazwa:
+            return poczatek +
+                   QStringLiteral("Upewnij się, że nazwa lokaty została wpisana poprawnie.");
+        case TBladDanychLokaty::Brak:
+            break;
+        }
+        return {};
+    }
+};
+
+const TKomunikatyEdytora kKomunikatyDodawania{kNieMoznaDodac};
+const TKomunikatyEdytora kKomunikatyEdycji{kNieMoznaEdytowac};
+
+struct TWynikEdytora {
+    TDaneLokaty dane;
+    TSprawdzoneDaneLokaty sprawdzone;
+};
+
+// The offer list, the amount limits and the deposit's values.
+void PrzygotujEdytor(TFormDodajEdytujLokate& dialog, const TLokatyFormGlowny& okno,
+                     TKolekcjeDanych& kolekcje) {
+    dialog.UstawOgraniczeniaKwoty(okno.MaksymalnaDlugoscKwoty(),
+                                  okno.MaksymalnaWartoscWProgramie());
+    dialog.WypelnijHarmonogramy(
+        kolekcje.PobierzOpisyKategorii(TTabele::HarmonogramyLokatBankowych, false, false, -1));
 }
 
-void TLokatyFormGlowny::ZakonczLubRozpocznijLokate(TLokata*, bool) {}
+QString OpisHarmonogramu(const TKolekcjeDanych& kolekcje, int32_t idHarmonogramu) {
+    return kolekcje.PobierzOpisKategoriiPoID(idHarmonogramu, TTabele::HarmonogramyLokatBankowych);
+}
 
-void TLokatyFormGlowny::sbtn_DodajLokateClick() {}
+// Shows the editor; after OK runs the checks and shows the first that failed.
+// Nothing comes back when the editor was cancelled or a check failed.
+std::optional<TWynikEdytora> PokazEdytor(TFormDodajEdytujLokate& dialog,
+                                         const TKomunikatyEdytora& komunikaty) {
+    if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted)
+        return std::nullopt;
+    TWynikEdytora wynik{dialog.Dane(), {}};
+    wynik.sprawdzone = SprawdzDaneLokaty(wynik.dane);
+    if (wynik.sprawdzone.blad != TBladDanychLokaty::Kwota &&
+        wynik.sprawdzone.blad != TBladDanychLokaty::Okres)
+        dialog.e_AddL_Nazwa->setText(wynik.sprawdzone.nazwa);
+    if (wynik.sprawdzone.blad != TBladDanychLokaty::Brak) {
+        PokazBlad(komunikaty.Tekst(wynik.sprawdzone.blad));
+        return std::nullopt;
+    }
+    return wynik;
+}
 
-void TLokatyFormGlowny::sbtn_EdytujLokateClick() {}
+int32_t IdHarmonogramu(const TKolekcjeDanych& kolekcje, const TDaneLokaty& dane) {
+    if (dane.opisHarmonogramu.isEmpty())
+        return -1;
+    return kolekcje.PobierzIDKategoriiPoOpisie(dane.opisHarmonogramu,
+                                               TTabele::HarmonogramyLokatBankowych);
+}
 
-void TLokatyFormGlowny::sbtn_RozpocznijJakoNowaLokateClick() {}
+void OznaczZmieniona(TLokata& lokata) {
+    if (lokata.Zmiany() != TTypModyfikacji::Dodano)
+        lokata.SetZmiany(TTypModyfikacji::Zmieniono);
+}
 
-void TLokatyFormGlowny::sbtn_RozpocznijLokateClick() {}
+// Appends a new deposit made of the checked values, marked added.
+void DodajNowaLokate(TLokatyFormGlowny& okno, TKolekcjeDanych& kolekcje, const TWynikEdytora& wynik,
+                     bool aktywna) {
+    auto lokata = std::make_unique<TLokata>();
+    lokata->SetId(okno.NoweIdLokaty());
+    ZapiszDaneWLokacie(*lokata, wynik.dane, wynik.sprawdzone, IdHarmonogramu(kolekcje, wynik.dane));
+    lokata->SetZmiany(TTypModyfikacji::Dodano);
+    lokata->SetAktywna(aktywna);
+    kolekcje.Lokaty().push_back(std::move(lokata));
+    kolekcje.SetZmienionoINiezapisanoLokaty(true);
+    okno.WypelnijListy(false);
+}
 
-void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {}
+QString TekstDni(TDateTime odKiedy, TDateTime doKiedy) {
+    return QString::number(DaysBetween(odKiedy, doKiedy));
+}
 
-void TLokatyFormGlowny::sbtn_UsunLokateClick() {}
+// Adds the profit the user confirmed to the chosen savings and to the profits
+// waiting to be booked as income under the savings' category.
+void DodajZyskDoOszczednosci(TKolekcjeDanych& kolekcje,
+                             const TFormDodajZyskZLokatyDoOszczednosci& dialog) {
+    const int32_t idOszczednosci = dialog.IdWybranejOszczednosci();
+    const double kwota = dialog.Kwota();
+    try {
+        if (!kolekcje.DodajDoOszczednosciWartosc(kwota, idOszczednosci, false))
+            return;
+    } catch (const std::exception& blad) {
+        PokazBlad(QString::fromUtf8(blad.what()));
+        return;
+    }
+    const int32_t idKategorii = kolekcje.PobierzIDKatOszczednosciDlaOszczednosci(idOszczednosci);
+    kolekcje.ZyskiZLokatDoDodaniaJakoPrzychod()[idKategorii] += kwota;
+}
+
+// The profit dialog of an ended deposit.
+void ZaproponujDodanieZysku(TLokatyFormGlowny& okno, TKolekcjeDanych& kolekcje, TLokata& lokata) {
+    THarmonogramLokatyBankowej* harmonogram =
+        kolekcje.PobierzHarmonogramLokatyBankowejDlaID(lokata.IdHarmonogramLokaty());
+    const double zysk = lokata.ObliczSzacowanyZyskZLokaty(harmonogram);
+
+    TFormDodajZyskZLokatyDoOszczednosci dialog(&okno);
+    dialog.lbl_AddZysk_Head->setText(QStringLiteral("Zysk z lokaty"));
+    dialog.UstawInformacje(TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(
+        lokata.Nazwa(), lokata.IdHarmonogramLokaty() != -1, zysk));
+    dialog.UstawZysk(zysk, okno.MaksymalnaDlugoscKwoty(), okno.MaksymalnaWartoscWProgramie());
+    dialog.WypelnijOszczednosci(kolekcje.UtworzTabliceOszczednosciZKwotami(false, -1));
+    if (Platform::modalRunner().runModal(&dialog) == QDialog::Accepted && dialog.kliknietoOK)
+        DodajZyskDoOszczednosci(kolekcje, dialog);
+}
+
+} // namespace
+
+int32_t TLokatyFormGlowny::NoweIdLokaty() const {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    return kolekcje ? ::NoweIdLokaty(kolekcje->Lokaty()) : 1;
+}
+
+void TLokatyFormGlowny::sbtn_DodajLokateClick() {
+    TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
+    if (!kolekcje)
+        return;
+    if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
+        PokazBlad(kNieMoznaDodac + kOfertyNiezapisane);
+        return;
+    }
+    TFormDodajEdytujLokate dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Dodaj nową lokatę"));
+    dialog.UstawNaglowek(QStringLiteral(" Dodaj nową lokatę"));
+    PrzygotujEdytor(dialog, *this, *kolekcje);
+    dialog.UstawLokate(QString(), 0, Now(), 12, TJednostkaOkresu::Miesiac, QString());
+
+    const auto wynik = PokazEdytor(dialog, kKomunikatyDodawania);
+    if (!wynik)
+        return;
+    // A deposit that starts in the future waits inactive until it is started.
+    const bool aktywna = CompareDateTime(wynik->dane.dataRozpoczecia, Now()) <= 0;
+    DodajNowaLokate(*this, *kolekcje, *wynik, aktywna);
+}
+
+void TLokatyFormGlowny::sbtn_EdytujLokateClick() {
+    TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
+    if (!kolekcje || !WybranyWierszLokaty())
+        return;
+    if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
+        PokazBlad(kNieMoznaEdytowac + kOfertyNiezapisane);
+        return;
+    }
+    TLokata* lokata = WybranaLokata();
+    if (!lokata)
+        return;
+    if (!lokata->Aktywna()) {
+        PokazBlad(QStringLiteral("Nie można edytować nieaktywnych lokat !!!"));
+        return;
+    }
+    TFormDodajEdytujLokate dialog(this);
+    dialog.setWindowTitle(QStringLiteral("Edytuj lokatę"));
+    dialog.UstawNaglowek(QStringLiteral(" Edytuj lokatę"));
+    PrzygotujEdytor(dialog, *this, *kolekcje);
+    dialog.UstawLokate(lokata->Nazwa(), lokata->Kwota(), lokata->DataRozpoczecia(),
+                       lokata->OkresLokaty(), lokata->fJednostkaLokaty,
+                       OpisHarmonogramu(*kolekcje, lokata->IdHarmonogramLokaty()));
+
+    const auto wynik = PokazEdytor(dialog, kKomunikatyEdycji);
+    if (!wynik)
+        return;
+    ZapiszDaneWLokacie(*lokata, wynik->dane, wynik->sprawdzone,
+                       IdHarmonogramu(*kolekcje, wynik->dane));
+    lokata->SetAktywna(true);
+    OznaczZmieniona(*lokata);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    WypelnijListy(false);
+}
+
+void TLokatyFormGlowny::sbtn_RozpocznijJakoNowaLokateClick() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || !WybranyWierszLokaty()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
+        PokazBlad(kNieMoznaDodacNaPodstawie + kOfertyNiezapisane);
+        return;
+    }
+    const TLokata* wzor = WybranaLokata();
+    if (!wzor) {
+        PokazBlad(QStringLiteral("Nie można dodać nowej lokaty na podstawie lokaty wybranej, "
+                                 "wybierz najpierw lokatę !!!"));
+        return;
+    }
+    TFormDodajEdytujLokate dialog(this);
+    dialog.UstawNaglowek(QStringLiteral(" Dodaj lokatę"));
+    PrzygotujEdytor(dialog, *this, *kolekcje);
+    dialog.UstawLokate(wzor->Nazwa(), wzor->Kwota(), Now(), wzor->OkresLokaty(),
+                       wzor->fJednostkaLokaty,
+                       OpisHarmonogramu(*kolekcje, wzor->IdHarmonogramLokaty()));
+
+    const auto wynik = PokazEdytor(dialog, kKomunikatyDodawania);
+    if (!wynik)
+        return;
+    // The user starts it now, whatever start date was chosen.
+    DodajNowaLokate(*this, *kolekcje, *wynik, true);
+}
+
+void TLokatyFormGlowny::sbtn_RozpocznijLokateClick() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || !WybranyWierszLokaty()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    TLokata* lokata = WybranaLokata();
+    if (!lokata)
+        return;
+    const TDateTime teraz = Now();
+    if (CompareDateTime(lokata->SzacowanaDataZakonczenia(), teraz) <= 0) {
+        PokazBlad(QStringLiteral(
+            "Czas zakończenia lokaty już minął, nie można jej ponownie aktywować !!!"));
+        return;
+    }
+    if (CompareDateTime(lokata->DataRozpoczecia(), teraz) > 0) {
+        const QString pytanie =
+            QStringLiteral("Czy jesteś pewien że chcesz rozpocząć wybraną lokatę ????.\r"
+                           "Data rozpoczęcia lokaty jeszcze nie minęła. Ilość dni do daty "
+                           "rozpoczęcia lokaty: ") +
+            TekstDni(teraz, lokata->DataRozpoczecia());
+        if (!ZapytajTakNie(pytanie))
+            return;
+    }
+    ZakonczLubRozpocznijLokate(lokata, true);
+}
+
+void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || !WybranyWierszLokaty()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    TLokata* lokata = WybranaLokata();
+    if (!lokata)
+        return;
+    const TDateTime teraz = Now();
+    const TDateTime koniec = lokata->SzacowanaDataZakonczenia();
+    if (CompareDateTime(koniec, teraz) > 0) {
+        const QString pytanie =
+            QStringLiteral("Czy jesteś pewien że chcesz przerwać wybraną lokatę ????.\r"
+                           "Ilość dni do końca lokaty: ") +
+            TekstDni(teraz, koniec);
+        if (!ZapytajTakNie(pytanie))
+            return;
+    }
+    ZakonczLubRozpocznijLokate(lokata, false);
+}
+
+void TLokatyFormGlowny::sbtn_UsunLokateClick() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || !WybranyWierszLokaty()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    if (!ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wybraną lokatę ????.\r"
+                                      "Operacja jest nieodwracalna !!!")))
+        return;
+    TLokata* lokata = WybranaLokata();
+    if (!lokata)
+        return;
+    // The deposit stays in the list, unlisted, until it is deleted from the database.
+    lokata->SetZmiany(TTypModyfikacji::Usunieto);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    WypelnijListy(false);
+}
+
+void TLokatyFormGlowny::ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna) {
+    if (!lokata) {
+        WypelnijListy(false);
+        return;
+    }
+    lokata->SetAktywna(aktywna);
+    OznaczZmieniona(*lokata);
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje) {
+        WypelnijListy(false);
+        return;
+    }
+    if (!aktywna)
+        ZaproponujDodanieZysku(*this, *kolekcje, *lokata);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    WypelnijListy(false);
+}

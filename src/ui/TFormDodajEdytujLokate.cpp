@@ -1,0 +1,321 @@
+#include "ui/TFormDodajEdytujLokate.h"
+
+#include "domain/TFormatSettings.h"
+#include "platform/AdresyWWW.h"
+#include "platform/Platform.h"
+#include "ui/TAMHSensitiveLabel.h"
+#include "ui/THeaderPanel.h"
+#include "ui/TKwotaEdit.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// The units in the order of TJednostkaOkresu (Dzien .. Rok).
+const QStringList kJednostki = {QStringLiteral("Dzień"), QStringLiteral("Tydzeń"),
+                                QStringLiteral("Miesiąc"), QStringLiteral("Rok")};
+constexpr int kWidoczneWiersze = 15;
+constexpr int kMaksymalnaDlugoscNazwy = 255;
+constexpr int kMaksymalnyOkres = 1000;
+constexpr int kSzerokoscOkna = 374;
+const QString kPodpowiedzZestawienia = QStringLiteral("Kliknij, aby zobaczyć zestawienie");
+
+QLabel* Etykieta(const QString& tekst, QWidget* pole, QWidget* rodzic) {
+    auto* etykieta = new QLabel(tekst, rodzic);
+    etykieta->setBuddy(pole);
+    return etykieta;
+}
+
+// A link: blue under the mouse (and underlined when asked), red while pressed.
+TAMHSensitiveLabel* Odnosnik(const QString& tekst, const char* nazwa, bool podkreslPodMysza,
+                             QWidget* rodzic) {
+    auto* odnosnik = new TAMHSensitiveLabel(tekst, rodzic);
+    odnosnik->setObjectName(QString::fromLatin1(nazwa));
+    odnosnik->setCursor(Qt::PointingHandCursor);
+    QFont podMysza = odnosnik->font();
+    podMysza.setUnderline(podkreslPodMysza);
+    odnosnik->SetFontMouseMove({podMysza, QColor(Qt::blue)});
+    odnosnik->SetFontMouseDown({odnosnik->font(), QColor(Qt::red)});
+    return odnosnik;
+}
+
+} // namespace
+
+TFormDodajEdytujLokate::TFormDodajEdytujLokate(QWidget* owner) : QDialog(owner) {
+    setObjectName(QStringLiteral("FormDodajEdytujLokate"));
+    setWindowTitle(QStringLiteral("Dodaj lokatę"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    UtworzKontrolki();
+    PolaczZdarzenia();
+    ZmianaDanych();
+}
+
+void TFormDodajEdytujLokate::UtworzKontrolki() {
+    pan_1 = new THeaderPanel(QString(), THeaderPicture::Lokaty, this);
+    lbl_AddL_Head = pan_1->HeadingLabel();
+    lbl_AddL_Head->setObjectName(QStringLiteral("lbl_AddL_Head"));
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    uklad->setSpacing(0);
+    uklad->setSizeConstraint(QLayout::SetFixedSize);
+    uklad->addWidget(pan_1);
+    auto* tresc = new QVBoxLayout;
+    tresc->setContentsMargins(12, 12, 12, 12);
+    tresc->setSpacing(12);
+    tresc->addWidget(UtworzPolaLokaty());
+    tresc->addWidget(UtworzOdnosniki());
+    tresc->addStretch(1);
+    tresc->addWidget(UtworzPrzyciski());
+    uklad->addLayout(tresc);
+    setMinimumWidth(kSzerokoscOkna);
+}
+
+QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {
+    auto* pola = new QWidget(this);
+    auto* siatka = new QGridLayout(pola);
+    siatka->setContentsMargins(0, 0, 0, 0);
+    siatka->setColumnStretch(1, 1);
+
+    e_AddL_Nazwa = new QLineEdit(pola);
+    e_AddL_Nazwa->setObjectName(QStringLiteral("e_AddL_Nazwa"));
+    e_AddL_Nazwa->setMaxLength(kMaksymalnaDlugoscNazwy);
+    e_AddL_Nazwa->installEventFilter(this);
+
+    e_AddL_Ile = new TKwotaEdit(pola);
+    e_AddL_Ile->setObjectName(QStringLiteral("e_AddL_Ile"));
+
+    cb_AddL_Data = new QDateEdit(pola);
+    cb_AddL_Data->setObjectName(QStringLiteral("cb_AddL_Data"));
+    cb_AddL_Data->setCalendarPopup(true);
+    cb_AddL_Data->setDisplayFormat(UstawieniaFormatow.ShortDateFormat);
+
+    se_AddL_OkresLokaty = new QSpinBox(pola);
+    se_AddL_OkresLokaty->setObjectName(QStringLiteral("se_AddL_OkresLokaty"));
+    se_AddL_OkresLokaty->setRange(0, kMaksymalnyOkres);
+    se_AddL_OkresLokaty->setAlignment(Qt::AlignRight);
+    cb_AddL_JednostkaLokaty = new QComboBox(pola);
+    cb_AddL_JednostkaLokaty->setObjectName(QStringLiteral("cb_AddL_JednostkaLokaty"));
+    cb_AddL_JednostkaLokaty->addItems(kJednostki);
+    cb_AddL_JednostkaLokaty->setMaxVisibleItems(kWidoczneWiersze);
+    auto* okres = new QHBoxLayout;
+    okres->addWidget(se_AddL_OkresLokaty, 1);
+    okres->addWidget(cb_AddL_JednostkaLokaty, 1);
+
+    cb_AddL_HarmonogramLokatyBankowej = new QComboBox(pola);
+    cb_AddL_HarmonogramLokatyBankowej->setObjectName(
+        QStringLiteral("cb_AddL_HarmonogramLokatyBankowej"));
+    cb_AddL_HarmonogramLokatyBankowej->setMaxVisibleItems(kWidoczneWiersze);
+    cb_AddL_HarmonogramLokatyBankowej->setSizeAdjustPolicy(
+        QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cb_AddL_HarmonogramLokatyBankowej->setMinimumContentsLength(20);
+    cb_AddL_HarmonogramLokatyBankowej->installEventFilter(this);
+    lbl_UstawPustaLokateBankowa =
+        Odnosnik(QStringLiteral("[Kliknij tutaj, aby ustawić powyżej pustą lokatę bankową]"),
+                 "lbl_UstawPustaLokateBankowa", false, pola);
+
+    siatka->addWidget(Etykieta(QStringLiteral("Na&zwa lokaty:"), e_AddL_Nazwa, pola), 0, 0);
+    siatka->addWidget(e_AddL_Nazwa, 0, 1);
+    siatka->addWidget(Etykieta(QStringLiteral("&Kwota:"), e_AddL_Ile, pola), 1, 0);
+    siatka->addWidget(e_AddL_Ile, 1, 1);
+    siatka->addWidget(Etykieta(QStringLiteral("&Data rozpoczęcia:"), cb_AddL_Data, pola), 2, 0);
+    siatka->addWidget(cb_AddL_Data, 2, 1);
+    siatka->addWidget(Etykieta(QStringLiteral("Okres lokaty:"), se_AddL_OkresLokaty, pola), 3, 0);
+    siatka->addLayout(okres, 3, 1);
+    siatka->addWidget(
+        Etykieta(QStringLiteral("Lokata bankowa:"), cb_AddL_HarmonogramLokatyBankowej, pola), 4, 0);
+    siatka->addWidget(cb_AddL_HarmonogramLokatyBankowej, 4, 1);
+    siatka->addWidget(lbl_UstawPustaLokateBankowa, 5, 0, 1, 2, Qt::AlignRight);
+    return pola;
+}
+
+QWidget* TFormDodajEdytujLokate::UtworzOdnosniki() {
+    GridPanel1 = new QWidget(this);
+    GridPanel1->setObjectName(QStringLiteral("GridPanel1"));
+    auto* siatka = new QGridLayout(GridPanel1);
+    siatka->setContentsMargins(0, 0, 0, 0);
+    siatka->setVerticalSpacing(4);
+
+    _lbl1 = new QLabel(QStringLiteral("Warto zobaczyć:"), GridPanel1);
+    _lbl1->setObjectName(QStringLiteral("_lbl1"));
+    QFont pogrubiona = _lbl1->font();
+    pogrubiona.setBold(true);
+    _lbl1->setFont(pogrubiona);
+    _lbl4 = Odnosnik(QStringLiteral("Zestawienie najlepszych lokat bankowych"), "_lbl4", true,
+                     GridPanel1);
+    _lbl4->setToolTip(kPodpowiedzZestawienia);
+    _lbl3 = Odnosnik(QStringLiteral("Zestawienie najlepszych kont oszczędnościowych"), "_lbl3",
+                     true, GridPanel1);
+    _lbl3->setToolTip(kPodpowiedzZestawienia);
+
+    siatka->addWidget(_lbl1, 0, 0);
+    siatka->addWidget(_lbl4, 1, 0);
+    siatka->addWidget(_lbl3, 2, 0);
+    return GridPanel1;
+}
+
+QWidget* TFormDodajEdytujLokate::UtworzPrzyciski() {
+    auto* przyciski = new QDialogButtonBox(this);
+    btn_Cancel = new QPushButton(QStringLiteral("&Anuluj"), przyciski);
+    btn_Cancel->setObjectName(QStringLiteral("btn_Cancel"));
+    btn_Cancel->setAutoDefault(false);
+    btn_OK = new QPushButton(QStringLiteral("&OK"), przyciski);
+    btn_OK->setObjectName(QStringLiteral("btn_OK"));
+    btn_OK->setDefault(true);
+    przyciski->addButton(btn_OK, QDialogButtonBox::AcceptRole);
+    przyciski->addButton(btn_Cancel, QDialogButtonBox::RejectRole);
+    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    return przyciski;
+}
+
+void TFormDodajEdytujLokate::PolaczZdarzenia() {
+    connect(e_AddL_Nazwa, &QLineEdit::textChanged, this, &TFormDodajEdytujLokate::ZmianaDanych);
+    connect(e_AddL_Ile, &TKwotaEdit::valueChanged, this, &TFormDodajEdytujLokate::ZmianaDanych);
+    connect(cb_AddL_Data, &QDateEdit::dateChanged, this, &TFormDodajEdytujLokate::ZmianaDanych);
+    connect(se_AddL_OkresLokaty, &QSpinBox::valueChanged, this,
+            &TFormDodajEdytujLokate::ZmianaDanych);
+    connect(cb_AddL_JednostkaLokaty, &QComboBox::currentIndexChanged, this,
+            &TFormDodajEdytujLokate::ZmianaDanych);
+    connect(cb_AddL_HarmonogramLokatyBankowej, &QComboBox::currentIndexChanged, this,
+            &TFormDodajEdytujLokate::ZmianaDanych);
+    connect(lbl_UstawPustaLokateBankowa, &TAMHSensitiveLabel::clicked, this,
+            [this] { cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(-1); });
+    connect(_lbl4, &TAMHSensitiveLabel::clicked, this,
+            [] { Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych()); });
+    connect(_lbl3, &TAMHSensitiveLabel::clicked, this,
+            [] { Platform::webBrowser().openUrl(AdresyWWW::RankingKontOszczednosciowych()); });
+}
+
+void TFormDodajEdytujLokate::UstawNaglowek(const QString& naglowek) {
+    lbl_AddL_Head->setText(naglowek);
+}
+
+QString TFormDodajEdytujLokate::Naglowek() const {
+    return lbl_AddL_Head->text();
+}
+
+void TFormDodajEdytujLokate::UstawOgraniczeniaKwoty(int maksymalnaDlugosc,
+                                                    double maksymalnaWartosc) {
+    e_AddL_Ile->setMaxLength(maksymalnaDlugosc);
+    e_AddL_Ile->setMaximum(maksymalnaWartosc);
+}
+
+void TFormDodajEdytujLokate::WypelnijHarmonogramy(const QStringList& opisy) {
+    cb_AddL_HarmonogramLokatyBankowej->clear();
+    cb_AddL_HarmonogramLokatyBankowej->addItems(opisy);
+    cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(-1);
+}
+
+void TFormDodajEdytujLokate::WybierzHarmonogram(const QString& opis) {
+    const int pozycja = opis.isEmpty() ? -1
+                                       : cb_AddL_HarmonogramLokatyBankowej->findText(
+                                             opis, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(pozycja);
+}
+
+QString TFormDodajEdytujLokate::WybranyHarmonogram() const {
+    if (cb_AddL_HarmonogramLokatyBankowej->currentIndex() < 0)
+        return {};
+    return cb_AddL_HarmonogramLokatyBankowej->currentText();
+}
+
+void TFormDodajEdytujLokate::UstawJednostke(TJednostkaOkresu jednostka) {
+    const int pozycja = static_cast<int>(jednostka);
+    const bool znana = pozycja >= 0 && pozycja < kJednostki.size();
+    cb_AddL_JednostkaLokaty->setCurrentIndex(znana ? pozycja : -1);
+}
+
+TJednostkaOkresu TFormDodajEdytujLokate::Jednostka() const {
+    const int pozycja = cb_AddL_JednostkaLokaty->currentIndex();
+    if (pozycja < 0 || pozycja >= kJednostki.size())
+        return TJednostkaOkresu::Brak;
+    return static_cast<TJednostkaOkresu>(pozycja);
+}
+
+void TFormDodajEdytujLokate::UstawDateRozpoczecia(TDateTime data) {
+    fCzasRozpoczecia = TimeOf(data);
+    cb_AddL_Data->setDate(ToQDate(data));
+}
+
+TDateTime TFormDodajEdytujLokate::DataRozpoczecia() const {
+    return FromQDate(cb_AddL_Data->date()) + fCzasRozpoczecia;
+}
+
+void TFormDodajEdytujLokate::UstawLokate(const QString& nazwa, double kwota,
+                                         TDateTime dataRozpoczecia, int okres,
+                                         TJednostkaOkresu jednostka,
+                                         const QString& opisHarmonogramu) {
+    e_AddL_Nazwa->setText(nazwa);
+    e_AddL_Ile->setValue(kwota);
+    UstawDateRozpoczecia(dataRozpoczecia);
+    se_AddL_OkresLokaty->setValue(okres);
+    UstawJednostke(jednostka);
+    WybierzHarmonogram(opisHarmonogramu);
+}
+
+TDaneLokaty TFormDodajEdytujLokate::Dane() const {
+    TDaneLokaty dane;
+    dane.nazwa = e_AddL_Nazwa->text();
+    dane.tekstKwoty = e_AddL_Ile->text();
+    dane.dataRozpoczecia = DataRozpoczecia();
+    dane.okresLokaty = se_AddL_OkresLokaty->value();
+    dane.jednostka = Jednostka();
+    dane.opisHarmonogramu = WybranyHarmonogram();
+    return dane;
+}
+
+void TFormDodajEdytujLokate::ZmianaDanych() {
+    btn_OK->setEnabled(!e_AddL_Nazwa->text().isEmpty() && e_AddL_Ile->value() > 0 &&
+                       se_AddL_OkresLokaty->value() > 0 &&
+                       cb_AddL_JednostkaLokaty->currentIndex() >= 0);
+}
+
+void TFormDodajEdytujLokate::DopasujSzerokoscListyHarmonogramow() {
+    QComboBox* lista = cb_AddL_HarmonogramLokatyBankowej;
+    const QFontMetrics miara(lista->font());
+    int szerokosc = lista->width();
+    for (int i = 0; i < lista->count(); ++i) {
+        const int szerokoscTekstu = miara.horizontalAdvance(lista->itemText(i));
+        if (szerokoscTekstu > szerokosc)
+            szerokosc = szerokoscTekstu + 8;
+    }
+    lista->view()->setMinimumWidth(szerokosc);
+}
+
+void TFormDodajEdytujLokate::showEvent(QShowEvent* event) {
+    e_AddL_Ile->setCurrencySymbol(UstawieniaFormatow.CurrencyString);
+    ZmianaDanych();
+    QDialog::showEvent(event);
+}
+
+bool TFormDodajEdytujLokate::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == e_AddL_Nazwa && FiltrujNazwe(zdarzenie))
+        return true;
+    if (obiekt == cb_AddL_HarmonogramLokatyBankowej &&
+        (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::MouseButtonPress))
+        DopasujSzerokoscListyHarmonogramow();
+    return QDialog::eventFilter(obiekt, zdarzenie);
+}
+
+// The double quote, the apostrophe and the semicolon may not be typed into a
+// name: they would break the texts the name is stored in.
+bool TFormDodajEdytujLokate::FiltrujNazwe(QEvent* zdarzenie) const {
+    if (zdarzenie->type() != QEvent::KeyPress)
+        return false;
+    const QString tekst = static_cast<QKeyEvent*>(zdarzenie)->text();
+    return tekst.size() == 1 && QStringLiteral("\"';").contains(tekst[0]);
+}
