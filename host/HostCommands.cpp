@@ -1,12 +1,14 @@
 #include "HostCommands.h"
 
 #include "BazaCommand.h"
+#include "LokatyCommand.h"
 #include "ZyskCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     std::vector<std::unique_ptr<HostCommand>> commands;
     commands.push_back(std::make_unique<ZyskCommand>());
     commands.push_back(std::make_unique<BazaCommand>());
+    commands.push_back(std::make_unique<LokatyCommand>());
     return commands;
 }
 

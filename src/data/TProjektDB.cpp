@@ -148,5 +148,6 @@ void TProjektDB::UtworzWidoki() {
         WykonajPolecenieSQL(widok, true);
 }
 
-// Filled by the loaders of the tables: WczytajDaneZTabelDoKolekcji(Pusta).
-void TProjektDB::WczytajTabelePoUruchomieniu() {}
+void TProjektDB::WczytajTabelePoUruchomieniu() {
+    WczytajDaneZTabelDoKolekcji(TTabele::Pusta);
+}

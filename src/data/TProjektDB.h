@@ -2,23 +2,26 @@
 #include "data/TPlikiDB.h"
 #include "data/TTabele.h"
 #include "data/TWynikPolecenSQL.h"
+#include "data/TWynikZapisu.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 
 class TKolekcjeDanych;
 class TSQLiteDatabase;
+class TSQLiteTable;
 
 // The household database project: owner of the connection to the data file,
 // of the in-memory collections and of the table names (TPlikiDB).
 //
 // Its member functions live in several files: the start-up in TProjektDB.cpp,
 // the batch runner in TProjektDBPolecenia.cpp, the layout upgrade in
-// TProjektDBAktualizacja.cpp; loading tables into the collections and saving
-// them back belong in files of their own next to these.
+// TProjektDBAktualizacja.cpp, loading tables into the collections in
+// TProjektDBWczytywanie.cpp and saving them back in TProjektDBZapis.cpp.
 class TProjektDB {
 public:
     // Opens (creating or upgrading) the data file and loads it. Start-up
@@ -40,10 +43,61 @@ public:
     // The table the host's window shows; Pusta after start-up.
     TTabele WyswietlanaTabela() const { return fWyswietlanaTabela; }
     void SetWyswietlanaTabela(TTabele value);
+    // Whether the savings list carries a read-only balance holding the active
+    // deposits. Setting it removes an old such balance and, when on, adds a
+    // new one summed from the deposits in memory.
     bool PokazujLokatyWOszczednosciach() const { return fPokazujLokatyWOszczednosciach; }
+    void SetPokazujLokatyWOszczednosciach(bool value);
+
+    // --- Loading (TProjektDBWczytywanie.cpp) --------------------------------
+    // Every error of a load is raised as EDataError with the message of its
+    // cause. A loader replaces its whole list with the table's rows (records
+    // BezZmian) and clears the list's change flag; when its query fails the
+    // list stays as it was.
+
+    // The buffered rows of a table's query; raises for Pusta and
+    // PrzychodyIRozchody, which have none.
+    std::unique_ptr<TSQLiteTable> PobierzDaneZTabeli(TTabele typTabeli);
+    // SELECT * FROM "nazwaTabeli".
+    std::unique_ptr<TSQLiteTable> PobierzDaneZTabeli(const QString& nazwaTabeli);
+    // Loads one table, but only while its list holds no unsaved changes.
+    // Lokaty and HarmonogramyLokatBankowych both go by the deposits' flag.
+    void WczytajDaneZTabeliDoKolekcji(TTabele kolekcja);
+    // Loads every table whose list holds no unsaved changes, and `kolekcja`
+    // in any case (Pusta: none in any case); categories first.
+    void WczytajDaneZTabelDoKolekcji(TTabele kolekcja);
+    // Loads one table whatever its flag, dropping unsaved changes.
+    void OdswiezZawartoscKolekcji(TTabele kolekcja);
+    // The distinct stored values of one column, sorted ignoring letter case;
+    // none when anything fails (an unknown column included).
+    std::optional<QStringList> PobierzZawartoscKolumny(TTabele tabela, const QString& nazwaKolumny);
+    // Whether the list of that table holds no unsaved changes; false for the
+    // values that name no list of their own (HarmonogramyLokatBankowych too).
+    bool TabelaZapisana(TTabele tabela) const;
+
+    // --- Saving (TProjektDBZapis.cpp) ---------------------------------------
+    // Writes the pending changes of one list to its table as one batch: an
+    // UPDATE per record marked Zmieniono, an INSERT per Dodano, a DELETE per
+    // Usunieto. Records that would break the data are left out and described
+    // in the report. The records and the change flags are left exactly as
+    // they were whatever the outcome: the caller reloads the list after a
+    // save that committed, and keeps its changes after one that did not.
+    // Raises EDataError, before anything ran, when a statement cannot be built.
+    TWynikZapisu ZapiszZawartoscKolekcjiDoBazy(TTabele tabela);
+    // Records the current total of savings, removes repeated totals and
+    // reloads the list of totals.
+    void AktualizujStanOszczednosci();
+    // No unsaved changes in the categories and persons.
+    bool TabeleZKategoriamiZapisane() const;
+    // No unsaved changes in the categories, persons, expenses, incomes,
+    // savings, transfers, standing orders and their runs.
+    bool TabeleZapisane() const;
+    // The captions of the tables with unsaved changes, joined by ", ";
+    // "(wszystkie tabele zapisane)" when there are none.
+    QString EtykietyNiezapisanychTabel() const;
 
     // Record id -> name of the categories and persons written with an INSERT
-    // by the last save of their table.
+    // by the last save of their table; empty when that save did not commit.
     const std::map<int32_t, QString>& ZapisKategoriWydatkow() const {
         return fZapisKategoriWydatkow;
     }
@@ -82,6 +136,31 @@ private:
     void PrzeniesStaryUklad(const QString& tabela);
     QString WolnaNazwaDlaStaregoUkladu(const QString& tabela);
     QString PolecenieKopiowaniaWierszy(const QString& tabela, const QString& zrodlo);
+
+    // Loaders (TProjektDBWczytywanie.cpp).
+    void WczytajTabele(TTabele tabela);
+    bool ZmienionoINiezapisano(TTabele tabela) const;
+    void WczytajWydatki();
+    void WczytajPrzychody();
+    void WczytajOszczednosci();
+    void WczytajOsoby();
+    void WczytajKategorieWydatkow();
+    void WczytajKategoriePrzychodow();
+    void WczytajKategorieOszczednosci();
+    void WczytajHistoriePrzelewow();
+    void WczytajStanyOszczednosci();
+    void WczytajZleceniaStale(TTabele tabela);
+    void WczytajHistorieZlecenStalych();
+    void WczytajPlany();
+    void WczytajOgraniczenia();
+    void WczytajLokaty();
+    void WczytajHarmonogramyLokat();
+    QString ZapytanieTabeli(TTabele tabela) const;
+
+    // Saving (TProjektDBZapis.cpp).
+    std::map<int32_t, QString>* MapaZapisu(TTabele tabela);
+    QString PolecenieStanuOszczednosci() const;
+    QStringList PoleceniaUsunieciaPowtorzonychStanow() const;
 
     // Destroyed in reverse order: the maps first, the connection last.
     std::unique_ptr<TSQLiteDatabase> fBaza;

@@ -120,7 +120,7 @@ TEST(TProjektDBStart, OlderFilesGainTheMissingColumns) {
                 "CREATE TABLE KategorieWydatkow (Id INTEGER PRIMARY KEY AUTOINCREMENT, Opis "
                 "VARCHAR NOT NULL, Usuniety BOOL NOT NULL)",
                 "CREATE TABLE Osoby (Id INTEGER PRIMARY KEY AUTOINCREMENT, Imie VARCHAR NOT NULL, "
-                "Nazwisko VARCHAR NOT NULL)",
+                "Nazwisko VARCHAR NOT NULL, Pseudonim VARCHAR, Adres VARCHAR, Telefon VARCHAR)",
                 "INSERT INTO Osoby (Imie, Nazwisko) VALUES ('Jan', 'Nowak')",
                 "CREATE TABLE Wydatki (Id INTEGER PRIMARY KEY AUTOINCREMENT, IdKategoriaWydatki "
                 "INTEGER NOT NULL, Ile REAL NOT NULL, IdKategoriaOszczednosci INTEGER NOT NULL, "

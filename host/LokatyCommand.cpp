@@ -1,0 +1,191 @@
+#include "LokatyCommand.h"
+
+#include "CommandLineOptions.h"
+#include "JsonWriter.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/Formatting.h"
+#include "domain/TFormatSettings.h"
+
+#include <QFileInfo>
+#include <algorithm>
+#include <exception>
+#include <limits>
+#include <vector>
+
+namespace {
+
+const QString kDb = QStringLiteral("--db");
+const QString kJson = QStringLiteral("--json");
+const QString kHelp = QStringLiteral("--help");
+
+constexpr int32_t kLokataNieaktywna = std::numeric_limits<int32_t>::max();
+
+// One deposit with the values its row shows.
+struct Pozycja {
+    const TLokata* lokata;
+    QString opisOferty;
+    double zysk;
+};
+
+std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
+    std::vector<Pozycja> pozycje;
+    for (const auto& lokata : kolekcje.Lokaty()) {
+        if (lokata->Zmiany() == TTypModyfikacji::Usunieto)
+            continue;
+        Pozycja p{lokata.get(), QString(), 0};
+        if (lokata->IdHarmonogramLokaty() != -1) {
+            THarmonogramLokatyBankowej* oferta =
+                kolekcje.PobierzHarmonogramLokatyBankowejDlaID(lokata->IdHarmonogramLokaty());
+            p.opisOferty = kolekcje.PobierzOpisKategoriiPoID(lokata->IdHarmonogramLokaty(),
+                                                             TTabele::HarmonogramyLokatBankowych);
+            p.zysk = lokata->ObliczSzacowanyZyskZLokaty(oferta);
+        }
+        pozycje.push_back(p);
+    }
+    return pozycje;
+}
+
+QString Data(TDateTime data) {
+    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), data, UstawieniaFormatow);
+}
+
+// The texts of the deposit list's eight columns.
+QStringList Komorki(const Pozycja& p) {
+    const TLokata& l = *p.lokata;
+    const int32_t dni = l.IloscDniDoZakonczenia();
+    return {l.Nazwa(),
+            FormatMoney(l.Kwota(), UstawieniaFormatow),
+            Data(l.DataRozpoczecia()),
+            l.OkresLokatyString(),
+            p.opisOferty,
+            Data(l.SzacowanaDataZakonczenia()),
+            l.IdHarmonogramLokaty() == -1
+                ? QStringLiteral("wybierz lokatę bankową aby policzyć szacowany zysk")
+                : FormatMoney(p.zysk, UstawieniaFormatow),
+            dni == kLokataNieaktywna ? QStringLiteral("Lokata nie jest aktywna")
+                                     : QString::number(dni)};
+}
+
+// The name left-aligned, the other columns right-aligned as in the list.
+void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<Pozycja>& pozycje) {
+    std::vector<QStringList> wiersze{tytuly};
+    for (const Pozycja& p : pozycje)
+        wiersze.push_back(Komorki(p));
+    std::vector<qsizetype> szerokosci(tytuly.size(), 0);
+    for (const QStringList& wiersz : wiersze)
+        for (qsizetype i = 0; i < wiersz.size(); ++i)
+            szerokosci[i] = std::max(szerokosci[i], wiersz[i].size());
+    for (const QStringList& wiersz : wiersze) {
+        QStringList komorki;
+        for (qsizetype i = 0; i < wiersz.size(); ++i)
+            komorki << (i == 0 ? wiersz[i].leftJustified(szerokosci[i])
+                               : wiersz[i].rightJustified(szerokosci[i]));
+        out << komorki.join(QStringLiteral("  ")) << u'\n';
+    }
+}
+
+void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
+    JsonWriter json;
+    json.beginArray();
+    for (const Pozycja& p : pozycje) {
+        const TLokata& l = *p.lokata;
+        json.beginObject()
+            .key(u"Id")
+            .integer(l.Id())
+            .key(u"Nazwa")
+            .string(l.Nazwa())
+            .key(u"Kwota")
+            .number(l.Kwota())
+            .key(u"DataRozpoczecia")
+            .string(Data(l.DataRozpoczecia()))
+            .key(u"OkresLokaty")
+            .integer(l.OkresLokaty())
+            .key(u"JednostkaLokaty")
+            .integer(static_cast<int8_t>(l.fJednostkaLokaty))
+            .key(u"OkresLokatyString")
+            .string(l.OkresLokatyString())
+            .key(u"IdHarmonogramLokaty")
+            .integer(l.IdHarmonogramLokaty())
+            .key(u"LokataBankowa")
+            .string(p.opisOferty)
+            .key(u"SzacowanaDataZakonczenia")
+            .string(Data(l.SzacowanaDataZakonczenia()))
+            .key(u"SzacowanyZysk");
+        if (l.IdHarmonogramLokaty() == -1)
+            json.null();
+        else
+            json.number(p.zysk);
+        json.key(u"IloscDniDoZakonczenia")
+            .integer(l.IloscDniDoZakonczenia())
+            .key(u"Aktywna")
+            .boolean(l.Aktywna())
+            .endObject();
+    }
+    json.endArray();
+    out << json.text() << u'\n';
+}
+
+QString TekstBledu(const std::exception& e) {
+    return QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+} // namespace
+
+QString LokatyCommand::name() const {
+    return QStringLiteral("lokaty");
+}
+
+QString LokatyCommand::summary() const {
+    return QStringLiteral("lokaty z pliku danych z szacowanym zyskiem (--help: argumenty)");
+}
+
+int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.contains(kHelp)) {
+        out << Pomoc();
+        return 0;
+    }
+    CommandLineOptions opcje({kDb}, {kJson});
+    QString blad;
+    if (opcje.parse(arguments, blad) && opcje.value(kDb).isEmpty())
+        blad = QStringLiteral("Podaj plik danych: --db PLIK.");
+    if (!blad.isEmpty()) {
+        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora lokaty --help\n");
+        return 2;
+    }
+    try {
+        TProjektDB projekt(QFileInfo(opcje.value(kDb)).absoluteFilePath());
+        TKolekcjeDanych& kolekcje = projekt.Kolekcje();
+        const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
+        if (opcje.has(kJson))
+            PiszJson(out, pozycje);
+        else
+            PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
+    } catch (const std::exception& e) {
+        err << TekstBledu(e) << u'\n';
+        return 1;
+    }
+    return 0;
+}
+
+QString LokatyCommand::Pomoc() {
+    return QStringLiteral(
+        "Użycie: talvora lokaty --db PLIK [--json]\n"
+        "\n"
+        "Otwiera plik danych tak jak program (zakłada go lub aktualizuje jego układ) i\n"
+        "wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota, data rozpoczęcia,\n"
+        "czas trwania, lokata bankowa, szacowana data zakończenia, szacowany zysk i\n"
+        "ilość dni do zakończenia. Szacunki liczone są na dzisiejszy dzień.\n"
+        "\n"
+        "  --db PLIK  plik danych\n"
+        "  --json     tablica obiektów JSON z dokładnymi wartościami: Id, Nazwa, Kwota,\n"
+        "             DataRozpoczecia, OkresLokaty, JednostkaLokaty, OkresLokatyString,\n"
+        "             IdHarmonogramLokaty, LokataBankowa, SzacowanaDataZakonczenia,\n"
+        "             SzacowanyZysk (null bez lokaty bankowej), IloscDniDoZakonczenia,\n"
+        "             Aktywna\n"
+        "  --help     ten opis\n"
+        "\n"
+        "Błędne argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie można\n"
+        "otworzyć: komunikat na stderr i kod wyjścia 1.\n");
+}

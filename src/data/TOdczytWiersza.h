@@ -1,0 +1,34 @@
+#pragma once
+#include "platform/DateTimeUtils.h"
+
+#include <QString>
+#include <cstdint>
+
+class TSQLiteTable;
+
+// Reads the cells of the current row of a buffered result by column name,
+// each as text (a NULL cell reads as empty text), and converts them as the
+// loaders store them. A cell that does not convert raises EDataError naming
+// the value and the column; a column the result lacks raises ESQLiteException.
+class TOdczytWiersza {
+public:
+    explicit TOdczytWiersza(const TSQLiteTable& tabela) : fTabela(tabela) {}
+
+    // Decimal text to a 32-bit integer.
+    int32_t Liczba(const QString& kolumna) const;
+    // The low byte of the integer, signed: -1 stays -1.
+    int8_t Bajt(const QString& kolumna) const;
+    // A number written with the process's decimal separator.
+    double Kwota(const QString& kolumna) const;
+    // "yyyy-MM-dd hh:mm", with or without seconds, by UstawieniaFormatow.
+    TDateTime Data(const QString& kolumna) const;
+    // "0" false, any other number true.
+    bool Flaga(const QString& kolumna) const;
+    // The stored text; empty for NULL.
+    QString Tekst(const QString& kolumna) const;
+
+private:
+    [[noreturn]] static void Odrzuc(const QString& tekst, const QString& kolumna, const char* czym);
+
+    const TSQLiteTable& fTabela;
+};

@@ -1,0 +1,162 @@
+#include "data/EDataError.h"
+#include "data/ESQLiteException.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TPolecenieZapisu.h"
+#include "data/TProjektDB.h"
+#include "data/TZapisKolekcji.h"
+#include "data/TZapisTabeli.h"
+#include "platform/Clock.h"
+
+#include <cmath>
+
+namespace {
+
+QString TekstBledu(const std::exception& blad) {
+    if (const auto* danych = dynamic_cast<const EDataError*>(&blad))
+        return danych->Message();
+    if (const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad))
+        return sqlite->Message();
+    return QString::fromUtf8(blad.what());
+}
+
+// A total in whole cents.
+long long Grosze(double stan) {
+    return std::llround(stan * 100.0);
+}
+
+} // namespace
+
+std::map<int32_t, QString>* TProjektDB::MapaZapisu(TTabele tabela) {
+    switch (tabela) {
+    case TTabele::Kategorie_Wydatki:
+        return &fZapisKategoriWydatkow;
+    case TTabele::Kategorie_Przychody:
+        return &fZapisKategoriPrzychodow;
+    case TTabele::Kategorie_Oszczednosci:
+        return &fZapisKategoriOszczednosci;
+    case TTabele::Osoby:
+        return &fZapisOsob;
+    default:
+        return nullptr;
+    }
+}
+
+// The statements are built before anything runs, so a value that cannot be
+// written leaves the table untouched. A batch that fails is rolled back by
+// the runner; the result tells the caller, whose records still carry their
+// change marks and so are written again, once each, by the next save.
+TWynikZapisu TProjektDB::ZapiszZawartoscKolekcjiDoBazy(TTabele tabela) {
+    const QString caption = fPlikiDB->PobierzCaptionTabeli(tabela);
+    std::map<int32_t, QString>* mapa = MapaZapisu(tabela);
+    if (mapa)
+        mapa->clear();
+    TZapisTabeli zapis(caption);
+    try {
+        TZapisKolekcji(*fKolekcje, *fPlikiDB, Now()).Zbuduj(tabela, zapis);
+    } catch (const std::exception& blad) {
+        throw EDataError(QStringLiteral("Nie udało się zapisać zawartości tabeli \"") + caption +
+                         QStringLiteral("\" !!!\rPRZYCZYNA BŁĘDU:\r") + TekstBledu(blad));
+    }
+    TWynikZapisu wynik{zapis.Raport(), {}};
+    if (!zapis.Polecenia().isEmpty())
+        wynik.Polecenia = WykonajPoleceniaWTransakcji(zapis.Polecenia(), true);
+    if (mapa && wynik.Zapisano())
+        *mapa = zapis.Wstawione();
+    if (zapis.AktualizujStanOszczednosci())
+        AktualizujStanOszczednosci();
+    return wynik;
+}
+
+QString TProjektDB::PolecenieStanuOszczednosci() const {
+    const bool oszczednosci = fKolekcje->KolekcjaZawieraOszczednosci();
+    const bool lokaty = fKolekcje->KolekcjaZawieraAktywneLokaty();
+    if (oszczednosci && lokaty)
+        return QStringLiteral(
+            "INSERT INTO StanOszczednosci (Stan) VALUES (((SELECT SUM(Oszczednosci.Ile) FROM "
+            "Oszczednosci) + (SELECT SUM(Lokaty.Kwota) FROM Lokaty WHERE Aktywna = 1)));");
+    if (oszczednosci)
+        return QStringLiteral("INSERT INTO StanOszczednosci (Stan) VALUES ((SELECT "
+                              "SUM(Oszczednosci.Ile) FROM Oszczednosci));");
+    if (lokaty)
+        return QStringLiteral("INSERT INTO StanOszczednosci (Stan) VALUES ((SELECT "
+                              "SUM(Lokaty.Kwota) FROM Lokaty WHERE Aktywna = 1));");
+    return QStringLiteral("INSERT INTO StanOszczednosci (Stan) VALUES (0);");
+}
+
+// Of every run of consecutive totals equal to the cent only the newest
+// stays. The list is the one loaded before the new total was recorded,
+// oldest first.
+QStringList TProjektDB::PoleceniaUsunieciaPowtorzonychStanow() const {
+    const auto& stany = fKolekcje->StanyOszczednosci();
+    const QString& tabela = fPlikiDB->TabNameStanOszczednosci();
+    QStringList polecenia;
+    long long wzorzec = 0;
+    for (auto it = stany.rbegin(); it != stany.rend(); ++it) {
+        const long long grosze = Grosze((*it)->Stan());
+        if (it != stany.rbegin() && grosze == wzorzec)
+            polecenia << TPolecenieZapisu::Delete(tabela, TPolecenieZapisu::WarunekId((*it)->Id()));
+        else
+            wzorzec = grosze;
+    }
+    return polecenia;
+}
+
+void TProjektDB::AktualizujStanOszczednosci() {
+    WykonajPolecenieSQL(PolecenieStanuOszczednosci(), false);
+    const QStringList usuniecia = PoleceniaUsunieciaPowtorzonychStanow();
+    if (!usuniecia.isEmpty())
+        WykonajPoleceniaWTransakcji(usuniecia, true);
+    WczytajDaneZTabeliDoKolekcji(TTabele::StanyOszczednosci);
+}
+
+bool TProjektDB::TabeleZKategoriamiZapisane() const {
+    if (!fKolekcje)
+        return true;
+    const TKolekcjeDanych& k = *fKolekcje;
+    return !(k.ZmienionoINiezapisanoKategorieWydatki() ||
+             k.ZmienionoINiezapisanoKategoriePrzychody() ||
+             k.ZmienionoINiezapisanoKategorieOszczednosci() || k.ZmienionoINiezapisanoOsoby());
+}
+
+bool TProjektDB::TabeleZapisane() const {
+    if (!fKolekcje)
+        return true;
+    const TKolekcjeDanych& k = *fKolekcje;
+    return TabeleZKategoriamiZapisane() &&
+           !(k.ZmienionoINiezapisanoWydatki() || k.ZmienionoINiezapisanoPrzychody() ||
+             k.ZmienionoINiezapisanoOszczednosci() || k.ZmienionoINiezapisanoHistoriePrzelewow() ||
+             k.ZmienionoINiezapisanoZleceniaStaleWydatki() ||
+             k.ZmienionoINiezapisanoZleceniaStalePrzychody() ||
+             k.ZmienionoINiezapisanoHistorieZlecenStalych());
+}
+
+QString TProjektDB::EtykietyNiezapisanychTabel() const {
+    if (!fKolekcje)
+        return QStringLiteral("(wszystkie tabele zapisane)");
+    const TKolekcjeDanych& k = *fKolekcje;
+    const std::pair<bool, std::initializer_list<TTabele>> tabele[] = {
+        {k.ZmienionoINiezapisanoWydatki(), {TTabele::Wydatki}},
+        {k.ZmienionoINiezapisanoPrzychody(), {TTabele::Przychody}},
+        {k.ZmienionoINiezapisanoOszczednosci(), {TTabele::Oszczednosci}},
+        {k.ZmienionoINiezapisanoKategorieWydatki(), {TTabele::Kategorie_Wydatki}},
+        {k.ZmienionoINiezapisanoKategoriePrzychody(), {TTabele::Kategorie_Przychody}},
+        {k.ZmienionoINiezapisanoKategorieOszczednosci(), {TTabele::Kategorie_Oszczednosci}},
+        {k.ZmienionoINiezapisanoOsoby(), {TTabele::Osoby}},
+        {k.ZmienionoINiezapisanoHistoriePrzelewow(), {TTabele::HistoriaPrzelewow}},
+        {k.ZmienionoINiezapisanoStanyOszczednosci(), {TTabele::StanyOszczednosci}},
+        {k.ZmienionoINiezapisanoHistorieZlecenStalych(),
+         {TTabele::HistoriaZlecenStalychWydatki, TTabele::HistoriaZlecenStalychPrzychody}},
+        {k.ZmienionoINiezapisanoZleceniaStaleWydatki(), {TTabele::ZleceniaStaleWydatki}},
+        {k.ZmienionoINiezapisanoZleceniaStalePrzychody(), {TTabele::ZleceniaStalePrzychody}},
+        {k.ZmienionoINiezapisanoPlany(), {TTabele::Plany}},
+        {k.ZmienionoINiezapisanoOgraniczenia(), {TTabele::Ograniczenia}},
+        {k.ZmienionoINiezapisanoLokaty(), {TTabele::Lokaty}},
+    };
+    QStringList etykiety;
+    for (const auto& [zmieniona, nazwy] : tabele)
+        if (zmieniona)
+            for (TTabele tabela : nazwy)
+                etykiety << fPlikiDB->PobierzCaptionTabeli(tabela);
+    return etykiety.isEmpty() ? QStringLiteral("(wszystkie tabele zapisane)")
+                              : etykiety.join(QStringLiteral(", "));
+}

@@ -1,0 +1,177 @@
+#include "HostCommands.h"
+#include "common/ScopedClock.h"
+#include "common/ScriptedMessageBoxes.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "data/TempDatabaseFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct TWynik {
+    int kod;
+    QString out;
+    QString err;
+};
+
+// The cells of a table line: texts separated by two blanks or more.
+QStringList Komorki(const QString& wiersz) {
+    QStringList komorki;
+    for (const QString& czesc : wiersz.split("  ", Qt::SkipEmptyParts))
+        komorki << czesc.trimmed();
+    return komorki;
+}
+
+TWynik Uruchom(const QStringList& argumenty) {
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int kod = RunHostCommand(QStringList{"lokaty"} + argumenty, outStream, errStream);
+    return {kod, out, err};
+}
+
+// A data file with one offer, a deposit that follows it and an ended deposit
+// without an offer, written through the project's own savers.
+class LokatyCommandTest : public testing::Test {
+protected:
+    void SetUp() override {
+        TProjektDB projekt(plik.path());
+        TKolekcjeDanych& k = projekt.Kolekcje();
+        auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
+        oferta->fBank = "mBank";
+        oferta->fNazwaHarmonogramu = "Lokata roczna";
+        oferta->fOkresDepozytu = 12;
+        oferta->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
+        oferta->fOprocentowanieWSkaliRoku = 4.5;
+        oferta->fKapitalizacja = TKapitalizacja::Miesieczna;
+        oferta->fZmiany = TTypModyfikacji::Dodano;
+        k.HarmonogramyLokatBankowych().push_back(std::move(oferta));
+        ASSERT_TRUE(
+            projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych).Zapisano());
+        k.Lokaty().push_back(std::make_unique<TLokata>(
+            -1, "Wakacje nad morzem", 10000.55, EncodeDate(2013, 5, 14), 12,
+            TJednostkaOkresu::Miesiac, 1, true, TTypModyfikacji::Dodano));
+        k.Lokaty().push_back(std::make_unique<TLokata>(-2, "Stara", 500.5, EncodeDate(2012, 1, 2),
+                                                       3, TJednostkaOkresu::Miesiac, -1, false,
+                                                       TTypModyfikacji::Dodano));
+        ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty).Zapisano());
+    }
+
+    ScriptedMessageBoxes boxes;
+    ScopedClock zegar{EncodeDateTime(2013, 6, 1, 12, 0)};
+    TempDatabaseFile plik;
+};
+
+TEST_F(LokatyCommandTest, JsonCarriesTheExactValuesOfEveryDeposit) {
+    const TWynik wynik = Uruchom({"--db", plik.path(), "--json"});
+    ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();
+    EXPECT_TRUE(wynik.err.isEmpty());
+    EXPECT_TRUE(wynik.out.contains(R"("SzacowanyZysk":null)"));
+    const QJsonArray lokaty = QJsonDocument::fromJson(wynik.out.toUtf8()).array();
+    ASSERT_EQ(lokaty.size(), 2);
+
+    // The estimate the module computes for the same deposit and offer.
+    TProjektDB projekt(plik.path());
+    TKolekcjeDanych& k = projekt.Kolekcje();
+    const double zysk =
+        k.Lokaty()[0]->ObliczSzacowanyZyskZLokaty(k.PobierzHarmonogramLokatyBankowejDlaID(1));
+    ASSERT_GT(zysk, 0);
+
+    const QJsonObject pierwsza = lokaty[0].toObject();
+    const QStringList klucze = {"Aktywna",
+                                "DataRozpoczecia",
+                                "Id",
+                                "IdHarmonogramLokaty",
+                                "IloscDniDoZakonczenia",
+                                "JednostkaLokaty",
+                                "Kwota",
+                                "LokataBankowa",
+                                "Nazwa",
+                                "OkresLokaty",
+                                "OkresLokatyString",
+                                "SzacowanaDataZakonczenia",
+                                "SzacowanyZysk"};
+    EXPECT_EQ(pierwsza.keys(), klucze);
+    EXPECT_EQ(pierwsza["Id"].toInt(), 1);
+    EXPECT_EQ(pierwsza["Nazwa"].toString(), "Wakacje nad morzem");
+    EXPECT_EQ(pierwsza["Kwota"].toDouble(), 10000.55);
+    EXPECT_EQ(pierwsza["DataRozpoczecia"].toString(), "2013-05-14");
+    EXPECT_EQ(pierwsza["OkresLokaty"].toInt(), 12);
+    EXPECT_EQ(pierwsza["JednostkaLokaty"].toInt(), 2);
+    EXPECT_EQ(pierwsza["OkresLokatyString"].toString(), "12 miesięcy");
+    EXPECT_EQ(pierwsza["IdHarmonogramLokaty"].toInt(), 1);
+    EXPECT_EQ(pierwsza["LokataBankowa"].toString(), "mBank - Lokata roczna 12M (4,50%)");
+    EXPECT_EQ(pierwsza["SzacowanaDataZakonczenia"].toString(), "2014-05-14");
+    EXPECT_EQ(pierwsza["SzacowanyZysk"].toDouble(), zysk);
+    EXPECT_EQ(pierwsza["IloscDniDoZakonczenia"].toInt(), 347);
+    EXPECT_EQ(pierwsza["Aktywna"].toBool(false), true);
+
+    const QJsonObject druga = lokaty[1].toObject();
+    EXPECT_EQ(druga.keys(), klucze);
+    EXPECT_EQ(druga["Kwota"].toDouble(), 500.5);
+    EXPECT_EQ(druga["JednostkaLokaty"].toInt(), 2);
+    EXPECT_EQ(druga["IdHarmonogramLokaty"].toInt(), -1);
+    EXPECT_EQ(druga["LokataBankowa"].toString(), "");
+    EXPECT_TRUE(druga["SzacowanyZysk"].isNull());
+    EXPECT_EQ(druga["IloscDniDoZakonczenia"].toInt(), 2147483647);
+    EXPECT_EQ(druga["Aktywna"].toBool(true), false);
+}
+
+TEST_F(LokatyCommandTest, TableShowsTheColumnsOfTheDepositList) {
+    const TWynik wynik = Uruchom({"--db=" + plik.path()});
+    ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();
+    const QStringList wiersze = wynik.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(wiersze.size(), 3) << wynik.out.toStdString();
+    EXPECT_EQ(
+        Komorki(wiersze[0]),
+        QStringList({"Nazwa", "Kwota", "Data rozpoczęcia", "Czas trwania", "Lokata bankowa",
+                     "Szacowana data zakończenia", "Szacowany zysk", "Ilość dni do zakończenia"}));
+    for (const QString& wiersz : wiersze)
+        EXPECT_EQ(wiersz.size(), wiersze[0].size()) << "columns line up: " << wiersz.toStdString();
+    const QStringList pierwsza = Komorki(wiersze[1]);
+    ASSERT_EQ(pierwsza.size(), 8) << wiersze[1].toStdString();
+    EXPECT_EQ(pierwsza.mid(0, 5),
+              QStringList({"Wakacje nad morzem", "10 000,55 zł", "2013-05-14", "12 miesięcy",
+                           "mBank - Lokata roczna 12M (4,50%)"}));
+    EXPECT_EQ(pierwsza[5], "2014-05-14");
+    EXPECT_TRUE(pierwsza[6].endsWith(" zł"));
+    EXPECT_EQ(pierwsza[7], "347");
+    EXPECT_EQ(Komorki(wiersze[2]),
+              QStringList({"Stara", "500,50 zł", "2012-01-02", "3 miesiące", "2012-04-02",
+                           "wybierz lokatę bankową aby policzyć szacowany zysk",
+                           "Lokata nie jest aktywna"}))
+        << "an empty offer cell leaves a gap";
+}
+
+TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
+    ScriptedMessageBoxes boxes;
+    struct Case {
+        QStringList argumenty;
+        int kod;
+        const char* bladZaczynaSie;
+    };
+    const Case cases[] = {
+        {{}, 2, "Podaj plik danych: --db PLIK."},
+        {{"--db"}, 2, "Argument --db wymaga wartości."},
+        {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
+        {{"--db", "/proc/DataFile.dat"},
+         1,
+         "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki "
+         "z danymi jest tylko-do-odczytu"},
+    };
+    for (const Case& c : cases) {
+        const TWynik wynik = Uruchom(c.argumenty);
+        EXPECT_EQ(wynik.kod, c.kod) << c.argumenty.join(' ').toStdString();
+        EXPECT_TRUE(wynik.err.startsWith(QString::fromUtf8(c.bladZaczynaSie)))
+            << wynik.err.toStdString();
+        EXPECT_TRUE(wynik.out.isEmpty());
+    }
+    const TWynik pomoc = Uruchom({"--help"});
+    EXPECT_EQ(pomoc.kod, 0);
+    EXPECT_TRUE(pomoc.out.startsWith("Użycie: talvora lokaty --db PLIK [--json]"));
+}
+
+} // namespace
