@@ -1,18 +1,85 @@
+#include "DisplayCheck.h"
 #include "HostCommands.h"
+#include "WindowProgram.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QTextStream>
 #include <cstdio>
 
-int main(int argc, char* argv[]) {
+namespace {
+
+const char* const kUsage =
+    "Użycie: talvora [--db PLIK] [--demo]\n"
+    "  Otwiera okno lokat na pliku danych (domyślnie ~/.local/share/Talvora/DataFile.dat,\n"
+    "  zakładanym przy pierwszym uruchomieniu).\n"
+    "  --db PLIK  inny plik danych\n"
+    "  --demo     przykładowe lokaty i oferty banków w osobnym pliku\n"
+    "             (domyślnie ~/.local/share/Talvora/DemoDataFile.dat)\n"
+    "  --help     ta pomoc\n"
+    "       talvora POLECENIE [--help]\n"
+    "Polecenia:\n";
+
+QStringList ArgumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool IsHostCommand(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return false;
+    for (const auto& command : HostCommands())
+        if (command->name() == arguments.first())
+            return true;
+    return false;
+}
+
+void PrintUsage(QTextStream& stream) {
+    stream << kUsage;
+    for (const auto& command : HostCommands())
+        stream << "  " << command->name() << "  " << command->summary() << "\n";
+    stream.flush();
+}
+
+// The command-line tools need no windows: a core application serves them.
+int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const QStringList arguments = app.arguments().mid(1);
-    const int code = RunHostCommand(arguments, out, err);
-    if (code >= 0)
-        return code;
-    err << "Użycie: talvora POLECENIE [--help]\nPolecenia:\n";
-    for (const auto& command : HostCommands())
-        err << "  " << command->name() << "  " << command->summary() << "\n";
-    return 2;
+    return RunHostCommand(app.arguments().mid(1), out, err);
+}
+
+int RunWindow(int argc, char* argv[], const WindowOptions& options, QTextStream& err) {
+    const QString missing = MissingDisplayMessage();
+    if (!missing.isEmpty()) {
+        err << missing << "\n";
+        return 1;
+    }
+    QApplication app(argc, argv);
+    InstallQtTranslation(app);
+    return RunWindowProgram(options, err);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const QStringList arguments = ArgumentsOf(argc, argv);
+    if (IsHostCommand(arguments))
+        return RunCommand(argc, argv);
+    QTextStream err(stderr);
+    WindowOptions options;
+    QString error;
+    if (!ParseWindowOptions(arguments, options, error)) {
+        err << error << "\n";
+        PrintUsage(err);
+        return 2;
+    }
+    if (options.help) {
+        QTextStream out(stdout);
+        PrintUsage(out);
+        return 0;
+    }
+    return RunWindow(argc, argv, options, err);
 }

@@ -5,4 +5,4 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 "$root/scripts/build.sh" --target talvora VQ.Lokaty
-exec "${BUILD_DIR:-$root/build}/host/talvora" "$@"
+exec "${BUILD_DIR:-$root/build}/bin/talvora" "$@"

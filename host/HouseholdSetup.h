@@ -1,0 +1,10 @@
+#pragma once
+
+class TProjektDB;
+
+// Gives a data file that has just been created the household records the
+// deposits module needs: one person, the default expense, income and savings
+// categories, and one savings balance (0 zł) in a category that may pay, to
+// which the profit of an ended deposit can be added. Everything is written
+// with the project's savers; raises EDataError when a save fails.
+void AddHouseholdRecords(TProjektDB& project);

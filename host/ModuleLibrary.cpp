@@ -1,0 +1,68 @@
+#include "ModuleLibrary.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <dlfcn.h>
+
+namespace {
+
+QString LastDlError() {
+    const char* text = dlerror();
+    return text ? QString::fromLocal8Bit(text) : QString();
+}
+
+template <typename Fn> bool Resolve(void* library, const char* name, Fn& target, QString& error) {
+    dlerror();
+    target = reinterpret_cast<Fn>(dlsym(library, name));
+    if (target)
+        return true;
+    error = QStringLiteral("Moduł lokat nie udostępnia funkcji %1: %2")
+                .arg(QLatin1String(name), LastDlError());
+    return false;
+}
+
+} // namespace
+
+QString ModuleLibrary::DefaultPath() {
+    const QString fromEnvironment = qEnvironmentVariable("TALVORA_MODULE");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(kFileName));
+}
+
+bool ModuleLibrary::Load(const QString& path, QString& error) {
+    void* library = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
+    if (!library) {
+        error =
+            QStringLiteral("Nie udało się załadować modułu lokat %1: %2").arg(path, LastDlError());
+        return false;
+    }
+    SetApplicationVariablesFn set = nullptr;
+    ShowFormVQFn show = nullptr;
+    LastErrorVQFn lastError = nullptr;
+    if (!Resolve(library, "SetApplicationVariables", set, error) ||
+        !Resolve(library, "ShowFormVQ", show, error) ||
+        !Resolve(library, "LastErrorVQ", lastError, error)) {
+        dlclose(library);
+        return false;
+    }
+    fSetApplicationVariables = set;
+    fShowFormVQ = show;
+    fLastErrorVQ = lastError;
+    return true;
+}
+
+void ModuleLibrary::SetApplicationVariables(void* hostAppHandle, TProjektDB* hostProjektDB) const {
+    if (fSetApplicationVariables)
+        fSetApplicationVariables(hostAppHandle, hostProjektDB);
+}
+
+void ModuleLibrary::ShowFormVQ() const {
+    if (fShowFormVQ)
+        fShowFormVQ();
+}
+
+QString ModuleLibrary::LastError() const {
+    return fLastErrorVQ ? QString::fromUtf8(fLastErrorVQ()) : QString();
+}

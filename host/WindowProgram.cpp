@@ -1,0 +1,120 @@
+#include "WindowProgram.h"
+
+#include "CommandLineOptions.h"
+#include "DemoData.h"
+#include "HouseholdSetup.h"
+#include "ModuleLibrary.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <exception>
+
+namespace {
+
+// A file that does not exist yet, or an empty one, is set up by the host.
+bool IsNewDataFile(const QString& path) {
+    const QFileInfo file(path);
+    return !file.exists() || file.size() == 0;
+}
+
+QString ForConsole(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+}
+
+// Shows the module until it leaves no unsaved deposits or offers behind: a
+// save that failed keeps the user's changes in the collections, and showing
+// the window again lets the user retry, or discard them with the close box.
+// An error that ended a showing stops the loop. Returns that error.
+QString ShowModule(const ModuleLibrary& module, TProjektDB& project) {
+    QString error;
+    do {
+        module.SetApplicationVariables(nullptr, &project);
+        module.ShowFormVQ();
+        error = module.LastError();
+    } while (error.isEmpty() && project.Kolekcje().ZmienionoINiezapisanoLokaty());
+    return error;
+}
+
+// A profit the user added to a savings balance when ending a deposit is left
+// by the module in the savings list, marked changed; the host writes it.
+QString SaveChangedSavings(TProjektDB& project) {
+    if (!project.Kolekcje().ZmienionoINiezapisanoOszczednosci())
+        return {};
+    if (project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano())
+        return {};
+    return QStringLiteral("Nie udało się zapisać zmienionych oszczędności.");
+}
+
+int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
+    ModuleLibrary module;
+    QString error;
+    if (!module.Load(ModuleLibrary::DefaultPath(), error)) {
+        err << error << "\n";
+        return 1;
+    }
+    const bool isNew = IsNewDataFile(path);
+    TProjektDB project(path);
+    if (isNew) {
+        AddHouseholdRecords(project);
+        if (options.demo)
+            AddDemoData(project);
+    }
+    error = ShowModule(module, project);
+    const QString savings = SaveChangedSavings(project);
+    for (const QString& message : {error, savings})
+        if (!message.isEmpty())
+            err << ForConsole(message) << "\n";
+    return error.isEmpty() && savings.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error) {
+    CommandLineOptions parser({QStringLiteral("--db")},
+                              {QStringLiteral("--demo"), QStringLiteral("--help")});
+    if (!parser.parse(arguments, error))
+        return false;
+    options.dataFile = parser.value(QStringLiteral("--db"));
+    options.demo = parser.has(QStringLiteral("--demo"));
+    options.help = parser.has(QStringLiteral("--help"));
+    if (parser.has(QStringLiteral("--db")) && options.dataFile.isEmpty()) {
+        error = QStringLiteral("Po --db brakuje ścieżki pliku danych.");
+        return false;
+    }
+    return true;
+}
+
+QString DefaultDataFile(bool demo) {
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return QDir(dataHome).filePath(demo ? QStringLiteral("Talvora/DemoDataFile.dat")
+                                        : QStringLiteral("Talvora/DataFile.dat"));
+}
+
+void InstallQtTranslation(QCoreApplication& application) {
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_pl"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(translator);
+    else
+        delete translator;
+}
+
+int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
+    const QString path =
+        QFileInfo(options.dataFile.isEmpty() ? DefaultDataFile(options.demo) : options.dataFile)
+            .absoluteFilePath();
+    int code = 1;
+    try {
+        code = Run(options, path, err);
+    } catch (const std::exception& error) {
+        err << ForConsole(QString::fromUtf8(error.what())) << "\n";
+    }
+    err.flush();
+    return code;
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+
+class QCoreApplication;
+
+// "talvora [--db FILE] [--demo]": the deposits module in its window, on the
+// user's data file or on a file with sample data.
+struct WindowOptions {
+    QString dataFile;
+    bool demo = false;
+    bool help = false;
+};
+
+// Reads the window path's arguments; false with `error` set when they are wrong.
+bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error);
+
+// The data file used when none is given: Talvora/DataFile.dat in the user's
+// data folder (~/.local/share, or $XDG_DATA_HOME), DemoDataFile.dat there for
+// the demo, so that the demo never touches the user's own file.
+QString DefaultDataFile(bool demo);
+
+// Qt's own Polish texts (standard buttons, file dialogs), when installed.
+void InstallQtTranslation(QCoreApplication& application);
+
+// Opens (creating on first use) the data file, gives a new file the household
+// records the module needs (and the sample data for the demo), loads the
+// module and shows it, then saves the savings the module changed. While the
+// module leaves changes it could not save, it is shown again, so the user can
+// retry or discard them. Needs the QApplication. Returns the exit code.
+int RunWindowProgram(const WindowOptions& options, QTextStream& err);

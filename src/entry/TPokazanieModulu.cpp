@@ -1,0 +1,56 @@
+#include "entry/TPokazanieModulu.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/TFormatSettings.h"
+#include "entry/TZapisLokat.h"
+#include "entry/ZrzutyZakladek.h"
+#include "platform/Platform.h"
+#include "ui/TLokatyFormGlowny.h"
+
+#include <memory>
+
+namespace {
+
+// However the showing ends, the window forgets the project and goes.
+class TZwolnienieOkna {
+public:
+    explicit TZwolnienieOkna(std::unique_ptr<TLokatyFormGlowny>& okno) : fOkno(okno) {}
+    ~TZwolnienieOkna() {
+        fOkno->MyDB = nullptr;
+        fOkno.reset();
+    }
+    TZwolnienieOkna(const TZwolnienieOkna&) = delete;
+    TZwolnienieOkna& operator=(const TZwolnienieOkna&) = delete;
+
+private:
+    std::unique_ptr<TLokatyFormGlowny>& fOkno;
+};
+
+} // namespace
+
+TPokazanieModulu::TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel)
+    : fProjekt(projekt), fWlasciciel(wlasciciel) {}
+
+void TPokazanieModulu::Wykonaj() {
+    UstawFormaty();
+    auto okno = std::make_unique<TLokatyFormGlowny>(fWlasciciel);
+    TZwolnienieOkna zwolnienie(okno);
+    okno->MyDB = &fProjekt;
+    PokazOkno(*okno);
+}
+
+void TPokazanieModulu::PokazOkno(TLokatyFormGlowny& okno) {
+    fProjekt.WczytajDaneZTabeliDoKolekcji(TTabele::HarmonogramyLokatBankowych);
+    fProjekt.Kolekcje().WyczyscZyskiZLokatBankowych();
+    ZaplanujZrzutyZakladek(okno);
+    ZakonczPokazanie(Platform::modalRunner().runModal(&okno));
+}
+
+void TPokazanieModulu::ZakonczPokazanie(int wynik) {
+    TZapisLokat zapis(fProjekt);
+    if (wynik == 1 && fProjekt.Kolekcje().ZmienionoINiezapisanoLokaty())
+        zapis.Zapisz();
+    else
+        zapis.Porzuc();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+class QWidget;
+class TLokatyFormGlowny;
+class TProjektDB;
+
+// One showing of the module on the host's project: apply the formats, load
+// the offer catalogue, show the deposits window modally, write the deposits
+// and offers when the window was closed with "Zapisz i zamknij" and something
+// changed, then leave the lists for the host. The window is freed and forgets
+// the project whatever happens; errors pass on to the caller.
+class TPokazanieModulu {
+public:
+    TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel);
+
+    void Wykonaj();
+
+private:
+    void PokazOkno(TLokatyFormGlowny& okno);
+    void ZakonczPokazanie(int wynik);
+
+    TProjektDB& fProjekt;
+    QWidget* fWlasciciel;
+};

@@ -1,0 +1,4 @@
+#include "entry/ZmienneModulu.h"
+
+void* HostAppHandle = nullptr;
+TProjektDB* HostProjektDB = nullptr;

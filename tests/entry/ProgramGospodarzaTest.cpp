@@ -1,0 +1,106 @@
+// The host's window path as "talvora --demo --db FILE" runs it: the module is
+// loaded from libVQ.Lokaty.so and shown on the file the host opened.
+#include "WindowProgram.h"
+#include "common/ScriptedMessageBoxes.h"
+#include "common/widgets/ModalActions.h"
+#include "common/widgets/ModalWatchdog.h"
+#include "data/TSQLiteDatabase.h"
+#include "data/TempDatabaseFile.h"
+#include "ui/TLokatyFormGlowny.h"
+
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <gtest/gtest.h>
+
+namespace {
+
+// The records listed in one of the window's lists (group headers left out).
+int Rekordy(QWidget& okno, const char* lista) {
+    auto* drzewo = okno.findChild<QTreeWidget*>(QLatin1String(lista));
+    if (!drzewo)
+        return -1;
+    int ile = 0;
+    for (QTreeWidgetItemIterator it(drzewo); *it; ++it)
+        if (TLokatyFormGlowny::LokataWiersza(*it) || TLokatyFormGlowny::HarmonogramWiersza(*it))
+            ++ile;
+    return ile;
+}
+
+void WybierzPierwszaLokate(QWidget& okno) {
+    auto* drzewo = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
+    ASSERT_NE(drzewo, nullptr);
+    for (QTreeWidgetItemIterator it(drzewo); *it; ++it)
+        if (TLokatyFormGlowny::LokataWiersza(*it)) {
+            drzewo->setCurrentItem(*it);
+            return;
+        }
+    FAIL() << "no deposit listed";
+}
+
+class ProgramGospodarza : public testing::Test {
+protected:
+    int Uruchom() {
+        QString bledy;
+        QTextStream err(&bledy);
+        const int kod = RunWindowProgram({plik.path(), true, false}, err);
+        EXPECT_EQ(bledy, "");
+        return kod;
+    }
+    int Lokaty() {
+        TSQLiteDatabase baza(plik.path());
+        return static_cast<int>(baza.GetTableValue("SELECT count(*) FROM Lokaty"));
+    }
+
+    ScriptedMessageBoxes komunikaty;
+    ModalWatchdog straznik;
+    TempDatabaseFile plik{QStringLiteral("DemoDataFile.dat")};
+};
+
+TEST_F(ProgramGospodarza, TheDemoOpensTheWindowOnItsSampleData) {
+    int lokat = -1, ofert = -1;
+    WhenModalShows([&](QWidget& okno) {
+        lokat = Rekordy(okno, "lv_Lokaty");
+        ofert = Rekordy(okno, "lv_HarmonogramyLokatBankowych");
+        ClickButton(okno, "btn_OK");
+    });
+    EXPECT_EQ(Uruchom(), 0);
+    EXPECT_EQ(lokat, 6);
+    EXPECT_EQ(ofert, 7);
+    EXPECT_TRUE(komunikaty.messages.isEmpty()) << komunikaty.texts().join('\n').toStdString();
+
+    // An existing file is not filled again.
+    WhenModalShows([](QWidget& okno) { ClickButton(okno, "btn_OK"); });
+    EXPECT_EQ(Uruchom(), 0);
+    EXPECT_EQ(Lokaty(), 6);
+}
+
+// A save that fails leaves the changes with the host, which shows the module
+// again; the user may then discard them with the close box.
+TEST_F(ProgramGospodarza, AFailedSaveShowsTheModuleAgainWithTheChanges) {
+    WhenModalShows([](QWidget& okno) { okno.close(); });
+    ASSERT_EQ(Uruchom(), 0);
+    {
+        TSQLiteDatabase baza(plik.path());
+        baza.ExecSQL("CREATE TRIGGER Awaria BEFORE DELETE ON Lokaty BEGIN "
+                     "SELECT RAISE(ABORT, 'awaria zapisu'); END");
+    }
+    komunikaty.answers = {TMessageResult::Yes, TMessageResult::Yes};
+    int lokatPonownie = -1;
+    WhenModalShows([&](QWidget& okno) {
+        WybierzPierwszaLokate(okno);
+        ClickButton(okno, "sbtn_UsunLokate");
+        WhenModalShows([&](QWidget& ponownie) {
+            lokatPonownie = Rekordy(ponownie, "lv_Lokaty");
+            ponownie.close();
+        });
+        ClickButton(okno, "btn_OK");
+    });
+    EXPECT_EQ(Uruchom(), 0);
+    EXPECT_EQ(lokatPonownie, 5) << "the deletion waits in the second showing";
+    EXPECT_EQ(Lokaty(), 6);
+    const QStringList teksty = komunikaty.texts();
+    ASSERT_EQ(teksty.size(), 4) << teksty.join('\n').toStdString();
+    EXPECT_TRUE(teksty[2].startsWith("Nie udało się zapisać listy lokat !!!"));
+}
+
+} // namespace

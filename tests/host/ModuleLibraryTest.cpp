@@ -1,0 +1,51 @@
+// The real module loaded as the host loads it, in a process that has only a
+// core application: it must refuse to show windows, not crash.
+#include "ModuleLibrary.h"
+#include "common/ScriptedMessageBoxes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(ModuleLibrary, WithoutAWidgetApplicationTheModuleReportsAndReturns) {
+    ScriptedMessageBoxes boxes;
+    ModuleLibrary module;
+    QString error;
+    ASSERT_TRUE(module.Load(ModuleLibrary::DefaultPath(), error)) << error.toStdString();
+    module.SetApplicationVariables(nullptr, nullptr);
+    module.ShowFormVQ();
+    const QString expected = "Nie można uruchomić modułu - program nie utworzył obiektu aplikacji "
+                             "okienkowej (QApplication), więc okna modułu nie mogą zostać "
+                             "pokazane.";
+    EXPECT_EQ(module.LastError(), expected);
+    ASSERT_EQ(boxes.messages.size(), 1);
+    EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
+    EXPECT_EQ(boxes.messages[0].icon, TMessageIcon::Error);
+    EXPECT_EQ(boxes.messages[0].text, expected);
+}
+
+TEST(ModuleLibrary, ReportsAFileThatIsNoModule) {
+    struct Case {
+        QString path;
+        const char* errorStart;
+    };
+    const QString binDir = QCoreApplication::applicationDirPath();
+    const Case cases[] = {
+        {QDir(binDir).filePath("libBrak.so"), "Nie udało się załadować modułu lokat "},
+        {QDir(binDir).filePath("libtalvora_core.so"),
+         "Moduł lokat nie udostępnia funkcji SetApplicationVariables: "},
+    };
+    for (const Case& c : cases) {
+        ModuleLibrary module;
+        QString error;
+        EXPECT_FALSE(module.Load(c.path, error));
+        EXPECT_FALSE(module.IsLoaded());
+        EXPECT_TRUE(error.startsWith(QString::fromUtf8(c.errorStart))) << error.toStdString();
+        module.ShowFormVQ(); // does nothing
+        EXPECT_EQ(module.LastError(), "");
+    }
+}
+
+} // namespace
