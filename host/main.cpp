@@ -11,13 +11,13 @@ namespace {
 
 const char* const kUsage =
     "Użycie: talvora [--db PLIK] [--demo]\n"
-    "  Otwiera okno lokat na pliku danych (domyślnie ~/.local/share/Talvora/DataFile.dat,\n"
-    "  zakładanym przy pierwszym uruchomieniu).\n"
+    "       talvora POLECENIE [--help]\n"
+    "Bez polecenia otwiera okno lokat na pliku danych (domyślnie\n"
+    "~/.local/share/Talvora/DataFile.dat, zakładanym przy pierwszym uruchomieniu).\n"
     "  --db PLIK  inny plik danych\n"
     "  --demo     przykładowe lokaty i oferty banków w osobnym pliku\n"
     "             (domyślnie ~/.local/share/Talvora/DemoDataFile.dat)\n"
     "  --help     ta pomoc\n"
-    "       talvora POLECENIE [--help]\n"
     "Polecenia:\n";
 
 QStringList ArgumentsOf(int argc, char* argv[]) {

@@ -19,7 +19,7 @@ QString NazwaPliku(int zakladka) {
     case 1:
         return QStringLiteral("oferty.png");
     default:
-        return QStringLiteral("zakladka%1.png").arg(zakladka + 1);
+        return QStringLiteral("zakladka") + QString::number(zakladka + 1) + QStringLiteral(".png");
     }
 }
 

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,6 +48,25 @@ TEST(ModuleLibrary, ReportsAFileThatIsNoModule) {
         module.ShowFormVQ(); // does nothing
         EXPECT_EQ(module.LastError(), "");
     }
+}
+
+// Nothing but the three functions is visible to the host: no class of the
+// module's windows, no Qt inline compiled into it.
+TEST(ModuleLibrary, ExportsOnlyItsThreeFunctions) {
+    QProcess nm;
+    nm.start("nm", {"-D", "--defined-only", ModuleLibrary::DefaultPath()});
+    if (!nm.waitForFinished() || nm.exitCode() != 0)
+        GTEST_SKIP() << "nm is not available";
+    QStringList exported;
+    const QRegularExpression symbol(R"(^\S+ [A-Za-z] (\S+)$)");
+    const QStringList linkerMarks = {"_edata", "_end", "__bss_start", "_init", "_fini"};
+    for (const QString& line : QString::fromUtf8(nm.readAllStandardOutput()).split('\n')) {
+        const QRegularExpressionMatch m = symbol.match(line);
+        if (m.hasMatch() && !linkerMarks.contains(m.captured(1)))
+            exported << m.captured(1);
+    }
+    exported.sort();
+    EXPECT_EQ(exported, (QStringList{"LastErrorVQ", "SetApplicationVariables", "ShowFormVQ"}));
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 #include "WindowProgram.h"
 #include "DisplayCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -44,6 +46,16 @@ TEST(WindowOptions, DefaultDataFilesLiveInTheUsersDataFolder) {
     ASSERT_FALSE(dataHome.isEmpty());
     EXPECT_EQ(DefaultDataFile(false), QDir(dataHome).filePath("Talvora/DataFile.dat"));
     EXPECT_EQ(DefaultDataFile(true), QDir(dataHome).filePath("Talvora/DemoDataFile.dat"));
+}
+
+// Qt's own dialog texts (standard buttons) come out in Polish.
+TEST(WindowOptions, QtsOwnTextsAreTranslated) {
+    InstallQtTranslation(*QCoreApplication::instance());
+    auto* translator = QCoreApplication::instance()->findChild<QTranslator*>();
+    ASSERT_NE(translator, nullptr) << "qtbase_pl.qm is not installed";
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Anuluj");
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
 }
 
 TEST(DisplayCheck, RefusesOnlyWhenNoWindowCanBeOpened) {
