@@ -145,9 +145,22 @@ std::unique_ptr<TSQLiteTable> TProjektDB::PobierzDaneZTabeli(const QString& nazw
     });
 }
 
+// SQLite reads a double-quoted name that is no column as a text value, so a
+// query on a missing column would answer the name itself: the column is
+// looked up among the table's columns first (bound, never pasted in).
+bool TProjektDB::KolumnaTabeli(TTabele tabela, const QString& nazwaKolumny) {
+    fBaza->ParamsClear();
+    fBaza->AddParamText(QStringLiteral(":tabela"), fPlikiDB->PobierzNazweTabeli(tabela));
+    fBaza->AddParamText(QStringLiteral(":kolumna"), nazwaKolumny);
+    return fBaza->GetTableValue(QStringLiteral("SELECT count(*) FROM pragma_table_info(:tabela) "
+                                               "WHERE name = :kolumna COLLATE NOCASE")) > 0;
+}
+
 std::optional<QStringList> TProjektDB::PobierzZawartoscKolumny(TTabele tabela,
                                                                const QString& nazwaKolumny) {
     try {
+        if (!KolumnaTabeli(tabela, nazwaKolumny))
+            return std::nullopt;
         const QString kolumna = QLatin1Char('"') + nazwaKolumny + QLatin1Char('"');
         const auto wynik = fBaza->GetTable(
             QStringLiteral("SELECT DISTINCT ") + kolumna + QStringLiteral(" FROM \"") +
