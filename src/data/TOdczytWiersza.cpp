@@ -5,6 +5,8 @@
 #include "domain/Formatting.h"
 #include "domain/TFormatSettings.h"
 
+#include <limits>
+
 void TOdczytWiersza::Odrzuc(const QString& tekst, const QString& kolumna, const char* czym) {
     throw EDataError(QStringLiteral("Wartość \"%1\" w kolumnie %2 nie jest %3.")
                          .arg(tekst, kolumna, QString::fromUtf8(czym)));
@@ -17,6 +19,16 @@ int32_t TOdczytWiersza::Liczba(const QString& kolumna) const {
     if (!ok)
         Odrzuc(tekst, kolumna, "liczbą całkowitą");
     return wartosc;
+}
+
+uint32_t TOdczytWiersza::LiczbaBezZnaku(const QString& kolumna) const {
+    const QString tekst = fTabela.FieldAsStringByName(kolumna);
+    bool ok = false;
+    const qlonglong wartosc = tekst.toLongLong(&ok);
+    if (!ok || wartosc < std::numeric_limits<int32_t>::min() ||
+        wartosc > std::numeric_limits<uint32_t>::max())
+        Odrzuc(tekst, kolumna, "liczbą całkowitą");
+    return static_cast<uint32_t>(wartosc);
 }
 
 int8_t TOdczytWiersza::Bajt(const QString& kolumna) const {

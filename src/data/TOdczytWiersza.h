@@ -16,6 +16,9 @@ public:
 
     // Decimal text to a 32-bit integer.
     int32_t Liczba(const QString& kolumna) const;
+    // A 32-bit unsigned value (weights, periods), as the savers write it;
+    // a negative 32-bit integer wraps around as in an assignment.
+    uint32_t LiczbaBezZnaku(const QString& kolumna) const;
     // The low byte of the integer, signed: -1 stays -1.
     int8_t Bajt(const QString& kolumna) const;
     // A number written with the process's decimal separator.

@@ -156,6 +156,7 @@ private:
     void WczytajLokaty();
     void WczytajHarmonogramyLokat();
     QString ZapytanieTabeli(TTabele tabela) const;
+    bool KolumnaTabeli(TTabele tabela, const QString& nazwaKolumny);
 
     // Saving (TProjektDBZapis.cpp).
     std::map<int32_t, QString>* MapaZapisu(TTabele tabela);

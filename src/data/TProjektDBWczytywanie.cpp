@@ -145,9 +145,22 @@ std::unique_ptr<TSQLiteTable> TProjektDB::PobierzDaneZTabeli(const QString& nazw
     });
 }
 
+// SQLite reads a double-quoted name that is no column as a text value, so a
+// query on a missing column would answer the name itself: the column is
+// looked up among the table's columns first (bound, never pasted in).
+bool TProjektDB::KolumnaTabeli(TTabele tabela, const QString& nazwaKolumny) {
+    fBaza->ParamsClear();
+    fBaza->AddParamText(QStringLiteral(":tabela"), fPlikiDB->PobierzNazweTabeli(tabela));
+    fBaza->AddParamText(QStringLiteral(":kolumna"), nazwaKolumny);
+    return fBaza->GetTableValue(QStringLiteral("SELECT count(*) FROM pragma_table_info(:tabela) "
+                                               "WHERE name = :kolumna COLLATE NOCASE")) > 0;
+}
+
 std::optional<QStringList> TProjektDB::PobierzZawartoscKolumny(TTabele tabela,
                                                                const QString& nazwaKolumny) {
     try {
+        if (!KolumnaTabeli(tabela, nazwaKolumny))
+            return std::nullopt;
         const QString kolumna = QLatin1Char('"') + nazwaKolumny + QLatin1Char('"');
         const auto wynik = fBaza->GetTable(
             QStringLiteral("SELECT DISTINCT ") + kolumna + QStringLiteral(" FROM \"") +
@@ -415,7 +428,7 @@ void TProjektDB::WczytajOsoby() {
         r->SetPseudonim(w.Tekst(u"Pseudonim"_s));
         r->SetAdres(w.Tekst(u"Adres"_s));
         r->SetTelefon(w.Tekst(u"Telefon"_s));
-        r->SetWaga(static_cast<uint32_t>(w.Liczba(u"Waga"_s)));
+        r->SetWaga(w.LiczbaBezZnaku(u"Waga"_s));
         r->SetUsuniety(w.Flaga(u"Usuniety"_s));
         lista.push_back(std::move(r));
     });
@@ -428,7 +441,7 @@ template <class T> void CzytajKategorie(T& kategoria, const TOdczytWiersza& w) {
     kategoria.SetId(w.Liczba(u"Id"_s));
     kategoria.SetOpis(w.Tekst(u"Opis"_s));
     kategoria.SetUsuniety(w.Flaga(u"Usuniety"_s));
-    kategoria.SetWaga(static_cast<uint32_t>(w.Liczba(u"Waga"_s)));
+    kategoria.SetWaga(w.LiczbaBezZnaku(u"Waga"_s));
 }
 
 } // namespace
@@ -618,7 +631,7 @@ void TProjektDB::WczytajHarmonogramyLokat() {
         r->fId = w.Liczba(u"Id"_s);
         r->fNazwaHarmonogramu = w.Tekst(u"Nazwa"_s);
         r->fBank = w.Tekst(u"Bank"_s);
-        r->fOkresDepozytu = static_cast<uint32_t>(w.Liczba(u"OkresDepozytu"_s));
+        r->fOkresDepozytu = w.LiczbaBezZnaku(u"OkresDepozytu"_s);
         r->fOprocentowanieStaleWCalymOkresieLokaty =
             w.Flaga(u"OprocentowanieStaleWCalymOkresieLokaty"_s);
         r->fWymaganeKontoOsobisteWTymBanku = w.Flaga(u"WymaganeKontoOsobisteWTymBanku"_s);

@@ -13,8 +13,9 @@ QString TWartoscSQL::Liczba(int64_t wartosc) {
 
 QString TWartoscSQL::Kwota(double wartosc) {
     if (!std::isfinite(wartosc))
-        throw EDataError(QStringLiteral("Kwota %1 nie jest liczbą, nie można jej zapisać w bazie.")
-                             .arg(NonFiniteText(wartosc)));
+        throw EDataError(
+            QStringLiteral("Nie można zapisać w bazie kwoty, która nie jest liczbą (%1).")
+                .arg(NonFiniteText(wartosc)));
     QString tekst = FloatToStr(ZaokraglijDo(wartosc, -2), UstawieniaFormatow);
     return tekst.replace(UstawieniaFormatow.DecimalSeparator, QLatin1Char('.'));
 }

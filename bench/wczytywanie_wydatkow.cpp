@@ -1,0 +1,265 @@
+// Loading 100,000 expenses into the collections, against a bare sqlite3_step
+// loop over the same query in the same run, with a breakdown of where the
+// loader's time goes: buffering the rows as text, reading the cells by name,
+// converting them, and making the records. The ratios printed at the end are
+// the figures to watch.
+#include "data/TKolekcjeDanych.h"
+#include "data/TOdczytWiersza.h"
+#include "data/TProjektDB.h"
+#include "data/TSQLiteDatabase.h"
+#include "data/TSQLiteTable.h"
+#include "domain/TFormatSettings.h"
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <map>
+#include <random>
+#include <sqlite3.h>
+#include <string>
+
+namespace {
+
+using namespace Qt::Literals::StringLiterals;
+
+constexpr int kIloscWydatkow = 100000;
+
+const char* const kZapytanie = "SELECT * FROM \"Wydatki\" ORDER BY \"Data\";";
+
+// A data file holding the expenses, open in a project.
+struct Dane {
+    QTemporaryDir katalog;
+    std::unique_ptr<TProjektDB> projekt;
+
+    Dane() {
+        const QString plik = katalog.filePath("DataFile.dat");
+        {
+            TProjektDB pusty(plik);
+            Wypelnij(pusty.Baza().DB());
+        }
+        projekt = std::make_unique<TProjektDB>(plik);
+    }
+
+    static void Wypelnij(sqlite3* baza) {
+        sqlite3_exec(baza, "BEGIN", nullptr, nullptr, nullptr);
+        sqlite3_stmt* wstaw = nullptr;
+        sqlite3_prepare_v2(baza,
+                           "INSERT INTO Wydatki (IdKategoriaWydatki, Ile, IdKategoriaOszczednosci, "
+                           "Data, IdOsoba, Komentarz, ZlecenieStale, Zalacznik) "
+                           "VALUES (?, ?, ?, ?, ?, ?, ?, ?)",
+                           -1, &wstaw, nullptr);
+        std::mt19937 generator(20130514);
+        const auto los = [&generator] { return static_cast<unsigned>(generator()); };
+        for (int i = 0; i < kIloscWydatkow; ++i) {
+            char data[32];
+            std::snprintf(data, sizeof data, "20%02u-%02u-%02u %02u:%02u", 10 + los() % 10,
+                          1 + los() % 12, 1 + los() % 28, los() % 24, los() % 60);
+            sqlite3_bind_int(wstaw, 1, 1 + los() % 20);
+            sqlite3_bind_double(wstaw, 2, (los() % 100000) / 100.0);
+            sqlite3_bind_int(wstaw, 3, 1 + los() % 4);
+            sqlite3_bind_text(wstaw, 4, data, -1, SQLITE_TRANSIENT);
+            sqlite3_bind_int(wstaw, 5, 1 + los() % 3);
+            if (los() % 2)
+                sqlite3_bind_text(wstaw, 6, "zakupy w sklepie „Żabka” na rogu", -1, SQLITE_STATIC);
+            else
+                sqlite3_bind_null(wstaw, 6);
+            sqlite3_bind_int(wstaw, 7, los() % 2);
+            sqlite3_bind_null(wstaw, 8);
+            sqlite3_step(wstaw);
+            sqlite3_reset(wstaw);
+        }
+        sqlite3_finalize(wstaw);
+        sqlite3_exec(baza, "COMMIT", nullptr, nullptr, nullptr);
+    }
+};
+
+Dane& Wspolne() {
+    static Dane dane;
+    return dane;
+}
+
+// The baseline: stepping through the query's rows, nothing read.
+void BM_GoleSqlite3Step(benchmark::State& state) {
+    sqlite3* baza = Wspolne().projekt->Baza().DB();
+    for (auto _ : state) {
+        sqlite3_stmt* zapytanie = nullptr;
+        sqlite3_prepare_v2(baza, kZapytanie, -1, &zapytanie, nullptr);
+        int wiersze = 0;
+        while (sqlite3_step(zapytanie) == SQLITE_ROW)
+            ++wiersze;
+        sqlite3_finalize(zapytanie);
+        benchmark::DoNotOptimize(wiersze);
+    }
+}
+
+// Stepping and reading every cell in its stored type, nothing copied.
+void BM_Sqlite3StepIKomorki(benchmark::State& state) {
+    sqlite3* baza = Wspolne().projekt->Baza().DB();
+    for (auto _ : state) {
+        sqlite3_stmt* zapytanie = nullptr;
+        sqlite3_prepare_v2(baza, kZapytanie, -1, &zapytanie, nullptr);
+        int64_t suma = 0;
+        while (sqlite3_step(zapytanie) == SQLITE_ROW) {
+            for (int i = 0; i < sqlite3_column_count(zapytanie); ++i) {
+                switch (sqlite3_column_type(zapytanie, i)) {
+                case SQLITE_INTEGER:
+                    suma += sqlite3_column_int64(zapytanie, i);
+                    break;
+                case SQLITE_FLOAT:
+                    suma += static_cast<int64_t>(sqlite3_column_double(zapytanie, i));
+                    break;
+                case SQLITE_TEXT:
+                    suma += sqlite3_column_bytes(zapytanie, i);
+                    break;
+                default:
+                    break;
+                }
+            }
+        }
+        sqlite3_finalize(zapytanie);
+        benchmark::DoNotOptimize(suma);
+    }
+}
+
+// The buffered result: every cell copied, texts decoded to UTF-16.
+void BM_BuforWynikow(benchmark::State& state) {
+    TProjektDB& projekt = *Wspolne().projekt;
+    for (auto _ : state) {
+        auto tabela = projekt.PobierzDaneZTabeli(TTabele::Wydatki);
+        benchmark::DoNotOptimize(tabela.get());
+    }
+}
+
+// Buffer, then every cell of every row read by name as text, no conversion.
+void BM_BuforIKomorkiPoNazwie(benchmark::State& state) {
+    TProjektDB& projekt = *Wspolne().projekt;
+    const QString kolumny[] = {u"Id"_s,        u"IdKategoriaWydatki"_s,
+                               u"Ile"_s,       u"IdKategoriaOszczednosci"_s,
+                               u"Data"_s,      u"IdOsoba"_s,
+                               u"Komentarz"_s, u"ZlecenieStale"_s,
+                               u"Zalacznik"_s};
+    for (auto _ : state) {
+        auto tabela = projekt.PobierzDaneZTabeli(TTabele::Wydatki);
+        qsizetype dlugosc = 0;
+        for (tabela->MoveLast();; tabela->Previous()) {
+            for (const QString& kolumna : kolumny)
+                dlugosc += tabela->FieldAsStringByName(kolumna).size();
+            if (tabela->Bof())
+                break;
+        }
+        benchmark::DoNotOptimize(dlugosc);
+    }
+}
+
+// Buffer, then every cell read as text by its index: the part of the by-name
+// reading that is making the text, not finding the column.
+void BM_BuforIKomorkiPoIndeksie(benchmark::State& state) {
+    TProjektDB& projekt = *Wspolne().projekt;
+    for (auto _ : state) {
+        auto tabela = projekt.PobierzDaneZTabeli(TTabele::Wydatki);
+        qsizetype dlugosc = 0;
+        for (tabela->MoveLast();; tabela->Previous()) {
+            for (int i = 0; i < tabela->ColCount(); ++i)
+                dlugosc += tabela->FieldAsString(i).size();
+            if (tabela->Bof())
+                break;
+        }
+        benchmark::DoNotOptimize(dlugosc);
+    }
+}
+
+// Buffer, cells by name and every conversion the loader makes, no records.
+void BM_BuforIKonwersje(benchmark::State& state) {
+    TProjektDB& projekt = *Wspolne().projekt;
+    for (auto _ : state) {
+        auto tabela = projekt.PobierzDaneZTabeli(TTabele::Wydatki);
+        const TOdczytWiersza w(*tabela);
+        double suma = 0;
+        for (tabela->MoveLast();; tabela->Previous()) {
+            suma += w.Liczba(u"Id"_s) + w.Liczba(u"IdKategoriaWydatki"_s) + w.Kwota(u"Ile"_s) +
+                    w.Liczba(u"IdKategoriaOszczednosci"_s) + w.Data(u"Data"_s) +
+                    w.Liczba(u"IdOsoba"_s) + w.Tekst(u"Komentarz"_s).size() +
+                    w.Flaga(u"ZlecenieStale"_s) + w.Tekst(u"Zalacznik"_s).size();
+            if (tabela->Bof())
+                break;
+        }
+        benchmark::DoNotOptimize(suma);
+    }
+}
+
+// Only making the records (each new record takes the current time as its
+// default date) and filling them with values already converted.
+void BM_TworzenieRekordow(benchmark::State& state) {
+    const QString komentarz = u"zakupy w sklepie „Żabka” na rogu"_s;
+    for (auto _ : state) {
+        TListaObiektow<TWydatek> lista;
+        for (int i = 0; i < kIloscWydatkow; ++i) {
+            auto r = std::make_unique<TWydatek>();
+            r->SetId(i);
+            r->SetIdKategoriaWydatki(1);
+            r->SetIle(12.5);
+            r->SetIdKategoriaOszczednosci(1);
+            r->SetData(41408.75);
+            r->SetIdOsoba(1);
+            r->SetKomentarz(komentarz);
+            r->SetZlecenieStale(true);
+            r->SetZalacznik(QString());
+            lista.push_back(std::move(r));
+        }
+        benchmark::DoNotOptimize(lista.data());
+    }
+}
+
+void BM_WczytajWydatki(benchmark::State& state) {
+    TProjektDB& projekt = *Wspolne().projekt;
+    for (auto _ : state)
+        projekt.OdswiezZawartoscKolekcji(TTabele::Wydatki);
+    if (projekt.Kolekcje().Wydatki().size() != kIloscWydatkow)
+        state.SkipWithError("not every expense was loaded");
+}
+
+BENCHMARK(BM_GoleSqlite3Step)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Sqlite3StepIKomorki)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BuforWynikow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BuforIKomorkiPoIndeksie)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BuforIKomorkiPoNazwie)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BuforIKonwersje)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_TworzenieRekordow)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WczytajWydatki)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+class ReporterZIlorazami : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            czasy[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double Czas(const std::string& przedrostek) const {
+        for (const auto& [nazwa, czas] : czasy)
+            if (nazwa.rfind(przedrostek + "/", 0) == 0 || nazwa == przedrostek)
+                return czas;
+        return 0;
+    }
+    std::map<std::string, double> czasy;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
+    UstawFormaty();
+    benchmark::Initialize(&argc, argv);
+    Wspolne();
+    ReporterZIlorazami reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double baza = reporter.Czas("BM_GoleSqlite3Step");
+    for (const char* nazwa : {"BM_Sqlite3StepIKomorki", "BM_BuforWynikow",
+                              "BM_BuforIKomorkiPoIndeksie", "BM_BuforIKomorkiPoNazwie",
+                              "BM_BuforIKonwersje", "BM_TworzenieRekordow", "BM_WczytajWydatki"})
+        if (baza > 0 && reporter.Czas(nazwa) > 0)
+            std::printf("%s / BM_GoleSqlite3Step = %.2f\n", nazwa, reporter.Czas(nazwa) / baza);
+    benchmark::Shutdown();
+    return 0;
+}

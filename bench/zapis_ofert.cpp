@@ -1,0 +1,229 @@
+// Saving 10,000 new offers through the project's saver, against the sqlite3
+// shell running the very same statements in one transaction on a copy of the
+// same empty data file. Both sides keep SQLite's default journal and sync
+// settings, so each commits once with the same fsyncs. Times are wall-clock.
+// The ratios printed at the end are the figures to watch.
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "data/TSQLiteDatabase.h"
+#include "domain/TFormatSettings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <fcntl.h>
+#include <map>
+#include <random>
+#include <spawn.h>
+#include <sqlite3.h>
+#include <string>
+#include <sys/wait.h>
+
+extern char** environ;
+
+namespace {
+
+constexpr int kIloscOfert = 10000;
+
+const char* const kBanki[] = {
+    "Alior Bank",      "Bank Millennium",          "Bank Pekao", "ING Bank Śląski",
+    "mBank",           "PKO Bank Polski",          "Santander",  "VeloBank",
+    "Credit Agricole", "Bank Spółdzielczy w Łodzi"};
+const char* const kNazwy[] = {"Lokata na nowe środki", "Lokata internetowa", "Lokata roczna",
+                              "Lokata z premią",       "Lokata mobilna",     "Lokata progresywna"};
+
+void DodajOferty(TKolekcjeDanych& kolekcje) {
+    std::mt19937 los(20130514);
+    auto& lista = kolekcje.HarmonogramyLokatBankowych();
+    for (int i = 0; i < kIloscOfert; ++i) {
+        auto h = std::make_unique<THarmonogramLokatyBankowej>();
+        h->fId = -1 - i;
+        h->fBank = kBanki[los() % std::size(kBanki)];
+        h->fNazwaHarmonogramu = kNazwy[los() % std::size(kNazwy)];
+        h->fOkresDepozytu = 1 + los() % 24;
+        h->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
+        h->fOprocentowanieStaleWCalymOkresieLokaty = los() % 2;
+        h->fOprocentowanieWSkaliRoku = 0.5 + (los() % 70000) / 10000.0;
+        h->fKapitalizacja = TKapitalizacja::PoOkresieUmowy;
+        h->fKwotaMinimalna = 1000;
+        h->fKwotaMaksymalna = 100000 + (los() % 1000) * 0.5;
+        h->fMozliwoscWczesniejszegoZerwaniaLokaty = true;
+        h->fWarunkiWczesniejszegoZerwaniaLokaty = los() % 2 ? "utrata odsetek" : "";
+        h->fPozostaleInformacje = los() % 3 ? "tylko dla nowych klientów banku" : "   ";
+        h->fHarmonogramDodanyPrzezUzytkownika = true;
+        h->fZmiany = TTypModyfikacji::Dodano;
+        lista.push_back(std::move(h));
+    }
+}
+
+// An empty data file after start-up, and the statements the saver sends for
+// the offers, as a script for the shell.
+struct Przygotowanie {
+    QTemporaryDir katalog;
+    QString wzorzec = katalog.filePath("wzorzec.dat");
+    QString skrypt = katalog.filePath("oferty.sql");
+    QString pustySkrypt = katalog.filePath("pusty.sql");
+    QString plik = katalog.filePath("DataFile.dat");
+
+    Przygotowanie() {
+        { TProjektDB projekt(wzorzec); }
+        NowyPlik();
+        QStringList polecenia;
+        {
+            TProjektDB projekt(plik);
+            DodajOferty(projekt.Kolekcje());
+            projekt.Baza().SetOnQuery(
+                [&](TSQLiteDatabase&, const QString& sql) { polecenia << sql; });
+            projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych);
+        }
+        QFile plikSkryptu(skrypt);
+        plikSkryptu.open(QIODevice::WriteOnly);
+        for (QString polecenie : polecenia) {
+            if (!polecenie.endsWith(';'))
+                polecenie += ';';
+            plikSkryptu.write(polecenie.toUtf8() + '\n');
+        }
+        QFile pusty(pustySkrypt);
+        pusty.open(QIODevice::WriteOnly);
+        std::printf("%lld statements in the script (the transaction frame included)\n",
+                    static_cast<long long>(polecenia.size()));
+    }
+
+    // A fresh copy of the empty data file.
+    void NowyPlik() {
+        QFile::remove(plik);
+        QFile::copy(wzorzec, plik);
+    }
+};
+
+Przygotowanie& Wspolne() {
+    static Przygotowanie przygotowanie;
+    return przygotowanie;
+}
+
+void BM_ZapiszOferty(benchmark::State& state) {
+    Przygotowanie& p = Wspolne();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.NowyPlik();
+        auto projekt = std::make_unique<TProjektDB>(p.plik);
+        DodajOferty(projekt->Kolekcje());
+        state.ResumeTiming();
+        const TWynikZapisu wynik =
+            projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych);
+        state.PauseTiming();
+        if (!wynik.Zapisano())
+            state.SkipWithError("the save failed");
+        projekt.reset();
+        state.ResumeTiming();
+    }
+}
+
+// The sqlite3 shell reading a script from its standard input.
+int UruchomPowloke(const QString& plik, const QString& skrypt) {
+    posix_spawn_file_actions_t akcje;
+    posix_spawn_file_actions_init(&akcje);
+    const QByteArray wejscie = QFile::encodeName(skrypt);
+    posix_spawn_file_actions_addopen(&akcje, 0, wejscie.constData(), O_RDONLY, 0);
+    const QByteArray baza = QFile::encodeName(plik);
+    char* argumenty[] = {const_cast<char*>("sqlite3"), const_cast<char*>("-bail"),
+                         const_cast<char*>(baza.constData()), nullptr};
+    pid_t pid = 0;
+    const int blad = posix_spawnp(&pid, "sqlite3", &akcje, nullptr, argumenty, environ);
+    posix_spawn_file_actions_destroy(&akcje);
+    if (blad != 0)
+        return -1;
+    int stan = 0;
+    waitpid(pid, &stan, 0);
+    return WIFEXITED(stan) ? WEXITSTATUS(stan) : -1;
+}
+
+void PowlokaZeSkryptem(benchmark::State& state, const QString& skrypt) {
+    Przygotowanie& p = Wspolne();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.NowyPlik();
+        state.ResumeTiming();
+        if (UruchomPowloke(p.plik, skrypt) != 0)
+            state.SkipWithError("sqlite3 failed");
+    }
+}
+
+void BM_PowlokaSqlite3(benchmark::State& state) {
+    PowlokaZeSkryptem(state, Wspolne().skrypt);
+}
+
+// Only starting the shell on the file and quitting: the part of the shell's
+// time that is not the statements.
+void BM_PowlokaSqlite3BezPolecen(benchmark::State& state) {
+    PowlokaZeSkryptem(state, Wspolne().pustySkrypt);
+}
+
+// The same script run in this process by sqlite3_exec: SQLite's own cost of
+// the statements, without a process to start.
+void BM_Sqlite3Exec(benchmark::State& state) {
+    Przygotowanie& p = Wspolne();
+    QFile plikSkryptu(p.skrypt);
+    plikSkryptu.open(QIODevice::ReadOnly);
+    const QByteArray skrypt = plikSkryptu.readAll();
+    for (auto _ : state) {
+        state.PauseTiming();
+        p.NowyPlik();
+        sqlite3* baza = nullptr;
+        sqlite3_open(QFile::encodeName(p.plik).constData(), &baza);
+        state.ResumeTiming();
+        if (sqlite3_exec(baza, skrypt.constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+            state.SkipWithError("sqlite3_exec failed");
+        state.PauseTiming();
+        sqlite3_close(baza);
+        state.ResumeTiming();
+    }
+}
+
+BENCHMARK(BM_ZapiszOferty)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(BM_PowlokaSqlite3)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+BENCHMARK(BM_PowlokaSqlite3BezPolecen)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(20);
+BENCHMARK(BM_Sqlite3Exec)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+class ReporterZIlorazami : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs)
+            czasy[run.benchmark_name()] = run.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+    double Czas(const std::string& przedrostek) const {
+        for (const auto& [nazwa, czas] : czasy)
+            if (nazwa.rfind(przedrostek, 0) == 0)
+                return czas;
+        return 0;
+    }
+    std::map<std::string, double> czasy;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
+    UstawFormaty();
+    benchmark::Initialize(&argc, argv);
+    Wspolne();
+    ReporterZIlorazami reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double nasz = reporter.Czas("BM_ZapiszOferty");
+    const double powloka = reporter.Czas("BM_PowlokaSqlite3/");
+    const double exec = reporter.Czas("BM_Sqlite3Exec");
+    if (powloka > 0)
+        std::printf("BM_ZapiszOferty / BM_PowlokaSqlite3 = %.2f\n", nasz / powloka);
+    if (exec > 0)
+        std::printf("BM_ZapiszOferty / BM_Sqlite3Exec = %.2f\n", nasz / exec);
+    benchmark::Shutdown();
+    return 0;
+}
