@@ -114,9 +114,13 @@ int TSQLiteTable::ColumnIndexByName(const QString& name) const {
     if (fCols.isEmpty())
         throw ESQLiteException(QStringLiteral("Field ") + name +
                                QStringLiteral(" Not found. Empty dataset"));
+    const auto known = fIndeksyNazw.constFind(name);
+    if (known != fIndeksyNazw.constEnd())
+        return *known;
     const int index = fCols.indexOf(name.toUpper());
     if (index < 0)
         throw ESQLiteException(QStringLiteral("Field not found in dataset: ") + name);
+    fIndeksyNazw.insert(name, index);
     return index;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -66,4 +67,7 @@ private:
     QStringList fCols;
     std::vector<int> fColTypes;
     uint32_t fRow = 0;
+    // Column indexes by the names callers asked for, as they spelled them:
+    // a loader asks for the same few names on every row.
+    mutable QHash<QString, int> fIndeksyNazw;
 };
