@@ -6,7 +6,7 @@
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
 #include "data/TSQLiteTable.h"
-#include "platform/BuildConfig.h"
+#include "platform/AdresyWWW.h"
 #include "platform/Clock.h"
 
 #include <algorithm>
@@ -25,11 +25,8 @@ constexpr uint32_t kWagaLokatWOszczednosciach = 2147483647;
 // The ranking of bank deposits on the partner site, linked from the
 // synthetic deposits balance.
 QString LinkRankinguLokat() {
-    QString host = QStringLiteral(TALVORA_RANKING_HOST);
-    while (host.endsWith(QLatin1Char('/')))
-        host.chop(1);
-    return QStringLiteral("<a href=\"") + host +
-           QStringLiteral("/lokaty_bankowe/\">Ranking lokat bankowych</a>");
+    return QStringLiteral("<a href=\"") + AdresyWWW::RankingLokatBankowych() +
+           QStringLiteral("\">Ranking lokat bankowych</a>");
 }
 
 // Walks the rows from the first to the last, or from the last back to the
