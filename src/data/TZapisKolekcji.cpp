@@ -613,49 +613,32 @@ QString TZapisKolekcji::OdmowaKategoriiOszczednosci() const {
 }
 
 void TZapisKolekcji::KategorieWydatkow(TZapisTabeli& zapis) {
-    const QString odmowa =
-        OdmowaKategorii(fKolekcje.KategorieWydatki(), TTabele::Kategorie_Wydatki);
-    if (!odmowa.isEmpty())
-        return zapis.Odmow(odmowa);
-    const TSposobZapisu s{.tabela = fPlikiDB.TabNameKategorieWydatkow(), .separator = u", "};
-    PrzejdzZmienione(
-        fKolekcje.KategorieWydatki(), TKierunek::OdPoczatku, [&](const TKategoriaWydatki& k) {
-            const QString odmowaUsuniecia =
-                k.Zmiany() == TTyp::Usunieto
-                    ? OdmowaUsunieciaKategorii(TTabele::Kategorie_Wydatki, k.Id(), k.Opis())
-                    : QString();
-            if (!odmowaUsuniecia.isEmpty()) {
-                zapis.Odmow(odmowaUsuniecia);
-                return true;
-            }
-            DodajPolecenie(zapis, s, k.Zmiany(), k.Id(), [&](bool) { return KolumnyKategorii(k); });
-            if (k.Zmiany() == TTyp::Dodano)
-                zapis.ZapamietajWstawiony(k.Id(), k.Opis());
-            return true;
-        });
+    KategorieTransakcji(zapis, fKolekcje.KategorieWydatki(), TTabele::Kategorie_Wydatki);
 }
 
 void TZapisKolekcji::KategoriePrzychodow(TZapisTabeli& zapis) {
-    const QString odmowa =
-        OdmowaKategorii(fKolekcje.KategoriePrzychody(), TTabele::Kategorie_Przychody);
+    KategorieTransakcji(zapis, fKolekcje.KategoriePrzychody(), TTabele::Kategorie_Przychody);
+}
+
+template <class T>
+void TZapisKolekcji::KategorieTransakcji(TZapisTabeli& zapis, const T& lista, TTabele tabela) {
+    const QString odmowa = OdmowaKategorii(lista, tabela);
     if (!odmowa.isEmpty())
         return zapis.Odmow(odmowa);
-    const TSposobZapisu s{.tabela = fPlikiDB.TabNameKategoriePrzychodow(), .separator = u", "};
-    PrzejdzZmienione(
-        fKolekcje.KategoriePrzychody(), TKierunek::OdPoczatku, [&](const TKategoriaPrzychody& k) {
-            const QString odmowaUsuniecia =
-                k.Zmiany() == TTyp::Usunieto
-                    ? OdmowaUsunieciaKategorii(TTabele::Kategorie_Przychody, k.Id(), k.Opis())
-                    : QString();
-            if (!odmowaUsuniecia.isEmpty()) {
-                zapis.Odmow(odmowaUsuniecia);
-                return true;
-            }
-            DodajPolecenie(zapis, s, k.Zmiany(), k.Id(), [&](bool) { return KolumnyKategorii(k); });
-            if (k.Zmiany() == TTyp::Dodano)
-                zapis.ZapamietajWstawiony(k.Id(), k.Opis());
+    const TSposobZapisu s{.tabela = fPlikiDB.PobierzNazweTabeli(tabela), .separator = u", "};
+    PrzejdzZmienione(lista, TKierunek::OdPoczatku, [&](const auto& k) {
+        const QString odmowaUsuniecia = k.Zmiany() == TTyp::Usunieto
+                                            ? OdmowaUsunieciaKategorii(tabela, k.Id(), k.Opis())
+                                            : QString();
+        if (!odmowaUsuniecia.isEmpty()) {
+            zapis.Odmow(odmowaUsuniecia);
             return true;
-        });
+        }
+        DodajPolecenie(zapis, s, k.Zmiany(), k.Id(), [&](bool) { return KolumnyKategorii(k); });
+        if (k.Zmiany() == TTyp::Dodano)
+            zapis.ZapamietajWstawiony(k.Id(), k.Opis());
+        return true;
+    });
 }
 
 void TZapisKolekcji::KategorieOszczednosci(TZapisTabeli& zapis) {

@@ -35,6 +35,9 @@ private:
     void Osoby(TZapisTabeli& zapis);
     void KategorieWydatkow(TZapisTabeli& zapis);
     void KategoriePrzychodow(TZapisTabeli& zapis);
+    // Expense and income categories: written alike, each to its own table.
+    template <class T>
+    void KategorieTransakcji(TZapisTabeli& zapis, const T& lista, TTabele tabela);
     void KategorieOszczednosci(TZapisTabeli& zapis);
     void ZleceniaStale(TZapisTabeli& zapis, TTabele tabela);
     void HistoriaZlecenStalych(TZapisTabeli& zapis);
