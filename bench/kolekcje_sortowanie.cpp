@@ -1,6 +1,7 @@
 // Sorting the offer catalogue and listing its labels, against a plain sort of
 // the same labels by code units (QString operator<) in the same run. The
 // figures to watch are the two ratios printed at the end.
+#include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/TFormatSettings.h"
 
@@ -169,15 +170,6 @@ BENCHMARK(BM_PosortujHarmonogramy)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PobierzOpisyKategorii)->Unit(benchmark::kMillisecond);
 
 // Keeps each benchmark's time per iteration to print the ratios at the end.
-class ReporterZIlorazami : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            czasy[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> czasy;
-};
 
 } // namespace
 
@@ -186,13 +178,11 @@ int main(int argc, char** argv) {
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
     benchmark::Initialize(&argc, argv);
-    ReporterZIlorazami reporter;
+    ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double baza = reporter.czasy["BM_SortEtykietQString"];
-    for (const char* nazwa :
-         {"BM_EtykietyHarmonogramow", "BM_PosortujHarmonogramy", "BM_PobierzOpisyKategorii"})
-        if (baza > 0 && reporter.czasy.count(nazwa))
-            std::printf("%s / BM_SortEtykietQString = %.2f\n", nazwa, reporter.czasy[nazwa] / baza);
+    reporter.DrukujIlorazy(
+        "BM_SortEtykietQString",
+        {"BM_EtykietyHarmonogramow", "BM_PosortujHarmonogramy", "BM_PobierzOpisyKategorii"});
     benchmark::Shutdown();
     return 0;
 }

@@ -1,6 +1,7 @@
 // The estimated profit of a 1000-year deposit with daily capitalisation
 // (360,000 periods) against a plain loop of the same extended-precision
 // arithmetic without any objects. The ratio of the two is what matters.
+#include "ReporterZIlorazami.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
 
@@ -75,4 +76,11 @@ void BM_ZwyklaPetla(benchmark::State& state) {
 BENCHMARK(BM_SzacowanyZyskLokaty)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZwyklaPetla)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.DrukujIlorazy("BM_ZwyklaPetla", {"BM_SzacowanyZyskLokaty"});
+    benchmark::Shutdown();
+    return 0;
+}

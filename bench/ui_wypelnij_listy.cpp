@@ -1,5 +1,6 @@
 // Filling the deposits window's lists (1,000 deposits, 10,000 offers) against
 // filling the same lists with the same texts and no logic, in one run.
+#include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
@@ -62,9 +63,14 @@ struct Otoczenie {
     }
 };
 
+// Made on first use and destroyed by main while the application still exists
+// (a window must not outlive it).
+std::unique_ptr<Otoczenie> gOtoczenie;
+
 Otoczenie& Okno() {
-    static Otoczenie otoczenie;
-    return otoczenie;
+    if (!gOtoczenie)
+        gOtoczenie = std::make_unique<Otoczenie>();
+    return *gOtoczenie;
 }
 
 // The rows of a list as they stand: group headers with their rows' texts.
@@ -139,7 +145,10 @@ int main(int argc, char** argv) {
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki", {"BM_WypelnijListy"});
+    gOtoczenie.reset();
     benchmark::Shutdown();
     return 0;
 }

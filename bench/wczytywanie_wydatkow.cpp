@@ -3,6 +3,7 @@
 // loader's time goes: buffering the rows as text, reading the cells by name,
 // converting them, and making the records. The ratios printed at the end are
 // the figures to watch.
+#include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
@@ -228,22 +229,6 @@ BENCHMARK(BM_BuforIKonwersje)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_TworzenieRekordow)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WczytajWydatki)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-class ReporterZIlorazami : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            czasy[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Czas(const std::string& przedrostek) const {
-        for (const auto& [nazwa, czas] : czasy)
-            if (nazwa.rfind(przedrostek + "/", 0) == 0 || nazwa == przedrostek)
-                return czas;
-        return 0;
-    }
-    std::map<std::string, double> czasy;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -252,14 +237,12 @@ int main(int argc, char** argv) {
     UstawFormaty();
     benchmark::Initialize(&argc, argv);
     Wspolne();
-    ReporterZIlorazami reporter;
+    ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double baza = reporter.Czas("BM_GoleSqlite3Step");
-    for (const char* nazwa : {"BM_Sqlite3StepIKomorki", "BM_BuforWynikow",
-                              "BM_BuforIKomorkiPoIndeksie", "BM_BuforIKomorkiPoNazwie",
-                              "BM_BuforIKonwersje", "BM_TworzenieRekordow", "BM_WczytajWydatki"})
-        if (baza > 0 && reporter.Czas(nazwa) > 0)
-            std::printf("%s / BM_GoleSqlite3Step = %.2f\n", nazwa, reporter.Czas(nazwa) / baza);
+    reporter.DrukujIlorazy("BM_GoleSqlite3Step",
+                           {"BM_Sqlite3StepIKomorki", "BM_BuforWynikow",
+                            "BM_BuforIKomorkiPoIndeksie", "BM_BuforIKomorkiPoNazwie",
+                            "BM_BuforIKonwersje", "BM_TworzenieRekordow", "BM_WczytajWydatki"});
     benchmark::Shutdown();
     return 0;
 }

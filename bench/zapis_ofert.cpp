@@ -3,6 +3,7 @@
 // same empty data file. Both sides keep SQLite's default journal and sync
 // settings, so each commits once with the same fsyncs. Times are wall-clock.
 // The ratios printed at the end are the figures to watch.
+#include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
@@ -191,22 +192,6 @@ BENCHMARK(BM_PowlokaSqlite3BezPolecen)
     ->Iterations(20);
 BENCHMARK(BM_Sqlite3Exec)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 
-class ReporterZIlorazami : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs)
-            czasy[run.benchmark_name()] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    double Czas(const std::string& przedrostek) const {
-        for (const auto& [nazwa, czas] : czasy)
-            if (nazwa.rfind(przedrostek, 0) == 0)
-                return czas;
-        return 0;
-    }
-    std::map<std::string, double> czasy;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -215,15 +200,10 @@ int main(int argc, char** argv) {
     UstawFormaty();
     benchmark::Initialize(&argc, argv);
     Wspolne();
-    ReporterZIlorazami reporter;
+    ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double nasz = reporter.Czas("BM_ZapiszOferty");
-    const double powloka = reporter.Czas("BM_PowlokaSqlite3/");
-    const double exec = reporter.Czas("BM_Sqlite3Exec");
-    if (powloka > 0)
-        std::printf("BM_ZapiszOferty / BM_PowlokaSqlite3 = %.2f\n", nasz / powloka);
-    if (exec > 0)
-        std::printf("BM_ZapiszOferty / BM_Sqlite3Exec = %.2f\n", nasz / exec);
+    reporter.DrukujIlorazy("BM_PowlokaSqlite3", {"BM_ZapiszOferty"});
+    reporter.DrukujIlorazy("BM_Sqlite3Exec", {"BM_ZapiszOferty"});
     benchmark::Shutdown();
     return 0;
 }
