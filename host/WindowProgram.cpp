@@ -41,16 +41,6 @@ QString ShowModule(const ModuleLibrary& module, TProjektDB& project) {
     return error;
 }
 
-// A profit the user added to a savings balance when ending a deposit is left
-// by the module in the savings list, marked changed; the host writes it.
-QString SaveChangedSavings(TProjektDB& project) {
-    if (!project.Kolekcje().ZmienionoINiezapisanoOszczednosci())
-        return {};
-    if (project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano())
-        return {};
-    return QStringLiteral("Nie udało się zapisać zmienionych oszczędności.");
-}
-
 int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     ModuleLibrary module;
     QString error;
@@ -74,6 +64,16 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
 }
 
 } // namespace
+
+QString SaveChangedSavings(TProjektDB& project) {
+    if (!project.Kolekcje().ZmienionoINiezapisanoOszczednosci())
+        return {};
+    if (!project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano())
+        return QStringLiteral("Nie udało się zapisać zmienionych oszczędności.");
+    // The saver leaves the marks as they were; the stored rows replace them.
+    project.OdswiezZawartoscKolekcji(TTabele::Oszczednosci);
+    return {};
+}
 
 bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error) {
     CommandLineOptions parser({QStringLiteral("--db")},

@@ -4,6 +4,7 @@
 #include <QTextStream>
 
 class QCoreApplication;
+class TProjektDB;
 
 // "talvora [--db FILE] [--demo]": the deposits module in its window, on the
 // user's data file or on a file with sample data.
@@ -23,6 +24,11 @@ QString DefaultDataFile(bool demo);
 
 // Qt's own Polish texts (standard buttons, file dialogs), when installed.
 void InstallQtTranslation(QCoreApplication& application);
+
+// After a showing: a profit the user added to a savings balance when ending a
+// deposit is left by the module in the savings list, marked changed; the host
+// writes it and reads the list back. Returns the error to tell, "" when none.
+QString SaveChangedSavings(TProjektDB& project);
 
 // Opens (creating on first use) the data file, gives a new file the household
 // records the module needs (and the sample data for the demo), loads the

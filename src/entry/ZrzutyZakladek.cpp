@@ -1,11 +1,24 @@
 #include "entry/ZrzutyZakladek.h"
 
+#include "data/TKolekcjeDanych.h"
+#include "domain/THarmonogramLokatyBankowej.h"
+#include "platform/Clock.h"
+#include "platform/IModalRunner.h"
+#include "platform/Platform.h"
+#include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TKwotaEdit.h"
+#include "ui/TLokatyFormGlowny.h"
+
 #include <QApplication>
-#include <QDialog>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
+#include <functional>
 
 namespace {
 
@@ -23,14 +36,100 @@ QString NazwaPliku(int zakladka) {
     }
 }
 
-void ZapiszObraz(QDialog& okno, const QDir& folder, const QString& nazwa) {
+void ZapiszObraz(QWidget& okno, const QDir& folder, const QString& nazwa) {
     QApplication::processEvents();
     const QString plik = folder.filePath(nazwa);
     if (!okno.grab().save(plik))
         qWarning("Nie udało się zapisać obrazu %s", qPrintable(plik));
 }
 
-void ZrobZrzuty(QDialog& okno, const QDir& folder) {
+// Takes the place of the modal showing while a command opens its dialog: the
+// dialog is shown, filled, saved as a picture and closed unconfirmed, so the
+// command goes on as after "Anuluj".
+class TZrzutDialogu : public IModalRunner {
+public:
+    TZrzutDialogu(const QDir& folder, const QString& nazwa,
+                  std::function<void(QDialog&)> wypelnij = {})
+        : fFolder(folder), fNazwa(nazwa), fWypelnij(std::move(wypelnij)),
+          fPoprzedni(Platform::setModalRunner(this)) {}
+    ~TZrzutDialogu() override { Platform::setModalRunner(fPoprzedni); }
+    TZrzutDialogu(const TZrzutDialogu&) = delete;
+    TZrzutDialogu& operator=(const TZrzutDialogu&) = delete;
+
+    int runModal(QWidget* okno) override {
+        auto* dialog = qobject_cast<QDialog*>(okno);
+        if (!dialog)
+            return QDialog::Rejected;
+        dialog->show();
+        if (fWypelnij)
+            fWypelnij(*dialog);
+        ZapiszObraz(*dialog, fFolder, fNazwa);
+        dialog->hide();
+        return QDialog::Rejected;
+    }
+
+private:
+    QDir fFolder;
+    QString fNazwa;
+    std::function<void(QDialog&)> fWypelnij;
+    IModalRunner* fPoprzedni;
+};
+
+// A name, an amount and the first offer, with the offer's own term.
+void WypelnijEdytor(TKolekcjeDanych& kolekcje, QDialog& dialog) {
+    auto* edytor = qobject_cast<TFormDodajEdytujLokate*>(&dialog);
+    if (!edytor)
+        return;
+    edytor->e_AddL_Nazwa->setText(QStringLiteral("Lokata na remont"));
+    edytor->e_AddL_Ile->setValue(20000);
+    if (edytor->cb_AddL_HarmonogramLokatyBankowej->count() == 0)
+        return;
+    edytor->cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(0);
+    const THarmonogramLokatyBankowej* oferta =
+        kolekcje.PobierzHarmonogramLokatyBankowejDlaID(kolekcje.PobierzIDKategoriiPoOpisie(
+            edytor->WybranyHarmonogram(), TTabele::HarmonogramyLokatBankowych));
+    if (oferta) {
+        edytor->se_AddL_OkresLokaty->setValue(static_cast<int>(oferta->fOkresDepozytu));
+        edytor->UstawJednostke(oferta->fJednostkaDepozytu);
+    }
+}
+
+// An active deposit with an offer, preferably one whose term is over, so that
+// ending it asks nothing; null when there is none.
+TLokata* LokataDoZakonczenia(TLokatyFormGlowny& okno) {
+    TKolekcjeDanych* kolekcje = okno.Kolekcje();
+    if (!kolekcje)
+        return nullptr;
+    TLokata* wybrana = nullptr;
+    for (const auto& lokata : kolekcje->Lokaty()) {
+        if (!lokata->Aktywna() || lokata->IdHarmonogramLokaty() == -1)
+            continue;
+        if (CompareDateTime(lokata->SzacowanaDataZakonczenia(), Now()) <= 0)
+            return lokata.get();
+        if (!wybrana)
+            wybrana = lokata.get();
+    }
+    return wybrana;
+}
+
+// Only on lists as loaded: with changes waiting (a save that failed) "Dodaj"
+// could answer with a message box, which nobody would close.
+void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
+    TKolekcjeDanych* kolekcje = okno.Kolekcje();
+    if (!kolekcje || kolekcje->ZmienionoINiezapisanoLokaty())
+        return;
+    if (auto* dodaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_DodajLokate"))) {
+        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_lokate.png"),
+                            [kolekcje](QDialog& dialog) { WypelnijEdytor(*kolekcje, dialog); });
+        dodaj->click();
+    }
+    if (TLokata* lokata = LokataDoZakonczenia(okno)) {
+        TZrzutDialogu zrzut(folder, QStringLiteral("zysk_z_lokaty.png"));
+        okno.ZakonczLubRozpocznijLokate(lokata, false);
+    }
+}
+
+void ZrobZrzuty(TLokatyFormGlowny& okno, const QDir& folder) {
     auto* zakladki = okno.findChild<QTabWidget*>();
     if (!zakladki) {
         ZapiszObraz(okno, folder, NazwaPliku(0));
@@ -39,13 +138,16 @@ void ZrobZrzuty(QDialog& okno, const QDir& folder) {
             zakladki->setCurrentIndex(i);
             ZapiszObraz(okno, folder, NazwaPliku(i));
         }
+        zakladki->setCurrentIndex(0);
     }
+    ZrobZrzutyDialogow(okno, folder);
+    // Closed without saving: the deposit ended for the picture is forgotten.
     okno.reject();
 }
 
 } // namespace
 
-void ZaplanujZrzutyZakladek(QDialog& okno) {
+void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno) {
     const QString folder = qEnvironmentVariable("TALVORA_SCREENSHOT_DIR");
     if (folder.isEmpty())
         return;

@@ -1,9 +1,12 @@
 #pragma once
 
-class QDialog;
+class TLokatyFormGlowny;
 
 // For the documentation's pictures: when the environment variable
-// TALVORA_SCREENSHOT_DIR names a folder, the window, once shown, saves a
-// picture of each of its tabs there (lokaty.png, oferty.png) and closes
-// without saving. Without the variable nothing happens.
-void ZaplanujZrzutyZakladek(QDialog& okno);
+// TALVORA_SCREENSHOT_DIR names a folder, the window, once shown, saves there a
+// picture of each of its tabs (lokaty.png, oferty.png), of the deposit editor
+// as "Dodaj" opens it, filled in (dodaj_lokate.png), and of the profit dialog
+// of an ended deposit (zysk_z_lokaty.png). Both dialogs are closed unconfirmed
+// and the window closes without saving, so nothing reaches the data file.
+// Without the variable nothing happens.
+void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno);

@@ -81,7 +81,8 @@ void TFormDodajEdytujLokate::UtworzKontrolki() {
     tresc->addStretch(1);
     tresc->addWidget(UtworzPrzyciski());
     uklad->addLayout(tresc);
-    setMinimumWidth(kSzerokoscOkna);
+    // The fixed size follows the layout, which would ignore the dialog's own minimum.
+    pan_1->setMinimumWidth(kSzerokoscOkna);
 }
 
 QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {

@@ -79,7 +79,8 @@ void TFormDodajZyskZLokatyDoOszczednosci::UtworzKontrolki() {
     tresc->addStretch(1);
     tresc->addWidget(UtworzPrzyciski());
     uklad->addLayout(tresc);
-    setMinimumWidth(kSzerokoscOkna);
+    // The fixed size follows the layout, which would ignore the dialog's own minimum.
+    pan_1->setMinimumWidth(kSzerokoscOkna);
 }
 
 QWidget* TFormDodajZyskZLokatyDoOszczednosci::UtworzPola() {

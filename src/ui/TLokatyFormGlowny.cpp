@@ -168,6 +168,8 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     czerwona.setColor(QPalette::WindowText, QColor(192, 0, 0));
     Label1->setPalette(czerwona);
     Label1->SetInterval(kOkresMigania);
+    // At the window's smallest width the notice is wider than the panel.
+    Label1->setWordWrap(true);
     auto* dol = new QVBoxLayout(pan_LokatyBottom);
     dol->setContentsMargins(kOdstepPodsumowania, 4, 4, 4);
     dol->setSpacing(4);

@@ -1,0 +1,240 @@
+// A new user's first deposit from start to end: the host's new data file with
+// a few bank offers, the real module loaded from libVQ.Lokaty.so, its window
+// and dialogs driven through their real buttons, the host's saving of the
+// savings afterwards, the next showing, and the file read back.
+//
+// The window classes are in this binary twice (linked in and in the loaded
+// module), so the windows are reached by the object names of their controls.
+#include "HouseholdSetup.h"
+#include "ModulLokatTestowy.h"
+#include "NewRecords.h"
+#include "WindowProgram.h"
+#include "common/ScopedClock.h"
+#include "common/widgets/ModalActions.h"
+#include "common/widgets/ScriptedModalRunner.h"
+#include "data/TOszczednosc.h"
+#include "domain/Formatting.h"
+#include "domain/Pomocnicze.h"
+#include "domain/THarmonogramLokatyBankowej.h"
+#include "domain/TLokata.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMap>
+#include <QSpinBox>
+#include <QTest>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Monday 2024-06-10, noon.
+const TDateTime kTeraz = EncodeDateTime(2024, 6, 10, 12, 0);
+const QString kNazwa = QStringLiteral("Lokata na remont");
+const double kKwota = 25000.5;
+const QString kKonto = QStringLiteral("Konto osobiste"); // the host's savings that may pay
+
+std::unique_ptr<THarmonogramLokatyBankowej> Oferta(const char* bank, const char* nazwa,
+                                                   uint32_t miesiecy, double oprocentowanie,
+                                                   TKapitalizacja kapitalizacja) {
+    auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
+    oferta->fBank = QString::fromUtf8(bank);
+    oferta->fNazwaHarmonogramu = QString::fromUtf8(nazwa);
+    oferta->fOkresDepozytu = miesiecy;
+    oferta->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
+    oferta->fOprocentowanieWSkaliRoku = oprocentowanie;
+    oferta->fKapitalizacja = kapitalizacja;
+    oferta->fZmiany = TTypModyfikacji::Dodano;
+    return oferta;
+}
+
+// A deposit's row in the window's list: the heading of its group and its
+// cells by column title; no row when the deposit is not listed.
+struct WierszLokaty {
+    QTreeWidgetItem* wiersz = nullptr;
+    QString grupa;
+    QMap<QString, QString> komorki;
+};
+
+WierszLokaty ZnajdzLokate(QWidget& okno, const QString& nazwa) {
+    WierszLokaty wynik;
+    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
+    if (!lista)
+        return wynik;
+    for (int g = 0; g < lista->topLevelItemCount(); ++g) {
+        QTreeWidgetItem* grupa = lista->topLevelItem(g);
+        for (int w = 0; w < grupa->childCount(); ++w) {
+            QTreeWidgetItem* wiersz = grupa->child(w);
+            if (wiersz->text(0).trimmed() != nazwa)
+                continue;
+            wynik.wiersz = wiersz;
+            wynik.grupa = grupa->text(0);
+            for (int k = 0; k < lista->columnCount(); ++k)
+                wynik.komorki[lista->headerItem()->text(k)] = wiersz->text(k);
+        }
+    }
+    return wynik;
+}
+
+void WybierzPozycje(QComboBox* lista, const QString& tekst) {
+    const int indeks = lista->findText(tekst);
+    EXPECT_GE(indeks, 0) << tekst.toStdString();
+    lista->setCurrentIndex(indeks);
+}
+
+class PelnyScenariusz : public testing::Test {
+protected:
+    // What the host does with a data file that does not exist yet; the
+    // offers come as if imported earlier.
+    PelnyScenariusz() : projekt(std::make_unique<TProjektDB>(plik.path())) {
+        AddHouseholdRecords(*projekt);
+        TKolekcjeDanych& k = projekt->Kolekcje();
+        k.HarmonogramyLokatBankowych().push_back(
+            Oferta("Bank Łąkowy S.A.", "Lokata Złota", 3, 5.6, TKapitalizacja::PoOkresieUmowy));
+        k.HarmonogramyLokatBankowych().push_back(Oferta(
+            "Żółty Bank Spółdzielczy", "Lokata Kwartalna", 6, 5.4, TKapitalizacja::Kwartalna));
+        k.SetZmienionoINiezapisanoLokaty(true);
+        SaveNewRecords(*projekt, {TTabele::HarmonogramyLokatBankowych});
+    }
+
+    // The chosen offer as the editor lists it, its id, and the estimate of a
+    // deposit equal to the one the user will add. Taken before the module
+    // shows: it loads the offers anew.
+    void ZapamietajOferte(const QString& nazwaOferty) {
+        for (const auto& oferta : projekt->Kolekcje().HarmonogramyLokatBankowych())
+            if (oferta->fNazwaHarmonogramu == nazwaOferty) {
+                opisOferty = oferta->BankNazwaOprocentowanie();
+                idOferty = oferta->Id();
+                const TLokata rowna(-1, kNazwa, kKwota, kTeraz, 6, TJednostkaOkresu::Miesiac,
+                                    idOferty, true, TTypModyfikacji::Dodano);
+                zysk = rowna.ObliczSzacowanyZyskZLokaty(oferta.get());
+            }
+        ASSERT_GT(idOferty, 0) << nazwaOferty.toStdString();
+    }
+
+    // As the host shows the module; the scripts queued in `okna` drive it.
+    void PokazModul() {
+        ModulLokat().SetApplicationVariables(nullptr, projekt.get());
+        ModulLokat().ShowFormVQ();
+        EXPECT_EQ(ModulLokat().LastError(), "");
+    }
+
+    const TOszczednosc& Konto(TProjektDB& p) { return *p.Kolekcje().Oszczednosci().at(0); }
+
+    ScopedClock zegar{kTeraz};
+    ScriptedMessageBoxes komunikaty;
+    ScriptedModalRunner okna;
+    TempDatabaseFile plik;
+    std::unique_ptr<TProjektDB> projekt;
+    QString opisOferty;
+    int32_t idOferty = -1;
+    double zysk = 0;
+};
+
+TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
+    ZapamietajOferte(QStringLiteral("Lokata Kwartalna"));
+    ASSERT_GT(zysk, 0);
+    const double zyskWGroszach = ZaokraglijDo(zysk, -2);
+    const double naKonciePrzed = Konto(*projekt).Ile();
+    komunikaty.answers = {TMessageResult::Yes};
+
+    // The deposits window: "Dodaj", then end the new deposit, then "Zapisz i zamknij".
+    okna.expect([&](QDialog& okno) {
+        ClickButton(okno, QStringLiteral("sbtn_DodajLokate"));
+        const WierszLokaty dodana = ZnajdzLokate(okno, kNazwa);
+        ASSERT_NE(dodana.wiersz, nullptr) << "the new deposit is not listed";
+        EXPECT_EQ(dodana.grupa, "Lokaty aktywne");
+        EXPECT_EQ(dodana.komorki.value("Kwota"), FormatMoney(kKwota));
+        EXPECT_EQ(dodana.komorki.value("Lokata bankowa"), opisOferty);
+        EXPECT_EQ(dodana.komorki.value("Szacowana data zakończenia"), "2024-12-10");
+        EXPECT_EQ(dodana.komorki.value("Szacowany zysk"), FormatMoney(zysk));
+
+        dodana.wiersz->treeWidget()->setCurrentItem(dodana.wiersz);
+        ClickButton(okno, QStringLiteral("sbtn_ZakonczLokate"));
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    // The deposit editor, typed into as a user would.
+    okna.expect([&](QDialog& edytor) {
+        auto* nazwa = edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Nazwa"));
+        auto* kwota = edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Ile"));
+        auto* okres = edytor.findChild<QSpinBox*>(QStringLiteral("se_AddL_OkresLokaty"));
+        auto* jednostka = edytor.findChild<QComboBox*>(QStringLiteral("cb_AddL_JednostkaLokaty"));
+        auto* oferta =
+            edytor.findChild<QComboBox*>(QStringLiteral("cb_AddL_HarmonogramLokatyBankowej"));
+        ASSERT_TRUE(nazwa && kwota && okres && jednostka && oferta);
+        // The amount and the period have values; typing replaces them whole.
+        QTest::keyClicks(nazwa, kNazwa);
+        kwota->selectAll();
+        QTest::keyClicks(kwota, QStringLiteral("25000,50"));
+        okres->selectAll();
+        QTest::keyClicks(okres, QStringLiteral("6"));
+        WybierzPozycje(jednostka, QStringLiteral("Miesiąc"));
+        WybierzPozycje(oferta, opisOferty);
+        ClickButton(edytor, QStringLiteral("btn_OK"));
+    });
+    // The profit dialog proposes the estimate and the host's savings.
+    okna.expect([&](QDialog& dialog) {
+        auto* informacja = dialog.findChild<QLabel*>(QStringLiteral("lbl_Info"));
+        auto* oszczednosc = dialog.findChild<QComboBox*>(QStringLiteral("cbb_AddZysk_Oszczednosc"));
+        auto* stan = dialog.findChild<QLabel*>(QStringLiteral("lbl_PrzelejL_Kwota"));
+        ASSERT_TRUE(informacja && oszczednosc && stan);
+        EXPECT_EQ(informacja->text(), "Lokata \"Lokata na remont\" została zakończona.\n"
+                                      "Szacowany zysk z lokaty: " +
+                                          FormatMoney(zysk) +
+                                          "\n\nCzy chcesz dodać zysk z lokaty do oszczdności ?");
+        EXPECT_EQ(oszczednosc->currentText(), kKonto);
+        EXPECT_EQ(stan->text(), "Aktualna kwota powyższej oszczędności: " + FormatMoney(0));
+        ClickButton(dialog, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+
+    ASSERT_EQ(komunikaty.messages.size(), 1) << komunikaty.texts().join('\n').toStdString();
+    EXPECT_EQ(komunikaty.messages[0].caption, "UWAGA !!!");
+    EXPECT_EQ(komunikaty.messages[0].text, "Czy jesteś pewien że chcesz przerwać wybraną lokatę "
+                                           "????.\rIlość dni do końca lokaty: 183");
+    TKolekcjeDanych& k = projekt->Kolekcje();
+    const int32_t kategoriaKonta =
+        k.PobierzIDKategoriiPoOpisie(kKonto, TTabele::Kategorie_Oszczednosci);
+    EXPECT_DOUBLE_EQ(k.ZyskiZLokatDoDodaniaJakoPrzychod()[kategoriaKonta], zyskWGroszach);
+
+    // The host writes the savings the module changed, as after every showing.
+    EXPECT_EQ(SaveChangedSavings(*projekt), "");
+    EXPECT_FALSE(k.ZmienionoINiezapisanoOszczednosci());
+    EXPECT_EQ(Konto(*projekt).Zmiany(), TTypModyfikacji::BezZmian);
+
+    // Next time: the module works on the deposits the host holds, so the host
+    // reads them (and whatever else it holds unchanged) from the file first.
+    projekt->WczytajDaneZTabelDoKolekcji(TTabele::Lokaty);
+    okna.expect([&](QDialog& okno) {
+        const WierszLokaty zakonczona = ZnajdzLokate(okno, kNazwa);
+        ASSERT_NE(zakonczona.wiersz, nullptr) << "the ended deposit is not listed";
+        EXPECT_EQ(zakonczona.grupa, "Lokaty nieaktywne, zakończone");
+        EXPECT_EQ(zakonczona.komorki.value("Ilość dni do zakończenia"), "Lokata nie jest aktywna");
+        EXPECT_EQ(zakonczona.komorki.value("Szacowany zysk"), FormatMoney(zysk));
+        EXPECT_DOUBLE_EQ(Konto(*projekt).Ile(), naKonciePrzed + zyskWGroszach);
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+    EXPECT_EQ(okna.shownNames(),
+              (QStringList{"LokatyFormGlowny", "FormDodajEdytujLokate",
+                           "FormDodajZyskZLokatyDoOszczednosci", "LokatyFormGlowny"}));
+
+    // The file holds the ended deposit and the grown savings.
+    TProjektDB zPliku(plik.path());
+    ASSERT_EQ(zPliku.Kolekcje().Lokaty().size(), 1u);
+    const TLokata& lokata = *zPliku.Kolekcje().Lokaty()[0];
+    EXPECT_EQ(lokata.Nazwa(), kNazwa);
+    EXPECT_DOUBLE_EQ(lokata.Kwota(), kKwota);
+    EXPECT_EQ(CompareDateTime(lokata.DataRozpoczecia(), EncodeDate(2024, 6, 10)), 0)
+        << "a deposit is stored with its start day";
+    EXPECT_EQ(lokata.OkresLokaty(), 6);
+    EXPECT_EQ(lokata.fJednostkaLokaty, TJednostkaOkresu::Miesiac);
+    EXPECT_EQ(lokata.IdHarmonogramLokaty(), idOferty);
+    EXPECT_FALSE(lokata.Aktywna());
+    ASSERT_EQ(zPliku.Kolekcje().Oszczednosci().size(), 1u);
+    EXPECT_DOUBLE_EQ(Konto(zPliku).Ile(), naKonciePrzed + zyskWGroszach);
+    EXPECT_EQ(CompareDateTime(Konto(zPliku).Data(), kTeraz), 0);
+}
+
+} // namespace
