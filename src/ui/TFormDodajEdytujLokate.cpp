@@ -3,14 +3,15 @@
 #include "domain/TFormatSettings.h"
 #include "platform/AdresyWWW.h"
 #include "platform/Platform.h"
+#include "ui/PrzyciskiDialogu.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -169,18 +170,8 @@ QWidget* TFormDodajEdytujLokate::UtworzOdnosniki() {
 }
 
 QWidget* TFormDodajEdytujLokate::UtworzPrzyciski() {
-    auto* przyciski = new QDialogButtonBox(this);
-    btn_Cancel = new QPushButton(QStringLiteral("&Anuluj"), przyciski);
-    btn_Cancel->setObjectName(QStringLiteral("btn_Cancel"));
-    btn_Cancel->setAutoDefault(false);
-    btn_OK = new QPushButton(QStringLiteral("&OK"), przyciski);
-    btn_OK->setObjectName(QStringLiteral("btn_OK"));
-    btn_OK->setDefault(true);
-    przyciski->addButton(btn_OK, QDialogButtonBox::AcceptRole);
-    przyciski->addButton(btn_Cancel, QDialogButtonBox::RejectRole);
-    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    return przyciski;
+    return UtworzPrzyciskiDialogu(this, QStringLiteral("&OK"), QStringLiteral("&Anuluj"), btn_OK,
+                                  btn_Cancel);
 }
 
 void TFormDodajEdytujLokate::PolaczZdarzenia() {

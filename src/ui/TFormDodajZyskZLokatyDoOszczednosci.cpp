@@ -4,6 +4,7 @@
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 #include "platform/Komunikaty.h"
+#include "ui/PrzyciskiDialogu.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
 
@@ -114,18 +115,9 @@ QWidget* TFormDodajZyskZLokatyDoOszczednosci::UtworzPola() {
 }
 
 QWidget* TFormDodajZyskZLokatyDoOszczednosci::UtworzPrzyciski() {
-    auto* przyciski = new QDialogButtonBox(this);
-    btn_Cancel = new QPushButton(QStringLiteral("&Nie dodawaj zysku z tej lokaty"), przyciski);
-    btn_Cancel->setObjectName(QStringLiteral("btn_Cancel"));
-    btn_Cancel->setAutoDefault(false);
-    btn_OK = new QPushButton(QStringLiteral("&Dodaj"), przyciski);
-    btn_OK->setObjectName(QStringLiteral("btn_OK"));
-    btn_OK->setDefault(true);
-    przyciski->addButton(btn_OK, QDialogButtonBox::AcceptRole);
-    przyciski->addButton(btn_Cancel, QDialogButtonBox::RejectRole);
-    connect(przyciski, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(przyciski, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    return przyciski;
+    return UtworzPrzyciskiDialogu(this, QStringLiteral("&Dodaj"),
+                                  QStringLiteral("&Nie dodawaj zysku z tej lokaty"), btn_OK,
+                                  btn_Cancel);
 }
 
 QString TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(const QString& nazwaLokaty,
