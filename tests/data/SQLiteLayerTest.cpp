@@ -6,6 +6,7 @@
 #include "domain/TFormatSettings.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <memory>
 
 namespace {
@@ -255,7 +256,7 @@ TEST_F(SQLiteLayerTest, SmallQueriesAndConnectionFacts) {
     EXPECT_TRUE(uni->Next());
     EXPECT_FALSE(uni->Next());
     EXPECT_TRUE(uni->Eof());
-    EXPECT_EQ(TSQLiteDatabase::Version(), "3.40.1");
+    EXPECT_EQ(TSQLiteDatabase::Version(), QString::fromLatin1(sqlite3_libversion()));
 }
 
 TEST(SQLiteErrorCodeText, KnownAndUnknownCodes) {

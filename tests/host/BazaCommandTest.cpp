@@ -1,6 +1,7 @@
 #include "BazaCommand.h"
 #include "HostCommands.h"
 #include "common/ScriptedMessageBoxes.h"
+#include "data/TSQLiteDatabase.h"
 
 #include <QDir>
 #include <QJsonDocument>
@@ -31,9 +32,10 @@ TEST(BazaCommand, CreatesTheFileAndListsItsTablesAsJson) {
     ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();
     EXPECT_TRUE(wynik.err.isEmpty());
 
-    EXPECT_TRUE(wynik.out.startsWith("{\n    \"sqlite\": \"3.40.1\",\n    \"plik\": "));
+    EXPECT_TRUE(wynik.out.startsWith("{\n    \"sqlite\": \"" + TSQLiteDatabase::Version() +
+                                     "\",\n    \"plik\": "));
     const QJsonObject json = QJsonDocument::fromJson(wynik.out.toUtf8()).object();
-    EXPECT_EQ(json["sqlite"].toString(), "3.40.1");
+    EXPECT_EQ(json["sqlite"].toString(), TSQLiteDatabase::Version());
     EXPECT_EQ(json["plik"].toString(), plik);
     const QJsonObject tabele = json["tabele"].toObject();
     EXPECT_EQ(tabele.size(), 16);
@@ -48,7 +50,8 @@ TEST(BazaCommand, HumanListShowsEveryTableWithItsRows) {
     const QString plik = QDir(dir.path()).filePath("DataFile.dat");
     const TWynik wynik = Uruchom({"--db=" + plik});
     ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();
-    EXPECT_TRUE(wynik.out.startsWith("SQLite: 3.40.1\nPlik:   " + plik + "\nTabele (16):\n"))
+    EXPECT_TRUE(wynik.out.startsWith("SQLite: " + TSQLiteDatabase::Version() + "\nPlik:   " + plik +
+                                     "\nTabele (16):\n"))
         << wynik.out.toStdString();
     EXPECT_TRUE(wynik.out.contains("\n  Czestotliwosci         9\n")) << wynik.out.toStdString();
 }
