@@ -8,6 +8,7 @@
 #include "platform/Clock.h"
 
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -134,7 +135,9 @@ QString TProjektDB::EtykietyNiezapisanychTabel() const {
     if (!fKolekcje)
         return QStringLiteral("(wszystkie tabele zapisane)");
     const TKolekcjeDanych& k = *fKolekcje;
-    const std::pair<bool, std::initializer_list<TTabele>> tabele[] = {
+    // A vector, not an initializer_list: the list's array would die with the
+    // temporary pair that received it.
+    const std::pair<bool, std::vector<TTabele>> tabele[] = {
         {k.ZmienionoINiezapisanoWydatki(), {TTabele::Wydatki}},
         {k.ZmienionoINiezapisanoPrzychody(), {TTabele::Przychody}},
         {k.ZmienionoINiezapisanoOszczednosci(), {TTabele::Oszczednosci}},
