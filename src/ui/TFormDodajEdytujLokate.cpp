@@ -7,11 +7,12 @@
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
+#include "ui/UkladDialogu.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -19,7 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 #include <algorithm>
 
 namespace {
@@ -69,21 +69,11 @@ void TFormDodajEdytujLokate::UtworzKontrolki() {
     lbl_AddL_Head = pan_1->HeadingLabel();
     lbl_AddL_Head->setObjectName(QStringLiteral("lbl_AddL_Head"));
 
-    auto* uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(0, 0, 0, 0);
-    uklad->setSpacing(0);
-    uklad->setSizeConstraint(QLayout::SetFixedSize);
-    uklad->addWidget(pan_1);
-    auto* tresc = new QVBoxLayout;
-    tresc->setContentsMargins(12, 12, 12, 12);
-    tresc->setSpacing(12);
-    tresc->addWidget(UtworzPolaLokaty());
-    tresc->addWidget(UtworzOdnosniki());
-    tresc->addStretch(1);
-    tresc->addWidget(UtworzPrzyciski());
-    uklad->addLayout(tresc);
-    // The fixed size follows the layout, which would ignore the dialog's own minimum.
-    pan_1->setMinimumWidth(kSzerokoscOkna);
+    // Created in this order, which is also the order of the focus chain.
+    QWidget* pola = UtworzPolaLokaty();
+    QWidget* odnosniki = UtworzOdnosniki();
+    QWidget* przyciski = UtworzPrzyciski();
+    UlozDialog(this, pan_1, {pola, odnosniki}, przyciski, kSzerokoscOkna);
 }
 
 QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {

@@ -7,13 +7,13 @@
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
+#include "ui/UkladDialogu.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -66,22 +66,10 @@ void TFormDodajZyskZLokatyDoOszczednosci::UtworzKontrolki() {
     lbl3->setObjectName(QStringLiteral("lbl3"));
     lbl3->setWordWrap(true);
 
-    auto* uklad = new QVBoxLayout(this);
-    uklad->setContentsMargins(0, 0, 0, 0);
-    uklad->setSpacing(0);
-    uklad->setSizeConstraint(QLayout::SetFixedSize);
-    uklad->addWidget(pan_1);
-    auto* tresc = new QVBoxLayout;
-    tresc->setContentsMargins(12, 12, 12, 12);
-    tresc->setSpacing(12);
-    tresc->addWidget(lbl_Info);
-    tresc->addWidget(UtworzPola());
-    tresc->addWidget(lbl3);
-    tresc->addStretch(1);
-    tresc->addWidget(UtworzPrzyciski());
-    uklad->addLayout(tresc);
-    // The fixed size follows the layout, which would ignore the dialog's own minimum.
-    pan_1->setMinimumWidth(kSzerokoscOkna);
+    // Created in this order, which is also the order of the focus chain.
+    QWidget* pola = UtworzPola();
+    QWidget* przyciski = UtworzPrzyciski();
+    UlozDialog(this, pan_1, {lbl_Info, pola, lbl3}, przyciski, kSzerokoscOkna);
 }
 
 QWidget* TFormDodajZyskZLokatyDoOszczednosci::UtworzPola() {
