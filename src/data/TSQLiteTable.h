@@ -1,9 +1,9 @@
 #pragma once
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -68,6 +68,7 @@ private:
     std::vector<int> fColTypes;
     uint32_t fRow = 0;
     // Column indexes by the names callers asked for, as they spelled them:
-    // a loader asks for the same few names on every row.
-    mutable QHash<QString, int> fIndeksyNazw;
+    // a loader asks for the same few names on every row, usually the very same
+    // string objects, so a short list compared by identity first beats hashing.
+    mutable std::vector<std::pair<QString, int>> fIndeksyNazw;
 };
