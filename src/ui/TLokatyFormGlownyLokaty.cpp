@@ -154,6 +154,17 @@ void ZaproponujDodanieZysku(TLokatyFormGlowny& okno, TKolekcjeDanych& kolekcje, 
         DodajZyskDoOszczednosci(kolekcje, dialog);
 }
 
+// The deposit a start or end command works on: without the project or a
+// selected row the connection message is shown; a row without a deposit gives
+// null silently.
+TLokata* LokataDoZmianyStanu(const TLokatyFormGlowny& okno) {
+    if (!okno.Kolekcje() || !okno.WybranyWierszLokaty()) {
+        TLokatyFormGlowny::PokazBrakPolaczeniaZBaza();
+        return nullptr;
+    }
+    return okno.WybranaLokata();
+}
+
 } // namespace
 
 int32_t TLokatyFormGlowny::NoweIdLokaty() const {
@@ -248,12 +259,7 @@ void TLokatyFormGlowny::sbtn_RozpocznijJakoNowaLokateClick() {
 }
 
 void TLokatyFormGlowny::sbtn_RozpocznijLokateClick() {
-    TKolekcjeDanych* kolekcje = Kolekcje();
-    if (!kolekcje || !WybranyWierszLokaty()) {
-        PokazBrakPolaczeniaZBaza();
-        return;
-    }
-    TLokata* lokata = WybranaLokata();
+    TLokata* lokata = LokataDoZmianyStanu(*this);
     if (!lokata)
         return;
     const TDateTime teraz = Now();
@@ -275,12 +281,7 @@ void TLokatyFormGlowny::sbtn_RozpocznijLokateClick() {
 }
 
 void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {
-    TKolekcjeDanych* kolekcje = Kolekcje();
-    if (!kolekcje || !WybranyWierszLokaty()) {
-        PokazBrakPolaczeniaZBaza();
-        return;
-    }
-    TLokata* lokata = WybranaLokata();
+    TLokata* lokata = LokataDoZmianyStanu(*this);
     if (!lokata)
         return;
     const TDateTime teraz = Now();
