@@ -1,5 +1,5 @@
 #include "BazaCommand.h"
-#include "HostCommands.h"
+#include "UruchomPolecenie.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TSQLiteDatabase.h"
 
@@ -11,17 +11,10 @@
 
 namespace {
 
-struct TWynik {
-    int kod;
-    QString out;
-    QString err;
-};
+using TWynik = TWynikPolecenia;
 
 TWynik Uruchom(const QStringList& argumenty) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int kod = RunHostCommand(QStringList{"baza"} + argumenty, outStream, errStream);
-    return {kod, out, err};
+    return UruchomPolecenie("baza", argumenty);
 }
 
 TEST(BazaCommand, CreatesTheFileAndListsItsTablesAsJson) {
@@ -57,30 +50,18 @@ TEST(BazaCommand, HumanListShowsEveryTableWithItsRows) {
 }
 
 TEST(BazaCommand, ArgumentsAndStartUpErrors) {
-    struct Case {
-        QStringList argumenty;
-        int kod;
-        const char* bladZaczynaSie;
-    };
-    const Case cases[] = {
-        {{}, 2, "Podaj plik danych: --db PLIK."},
-        {{"--db"}, 2, "Po --db brakuje ścieżki pliku danych."},
-        {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
-        {{"--db", "/proc/DataFile.dat"},
-         1,
-         "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki "
-         "z danymi jest tylko-do-odczytu"},
-    };
-    for (const Case& c : cases) {
-        const TWynik wynik = Uruchom(c.argumenty);
-        EXPECT_EQ(wynik.kod, c.kod) << c.argumenty.join(' ').toStdString();
-        EXPECT_TRUE(wynik.err.startsWith(QString::fromUtf8(c.bladZaczynaSie)))
-            << wynik.err.toStdString();
-        EXPECT_TRUE(wynik.out.isEmpty());
-    }
-    const TWynik pomoc = Uruchom({"--help"});
-    EXPECT_EQ(pomoc.kod, 0);
-    EXPECT_TRUE(pomoc.out.startsWith("Użycie: talvora baza --db PLIK [--json]"));
+    SprawdzBledyIPomoc(
+        "baza",
+        {
+            {{}, 2, "Podaj plik danych: --db PLIK."},
+            {{"--db"}, 2, "Po --db brakuje ścieżki pliku danych."},
+            {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
+            {{"--db", "/proc/DataFile.dat"},
+             1,
+             "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się "
+             "pliki z danymi jest tylko-do-odczytu"},
+        },
+        "Użycie: talvora baza --db PLIK [--json]");
 }
 
 } // namespace

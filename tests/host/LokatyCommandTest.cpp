@@ -1,4 +1,4 @@
-#include "HostCommands.h"
+#include "UruchomPolecenie.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
@@ -12,11 +12,7 @@
 
 namespace {
 
-struct TWynik {
-    int kod;
-    QString out;
-    QString err;
-};
+using TWynik = TWynikPolecenia;
 
 // The cells of a table line: texts separated by two blanks or more.
 QStringList Komorki(const QString& wiersz) {
@@ -27,10 +23,7 @@ QStringList Komorki(const QString& wiersz) {
 }
 
 TWynik Uruchom(const QStringList& argumenty) {
-    QString out, err;
-    QTextStream outStream(&out), errStream(&err);
-    const int kod = RunHostCommand(QStringList{"lokaty"} + argumenty, outStream, errStream);
-    return {kod, out, err};
+    return UruchomPolecenie("lokaty", argumenty);
 }
 
 // A data file with one offer, a deposit that follows it and an ended deposit
@@ -148,30 +141,18 @@ TEST_F(LokatyCommandTest, TableShowsTheColumnsOfTheDepositList) {
 
 TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
     ScriptedMessageBoxes boxes;
-    struct Case {
-        QStringList argumenty;
-        int kod;
-        const char* bladZaczynaSie;
-    };
-    const Case cases[] = {
-        {{}, 2, "Podaj plik danych: --db PLIK."},
-        {{"--db"}, 2, "Argument --db wymaga wartości."},
-        {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
-        {{"--db", "/proc/DataFile.dat"},
-         1,
-         "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki "
-         "z danymi jest tylko-do-odczytu"},
-    };
-    for (const Case& c : cases) {
-        const TWynik wynik = Uruchom(c.argumenty);
-        EXPECT_EQ(wynik.kod, c.kod) << c.argumenty.join(' ').toStdString();
-        EXPECT_TRUE(wynik.err.startsWith(QString::fromUtf8(c.bladZaczynaSie)))
-            << wynik.err.toStdString();
-        EXPECT_TRUE(wynik.out.isEmpty());
-    }
-    const TWynik pomoc = Uruchom({"--help"});
-    EXPECT_EQ(pomoc.kod, 0);
-    EXPECT_TRUE(pomoc.out.startsWith("Użycie: talvora lokaty --db PLIK [--json]"));
+    SprawdzBledyIPomoc(
+        "lokaty",
+        {
+            {{}, 2, "Podaj plik danych: --db PLIK."},
+            {{"--db"}, 2, "Argument --db wymaga wartości."},
+            {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
+            {{"--db", "/proc/DataFile.dat"},
+             1,
+             "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się "
+             "pliki z danymi jest tylko-do-odczytu"},
+        },
+        "Użycie: talvora lokaty --db PLIK [--json]");
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "HostCommands.h"
+#include "UruchomPolecenie.h"
 
 #include "common/ScopedClock.h"
 
@@ -8,17 +8,10 @@
 
 namespace {
 
-struct Wynik {
-    int kod;
-    QString out, err;
-};
+using Wynik = TWynikPolecenia;
 
 Wynik Uruchom(const QStringList& argumenty) {
-    Wynik wynik;
-    QTextStream out(&wynik.out);
-    QTextStream err(&wynik.err);
-    wynik.kod = RunHostCommand(QStringList{"zysk"} + argumenty, out, err);
-    return wynik;
+    return UruchomPolecenie("zysk", argumenty);
 }
 
 QStringList Lokata(const QString& kwota, const QString& okres, const QString& jednostka,

@@ -1,0 +1,44 @@
+#pragma once
+// Runs a host tool as "talvora NAME ARGS..." would, with its output caught.
+#include "HostCommands.h"
+
+#include <QStringList>
+#include <QTextStream>
+#include <gtest/gtest.h>
+#include <initializer_list>
+
+struct TWynikPolecenia {
+    int kod = -1;
+    QString out;
+    QString err;
+};
+
+inline TWynikPolecenia UruchomPolecenie(const QString& nazwa, const QStringList& argumenty) {
+    TWynikPolecenia wynik;
+    QTextStream out(&wynik.out);
+    QTextStream err(&wynik.err);
+    wynik.kod = RunHostCommand(QStringList{nazwa} + argumenty, out, err);
+    return wynik;
+}
+
+// Wrong arguments and start-up failures: the exit code, the start of the
+// message on stderr and nothing on stdout; then "--help" on stdout.
+struct TBladArgumentow {
+    QStringList argumenty;
+    int kod;
+    const char* bladZaczynaSie;
+};
+
+inline void SprawdzBledyIPomoc(const QString& nazwa, std::initializer_list<TBladArgumentow> bledy,
+                               const QString& poczatekPomocy) {
+    for (const TBladArgumentow& b : bledy) {
+        const TWynikPolecenia wynik = UruchomPolecenie(nazwa, b.argumenty);
+        EXPECT_EQ(wynik.kod, b.kod) << b.argumenty.join(' ').toStdString();
+        EXPECT_TRUE(wynik.err.startsWith(QString::fromUtf8(b.bladZaczynaSie)))
+            << wynik.err.toStdString();
+        EXPECT_TRUE(wynik.out.isEmpty());
+    }
+    const TWynikPolecenia pomoc = UruchomPolecenie(nazwa, {"--help"});
+    EXPECT_EQ(pomoc.kod, 0);
+    EXPECT_TRUE(pomoc.out.startsWith(poczatekPomocy)) << pomoc.out.toStdString();
+}
