@@ -2,6 +2,7 @@
 
 #include "BazaCommand.h"
 #include "LokatyCommand.h"
+#include "OfertyCommand.h"
 #include "ZyskCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
@@ -9,6 +10,7 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<ZyskCommand>());
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
+    commands.push_back(std::make_unique<OfertyCommand>());
     return commands;
 }
 

@@ -1,8 +1,7 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
 #include "domain/TFormatSettings.h"
-#include "platform/AdresyWWW.h"
-#include "platform/Platform.h"
+#include "ui/OdnosnikiPartnerow.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
@@ -31,25 +30,11 @@ constexpr int kWidoczneWiersze = 15;
 constexpr int kMaksymalnaDlugoscNazwy = 255;
 constexpr int kMaksymalnyOkres = 1000;
 constexpr int kSzerokoscOkna = 374;
-const QString kPodpowiedzZestawienia = QStringLiteral("Kliknij, aby zobaczyć zestawienie");
 
 QLabel* Etykieta(const QString& tekst, QWidget* pole, QWidget* rodzic) {
     auto* etykieta = new QLabel(tekst, rodzic);
     etykieta->setBuddy(pole);
     return etykieta;
-}
-
-// A link: blue under the mouse (and underlined when asked), red while pressed.
-TAMHSensitiveLabel* Odnosnik(const QString& tekst, const char* nazwa, bool podkreslPodMysza,
-                             QWidget* rodzic) {
-    auto* odnosnik = new TAMHSensitiveLabel(tekst, rodzic);
-    odnosnik->setObjectName(QString::fromLatin1(nazwa));
-    odnosnik->setCursor(Qt::PointingHandCursor);
-    QFont podMysza = odnosnik->font();
-    podMysza.setUnderline(podkreslPodMysza);
-    odnosnik->SetFontMouseMove({podMysza, QColor(Qt::blue)});
-    odnosnik->SetFontMouseDown({odnosnik->font(), QColor(Qt::red)});
-    return odnosnik;
 }
 
 } // namespace
@@ -135,27 +120,11 @@ QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {
 }
 
 QWidget* TFormDodajEdytujLokate::UtworzOdnosniki() {
-    GridPanel1 = new QWidget(this);
-    GridPanel1->setObjectName(QStringLiteral("GridPanel1"));
-    auto* siatka = new QGridLayout(GridPanel1);
-    siatka->setContentsMargins(0, 0, 0, 0);
-    siatka->setVerticalSpacing(4);
-
-    _lbl1 = new QLabel(QStringLiteral("Warto zobaczyć:"), GridPanel1);
-    _lbl1->setObjectName(QStringLiteral("_lbl1"));
-    QFont pogrubiona = _lbl1->font();
-    pogrubiona.setBold(true);
-    _lbl1->setFont(pogrubiona);
-    _lbl4 = Odnosnik(QStringLiteral("Zestawienie najlepszych lokat bankowych"), "_lbl4", true,
-                     GridPanel1);
-    _lbl4->setToolTip(kPodpowiedzZestawienia);
-    _lbl3 = Odnosnik(QStringLiteral("Zestawienie najlepszych kont oszczędnościowych"), "_lbl3",
-                     true, GridPanel1);
-    _lbl3->setToolTip(kPodpowiedzZestawienia);
-
-    siatka->addWidget(_lbl1, 0, 0);
-    siatka->addWidget(_lbl4, 1, 0);
-    siatka->addWidget(_lbl3, 2, 0);
+    const TOdnosnikiPartnerow odnosniki = UtworzOdnosnikiPartnerow(this);
+    GridPanel1 = odnosniki.GridPanel1;
+    _lbl1 = odnosniki._lbl1;
+    _lbl4 = odnosniki._lbl4;
+    _lbl3 = odnosniki._lbl3;
     return GridPanel1;
 }
 
@@ -176,10 +145,6 @@ void TFormDodajEdytujLokate::PolaczZdarzenia() {
             &TFormDodajEdytujLokate::ZmianaDanych);
     connect(lbl_UstawPustaLokateBankowa, &TAMHSensitiveLabel::clicked, this,
             [this] { cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(-1); });
-    connect(_lbl4, &TAMHSensitiveLabel::clicked, this,
-            [] { Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych()); });
-    connect(_lbl3, &TAMHSensitiveLabel::clicked, this,
-            [] { Platform::webBrowser().openUrl(AdresyWWW::RankingKontOszczednosciowych()); });
 }
 
 void TFormDodajEdytujLokate::UstawNaglowek(const QString& naglowek) {

@@ -1,0 +1,52 @@
+#include "ui/OdnosnikiPartnerow.h"
+
+#include "platform/AdresyWWW.h"
+#include "platform/Platform.h"
+#include "ui/TAMHSensitiveLabel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+TAMHSensitiveLabel* Odnosnik(const QString& tekst, const char* nazwa, bool podkreslPodMysza,
+                             QWidget* rodzic) {
+    auto* odnosnik = new TAMHSensitiveLabel(tekst, rodzic);
+    odnosnik->setObjectName(QString::fromLatin1(nazwa));
+    odnosnik->setCursor(Qt::PointingHandCursor);
+    QFont podMysza = odnosnik->font();
+    podMysza.setUnderline(podkreslPodMysza);
+    odnosnik->SetFontMouseMove({podMysza, QColor(Qt::blue)});
+    odnosnik->SetFontMouseDown({odnosnik->font(), QColor(Qt::red)});
+    return odnosnik;
+}
+
+TOdnosnikiPartnerow UtworzOdnosnikiPartnerow(QWidget* rodzic) {
+    const QString podpowiedz = QStringLiteral("Kliknij, aby zobaczyć zestawienie");
+    TOdnosnikiPartnerow o;
+    o.GridPanel1 = new QWidget(rodzic);
+    o.GridPanel1->setObjectName(QStringLiteral("GridPanel1"));
+    auto* siatka = new QGridLayout(o.GridPanel1);
+    siatka->setContentsMargins(0, 0, 0, 0);
+    siatka->setVerticalSpacing(4);
+
+    o._lbl1 = new QLabel(QStringLiteral("Warto zobaczyć:"), o.GridPanel1);
+    o._lbl1->setObjectName(QStringLiteral("_lbl1"));
+    QFont pogrubiona = o._lbl1->font();
+    pogrubiona.setBold(true);
+    o._lbl1->setFont(pogrubiona);
+    o._lbl4 = Odnosnik(QStringLiteral("Zestawienie najlepszych lokat bankowych"), "_lbl4", true,
+                       o.GridPanel1);
+    o._lbl4->setToolTip(podpowiedz);
+    o._lbl3 = Odnosnik(QStringLiteral("Zestawienie najlepszych kont oszczędnościowych"), "_lbl3",
+                       true, o.GridPanel1);
+    o._lbl3->setToolTip(podpowiedz);
+
+    siatka->addWidget(o._lbl1, 0, 0);
+    siatka->addWidget(o._lbl4, 1, 0);
+    siatka->addWidget(o._lbl3, 2, 0);
+    QObject::connect(o._lbl4, &TAMHSensitiveLabel::clicked, o.GridPanel1,
+                     [] { Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych()); });
+    QObject::connect(o._lbl3, &TAMHSensitiveLabel::clicked, o.GridPanel1, [] {
+        Platform::webBrowser().openUrl(AdresyWWW::RankingKontOszczednosciowych());
+    });
+    return o;
+}
