@@ -6,18 +6,22 @@
 #include "platform/IModalRunner.h"
 #include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TKwotaEdit.h"
+#include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidgetItemIterator>
 #include <functional>
 
 namespace {
@@ -94,6 +98,53 @@ void WypelnijEdytor(TKolekcjeDanych& kolekcje, QDialog& dialog) {
     }
 }
 
+// A bank, a name and a rate typed into the empty offer editor.
+void WypelnijEdytorOferty(QDialog& dialog) {
+    auto* edytor = qobject_cast<TFormDodajEdytujLokateBankowa*>(&dialog);
+    if (!edytor)
+        return;
+    edytor->cb_AddLB_Bank->setEditText(QStringLiteral("Bank Spółdzielczy w Łodzi"));
+    edytor->e_AddLB_Nazwa->setText(QStringLiteral("Lokata na nowe środki"));
+    edytor->se_AddLB_OkresDepozytu->setValue(6);
+    edytor->se_OprocentowanieWSkaliRoku->setValue(5.6);
+    edytor->se_KwotaMinimalna->setValue(1000);
+    edytor->se_KwotaMaksymalna->setValue(200000);
+    edytor->ZmianaDanych();
+}
+
+// The first listed offer, selected, when it is the user's own: editing an
+// imported one would first ask a question that nobody would answer.
+bool WybierzOferteDoEdycji(TLokatyFormGlowny& okno) {
+    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
+    if (!lista)
+        return false;
+    for (QTreeWidgetItemIterator it(lista); *it; ++it) {
+        const THarmonogramLokatyBankowej* oferta = TLokatyFormGlowny::HarmonogramWiersza(*it);
+        if (!oferta)
+            continue;
+        lista->setCurrentItem(*it);
+        return oferta->fHarmonogramDodanyPrzezUzytkownika;
+    }
+    return false;
+}
+
+void ZrobZrzutyEdytoraOfert(TLokatyFormGlowny& okno, const QDir& folder) {
+    auto* zakladki = okno.findChild<QTabWidget*>();
+    if (!zakladki)
+        return;
+    zakladki->setCurrentIndex(1);
+    if (auto* dodaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_DodajLokateBankowa"))) {
+        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_oferte.png"), WypelnijEdytorOferty);
+        dodaj->click();
+    }
+    auto* edytuj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_EdytujLokateBankowa"));
+    if (edytuj && WybierzOferteDoEdycji(okno)) {
+        TZrzutDialogu zrzut(folder, QStringLiteral("edytuj_oferte.png"));
+        edytuj->click();
+    }
+    zakladki->setCurrentIndex(0);
+}
+
 // An active deposit with an offer, preferably one whose term is over, so that
 // ending it asks nothing; null when there is none.
 TLokata* LokataDoZakonczenia(TLokatyFormGlowny& okno) {
@@ -123,6 +174,7 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
                             [kolekcje](QDialog& dialog) { WypelnijEdytor(*kolekcje, dialog); });
         dodaj->click();
     }
+    ZrobZrzutyEdytoraOfert(okno, folder);
     if (TLokata* lokata = LokataDoZakonczenia(okno)) {
         TZrzutDialogu zrzut(folder, QStringLiteral("zysk_z_lokaty.png"));
         okno.ZakonczLubRozpocznijLokate(lokata, false);
