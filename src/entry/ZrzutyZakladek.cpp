@@ -8,19 +8,19 @@
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TKwotaEdit.h"
-#include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
+#include "ui/TSpinLiczby.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
-#include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <functional>
 

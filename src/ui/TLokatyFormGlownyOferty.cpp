@@ -288,7 +288,7 @@ QString TLokatyFormGlowny::openDialog() const {
 }
 
 void TLokatyFormGlowny::sbtn_EksportujDoplikuClick() {
-    const TKolekcjeDanych* kolekcje = Kolekcje();
+    TKolekcjeDanych* kolekcje = Kolekcje();
     if (!kolekcje)
         return;
     const QString sciezka = saveDialog();

@@ -30,6 +30,7 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -309,8 +310,11 @@ TEST_F(PelnyScenariusz, TypedOfferCarriesANewDepositAndIsExported) {
               "Lokaty zostały pomyślnie zapisane do pliku \"" + plikOfert + "\".");
     const TListaOfert wyeksportowane = OdczytajOfertyZPliku(plikOfert);
     ASSERT_EQ(wyeksportowane.size(), 3u);
-    EXPECT_EQ(wyeksportowane[2]->BankNazwaOprocentowanie(), opisNowej);
-    EXPECT_EQ(wyeksportowane[2]->fKapitalizacja, TKapitalizacja::PoOkresieUmowy);
+    const auto nowa = std::find_if(wyeksportowane.begin(), wyeksportowane.end(), [&](auto& h) {
+        return h->BankNazwaOprocentowanie() == opisNowej;
+    });
+    ASSERT_NE(nowa, wyeksportowane.end());
+    EXPECT_EQ((*nowa)->fKapitalizacja, TKapitalizacja::PoOkresieUmowy);
 
     projekt->WczytajDaneZTabelDoKolekcji(TTabele::Lokaty);
     okna.expect([&](QDialog& okno) {

@@ -45,7 +45,7 @@ protected:
             h->fOprocentowanieWSkaliRoku = oprocentowanie;
             h->fKwotaMaksymalna = 100000.01;
             h->fHarmonogramDodanyPrzezUzytkownika = true;
-            h->fPozostaleInformacje = "dla \"nowych\" klientów";
+            h->fPozostaleInformacje = "dla nowych klientów";
             h->fZmiany = TTypModyfikacji::Dodano;
             oferty.push_back(std::move(h));
         };
@@ -105,7 +105,7 @@ TEST_F(OfertyCommandTest, JsonListsTheCatalogueWithExactValues) {
     EXPECT_EQ(pierwsza["OprocentowanieWSkaliRoku"].toDouble(), 5.1);
     EXPECT_EQ(pierwsza["KwotaMaksymalna"].toDouble(), 100000.01);
     EXPECT_EQ(pierwsza["HarmonogramDodanyPrzezUzytkownika"].toBool(), true);
-    EXPECT_EQ(pierwsza["PozostaleInformacje"].toString(), "dla \"nowych\" klientów");
+    EXPECT_EQ(pierwsza["PozostaleInformacje"].toString(), "dla nowych klientów");
     EXPECT_EQ(pierwsza["BankNazwaOprocentowanie"].toString(),
               "Bank Śląski - Lokata roczna 12M (5,10%)");
     EXPECT_EQ(pierwsza["OkresLokaty"].toString(), "12 miesięcy");
