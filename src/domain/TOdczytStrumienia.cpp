@@ -3,6 +3,7 @@
 #include "domain/EPlikOfert.h"
 #include "domain/TagiStrumienia.h"
 
+#include <QtEndian>
 #include <array>
 #include <cstring>
 #include <limits>
@@ -33,6 +34,8 @@ constexpr std::array<char16_t, 128> kWindows1250 = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
 QString ZWindows1250(const char* bajty, qsizetype n) {
+    if (n == 0)
+        return {};
     QString tekst(n, Qt::Uninitialized);
     QChar* znak = tekst.data();
     for (qsizetype i = 0; i < n; ++i) {
@@ -158,10 +161,10 @@ QString TOdczytStrumienia::ReadString() {
         const qsizetype n = Liczba<uint32_t>();
         // Checked against what is left before the text is made.
         const char* bajty = Bajty(2 * n);
+        if (n == 0)
+            return {};
         QString tekst(n, Qt::Uninitialized);
-        for (qsizetype i = 0; i < n; ++i)
-            tekst[i] = QChar(static_cast<char16_t>(static_cast<uint8_t>(bajty[2 * i]) |
-                                                   static_cast<uint8_t>(bajty[2 * i + 1]) << 8));
+        qFromLittleEndian<char16_t>(bajty, n, tekst.data());
         return tekst;
     }
     case TagiStrumienia::kTekstUtf8: {

@@ -2,6 +2,8 @@
 
 #include "domain/TagiStrumienia.h"
 
+#include <QtEndian>
+#include <algorithm>
 #include <cfloat>
 #include <cstring>
 #include <limits>
@@ -9,22 +11,26 @@
 static_assert(LDBL_MANT_DIG == 64, "the offer file stores floats in the x87 extended format");
 
 TZapisStrumienia::TZapisStrumienia(qsizetype zarezerwuj) {
-    fBajty.reserve(zarezerwuj);
+    if (zarezerwuj > 0)
+        Powieksz(zarezerwuj);
 }
 
-void TZapisStrumienia::Tag(uint8_t tag) {
-    fBajty.append(static_cast<char>(tag));
+const QByteArray& TZapisStrumienia::Bajty() {
+    fBajty.resize(fDlugosc);
+    fPojemnosc = fDlugosc;
+    fDane = fBajty.data();
+    return fBajty;
 }
 
-template <typename T> void TZapisStrumienia::Liczba(T wartosc) {
-    char bajty[sizeof(T)];
-    for (std::size_t i = 0; i < sizeof(T); ++i)
-        bajty[i] = static_cast<char>(static_cast<uint64_t>(wartosc) >> (8 * i));
-    fBajty.append(bajty, sizeof(T));
+void TZapisStrumienia::Powieksz(qsizetype n) {
+    fBajty.resize(std::max({fPojemnosc * 2, fDlugosc + n, qsizetype{256}}));
+    fPojemnosc = fBajty.size();
+    fDane = fBajty.data();
 }
 
 void TZapisStrumienia::WriteSignature() {
-    fBajty.append(TagiStrumienia::kSygnatura, TagiStrumienia::kDlugoscSygnatury);
+    std::memcpy(Miejsce(TagiStrumienia::kDlugoscSygnatury), TagiStrumienia::kSygnatura,
+                TagiStrumienia::kDlugoscSygnatury);
 }
 
 void TZapisStrumienia::WriteListBegin() {
@@ -62,50 +68,64 @@ void TZapisStrumienia::WriteInt64(int64_t wartosc) {
 
 void TZapisStrumienia::WriteFloat(double wartosc) {
     const long double rozszerzona = wartosc;
-    char bajty[sizeof(long double)];
-    std::memcpy(bajty, &rozszerzona, sizeof(long double));
-    Tag(TagiStrumienia::kExtended);
-    fBajty.append(bajty, TagiStrumienia::kDlugoscExtended);
+    char* cel = Miejsce(1 + TagiStrumienia::kDlugoscExtended);
+    cel[0] = static_cast<char>(TagiStrumienia::kExtended);
+    std::memcpy(cel + 1, &rozszerzona, TagiStrumienia::kDlugoscExtended);
 }
 
 void TZapisStrumienia::WriteBoolean(bool wartosc) {
     Tag(wartosc ? TagiStrumienia::kTrue : TagiStrumienia::kFalse);
 }
 
-namespace {
+void TZapisStrumienia::WriteString(const QString& tekst) {
+    if (!tekst.isEmpty() && (ZapiszAscii(tekst) || ZapiszUtf8(tekst)))
+        return;
+    ZapiszUtf16(tekst);
+}
 
-bool TylkoAscii(const QString& tekst) {
-    for (const QChar znak : tekst)
-        if (znak.unicode() >= 0x80)
-            return false;
+// Plain ASCII, one byte a character: always shorter than UTF-16. False, with
+// nothing written, for any other character.
+bool TZapisStrumienia::ZapiszAscii(const QString& tekst) {
+    const qsizetype n = tekst.size();
+    const qsizetype naglowek = n <= 255 ? 2 : 5;
+    const auto* znaki = reinterpret_cast<const char16_t*>(tekst.constData());
+    char16_t wszystkie = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        wszystkie |= znaki[i];
+    if (wszystkie >= 0x80)
+        return false;
+    char* cel = Miejsce(naglowek + n);
+    for (qsizetype i = 0; i < n; ++i)
+        cel[naglowek + i] = static_cast<char>(znaki[i]);
+    if (naglowek == 2) {
+        cel[0] = static_cast<char>(TagiStrumienia::kKrotkiTekst);
+        cel[1] = static_cast<char>(n);
+    } else {
+        cel[0] = static_cast<char>(TagiStrumienia::kDlugiTekst);
+        Liczba(cel + 1, static_cast<uint32_t>(n));
+    }
     return true;
 }
 
-} // namespace
+// UTF-8 when it is shorter than UTF-16; false, with nothing written, otherwise.
+bool TZapisStrumienia::ZapiszUtf8(const QString& tekst) {
+    const qsizetype poczatek = fDlugosc;
+    char* cel = Miejsce(5 + fUtf8.requiredSpace(tekst.size()));
+    const qsizetype dlugosc = fUtf8.appendToBuffer(cel + 5, tekst) - (cel + 5);
+    if (dlugosc >= 2 * tekst.size()) {
+        fDlugosc = poczatek;
+        return false;
+    }
+    cel[0] = static_cast<char>(TagiStrumienia::kTekstUtf8);
+    Liczba(cel + 1, static_cast<uint32_t>(dlugosc));
+    fDlugosc = poczatek + 5 + dlugosc;
+    return true;
+}
 
-void TZapisStrumienia::WriteString(const QString& tekst) {
-    const qsizetype jednostki = tekst.size();
-    if (jednostki > 0 && TylkoAscii(tekst)) {
-        // Plain ASCII: one byte a character, always shorter than UTF-16.
-        if (jednostki <= 255) {
-            Tag(TagiStrumienia::kKrotkiTekst);
-            Liczba(static_cast<uint8_t>(jednostki));
-        } else {
-            Tag(TagiStrumienia::kDlugiTekst);
-            Liczba(static_cast<uint32_t>(jednostki));
-        }
-        fBajty.append(tekst.toLatin1());
-        return;
-    }
-    const QByteArray utf8 = tekst.toUtf8();
-    if (utf8.size() < 2 * jednostki) {
-        Tag(TagiStrumienia::kTekstUtf8);
-        Liczba(static_cast<uint32_t>(utf8.size()));
-        fBajty.append(utf8);
-        return;
-    }
-    Tag(TagiStrumienia::kTekstUtf16);
-    Liczba(static_cast<uint32_t>(jednostki));
-    for (const QChar znak : tekst)
-        Liczba(znak.unicode());
+void TZapisStrumienia::ZapiszUtf16(const QString& tekst) {
+    const qsizetype n = tekst.size();
+    char* cel = Miejsce(5 + 2 * n);
+    cel[0] = static_cast<char>(TagiStrumienia::kTekstUtf16);
+    Liczba(cel + 1, static_cast<uint32_t>(n));
+    qToLittleEndian<char16_t>(tekst.constData(), n, cel + 5);
 }
