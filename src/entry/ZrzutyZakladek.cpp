@@ -134,7 +134,8 @@ void ZrobZrzutyEdytoraOfert(TLokatyFormGlowny& okno, const QDir& folder) {
         return;
     zakladki->setCurrentIndex(1);
     if (auto* dodaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_DodajLokateBankowa"))) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_oferte.png"), WypelnijEdytorOferty);
+        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_oferte.png"),
+                            [](QDialog& dialog) { WypelnijEdytorOferty(dialog); });
         dodaj->click();
     }
     auto* edytuj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_EdytujLokateBankowa"));

@@ -102,19 +102,25 @@ void TFormDodajEdytujLokateBankowa::UtworzKontrolki() {
     lbl_LB_Head->setObjectName(QStringLiteral("lbl_LB_Head"));
 
     // Created in this order, which is also the order of the focus chain.
-    QWidget* oferta = UtworzPolaOferty();
-    QWidget* warunki = UtworzPolaWarunkow();
+    QWidget* pola = UtworzPola();
     QWidget* odnosniki = UtworzOdnosniki();
     QWidget* przyciski = UtworzPrzyciskiDialogu(this, QStringLiteral("&OK"),
                                                 QStringLiteral("&Anuluj"), btn_OK, btn_Cancel);
-    UlozDialog(this, pan_1, {oferta, warunki, odnosniki}, przyciski, kSzerokoscOkna);
+    UlozDialog(this, pan_1, {pola, odnosniki}, przyciski, kSzerokoscOkna);
 }
 
-QWidget* TFormDodajEdytujLokateBankowa::UtworzPolaOferty() {
+// One grid for all fields, so that they line up.
+QWidget* TFormDodajEdytujLokateBankowa::UtworzPola() {
     auto* pola = new QWidget(this);
     auto* siatka = new QGridLayout(pola);
     siatka->setContentsMargins(0, 0, 0, 0);
     siatka->setColumnStretch(1, 1);
+    UtworzPolaOferty(siatka, pola);
+    UtworzPolaWarunkow(siatka, pola);
+    return pola;
+}
+
+void TFormDodajEdytujLokateBankowa::UtworzPolaOferty(QGridLayout* siatka, QWidget* pola) {
 
     cb_AddLB_Bank = new QComboBox(pola);
     cb_AddLB_Bank->setObjectName(QStringLiteral("cb_AddLB_Bank"));
@@ -175,14 +181,9 @@ QWidget* TFormDodajEdytujLokateBankowa::UtworzPolaOferty() {
     siatka->addWidget(Etykieta(QStringLiteral("Kapitalizacja:"), cb_AddLB_Kapitalizacja, pola), w,
                       0);
     siatka->addWidget(cb_AddLB_Kapitalizacja, w++, 1);
-    return pola;
 }
 
-QWidget* TFormDodajEdytujLokateBankowa::UtworzPolaWarunkow() {
-    auto* pola = new QWidget(this);
-    auto* siatka = new QGridLayout(pola);
-    siatka->setContentsMargins(0, 0, 0, 0);
-    siatka->setColumnStretch(1, 1);
+void TFormDodajEdytujLokateBankowa::UtworzPolaWarunkow(QGridLayout* siatka, QWidget* pola) {
 
     se_KwotaMinimalna = PoleKwoty("se_KwotaMinimalna", pola);
     se_KwotaMaksymalna = PoleKwoty("se_KwotaMaksymalna", pola);
@@ -200,7 +201,7 @@ QWidget* TFormDodajEdytujLokateBankowa::UtworzPolaWarunkow() {
     e_PozostaleInformacje = PoleTekstu("e_PozostaleInformacje", pola);
     e_PozostaleInformacje->installEventFilter(this);
 
-    int w = 0;
+    int w = siatka->rowCount();
     siatka->addWidget(Etykieta(QStringLiteral("Kwota minimalna:"), se_KwotaMinimalna, pola), w, 0);
     siatka->addWidget(se_KwotaMinimalna, w++, 1);
     siatka->addWidget(Etykieta(QStringLiteral("Kwota maksymalna:"), se_KwotaMaksymalna, pola), w,
@@ -217,7 +218,6 @@ QWidget* TFormDodajEdytujLokateBankowa::UtworzPolaWarunkow() {
         Etykieta(QStringLiteral("Pozostałe informacje:"), e_PozostaleInformacje, pola), w++, 0, 1,
         2);
     siatka->addWidget(e_PozostaleInformacje, w++, 0, 1, 2);
-    return pola;
 }
 
 QWidget* TFormDodajEdytujLokateBankowa::UtworzOdnosniki() {

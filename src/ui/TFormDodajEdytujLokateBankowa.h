@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -89,8 +90,9 @@ protected:
 
 private:
     void UtworzKontrolki();
-    QWidget* UtworzPolaOferty();
-    QWidget* UtworzPolaWarunkow();
+    QWidget* UtworzPola();
+    void UtworzPolaOferty(QGridLayout* siatka, QWidget* pola);
+    void UtworzPolaWarunkow(QGridLayout* siatka, QWidget* pola);
     QWidget* UtworzOdnosniki();
     void PolaczZdarzenia();
     void UstawWalute();
