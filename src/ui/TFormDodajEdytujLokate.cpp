@@ -1,7 +1,7 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
 #include "domain/TFormatSettings.h"
-#include "ui/OdnosnikiPartnerow.h"
+#include "ui/PolaEdytorow.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
@@ -12,9 +12,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,19 +23,10 @@
 
 namespace {
 
-// The units in the order of TJednostkaOkresu (Dzien .. Rok).
-const QStringList kJednostki = {QStringLiteral("Dzień"), QStringLiteral("Tydzeń"),
-                                QStringLiteral("Miesiąc"), QStringLiteral("Rok")};
 constexpr int kWidoczneWiersze = 15;
 constexpr int kMaksymalnaDlugoscNazwy = 255;
 constexpr int kMaksymalnyOkres = 1000;
 constexpr int kSzerokoscOkna = 374;
-
-QLabel* Etykieta(const QString& tekst, QWidget* pole, QWidget* rodzic) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setBuddy(pole);
-    return etykieta;
-}
 
 } // namespace
 
@@ -84,10 +75,7 @@ QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {
     se_AddL_OkresLokaty->setObjectName(QStringLiteral("se_AddL_OkresLokaty"));
     se_AddL_OkresLokaty->setRange(0, kMaksymalnyOkres);
     se_AddL_OkresLokaty->setAlignment(Qt::AlignRight);
-    cb_AddL_JednostkaLokaty = new QComboBox(pola);
-    cb_AddL_JednostkaLokaty->setObjectName(QStringLiteral("cb_AddL_JednostkaLokaty"));
-    cb_AddL_JednostkaLokaty->addItems(kJednostki);
-    cb_AddL_JednostkaLokaty->setMaxVisibleItems(kWidoczneWiersze);
+    cb_AddL_JednostkaLokaty = ListaJednostek("cb_AddL_JednostkaLokaty", pola);
     auto* okres = new QHBoxLayout;
     okres->addWidget(se_AddL_OkresLokaty, 1);
     okres->addWidget(cb_AddL_JednostkaLokaty, 1);
@@ -181,16 +169,11 @@ QString TFormDodajEdytujLokate::WybranyHarmonogram() const {
 }
 
 void TFormDodajEdytujLokate::UstawJednostke(TJednostkaOkresu jednostka) {
-    const int pozycja = static_cast<int>(jednostka);
-    const bool znana = pozycja >= 0 && pozycja < kJednostki.size();
-    cb_AddL_JednostkaLokaty->setCurrentIndex(znana ? pozycja : -1);
+    ::UstawJednostke(cb_AddL_JednostkaLokaty, jednostka);
 }
 
 TJednostkaOkresu TFormDodajEdytujLokate::Jednostka() const {
-    const int pozycja = cb_AddL_JednostkaLokaty->currentIndex();
-    if (pozycja < 0 || pozycja >= kJednostki.size())
-        return TJednostkaOkresu::Brak;
-    return static_cast<TJednostkaOkresu>(pozycja);
+    return JednostkaZListy(cb_AddL_JednostkaLokaty);
 }
 
 void TFormDodajEdytujLokate::UstawDateRozpoczecia(TDateTime data) {
@@ -250,19 +233,10 @@ void TFormDodajEdytujLokate::showEvent(QShowEvent* event) {
 }
 
 bool TFormDodajEdytujLokate::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt == e_AddL_Nazwa && FiltrujNazwe(zdarzenie))
+    if (obiekt == e_AddL_Nazwa && WpisujeZakazanyZnak(zdarzenie))
         return true;
     if (obiekt == cb_AddL_HarmonogramLokatyBankowej &&
         (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::MouseButtonPress))
         DopasujSzerokoscListyHarmonogramow();
     return QDialog::eventFilter(obiekt, zdarzenie);
-}
-
-// The double quote, the apostrophe and the semicolon may not be typed into a
-// name: they would break the texts the name is stored in.
-bool TFormDodajEdytujLokate::FiltrujNazwe(QEvent* zdarzenie) const {
-    if (zdarzenie->type() != QEvent::KeyPress)
-        return false;
-    const QString tekst = static_cast<QKeyEvent*>(zdarzenie)->text();
-    return tekst.size() == 1 && QStringLiteral("\"';").contains(tekst[0]);
 }

@@ -4,7 +4,7 @@
 #include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/Komunikaty.h"
-#include "ui/OdnosnikiPartnerow.h"
+#include "ui/PolaEdytorow.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TDaneLokaty.h"
 #include "ui/THeaderPanel.h"
@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -26,9 +25,6 @@
 
 namespace {
 
-// The units in the order of TJednostkaOkresu (Dzien .. Rok).
-const QStringList kJednostki = {QStringLiteral("Dzień"), QStringLiteral("Tydzeń"),
-                                QStringLiteral("Miesiąc"), QStringLiteral("Rok")};
 const QStringList kNazwyKapitalizacji = {QStringLiteral("Dzienna"), QStringLiteral("Miesięczna"),
                                          QStringLiteral("Kwartalna"), QStringLiteral("Roczna"),
                                          QStringLiteral("Po okresie umowy")};
@@ -46,12 +42,6 @@ constexpr int kMaksymalnaDlugoscKwoty = 10;
 constexpr int kSzerokoscOkna = 378;
 
 const QString kNieMoznaEdytowac = QStringLiteral("Nie można edytować lokaty bankowej !!!\r");
-
-QLabel* Etykieta(const QString& tekst, QWidget* pole, QWidget* rodzic) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setBuddy(pole);
-    return etykieta;
-}
 
 QLabel* Uwaga(const char* nazwa, const QString& tekst, QWidget* rodzic) {
     auto* uwaga =
@@ -137,10 +127,7 @@ void TFormDodajEdytujLokateBankowa::UtworzPolaOferty(QGridLayout* siatka, QWidge
     se_AddLB_OkresDepozytu->setObjectName(QStringLiteral("se_AddLB_OkresDepozytu"));
     se_AddLB_OkresDepozytu->setRange(1, kMaksymalnyOkres);
     se_AddLB_OkresDepozytu->setAlignment(Qt::AlignRight);
-    cb_AddLB_JednostkaDepozytu = new QComboBox(pola);
-    cb_AddLB_JednostkaDepozytu->setObjectName(QStringLiteral("cb_AddLB_JednostkaDepozytu"));
-    cb_AddLB_JednostkaDepozytu->addItems(kJednostki);
-    cb_AddLB_JednostkaDepozytu->setMaxVisibleItems(kWidoczneWiersze);
+    cb_AddLB_JednostkaDepozytu = ListaJednostek("cb_AddLB_JednostkaDepozytu", pola);
 
     se_OprocentowanieWSkaliRoku = new TSpinLiczby(TSpinLiczby::TRodzaj::Procent, pola);
     se_OprocentowanieWSkaliRoku->setObjectName(QStringLiteral("se_OprocentowanieWSkaliRoku"));
@@ -295,16 +282,11 @@ void TFormDodajEdytujLokateBankowa::UstawHarmonogram(const THarmonogramLokatyBan
 }
 
 void TFormDodajEdytujLokateBankowa::UstawJednostke(TJednostkaOkresu jednostka) {
-    const int pozycja = static_cast<int>(jednostka);
-    const bool znana = pozycja >= 0 && pozycja < kJednostki.size();
-    cb_AddLB_JednostkaDepozytu->setCurrentIndex(znana ? pozycja : -1);
+    ::UstawJednostke(cb_AddLB_JednostkaDepozytu, jednostka);
 }
 
 TJednostkaOkresu TFormDodajEdytujLokateBankowa::Jednostka() const {
-    const int pozycja = cb_AddLB_JednostkaDepozytu->currentIndex();
-    if (pozycja < 0 || pozycja >= kJednostki.size())
-        return TJednostkaOkresu::Brak;
-    return static_cast<TJednostkaOkresu>(pozycja);
+    return JednostkaZListy(cb_AddLB_JednostkaDepozytu);
 }
 
 void TFormDodajEdytujLokateBankowa::UstawKapitalizacje(TKapitalizacja kapitalizacja) {
@@ -370,13 +352,6 @@ void TFormDodajEdytujLokateBankowa::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
 }
 
-// The double quote, the apostrophe and the semicolon may not be typed into
-// the texts of an offer: they would break the texts they are stored in.
 bool TFormDodajEdytujLokateBankowa::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (zdarzenie->type() == QEvent::KeyPress) {
-        const QString tekst = static_cast<QKeyEvent*>(zdarzenie)->text();
-        if (tekst.size() == 1 && QStringLiteral("\"';").contains(tekst[0]))
-            return true;
-    }
-    return QDialog::eventFilter(obiekt, zdarzenie);
+    return WpisujeZakazanyZnak(zdarzenie) || QDialog::eventFilter(obiekt, zdarzenie);
 }

@@ -1,11 +1,56 @@
-#include "ui/OdnosnikiPartnerow.h"
+#include "ui/PolaEdytorow.h"
 
 #include "platform/AdresyWWW.h"
 #include "platform/Platform.h"
 #include "ui/TAMHSensitiveLabel.h"
 
+#include <QComboBox>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
+
+namespace {
+
+// The units in the order of TJednostkaOkresu (Dzien .. Rok).
+const QStringList kJednostki = {QStringLiteral("Dzień"), QStringLiteral("Tydzeń"),
+                                QStringLiteral("Miesiąc"), QStringLiteral("Rok")};
+constexpr int kWidoczneWiersze = 15;
+
+} // namespace
+
+QLabel* Etykieta(const QString& tekst, QWidget* pole, QWidget* rodzic) {
+    auto* etykieta = new QLabel(tekst, rodzic);
+    etykieta->setBuddy(pole);
+    return etykieta;
+}
+
+QComboBox* ListaJednostek(const char* nazwa, QWidget* rodzic) {
+    auto* lista = new QComboBox(rodzic);
+    lista->setObjectName(QLatin1String(nazwa));
+    lista->addItems(kJednostki);
+    lista->setMaxVisibleItems(kWidoczneWiersze);
+    return lista;
+}
+
+void UstawJednostke(QComboBox* lista, TJednostkaOkresu jednostka) {
+    const int pozycja = static_cast<int>(jednostka);
+    const bool znana = pozycja >= 0 && pozycja < kJednostki.size();
+    lista->setCurrentIndex(znana ? pozycja : -1);
+}
+
+TJednostkaOkresu JednostkaZListy(const QComboBox* lista) {
+    const int pozycja = lista->currentIndex();
+    if (pozycja < 0 || pozycja >= kJednostki.size())
+        return TJednostkaOkresu::Brak;
+    return static_cast<TJednostkaOkresu>(pozycja);
+}
+
+bool WpisujeZakazanyZnak(const QEvent* zdarzenie) {
+    if (zdarzenie->type() != QEvent::KeyPress)
+        return false;
+    const QString tekst = static_cast<const QKeyEvent*>(zdarzenie)->text();
+    return tekst.size() == 1 && QStringLiteral("\"';").contains(tekst[0]);
+}
 
 TAMHSensitiveLabel* Odnosnik(const QString& tekst, const char* nazwa, bool podkreslPodMysza,
                              QWidget* rodzic) {
