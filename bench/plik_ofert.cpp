@@ -7,6 +7,7 @@
 //  - reading (the offers made, not freed) against reading the file's bytes
 //    and walking their tags without making any object.
 // Times are wall-clock. The ratios printed at the end are the figures to watch.
+#include "PrzykladoweOferty.h"
 #include "ReporterZIlorazami.h"
 #include "domain/PlikOfert.h"
 #include "domain/TFormatSettings.h"
@@ -18,48 +19,19 @@
 #include <benchmark/benchmark.h>
 #include <cstdint>
 #include <cstring>
-#include <random>
 
 namespace {
 
 constexpr int kIloscOfert = 100000;
 
-const char* const kBanki[] = {
-    "Alior Bank",      "Bank Millennium",          "Bank Pekao", "ING Bank Śląski",
-    "mBank",           "PKO Bank Polski",          "Santander",  "VeloBank",
-    "Credit Agricole", "Bank Spółdzielczy w Łodzi"};
-const char* const kNazwy[] = {"Lokata na nowe środki", "Lokata internetowa", "Lokata roczna",
-                              "Lokata z premią",       "Lokata mobilna",     "Lokata progresywna"};
-
 struct Przygotowanie {
     QTemporaryDir katalog;
     QString plik = katalog.filePath("Lokaty bankowe.vq_lb");
     QString plikBazowy = katalog.filePath("bajty.vq_lb");
-    TListaOfert oferty;
+    TListaOfert oferty = PrzykladoweOferty(kIloscOfert);
     QByteArray bajty;
 
     Przygotowanie() {
-        std::mt19937 los(20130514);
-        for (int i = 0; i < kIloscOfert; ++i) {
-            auto h = std::make_unique<THarmonogramLokatyBankowej>();
-            h->fId = 1 + i;
-            h->fBank = QString::fromUtf8(kBanki[los() % std::size(kBanki)]);
-            h->fNazwaHarmonogramu = QString::fromUtf8(kNazwy[los() % std::size(kNazwy)]);
-            h->fOkresDepozytu = 1 + los() % 24;
-            h->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
-            h->fOprocentowanieStaleWCalymOkresieLokaty = los() % 2;
-            h->fOprocentowanieWSkaliRoku = 0.5 + (los() % 70000) / 10000.0;
-            h->fKapitalizacja = TKapitalizacja::PoOkresieUmowy;
-            h->fKwotaMinimalna = 1000;
-            h->fKwotaMaksymalna = 100000 + (los() % 1000) * 0.5;
-            h->fMozliwoscWczesniejszegoZerwaniaLokaty = true;
-            h->fWarunkiWczesniejszegoZerwaniaLokaty =
-                los() % 2 ? QStringLiteral("utrata odsetek") : QString();
-            h->fPozostaleInformacje = los() % 3 ? QStringLiteral("tylko dla nowych klientów banku")
-                                                : QStringLiteral("   ");
-            h->fHarmonogramDodanyPrzezUzytkownika = true;
-            oferty.push_back(std::move(h));
-        }
         bajty = ZapiszOfertyDoBajtow(oferty);
         EksportujOfertyDoPliku(oferty, plik);
         std::printf("%d offers, %lld bytes\n", kIloscOfert, static_cast<long long>(bajty.size()));

@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -11,7 +12,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -45,16 +45,7 @@ void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
                            h->OkresLokaty(), FormatPercent(h->fOprocentowanieWSkaliRoku),
                            h->KapitalizacjaNazwa(), h->KwotaMinimalnaString(),
                            h->KwotaMaksymalnaString()});
-    std::vector<qsizetype> szerokosci(wiersze[0].size(), 0);
-    for (const QStringList& wiersz : wiersze)
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], wiersz[i].size());
-    for (const QStringList& wiersz : wiersze) {
-        QStringList komorki;
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            komorki << wiersz[i].leftJustified(szerokosci[i]);
-        out << komorki.join(QStringLiteral("  ")) << u'\n';
-    }
+    WriteTextTable(out, wiersze, [](qsizetype) { return false; });
 }
 
 void PiszJson(QTextStream& out, const TListaOfert& oferty) {

@@ -67,6 +67,17 @@ bool PokazEdytor(TEdytorOferty& dialog, THarmonogramLokatyBankowej& harmonogram)
            dialog.ZapiszW(harmonogram);
 }
 
+// After OK a new offer, marked added, read from the editor goes into the
+// catalogue (or overwrites its equal) and the lists are refilled.
+void DodajZEdytora(TLokatyFormGlowny& okno, TEdytorOferty& dialog) {
+    auto harmonogram = std::make_unique<THarmonogramLokatyBankowej>();
+    if (!PokazEdytor(dialog, *harmonogram))
+        return;
+    harmonogram->fZmiany = TTypModyfikacji::Dodano;
+    okno.DodajLubNadpiszHarmonogram(harmonogram);
+    okno.WypelnijListy(true);
+}
+
 void OznaczZmieniony(THarmonogramLokatyBankowej& harmonogram) {
     if (harmonogram.fZmiany != TTypModyfikacji::Dodano)
         harmonogram.fZmiany = TTypModyfikacji::Zmieniono;
@@ -141,12 +152,7 @@ void TLokatyFormGlowny::sbtn_DodajLokateBankowaClick() {
     TEdytorOferty dialog(this);
     PrzygotujEdytor(dialog, QStringLiteral("Dodaj lokatę bankową"), *MyDB);
     dialog.UstawDomyslne();
-    auto harmonogram = std::make_unique<THarmonogramLokatyBankowej>();
-    if (!PokazEdytor(dialog, *harmonogram))
-        return;
-    harmonogram->fZmiany = TTypModyfikacji::Dodano;
-    DodajLubNadpiszHarmonogram(harmonogram);
-    WypelnijListy(true);
+    DodajZEdytora(*this, dialog);
 }
 
 void TLokatyFormGlowny::sbtn_EdytujLokateBankowaClick() {
@@ -179,13 +185,8 @@ void TLokatyFormGlowny::Klonuj1Click() {
     TEdytorOferty dialog(this);
     PrzygotujEdytor(dialog, QStringLiteral("Klonuj lokatę bankową"), *MyDB);
     dialog.UstawHarmonogram(*wzor);
-    auto harmonogram = std::make_unique<THarmonogramLokatyBankowej>();
-    if (!PokazEdytor(dialog, *harmonogram))
-        return;
     // Unchanged, the clone has the key of its model and overwrites it.
-    harmonogram->fZmiany = TTypModyfikacji::Dodano;
-    DodajLubNadpiszHarmonogram(harmonogram);
-    WypelnijListy(true);
+    DodajZEdytora(*this, dialog);
 }
 
 void TLokatyFormGlowny::sbtn_UsunLokateBankowaClick() {

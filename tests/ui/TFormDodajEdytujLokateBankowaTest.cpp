@@ -2,6 +2,7 @@
 // reading back, the swallowed keys, the amount fields and the links.
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 
+#include "common/RecordingWebBrowser.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
@@ -22,20 +23,6 @@
 namespace {
 
 using TEdytor = TFormDodajEdytujLokateBankowa;
-
-class RecordingWebBrowser : public IWebBrowser {
-public:
-    RecordingWebBrowser() : fPrevious(Platform::setWebBrowser(this)) {}
-    ~RecordingWebBrowser() override { Platform::setWebBrowser(fPrevious); }
-    bool openUrl(const QString& url) override {
-        opened << url;
-        return true;
-    }
-    QStringList opened;
-
-private:
-    IWebBrowser* fPrevious;
-};
 
 std::unique_ptr<THarmonogramLokatyBankowej> Oferta() {
     auto h = std::make_unique<THarmonogramLokatyBankowej>();

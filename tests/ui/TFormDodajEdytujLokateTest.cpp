@@ -1,5 +1,6 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
+#include "common/RecordingWebBrowser.h"
 #include "domain/TFormatSettings.h"
 #include "platform/AdresyWWW.h"
 #include "platform/Platform.h"
@@ -17,21 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-// Remembers the pages the code asked to open instead of opening them.
-class RecordingWebBrowser : public IWebBrowser {
-public:
-    RecordingWebBrowser() : fPrevious(Platform::setWebBrowser(this)) {}
-    ~RecordingWebBrowser() override { Platform::setWebBrowser(fPrevious); }
-    bool openUrl(const QString& url) override {
-        opened << url;
-        return true;
-    }
-    QStringList opened;
-
-private:
-    IWebBrowser* fPrevious;
-};
 
 class TFormDodajEdytujLokateTest : public testing::Test {
 protected:
