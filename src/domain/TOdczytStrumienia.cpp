@@ -10,10 +10,6 @@
 
 namespace {
 
-[[noreturn]] void BladOdczytu() {
-    throw EPlikOfert(QStringLiteral("Stream read error"));
-}
-
 [[noreturn]] void ZlaWartosc() {
     throw EPlikOfert(QStringLiteral("Invalid property value"));
 }
@@ -34,8 +30,11 @@ constexpr std::array<char16_t, 128> kWindows1250 = {
     0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
 QString ZWindows1250(const char* bajty, qsizetype n) {
-    if (n == 0)
-        return {};
+    uint8_t wszystkie = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        wszystkie |= static_cast<uint8_t>(bajty[i]);
+    if (wszystkie < 0x80) // ASCII, the same in both code pages
+        return QString::fromLatin1(bajty, n);
     QString tekst(n, Qt::Uninitialized);
     QChar* znak = tekst.data();
     for (qsizetype i = 0; i < n; ++i) {
@@ -49,24 +48,8 @@ QString ZWindows1250(const char* bajty, qsizetype n) {
 
 TOdczytStrumienia::TOdczytStrumienia(QByteArrayView bajty) : fBajty(bajty) {}
 
-const char* TOdczytStrumienia::Bajty(qsizetype n) {
-    if (n < 0 || n > fBajty.size() - fPozycja)
-        BladOdczytu();
-    const char* poczatek = fBajty.data() + fPozycja;
-    fPozycja += n;
-    return poczatek;
-}
-
-template <typename T> T TOdczytStrumienia::Liczba() {
-    const auto* bajty = reinterpret_cast<const uint8_t*>(Bajty(sizeof(T)));
-    uint64_t wartosc = 0;
-    for (std::size_t i = 0; i < sizeof(T); ++i)
-        wartosc |= uint64_t{bajty[i]} << (8 * i);
-    return static_cast<T>(wartosc);
-}
-
-uint8_t TOdczytStrumienia::ReadTag() {
-    return Liczba<uint8_t>();
+void TOdczytStrumienia::BladOdczytu() {
+    throw EPlikOfert(QStringLiteral("Stream read error"));
 }
 
 uint8_t TOdczytStrumienia::NastepnyTag() const {

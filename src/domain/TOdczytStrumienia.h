@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArrayView>
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 
 // Reads the typed values of an offer file from bytes in memory. It accepts
@@ -34,14 +35,27 @@ public:
     // ASCII is a part), UTF-16 and UTF-8 texts.
     QString ReadString();
 
-    bool NaKoncu() const { return fPozycja == fBajty.size(); }
-
 private:
-    uint8_t ReadTag();
+    // Moves past n bytes and returns where they start; fails when fewer are
+    // left. Inline, with the two below: the calls of a shared library's
+    // exported functions would not be.
+    const char* Bajty(qsizetype n) {
+        if (n < 0 || n > fBajty.size() - fPozycja)
+            BladOdczytu();
+        const char* poczatek = fBajty.data() + fPozycja;
+        fPozycja += n;
+        return poczatek;
+    }
+    template <typename T> T Liczba() {
+        const auto* bajty = reinterpret_cast<const uint8_t*>(Bajty(sizeof(T)));
+        uint64_t wartosc = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            wartosc |= uint64_t{bajty[i]} << (8 * i);
+        return static_cast<T>(wartosc);
+    }
+    uint8_t ReadTag() { return Liczba<uint8_t>(); }
     uint8_t NastepnyTag() const;
-    // Moves past n bytes and returns where they start; fails when fewer are left.
-    const char* Bajty(qsizetype n);
-    template <typename T> T Liczba();
+    [[noreturn]] static void BladOdczytu();
     int64_t LiczbaCalkowita(uint8_t tag, bool z64Bitowa);
 
     QByteArrayView fBajty;
