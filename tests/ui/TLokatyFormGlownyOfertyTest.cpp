@@ -22,6 +22,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -149,15 +150,27 @@ protected:
 };
 
 TEST_F(TPoleceniaOfertTest, AddingPutsANewUsersOfferIntoTheCatalogue) {
+    // The editor lists the banks stored in the database.
+    DodajOferte(-1, "Bank Zeta", true).fZmiany = TTyp::Dodano;
+    DodajOferte(-1, "bank beta", true).fZmiany = TTyp::Dodano;
+    ASSERT_TRUE(
+        projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych).Zapisano());
+    projekt->OdswiezZawartoscKolekcji(TTabele::HarmonogramyLokatBankowych);
     okna.expect<TEdytor>([](TEdytor& d) {
         EXPECT_EQ(d.windowTitle(), "Dodaj lokatę bankową");
         EXPECT_EQ(d.Naglowek(), " Dodaj lokatę bankową");
         EXPECT_EQ(d.cb_AddLB_JednostkaDepozytu->currentText(), "Miesiąc");
+        ASSERT_EQ(d.cb_AddLB_Bank->count(), 2);
+        EXPECT_EQ(d.cb_AddLB_Bank->itemText(0), "bank beta");
+        EXPECT_EQ(d.cb_AddLB_Bank->currentText(), "");
         Wypelnij("Bank  Alfa", "Lokata", 4.5)(d);
     });
     okno.sbtn_DodajLokateBankowaClick();
-    ASSERT_EQ(Oferty().size(), 1u);
-    const THarmonogramLokatyBankowej& h = *Oferty()[0];
+    ASSERT_EQ(Oferty().size(), 3u);
+    const auto nowa =
+        std::find_if(Oferty().begin(), Oferty().end(), [](const auto& o) { return o->fId == -1; });
+    ASSERT_NE(nowa, Oferty().end());
+    const THarmonogramLokatyBankowej& h = **nowa;
     EXPECT_EQ(h.fBank, "Bank Alfa");
     EXPECT_EQ(h.fId, -1);
     EXPECT_EQ(h.fZmiany, TTyp::Dodano);
@@ -165,7 +178,7 @@ TEST_F(TPoleceniaOfertTest, AddingPutsANewUsersOfferIntoTheCatalogue) {
     EXPECT_TRUE(h.fHarmonogramDodanyPrzezUzytkownika);
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
     EXPECT_EQ(okno.findChild<QTabWidget*>("pgc_Zakladki")->tabText(1),
-              "Lokaty oferowane przez banki (1)");
+              "Lokaty oferowane przez banki (3)");
     EXPECT_TRUE(komunikaty.messages.isEmpty());
 }
 
