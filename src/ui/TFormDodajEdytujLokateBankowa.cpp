@@ -19,9 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QVBoxLayout>
 #include <array>
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
