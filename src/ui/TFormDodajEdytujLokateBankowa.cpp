@@ -19,8 +19,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <array>
 #include <algorithm>
+#include <array>
 
 namespace {
 
