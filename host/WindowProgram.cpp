@@ -56,7 +56,9 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
             AddDemoData(project);
     }
     error = ShowModule(module, project);
-    const QString savings = SaveChangedSavings(project);
+    // A showing that ended in an error may have left a profit in the savings
+    // whose deposit was never saved: it is not written either.
+    const QString savings = error.isEmpty() ? SaveChangedSavings(project) : QString();
     for (const QString& message : {error, savings})
         if (!message.isEmpty())
             err << ForConsole(message) << "\n";

@@ -102,7 +102,8 @@ bool CzytajKwote(const QString& tekst, Dane& dane) {
     if (!CzytajLiczbe(tekst, dane.kwota))
         return false;
     dane.kwota = ZaokraglijDo(dane.kwota, -2); // typed amounts are whole cents
-    return true;
+    // As in the deposit editor: an amount that rounds to no cent is refused.
+    return dane.kwota > 0;
 }
 
 bool CzytajOkresLokaty(const QString& tekst, Dane& dane) {
@@ -116,7 +117,7 @@ bool CzytajJednostke(const QString& tekst, Dane& dane) {
 }
 
 bool CzytajOprocentowanie(const QString& tekst, Dane& dane) {
-    return CzytajLiczbe(tekst, dane.oprocentowanie);
+    return CzytajLiczbe(tekst, dane.oprocentowanie) && dane.oprocentowanie >= 0;
 }
 
 bool CzytajKapitalizacje(const QString& tekst, Dane& dane) {
@@ -140,12 +141,13 @@ struct Argument {
 };
 
 const Argument kArgumenty[] = {
-    {kKwota, true, CzytajKwote, "kwoty", "oczekiwano liczby, np. 10000 lub 10 000,50"},
+    {kKwota, true, CzytajKwote, "kwoty",
+     "oczekiwano kwoty większej od zera, np. 10000 lub 10 000,50"},
     {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
     {kJednostka, true, CzytajJednostke, "jednostki okresu",
      "dozwolone: dzien, tydzien, miesiac, rok, brak"},
     {kOprocentowanie, true, CzytajOprocentowanie, "oprocentowania",
-     "oczekiwano procentów w skali roku, np. 4,5"},
+     "oczekiwano procentów w skali roku, nie mniej niż 0, np. 4,5"},
     {kKapitalizacja, true, CzytajKapitalizacje, "kapitalizacji",
      "dozwolone: dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak"},
     {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
@@ -244,10 +246,8 @@ int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
                              {kJson});
     Dane dane;
     QString blad;
-    if (!opcje.parse(arguments, blad) || !Czytaj(opcje, dane, blad)) {
-        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora zysk --help\n");
-        return 2;
-    }
+    if (!opcje.parse(arguments, blad) || !Czytaj(opcje, dane, blad))
+        return CommandLineOptions::reportError(err, name(), blad);
     const Wynik wynik = Oblicz(dane);
     if (opcje.has(kJson))
         PiszJson(wynik, out);
@@ -266,11 +266,11 @@ QString ZyskCommand::Pomoc() {
         "z podatkiem 19% od odsetek zaokrąglonych do pełnych złotych. W szacunku\n"
         "miesiąc liczy się jako 30 dni, a rok jako 360 dni.\n"
         "\n"
-        "  --kwota KWOTA             kwota lokaty, np. 10000 lub 10 000,50\n"
+        "  --kwota KWOTA             kwota lokaty większa od zera, np. 10000 lub 10 000,50\n"
         "                            (przecinek lub kropka; zaokrąglana do groszy)\n"
         "  --okres N                 okres lokaty w jednostkach, od 0 do 65535\n"
         "  --jednostka JEDNOSTKA     dzien, tydzien, miesiac, rok lub brak\n"
-        "  --oprocentowanie PROCENT  oprocentowanie w skali roku w procentach, np. 4,5\n"
+        "  --oprocentowanie PROCENT  oprocentowanie w skali roku w procentach (od 0), np. 4,5\n"
         "  --kapitalizacja RODZAJ    dzienna, miesieczna, kwartalna, polroczna, roczna,\n"
         "                            po-okresie-umowy lub brak\n"
         "  --start RRRR-MM-DD        dzień rozpoczęcia lokaty (domyślnie dzisiaj)\n"

@@ -10,6 +10,7 @@
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TAMHFlashLabel.h"
+#include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
@@ -23,6 +24,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -55,11 +58,15 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QStri
     return przycisk;
 }
 
+// The column keeps one width whichever of its buttons are shown: that of the
+// widest button, hidden ones included.
 QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
                            const QList<QWidget*>& dol) {
     auto* kolumna = new QWidget(rodzic);
-    kolumna->setMinimumWidth(kSzerokoscKolumnyPrzyciskow);
-    kolumna->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    int szerokosc = kSzerokoscKolumnyPrzyciskow;
+    for (const QWidget* w : gora + dol)
+        szerokosc = qMax(szerokosc, w->sizeHint().width() + 6);
+    kolumna->setFixedWidth(szerokosc);
     auto* uklad = new QVBoxLayout(kolumna);
     uklad->setContentsMargins(3, 2, 3, 2);
     uklad->setSpacing(2);
@@ -157,7 +164,8 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
 
     pan_LokatyBottom = new QWidget(ts_TwojeLokaty);
     pan_LokatyBottom->setObjectName(QStringLiteral("pan_LokatyBottom"));
-    lbl_IleLokat = new QLabel(pan_LokatyBottom);
+    // Large sums may not fit: the line then ends with "…" and shows whole as a tooltip.
+    lbl_IleLokat = new TEtykietaSkracana(pan_LokatyBottom);
     lbl_IleLokat->setObjectName(QStringLiteral("lbl_IleLokat"));
     QFont pogrubiona = lbl_IleLokat->font();
     pogrubiona.setBold(true);
@@ -380,15 +388,17 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
                 pmenu_LokatyBankowe->popup(
                     lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
             });
-    connect(lv_Lokaty, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* wiersz) {
-        if (!TListaRaportowa::JestGrupa(wiersz))
-            sbtn_EdytujLokateClick();
-    });
-    connect(lv_HarmonogramyLokatBankowych, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* wiersz) {
-                if (!TListaRaportowa::JestGrupa(wiersz))
-                    sbtn_EdytujLokateBankowaClick();
-            });
+    // A double click or Enter on a row opens it for editing.
+    const auto otworz = [this](TListaRaportowa* lista, void (T::*edycja)()) {
+        const auto edytuj = [this, edycja](QTreeWidgetItem* wiersz) {
+            if (!TListaRaportowa::JestGrupa(wiersz))
+                (this->*edycja)();
+        };
+        connect(lista, &QTreeWidget::itemDoubleClicked, this, edytuj);
+        connect(lista, &TListaRaportowa::WierszZatwierdzony, this, edytuj);
+    };
+    otworz(lv_Lokaty, &T::sbtn_EdytujLokateClick);
+    otworz(lv_HarmonogramyLokatBankowych, &T::sbtn_EdytujLokateBankowaClick);
     connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
     connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
             &T::lv_HarmonogramyLokatBankowychColumnClick);
@@ -497,11 +507,11 @@ void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
 }
 
 void TLokatyFormGlowny::btn_PomocClick() {
-    Platform::webBrowser().openUrl(AdresyWWW::Pomoc());
+    OtworzStroneWWW(AdresyWWW::Pomoc());
 }
 
 void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
-    Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych());
+    OtworzStroneWWW(AdresyWWW::RankingLokatBankowych());
 }
 
 void TLokatyFormGlowny::btn_OKClick() {
@@ -515,6 +525,26 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
         return;
     PrzygotujOkno();
     WypelnijListy(true);
+    if (!fFormSize->HasStoredPlacement())
+        PokazWszystkieKolumnyLokat();
+}
+
+// At the first start (no placement kept yet) the window grows to show every
+// column of the deposit list, as far as the screen's free area allows, and
+// stands in the middle of that area.
+void TLokatyFormGlowny::PokazWszystkieKolumnyLokat() {
+    layout()->activate();
+    int lista = 2 * lv_Lokaty->frameWidth() + lv_Lokaty->verticalScrollBar()->sizeHint().width();
+    for (int kolumna = 0; kolumna < lv_Lokaty->columnCount(); ++kolumna)
+        lista += lv_Lokaty->columnWidth(kolumna);
+    const QRect obszar = screen()->availableGeometry();
+    const int ramka = frameGeometry().width() - width();
+    const int szerokosc =
+        qMax(minimumWidth(), qMin(width() - lv_Lokaty->width() + lista, obszar.width() - ramka));
+    if (szerokosc <= width())
+        return;
+    const int lewa = obszar.x() + qMax(0, (obszar.width() - szerokosc - ramka) / 2);
+    setGeometry(lewa, geometry().y(), szerokosc, height());
 }
 
 bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
@@ -526,6 +556,7 @@ bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
     pytanie.text = kPytanieOZamkniecie;
     pytanie.icon = TMessageIcon::Warning;
     pytanie.buttons = TMessageButtons::YesNo;
+    pytanie.defaultNo = true;
     return Platform::messageBoxes().show(pytanie) == TMessageResult::Yes;
 }
 

@@ -15,6 +15,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class TAMHFlashLabel;
+class TEtykietaSkracana;
 class TFormSize;
 class THeaderPanel;
 class TKolekcjeDanych;
@@ -135,6 +136,8 @@ private:
     void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
     void UstawWyswietlanaTabele();
 
+    void PokazWszystkieKolumnyLokat();
+
     void lv_LokatyColumnClick(int kolumna);
     void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
     void pmenu_LokatyPopup();
@@ -161,7 +164,7 @@ private:
     QToolButton* sbtn_RozpocznijJakoNowaLokate = nullptr;
     TListaRaportowa* lv_Lokaty = nullptr;
     QWidget* pan_LokatyBottom = nullptr;
-    QLabel* lbl_IleLokat = nullptr;
+    TEtykietaSkracana* lbl_IleLokat = nullptr;
     TAMHFlashLabel* Label1 = nullptr;
     QToolButton* sbtn_DodajLokateBankowa = nullptr;
     QToolButton* sbtn_EdytujLokateBankowa = nullptr;

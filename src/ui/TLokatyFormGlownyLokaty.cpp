@@ -291,7 +291,7 @@ void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {
             QStringLiteral("Czy jesteś pewien że chcesz przerwać wybraną lokatę ????.\r"
                            "Ilość dni do końca lokaty: ") +
             TekstDni(teraz, koniec);
-        if (!ZapytajTakNie(pytanie))
+        if (!ZapytajPrzedUtrataDanych(pytanie))
             return;
     }
     ZakonczLubRozpocznijLokate(lokata, false);
@@ -303,8 +303,9 @@ void TLokatyFormGlowny::sbtn_UsunLokateClick() {
         PokazBrakPolaczeniaZBaza();
         return;
     }
-    if (!ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wybraną lokatę ????.\r"
-                                      "Operacja jest nieodwracalna !!!")))
+    if (!ZapytajPrzedUtrataDanych(
+            QStringLiteral("Czy jesteś pewien że chcesz usunąć wybraną lokatę ????.\r"
+                           "Operacja jest nieodwracalna !!!")))
         return;
     TLokata* lokata = WybranaLokata();
     if (!lokata)
