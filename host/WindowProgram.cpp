@@ -78,13 +78,15 @@ QString SaveChangedSavings(TProjektDB& project) {
 }
 
 bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error) {
-    CommandLineOptions parser({QStringLiteral("--db")},
-                              {QStringLiteral("--demo"), QStringLiteral("--help")});
+    CommandLineOptions parser(
+        {QStringLiteral("--db")},
+        {QStringLiteral("--demo"), QStringLiteral("--help"), QStringLiteral("--version")});
     if (!parser.parse(arguments, error))
         return false;
     options.dataFile = parser.value(QStringLiteral("--db"));
     options.demo = parser.has(QStringLiteral("--demo"));
     options.help = parser.has(QStringLiteral("--help"));
+    options.version = parser.has(QStringLiteral("--version"));
     if (parser.has(QStringLiteral("--db")) && options.dataFile.isEmpty()) {
         error = QStringLiteral("Po --db brakuje ścieżki pliku danych.");
         return false;

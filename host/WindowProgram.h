@@ -7,11 +7,13 @@ class QCoreApplication;
 class TProjektDB;
 
 // "talvora [--db FILE] [--demo]": the deposits module in its window, on the
-// user's data file or on a file with sample data.
+// user's data file or on a file with sample data; "--help" and "--version"
+// only print.
 struct WindowOptions {
     QString dataFile;
     bool demo = false;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the window path's arguments; false with `error` set when they are wrong.

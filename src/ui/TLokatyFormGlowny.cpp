@@ -7,6 +7,7 @@
 #include "data/TProjektDB.h"
 #include "domain/TLokata.h"
 #include "platform/AdresyWWW.h"
+#include "platform/BuildConfig.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TAMHFlashLabel.h"
@@ -258,9 +259,10 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     pnl1 = new QWidget(this);
     pnl1->setObjectName(QStringLiteral("pnl1"));
     pnl1->setFixedHeight(kWysokoscDolnegoPaska);
-    btn_Pomoc =
-        UtworzPrzycisk("btn_Pomoc", QStringLiteral("&Pomoc"),
-                       QStringLiteral("Kliknij, aby wyświetlić pomoc na temat tego modułu"), pnl1);
+    btn_Pomoc = UtworzPrzycisk("btn_Pomoc", QStringLiteral("&Pomoc"),
+                               QStringLiteral("Kliknij, aby wyświetlić pomoc na temat tego modułu\n"
+                                              "Talvora " TALVORA_VERSION),
+                               pnl1);
     btn_ZestawienieLokat = UtworzPrzycisk(
         "btn_ZestawienieLokat", QStringLiteral("&Ranking lokat bankowych"),
         QStringLiteral("Kliknij, aby wyświetlić zestawienie najlepszych lokat bankowych"), pnl1);
