@@ -554,6 +554,7 @@ bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
     if (fKliknietoOK || !kolekcje || !kolekcje->ZmienionoINiezapisanoLokaty())
         return true;
     TMessage pytanie;
+    // Unlike the other questions this one is captioned "BŁĄD !!!" on purpose.
     pytanie.caption = kTytulBledu;
     pytanie.text = kPytanieOZamkniecie;
     pytanie.icon = TMessageIcon::Warning;

@@ -24,12 +24,16 @@ namespace {
 class TFormDodajEdytujLokateTest : public testing::Test {
 protected:
     void SetUp() override {
-        UstawFormaty();
         dialog.UstawOgraniczeniaKwoty(15, 1e15);
         dialog.UstawLokate(QStringLiteral("Lokata"), 1000, EncodeDateTime(2024, 6, 10, 9, 30), 12,
                            TJednostkaOkresu::Miesiac, QString());
     }
 
+    // The dialog takes its date format when it is made, so the module's
+    // formats are applied before it exists.
+    struct TFormaty {
+        TFormaty() { UstawFormaty(); }
+    } formaty;
     TFormDodajEdytujLokate dialog;
 };
 
