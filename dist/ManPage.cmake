@@ -5,6 +5,7 @@
 #   cmake -DTALVORA=program -DTEMPLATE=talvora.1.in -DOUTPUT=talvora.1
 #         -DPROJECT_VERSION=x.y -DMODULE_DIR=lib/talvora -P ManPage.cmake
 
+cmake_policy(SET CMP0007 NEW)
 function(talvora_help out)
     execute_process(COMMAND ${TALVORA} ${ARGN} OUTPUT_VARIABLE text RESULT_VARIABLE code)
     if(NOT code EQUAL 0)
