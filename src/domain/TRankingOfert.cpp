@@ -15,10 +15,8 @@ bool Lepsza(const TPozycjaRankingu& a, const TPozycjaRankingu& b) {
     if (a.dokladnie.has_value() != b.dokladnie.has_value())
         return a.dokladnie.has_value();
     if (a.dokladnie) {
-        const double ra = a.dokladnie->RentownoscNettoRoczna();
-        const double rb = b.dokladnie->RentownoscNettoRoczna();
-        if (ra != rb)
-            return ra > rb;
+        if (a.rentownosc != b.rentownosc)
+            return a.rentownosc > b.rentownosc;
         if (a.dokladnie->OdsetkiNetto() != b.dokladnie->OdsetkiNetto())
             return a.dokladnie->OdsetkiNetto() > b.dokladnie->OdsetkiNetto();
     }
@@ -31,6 +29,7 @@ TRankingOfert::TRankingOfert(const std::vector<std::unique_ptr<THarmonogramLokat
                              const TKryteriaRankingu& kryteria)
     : fKryteria(kryteria) {
     TEtap najdalej = TEtap::Usunieta;
+    fPozycje.reserve(oferty.size());
     TLokata lokata;
     lokata.SetKwota(kryteria.kwota);
     lokata.SetDataRozpoczecia(kryteria.start);
@@ -40,7 +39,7 @@ TRankingOfert::TRankingOfert(const std::vector<std::unique_ptr<THarmonogramLokat
         if (etap == TEtap::Przyjeta)
             fPozycje.push_back(Pozycja(*oferta, lokata));
     }
-    std::stable_sort(fPozycje.begin(), fPozycje.end(), Lepsza);
+    std::sort(fPozycje.begin(), fPozycje.end(), Lepsza);
     if (fPozycje.empty())
         fPowodBrakuOfert = Powod(najdalej);
 }
@@ -75,6 +74,7 @@ TPozycjaRankingu TRankingOfert::Pozycja(THarmonogramLokatyBankowej& oferta, TLok
         return pozycja;
     try {
         pozycja.dokladnie = THarmonogramOdsetek::Oblicz(*parametry, false);
+        pozycja.rentownosc = pozycja.dokladnie->RentownoscNettoRoczna();
     } catch (const std::overflow_error&) {
         // Left without exact totals; ranked after the offers that have them.
     }

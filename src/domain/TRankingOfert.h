@@ -27,6 +27,8 @@ struct TPozycjaRankingu {
     THarmonogramLokatyBankowej* oferta = nullptr;
     double szacowanyZysk = 0;
     std::optional<THarmonogramOdsetek> dokladnie;
+    // The exact totals' net yield per year; 0 without them.
+    double rentownosc = 0;
 };
 
 // The catalogue's offers ranked for an amount: those not deleted that accept
