@@ -21,6 +21,8 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <initializer_list>
 #include <stdexcept>
 
 namespace {
@@ -29,19 +31,14 @@ namespace {
 const QStringList kJednostki = {QStringLiteral("dowolny"), QStringLiteral("dni"),
                                 QStringLiteral("tygodni"), QStringLiteral("miesięcy"),
                                 QStringLiteral("lat")};
-constexpr int kSzerokoscOkna = 900;
+constexpr int kSzerokoscOkna = 1000;
 constexpr int kMaksymalnyOkres = 1000;
 constexpr double kDomyslnaKwota = 10000;
 
-const QStringList kKolumnyRankingu = {QStringLiteral("Bank"),
-                                      QStringLiteral("Oferta"),
-                                      QStringLiteral("Okres"),
-                                      QStringLiteral("Oprocentowanie"),
-                                      QStringLiteral("Kapitalizacja"),
-                                      QStringLiteral("Zysk netto (szacunek)"),
-                                      QStringLiteral("Zysk netto (co do grosza)"),
-                                      QStringLiteral("Rentowność netto"),
-                                      QStringLiteral("Koniec lokaty")};
+const QStringList kKolumnyRankingu = {
+    QStringLiteral("Bank"),           QStringLiteral("Oferta"),        QStringLiteral("Okres"),
+    QStringLiteral("Oprocentowanie"), QStringLiteral("Kapitalizacja"), QStringLiteral("Szacunek"),
+    QStringLiteral("Zysk netto"),     QStringLiteral("Rentowność"),    QStringLiteral("Koniec")};
 const QStringList kKolumnyHarmonogramu = {
     QStringLiteral("Od"),      QStringLiteral("Do"),
     QStringLiteral("Dni"),     QStringLiteral("Odsetki brutto"),
@@ -67,11 +64,12 @@ QTreeWidget* Lista(const char* nazwa, const QStringList& kolumny, int wysokosc, 
     return lista;
 }
 
-// Cells after the first are numbers and dates: right-aligned.
-QTreeWidgetItem* Wiersz(const QStringList& komorki) {
+// Texts are left-aligned (the columns in `tekstowe`), numbers and dates right.
+QTreeWidgetItem* Wiersz(const QStringList& komorki, std::initializer_list<int> tekstowe) {
     auto* wiersz = new QTreeWidgetItem(komorki);
-    for (int i = 1; i < komorki.size(); ++i)
-        wiersz->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
+    for (int i = 0; i < komorki.size(); ++i)
+        if (std::find(tekstowe.begin(), tekstowe.end(), i) == tekstowe.end())
+            wiersz->setTextAlignment(i, Qt::AlignRight | Qt::AlignVCenter);
     return wiersz;
 }
 
@@ -190,9 +188,14 @@ QWidget* TFormPorownajOferty::UtworzRanking() {
     auto* uklad = new QVBoxLayout(panel);
     uklad->setContentsMargins(0, 0, 0, 0);
     lv_Ranking = Lista("lv_Ranking", kKolumnyRankingu, 220, panel);
-    lv_Ranking->setToolTip(QStringLiteral(
-        "Od najwyższej rentowności netto w skali roku. Szacunek: jak na liście lokat; "
-        "co do grosza: jak wypłaca bank (podatek 19% zaokrąglany w górę)"));
+    lv_Ranking->setToolTip(QStringLiteral("Od najwyższej rentowności netto w skali roku"));
+    lv_Ranking->headerItem()->setToolTip(
+        5, QStringLiteral("Szacowany zysk netto, tak jak liczy go lista lokat"));
+    lv_Ranking->headerItem()->setToolTip(
+        6, QStringLiteral("Odsetki netto co do grosza, tak jak wypłaca je bank "
+                          "(podatek 19% zaokrąglany w górę)"));
+    lv_Ranking->headerItem()->setToolTip(
+        7, QStringLiteral("Rentowność netto w skali roku: odsetki netto / kwota × 365 / dni"));
     lbl_BrakOfert = new QLabel(panel);
     lbl_BrakOfert->setObjectName(QStringLiteral("lbl_BrakOfert"));
     lbl_BrakOfert->setAlignment(Qt::AlignCenter);
@@ -281,7 +284,7 @@ void TFormPorownajOferty::Uszereguj() {
     if (kryteria.kwota > 0) {
         fRanking = std::make_unique<TRankingOfert>(fOferty, kryteria);
         for (size_t i = 0; i < fRanking->Pozycje().size(); ++i) {
-            QTreeWidgetItem* wiersz = Wiersz(KomorkiRankingu(fRanking->Pozycje()[i]));
+            QTreeWidgetItem* wiersz = Wiersz(KomorkiRankingu(fRanking->Pozycje()[i]), {0, 1, 4});
             wiersz->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
             lv_Ranking->addTopLevelItem(wiersz);
         }
@@ -324,7 +327,8 @@ void TFormPorownajOferty::PokazHarmonogram() {
         for (const TOkresOdsetkowy& o : h.Okresy())
             lv_Harmonogram->addTopLevelItem(
                 Wiersz({Data(o.od), Data(o.do_), IntToStr(o.dni), Grosze(o.odsetkiBrutto),
-                        Grosze(o.podatek), Grosze(o.odsetkiNetto), Grosze(o.kapital)}));
+                        Grosze(o.podatek), Grosze(o.odsetkiNetto), Grosze(o.kapital)},
+                       {0, 1}));
         lbl_Podsumowanie->setText(
             QStringLiteral("Odsetki brutto %1, podatek %2, odsetki netto %3. Po %4 dniach, "
                            "%5, wypłata %6 (rentowność netto %7 w skali roku).")
