@@ -47,9 +47,12 @@ TRankingOfert::TRankingOfert(const std::vector<std::unique_ptr<THarmonogramLokat
 TRankingOfert::TEtap TRankingOfert::Etap(const THarmonogramLokatyBankowej& oferta) const {
     if (oferta.Zmiany() == TTypModyfikacji::Usunieto)
         return TEtap::Usunieta;
+    // A deposit's term holds at most 65535 units.
+    if (oferta.OkresDepozytu() > std::numeric_limits<uint16_t>::max())
+        return TEtap::BezOkresu;
     const uint32_t dniOferty =
         oferta.OkresDepozytu() * DniJednostkiSzacunku(oferta.fJednostkaDepozytu);
-    if (dniOferty == 0 || oferta.OkresDepozytu() > std::numeric_limits<uint16_t>::max())
+    if (dniOferty == 0)
         return TEtap::BezOkresu;
     if (oferta.KwotaMinimalna() > fKryteria.kwota ||
         (oferta.KwotaMaksymalna() != 0 && oferta.KwotaMaksymalna() < fKryteria.kwota))

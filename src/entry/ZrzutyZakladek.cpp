@@ -146,7 +146,10 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
         dodaj->click();
     }
     if (auto* porownaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_PorownajOferty"))) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("porownaj_oferty.png"), WypelnijPorownanie);
+        // A lambda, not the function itself: the typeinfo of a plain function
+        // pointer type would be exported from the module.
+        TZrzutDialogu zrzut(folder, QStringLiteral("porownaj_oferty.png"),
+                            [](QDialog& dialog) { WypelnijPorownanie(dialog); });
         porownaj->click();
     }
     if (TLokata* lokata = LokataDoZakonczenia(okno)) {
