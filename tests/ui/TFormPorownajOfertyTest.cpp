@@ -11,6 +11,7 @@
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
 #include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormSize.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/TLokatyFormGlowny.h"
 
@@ -135,6 +136,9 @@ TEST_F(TFormPorownajOfertyTest, NothingFitsSaysWhyAndAddsNothing) {
         EXPECT_EQ(d.lv_Harmonogram->topLevelItemCount(), 0);
         d.se_Tolerancja->setValue(12); // about a week, give or take 12: 3 months fit
         EXPECT_EQ(d.lv_Ranking->topLevelItemCount(), 1);
+        // The dialog keeps its place on screen under its own key.
+        ASSERT_NE(d.findChild<TFormSize*>(), nullptr);
+        EXPECT_EQ(d.findChild<TFormSize*>()->SaveKey(), "FormPorownajOferty");
         ClickButton(d, QStringLiteral("btn_Cancel"));
     });
     ClickButton(okno, QStringLiteral("sbtn_PorownajOferty"));
