@@ -2,7 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "TextTable.h"
+#include "TabelaTekstowa.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -29,7 +29,10 @@ struct Pozycja {
     double zysk;
 };
 
+// In the order of the deposits window as it opens: active deposits first
+// (the window's first group), each part in the window's initial sort.
 std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
+    kolekcje.PosortujLokatyPoDacieZakonczenia();
     std::vector<Pozycja> pozycje;
     for (const auto& lokata : kolekcje.Lokaty()) {
         if (lokata->Zmiany() == TTypModyfikacji::Usunieto)
@@ -44,6 +47,8 @@ std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
         }
         pozycje.push_back(p);
     }
+    std::stable_partition(pozycje.begin(), pozycje.end(),
+                          [](const Pozycja& p) { return p.lokata->Aktywna(); });
     return pozycje;
 }
 
@@ -73,7 +78,7 @@ void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<P
     std::vector<QStringList> wiersze{tytuly};
     for (const Pozycja& p : pozycje)
         wiersze.push_back(Komorki(p));
-    WriteTextTable(out, wiersze, [](qsizetype kolumna) { return kolumna > 0; });
+    PiszTabeleTekstowa(out, wiersze);
 }
 
 void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
@@ -138,12 +143,8 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     }
     CommandLineOptions opcje({kDb}, {kJson});
     QString blad;
-    if (opcje.parse(arguments, blad) && opcje.value(kDb).isEmpty())
-        blad = QStringLiteral("Podaj plik danych: --db PLIK.");
-    if (!blad.isEmpty()) {
-        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora lokaty --help\n");
-        return 2;
-    }
+    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
+        return CommandLineOptions::reportError(err, name(), blad);
     try {
         TProjektDB projekt(QFileInfo(opcje.value(kDb)).absoluteFilePath());
         TKolekcjeDanych& kolekcje = projekt.Kolekcje();

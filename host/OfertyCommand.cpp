@@ -2,7 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "TextTable.h"
+#include "TabelaTekstowa.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -37,15 +37,16 @@ QString BladArgumentow(const CommandLineOptions& opcje) {
     return {};
 }
 
+// The bank left-aligned, the other columns right-aligned.
 void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
-    std::vector<QStringList> wiersze{{"Id", "Bank", "Lokata", "Okres", "Oprocentowanie",
-                                      "Kapitalizacja", "Kwota minimalna", "Kwota maksymalna"}};
+    std::vector<QStringList> wiersze{{"Bank", "Lokata", "Okres", "Oprocentowanie", "Kapitalizacja",
+                                      "Kwota minimalna", "Kwota maksymalna", "Id"}};
     for (const auto& h : oferty)
-        wiersze.push_back({QString::number(h->fId), h->fBank, h->NazwaWyswietlana(),
-                           h->OkresLokaty(), FormatPercent(h->fOprocentowanieWSkaliRoku),
-                           h->KapitalizacjaNazwa(), h->KwotaMinimalnaString(),
-                           h->KwotaMaksymalnaString()});
-    WriteTextTable(out, wiersze, [](qsizetype) { return false; });
+        wiersze.push_back({h->fBank, h->NazwaWyswietlana(), h->OkresLokaty(),
+                           FormatPercent(h->fOprocentowanieWSkaliRoku), h->KapitalizacjaNazwa(),
+                           h->KwotaMinimalnaString(), h->KwotaMaksymalnaString(),
+                           QString::number(h->fId)});
+    PiszTabeleTekstowa(out, wiersze);
 }
 
 void PiszJson(QTextStream& out, const TListaOfert& oferty) {

@@ -1,7 +1,7 @@
 #include "ui/PolaEdytorow.h"
 
 #include "platform/AdresyWWW.h"
-#include "platform/Platform.h"
+#include "platform/Komunikaty.h"
 #include "ui/TAMHSensitiveLabel.h"
 
 #include <QComboBox>
@@ -89,9 +89,8 @@ TOdnosnikiPartnerow UtworzOdnosnikiPartnerow(QWidget* rodzic) {
     siatka->addWidget(o._lbl4, 1, 0);
     siatka->addWidget(o._lbl3, 2, 0);
     QObject::connect(o._lbl4, &TAMHSensitiveLabel::clicked, o.GridPanel1,
-                     [] { Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych()); });
-    QObject::connect(o._lbl3, &TAMHSensitiveLabel::clicked, o.GridPanel1, [] {
-        Platform::webBrowser().openUrl(AdresyWWW::RankingKontOszczednosciowych());
-    });
+                     [] { OtworzStroneWWW(AdresyWWW::RankingLokatBankowych()); });
+    QObject::connect(o._lbl3, &TAMHSensitiveLabel::clicked, o.GridPanel1,
+                     [] { OtworzStroneWWW(AdresyWWW::RankingKontOszczednosciowych()); });
     return o;
 }

@@ -2,8 +2,8 @@
 // reading back, the swallowed keys, the amount fields and the links.
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 
-#include "common/RecordingWebBrowser.h"
 #include "common/ScriptedMessageBoxes.h"
+#include "common/ScriptedWebBrowser.h"
 #include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/AdresyWWW.h"
@@ -191,11 +191,11 @@ TEST_F(TFormDodajEdytujLokateBankowaTest, AmountsShowTheCurrencyAndTakeTenCharac
 }
 
 TEST_F(TFormDodajEdytujLokateBankowaTest, LinksOpenThePartnerRankings) {
-    RecordingWebBrowser przegladarka;
+    ScriptedWebBrowser przegladarka;
     dialog._lbl4->clicked();
     dialog._lbl3->clicked();
-    EXPECT_EQ(przegladarka.opened, (QStringList{AdresyWWW::RankingLokatBankowych(),
-                                                AdresyWWW::RankingKontOszczednosciowych()}));
+    EXPECT_EQ(przegladarka.urls, (QStringList{AdresyWWW::RankingLokatBankowych(),
+                                              AdresyWWW::RankingKontOszczednosciowych()}));
 }
 
 } // namespace
