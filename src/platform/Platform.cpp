@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
 
 #include "platform/SystemClock.h"
+#include "platform/SystemOnlineTest.h"
+#include "platform/ThreadBackgroundWork.h"
 
 #include <cstdio>
 
@@ -35,11 +37,6 @@ public:
     int runModal(QWidget*) override { return 0; }
 };
 
-class AlwaysOnline : public IOnlineTest {
-public:
-    bool isOnline(const QString&) override { return true; }
-};
-
 template <typename T> struct Slot {
     T* fallback;
     T* current = nullptr;
@@ -56,14 +53,16 @@ ConsoleMessageBoxes gConsoleMessageBoxes;
 NoWebBrowser gNoWebBrowser;
 NoFileChooser gNoFileChooser;
 NoModalRunner gNoModalRunner;
-AlwaysOnline gAlwaysOnline;
+SystemOnlineTest gSystemOnlineTest;
+ThreadBackgroundWork gThreadBackgroundWork;
 
 Slot<Clock> gClock{&gSystemClock};
 Slot<IMessageBoxes> gMessageBoxes{&gConsoleMessageBoxes};
 Slot<IWebBrowser> gWebBrowser{&gNoWebBrowser};
 Slot<IFileChooser> gFileChooser{&gNoFileChooser};
 Slot<IModalRunner> gModalRunner{&gNoModalRunner};
-Slot<IOnlineTest> gOnlineTest{&gAlwaysOnline};
+Slot<IOnlineTest> gOnlineTest{&gSystemOnlineTest};
+Slot<IBackgroundWork> gBackgroundWork{&gThreadBackgroundWork};
 
 } // namespace
 
@@ -73,6 +72,7 @@ IWebBrowser& Platform::webBrowser() { return gWebBrowser.get(); }
 IFileChooser& Platform::fileChooser() { return gFileChooser.get(); }
 IModalRunner& Platform::modalRunner() { return gModalRunner.get(); }
 IOnlineTest& Platform::onlineTest() { return gOnlineTest.get(); }
+IBackgroundWork& Platform::backgroundWork() { return gBackgroundWork.get(); }
 
 Clock* Platform::setClock(Clock* service) { return gClock.set(service); }
 IMessageBoxes* Platform::setMessageBoxes(IMessageBoxes* s) { return gMessageBoxes.set(s); }
@@ -80,3 +80,6 @@ IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) { return gWebBrowser.set(s)
 IFileChooser* Platform::setFileChooser(IFileChooser* s) { return gFileChooser.set(s); }
 IModalRunner* Platform::setModalRunner(IModalRunner* s) { return gModalRunner.set(s); }
 IOnlineTest* Platform::setOnlineTest(IOnlineTest* s) { return gOnlineTest.set(s); }
+IBackgroundWork* Platform::setBackgroundWork(IBackgroundWork* s) {
+    return gBackgroundWork.set(s);
+}

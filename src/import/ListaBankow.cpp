@@ -1,0 +1,75 @@
+#include "import/ListaBankow.h"
+
+#include "data/PorownanieTekstow.h"
+#include "domain/Pomocnicze.h"
+#include "import/PobieranieZInternetu.h"
+#include "import/TDokumentHTML.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+// Deletes the temporary page when the reading ends, however it ends.
+class TPlikTymczasowy {
+public:
+    explicit TPlikTymczasowy(QString sciezka) : fSciezka(std::move(sciezka)) {}
+    ~TPlikTymczasowy() { QFile::remove(fSciezka); }
+    TPlikTymczasowy(const TPlikTymczasowy&) = delete;
+    TPlikTymczasowy& operator=(const TPlikTymczasowy&) = delete;
+
+    const QString& Sciezka() const { return fSciezka; }
+
+private:
+    QString fSciezka;
+};
+
+bool JestTabelaBankow(const TElementHTML& element) {
+    return element.Nazwa() == u"table" &&
+           element.Atrybut("id").compare(u"banki", Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony) {
+    const TPlikTymczasowy plik(KatalogTymczasowy() + QStringLiteral("banki.html"));
+    PobierzPlikZInternetu(url, plik.Sciezka());
+    QFile strona(plik.Sciezka());
+    if (!strona.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray tresc = strona.readAll();
+    if (strona.error() != QFileDevice::NoError)
+        return {};
+    return CzytajListeBankow(tresc, adresStrony);
+}
+
+TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStrony) {
+    TMapaBankow banki;
+    const TDokumentHTML dokument(tresc);
+    const std::optional<TElementHTML> body = dokument.Body();
+    if (!body)
+        return banki;
+    for (const TElementHTML& tabela : body->Elementy()) {
+        if (!JestTabelaBankow(tabela))
+            continue;
+        for (const TElementHTML& link : tabela.Elementy()) {
+            const QString href = link.Atrybut("href");
+            if (link.Nazwa() != u"a" || href.isEmpty())
+                continue;
+            banki.insert(link.Tekst(),
+                         adresStrony + QString(href).remove(QStringLiteral("about:"),
+                                                            Qt::CaseInsensitive));
+        }
+    }
+    return banki;
+}
+
+QStringList PosortowaneNazwyBankow(const TMapaBankow& banki) {
+    QStringList nazwy = banki.keys();
+    const QCollator& kolator = KolatorTekstow(TWielkoscLiter::Ignoruj);
+    std::sort(nazwy.begin(), nazwy.end(), [&kolator](const QString& a, const QString& b) {
+        const int wynik = kolator.compare(a, b);
+        return wynik != 0 ? wynik < 0 : a < b;
+    });
+    return nazwy;
+}
