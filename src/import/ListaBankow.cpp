@@ -66,9 +66,12 @@ TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStron
 
 QStringList PosortowaneNazwyBankow(const TMapaBankow& banki) {
     QStringList nazwy = banki.keys();
-    const QCollator& kolator = KolatorTekstow(TWielkoscLiter::Ignoruj);
-    std::sort(nazwy.begin(), nazwy.end(), [&kolator](const QString& a, const QString& b) {
-        const int wynik = kolator.compare(a, b);
+    const QCollator& bezWielkosci = KolatorTekstow(TWielkoscLiter::Ignoruj);
+    const QCollator& zWielkoscia = KolatorTekstow(TWielkoscLiter::Rozrozniaj);
+    std::sort(nazwy.begin(), nazwy.end(), [&](const QString& a, const QString& b) {
+        int wynik = bezWielkosci.compare(a, b);
+        if (wynik == 0)
+            wynik = zWielkoscia.compare(a, b);
         return wynik != 0 ? wynik < 0 : a < b;
     });
     return nazwy;

@@ -22,6 +22,6 @@ TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony);
 TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStrony);
 
 // The names in the order the bank choice shows them: without regard to
-// letter case in the Polish order, names that differ only in case in a
-// fixed order.
+// letter case in the Polish order; names that differ only in case by the
+// case-sensitive order (lower case first).
 QStringList PosortowaneNazwyBankow(const TMapaBankow& banki);

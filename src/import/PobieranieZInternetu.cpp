@@ -29,8 +29,9 @@ struct TUsunNaglowki {
 // the end for an empty body), so a failed request leaves no file.
 class TPlikDocelowy {
 public:
-    TPlikDocelowy(const QString& sciezka, const std::atomic<bool>* zatrzymaj)
-        : fPlik(sciezka), fZatrzymaj(zatrzymaj) {}
+    TPlikDocelowy(const QString& sciezka, const std::atomic<bool>* zatrzymaj,
+                  std::chrono::milliseconds bezczynnosc)
+        : fPlik(sciezka), fZatrzymaj(zatrzymaj), fBezczynnosc(bezczynnosc) {}
 
     bool Otworz() {
         if (fPlik.isOpen())
@@ -50,6 +51,22 @@ public:
         return false;
     }
 
+    // Notes the body's progress; true once nothing has come for too long.
+    bool Bezczynny(curl_off_t odebrano) {
+        const auto teraz = std::chrono::steady_clock::now();
+        if (odebrano != fOdebrano) {
+            fOdebrano = odebrano;
+            fOstatniPostep = teraz;
+        }
+        fBezczynny = teraz - fOstatniPostep > fBezczynnosc;
+        return fBezczynny;
+    }
+
+    QString OpisBezczynnosci() const {
+        return QStringLiteral("Operation too slow. No data received for %1 ms")
+            .arg(fBezczynnosc.count());
+    }
+
     bool ZatrzymanieZadane() {
         if (ShutdownFlag::isSet() || (fZatrzymaj && fZatrzymaj->load()))
             fZatrzymano = true;
@@ -67,12 +84,17 @@ public:
     void Zamknij() { fPlik.close(); }
 
     bool Zatrzymano() const { return fZatrzymano; }
+    bool PrzekroczonoBezczynnosc() const { return fBezczynny; }
     const QString& Blad() const { return fBlad; }
 
 private:
     QFile fPlik;
     const std::atomic<bool>* fZatrzymaj;
+    std::chrono::milliseconds fBezczynnosc;
+    curl_off_t fOdebrano = 0;
+    std::chrono::steady_clock::time_point fOstatniPostep = std::chrono::steady_clock::now();
     bool fZatrzymano = false;
+    bool fBezczynny = false;
     QString fBlad;
 };
 
@@ -84,10 +106,11 @@ size_t ZapiszBlok(char* dane, size_t rozmiar, size_t ile, void* cel) {
     return plik.ZatrzymanieZadane() ? 0 : bajty;
 }
 
-// Called while the transfer waits as well, so a stop request also ends a
-// transfer that receives nothing.
-int SprawdzZatrzymanie(void* cel, curl_off_t, curl_off_t, curl_off_t, curl_off_t) {
-    return static_cast<TPlikDocelowy*>(cel)->ZatrzymanieZadane() ? 1 : 0;
+// Called while the transfer waits as well (about once a second), so a stop
+// request or a silent server also ends a transfer that receives nothing.
+int SprawdzPostep(void* cel, curl_off_t, curl_off_t odebrano, curl_off_t, curl_off_t) {
+    auto& plik = *static_cast<TPlikDocelowy*>(cel);
+    return plik.ZatrzymanieZadane() || plik.Bezczynny(odebrano) ? 1 : 0;
 }
 
 bool PrzygotujBiblioteke() {
@@ -98,7 +121,7 @@ bool PrzygotujBiblioteke() {
 }
 
 void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocelowy& plik,
-           char* bufor, const TLimityPobierania& limity) {
+           char* bufor, std::chrono::milliseconds polaczenie) {
     static const QByteArray kAgent = kNazwaAplikacji.toUtf8();
     curl_easy_setopt(uchwyt, CURLOPT_URL, url.constData());
     curl_easy_setopt(uchwyt, CURLOPT_USERAGENT, kAgent.constData());
@@ -110,14 +133,12 @@ void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocel
     curl_easy_setopt(uchwyt, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(uchwyt, CURLOPT_BUFFERSIZE, kRozmiarBloku);
     curl_easy_setopt(uchwyt, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(limity.polaczenie.count()));
-    curl_easy_setopt(uchwyt, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(uchwyt, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limity.bezczynnosc.count()));
+                     static_cast<long>(polaczenie.count()));
     curl_easy_setopt(uchwyt, CURLOPT_ERRORBUFFER, bufor);
     curl_easy_setopt(uchwyt, CURLOPT_WRITEFUNCTION, ZapiszBlok);
     curl_easy_setopt(uchwyt, CURLOPT_WRITEDATA, &plik);
     curl_easy_setopt(uchwyt, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(uchwyt, CURLOPT_XFERINFOFUNCTION, SprawdzZatrzymanie);
+    curl_easy_setopt(uchwyt, CURLOPT_XFERINFOFUNCTION, SprawdzPostep);
     curl_easy_setopt(uchwyt, CURLOPT_XFERINFODATA, &plik);
 }
 
@@ -134,10 +155,10 @@ bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
         throw EImportError(kBladDostepu);
     naglowki.reset(curl_slist_append(naglowki.release(), "Pragma: no-cache"));
 
-    TPlikDocelowy plik(sciezka, zatrzymaj);
+    TPlikDocelowy plik(sciezka, zatrzymaj, limity.bezczynnosc);
     char bufor[CURL_ERROR_SIZE] = {};
     const QByteArray adres = url.toUtf8();
-    Ustaw(uchwyt.get(), adres, naglowki.get(), plik, bufor, limity);
+    Ustaw(uchwyt.get(), adres, naglowki.get(), plik, bufor, limity.polaczenie);
     const CURLcode wynik = curl_easy_perform(uchwyt.get());
 
     if (!plik.Blad().isEmpty()) {
@@ -146,8 +167,10 @@ bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
     }
     if (wynik != CURLE_OK && !plik.Zatrzymano()) {
         plik.Porzuc();
-        throw EImportError(kBladAdresu +
-                           QString::fromUtf8(*bufor ? bufor : curl_easy_strerror(wynik)));
+        throw EImportError(kBladAdresu + (plik.PrzekroczonoBezczynnosc()
+                                              ? plik.OpisBezczynnosci()
+                                              : QString::fromUtf8(*bufor ? bufor
+                                                                         : curl_easy_strerror(wynik))));
     }
     if (!plik.Otworz()) // an empty body, or a stop before the first byte
         throw EImportError(plik.Blad());

@@ -8,11 +8,12 @@
 inline const QString kNazwaAplikacji = QStringLiteral("Talvora");
 
 // How long a download may wait. A server that accepts no connection within
-// `polaczenie`, or sends no byte for `bezczynnosc`, ends the download with
-// the URL-access error instead of hanging the import.
+// `polaczenie`, or sends no byte of the body for `bezczynnosc` (checked about
+// once a second), ends the download with the URL-access error instead of
+// hanging the import.
 struct TLimityPobierania {
     std::chrono::milliseconds polaczenie{30000};
-    std::chrono::seconds bezczynnosc{60};
+    std::chrono::milliseconds bezczynnosc{60000};
 };
 
 // Downloads `url` (http or https; redirects followed, at most 10; the system's
