@@ -4,22 +4,29 @@
 #include <QStringList>
 
 // The options of one command-line tool: "--name value" (or "--name=value")
-// for options that take a value, "--name" for flags. Each option may be
-// given once; anything else is an error with a Polish message.
+// for options that take a value, "--name" for flags, and up to
+// `maxPositional` plain arguments (not starting with "--") in any place.
+// Each option may be given once; anything else is an error with a Polish
+// message.
 class CommandLineOptions {
 public:
-    CommandLineOptions(const QStringList& valueOptions, const QStringList& flags);
+    CommandLineOptions(const QStringList& valueOptions, const QStringList& flags,
+                       int maxPositional = 0);
 
     // Reads the arguments; false with `error` set when they are wrong.
     bool parse(const QStringList& arguments, QString& error);
 
     bool has(const QString& name) const { return fValues.contains(name); }
     QString value(const QString& name) const { return fValues.value(name); }
+    // The plain arguments, in the order given.
+    const QStringList& positional() const { return fPositional; }
 
 private:
     bool store(const QString& name, const QString& value, QString& error);
 
     QStringList fValueOptions;
     QStringList fFlags;
+    int fMaxPositional;
+    QStringList fPositional;
     QMap<QString, QString> fValues;
 };
