@@ -25,7 +25,7 @@ private:
 };
 
 bool JestTabelaBankow(const TElementHTML& element) {
-    return element.Nazwa() == u"table" &&
+    return element.MaNazwe("table") &&
            element.Atrybut("id").compare(u"banki", Qt::CaseInsensitive) == 0;
 }
 
@@ -53,8 +53,10 @@ TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStron
         if (!JestTabelaBankow(tabela))
             continue;
         for (const TElementHTML& link : tabela.Elementy()) {
+            if (!link.MaNazwe("a"))
+                continue;
             const QString href = link.Atrybut("href");
-            if (link.Nazwa() != u"a" || href.isEmpty())
+            if (href.isEmpty())
                 continue;
             banki.insert(link.Tekst(),
                          adresStrony + QString(href).remove(QStringLiteral("about:"),

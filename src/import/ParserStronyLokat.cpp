@@ -133,16 +133,16 @@ void ParsujTrescStrony(const QByteArray& tresc, const QString& bank,
     const std::optional<TElementHTML> body = dokument.Body();
     const std::vector<TElementHTML> elementy = body ? body->Elementy() : std::vector<TElementHTML>();
     const auto ukryta = std::find_if(elementy.begin(), elementy.end(), [](const TElementHTML& e) {
-        return e.Nazwa() == u"div" && MaWartosc(e, "class", u"hidden");
+        return e.MaNazwe("div") && MaWartosc(e, "class", u"hidden");
     });
     if (ukryta == elementy.end())
         throw EImportError(kBladSekcji);
     const TSekcjaSzczegolow sekcja(*ukryta);
     for (const TElementHTML& tabela : elementy) {
-        if (tabela.Nazwa() != u"table" || !MaWartosc(tabela, "id", u"lokaty"))
+        if (!tabela.MaNazwe("table") || !MaWartosc(tabela, "id", u"lokaty"))
             continue;
         for (const TElementHTML& wiersz : tabela.Elementy()) {
-            if (wiersz.Nazwa() != u"tr" || wiersz.Atrybut("class").isEmpty())
+            if (!wiersz.MaNazwe("tr") || wiersz.Atrybut("class").isEmpty())
                 continue;
             for (TOferta& oferta : ParsujWierszTabeli(wiersz.WewnetrznyHTML(), bank, sekcja))
                 odbiorca(std::move(oferta));

@@ -1,6 +1,7 @@
 #include "import/TElementHTML.h"
 
 #include <QByteArray>
+#include <cstring>
 #include <gumbo.h>
 #include <utility>
 
@@ -198,8 +199,11 @@ QByteArray Serializuj(const GumboNode* wezel) {
 
 } // namespace
 
-QString TElementHTML::Nazwa() const {
-    return QString::fromUtf8(NazwaZnacznika(fWezel));
+bool TElementHTML::MaNazwe(const char* nazwa) const {
+    const GumboTag tag = fWezel->v.element.tag;
+    if (tag != GUMBO_TAG_UNKNOWN)
+        return std::strcmp(gumbo_normalized_tagname(tag), nazwa) == 0;
+    return NazwaZnacznika(fWezel) == nazwa;
 }
 
 QString TElementHTML::Atrybut(const char* nazwa) const {

@@ -10,9 +10,9 @@ class TElementHTML {
 public:
     explicit TElementHTML(const GumboInternalNode* wezel) : fWezel(wezel) {}
 
-    // The lower-case tag name ("div", "td", or the page's own name of an
-    // element HTML does not know).
-    QString Nazwa() const;
+    // Whether the lower-case tag name is `nazwa` ("div", "td", or the page's
+    // own name of an element HTML does not know).
+    bool MaNazwe(const char* nazwa) const;
     // The value of an attribute; empty when the element has none such.
     QString Atrybut(const char* nazwa) const;
     // Every element inside this one, at any depth, in document order.

@@ -4,7 +4,7 @@ std::optional<TElementHTML> TSekcjaSzczegolow::Ramka(const QString& id) const {
     if (!fRamki) {
         fRamki.emplace();
         for (const TElementHTML& element : fSekcja.Elementy()) {
-            if (element.Nazwa() != u"div")
+            if (!element.MaNazwe("div"))
                 continue;
             const QString klucz = element.Atrybut("id").toCaseFolded();
             if (!fRamki->contains(klucz))
