@@ -31,18 +31,23 @@ QByteArray Strona() {
         wiersze += "<tr class=\"r" + QByteArray::number(i % 2) +
                    "\">\n"
                    "  <td><img src=\"logo.png\" alt=\"bank\"></td>\n"
-                   "  <td>" + QByteArray::number(1 + i % 24) + " M</td>\n"
-                   "  <td><b>" + QByteArray::number(1 + i % 7) + ",25%</b><div>kapitalizacja " +
+                   "  <td>" +
+                   QByteArray::number(1 + i % 24) +
+                   " M</td>\n"
+                   "  <td><b>" +
+                   QByteArray::number(1 + i % 7) + ",25%</b><div>kapitalizacja " +
                    kKapitalizacje[i % std::size(kKapitalizacje)] +
                    "</div></td>\n"
                    "  <td>1 000 zł</td>\n"
                    "  <td>100 000 zł</td>\n"
-                   "  <td><a href=\"oferta.php?id=" + QByteArray::number(i) +
-                   "\">lokata numer " + QByteArray::number(i) +
+                   "  <td><a href=\"oferta.php?id=" +
+                   QByteArray::number(i) + "\">lokata numer " + QByteArray::number(i) +
                    "</a></td>\n"
-                   "  <td>" + (i % 3 ? "stałe" : "zmienne") +
+                   "  <td>" +
+                   (i % 3 ? "stałe" : "zmienne") +
                    "</td>\n"
-                   "  <td><a href=\"#\" onmouseover=\"TagToTip('" + id +
+                   "  <td><a href=\"#\" onmouseover=\"TagToTip('" +
+                   id +
                    "');\">szczegóły</a></td>\n"
                    "</tr>\n";
     }

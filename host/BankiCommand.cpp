@@ -25,7 +25,12 @@ void PiszJson(QTextStream& out, const TMapaBankow& banki, const QStringList& naz
     JsonWriter json;
     json.beginArray();
     for (const QString& nazwa : nazwy)
-        json.beginObject().key(u"Nazwa").string(nazwa).key(u"Adres").string(banki.value(nazwa)).endObject();
+        json.beginObject()
+            .key(u"Nazwa")
+            .string(nazwa)
+            .key(u"Adres")
+            .string(banki.value(nazwa))
+            .endObject();
     json.endArray();
     out << json.text() << u'\n';
 }

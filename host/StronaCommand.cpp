@@ -39,7 +39,8 @@ QStringList Komorki(const THarmonogramLokatyBankowej& o) {
 void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
     TKolekcjeDanych kolekcje;
     kolekcje.WypelnijTytulyKolumn();
-    std::vector<QStringList> wiersze{kolekcje.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1)};
+    std::vector<QStringList> wiersze{
+        kolekcje.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1)};
     for (const TOferta& oferta : oferty)
         wiersze.push_back(Komorki(*oferta));
     PiszTabeleTekstowa(out, wiersze, {false, false, true, true, false, true, true});

@@ -58,9 +58,8 @@ TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStron
             const QString href = link.Atrybut("href");
             if (href.isEmpty())
                 continue;
-            banki.insert(link.Tekst(),
-                         adresStrony + QString(href).remove(QStringLiteral("about:"),
-                                                            Qt::CaseInsensitive));
+            banki.insert(link.Tekst(), adresStrony + QString(href).remove(QStringLiteral("about:"),
+                                                                          Qt::CaseInsensitive));
         }
     }
     return banki;

@@ -127,11 +127,12 @@ void ParsujStroneZLokatami(const QString& sciezka, const QString& bank,
     ParsujTrescStrony(tresc, bank, odbiorca, poWierszu);
 }
 
-void ParsujTrescStrony(const QByteArray& tresc, const QString& bank,
-                       const TOdbiorcaOfert& odbiorca, const TPoWierszu& poWierszu) {
+void ParsujTrescStrony(const QByteArray& tresc, const QString& bank, const TOdbiorcaOfert& odbiorca,
+                       const TPoWierszu& poWierszu) {
     const TDokumentHTML dokument(tresc);
     const std::optional<TElementHTML> body = dokument.Body();
-    const std::vector<TElementHTML> elementy = body ? body->Elementy() : std::vector<TElementHTML>();
+    const std::vector<TElementHTML> elementy =
+        body ? body->Elementy() : std::vector<TElementHTML>();
     const auto ukryta = std::find_if(elementy.begin(), elementy.end(), [](const TElementHTML& e) {
         return e.MaNazwe("div") && MaWartosc(e, "class", u"hidden");
     });

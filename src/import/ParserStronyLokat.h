@@ -5,9 +5,9 @@
 // Savings accounts are left out. A page that does not have the expected
 // shape stops with an EImportError naming what is missing; offers handed
 // over before the error stay with the receiver.
+#include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TJednostkaOkresu.h"
 #include "domain/TKapitalizacja.h"
-#include "domain/THarmonogramLokatyBankowej.h"
 #include "import/TSekcjaSzczegolow.h"
 
 #include <QByteArray>
@@ -33,8 +33,8 @@ void ParsujStroneZLokatami(const QString& sciezka, const QString& bank,
                            const TOdbiorcaOfert& odbiorca, const TPoWierszu& poWierszu = {});
 
 // The same for the page's bytes already in memory.
-void ParsujTrescStrony(const QByteArray& tresc, const QString& bank,
-                       const TOdbiorcaOfert& odbiorca, const TPoWierszu& poWierszu = {});
+void ParsujTrescStrony(const QByteArray& tresc, const QString& bank, const TOdbiorcaOfert& odbiorca,
+                       const TPoWierszu& poWierszu = {});
 
 // One offer row: its inner markup (cells written <td>...</td>) gives none
 // (blank markup, a savings account) or one offer filed under `bank`.

@@ -132,8 +132,7 @@ void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocel
     curl_easy_setopt(uchwyt, CURLOPT_MAXREDIRS, kMaksPrzekierowan);
     curl_easy_setopt(uchwyt, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(uchwyt, CURLOPT_BUFFERSIZE, kRozmiarBloku);
-    curl_easy_setopt(uchwyt, CURLOPT_CONNECTTIMEOUT_MS,
-                     static_cast<long>(polaczenie.count()));
+    curl_easy_setopt(uchwyt, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(polaczenie.count()));
     curl_easy_setopt(uchwyt, CURLOPT_ERRORBUFFER, bufor);
     curl_easy_setopt(uchwyt, CURLOPT_WRITEFUNCTION, ZapiszBlok);
     curl_easy_setopt(uchwyt, CURLOPT_WRITEDATA, &plik);
@@ -167,10 +166,10 @@ bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
     }
     if (wynik != CURLE_OK && !plik.Zatrzymano()) {
         plik.Porzuc();
-        throw EImportError(kBladAdresu + (plik.PrzekroczonoBezczynnosc()
-                                              ? plik.OpisBezczynnosci()
-                                              : QString::fromUtf8(*bufor ? bufor
-                                                                         : curl_easy_strerror(wynik))));
+        throw EImportError(kBladAdresu +
+                           (plik.PrzekroczonoBezczynnosc()
+                                ? plik.OpisBezczynnosci()
+                                : QString::fromUtf8(*bufor ? bufor : curl_easy_strerror(wynik))));
     }
     if (!plik.Otworz()) // an empty body, or a stop before the first byte
         throw EImportError(plik.Blad());

@@ -14,8 +14,7 @@ public:
         QString text = message.text;
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         std::fprintf(stderr, "%s\n%s\n", qPrintable(message.caption), qPrintable(text));
-        return message.buttons == TMessageButtons::YesNo ? TMessageResult::No
-                                                         : TMessageResult::Ok;
+        return message.buttons == TMessageButtons::YesNo ? TMessageResult::No : TMessageResult::Ok;
     }
 };
 
@@ -27,9 +26,7 @@ public:
 class NoFileChooser : public IFileChooser {
 public:
     QString chooseFileToOpen(const QString&, const QString&) override { return {}; }
-    QString chooseFileToSave(const QString&, const QString&, const QString&) override {
-        return {};
-    }
+    QString chooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 class NoModalRunner : public IModalRunner {
@@ -66,20 +63,46 @@ Slot<IBackgroundWork> gBackgroundWork{&gThreadBackgroundWork};
 
 } // namespace
 
-Clock& Platform::clock() { return gClock.get(); }
-IMessageBoxes& Platform::messageBoxes() { return gMessageBoxes.get(); }
-IWebBrowser& Platform::webBrowser() { return gWebBrowser.get(); }
-IFileChooser& Platform::fileChooser() { return gFileChooser.get(); }
-IModalRunner& Platform::modalRunner() { return gModalRunner.get(); }
-IOnlineTest& Platform::onlineTest() { return gOnlineTest.get(); }
-IBackgroundWork& Platform::backgroundWork() { return gBackgroundWork.get(); }
+Clock& Platform::clock() {
+    return gClock.get();
+}
+IMessageBoxes& Platform::messageBoxes() {
+    return gMessageBoxes.get();
+}
+IWebBrowser& Platform::webBrowser() {
+    return gWebBrowser.get();
+}
+IFileChooser& Platform::fileChooser() {
+    return gFileChooser.get();
+}
+IModalRunner& Platform::modalRunner() {
+    return gModalRunner.get();
+}
+IOnlineTest& Platform::onlineTest() {
+    return gOnlineTest.get();
+}
+IBackgroundWork& Platform::backgroundWork() {
+    return gBackgroundWork.get();
+}
 
-Clock* Platform::setClock(Clock* service) { return gClock.set(service); }
-IMessageBoxes* Platform::setMessageBoxes(IMessageBoxes* s) { return gMessageBoxes.set(s); }
-IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) { return gWebBrowser.set(s); }
-IFileChooser* Platform::setFileChooser(IFileChooser* s) { return gFileChooser.set(s); }
-IModalRunner* Platform::setModalRunner(IModalRunner* s) { return gModalRunner.set(s); }
-IOnlineTest* Platform::setOnlineTest(IOnlineTest* s) { return gOnlineTest.set(s); }
+Clock* Platform::setClock(Clock* service) {
+    return gClock.set(service);
+}
+IMessageBoxes* Platform::setMessageBoxes(IMessageBoxes* s) {
+    return gMessageBoxes.set(s);
+}
+IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) {
+    return gWebBrowser.set(s);
+}
+IFileChooser* Platform::setFileChooser(IFileChooser* s) {
+    return gFileChooser.set(s);
+}
+IModalRunner* Platform::setModalRunner(IModalRunner* s) {
+    return gModalRunner.set(s);
+}
+IOnlineTest* Platform::setOnlineTest(IOnlineTest* s) {
+    return gOnlineTest.set(s);
+}
 IBackgroundWork* Platform::setBackgroundWork(IBackgroundWork* s) {
     return gBackgroundWork.set(s);
 }

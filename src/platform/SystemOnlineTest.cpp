@@ -22,8 +22,8 @@ QString ReadProcFile(const char* path) {
 bool SystemOnlineTest::isOnline(const QString& url) {
     if (isLoopbackUrl(url))
         return true;
-    const QSet<QString> routed = interfacesWithRoutes(ReadProcFile("/proc/net/route"),
-                                                      ReadProcFile("/proc/net/ipv6_route"));
+    const QSet<QString> routed =
+        interfacesWithRoutes(ReadProcFile("/proc/net/route"), ReadProcFile("/proc/net/ipv6_route"));
     return routed.intersects(interfacesUp());
 }
 

@@ -17,8 +17,7 @@ public:
     static bool isLoopbackUrl(const QString& url);
     // The interfaces that carry an up route, read from the text of
     // /proc/net/route (IPv4) or /proc/net/ipv6_route (IPv6).
-    static QSet<QString> interfacesWithRoutes(const QString& ipv4Routes,
-                                              const QString& ipv6Routes);
+    static QSet<QString> interfacesWithRoutes(const QString& ipv4Routes, const QString& ipv6Routes);
 
 private:
     static QSet<QString> interfacesUp();

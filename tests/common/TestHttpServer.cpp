@@ -124,8 +124,9 @@ std::vector<TestHttpRequest> TestHttpServer::requests() const {
 
 int TestHttpServer::requestCount(const QByteArray& path) const {
     std::lock_guard lock(fMutex);
-    return static_cast<int>(std::count_if(fRequests.begin(), fRequests.end(),
-                                          [&](const TestHttpRequest& r) { return r.target == path; }));
+    return static_cast<int>(
+        std::count_if(fRequests.begin(), fRequests.end(),
+                      [&](const TestHttpRequest& r) { return r.target == path; }));
 }
 
 uint16_t TestHttpServer::unusedPort() {
@@ -168,8 +169,9 @@ void TestHttpServer::handle(int client) {
             }
         }
         QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
-                            ReasonPhrase(response.status) + "\r\nContent-Type: " +
-                            response.contentType + "\r\nConnection: close\r\n";
+                            ReasonPhrase(response.status) +
+                            "\r\nContent-Type: " + response.contentType +
+                            "\r\nConnection: close\r\n";
         if (response.declareLength)
             header += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
         for (const auto& [name, value] : response.headers)
@@ -197,8 +199,9 @@ bool TestHttpServer::sendAll(int client, const char* data, int64_t size) const {
 
 void TestHttpServer::sendBody(int client, const TestHttpResponse& response) const {
     const QByteArray& body = response.body;
-    const int64_t limit = response.stallAfter >= 0 ? std::min<int64_t>(response.stallAfter, body.size())
-                                                   : body.size();
+    const int64_t limit = response.stallAfter >= 0
+                              ? std::min<int64_t>(response.stallAfter, body.size())
+                              : body.size();
     const int64_t chunk = response.chunkSize > 0 ? response.chunkSize : std::max<int64_t>(limit, 1);
     for (int64_t sent = 0; sent < limit && !fStopping;) {
         const int64_t n = std::min(chunk, limit - sent);

@@ -48,7 +48,7 @@ struct TestHttpResponse {
 
 struct TestHttpRequest {
     QByteArray method;
-    QByteArray target; // path and query as the request line gave them
+    QByteArray target;                    // path and query as the request line gave them
     QMap<QByteArray, QByteArray> headers; // names lower-case
 };
 

@@ -50,7 +50,8 @@ TEST_F(BankiCommandTest, SiteFromTheEnvironmentAndTableOutput) {
 }
 
 TEST_F(BankiCommandTest, DownloadErrorAndWrongArguments) {
-    const QString zamkniety = QStringLiteral("http://127.0.0.1:%1/").arg(TestHttpServer::unusedPort());
+    const QString zamkniety =
+        QStringLiteral("http://127.0.0.1:%1/").arg(TestHttpServer::unusedPort());
     SprawdzBledyIPomoc("banki",
                        {{{"--strona", zamkniety}, 1, "Error in getting URL access"},
                         {{"--strona="}, 2, "Podaj adres serwisu"},

@@ -1,7 +1,7 @@
+#include "import/ListaBankow.h"
 #include "common/TestHttpServer.h"
 #include "domain/Pomocnicze.h"
 #include "import/EImportError.h"
-#include "import/ListaBankow.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +52,8 @@ TEST_F(ListaBankowTest, LinksOfTheBankTablesBecomeTheBankMap) {
 }
 
 TEST_F(ListaBankowTest, PageWithoutABankTableGivesAnEmptyMap) {
-    EXPECT_TRUE(CzytajListeBankow("<html><body><a href=x>Bank</a></body></html>", kStrona).isEmpty());
+    EXPECT_TRUE(
+        CzytajListeBankow("<html><body><a href=x>Bank</a></body></html>", kStrona).isEmpty());
     EXPECT_TRUE(CzytajListeBankow("", kStrona).isEmpty());
 }
 
@@ -63,8 +64,7 @@ TEST_F(ListaBankowTest, DownloadedListLeavesNoTemporaryFile) {
     const TMapaBankow banki =
         PobierzListeBankow(serwer.url(QString::fromLatin1(kSciezkaListy)), serwer.base());
     EXPECT_EQ(banki.size(), 5);
-    EXPECT_EQ(banki.value("PKO BP"),
-              serwer.base() + "lokaty-twojego-banku.php?bank=pko&waluta=0");
+    EXPECT_EQ(banki.value("PKO BP"), serwer.base() + "lokaty-twojego-banku.php?bank=pko&waluta=0");
 }
 
 TEST_F(ListaBankowTest, DownloadErrorLeavesNoTemporaryFile) {

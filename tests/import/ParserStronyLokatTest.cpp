@@ -1,5 +1,5 @@
-#include "import/EImportError.h"
 #include "import/ParserStronyLokat.h"
+#include "import/EImportError.h"
 #include "import/TDokumentHTML.h"
 
 #include <QFile>
@@ -106,9 +106,9 @@ TEST(ParserStronyLokatTest, PolishLegacyEncodingsAreDecoded) {
     for (const char* nazwa : {"strona_lokat_iso8859-2.html", "strona_lokat_windows-1250.html"}) {
         const TWynikStrony wynik = Parsuj(Fixture(nazwa));
         ASSERT_EQ(wynik.oferty.size(), 1u) << nazwa;
-        Sprawdz(*wynik.oferty[0], {"Świąteczna łąka", 3, J::Miesiac, 1000, 5000, true, 4.2,
-                                   K::Miesieczna, true, "utrata połowy odsetek", false,
-                                   "Żółta ścieżka, źródło"});
+        Sprawdz(*wynik.oferty[0],
+                {"Świąteczna łąka", 3, J::Miesiac, 1000, 5000, true, 4.2, K::Miesieczna, true,
+                 "utrata połowy odsetek", false, "Żółta ścieżka, źródło"});
     }
 }
 
@@ -186,9 +186,9 @@ TEST(ParserStronyLokatTest, PeriodCellsGiveNumberAndUnit) {
         TJednostkaOkresu jednostka;
     };
     const TOkres przypadki[] = {
-        {"3 M", 3, J::Miesiac},  {"24 M", 2, J::Rok},    {"12 M", 1, J::Rok},
-        {"21 D", 3, J::Tydzien}, {"10 D", 10, J::Dzien}, {"1 R", 1, J::Rok},
-        {"? D", 0, J::Tydzien},  {"? M", 0, J::Rok},     {"2,5 M", 2, J::Miesiac},
+        {"3 M", 3, J::Miesiac},   {"24 M", 2, J::Rok},        {"12 M", 1, J::Rok},
+        {"21 D", 3, J::Tydzien},  {"10 D", 10, J::Dzien},     {"1 R", 1, J::Rok},
+        {"? D", 0, J::Tydzien},   {"? M", 0, J::Rok},         {"2,5 M", 2, J::Miesiac},
         {"3,5 m", 4, J::Miesiac}, {"dni: 14", 2, J::Tydzien},
     };
     for (const TOkres& p : przypadki) {

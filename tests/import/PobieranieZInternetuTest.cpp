@@ -1,6 +1,6 @@
+#include "import/PobieranieZInternetu.h"
 #include "common/TestHttpServer.h"
 #include "import/EImportError.h"
-#include "import/PobieranieZInternetu.h"
 #include "platform/ShutdownFlag.h"
 
 #include <QElapsedTimer>
@@ -62,8 +62,8 @@ TEST_F(PobieranieZInternetuTest, BodyIsSavedUnchangedWhateverItsSizeAndStatus) {
         QByteArray tresc;
     };
     const TOdpowiedz odpowiedzi[] = {
-        {200, {}}, {200, Bajty(1460)}, {200, Bajty(1461)}, {200, Bajty(300000)}, {404, "nie ma"},
-        {500, "<html>błąd</html>"},
+        {200, {}},       {200, Bajty(1460)},         {200, Bajty(1461)}, {200, Bajty(300000)},
+        {404, "nie ma"}, {500, "<html>błąd</html>"},
     };
     for (const TOdpowiedz& o : odpowiedzi) {
         TestHttpResponse odpowiedz;
@@ -117,7 +117,8 @@ TEST_F(PobieranieZInternetuTest, RefusedConnectionGivesTheUrlErrorAndNoFile) {
 }
 
 TEST_F(PobieranieZInternetuTest, OnlyWebAddressesAreFetched) {
-    EXPECT_TRUE(Blad(QStringLiteral("file:///etc/hostname")).startsWith("Error in getting URL access"));
+    EXPECT_TRUE(
+        Blad(QStringLiteral("file:///etc/hostname")).startsWith("Error in getting URL access"));
     EXPECT_FALSE(QFile::exists(sciezka));
 }
 
@@ -142,7 +143,8 @@ TEST_F(PobieranieZInternetuTest, StopRequestEndsASlowTransferAndKeepsThePartialF
     wolna.chunkDelay = 20ms;
     serwer.serve("/wolna", wolna);
     std::atomic<bool> stop{false};
-    auto pobieranie = std::async(std::launch::async, [&] { return Pobierz(serwer.url("/wolna"), &stop); });
+    auto pobieranie =
+        std::async(std::launch::async, [&] { return Pobierz(serwer.url("/wolna"), &stop); });
     while (!QFile::exists(sciezka) || QFile(sciezka).size() == 0)
         std::this_thread::sleep_for(5ms);
     stop = true;

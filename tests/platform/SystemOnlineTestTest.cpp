@@ -5,8 +5,8 @@
 namespace {
 
 TEST(SystemOnlineTestTest, AddressesOfThisMachineAreAlwaysReachable) {
-    for (const char* url : {"http://127.0.0.1:8080/x", "http://localhost/", "http://[::1]:80/",
-                            "http://127.1.2.3/"})
+    for (const char* url :
+         {"http://127.0.0.1:8080/x", "http://localhost/", "http://[::1]:80/", "http://127.1.2.3/"})
         EXPECT_TRUE(SystemOnlineTest::isLoopbackUrl(url)) << url;
     for (const char* url : {"http://www.example.pl/", "http://10.0.0.1/", "", "http://128.0.0.1/"})
         EXPECT_FALSE(SystemOnlineTest::isLoopbackUrl(url)) << url;
@@ -23,8 +23,7 @@ TEST(SystemOnlineTestTest, InterfacesWithAnUpRouteAreReadFromTheKernelTables) {
         "fe800000000000000000000000000001 00000400 00000001 00000000 00450003   wwan0\n"
         "00000000000000000000000000000001 80 00000000000000000000000000000000 00 "
         "00000000000000000000000000000000 00000000 00000002 00000000 80200001       lo\n";
-    EXPECT_EQ(SystemOnlineTest::interfacesWithRoutes(ipv4, ipv6),
-              QSet<QString>({"eth0", "wwan0"}));
+    EXPECT_EQ(SystemOnlineTest::interfacesWithRoutes(ipv4, ipv6), QSet<QString>({"eth0", "wwan0"}));
     EXPECT_TRUE(SystemOnlineTest::interfacesWithRoutes({}, {}).isEmpty());
 }
 

@@ -1,5 +1,5 @@
-#include "common/ManualBackgroundWork.h"
 #include "platform/ThreadBackgroundWork.h"
+#include "common/ManualBackgroundWork.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -68,9 +68,8 @@ TEST(ThreadBackgroundWorkTest, SecondStartIsIgnoredUntilTheFinishStepHasRun) {
         },
         [&](std::exception_ptr) { ++finishes; }));
     EXPECT_TRUE(worker->isRunning());
-    EXPECT_FALSE(worker->start([](const std::atomic<bool>&) {}, [&](std::exception_ptr) {
-        finishes += 100;
-    }));
+    EXPECT_FALSE(worker->start([](const std::atomic<bool>&) {},
+                               [&](std::exception_ptr) { finishes += 100; }));
     release = true;
     worker->waitForBody();
     // The body has ended, its finish step is still to come: still busy.
