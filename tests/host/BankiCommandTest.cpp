@@ -1,4 +1,5 @@
 #include "UruchomPolecenie.h"
+#include "common/Fixtures.h"
 #include "common/TestHttpServer.h"
 #include "platform/AdresyWWW.h"
 
@@ -14,10 +15,8 @@ class BankiCommandTest : public testing::Test {
 protected:
     void SetUp() override {
         qputenv("no_proxy", "127.0.0.1");
-        QFile plik(QStringLiteral(TALVORA_FIXTURES_DIR "/lista_bankow.html"));
-        ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
         TestHttpResponse lista;
-        lista.body = plik.readAll();
+        lista.body = CzytajFixture("lista_bankow.html");
         serwer.serve("/lokaty-twojego-banku.php?bank=&waluta=0", lista);
     }
     void TearDown() override { qunsetenv("TALVORA_STRONA_LOKAT"); }

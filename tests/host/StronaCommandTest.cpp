@@ -1,4 +1,5 @@
 #include "UruchomPolecenie.h"
+#include "common/Fixtures.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,7 +9,7 @@
 
 namespace {
 
-const QString kStrona = QStringLiteral(TALVORA_FIXTURES_DIR "/strona_lokat.html");
+const QString kStrona = SciezkaFixture("strona_lokat.html");
 
 TWynikPolecenia Uruchom(const QStringList& argumenty) {
     return UruchomPolecenie("strona", argumenty);

@@ -1,4 +1,5 @@
 #include "import/ListaBankow.h"
+#include "common/Fixtures.h"
 #include "common/TestHttpServer.h"
 #include "domain/Pomocnicze.h"
 #include "import/EImportError.h"
@@ -12,12 +13,6 @@ namespace {
 
 const QString kStrona = QStringLiteral("http://lokaty.test/");
 const QByteArray kSciezkaListy = "/lokaty-twojego-banku.php?bank=&waluta=0";
-
-QByteArray Fixture(const char* nazwa) {
-    QFile plik(QStringLiteral(TALVORA_FIXTURES_DIR "/") + QLatin1String(nazwa));
-    EXPECT_TRUE(plik.open(QIODevice::ReadOnly)) << nazwa;
-    return plik.readAll();
-}
 
 // The temporary directory moved to a directory of the test's own, so the
 // test sees every file the download leaves there.
@@ -38,7 +33,7 @@ protected:
 };
 
 TEST_F(ListaBankowTest, LinksOfTheBankTablesBecomeTheBankMap) {
-    const TMapaBankow banki = CzytajListeBankow(Fixture("lista_bankow.html"), kStrona);
+    const TMapaBankow banki = CzytajListeBankow(CzytajFixture("lista_bankow.html"), kStrona);
     const TMapaBankow oczekiwane = {
         {"mBank", kStrona + "lokaty-twojego-banku.php?bank=mbank2&waluta=0"},
         {"MBANK", kStrona + "lokaty-twojego-banku.php?bank=MBANK&waluta=0"},
@@ -59,7 +54,7 @@ TEST_F(ListaBankowTest, PageWithoutABankTableGivesAnEmptyMap) {
 
 TEST_F(ListaBankowTest, DownloadedListLeavesNoTemporaryFile) {
     TestHttpResponse lista;
-    lista.body = Fixture("lista_bankow.html");
+    lista.body = CzytajFixture("lista_bankow.html");
     serwer.serve(kSciezkaListy, lista);
     const TMapaBankow banki =
         PobierzListeBankow(serwer.url(QString::fromLatin1(kSciezkaListy)), serwer.base());

@@ -1,3 +1,4 @@
+#include "common/Fixtures.h"
 #include "import/EImportError.h"
 #include "import/ParserStronyLokat.h"
 
@@ -7,12 +8,6 @@
 #include <random>
 
 namespace {
-
-QByteArray Fixture(const char* nazwa) {
-    QFile plik(QStringLiteral(TALVORA_FIXTURES_DIR "/") + QLatin1String(nazwa));
-    EXPECT_TRUE(plik.open(QIODevice::ReadOnly)) << nazwa;
-    return plik.readAll();
-}
 
 // Pieces that steer the parser, inserted at random places.
 const char* const kWstawki[] = {
@@ -84,9 +79,9 @@ private:
 };
 
 TEST(ParserStronyLokatFuzzTest, MutatedPagesNeverCrashOrHang) {
-    const QByteArray strony[] = {Fixture("strona_lokat.html"),
-                                 Fixture("strona_lokat_wielkie_litery.html"),
-                                 Fixture("strona_lokat_iso8859-2.html")};
+    const QByteArray strony[] = {CzytajFixture("strona_lokat.html"),
+                                 CzytajFixture("strona_lokat_wielkie_litery.html"),
+                                 CzytajFixture("strona_lokat_iso8859-2.html")};
     const QString bank = QStringLiteral("Bank");
     Mutator mutator(20261210);
     int zOfertami = 0;

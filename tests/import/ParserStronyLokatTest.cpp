@@ -1,4 +1,5 @@
 #include "import/ParserStronyLokat.h"
+#include "common/Fixtures.h"
 #include "import/EImportError.h"
 #include "import/TDokumentHTML.h"
 
@@ -8,12 +9,6 @@
 namespace {
 
 const QString kBank = QStringLiteral("Bank Przykładowy");
-
-QByteArray Fixture(const char* nazwa) {
-    QFile plik(QStringLiteral(TALVORA_FIXTURES_DIR "/") + QLatin1String(nazwa));
-    EXPECT_TRUE(plik.open(QIODevice::ReadOnly)) << nazwa;
-    return plik.readAll();
-}
 
 // The offers of a page and the error that stopped it (empty when none).
 struct TWynikStrony {
@@ -85,7 +80,7 @@ const TOczekiwana kOfertyStrony[] = {
 };
 
 TEST(ParserStronyLokatTest, BankPageGivesItsOffersInPageOrder) {
-    const TWynikStrony wynik = Parsuj(Fixture("strona_lokat.html"));
+    const TWynikStrony wynik = Parsuj(CzytajFixture("strona_lokat.html"));
     EXPECT_TRUE(wynik.blad.isEmpty()) << wynik.blad.toStdString();
     ASSERT_EQ(wynik.oferty.size(), std::size(kOfertyStrony));
     for (size_t i = 0; i < wynik.oferty.size(); ++i)
@@ -95,7 +90,7 @@ TEST(ParserStronyLokatTest, BankPageGivesItsOffersInPageOrder) {
 }
 
 TEST(ParserStronyLokatTest, UpperCaseTagsAndQuotedAttributesGiveTheSameOffers) {
-    const TWynikStrony wynik = Parsuj(Fixture("strona_lokat_wielkie_litery.html"));
+    const TWynikStrony wynik = Parsuj(CzytajFixture("strona_lokat_wielkie_litery.html"));
     EXPECT_TRUE(wynik.blad.isEmpty()) << wynik.blad.toStdString();
     ASSERT_EQ(wynik.oferty.size(), std::size(kOfertyStrony));
     for (size_t i = 0; i < wynik.oferty.size(); ++i)
@@ -104,7 +99,7 @@ TEST(ParserStronyLokatTest, UpperCaseTagsAndQuotedAttributesGiveTheSameOffers) {
 
 TEST(ParserStronyLokatTest, PolishLegacyEncodingsAreDecoded) {
     for (const char* nazwa : {"strona_lokat_iso8859-2.html", "strona_lokat_windows-1250.html"}) {
-        const TWynikStrony wynik = Parsuj(Fixture(nazwa));
+        const TWynikStrony wynik = Parsuj(CzytajFixture(nazwa));
         ASSERT_EQ(wynik.oferty.size(), 1u) << nazwa;
         Sprawdz(*wynik.oferty[0],
                 {"Świąteczna łąka", 3, J::Miesiac, 1000, 5000, true, 4.2, K::Miesieczna, true,
@@ -121,8 +116,7 @@ TEST(ParserStronyLokatTest, MissingFileGivesNoOffersAndNoError) {
 
 TEST(ParserStronyLokatTest, FileOnDiskIsParsedLikeThePageInMemory) {
     int oferty = 0;
-    ParsujStroneZLokatami(QStringLiteral(TALVORA_FIXTURES_DIR "/strona_lokat.html"), kBank,
-                          [&](TOferta) { ++oferty; });
+    ParsujStroneZLokatami(SciezkaFixture("strona_lokat.html"), kBank, [&](TOferta) { ++oferty; });
     EXPECT_EQ(oferty, 5);
 }
 
