@@ -37,16 +37,16 @@ QString BladArgumentow(const CommandLineOptions& opcje) {
     return {};
 }
 
-// The bank left-aligned, the other columns right-aligned.
+// Texts left-aligned, numbers and amounts right-aligned.
 void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
-    std::vector<QStringList> wiersze{{"Bank", "Lokata", "Okres", "Oprocentowanie", "Kapitalizacja",
-                                      "Kwota minimalna", "Kwota maksymalna", "Id"}};
+    std::vector<QStringList> wiersze{{"Id", "Bank", "Lokata", "Okres", "Oprocentowanie",
+                                      "Kapitalizacja", "Kwota minimalna", "Kwota maksymalna"}};
     for (const auto& h : oferty)
-        wiersze.push_back({h->fBank, h->NazwaWyswietlana(), h->OkresLokaty(),
-                           FormatPercent(h->fOprocentowanieWSkaliRoku), h->KapitalizacjaNazwa(),
-                           h->KwotaMinimalnaString(), h->KwotaMaksymalnaString(),
-                           QString::number(h->fId)});
-    PiszTabeleTekstowa(out, wiersze);
+        wiersze.push_back({QString::number(h->fId), h->fBank, h->NazwaWyswietlana(),
+                           h->OkresLokaty(), FormatPercent(h->fOprocentowanieWSkaliRoku),
+                           h->KapitalizacjaNazwa(), h->KwotaMinimalnaString(),
+                           h->KwotaMaksymalnaString()});
+    PiszTabeleTekstowa(out, wiersze, {true, false, false, false, true, false, true, true});
 }
 
 void PiszJson(QTextStream& out, const TListaOfert& oferty) {
