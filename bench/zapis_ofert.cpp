@@ -3,6 +3,7 @@
 // same empty data file. Both sides keep SQLite's default journal and sync
 // settings, so each commits once with the same fsyncs. Times are wall-clock.
 // The ratios printed at the end are the figures to watch.
+#include "PrzykladoweOferty.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -17,7 +18,6 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <map>
-#include <random>
 #include <spawn.h>
 #include <sqlite3.h>
 #include <string>
@@ -29,35 +29,9 @@ namespace {
 
 constexpr int kIloscOfert = 10000;
 
-const char* const kBanki[] = {
-    "Alior Bank",      "Bank Millennium",          "Bank Pekao", "ING Bank Śląski",
-    "mBank",           "PKO Bank Polski",          "Santander",  "VeloBank",
-    "Credit Agricole", "Bank Spółdzielczy w Łodzi"};
-const char* const kNazwy[] = {"Lokata na nowe środki", "Lokata internetowa", "Lokata roczna",
-                              "Lokata z premią",       "Lokata mobilna",     "Lokata progresywna"};
-
 void DodajOferty(TKolekcjeDanych& kolekcje) {
-    std::mt19937 los(20130514);
-    auto& lista = kolekcje.HarmonogramyLokatBankowych();
-    for (int i = 0; i < kIloscOfert; ++i) {
-        auto h = std::make_unique<THarmonogramLokatyBankowej>();
-        h->fId = -1 - i;
-        h->fBank = kBanki[los() % std::size(kBanki)];
-        h->fNazwaHarmonogramu = kNazwy[los() % std::size(kNazwy)];
-        h->fOkresDepozytu = 1 + los() % 24;
-        h->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
-        h->fOprocentowanieStaleWCalymOkresieLokaty = los() % 2;
-        h->fOprocentowanieWSkaliRoku = 0.5 + (los() % 70000) / 10000.0;
-        h->fKapitalizacja = TKapitalizacja::PoOkresieUmowy;
-        h->fKwotaMinimalna = 1000;
-        h->fKwotaMaksymalna = 100000 + (los() % 1000) * 0.5;
-        h->fMozliwoscWczesniejszegoZerwaniaLokaty = true;
-        h->fWarunkiWczesniejszegoZerwaniaLokaty = los() % 2 ? "utrata odsetek" : "";
-        h->fPozostaleInformacje = los() % 3 ? "tylko dla nowych klientów banku" : "   ";
-        h->fHarmonogramDodanyPrzezUzytkownika = true;
-        h->fZmiany = TTypModyfikacji::Dodano;
-        lista.push_back(std::move(h));
-    }
+    for (auto& oferta : PrzykladoweOferty(kIloscOfert))
+        kolekcje.HarmonogramyLokatBankowych().push_back(std::move(oferta));
 }
 
 // An empty data file after start-up, and the statements the saver sends for

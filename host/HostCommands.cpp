@@ -4,6 +4,7 @@
 #include "BazaCommand.h"
 #include "HarmonogramCommand.h"
 #include "LokatyCommand.h"
+#include "OfertyCommand.h"
 #include "RankingCommand.h"
 #include "StronaCommand.h"
 #include "ZyskCommand.h"
@@ -13,6 +14,7 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<ZyskCommand>());
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
+    commands.push_back(std::make_unique<OfertyCommand>());
     commands.push_back(std::make_unique<StronaCommand>());
     commands.push_back(std::make_unique<BankiCommand>());
     commands.push_back(std::make_unique<HarmonogramCommand>());

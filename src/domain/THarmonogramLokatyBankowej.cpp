@@ -1,6 +1,8 @@
 #include "domain/THarmonogramLokatyBankowej.h"
 
 #include "domain/Formatting.h"
+#include "domain/TOdczytStrumienia.h"
+#include "domain/TZapisStrumienia.h"
 #include "platform/Clock.h"
 
 THarmonogramLokatyBankowej::THarmonogramLokatyBankowej() {
@@ -131,4 +133,45 @@ QString THarmonogramLokatyBankowej::KwotaMaksymalnaString() const {
 QString THarmonogramLokatyBankowej::WymaganeKontoOsobisteWTymBankuNazwa() const {
     return fWymaganeKontoOsobisteWTymBanku ? QStringLiteral("Wymagane")
                                            : QStringLiteral("Niewymagane");
+}
+
+void THarmonogramLokatyBankowej::WriteToStream(TZapisStrumienia& writer) const {
+    writer.WriteListBegin();
+    writer.WriteString(fNazwaHarmonogramu);
+    writer.WriteString(fBank);
+    writer.WriteInt64(fOkresDepozytu);
+    writer.WriteInteger(static_cast<int8_t>(fJednostkaDepozytu));
+    writer.WriteBoolean(fOprocentowanieStaleWCalymOkresieLokaty);
+    writer.WriteFloat(fOprocentowanieWSkaliRoku);
+    writer.WriteInteger(static_cast<int8_t>(fKapitalizacja));
+    writer.WriteFloat(fKwotaMinimalna);
+    writer.WriteFloat(fKwotaMaksymalna);
+    writer.WriteBoolean(fWymaganeKontoOsobisteWTymBanku);
+    writer.WriteBoolean(fMozliwoscWczesniejszegoZerwaniaLokaty);
+    writer.WriteBoolean(fHarmonogramDodanyPrzezUzytkownika);
+    writer.WriteString(fWarunkiWczesniejszegoZerwaniaLokaty);
+    writer.WriteString(fPozostaleInformacje);
+    writer.WriteListEnd();
+}
+
+void THarmonogramLokatyBankowej::ReadFromStream(TOdczytStrumienia& reader) {
+    reader.ReadListBegin();
+    fNazwaHarmonogramu = reader.ReadString();
+    fBank = reader.ReadString();
+    fOkresDepozytu = reader.ReadUInt32();
+    // The unit and the capitalisation keep the low byte of what was stored.
+    fJednostkaDepozytu = static_cast<TJednostkaOkresu>(static_cast<int8_t>(reader.ReadInteger()));
+    fOprocentowanieStaleWCalymOkresieLokaty = reader.ReadBoolean();
+    fOprocentowanieWSkaliRoku = reader.ReadFloat();
+    fKapitalizacja = static_cast<TKapitalizacja>(static_cast<int8_t>(reader.ReadInteger()));
+    fKwotaMinimalna = reader.ReadFloat();
+    fKwotaMaksymalna = reader.ReadFloat();
+    fWymaganeKontoOsobisteWTymBanku = reader.ReadBoolean();
+    fMozliwoscWczesniejszegoZerwaniaLokaty = reader.ReadBoolean();
+    fHarmonogramDodanyPrzezUzytkownika = reader.ReadBoolean();
+    fWarunkiWczesniejszegoZerwaniaLokaty = reader.ReadString();
+    fPozostaleInformacje = reader.ReadString();
+    fDataDodaniaModyfikacji = Now();
+    fZmiany = TTypModyfikacji::Dodano;
+    reader.ReadListEnd();
 }

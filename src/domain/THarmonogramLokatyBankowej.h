@@ -7,6 +7,9 @@
 #include <QString>
 #include <cstdint>
 
+class TOdczytStrumienia;
+class TZapisStrumienia;
+
 // One deposit offer of a bank in the user's catalogue. Its properties read and
 // write the fields directly (no change checks); it also makes the texts under
 // which the offer is shown everywhere. Offers are not copied as a whole.
@@ -20,17 +23,31 @@ public:
     // Every field to its default except fIloscOkresowKapitalizacji.
     void Clear();
 
+    // The offer's record in an offer file: its fourteen stored fields between
+    // a list start and a list end (id, capitalisation periods, date and
+    // change kind are not stored).
+    void WriteToStream(TZapisStrumienia& writer) const;
+    // Reads a record written by WriteToStream into this offer, which then
+    // counts as new: dated now and marked Dodano. Fails with EPlikOfert.
+    void ReadFromStream(TOdczytStrumienia& reader);
+
     int32_t Id() const { return fId; }
     const QString& NazwaHarmonogramu() const { return fNazwaHarmonogramu; }
     const QString& Bank() const { return fBank; }
     uint32_t OkresDepozytu() const { return fOkresDepozytu; }
-    bool OprocentowanieStaleWCalymOkresieLokaty() const { return fOprocentowanieStaleWCalymOkresieLokaty; }
+    bool OprocentowanieStaleWCalymOkresieLokaty() const {
+        return fOprocentowanieStaleWCalymOkresieLokaty;
+    }
     double OprocentowanieWSkaliRoku() const { return fOprocentowanieWSkaliRoku; }
     double KwotaMinimalna() const { return fKwotaMinimalna; }
     double KwotaMaksymalna() const { return fKwotaMaksymalna; }
     bool WymaganeKontoOsobisteWTymBanku() const { return fWymaganeKontoOsobisteWTymBanku; }
-    bool MozliwoscWczesniejszegoZerwaniaLokaty() const { return fMozliwoscWczesniejszegoZerwaniaLokaty; }
-    const QString& WarunkiWczesniejszegoZerwaniaLokaty() const { return fWarunkiWczesniejszegoZerwaniaLokaty; }
+    bool MozliwoscWczesniejszegoZerwaniaLokaty() const {
+        return fMozliwoscWczesniejszegoZerwaniaLokaty;
+    }
+    const QString& WarunkiWczesniejszegoZerwaniaLokaty() const {
+        return fWarunkiWczesniejszegoZerwaniaLokaty;
+    }
     const QString& PozostaleInformacje() const { return fPozostaleInformacje; }
     double IloscOkresowKapitalizacji() const { return fIloscOkresowKapitalizacji; }
     bool HarmonogramDodanyPrzezUzytkownika() const { return fHarmonogramDodanyPrzezUzytkownika; }

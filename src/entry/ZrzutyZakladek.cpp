@@ -6,9 +6,11 @@
 #include "platform/IModalRunner.h"
 #include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormPorownajOferty.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/TLokatyFormGlowny.h"
+#include "ui/TSpinLiczby.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -20,6 +22,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <functional>
 
 namespace {
@@ -96,6 +99,54 @@ void WypelnijEdytor(TKolekcjeDanych& kolekcje, QDialog& dialog) {
     }
 }
 
+// A bank, a name and a rate typed into the empty offer editor.
+void WypelnijEdytorOferty(QDialog& dialog) {
+    auto* edytor = qobject_cast<TFormDodajEdytujLokateBankowa*>(&dialog);
+    if (!edytor)
+        return;
+    edytor->cb_AddLB_Bank->setEditText(QStringLiteral("Bank Spółdzielczy w Łodzi"));
+    edytor->e_AddLB_Nazwa->setText(QStringLiteral("Lokata na nowe środki"));
+    edytor->se_AddLB_OkresDepozytu->setValue(6);
+    edytor->se_OprocentowanieWSkaliRoku->setValue(5.6);
+    edytor->se_KwotaMinimalna->setValue(1000);
+    edytor->se_KwotaMaksymalna->setValue(200000);
+    edytor->ZmianaDanych();
+}
+
+// The first listed offer, selected, when it is the user's own: editing an
+// imported one would first ask a question that nobody would answer.
+bool WybierzOferteDoEdycji(TLokatyFormGlowny& okno) {
+    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
+    if (!lista)
+        return false;
+    for (QTreeWidgetItemIterator it(lista); *it; ++it) {
+        const THarmonogramLokatyBankowej* oferta = TLokatyFormGlowny::HarmonogramWiersza(*it);
+        if (!oferta)
+            continue;
+        lista->setCurrentItem(*it);
+        return oferta->fHarmonogramDodanyPrzezUzytkownika;
+    }
+    return false;
+}
+
+void ZrobZrzutyEdytoraOfert(TLokatyFormGlowny& okno, const QDir& folder) {
+    auto* zakladki = okno.findChild<QTabWidget*>();
+    if (!zakladki)
+        return;
+    zakladki->setCurrentIndex(1);
+    if (auto* dodaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_DodajLokateBankowa"))) {
+        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_oferte.png"),
+                            [](QDialog& dialog) { WypelnijEdytorOferty(dialog); });
+        dodaj->click();
+    }
+    auto* edytuj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_EdytujLokateBankowa"));
+    if (edytuj && WybierzOferteDoEdycji(okno)) {
+        TZrzutDialogu zrzut(folder, QStringLiteral("edytuj_oferte.png"));
+        edytuj->click();
+    }
+    zakladki->setCurrentIndex(0);
+}
+
 // The comparison for 20 000 zł over about half a year to a year and a half,
 // with a monthly capitalised offer selected for a schedule of several periods.
 void WypelnijPorownanie(QDialog& dialog) {
@@ -145,6 +196,7 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
                             [kolekcje](QDialog& dialog) { WypelnijEdytor(*kolekcje, dialog); });
         dodaj->click();
     }
+    ZrobZrzutyEdytoraOfert(okno, folder);
     if (auto* porownaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_PorownajOferty"))) {
         // A lambda, not the function itself: the typeinfo of a plain function
         // pointer type would be exported from the module.

@@ -1,8 +1,7 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
 #include "domain/TFormatSettings.h"
-#include "platform/AdresyWWW.h"
-#include "platform/Komunikaty.h"
+#include "ui/PolaEdytorow.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
@@ -13,9 +12,9 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,33 +23,10 @@
 
 namespace {
 
-// The units in the order of TJednostkaOkresu (Dzien .. Rok).
-const QStringList kJednostki = {QStringLiteral("Dzień"), QStringLiteral("Tydzeń"),
-                                QStringLiteral("Miesiąc"), QStringLiteral("Rok")};
 constexpr int kWidoczneWiersze = 15;
 constexpr int kMaksymalnaDlugoscNazwy = 255;
 constexpr int kMaksymalnyOkres = 1000;
 constexpr int kSzerokoscOkna = 374;
-const QString kPodpowiedzZestawienia = QStringLiteral("Kliknij, aby zobaczyć zestawienie");
-
-QLabel* Etykieta(const QString& tekst, QWidget* pole, QWidget* rodzic) {
-    auto* etykieta = new QLabel(tekst, rodzic);
-    etykieta->setBuddy(pole);
-    return etykieta;
-}
-
-// A link: blue under the mouse (and underlined when asked), red while pressed.
-TAMHSensitiveLabel* Odnosnik(const QString& tekst, const char* nazwa, bool podkreslPodMysza,
-                             QWidget* rodzic) {
-    auto* odnosnik = new TAMHSensitiveLabel(tekst, rodzic);
-    odnosnik->setObjectName(QString::fromLatin1(nazwa));
-    odnosnik->setCursor(Qt::PointingHandCursor);
-    QFont podMysza = odnosnik->font();
-    podMysza.setUnderline(podkreslPodMysza);
-    odnosnik->SetFontMouseMove({podMysza, QColor(Qt::blue)});
-    odnosnik->SetFontMouseDown({odnosnik->font(), QColor(Qt::red)});
-    return odnosnik;
-}
 
 } // namespace
 
@@ -99,10 +75,7 @@ QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {
     se_AddL_OkresLokaty->setObjectName(QStringLiteral("se_AddL_OkresLokaty"));
     se_AddL_OkresLokaty->setRange(0, kMaksymalnyOkres);
     se_AddL_OkresLokaty->setAlignment(Qt::AlignRight);
-    cb_AddL_JednostkaLokaty = new QComboBox(pola);
-    cb_AddL_JednostkaLokaty->setObjectName(QStringLiteral("cb_AddL_JednostkaLokaty"));
-    cb_AddL_JednostkaLokaty->addItems(kJednostki);
-    cb_AddL_JednostkaLokaty->setMaxVisibleItems(kWidoczneWiersze);
+    cb_AddL_JednostkaLokaty = ListaJednostek("cb_AddL_JednostkaLokaty", pola);
     auto* okres = new QHBoxLayout;
     okres->addWidget(se_AddL_OkresLokaty, 1);
     okres->addWidget(cb_AddL_JednostkaLokaty, 1);
@@ -135,27 +108,11 @@ QWidget* TFormDodajEdytujLokate::UtworzPolaLokaty() {
 }
 
 QWidget* TFormDodajEdytujLokate::UtworzOdnosniki() {
-    GridPanel1 = new QWidget(this);
-    GridPanel1->setObjectName(QStringLiteral("GridPanel1"));
-    auto* siatka = new QGridLayout(GridPanel1);
-    siatka->setContentsMargins(0, 0, 0, 0);
-    siatka->setVerticalSpacing(4);
-
-    _lbl1 = new QLabel(QStringLiteral("Warto zobaczyć:"), GridPanel1);
-    _lbl1->setObjectName(QStringLiteral("_lbl1"));
-    QFont pogrubiona = _lbl1->font();
-    pogrubiona.setBold(true);
-    _lbl1->setFont(pogrubiona);
-    _lbl4 = Odnosnik(QStringLiteral("Zestawienie najlepszych lokat bankowych"), "_lbl4", true,
-                     GridPanel1);
-    _lbl4->setToolTip(kPodpowiedzZestawienia);
-    _lbl3 = Odnosnik(QStringLiteral("Zestawienie najlepszych kont oszczędnościowych"), "_lbl3",
-                     true, GridPanel1);
-    _lbl3->setToolTip(kPodpowiedzZestawienia);
-
-    siatka->addWidget(_lbl1, 0, 0);
-    siatka->addWidget(_lbl4, 1, 0);
-    siatka->addWidget(_lbl3, 2, 0);
+    const TOdnosnikiPartnerow odnosniki = UtworzOdnosnikiPartnerow(this);
+    GridPanel1 = odnosniki.GridPanel1;
+    _lbl1 = odnosniki._lbl1;
+    _lbl4 = odnosniki._lbl4;
+    _lbl3 = odnosniki._lbl3;
     return GridPanel1;
 }
 
@@ -176,10 +133,6 @@ void TFormDodajEdytujLokate::PolaczZdarzenia() {
             &TFormDodajEdytujLokate::ZmianaDanych);
     connect(lbl_UstawPustaLokateBankowa, &TAMHSensitiveLabel::clicked, this,
             [this] { cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(-1); });
-    connect(_lbl4, &TAMHSensitiveLabel::clicked, this,
-            [] { OtworzStroneWWW(AdresyWWW::RankingLokatBankowych()); });
-    connect(_lbl3, &TAMHSensitiveLabel::clicked, this,
-            [] { OtworzStroneWWW(AdresyWWW::RankingKontOszczednosciowych()); });
 }
 
 void TFormDodajEdytujLokate::UstawNaglowek(const QString& naglowek) {
@@ -216,16 +169,11 @@ QString TFormDodajEdytujLokate::WybranyHarmonogram() const {
 }
 
 void TFormDodajEdytujLokate::UstawJednostke(TJednostkaOkresu jednostka) {
-    const int pozycja = static_cast<int>(jednostka);
-    const bool znana = pozycja >= 0 && pozycja < kJednostki.size();
-    cb_AddL_JednostkaLokaty->setCurrentIndex(znana ? pozycja : -1);
+    ::UstawJednostke(cb_AddL_JednostkaLokaty, jednostka);
 }
 
 TJednostkaOkresu TFormDodajEdytujLokate::Jednostka() const {
-    const int pozycja = cb_AddL_JednostkaLokaty->currentIndex();
-    if (pozycja < 0 || pozycja >= kJednostki.size())
-        return TJednostkaOkresu::Brak;
-    return static_cast<TJednostkaOkresu>(pozycja);
+    return JednostkaZListy(cb_AddL_JednostkaLokaty);
 }
 
 void TFormDodajEdytujLokate::UstawDateRozpoczecia(TDateTime data) {
@@ -285,19 +233,10 @@ void TFormDodajEdytujLokate::showEvent(QShowEvent* event) {
 }
 
 bool TFormDodajEdytujLokate::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
-    if (obiekt == e_AddL_Nazwa && FiltrujNazwe(zdarzenie))
+    if (obiekt == e_AddL_Nazwa && WpisujeZakazanyZnak(zdarzenie))
         return true;
     if (obiekt == cb_AddL_HarmonogramLokatyBankowej &&
         (zdarzenie->type() == QEvent::FocusIn || zdarzenie->type() == QEvent::MouseButtonPress))
         DopasujSzerokoscListyHarmonogramow();
     return QDialog::eventFilter(obiekt, zdarzenie);
-}
-
-// The double quote, the apostrophe and the semicolon may not be typed into a
-// name: they would break the texts the name is stored in.
-bool TFormDodajEdytujLokate::FiltrujNazwe(QEvent* zdarzenie) const {
-    if (zdarzenie->type() != QEvent::KeyPress)
-        return false;
-    const QString tekst = static_cast<QKeyEvent*>(zdarzenie)->text();
-    return tekst.size() == 1 && QStringLiteral("\"';").contains(tekst[0]);
 }

@@ -85,7 +85,6 @@ private:
     QWidget* UtworzOdnosniki();
     QWidget* UtworzPrzyciski();
     void PolaczZdarzenia();
-    bool FiltrujNazwe(QEvent* zdarzenie) const;
 
     TDateTime fCzasRozpoczecia = 0; // the time of day the picker does not show
 };

@@ -88,6 +88,10 @@ public:
     void NadpiszHarmonogram(const THarmonogramLokatyBankowej& zrodlo,
                             THarmonogramLokatyBankowej& cel);
     void UsunHarmonogram(THarmonogramLokatyBankowej* harmonogram, bool odswiezListy);
+    // The offer file to write and to read, through the platform's file
+    // chooser; empty when the user cancelled.
+    QString saveDialog() const;
+    QString openDialog() const;
 
 public slots:
     // Deposit commands (TLokatyFormGlownyLokaty.cpp).

@@ -1,32 +1,309 @@
 // Offer commands of the deposits window: the catalogue's add, edit, clone and
 // deletions, the offer of a deposit, the offer file and the web import.
+//
+// New offers enter the catalogue only through DodajLubNadpiszHarmonogram, so
+// one duplicate rule (bank, name with term code and rate, ignoring letter
+// case) and one overwrite question apply to the editor, cloning and imports.
 #include "ui/TLokatyFormGlowny.h"
 
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/EPlikOfert.h"
+#include "domain/PlikOfert.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "domain/TLokata.h"
+#include "platform/Komunikaty.h"
+#include "platform/Platform.h"
+#include "ui/TFormDodajEdytujLokateBankowa.h"
+#include "ui/TListaRaportowa.h"
 
-void TLokatyFormGlowny::DodajLubNadpiszHarmonogram(std::unique_ptr<THarmonogramLokatyBankowej>&) {}
+#include <QTabWidget>
+#include <QTreeWidgetItemIterator>
 
-void TLokatyFormGlowny::NadpiszHarmonogram(const THarmonogramLokatyBankowej&,
-                                           THarmonogramLokatyBankowej&) {}
+namespace {
 
-void TLokatyFormGlowny::UsunHarmonogram(THarmonogramLokatyBankowej*, bool) {}
+using TEdytorOferty = TFormDodajEdytujLokateBankowa;
 
-void TLokatyFormGlowny::sbtn_DodajLokateBankowaClick() {}
+const QString kFiltrPlikuOfert = QStringLiteral("Lokaty bankowe (*.vq_lb)");
+const QString kNazwaPlikuOfert = QStringLiteral("Lokaty bankowe");
+const QString kOperacjaNieodwracalna = QStringLiteral("Operacja jest nieodwracalna !!!");
 
-void TLokatyFormGlowny::sbtn_EdytujLokateBankowaClick() {}
+const QString kOfertaWUzyciu = QStringLiteral(
+    "Nie udało się usunąć lokaty bankowej !!!\rLokata bankowa używana jest w co najmniej jednej "
+    "Twojej lokacie. Usuń najpierw lokaty, które powiązane są z tą lokatą bankową lub ustaw im "
+    "pustą lokatę bankową.\rJeżeli nie ma żadnych lokat używających tej lokaty bankowej (były "
+    "ale są usunięte) zamknij ten moduł klikając w przycisk ZAPISZ po czym uruchom go ponownie "
+    "i spróbuj usunąć niniejszą lokatę bankową jeszcze raz.");
 
-void TLokatyFormGlowny::sbtn_UsunLokateBankowaClick() {}
+QString PytanieONadpisanie(const THarmonogramLokatyBankowej& nowy) {
+    return QStringLiteral("Wśród dostępnych lokat oferowanych przez banki znajduje się już "
+                          "lokata o nazwie \"") +
+           nowy.NazwaWyswietlana() + QStringLiteral("\" oferowana przez bank \"") + nowy.fBank +
+           QStringLiteral(
+               "\".\rCzy chcesz ją nadpisać dodawaną właśnie lokatą ???\r\r"
+               "Nadpisanie jest nieodwracalne, zastąpi wszystkie informacje o istniejącej "
+               "lokacie bankowej danymi z aktualnie dodawanej.\r"
+               "Aby zachować istniejącą lokatę bankową należy kliknąć \"NIE\", przerwać import "
+               "danych po czym zmienić nazwę istniejącej już lokacie bankowej. Nazwa powinna "
+               "być unikalna.\r"
+               "Po zmianie nazwy można wznowić import nie obawiając się nadpisania danych.\r"
+               "Jeżeli jednak importujesz lokaty bankowe oferowane przez banki z Internetu "
+               "należy nadpisać istniejącą lokatę. Sprawi to, że informacje o lokacie będą "
+               "aktualne.");
+}
 
-void TLokatyFormGlowny::Klonuj1Click() {}
+// The editor with its caption and the bank names stored in the database.
+void PrzygotujEdytor(TEdytorOferty& dialog, const QString& tytul, TProjektDB& projekt) {
+    dialog.UstawTytul(tytul);
+    dialog.WypelnijBanki(
+        projekt.PobierzZawartoscKolumny(TTabele::HarmonogramyLokatBankowych, QStringLiteral("Bank"))
+            .value_or(QStringList()));
+}
 
-void TLokatyFormGlowny::Usuwszystkieztegobanku1Click() {}
+// Shows the editor; after OK reads it into the offer. False when the editor
+// was cancelled or a check refused the values (the offer is then untouched).
+bool PokazEdytor(TEdytorOferty& dialog, THarmonogramLokatyBankowej& harmonogram) {
+    return Platform::modalRunner().runModal(&dialog) == QDialog::Accepted &&
+           dialog.ZapiszW(harmonogram);
+}
 
-void TLokatyFormGlowny::Usuwszystkie1Click() {}
+// After OK a new offer, marked added, read from the editor goes into the
+// catalogue (or overwrites its equal) and the lists are refilled.
+void DodajZEdytora(TLokatyFormGlowny& okno, TEdytorOferty& dialog) {
+    auto harmonogram = std::make_unique<THarmonogramLokatyBankowej>();
+    if (!PokazEdytor(dialog, *harmonogram))
+        return;
+    harmonogram->fZmiany = TTypModyfikacji::Dodano;
+    okno.DodajLubNadpiszHarmonogram(harmonogram);
+    okno.WypelnijListy(true);
+}
 
-void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {}
+void OznaczZmieniony(THarmonogramLokatyBankowej& harmonogram) {
+    if (harmonogram.fZmiany != TTypModyfikacji::Dodano)
+        harmonogram.fZmiany = TTypModyfikacji::Zmieniono;
+}
+
+} // namespace
+
+void TLokatyFormGlowny::DodajLubNadpiszHarmonogram(
+    std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram) {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!harmonogram || !kolekcje)
+        return;
+    THarmonogramLokatyBankowej* istniejacy =
+        kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(
+            harmonogram->BankNazwaOprocentowanie());
+    if (!istniejacy) {
+        kolekcje->HarmonogramyLokatBankowych().push_back(std::move(harmonogram));
+        kolekcje->SetZmienionoINiezapisanoLokaty(true);
+        return;
+    }
+    // An imported offer nobody changed is brought up to date silently.
+    if (istniejacy->fHarmonogramDodanyPrzezUzytkownika &&
+        !ZapytajTakNie(PytanieONadpisanie(*harmonogram)))
+        return;
+    NadpiszHarmonogram(*harmonogram, *istniejacy);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+}
+
+void TLokatyFormGlowny::NadpiszHarmonogram(const THarmonogramLokatyBankowej& zrodlo,
+                                           THarmonogramLokatyBankowej& cel) {
+    cel.fBank = zrodlo.fBank;
+    cel.fNazwaHarmonogramu = zrodlo.fNazwaHarmonogramu;
+    cel.fOkresDepozytu = zrodlo.fOkresDepozytu;
+    cel.fJednostkaDepozytu = zrodlo.fJednostkaDepozytu;
+    cel.fOprocentowanieStaleWCalymOkresieLokaty = zrodlo.fOprocentowanieStaleWCalymOkresieLokaty;
+    cel.fOprocentowanieWSkaliRoku = zrodlo.fOprocentowanieWSkaliRoku;
+    cel.fKapitalizacja = zrodlo.fKapitalizacja;
+    cel.fKwotaMinimalna = zrodlo.fKwotaMinimalna;
+    cel.fKwotaMaksymalna = zrodlo.fKwotaMaksymalna;
+    cel.fWymaganeKontoOsobisteWTymBanku = zrodlo.fWymaganeKontoOsobisteWTymBanku;
+    cel.fMozliwoscWczesniejszegoZerwaniaLokaty = zrodlo.fMozliwoscWczesniejszegoZerwaniaLokaty;
+    cel.fWarunkiWczesniejszegoZerwaniaLokaty = zrodlo.fWarunkiWczesniejszegoZerwaniaLokaty;
+    cel.fPozostaleInformacje = zrodlo.fPozostaleInformacje;
+    cel.fHarmonogramDodanyPrzezUzytkownika = zrodlo.fHarmonogramDodanyPrzezUzytkownika;
+    // An offer added and deleted in this run has no row yet: revived, it must
+    // be inserted, as an update by its id would find nothing.
+    if (cel.fId == -1)
+        cel.fZmiany = TTypModyfikacji::Dodano;
+    else
+        OznaczZmieniony(cel);
+}
+
+void TLokatyFormGlowny::UsunHarmonogram(THarmonogramLokatyBankowej* harmonogram,
+                                        bool odswiezListy) {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!harmonogram || !kolekcje)
+        return;
+    // Deposits deleted in this run still count: their rows are in the database.
+    if (kolekcje->HarmonogramLokatyBankowejJestWUzyciu(harmonogram->fId)) {
+        PokazBlad(kOfertaWUzyciu);
+        return;
+    }
+    harmonogram->fZmiany = TTypModyfikacji::Usunieto;
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    if (odswiezListy)
+        WypelnijListy(true);
+}
+
+void TLokatyFormGlowny::sbtn_DodajLokateBankowaClick() {
+    if (!KolekcjeLubKomunikat())
+        return;
+    TEdytorOferty dialog(this);
+    PrzygotujEdytor(dialog, QStringLiteral("Dodaj lokatę bankową"), *MyDB);
+    dialog.UstawDomyslne();
+    DodajZEdytora(*this, dialog);
+}
+
+void TLokatyFormGlowny::sbtn_EdytujLokateBankowaClick() {
+    TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
+    THarmonogramLokatyBankowej* harmonogram = WybranyHarmonogram();
+    if (!kolekcje || !harmonogram)
+        return;
+    if (!harmonogram->fHarmonogramDodanyPrzezUzytkownika &&
+        !ZapytajTakNie(QStringLiteral(
+            "Lokata bankowa, którą edytujesz została zaimportowana z pliku. Do tej pory nie była "
+            "zmieniana. Czy na pewno chcesz edytować wybraną lokatę ???")))
+        return;
+    TEdytorOferty dialog(this);
+    PrzygotujEdytor(dialog, QStringLiteral("Edytuj lokatę bankową"), *MyDB);
+    dialog.UstawHarmonogram(*harmonogram);
+    if (!PokazEdytor(dialog, *harmonogram))
+        return;
+    // Editing keeps the id and the date, and runs no duplicate check.
+    OznaczZmieniony(*harmonogram);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    WypelnijListy(true);
+}
+
+void TLokatyFormGlowny::Klonuj1Click() {
+    if (!KolekcjeLubKomunikat())
+        return;
+    const THarmonogramLokatyBankowej* wzor = WybranyHarmonogram();
+    if (!wzor)
+        return;
+    TEdytorOferty dialog(this);
+    PrzygotujEdytor(dialog, QStringLiteral("Klonuj lokatę bankową"), *MyDB);
+    dialog.UstawHarmonogram(*wzor);
+    // Unchanged, the clone has the key of its model and overwrites it.
+    DodajZEdytora(*this, dialog);
+}
+
+void TLokatyFormGlowny::sbtn_UsunLokateBankowaClick() {
+    if (!Kolekcje() || !WybranyWierszHarmonogramu()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    if (ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wybraną lokatę "
+                                     "bankową ????.\r") +
+                      kOperacjaNieodwracalna))
+        UsunHarmonogram(WybranyHarmonogram(), true);
+}
+
+void TLokatyFormGlowny::Usuwszystkieztegobanku1Click() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || !WybranyWierszHarmonogramu()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    const THarmonogramLokatyBankowej* wybrany = WybranyHarmonogram();
+    if (!wybrany)
+        return;
+    const QString bank = wybrany->fBank;
+    if (!ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wszystkie lokaty z "
+                                      "banku \"") +
+                       bank + QStringLiteral("\" ????.\r") + kOperacjaNieodwracalna))
+        return;
+    for (const auto& harmonogram : kolekcje->HarmonogramyLokatBankowych())
+        if (harmonogram->fBank.compare(bank, Qt::CaseInsensitive) == 0)
+            UsunHarmonogram(harmonogram.get(), false);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    WypelnijListy(true);
+}
+
+void TLokatyFormGlowny::Usuwszystkie1Click() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || !WybranyWierszHarmonogramu()) {
+        PokazBrakPolaczeniaZBaza();
+        return;
+    }
+    if (!WybranyHarmonogram())
+        return;
+    if (!ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wszystkie lokaty "
+                                      "bankowe ????.\r") +
+                       kOperacjaNieodwracalna))
+        return;
+    for (const auto& harmonogram : kolekcje->HarmonogramyLokatBankowych())
+        UsunHarmonogram(harmonogram.get(), false);
+    kolekcje->SetZmienionoINiezapisanoLokaty(true);
+    WypelnijListy(true);
+}
+
+void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
+    if (!KolekcjeLubKomunikat())
+        return;
+    if (!WybranyWierszLokaty()) {
+        PokazBlad(QStringLiteral("Nie wskazano lokaty !!!"));
+        return;
+    }
+    const TLokata* lokata = WybranaLokata();
+    if (!lokata) {
+        PokazBlad(QStringLiteral("Wskazano nieprawidłową lokatę !!!"));
+        return;
+    }
+    const int32_t id = lokata->IdHarmonogramLokaty();
+    if (id == -1) {
+        PokazBlad(QStringLiteral("Wybrana lokata nie ma ustawionej lokaty bankowej !!!"));
+        return;
+    }
+    QTreeWidgetItem* znaleziony = nullptr;
+    for (QTreeWidgetItemIterator it(lv_HarmonogramyLokatBankowych); *it && !znaleziony; ++it) {
+        const THarmonogramLokatyBankowej* harmonogram = HarmonogramWiersza(*it);
+        if (harmonogram && harmonogram->fId == id)
+            znaleziony = *it;
+    }
+    if (!znaleziony) {
+        PokazBlad(QStringLiteral("Lokata bankowa została usunięta, nie ma jej na liście !!!"));
+        return;
+    }
+    pgc_Zakladki->setCurrentWidget(ts_LokatyBankowe);
+    lv_HarmonogramyLokatBankowych->setFocus();
+    lv_HarmonogramyLokatBankowych->scrollToItem(znaleziony);
+    lv_HarmonogramyLokatBankowych->setCurrentItem(znaleziony);
+    znaleziony->setSelected(true);
+    UstawPrzyciski();
+}
 
 void TLokatyFormGlowny::btn_AktualizujLokatyClick() {}
 
 void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {}
 
-void TLokatyFormGlowny::sbtn_EksportujDoplikuClick() {}
+QString TLokatyFormGlowny::saveDialog() const {
+    return Platform::fileChooser().chooseFileToSave(
+        QStringLiteral("Wskaż plik zapisu lokat bankowych"), kFiltrPlikuOfert, kNazwaPlikuOfert);
+}
+
+QString TLokatyFormGlowny::openDialog() const {
+    return Platform::fileChooser().chooseFileToOpen(
+        QStringLiteral("Wskaż plik z zapisanymi lokatami bankowymi"), kFiltrPlikuOfert);
+}
+
+void TLokatyFormGlowny::sbtn_EksportujDoplikuClick() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje)
+        return;
+    const QString sciezka = saveDialog();
+    if (sciezka.isEmpty())
+        return;
+    // The file is complete and closed before success is reported; a failure
+    // leaves an existing file as it was.
+    try {
+        EksportujOfertyDoPliku(kolekcje->HarmonogramyLokatBankowych(), sciezka);
+    } catch (const EPlikOfert& blad) {
+        PokazBlad(blad.Message());
+        return;
+    }
+    PokazInformacje(QStringLiteral("Informacja"),
+                    QStringLiteral("Lokaty zostały pomyślnie zapisane do pliku \"") + sciezka +
+                        QStringLiteral("\"."));
+}

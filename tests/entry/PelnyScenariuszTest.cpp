@@ -10,21 +10,27 @@
 #include "NewRecords.h"
 #include "WindowProgram.h"
 #include "common/ScopedClock.h"
+#include "common/ScriptedFileChooser.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TOszczednosc.h"
 #include "domain/Formatting.h"
+#include "domain/PlikOfert.h"
 #include "domain/Pomocnicze.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -235,6 +241,92 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
     ASSERT_EQ(zPliku.Kolekcje().Oszczednosci().size(), 1u);
     EXPECT_DOUBLE_EQ(Konto(zPliku).Ile(), naKonciePrzed + zyskWGroszach);
     EXPECT_EQ(CompareDateTime(Konto(zPliku).Data(), kTeraz), 0);
+}
+
+// Every text of the offer list, group headings included, one row a line.
+QString TekstyOfert(QWidget& okno) {
+    QStringList wiersze;
+    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
+    for (QTreeWidgetItemIterator it(lista); lista && *it; ++it) {
+        QStringList komorki;
+        for (int k = 0; k < lista->columnCount(); ++k)
+            komorki << (*it)->text(k).trimmed();
+        wiersze << komorki.join('|');
+    }
+    return wiersze.join('\n');
+}
+
+// A new deposit can follow only an offer that is stored, so the user adds
+// the offer, saves, and adds the deposit in the next showing; the catalogue
+// is exported on the way. Both are there when the module opens again.
+TEST_F(PelnyScenariusz, TypedOfferCarriesANewDepositAndIsExported) {
+    const QString opisNowej = QStringLiteral("Bank Nowy - Lokata Testowa 6M (4,75%)");
+    const QString plikOfert = QDir(plik.folder()).filePath(QStringLiteral("Lokaty bankowe.vq_lb"));
+    ScriptedFileChooser pliki;
+    pliki.answers = {plikOfert};
+
+    okna.expect([&](QDialog& okno) {
+        okno.findChild<QTabWidget*>(QStringLiteral("pgc_Zakladki"))->setCurrentIndex(1);
+        ClickButton(okno, QStringLiteral("sbtn_DodajLokateBankowa"));
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    okna.expect([&](QDialog& edytor) {
+        auto* bank = edytor.findChild<QComboBox*>(QStringLiteral("cb_AddLB_Bank"));
+        auto* nazwa = edytor.findChild<QLineEdit*>(QStringLiteral("e_AddLB_Nazwa"));
+        auto* okres = edytor.findChild<QSpinBox*>(QStringLiteral("se_AddLB_OkresDepozytu"));
+        auto* oprocentowanie =
+            edytor.findChild<QDoubleSpinBox*>(QStringLiteral("se_OprocentowanieWSkaliRoku"));
+        ASSERT_TRUE(bank && nazwa && okres && oprocentowanie);
+        QTest::keyClicks(bank->lineEdit(), QStringLiteral("Bank Nowy"));
+        QTest::keyClicks(nazwa, QStringLiteral("Lokata Testowa"));
+        okres->selectAll();
+        QTest::keyClicks(okres, QStringLiteral("6"));
+        oprocentowanie->selectAll();
+        QTest::keyClicks(oprocentowanie, QStringLiteral("4,75"));
+        ClickButton(edytor, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+    EXPECT_TRUE(komunikaty.messages.isEmpty()) << komunikaty.texts().join('\n').toStdString();
+
+    okna.expect([&](QDialog& okno) {
+        ClickButton(okno, QStringLiteral("sbtn_DodajLokate"));
+        EXPECT_EQ(ZnajdzLokate(okno, kNazwa).komorki.value("Lokata bankowa"), opisNowej);
+        ClickButton(okno, QStringLiteral("sbtn_EksportujDopliku"));
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    okna.expect([&](QDialog& edytor) {
+        QTest::keyClicks(edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Nazwa")), kNazwa);
+        auto* kwota = edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Ile"));
+        kwota->selectAll();
+        QTest::keyClicks(kwota, QStringLiteral("25000,50"));
+        WybierzPozycje(
+            edytor.findChild<QComboBox*>(QStringLiteral("cb_AddL_HarmonogramLokatyBankowej")),
+            opisNowej);
+        ClickButton(edytor, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+    ASSERT_EQ(komunikaty.messages.size(), 1) << komunikaty.texts().join('\n').toStdString();
+    EXPECT_EQ(komunikaty.messages[0].text,
+              "Lokaty zostały pomyślnie zapisane do pliku \"" + plikOfert + "\".");
+    const TListaOfert wyeksportowane = OdczytajOfertyZPliku(plikOfert);
+    ASSERT_EQ(wyeksportowane.size(), 3u);
+    const auto nowa = std::find_if(wyeksportowane.begin(), wyeksportowane.end(), [&](auto& h) {
+        return h->BankNazwaOprocentowanie() == opisNowej;
+    });
+    ASSERT_NE(nowa, wyeksportowane.end());
+    EXPECT_EQ((*nowa)->fKapitalizacja, TKapitalizacja::PoOkresieUmowy);
+
+    projekt->WczytajDaneZTabelDoKolekcji(TTabele::Lokaty);
+    okna.expect([&](QDialog& okno) {
+        EXPECT_EQ(ZnajdzLokate(okno, kNazwa).komorki.value("Lokata bankowa"), opisNowej);
+        EXPECT_TRUE(TekstyOfert(okno).contains("Lokata Testowa"))
+            << TekstyOfert(okno).toStdString();
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+    EXPECT_EQ(okna.shownNames(),
+              (QStringList{"LokatyFormGlowny", "FormDodajEdytujLokateBankowa", "LokatyFormGlowny",
+                           "FormDodajEdytujLokate", "LokatyFormGlowny"}));
 }
 
 // Ending a deposit and adding its profit, then closing the window without

@@ -1,0 +1,200 @@
+#include "OfertyCommand.h"
+
+#include "CommandLineOptions.h"
+#include "JsonWriter.h"
+#include "TabelaTekstowa.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/Formatting.h"
+#include "domain/PlikOfert.h"
+#include "domain/TFormatSettings.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <exception>
+#include <vector>
+
+namespace {
+
+const QString kDb = QStringLiteral("--db");
+const QString kPlik = QStringLiteral("--plik");
+const QString kEksportuj = QStringLiteral("--eksportuj");
+const QString kJson = QStringLiteral("--json");
+const QString kHelp = QStringLiteral("--help");
+
+QString BladArgumentow(const CommandLineOptions& opcje) {
+    if (opcje.has(kDb) == opcje.has(kPlik))
+        return QStringLiteral("Podaj albo plik danych (--db PLIK), albo plik lokat bankowych "
+                              "(--plik PLIK).");
+    if (opcje.value(opcje.has(kDb) ? kDb : kPlik).isEmpty())
+        return QStringLiteral("Podaj nazwę pliku.");
+    if (opcje.has(kEksportuj) && (!opcje.has(kDb) || opcje.value(kEksportuj).isEmpty()))
+        return QStringLiteral("--eksportuj PLIK zapisuje lokaty bankowe pliku danych: podaj "
+                              "--db PLIK i nazwę pliku do zapisu.");
+    if (opcje.has(kEksportuj) && opcje.has(kJson))
+        return QStringLiteral("--json nie dotyczy zapisu do pliku (--eksportuj).");
+    return {};
+}
+
+// Texts left-aligned, numbers and amounts right-aligned.
+void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
+    std::vector<QStringList> wiersze{{"Id", "Bank", "Lokata", "Okres", "Oprocentowanie",
+                                      "Kapitalizacja", "Kwota minimalna", "Kwota maksymalna"}};
+    for (const auto& h : oferty)
+        wiersze.push_back({QString::number(h->fId), h->fBank, h->NazwaWyswietlana(),
+                           h->OkresLokaty(), FormatPercent(h->fOprocentowanieWSkaliRoku),
+                           h->KapitalizacjaNazwa(), h->KwotaMinimalnaString(),
+                           h->KwotaMaksymalnaString()});
+    PiszTabeleTekstowa(out, wiersze, {true, false, false, false, true, false, true, true});
+}
+
+void PiszJson(QTextStream& out, const TListaOfert& oferty) {
+    JsonWriter json;
+    json.beginArray();
+    for (const auto& h : oferty) {
+        json.beginObject()
+            .key(u"Id")
+            .integer(h->fId)
+            .key(u"Bank")
+            .string(h->fBank)
+            .key(u"NazwaHarmonogramu")
+            .string(h->fNazwaHarmonogramu)
+            .key(u"OkresDepozytu")
+            .integer(h->fOkresDepozytu)
+            .key(u"JednostkaDepozytu")
+            .integer(static_cast<int8_t>(h->fJednostkaDepozytu))
+            .key(u"Kapitalizacja")
+            .integer(static_cast<int8_t>(h->fKapitalizacja))
+            .key(u"OprocentowanieStaleWCalymOkresieLokaty")
+            .boolean(h->fOprocentowanieStaleWCalymOkresieLokaty)
+            .key(u"OprocentowanieWSkaliRoku")
+            .number(h->fOprocentowanieWSkaliRoku)
+            .key(u"KwotaMinimalna")
+            .number(h->fKwotaMinimalna)
+            .key(u"KwotaMaksymalna")
+            .number(h->fKwotaMaksymalna)
+            .key(u"WymaganeKontoOsobisteWTymBanku")
+            .boolean(h->fWymaganeKontoOsobisteWTymBanku)
+            .key(u"MozliwoscWczesniejszegoZerwaniaLokaty")
+            .boolean(h->fMozliwoscWczesniejszegoZerwaniaLokaty)
+            .key(u"HarmonogramDodanyPrzezUzytkownika")
+            .boolean(h->fHarmonogramDodanyPrzezUzytkownika)
+            .key(u"WarunkiWczesniejszegoZerwaniaLokaty")
+            .string(h->fWarunkiWczesniejszegoZerwaniaLokaty)
+            .key(u"PozostaleInformacje")
+            .string(h->fPozostaleInformacje)
+            .key(u"BankNazwaOprocentowanie")
+            .string(h->BankNazwaOprocentowanie())
+            .key(u"NazwaWyswietlana")
+            .string(h->NazwaWyswietlana())
+            .key(u"OkresLokaty")
+            .string(h->OkresLokaty())
+            .key(u"KapitalizacjaNazwa")
+            .string(h->KapitalizacjaNazwa())
+            .endObject();
+    }
+    json.endArray();
+    out << json.text() << u'\n';
+}
+
+void PiszOferty(QTextStream& out, const TListaOfert& oferty, bool jakoJson) {
+    if (jakoJson)
+        PiszJson(out, oferty);
+    else
+        PiszTabele(out, oferty);
+}
+
+// The catalogue of a data file that exists; a reading tool creates none.
+std::unique_ptr<TProjektDB> OtworzPlikDanych(const QString& sciezka) {
+    if (!QFileInfo(sciezka).isFile())
+        throw std::runtime_error(QStringLiteral("Nie ma pliku danych \"%1\".")
+                                     .arg(QDir::toNativeSeparators(sciezka))
+                                     .toStdString());
+    auto projekt = std::make_unique<TProjektDB>(QFileInfo(sciezka).absoluteFilePath());
+    projekt->WczytajDaneZTabeliDoKolekcji(TTabele::HarmonogramyLokatBankowych);
+    return projekt;
+}
+
+int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
+    if (opcje.has(kPlik)) {
+        PiszOferty(out, OdczytajOfertyZPliku(opcje.value(kPlik)), opcje.has(kJson));
+        return 0;
+    }
+    const auto projekt = OtworzPlikDanych(opcje.value(kDb));
+    const TListaOfert& oferty = projekt->Kolekcje().HarmonogramyLokatBankowych();
+    if (!opcje.has(kEksportuj)) {
+        PiszOferty(out, oferty, opcje.has(kJson));
+        return 0;
+    }
+    const QString cel = QFileInfo(opcje.value(kEksportuj)).absoluteFilePath();
+    EksportujOfertyDoPliku(oferty, cel);
+    out << QStringLiteral("Zapisano lokaty bankowe (%1) do pliku \"%2\".\n")
+               .arg(oferty.size())
+               .arg(QDir::toNativeSeparators(cel));
+    return 0;
+}
+
+} // namespace
+
+QString OfertyCommand::name() const {
+    return QStringLiteral("oferty");
+}
+
+QString OfertyCommand::summary() const {
+    return QStringLiteral("lokaty bankowe pliku danych lub pliku .vq_lb, eksport (--help: "
+                          "argumenty)");
+}
+
+int OfertyCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    if (arguments.contains(kHelp)) {
+        out << Pomoc();
+        return 0;
+    }
+    CommandLineOptions opcje({kDb, kPlik, kEksportuj}, {kJson});
+    QString blad;
+    if (opcje.parse(arguments, blad))
+        blad = BladArgumentow(opcje);
+    if (!blad.isEmpty()) {
+        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora oferty --help\n");
+        return 2;
+    }
+    try {
+        return Wykonaj(opcje, out);
+    } catch (const std::exception& e) {
+        err << QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n')) << u'\n';
+        return 1;
+    }
+}
+
+QString OfertyCommand::Pomoc() {
+    return QStringLiteral(
+        "Użycie: talvora oferty --db PLIK [--json]\n"
+        "        talvora oferty --plik PLIK.vq_lb [--json]\n"
+        "        talvora oferty --db PLIK --eksportuj PLIK.vq_lb\n"
+        "\n"
+        "Wypisuje lokaty bankowe (oferty banków) z pliku danych albo z pliku lokat\n"
+        "bankowych (.vq_lb), albo zapisuje lokaty bankowe pliku danych do pliku .vq_lb tak\n"
+        "jak przycisk \"Eksportuj do pliku\" modułu. Plik danych musi istnieć.\n"
+        "\n"
+        "  --db PLIK         plik danych\n"
+        "  --plik PLIK       plik lokat bankowych (.vq_lb); lokaty z niego mają Id -1\n"
+        "  --eksportuj PLIK  zapisuje lokaty bankowe pliku danych (--db) do tego pliku;\n"
+        "                    istniejący plik jest zastępowany dopiero po pełnym zapisie\n"
+        "  --json            tablica obiektów JSON: Id, Bank, NazwaHarmonogramu,\n"
+        "                    OkresDepozytu, JednostkaDepozytu, Kapitalizacja (wartości\n"
+        "                    liczbowe, -1 to brak), OprocentowanieStaleWCalymOkresieLokaty,\n"
+        "                    OprocentowanieWSkaliRoku, KwotaMinimalna, KwotaMaksymalna,\n"
+        "                    WymaganeKontoOsobisteWTymBanku,\n"
+        "                    MozliwoscWczesniejszegoZerwaniaLokaty,\n"
+        "                    HarmonogramDodanyPrzezUzytkownika,\n"
+        "                    WarunkiWczesniejszegoZerwaniaLokaty, PozostaleInformacje,\n"
+        "                    BankNazwaOprocentowanie, NazwaWyswietlana, OkresLokaty,\n"
+        "                    KapitalizacjaNazwa\n"
+        "  --help            ten opis\n"
+        "\n"
+        "Błędne argumenty: komunikat na stderr i kod wyjścia 2. Plik, którego nie można\n"
+        "odczytać lub zapisać, oraz plik, który nie jest plikiem lokat bankowych albo jest\n"
+        "ucięty (\"Invalid stream format\", \"Invalid property value\", \"Stream read\n"
+        "error\"): komunikat na stderr i kod wyjścia 1.\n");
+}

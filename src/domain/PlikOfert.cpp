@@ -1,0 +1,84 @@
+#include "domain/PlikOfert.h"
+
+#include "domain/EPlikOfert.h"
+#include "domain/TOdczytStrumienia.h"
+#include "domain/TZapisStrumienia.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+const QString kNazwaKlasy = QStringLiteral("THarmonogramLokatyBankowej");
+// A record with short texts takes about this many bytes.
+constexpr qsizetype kTypowaDlugoscWpisu = 160;
+
+[[noreturn]] void BladPliku(const QString& poczatek, const QString& sciezka, const QString& powod) {
+    throw EPlikOfert(poczatek + QLatin1String(" \"") + QDir::toNativeSeparators(sciezka) +
+                     QLatin1String("\": ") + powod);
+}
+
+} // namespace
+
+QByteArray ZapiszOfertyDoBajtow(const TListaOfert& oferty) {
+    TZapisStrumienia zapis(16 + static_cast<qsizetype>(oferty.size()) * kTypowaDlugoscWpisu);
+    zapis.WriteSignature();
+    zapis.WriteListBegin();
+    for (const auto& oferta : oferty) {
+        if (!oferta)
+            continue;
+        zapis.WriteListBegin();
+        zapis.WriteString(kNazwaKlasy);
+        oferta->WriteToStream(zapis);
+        zapis.WriteListEnd();
+    }
+    zapis.WriteListEnd();
+    return zapis.Bajty();
+}
+
+void EksportujOfertyDoPliku(const TListaOfert& oferty, const QString& sciezka) {
+    const QString zapisywanie = QStringLiteral("Nie udało się zapisać pliku");
+    if (QFileInfo(sciezka).isDir())
+        BladPliku(zapisywanie, sciezka, QStringLiteral("to jest folder"));
+    const QByteArray bajty = ZapiszOfertyDoBajtow(oferty);
+    // QSaveFile writes beside the target, syncs and closes, then renames;
+    // unless committed, it removes its temporary file.
+    QSaveFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly))
+        BladPliku(zapisywanie, sciezka, plik.errorString());
+    if (plik.write(bajty) != bajty.size())
+        BladPliku(zapisywanie, sciezka, plik.errorString());
+    if (!plik.commit())
+        BladPliku(zapisywanie, sciezka, plik.errorString());
+}
+
+TListaOfert OdczytajOfertyZBajtow(QByteArrayView bajty) {
+    TOdczytStrumienia odczyt(bajty);
+    TListaOfert oferty;
+    odczyt.ReadSignature();
+    odczyt.ReadListBegin();
+    while (!odczyt.EndOfList()) {
+        odczyt.ReadListBegin();
+        odczyt.ReadString(); // the class name
+        while (!odczyt.EndOfList()) {
+            auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
+            oferta->ReadFromStream(odczyt);
+            oferty.push_back(std::move(oferta));
+        }
+        odczyt.ReadListEnd();
+    }
+    odczyt.ReadListEnd();
+    return oferty;
+}
+
+TListaOfert OdczytajOfertyZPliku(const QString& sciezka) {
+    QFile plik(sciezka);
+    if (!plik.open(QIODevice::ReadOnly))
+        BladPliku(QStringLiteral("Nie udało się odczytać pliku"), sciezka, plik.errorString());
+    const QByteArray bajty = plik.readAll();
+    if (plik.error() != QFileDevice::NoError)
+        BladPliku(QStringLiteral("Nie udało się odczytać pliku"), sciezka, plik.errorString());
+    return OdczytajOfertyZBajtow(bajty);
+}

@@ -1,0 +1,63 @@
+#pragma once
+#include <QByteArrayView>
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+
+// Reads the typed values of an offer file from bytes in memory. It accepts
+// more than the writer produces (see each reading) and never trusts a length
+// it reads: a value that runs past the end fails with "Stream read error"
+// before anything of that size is made. A tag that does not fit fails with
+// "Invalid property value". Failures are EPlikOfert.
+//
+// Keeps no state beyond its position: separate readers may run on separate
+// threads at the same time.
+class TOdczytStrumienia {
+public:
+    explicit TOdczytStrumienia(QByteArrayView bajty);
+
+    // The four bytes "TPF0", else "Invalid stream format".
+    void ReadSignature();
+    void ReadListBegin();
+    void ReadListEnd();
+    // Whether the next tag ends a list (it is not consumed).
+    bool EndOfList() const;
+    // 8-, 16- or 32-bit, sign-extended; the 64-bit tag is refused.
+    int32_t ReadInteger();
+    // A term: as ReadInteger (the 32 bits kept as unsigned), and also the
+    // 64-bit tag the writer uses above 2147483647, when the value fits.
+    uint32_t ReadUInt32();
+    // Extended or double float, or any integer tag (64-bit included).
+    double ReadFloat();
+    // True only for the true tag; any other byte is false.
+    bool ReadBoolean();
+    // Short and long texts (bytes of the Windows-1250 code page, of which
+    // ASCII is a part), UTF-16 and UTF-8 texts.
+    QString ReadString();
+
+private:
+    // Moves past n bytes and returns where they start; fails when fewer are
+    // left. Inline, with the two below: the calls of a shared library's
+    // exported functions would not be.
+    const char* Bajty(qsizetype n) {
+        if (n < 0 || n > fBajty.size() - fPozycja)
+            BladOdczytu();
+        const char* poczatek = fBajty.data() + fPozycja;
+        fPozycja += n;
+        return poczatek;
+    }
+    template <typename T> T Liczba() {
+        const auto* bajty = reinterpret_cast<const uint8_t*>(Bajty(sizeof(T)));
+        uint64_t wartosc = 0;
+        for (std::size_t i = 0; i < sizeof(T); ++i)
+            wartosc |= uint64_t{bajty[i]} << (8 * i);
+        return static_cast<T>(wartosc);
+    }
+    uint8_t ReadTag() { return Liczba<uint8_t>(); }
+    uint8_t NastepnyTag() const;
+    [[noreturn]] static void BladOdczytu();
+    int64_t LiczbaCalkowita(uint8_t tag, bool z64Bitowa);
+
+    QByteArrayView fBajty;
+    qsizetype fPozycja = 0;
+};
