@@ -194,9 +194,9 @@ void TLokatyFormGlowny::sbtn_UsunLokateBankowaClick() {
         PokazBrakPolaczeniaZBaza();
         return;
     }
-    if (ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wybraną lokatę "
-                                     "bankową ????.\r") +
-                      kOperacjaNieodwracalna))
+    if (ZapytajPrzedUtrataDanych(QStringLiteral("Czy jesteś pewien że chcesz usunąć wybraną lokatę "
+                                                "bankową ????.\r") +
+                                 kOperacjaNieodwracalna))
         UsunHarmonogram(WybranyHarmonogram(), true);
 }
 
@@ -210,9 +210,10 @@ void TLokatyFormGlowny::Usuwszystkieztegobanku1Click() {
     if (!wybrany)
         return;
     const QString bank = wybrany->fBank;
-    if (!ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wszystkie lokaty z "
-                                      "banku \"") +
-                       bank + QStringLiteral("\" ????.\r") + kOperacjaNieodwracalna))
+    if (!ZapytajPrzedUtrataDanych(
+            QStringLiteral("Czy jesteś pewien że chcesz usunąć wszystkie lokaty z "
+                           "banku \"") +
+            bank + QStringLiteral("\" ????.\r") + kOperacjaNieodwracalna))
         return;
     for (const auto& harmonogram : kolekcje->HarmonogramyLokatBankowych())
         if (harmonogram->fBank.compare(bank, Qt::CaseInsensitive) == 0)
@@ -229,9 +230,10 @@ void TLokatyFormGlowny::Usuwszystkie1Click() {
     }
     if (!WybranyHarmonogram())
         return;
-    if (!ZapytajTakNie(QStringLiteral("Czy jesteś pewien że chcesz usunąć wszystkie lokaty "
-                                      "bankowe ????.\r") +
-                       kOperacjaNieodwracalna))
+    if (!ZapytajPrzedUtrataDanych(
+            QStringLiteral("Czy jesteś pewien że chcesz usunąć wszystkie lokaty "
+                           "bankowe ????.\r") +
+            kOperacjaNieodwracalna))
         return;
     for (const auto& harmonogram : kolekcje->HarmonogramyLokatBankowych())
         UsunHarmonogram(harmonogram.get(), false);

@@ -307,6 +307,7 @@ TEST_F(TPoleceniaOfertTest, AnOfferInUseIsNotDeleted) {
                                "????.\rOperacja jest nieodwracalna !!!",
                                kWUzyciu}));
         EXPECT_EQ(h.fZmiany, TTyp::BezZmian);
+        EXPECT_TRUE(komunikaty.messages.value(0).defaultNo) << "a stray Enter keeps the offer";
     }
     EXPECT_FALSE(Kolekcje().ZmienionoINiezapisanoLokaty());
 }
@@ -324,6 +325,7 @@ TEST_F(TPoleceniaOfertTest, DeletingAllSkipsOffersInUseWithOneMessageEach) {
                                                "lokaty z banku \"Bank Alfa\" ????.\rOperacja jest "
                                                "nieodwracalna !!!",
                                                kWUzyciu}));
+    EXPECT_TRUE(komunikaty.messages.value(0).defaultNo);
     EXPECT_EQ(a.fZmiany, TTyp::Usunieto);
     EXPECT_EQ(b.fZmiany, TTyp::BezZmian);
     EXPECT_EQ(c.fZmiany, TTyp::BezZmian);
@@ -335,6 +337,7 @@ TEST_F(TPoleceniaOfertTest, DeletingAllSkipsOffersInUseWithOneMessageEach) {
                                                "lokaty bankowe ????.\rOperacja jest "
                                                "nieodwracalna !!!",
                                                kWUzyciu}));
+    EXPECT_TRUE(komunikaty.messages.value(0).defaultNo);
     EXPECT_EQ(b.fZmiany, TTyp::BezZmian);
     EXPECT_EQ(c.fZmiany, TTyp::Usunieto);
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
