@@ -1,15 +1,43 @@
 #include "data/TOdczytWiersza.h"
 
 #include "data/EDataError.h"
+#include "data/ESQLiteException.h"
 #include "data/TSQLiteTable.h"
 #include "domain/Formatting.h"
 #include "domain/TFormatSettings.h"
 
 #include <limits>
 
-void TOdczytWiersza::Odrzuc(const QString& tekst, const QString& kolumna, const char* czym) {
-    throw EDataError(QStringLiteral("Wartość \"%1\" w kolumnie %2 nie jest %3.")
-                         .arg(tekst, kolumna, QString::fromUtf8(czym)));
+namespace {
+
+// A stored value is echoed in a message box: a long one only by its start.
+QString Poczatek(const QString& tekst) {
+    constexpr qsizetype kDlugosc = 60;
+    return tekst.size() <= kDlugosc ? tekst : tekst.left(kDlugosc) + QStringLiteral("…");
+}
+
+// " (wiersz o Id 5)"; nothing when the bad value is the Id itself or the
+// result has no Id.
+QString Wiersz(const TSQLiteTable& tabela, const QString& kolumna) {
+    if (kolumna.compare(QLatin1String("Id"), Qt::CaseInsensitive) == 0)
+        return {};
+    try {
+        return QStringLiteral(" (wiersz o Id ") + Poczatek(tabela.FieldAsStringByName("Id")) +
+               QLatin1Char(')');
+    } catch (const ESQLiteException&) {
+        return {};
+    }
+}
+
+} // namespace
+
+// The column's name appears in several tables, so the table and the row are
+// named too.
+void TOdczytWiersza::Odrzuc(const QString& tekst, const QString& kolumna, const char* czym) const {
+    const QString wiersz = Wiersz(fTabela, kolumna);
+    throw EDataError(
+        QStringLiteral("Wartość \"%1\" w kolumnie %2 tabeli %3%4 nie jest %5.")
+            .arg(Poczatek(tekst), kolumna, fNazwaTabeli, wiersz, QString::fromUtf8(czym)));
 }
 
 int32_t TOdczytWiersza::Liczba(const QString& kolumna) const {
