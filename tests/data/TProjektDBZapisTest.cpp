@@ -158,7 +158,8 @@ TEST_F(TProjektDBZapis, FailedBatchLeavesTableAndRecordsAsTheyWere) {
     const TWynikZapisu wynik = projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty);
     EXPECT_FALSE(wynik.Zapisano());
     EXPECT_EQ(wynik.Polecenia.Stan, TWynikPolecenSQL::TStan::Blad);
-    EXPECT_TRUE(wynik.Polecenia.Blad.endsWith(": odrzucona lokata")) << wynik.Polecenia.Blad.toStdString();
+    EXPECT_TRUE(wynik.Polecenia.Blad.endsWith(": odrzucona lokata"))
+        << wynik.Polecenia.Blad.toStdString();
     ASSERT_EQ(boxes.messages.size(), 1);
     EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
     EXPECT_EQ(boxes.messages[0].text, wynik.Polecenia.Blad);
@@ -208,7 +209,7 @@ TEST_F(TProjektDBZapis, AValueThatCannotBeWrittenStopsTheWholeTable) {
         EXPECT_EQ(e.Message(), "Nie udało się zapisać zawartości tabeli \"Lokaty\" !!!\r"
                                "PRZYCZYNA BŁĘDU:\r"
                                "Nie można zapisać w bazie kwoty, która nie jest liczbą "
-                               "(nieokreślona).");
+                               "(nieokreślona). Dotyczy rekordu o Id -2.");
     }
     EXPECT_TRUE(sql.polecenia.isEmpty());
 }
