@@ -6,6 +6,7 @@
 #include "domain/Formatting.h"
 #include "domain/TFormatSettings.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -63,12 +64,18 @@ int8_t TOdczytWiersza::Bajt(const QString& kolumna) const {
     return static_cast<int8_t>(static_cast<uint8_t>(Liczba(kolumna) & 0xFF));
 }
 
+// A sum that SQLite computed (the recorded total of savings) can exceed the
+// largest double; the access layer renders it with the text of infinity,
+// which is read back as that infinity.
 double TOdczytWiersza::Kwota(const QString& kolumna) const {
     const QString tekst = fTabela.FieldAsStringByName(kolumna);
     double wartosc = 0;
-    if (!TryStrToFloat(tekst, wartosc, FormatyProcesu()))
-        Odrzuc(tekst, kolumna, "liczbą");
-    return wartosc;
+    if (TryStrToFloat(tekst, wartosc, FormatyProcesu()))
+        return wartosc;
+    for (double nieskonczonosc : {HUGE_VAL, -HUGE_VAL})
+        if (tekst == NonFiniteText(nieskonczonosc))
+            return nieskonczonosc;
+    Odrzuc(tekst, kolumna, "liczbą");
 }
 
 TDateTime TOdczytWiersza::Data(const QString& kolumna) const {

@@ -23,7 +23,8 @@ public:
     uint32_t LiczbaBezZnaku(const QString& kolumna) const;
     // The low byte of the integer, signed: -1 stays -1.
     int8_t Bajt(const QString& kolumna) const;
-    // A number written with the process's decimal separator.
+    // A number written with the process's decimal separator, or the text of
+    // an infinity that the access layer gives for a sum beyond the doubles.
     double Kwota(const QString& kolumna) const;
     // "yyyy-MM-dd hh:mm", with or without seconds, by UstawieniaFormatow.
     TDateTime Data(const QString& kolumna) const;

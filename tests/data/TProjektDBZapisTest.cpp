@@ -236,6 +236,24 @@ TEST_F(TProjektDBZapis, NamesOfInsertedCategoriesAndPersonsOnlyAfterACommit) {
     EXPECT_TRUE(projekt->ZapisOsob().empty()) << "nobody was inserted";
 }
 
+// Two amounts that are each stored can add up beyond the doubles: the total
+// that SQLite records is then infinity, and the file still loads.
+TEST_F(TProjektDBZapis, RecordedTotalBeyondTheDoublesStillLoads) {
+    Wykonaj({"INSERT INTO KategorieOszczednosci (Opis, Usuniety, MoznaZaplacic, Dlug, Waga) "
+             "VALUES ('Konto', 0, 1, 0, 1)",
+             "INSERT INTO Oszczednosci (IdKategoriaOszczednosci, Ile, Data) "
+             "VALUES (1, 1e308, '2013-05-01 00:00')"});
+    WczytajWszystko();
+    k().Oszczednosci().push_back(
+        std::make_unique<TOszczednosc>(-1, 1, 1e308, EncodeDate(2013, 5, 2), "", 1, TTyp::Dodano));
+    EXPECT_TRUE(projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano());
+    ASSERT_EQ(k().StanyOszczednosci().size(), 1u);
+    EXPECT_EQ(k().StanyOszczednosci()[0]->Stan(), std::numeric_limits<double>::infinity());
+
+    const TProjektDB ponownie(plik.path());
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join('\n').toStdString();
+}
+
 TEST_F(TProjektDBZapis, RecordedTotalFollowsChangesOfMoney) {
     Wykonaj({"INSERT INTO KategorieWydatkow (Opis, Usuniety, Waga) VALUES ('Jedzenie', 0, 1)",
              "INSERT INTO KategorieOszczednosci (Opis, Usuniety, MoznaZaplacic, Dlug, Waga) "
