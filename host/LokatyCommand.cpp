@@ -2,6 +2,8 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "PlikDanychDoOdczytu.h"
+#include "TekstNaKonsole.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -127,10 +129,6 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
     out << json.text() << u'\n';
 }
 
-QString TekstBledu(const std::exception& e) {
-    return QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 } // namespace
 
 QString LokatyCommand::name() const {
@@ -155,15 +153,15 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         return 2;
     }
     try {
-        TProjektDB projekt(QFileInfo(opcje.value(kDb)).absoluteFilePath());
-        TKolekcjeDanych& kolekcje = projekt.Kolekcje();
+        const auto projekt = OtworzPlikDanychDoOdczytu(opcje.value(kDb));
+        TKolekcjeDanych& kolekcje = projekt->Kolekcje();
         const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
         if (opcje.has(kJson))
             PiszJson(out, pozycje);
         else
             PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
     } catch (const std::exception& e) {
-        err << TekstBledu(e) << u'\n';
+        err << TekstBleduNaKonsole(e) << u'\n';
         return 1;
     }
     return 0;
@@ -173,8 +171,9 @@ QString LokatyCommand::Pomoc() {
     return QStringLiteral(
         "Użycie: talvora lokaty --db PLIK [--json]\n"
         "\n"
-        "Otwiera plik danych tak jak program (zakłada go lub aktualizuje jego układ) i\n"
-        "wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota, data rozpoczęcia,\n"
+        "Otwiera istniejący plik danych tak jak program (aktualizuje jego układ, ale nie\n"
+        "zakłada nowego pliku: ścieżka bez pliku to błąd) i wypisuje każdą lokatę\n"
+        "z kolumnami listy lokat: nazwa, kwota, data rozpoczęcia,\n"
         "czas trwania, lokata bankowa, szacowana data zakończenia, szacowany zysk i\n"
         "ilość dni do zakończenia. Szacunki liczone są na dzisiejszy dzień.\n"
         "\n"

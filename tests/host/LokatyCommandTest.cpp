@@ -5,6 +5,7 @@
 #include "data/TProjektDB.h"
 #include "data/TempDatabaseFile.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -147,12 +148,22 @@ TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
             {{}, 2, "Podaj plik danych: --db PLIK."},
             {{"--db"}, 2, "Argument --db wymaga wartości."},
             {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
-            {{"--db", "/proc/DataFile.dat"},
-             1,
-             "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się "
-             "pliki z danymi jest tylko-do-odczytu"},
+            {{"--db", "/proc/DataFile.dat"}, 1, "Nie ma takiego pliku danych: /proc/DataFile.dat"},
         },
         "Użycie: talvora lokaty --db PLIK [--json]");
+}
+
+// A reading tool creates nothing: neither the file nor its folders.
+TEST(LokatyCommand, MissingFileIsAnErrorAndCreatesNothing) {
+    TempDatabaseFile plik;
+    const QString brak = plik.folder() + "/a/b/DataFile.dat";
+    for (const QString& sciezka : {plik.path(), brak, plik.folder()}) {
+        const TWynik wynik = Uruchom({"--db", sciezka});
+        EXPECT_EQ(wynik.kod, 1);
+        EXPECT_EQ(wynik.err, "Nie ma takiego pliku danych: " + sciezka + "\n");
+        EXPECT_TRUE(wynik.out.isEmpty());
+    }
+    EXPECT_TRUE(QDir(plik.folder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
 }
 
 } // namespace
