@@ -29,11 +29,22 @@ QString LinkRankinguLokat() {
            QStringLiteral("\">Ranking lokat bankowych</a>");
 }
 
+// The buffered rows of a table's query and the table's name, which a value
+// that does not convert names.
+struct TWierszeTabeli {
+    std::unique_ptr<TSQLiteTable> wynik;
+    QString nazwa;
+};
+
+TWierszeTabeli WierszeTabeli(TProjektDB& projekt, TTabele tabela) {
+    return {projekt.PobierzDaneZTabeli(tabela), projekt.PlikiDB().PobierzNazweTabeli(tabela)};
+}
+
 // Walks the rows from the first to the last, or from the last back to the
 // first, handing each row's reader to `f`.
-template <class F>
-void PrzejdzWiersze(TSQLiteTable& tabela, const QString& nazwa, bool odKonca, F f) {
-    const TOdczytWiersza wiersz(tabela, nazwa);
+template <class F> void PrzejdzWiersze(const TWierszeTabeli& wiersze, bool odKonca, F f) {
+    TSQLiteTable& tabela = *wiersze.wynik;
+    const TOdczytWiersza wiersz(tabela, wiersze.nazwa);
     if (!odKonca) {
         for (tabela.MoveFirst(); !tabela.Eof(); tabela.Next())
             f(wiersz);
@@ -358,86 +369,82 @@ void TProjektDB::SetPokazujLokatyWOszczednosciach(bool value) {
 // --- Loaders -------------------------------------------------------------------------
 
 void TProjektDB::WczytajWydatki() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Wydatki);
+    const auto tabela = WierszeTabeli(*this, TTabele::Wydatki);
     auto& lista = fKolekcje->Wydatki();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Wydatki), true,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TWydatek>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetIdKategoriaWydatki(w.Liczba(u"IdKategoriaWydatki"_s));
-                       r->SetIle(w.Kwota(u"Ile"_s));
-                       r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
-                       r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-                       r->SetZlecenieStale(w.Flaga(u"ZlecenieStale"_s));
-                       r->SetZalacznik(w.Tekst(u"Zalacznik"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, true, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TWydatek>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetIdKategoriaWydatki(w.Liczba(u"IdKategoriaWydatki"_s));
+        r->SetIle(w.Kwota(u"Ile"_s));
+        r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
+        r->SetData(w.Data(u"Data"_s));
+        r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
+        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
+        r->SetZlecenieStale(w.Flaga(u"ZlecenieStale"_s));
+        r->SetZalacznik(w.Tekst(u"Zalacznik"_s));
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoWydatki(false);
 }
 
 void TProjektDB::WczytajPrzychody() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Przychody);
+    const auto tabela = WierszeTabeli(*this, TTabele::Przychody);
     auto& lista = fKolekcje->Przychody();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Przychody), true,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TPrzychod>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetIdKategoriaPrzychody(w.Liczba(u"IdKategoriaPrzychody"_s));
-                       r->SetIle(w.Kwota(u"Ile"_s));
-                       r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
-                       r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-                       r->SetZlecenieStale(w.Flaga(u"ZlecenieStale"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, true, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TPrzychod>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetIdKategoriaPrzychody(w.Liczba(u"IdKategoriaPrzychody"_s));
+        r->SetIle(w.Kwota(u"Ile"_s));
+        r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
+        r->SetData(w.Data(u"Data"_s));
+        r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
+        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
+        r->SetZlecenieStale(w.Flaga(u"ZlecenieStale"_s));
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoPrzychody(false);
 }
 
 // Each balance takes the sort weight of its loaded category; the synthetic
 // deposits balance is added again afterwards when it is shown.
 void TProjektDB::WczytajOszczednosci() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Oszczednosci);
+    const auto tabela = WierszeTabeli(*this, TTabele::Oszczednosci);
     auto& lista = fKolekcje->Oszczednosci();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Oszczednosci), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TOszczednosc>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
-                       r->SetIle(w.Kwota(u"Ile"_s));
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-                       r->fTypOszczednosci = w.Bajt(u"TypOszczednosci"_s);
-                       r->SetWagaIdKatOszczednosci(fKolekcje->PobierzWageKategoriiPoID(
-                           r->IdKategoriaOszczednosci(), TTabele::Kategorie_Oszczednosci));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TOszczednosc>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
+        r->SetIle(w.Kwota(u"Ile"_s));
+        r->SetData(w.Data(u"Data"_s));
+        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
+        r->fTypOszczednosci = w.Bajt(u"TypOszczednosci"_s);
+        r->SetWagaIdKatOszczednosci(fKolekcje->PobierzWageKategoriiPoID(
+            r->IdKategoriaOszczednosci(), TTabele::Kategorie_Oszczednosci));
+        lista.push_back(std::move(r));
+    });
     SetPokazujLokatyWOszczednosciach(fPokazujLokatyWOszczednosciach);
     fKolekcje->SetZmienionoINiezapisanoOszczednosci(false);
 }
 
 void TProjektDB::WczytajOsoby() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Osoby);
+    const auto tabela = WierszeTabeli(*this, TTabele::Osoby);
     auto& lista = fKolekcje->Osoby();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Osoby), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TOsoba>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetImie(w.Tekst(u"Imie"_s));
-                       r->SetNazwisko(w.Tekst(u"Nazwisko"_s));
-                       r->SetPseudonim(w.Tekst(u"Pseudonim"_s));
-                       r->SetAdres(w.Tekst(u"Adres"_s));
-                       r->SetTelefon(w.Tekst(u"Telefon"_s));
-                       r->SetWaga(w.LiczbaBezZnaku(u"Waga"_s));
-                       r->SetUsuniety(w.Flaga(u"Usuniety"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TOsoba>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetImie(w.Tekst(u"Imie"_s));
+        r->SetNazwisko(w.Tekst(u"Nazwisko"_s));
+        r->SetPseudonim(w.Tekst(u"Pseudonim"_s));
+        r->SetAdres(w.Tekst(u"Adres"_s));
+        r->SetTelefon(w.Tekst(u"Telefon"_s));
+        r->SetWaga(w.LiczbaBezZnaku(u"Waga"_s));
+        r->SetUsuniety(w.Flaga(u"Usuniety"_s));
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoOsoby(false);
 }
 
@@ -453,44 +460,41 @@ template <class T> void CzytajKategorie(T& kategoria, const TOdczytWiersza& w) {
 } // namespace
 
 void TProjektDB::WczytajKategorieWydatkow() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Kategorie_Wydatki);
+    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Wydatki);
     auto& lista = fKolekcje->KategorieWydatki();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Kategorie_Wydatki), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TKategoriaWydatki>();
-                       CzytajKategorie(*r, w);
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TKategoriaWydatki>();
+        CzytajKategorie(*r, w);
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoKategorieWydatki(false);
 }
 
 void TProjektDB::WczytajKategoriePrzychodow() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Kategorie_Przychody);
+    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Przychody);
     auto& lista = fKolekcje->KategoriePrzychody();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Kategorie_Przychody), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TKategoriaPrzychody>();
-                       CzytajKategorie(*r, w);
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TKategoriaPrzychody>();
+        CzytajKategorie(*r, w);
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoKategoriePrzychody(false);
 }
 
 // Every savings category gets a key in the map of deposit profits.
 void TProjektDB::WczytajKategorieOszczednosci() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Kategorie_Oszczednosci);
+    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Oszczednosci);
     auto& lista = fKolekcje->KategorieOszczednosci();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Kategorie_Oszczednosci), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TKategoriaOszczednosci>();
-                       CzytajKategorie(*r, w);
-                       r->SetMoznaZaplacic(w.Flaga(u"MoznaZaplacic"_s));
-                       r->SetCharakterDlugu(w.Flaga(u"Dlug"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TKategoriaOszczednosci>();
+        CzytajKategorie(*r, w);
+        r->SetMoznaZaplacic(w.Flaga(u"MoznaZaplacic"_s));
+        r->SetCharakterDlugu(w.Flaga(u"Dlug"_s));
+        lista.push_back(std::move(r));
+    });
     auto& zyski = fKolekcje->ZyskiZLokatDoDodaniaJakoPrzychod();
     for (const auto& kategoria : lista)
         zyski.try_emplace(kategoria->Id(), 0.0);
@@ -498,57 +502,54 @@ void TProjektDB::WczytajKategorieOszczednosci() {
 }
 
 void TProjektDB::WczytajHistoriePrzelewow() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::HistoriaPrzelewow);
+    const auto tabela = WierszeTabeli(*this, TTabele::HistoriaPrzelewow);
     auto& lista = fKolekcje->HistoriaPrzelewow();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::HistoriaPrzelewow), false,
-                   [&](const TOdczytWiersza& w) {
-                       const double ile = w.Kwota(u"Ile"_s);
-                       const int32_t z = w.Liczba(u"IdKategoriaOszczednosciFrom"_s);
-                       const int32_t na = w.Liczba(u"IdKategoriaOszczednosciTo"_s);
-                       const TDateTime data = w.Data(u"Data"_s);
-                       const QString komentarz = w.Tekst(u"Komentarz"_s);
-                       const int32_t id = w.Liczba(u"Id"_s);
-                       lista.push_back(std::make_unique<THistoriaPrzelewu>(
-                           id, ile, z, na, data, komentarz, TTypModyfikacji::BezZmian));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        const double ile = w.Kwota(u"Ile"_s);
+        const int32_t z = w.Liczba(u"IdKategoriaOszczednosciFrom"_s);
+        const int32_t na = w.Liczba(u"IdKategoriaOszczednosciTo"_s);
+        const TDateTime data = w.Data(u"Data"_s);
+        const QString komentarz = w.Tekst(u"Komentarz"_s);
+        const int32_t id = w.Liczba(u"Id"_s);
+        lista.push_back(std::make_unique<THistoriaPrzelewu>(id, ile, z, na, data, komentarz,
+                                                            TTypModyfikacji::BezZmian));
+    });
     fKolekcje->SetZmienionoINiezapisanoHistoriePrzelewow(false);
 }
 
 void TProjektDB::WczytajStanyOszczednosci() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::StanyOszczednosci);
+    const auto tabela = WierszeTabeli(*this, TTabele::StanyOszczednosci);
     auto& lista = fKolekcje->StanyOszczednosci();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::StanyOszczednosci), false,
-                   [&](const TOdczytWiersza& w) {
-                       const double stan = w.Kwota(u"Stan"_s);
-                       const TDateTime data = w.Data(u"Data"_s);
-                       const int32_t id = w.Liczba(u"Id"_s);
-                       lista.push_back(std::make_unique<TStanOszczednosci>(
-                           id, stan, data, TTypModyfikacji::BezZmian));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        const double stan = w.Kwota(u"Stan"_s);
+        const TDateTime data = w.Data(u"Data"_s);
+        const int32_t id = w.Liczba(u"Id"_s);
+        lista.push_back(
+            std::make_unique<TStanOszczednosci>(id, stan, data, TTypModyfikacji::BezZmian));
+    });
     fKolekcje->SetZmienionoINiezapisanoStanyOszczednosci(false);
 }
 
 void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
     const bool wydatki = tabela == TTabele::ZleceniaStaleWydatki;
-    const auto wynik = PobierzDaneZTabeli(tabela);
+    const auto wynik = WierszeTabeli(*this, tabela);
     auto& lista = wydatki ? fKolekcje->ZleceniaStaleWydatki() : fKolekcje->ZleceniaStalePrzychody();
     lista.clear();
-    PrzejdzWiersze(*wynik, fPlikiDB->PobierzNazweTabeli(tabela), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TZlecenieStale>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
-                       r->SetIdOszczednosci(w.Liczba(u"IdOszczednosci"_s));
-                       r->SetNazwa(w.Tekst(u"Nazwa"_s));
-                       r->SetKwota(w.Kwota(u"Kwota"_s));
-                       r->fCzestotliwosc = w.Bajt(u"Czestotliwosc"_s);
-                       r->fTypZleceniaStalego = w.Bajt(u"TypZleceniaStalego"_s);
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetAktywne(w.Flaga(u"Aktywne"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(wynik, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TZlecenieStale>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
+        r->SetIdOszczednosci(w.Liczba(u"IdOszczednosci"_s));
+        r->SetNazwa(w.Tekst(u"Nazwa"_s));
+        r->SetKwota(w.Kwota(u"Kwota"_s));
+        r->fCzestotliwosc = w.Bajt(u"Czestotliwosc"_s);
+        r->fTypZleceniaStalego = w.Bajt(u"TypZleceniaStalego"_s);
+        r->SetData(w.Data(u"Data"_s));
+        r->SetAktywne(w.Flaga(u"Aktywne"_s));
+        lista.push_back(std::move(r));
+    });
     if (wydatki)
         fKolekcje->SetZmienionoINiezapisanoZleceniaStaleWydatki(false);
     else
@@ -556,118 +557,110 @@ void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
 }
 
 void TProjektDB::WczytajHistorieZlecenStalych() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::HistoriaZlecenStalychWydatki);
+    const auto tabela = WierszeTabeli(*this, TTabele::HistoriaZlecenStalychWydatki);
     auto& lista = fKolekcje->HistoriaZlecenStalych();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::HistoriaZlecenStalychWydatki),
-                   false, [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TZlecenieStale>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
-                       r->SetIdZleceniaStalego(w.Liczba(u"IdZleceniaStalego"_s));
-                       r->SetIdOszczednosci(w.Liczba(u"IdOszczednosci"_s));
-                       r->SetKwota(w.Kwota(u"Kwota"_s));
-                       r->fCzestotliwosc = w.Bajt(u"Czestotliwosc"_s);
-                       r->fTypZleceniaStalego = w.Bajt(u"TypZleceniaStalego"_s);
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-                       r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TZlecenieStale>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
+        r->SetIdZleceniaStalego(w.Liczba(u"IdZleceniaStalego"_s));
+        r->SetIdOszczednosci(w.Liczba(u"IdOszczednosci"_s));
+        r->SetKwota(w.Kwota(u"Kwota"_s));
+        r->fCzestotliwosc = w.Bajt(u"Czestotliwosc"_s);
+        r->fTypZleceniaStalego = w.Bajt(u"TypZleceniaStalego"_s);
+        r->SetData(w.Data(u"Data"_s));
+        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
+        r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoHistorieZlecenStalych(false);
 }
 
 void TProjektDB::WczytajPlany() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Plany);
+    const auto tabela = WierszeTabeli(*this, TTabele::Plany);
     auto& lista = fKolekcje->Plany();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Plany), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TPlan>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetNazwa(w.Tekst(u"Nazwa"_s));
-                       r->SetKwota(w.Kwota(u"Kwota"_s));
-                       r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
-                       r->SetWykonany(w.Flaga(u"Wykonany"_s));
-                       r->SetDodanyDoKolekcji(w.Flaga(u"DodanyDoKolekcji"_s));
-                       r->fTypPlanu = w.Bajt(u"TypPlanu"_s);
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TPlan>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetNazwa(w.Tekst(u"Nazwa"_s));
+        r->SetKwota(w.Kwota(u"Kwota"_s));
+        r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
+        r->SetWykonany(w.Flaga(u"Wykonany"_s));
+        r->SetDodanyDoKolekcji(w.Flaga(u"DodanyDoKolekcji"_s));
+        r->fTypPlanu = w.Bajt(u"TypPlanu"_s);
+        r->SetData(w.Data(u"Data"_s));
+        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoPlany(false);
 }
 
 void TProjektDB::WczytajOgraniczenia() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Ograniczenia);
+    const auto tabela = WierszeTabeli(*this, TTabele::Ograniczenia);
     auto& lista = fKolekcje->Ograniczenia();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Ograniczenia), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TOgraniczenie>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetIdKategoriiWydatku(w.Liczba(u"IdKategoriiWydatku"_s));
-                       r->SetMaxMiesiac(w.Kwota(u"MaxMiesiac"_s));
-                       r->SetMaxRok(w.Kwota(u"MaxRok"_s));
-                       r->SetData(w.Data(u"Data"_s));
-                       r->SetRokOgraniczenia(static_cast<uint16_t>(w.Liczba(u"RokOgraniczenia"_s)));
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TOgraniczenie>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetIdKategoriiWydatku(w.Liczba(u"IdKategoriiWydatku"_s));
+        r->SetMaxMiesiac(w.Kwota(u"MaxMiesiac"_s));
+        r->SetMaxRok(w.Kwota(u"MaxRok"_s));
+        r->SetData(w.Data(u"Data"_s));
+        r->SetRokOgraniczenia(static_cast<uint16_t>(w.Liczba(u"RokOgraniczenia"_s)));
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoOgraniczenia(false);
 }
 
 // A deposit runs from midnight of its start day.
 void TProjektDB::WczytajLokaty() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Lokaty);
+    const auto tabela = WierszeTabeli(*this, TTabele::Lokaty);
     auto& lista = fKolekcje->Lokaty();
     lista.clear();
-    PrzejdzWiersze(*tabela, fPlikiDB->PobierzNazweTabeli(TTabele::Lokaty), false,
-                   [&](const TOdczytWiersza& w) {
-                       auto r = std::make_unique<TLokata>();
-                       r->SetId(w.Liczba(u"Id"_s));
-                       r->SetNazwa(w.Tekst(u"Nazwa"_s));
-                       r->SetKwota(w.Kwota(u"Kwota"_s));
-                       r->SetDataRozpoczecia(DateOf(w.Data(u"DataRozpoczecia"_s)));
-                       r->SetOkresLokaty(static_cast<uint16_t>(w.Liczba(u"OkresLokaty"_s)));
-                       r->fJednostkaLokaty =
-                           static_cast<TJednostkaOkresu>(w.Bajt(u"JednostkaLokaty"_s));
-                       r->SetIdHarmonogramLokaty(w.Liczba(u"IdHarmonogramLokaty"_s));
-                       r->SetAktywna(w.Flaga(u"Aktywna"_s));
-                       r->SetZmiany(TTypModyfikacji::BezZmian);
-                       lista.push_back(std::move(r));
-                   });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<TLokata>();
+        r->SetId(w.Liczba(u"Id"_s));
+        r->SetNazwa(w.Tekst(u"Nazwa"_s));
+        r->SetKwota(w.Kwota(u"Kwota"_s));
+        r->SetDataRozpoczecia(DateOf(w.Data(u"DataRozpoczecia"_s)));
+        r->SetOkresLokaty(static_cast<uint16_t>(w.Liczba(u"OkresLokaty"_s)));
+        r->fJednostkaLokaty = static_cast<TJednostkaOkresu>(w.Bajt(u"JednostkaLokaty"_s));
+        r->SetIdHarmonogramLokaty(w.Liczba(u"IdHarmonogramLokaty"_s));
+        r->SetAktywna(w.Flaga(u"Aktywna"_s));
+        r->SetZmiany(TTypModyfikacji::BezZmian);
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }
 
 void TProjektDB::WczytajHarmonogramyLokat() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::HarmonogramyLokatBankowych);
+    const auto tabela = WierszeTabeli(*this, TTabele::HarmonogramyLokatBankowych);
     auto& lista = fKolekcje->HarmonogramyLokatBankowych();
     lista.clear();
-    PrzejdzWiersze(
-        *tabela, fPlikiDB->PobierzNazweTabeli(TTabele::HarmonogramyLokatBankowych), false,
-        [&](const TOdczytWiersza& w) {
-            auto r = std::make_unique<THarmonogramLokatyBankowej>();
-            r->fId = w.Liczba(u"Id"_s);
-            r->fNazwaHarmonogramu = w.Tekst(u"Nazwa"_s);
-            r->fBank = w.Tekst(u"Bank"_s);
-            r->fOkresDepozytu = w.LiczbaBezZnaku(u"OkresDepozytu"_s);
-            r->fOprocentowanieStaleWCalymOkresieLokaty =
-                w.Flaga(u"OprocentowanieStaleWCalymOkresieLokaty"_s);
-            r->fWymaganeKontoOsobisteWTymBanku = w.Flaga(u"WymaganeKontoOsobisteWTymBanku"_s);
-            r->fMozliwoscWczesniejszegoZerwaniaLokaty =
-                w.Flaga(u"MozliwoscWczesniejszegoZerwaniaLokaty"_s);
-            r->fWarunkiWczesniejszegoZerwaniaLokaty =
-                w.Tekst(u"WarunkiWczesniejszegoZerwaniaLokaty"_s);
-            r->fPozostaleInformacje = w.Tekst(u"PozostaleInformacje"_s);
-            r->fDataDodaniaModyfikacji = w.Data(u"DataDodania"_s);
-            r->fJednostkaDepozytu = static_cast<TJednostkaOkresu>(w.Bajt(u"JednostkaDepozytu"_s));
-            r->fKapitalizacja = static_cast<TKapitalizacja>(w.Bajt(u"Kapitalizacja"_s));
-            r->fOprocentowanieWSkaliRoku = w.Kwota(u"OprocentowanieWSkaliRoku"_s);
-            r->fKwotaMinimalna = w.Kwota(u"KwotaMinimalna"_s);
-            r->fKwotaMaksymalna = w.Kwota(u"KwotaMaksymalna"_s);
-            r->fHarmonogramDodanyPrzezUzytkownika = w.Flaga(u"HarmonogramDodanyPrzezUzytkownika"_s);
-            r->fZmiany = TTypModyfikacji::BezZmian;
-            lista.push_back(std::move(r));
-        });
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+        auto r = std::make_unique<THarmonogramLokatyBankowej>();
+        r->fId = w.Liczba(u"Id"_s);
+        r->fNazwaHarmonogramu = w.Tekst(u"Nazwa"_s);
+        r->fBank = w.Tekst(u"Bank"_s);
+        r->fOkresDepozytu = w.LiczbaBezZnaku(u"OkresDepozytu"_s);
+        r->fOprocentowanieStaleWCalymOkresieLokaty =
+            w.Flaga(u"OprocentowanieStaleWCalymOkresieLokaty"_s);
+        r->fWymaganeKontoOsobisteWTymBanku = w.Flaga(u"WymaganeKontoOsobisteWTymBanku"_s);
+        r->fMozliwoscWczesniejszegoZerwaniaLokaty =
+            w.Flaga(u"MozliwoscWczesniejszegoZerwaniaLokaty"_s);
+        r->fWarunkiWczesniejszegoZerwaniaLokaty = w.Tekst(u"WarunkiWczesniejszegoZerwaniaLokaty"_s);
+        r->fPozostaleInformacje = w.Tekst(u"PozostaleInformacje"_s);
+        r->fDataDodaniaModyfikacji = w.Data(u"DataDodania"_s);
+        r->fJednostkaDepozytu = static_cast<TJednostkaOkresu>(w.Bajt(u"JednostkaDepozytu"_s));
+        r->fKapitalizacja = static_cast<TKapitalizacja>(w.Bajt(u"Kapitalizacja"_s));
+        r->fOprocentowanieWSkaliRoku = w.Kwota(u"OprocentowanieWSkaliRoku"_s);
+        r->fKwotaMinimalna = w.Kwota(u"KwotaMinimalna"_s);
+        r->fKwotaMaksymalna = w.Kwota(u"KwotaMaksymalna"_s);
+        r->fHarmonogramDodanyPrzezUzytkownika = w.Flaga(u"HarmonogramDodanyPrzezUzytkownika"_s);
+        r->fZmiany = TTypModyfikacji::BezZmian;
+        lista.push_back(std::move(r));
+    });
     fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }

@@ -234,6 +234,7 @@ TEST_F(SQLiteLayerTest, SecondBeginLeavesTheOpenTransactionAlone) {
     EXPECT_FALSE(db->IsTransactionOpen());
     EXPECT_EQ(Count("t"), 1);
     EXPECT_TRUE(ErrorOf([&] { db->Commit(); }).startsWith("Error executing SQL statement"));
+    EXPECT_EQ(CodeOf([&] { db->Commit(); }), SQLITE_ERROR) << "no transaction is active";
 }
 
 TEST_F(SQLiteLayerTest, FreeingAConnectionRollsItsTransactionBack) {
