@@ -1,5 +1,6 @@
 #include "BazaCommand.h"
 
+#include "CommandLineOptions.h"
 #include "TekstNaKonsole.h"
 
 #include "data/TProjektDB.h"
@@ -22,36 +23,6 @@ const char* const kUzycie =
     "  --db PLIK  plik danych\n"
     "  --json     wynik jako JSON: {\"sqlite\": ..., \"plik\": ..., \"tabele\": {...}}\n"
     "  --help     ta pomoc\n";
-
-struct TArgumenty {
-    QString plik;
-    bool json = false;
-    bool pomoc = false;
-    QString blad;
-};
-
-TArgumenty CzytajArgumenty(const QStringList& arguments) {
-    TArgumenty a;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& arg = arguments[i];
-        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
-            a.pomoc = true;
-        } else if (arg == QLatin1String("--json")) {
-            a.json = true;
-        } else if (arg == QLatin1String("--db")) {
-            if (i + 1 >= arguments.size())
-                return {{}, false, false, QStringLiteral("Po --db brakuje ścieżki pliku danych.")};
-            a.plik = arguments[++i];
-        } else if (arg.startsWith(QLatin1String("--db="))) {
-            a.plik = arg.mid(5);
-        } else {
-            return {{}, false, false, QStringLiteral("Nieznany argument: ") + arg};
-        }
-    }
-    if (!a.pomoc && a.plik.isEmpty())
-        a.blad = QStringLiteral("Podaj plik danych: --db PLIK.");
-    return a;
-}
 
 using TTabeleIWiersze = std::vector<std::pair<QString, qint64>>;
 
@@ -108,20 +79,19 @@ QString BazaCommand::summary() const {
 }
 
 int BazaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    const TArgumenty a = CzytajArgumenty(arguments);
-    if (!a.blad.isEmpty()) {
-        err << a.blad << "\n" << kUzycie;
-        return 2;
-    }
-    if (a.pomoc) {
+    if (arguments.contains(QStringLiteral("--help"))) {
         out << kUzycie;
         return 0;
     }
-    const QString plik = QFileInfo(a.plik).absoluteFilePath();
+    CommandLineOptions opcje({QStringLiteral("--db")}, {QStringLiteral("--json")});
+    QString blad;
+    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
+        return CommandLineOptions::reportError(err, name(), blad);
+    const QString plik = QFileInfo(opcje.value(QStringLiteral("--db"))).absoluteFilePath();
     try {
         TProjektDB projekt(plik);
         const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());
-        if (a.json)
+        if (opcje.has(QStringLiteral("--json")))
             PiszJson(out, plik, tabele);
         else
             PiszTabele(out, plik, tabele);

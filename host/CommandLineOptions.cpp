@@ -36,3 +36,15 @@ bool CommandLineOptions::parse(const QStringList& arguments, QString& error) {
     }
     return true;
 }
+
+bool CommandLineOptions::requireDataFile(QString& error) const {
+    if (!value(QStringLiteral("--db")).isEmpty())
+        return true;
+    error = QStringLiteral("Podaj plik danych: --db PLIK.");
+    return false;
+}
+
+int CommandLineOptions::reportError(QTextStream& err, const QString& tool, const QString& error) {
+    err << error << u'\n' << QStringLiteral("Opis argumentów: talvora %1 --help\n").arg(tool);
+    return 2;
+}

@@ -2,6 +2,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <QTextStream>
 
 // The options of one command-line tool: "--name value" (or "--name=value")
 // for options that take a value, "--name" for flags. Each option may be
@@ -15,6 +16,14 @@ public:
 
     bool has(const QString& name) const { return fValues.contains(name); }
     QString value(const QString& name) const { return fValues.value(name); }
+
+    // The data file of a tool that opens one ("--db FILE"): false with
+    // `error` set when it is missing or empty.
+    bool requireDataFile(QString& error) const;
+
+    // Wrong arguments, as every tool reports them: the message and a pointer
+    // to the tool's --help on `err`. Returns the exit code for them, 2.
+    static int reportError(QTextStream& err, const QString& tool, const QString& error);
 
 private:
     bool store(const QString& name, const QString& value, QString& error);

@@ -1,7 +1,9 @@
 #include "HostCommands.h"
 
 #include "BazaCommand.h"
+#include "HarmonogramCommand.h"
 #include "LokatyCommand.h"
+#include "RankingCommand.h"
 #include "ZyskCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
@@ -9,6 +11,8 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<ZyskCommand>());
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
+    commands.push_back(std::make_unique<HarmonogramCommand>());
+    commands.push_back(std::make_unique<RankingCommand>());
     return commands;
 }
 

@@ -3,6 +3,7 @@
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
 #include "PlikDanychDoOdczytu.h"
+#include "TabelaTekstowa.h"
 #include "TekstNaKonsole.h"
 
 #include "data/TKolekcjeDanych.h"
@@ -11,7 +12,6 @@
 #include "domain/TFormatSettings.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <exception>
 #include <limits>
 #include <vector>
@@ -31,7 +31,10 @@ struct Pozycja {
     double zysk;
 };
 
+// In the order of the deposits window as it opens: active deposits first
+// (the window's first group), each part in the window's initial sort.
 std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
+    kolekcje.PosortujLokatyPoDacieZakonczenia();
     std::vector<Pozycja> pozycje;
     for (const auto& lokata : kolekcje.Lokaty()) {
         if (lokata->Zmiany() == TTypModyfikacji::Usunieto)
@@ -46,6 +49,8 @@ std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
         }
         pozycje.push_back(p);
     }
+    std::stable_partition(pozycje.begin(), pozycje.end(),
+                          [](const Pozycja& p) { return p.lokata->Aktywna(); });
     return pozycje;
 }
 
@@ -75,17 +80,7 @@ void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<P
     std::vector<QStringList> wiersze{tytuly};
     for (const Pozycja& p : pozycje)
         wiersze.push_back(Komorki(p));
-    std::vector<qsizetype> szerokosci(tytuly.size(), 0);
-    for (const QStringList& wiersz : wiersze)
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], wiersz[i].size());
-    for (const QStringList& wiersz : wiersze) {
-        QStringList komorki;
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            komorki << (i == 0 ? wiersz[i].leftJustified(szerokosci[i])
-                               : wiersz[i].rightJustified(szerokosci[i]));
-        out << komorki.join(QStringLiteral("  ")) << u'\n';
-    }
+    PiszTabeleTekstowa(out, wiersze);
 }
 
 void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
@@ -146,12 +141,8 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     }
     CommandLineOptions opcje({kDb}, {kJson});
     QString blad;
-    if (opcje.parse(arguments, blad) && opcje.value(kDb).isEmpty())
-        blad = QStringLiteral("Podaj plik danych: --db PLIK.");
-    if (!blad.isEmpty()) {
-        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora lokaty --help\n");
-        return 2;
-    }
+    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
+        return CommandLineOptions::reportError(err, name(), blad);
     try {
         const auto projekt = OtworzPlikDanychDoOdczytu(opcje.value(kDb));
         TKolekcjeDanych& kolekcje = projekt->Kolekcje();

@@ -1,5 +1,7 @@
 #include "ModuleLibrary.h"
 
+#include "platform/BuildConfig.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -28,7 +30,12 @@ QString ModuleLibrary::DefaultPath() {
     const QString fromEnvironment = qEnvironmentVariable("TALVORA_MODULE");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QLatin1String(kFileName));
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString besideProgram = programDir.filePath(QLatin1String(kFileName));
+    if (QFile::exists(besideProgram))
+        return besideProgram;
+    return QDir::cleanPath(programDir.filePath(QStringLiteral(TALVORA_MODULE_DIR_FROM_BIN "/") +
+                                               QLatin1String(kFileName)));
 }
 
 bool ModuleLibrary::Load(const QString& path, QString& error) {

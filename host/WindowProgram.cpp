@@ -53,7 +53,9 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
             AddDemoData(project);
     }
     error = ShowModule(module, project);
-    const QString savings = SaveChangedSavings(project);
+    // A showing that ended in an error may have left a profit in the savings
+    // whose deposit was never saved: it is not written either.
+    const QString savings = error.isEmpty() ? SaveChangedSavings(project) : QString();
     for (const QString& message : {error, savings})
         if (!message.isEmpty())
             err << TekstNaKonsole(message) << "\n";
@@ -73,13 +75,15 @@ QString SaveChangedSavings(TProjektDB& project) {
 }
 
 bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error) {
-    CommandLineOptions parser({QStringLiteral("--db")},
-                              {QStringLiteral("--demo"), QStringLiteral("--help")});
+    CommandLineOptions parser(
+        {QStringLiteral("--db")},
+        {QStringLiteral("--demo"), QStringLiteral("--help"), QStringLiteral("--version")});
     if (!parser.parse(arguments, error))
         return false;
     options.dataFile = parser.value(QStringLiteral("--db"));
     options.demo = parser.has(QStringLiteral("--demo"));
     options.help = parser.has(QStringLiteral("--help"));
+    options.version = parser.has(QStringLiteral("--version"));
     if (parser.has(QStringLiteral("--db")) && options.dataFile.isEmpty()) {
         error = QStringLiteral("Po --db brakuje ścieżki pliku danych.");
         return false;

@@ -7,11 +7,13 @@ class QCoreApplication;
 class TProjektDB;
 
 // "talvora [--db FILE] [--demo]": the deposits module in its window, on the
-// user's data file or on a file with sample data.
+// user's data file or on a file with sample data; "--help" and "--version"
+// only print.
 struct WindowOptions {
     QString dataFile;
     bool demo = false;
     bool help = false;
+    bool version = false;
 };
 
 // Reads the window path's arguments; false with `error` set when they are wrong.
@@ -25,9 +27,11 @@ QString DefaultDataFile(bool demo);
 // Qt's own Polish texts (standard buttons, file dialogs), when installed.
 void InstallQtTranslation(QCoreApplication& application);
 
-// After a showing: a profit the user added to a savings balance when ending a
-// deposit is left by the module in the savings list, marked changed; the host
-// writes it and reads the list back. Returns the error to tell, "" when none.
+// After a showing closed with "Zapisz i zamknij": a profit the user added to a
+// savings balance when ending a deposit is left by the module in the savings
+// list, marked changed; the host writes it and reads the list back. (A
+// showing closed without saving drops such a profit itself.) Returns the
+// error to tell, "" when none.
 QString SaveChangedSavings(TProjektDB& project);
 
 // Opens (creating on first use) the data file, gives a new file the household

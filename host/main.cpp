@@ -1,6 +1,7 @@
 #include "DisplayCheck.h"
 #include "HostCommands.h"
 #include "WindowProgram.h"
+#include "platform/BuildConfig.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -18,6 +19,7 @@ const char* const kUsage =
     "  --demo     przykładowe lokaty i oferty banków w osobnym pliku\n"
     "             (domyślnie ~/.local/share/Talvora/DemoDataFile.dat)\n"
     "  --help     ta pomoc\n"
+    "  --version  wersja programu\n"
     "Polecenia:\n";
 
 QStringList ArgumentsOf(int argc, char* argv[]) {
@@ -58,6 +60,8 @@ int RunWindow(int argc, char* argv[], const WindowOptions& options, QTextStream&
         return 1;
     }
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the launcher and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(TALVORA_APP_ID));
     InstallQtTranslation(app);
     return RunWindowProgram(options, err);
 }
@@ -76,9 +80,13 @@ int main(int argc, char* argv[]) {
         PrintUsage(err);
         return 2;
     }
+    QTextStream out(stdout);
     if (options.help) {
-        QTextStream out(stdout);
         PrintUsage(out);
+        return 0;
+    }
+    if (options.version) {
+        out << "talvora " TALVORA_VERSION "\n";
         return 0;
     }
     return RunWindow(argc, argv, options, err);

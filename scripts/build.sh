@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds the whole tree into build/ (or $BUILD_DIR).
+# Configures and builds the whole tree into build/ (or $BUILD_DIR); extra
+# configure options may be given in $CMAKE_OPTIONS.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -11,5 +12,7 @@ if command -v ccache >/dev/null; then
     # (worktrees, CI's clean clone) share one cache.
     export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 fi
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${launcher[@]}" >/dev/null
+# shellcheck disable=SC2086
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="$type" "${launcher[@]}" \
+    ${CMAKE_OPTIONS:-} >/dev/null
 cmake --build "$build" -j"$(nproc)" "$@"

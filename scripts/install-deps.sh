@@ -8,6 +8,7 @@ packages=(
     libsqlite3-dev sqlite3 libcurl4-openssl-dev libgumbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core
+    appstream desktop-file-utils groff-base
 )
 missing=()
 for p in "${packages[@]}"; do

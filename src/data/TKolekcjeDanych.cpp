@@ -165,7 +165,10 @@ void TKolekcjeDanych::WyczyscKolekcjeDanych() {
     fZyskiZLokatDoDodaniaJakoPrzychod.clear();
     fHarmonogramyLokatBankowych.clear();
     // Every list is empty now, so no list holds unsaved changes: a flag left
-    // set would make the next load skip that list.
+    // set would make the next load skip that list. This covers the two
+    // standing-order flags too, although the clearing as first laid down
+    // named every flag but those two: kept deliberately, since leaving them
+    // set made every later load skip the standing orders for good.
     fZmienionoINiezapisanoWydatki = false;
     fZmienionoINiezapisanoPrzychody = false;
     fZmienionoINiezapisanoOszczednosci = false;

@@ -49,7 +49,9 @@ void TPokazanieModulu::PokazOkno(TLokatyFormGlowny& okno) {
 
 void TPokazanieModulu::ZakonczPokazanie(int wynik) {
     TZapisLokat zapis(fProjekt);
-    if (wynik == 1 && fProjekt.Kolekcje().ZmienionoINiezapisanoLokaty())
+    if (wynik != 1)
+        zapis.OdrzucZmiany();
+    else if (fProjekt.Kolekcje().ZmienionoINiezapisanoLokaty())
         zapis.Zapisz();
     else
         zapis.Porzuc();

@@ -7,7 +7,9 @@ class TProjektDB;
 // One showing of the module on the host's project: apply the formats, load
 // the offer catalogue, show the deposits window modally, write the deposits
 // and offers when the window was closed with "Zapisz i zamknij" and something
-// changed, then leave the lists for the host. The window is freed and forgets
+// changed, then leave the lists for the host. Closed any other way, the
+// showing also drops the profits the user added to savings in it. The window
+// is freed and forgets
 // the project whatever happens; errors pass on to the caller.
 class TPokazanieModulu {
 public:

@@ -43,6 +43,14 @@ void TZapisLokat::Zapisz() {
     Porzuc();
 }
 
+void TZapisLokat::OdrzucZmiany() {
+    Porzuc();
+    TKolekcjeDanych& kolekcje = fProjekt.Kolekcje();
+    kolekcje.WyczyscZyskiZLokatBankowych();
+    if (kolekcje.ZmienionoINiezapisanoOszczednosci())
+        fProjekt.OdswiezZawartoscKolekcji(TTabele::Oszczednosci);
+}
+
 void TZapisLokat::Porzuc() {
     TKolekcjeDanych& kolekcje = fProjekt.Kolekcje();
     kolekcje.Lokaty().clear();

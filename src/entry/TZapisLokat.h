@@ -21,12 +21,25 @@ class TProjektDB;
 // the offers failed, the deposits list is read back from its table, so that it
 // holds the stored rows (with the ids the database gave and no change marks)
 // and no deposit is written twice by the next save.
+//
+// Closed any other way, the showing drops the profit of an ended deposit
+// that the user added to a savings balance: the deposit stays active in the
+// file, so the profit must not reach it either, or it could be added again.
+// The savings list is read back from its table (the module changes savings
+// only by such profits, and the host saves its savings before it shows the
+// module, so the table holds the balances from before the showing, or from
+// before the first of the showings that retried a failed save), and the map
+// of profits waiting to be booked as income is emptied.
 class TZapisLokat {
 public:
     explicit TZapisLokat(TProjektDB& projekt);
 
+    // "Zapisz i zamknij": writes what changed; empties the lists once it is written.
     void Zapisz();
+    // Empties the lists.
     void Porzuc();
+    // Closed without saving: empties the lists and drops the profits.
+    void OdrzucZmiany();
 
 private:
     bool ZapiszTabele(TTabele tabela);

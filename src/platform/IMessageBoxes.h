@@ -12,6 +12,9 @@ struct TMessage {
     QString text;
     TMessageIcon icon = TMessageIcon::Information;
     TMessageButtons buttons = TMessageButtons::Ok;
+    // For a question whose "Yes" destroys something: "No" is the default
+    // button, so that a stray Enter keeps the data.
+    bool defaultNo = false;
 };
 
 class IMessageBoxes {

@@ -9,4 +9,9 @@ inline const QString kTytulPytania = QStringLiteral("UWAGA !!!");
 
 void PokazBlad(const QString& text);
 bool ZapytajTakNie(const QString& text);
+// A question whose "Tak" destroys or drops data: "Nie" is the default button.
+bool ZapytajPrzedUtrataDanych(const QString& text);
+// Opens a web page in the user's browser. When no browser takes it, the
+// user is told so and gets the address as text to copy.
+void OtworzStroneWWW(const QString& adres);
 void PokazInformacje(const QString& caption, const QString& text);

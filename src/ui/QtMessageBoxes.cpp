@@ -4,7 +4,9 @@
 #include "ui/ScreenText.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
+#include <QScreen>
 #include <utility>
 
 namespace {
@@ -27,6 +29,9 @@ QMessageBox::StandardButtons ButtonsOf(TMessageButtons buttons) {
     return buttons == TMessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
                                              : QMessageBox::StandardButtons(QMessageBox::Ok);
 }
+
+// Room a box keeps beside its text: the icon, the spacing and the margins.
+constexpr int kIconAndMargins = 120;
 
 // A box closed without any of its buttons (the window's close box is mapped to
 // No or OK through the escape button; only an outside close gets here).
@@ -52,6 +57,26 @@ void NameButtons(QMessageBox& box) {
             button->setText(QString::fromUtf8(name));
 }
 
+// Qt wraps a box's text at half the screen's width (500 pixels at most), which
+// leaves the last word of a longer sentence alone on a line. The text label is
+// made as wide as the text's longest line instead, up to what the screen
+// allows; only longer lines wrap.
+void FitToText(QMessageBox& box) {
+    auto* label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    if (!label)
+        return;
+    int widest = 0;
+    const QFontMetrics metrics(label->font());
+    for (const QString& line : box.text().split(u'\n'))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    const QScreen* screen = box.screen();
+    const int screenWidth = screen ? screen->availableGeometry().width() : 1024;
+    // What Qt lets a box grow to, less room for the icon and the margins.
+    const int limit =
+        (screenWidth <= 1024 ? screenWidth : qMin(screenWidth - 480, 1000)) - kIconAndMargins;
+    label->setMinimumWidth(qMin(widest + 2, limit));
+}
+
 } // namespace
 
 QtMessageBoxes::QtMessageBoxes(QWidget* owner) : fOwner(owner) {}
@@ -65,13 +90,17 @@ TMessageResult QtMessageBoxes::show(const TMessage& message) {
                     ButtonsOf(message.buttons), DialogParent(fOwner));
     // Texts come from data the user typed (names, bank pages): never markup.
     box.setTextFormat(Qt::PlainText);
+    // The user may copy what a box says (an address, an error to report).
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     NameButtons(box);
     if (message.buttons == TMessageButtons::YesNo) {
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(message.defaultNo ? QMessageBox::No : QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
     } else {
+        box.setDefaultButton(QMessageBox::Ok);
         box.setEscapeButton(QMessageBox::Ok);
     }
+    FitToText(box);
     box.exec();
     return ResultOf(box.standardButton(box.clickedButton()), message.buttons);
 }

@@ -2,7 +2,7 @@
 
 #include "domain/TFormatSettings.h"
 #include "platform/AdresyWWW.h"
-#include "platform/Platform.h"
+#include "platform/Komunikaty.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
@@ -177,9 +177,9 @@ void TFormDodajEdytujLokate::PolaczZdarzenia() {
     connect(lbl_UstawPustaLokateBankowa, &TAMHSensitiveLabel::clicked, this,
             [this] { cb_AddL_HarmonogramLokatyBankowej->setCurrentIndex(-1); });
     connect(_lbl4, &TAMHSensitiveLabel::clicked, this,
-            [] { Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych()); });
+            [] { OtworzStroneWWW(AdresyWWW::RankingLokatBankowych()); });
     connect(_lbl3, &TAMHSensitiveLabel::clicked, this,
-            [] { Platform::webBrowser().openUrl(AdresyWWW::RankingKontOszczednosciowych()); });
+            [] { OtworzStroneWWW(AdresyWWW::RankingKontOszczednosciowych()); });
 }
 
 void TFormDodajEdytujLokate::UstawNaglowek(const QString& naglowek) {

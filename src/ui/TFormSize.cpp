@@ -149,6 +149,10 @@ void TFormSize::SaveFormSettings() {
     Write(true, true);
 }
 
+bool TFormSize::HasStoredPlacement() const {
+    return HasStore() && OpenSection()->contains(kRight);
+}
+
 QString TFormSize::UserName() {
     if (const passwd* entry = getpwuid(getuid()); entry && entry->pw_name && *entry->pw_name)
         return QString::fromLocal8Bit(entry->pw_name);

@@ -54,6 +54,8 @@ public:
     // whatever SavePosition and SaveSize say.
     void LoadFormSettings();
     void SaveFormSettings();
+    // Whether the store holds a size for the window (false at its first start).
+    bool HasStoredPlacement() const;
 
     // SaveKey, then "-" and the user name if SaveUser, then "-" and the
     // computer name if SaveMachine.

@@ -3,6 +3,7 @@
 #include "ui/TDelegatWierszy.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QTreeWidgetItemIterator>
 
 namespace {
@@ -101,6 +102,27 @@ QTreeWidgetItem* TListaRaportowa::WybranyWiersz() const {
         if (!JestGrupa(wiersz))
             return wiersz;
     return nullptr;
+}
+
+void TListaRaportowa::ZaznaczRekord(const void* rekord) {
+    for (QTreeWidgetItem* wiersz : Wiersze())
+        if (rekord && Rekord(wiersz) == rekord) {
+            setCurrentItem(wiersz);
+            scrollToItem(wiersz);
+            return;
+        }
+    clearSelection();
+}
+
+void TListaRaportowa::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QTreeWidgetItem* wiersz = WybranyWiersz();
+    if (enter && wiersz && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit WierszZatwierdzony(wiersz);
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
 }
 
 QList<QTreeWidgetItem*> TListaRaportowa::Wiersze() const {

@@ -43,6 +43,9 @@ public:
 
     // The selected row (never a group header), or null.
     QTreeWidgetItem* WybranyWiersz() const;
+    // Selects the row that carries the record and shows it; selects nothing
+    // when no row carries it.
+    void ZaznaczRekord(const void* rekord);
     // Rows (not group headers) in display order.
     QList<QTreeWidgetItem*> Wiersze() const;
     int IloscWierszy() const;
@@ -50,6 +53,15 @@ public:
 
     void UstawKolory(TDobieranieKolorow dobieranie) { fKolory = std::move(dobieranie); }
     std::optional<TKoloryWiersza> KoloryWiersza(const QTreeWidgetItem* wiersz) const;
+
+signals:
+    // Enter (Return) on the selected row: it is opened, as by a double click.
+    void WierszZatwierdzony(QTreeWidgetItem* wiersz);
+
+protected:
+    // Enter on a selected row is the list's own; elsewhere it goes on to the
+    // window (its default button).
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QList<Qt::Alignment> fWyrownania;

@@ -7,9 +7,11 @@
 #include "data/TProjektDB.h"
 #include "domain/TLokata.h"
 #include "platform/AdresyWWW.h"
+#include "platform/BuildConfig.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TAMHFlashLabel.h"
+#include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
@@ -23,6 +25,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -55,11 +59,15 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QStri
     return przycisk;
 }
 
+// The column keeps one width whichever of its buttons are shown: that of the
+// widest button, hidden ones included.
 QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
                            const QList<QWidget*>& dol) {
     auto* kolumna = new QWidget(rodzic);
-    kolumna->setMinimumWidth(kSzerokoscKolumnyPrzyciskow);
-    kolumna->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    int szerokosc = kSzerokoscKolumnyPrzyciskow;
+    for (const QWidget* w : gora + dol)
+        szerokosc = qMax(szerokosc, w->sizeHint().width() + 6);
+    kolumna->setFixedWidth(szerokosc);
     auto* uklad = new QVBoxLayout(kolumna);
     uklad->setContentsMargins(3, 2, 3, 2);
     uklad->setSpacing(2);
@@ -157,7 +165,8 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
 
     pan_LokatyBottom = new QWidget(ts_TwojeLokaty);
     pan_LokatyBottom->setObjectName(QStringLiteral("pan_LokatyBottom"));
-    lbl_IleLokat = new QLabel(pan_LokatyBottom);
+    // Large sums may not fit: the line then ends with "…" and shows whole as a tooltip.
+    lbl_IleLokat = new TEtykietaSkracana(pan_LokatyBottom);
     lbl_IleLokat->setObjectName(QStringLiteral("lbl_IleLokat"));
     QFont pogrubiona = lbl_IleLokat->font();
     pogrubiona.setBold(true);
@@ -207,6 +216,10 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     sbtn_UsunLokateBankowa = new TPrzyciskBoczny(
         "sbtn_UsunLokateBankowa", QStringLiteral("Usuń"),
         QStringLiteral("Kliknij, aby usunąć wybraną lokatę bankową"), TIkonyLokat::Usun(), t);
+    sbtn_PorownajOferty = new TPrzyciskBoczny(
+        "sbtn_PorownajOferty", QStringLiteral("Porównaj\r\noferty"),
+        QStringLiteral("Kliknij, aby zobaczyć, która oferta da najwięcej z Twojej kwoty"),
+        TIkonyLokat::Lokata(), t);
     btn_AktualizujLokaty = new TPrzyciskBoczny(
         "btn_AktualizujLokaty",
         QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
@@ -238,10 +251,11 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     prawa->addWidget(Label2);
     auto* uklad = new QHBoxLayout(t);
     uklad->setContentsMargins(2, 4, 4, 2);
-    uklad->addWidget(KolumnaPrzyciskow(t,
-                                       {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
-                                        sbtn_UsunLokateBankowa, btn_AktualizujLokaty},
-                                       {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
+    uklad->addWidget(
+        KolumnaPrzyciskow(t,
+                          {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
+                           sbtn_UsunLokateBankowa, sbtn_PorownajOferty, btn_AktualizujLokaty},
+                          {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
     uklad->addLayout(prawa, 1);
     return t;
 }
@@ -250,9 +264,10 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     pnl1 = new QWidget(this);
     pnl1->setObjectName(QStringLiteral("pnl1"));
     pnl1->setFixedHeight(kWysokoscDolnegoPaska);
-    btn_Pomoc =
-        UtworzPrzycisk("btn_Pomoc", QStringLiteral("&Pomoc"),
-                       QStringLiteral("Kliknij, aby wyświetlić pomoc na temat tego modułu"), pnl1);
+    btn_Pomoc = UtworzPrzycisk("btn_Pomoc", QStringLiteral("&Pomoc"),
+                               QStringLiteral("Kliknij, aby wyświetlić pomoc na temat tego modułu\n"
+                                              "Talvora " TALVORA_VERSION),
+                               pnl1);
     btn_ZestawienieLokat = UtworzPrzycisk(
         "btn_ZestawienieLokat", QStringLiteral("&Ranking lokat bankowych"),
         QStringLiteral("Kliknij, aby wyświetlić zestawienie najlepszych lokat bankowych"), pnl1);
@@ -327,6 +342,9 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
     DodajSeparator(m, "N4");
     Usuwszystkie1 =
         DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń wszystkie"), QKeySequence());
+    DodajSeparator(m, "N7");
+    PorownajOferty1 = DodajPozycjeMenu(m, l, "PorownajOferty1", QStringLiteral("Porównaj oferty"),
+                                       QKeySequence());
 }
 
 void TLokatyFormGlowny::PolaczZdarzenia() {
@@ -364,6 +382,8 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(Usu2, &QAction::triggered, this, &T::sbtn_UsunLokateBankowaClick);
     connect(Usuwszystkieztegobanku1, &QAction::triggered, this, &T::Usuwszystkieztegobanku1Click);
     connect(Usuwszystkie1, &QAction::triggered, this, &T::Usuwszystkie1Click);
+    connect(sbtn_PorownajOferty, &QToolButton::clicked, this, &T::sbtn_PorownajOfertyClick);
+    connect(PorownajOferty1, &QAction::triggered, this, &T::sbtn_PorownajOfertyClick);
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
@@ -380,15 +400,17 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
                 pmenu_LokatyBankowe->popup(
                     lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
             });
-    connect(lv_Lokaty, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* wiersz) {
-        if (!TListaRaportowa::JestGrupa(wiersz))
-            sbtn_EdytujLokateClick();
-    });
-    connect(lv_HarmonogramyLokatBankowych, &QTreeWidget::itemDoubleClicked, this,
-            [this](QTreeWidgetItem* wiersz) {
-                if (!TListaRaportowa::JestGrupa(wiersz))
-                    sbtn_EdytujLokateBankowaClick();
-            });
+    // A double click or Enter on a row opens it for editing.
+    const auto otworz = [this](TListaRaportowa* lista, void (T::*edycja)()) {
+        const auto edytuj = [this, edycja](QTreeWidgetItem* wiersz) {
+            if (!TListaRaportowa::JestGrupa(wiersz))
+                (this->*edycja)();
+        };
+        connect(lista, &QTreeWidget::itemDoubleClicked, this, edytuj);
+        connect(lista, &TListaRaportowa::WierszZatwierdzony, this, edytuj);
+    };
+    otworz(lv_Lokaty, &T::sbtn_EdytujLokateClick);
+    otworz(lv_HarmonogramyLokatBankowych, &T::sbtn_EdytujLokateBankowaClick);
     connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
     connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
             &T::lv_HarmonogramyLokatBankowychColumnClick);
@@ -497,11 +519,11 @@ void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
 }
 
 void TLokatyFormGlowny::btn_PomocClick() {
-    Platform::webBrowser().openUrl(AdresyWWW::Pomoc());
+    OtworzStroneWWW(AdresyWWW::Pomoc());
 }
 
 void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
-    Platform::webBrowser().openUrl(AdresyWWW::RankingLokatBankowych());
+    OtworzStroneWWW(AdresyWWW::RankingLokatBankowych());
 }
 
 void TLokatyFormGlowny::btn_OKClick() {
@@ -515,6 +537,26 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
         return;
     PrzygotujOkno();
     WypelnijListy(true);
+    if (!fFormSize->HasStoredPlacement())
+        PokazWszystkieKolumnyLokat();
+}
+
+// At the first start (no placement kept yet) the window grows to show every
+// column of the deposit list, as far as the screen's free area allows, and
+// stands in the middle of that area.
+void TLokatyFormGlowny::PokazWszystkieKolumnyLokat() {
+    layout()->activate();
+    int lista = 2 * lv_Lokaty->frameWidth() + lv_Lokaty->verticalScrollBar()->sizeHint().width();
+    for (int kolumna = 0; kolumna < lv_Lokaty->columnCount(); ++kolumna)
+        lista += lv_Lokaty->columnWidth(kolumna);
+    const QRect obszar = screen()->availableGeometry();
+    const int ramka = frameGeometry().width() - width();
+    const int szerokosc =
+        qMax(minimumWidth(), qMin(width() - lv_Lokaty->width() + lista, obszar.width() - ramka));
+    if (szerokosc <= width())
+        return;
+    const int lewa = obszar.x() + qMax(0, (obszar.width() - szerokosc - ramka) / 2);
+    setGeometry(lewa, geometry().y(), szerokosc, height());
 }
 
 bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
@@ -522,10 +564,12 @@ bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
     if (fKliknietoOK || !kolekcje || !kolekcje->ZmienionoINiezapisanoLokaty())
         return true;
     TMessage pytanie;
+    // Unlike the other questions this one is captioned "BŁĄD !!!" on purpose.
     pytanie.caption = kTytulBledu;
     pytanie.text = kPytanieOZamkniecie;
     pytanie.icon = TMessageIcon::Warning;
     pytanie.buttons = TMessageButtons::YesNo;
+    pytanie.defaultNo = true;
     return Platform::messageBoxes().show(pytanie) == TMessageResult::Yes;
 }
 

@@ -15,6 +15,7 @@ class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 class TAMHFlashLabel;
+class TEtykietaSkracana;
 class TFormSize;
 class THeaderPanel;
 class TKolekcjeDanych;
@@ -74,6 +75,10 @@ public:
 
     // Deposit operations (TLokatyFormGlownyLokaty.cpp).
     int32_t NoweIdLokaty() const;
+    // Opens the deposit editor filled from `wzor` (name, amount, start, term
+    // and offer) and adds the deposit that passes the editor's checks;
+    // refused, as every adding is, while an offer is not saved.
+    void DodajLokate(const TLokata& wzor);
     void ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna);
 
     // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
@@ -92,6 +97,8 @@ public slots:
     void sbtn_RozpocznijLokateClick();
     void sbtn_ZakonczLokateClick();
     void sbtn_UsunLokateClick();
+    // The offers ranked for an amount; a deposit can be added from there.
+    void sbtn_PorownajOfertyClick();
 
     // Offer commands (TLokatyFormGlownyOferty.cpp).
     void sbtn_DodajLokateBankowaClick();
@@ -135,6 +142,8 @@ private:
     void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
     void UstawWyswietlanaTabele();
 
+    void PokazWszystkieKolumnyLokat();
+
     void lv_LokatyColumnClick(int kolumna);
     void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
     void pmenu_LokatyPopup();
@@ -161,11 +170,12 @@ private:
     QToolButton* sbtn_RozpocznijJakoNowaLokate = nullptr;
     TListaRaportowa* lv_Lokaty = nullptr;
     QWidget* pan_LokatyBottom = nullptr;
-    QLabel* lbl_IleLokat = nullptr;
+    TEtykietaSkracana* lbl_IleLokat = nullptr;
     TAMHFlashLabel* Label1 = nullptr;
     QToolButton* sbtn_DodajLokateBankowa = nullptr;
     QToolButton* sbtn_EdytujLokateBankowa = nullptr;
     QToolButton* sbtn_UsunLokateBankowa = nullptr;
+    QToolButton* sbtn_PorownajOferty = nullptr;
     QToolButton* btn_AktualizujLokaty = nullptr;
     QToolButton* sbtn_OdczytajLokatyBankoweZPliku = nullptr;
     QToolButton* sbtn_EksportujDopliku = nullptr;
@@ -191,4 +201,5 @@ private:
     QAction* Usu2 = nullptr;
     QAction* Usuwszystkieztegobanku1 = nullptr;
     QAction* Usuwszystkie1 = nullptr;
+    QAction* PorownajOferty1 = nullptr;
 };

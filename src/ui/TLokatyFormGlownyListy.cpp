@@ -5,6 +5,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "ui/TAMHFlashLabel.h"
+#include "ui/TEtykietaSkracana.h"
 #include "ui/TGrupyBankow.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
@@ -83,7 +84,7 @@ void UstawSzerokosciKolumn(QTreeWidget& lista, const QList<QStringList>& wiersze
 
 void TLokatyFormGlowny::PrzygotujOkno() {
     pan_1->SetHeading(windowTitle());
-    lbl_IleLokat->clear();
+    lbl_IleLokat->UstawTekst(QString());
     const QMargins marginesy = pan_LokatyBottom->layout()->contentsMargins();
     pan_LokatyBottom->setMinimumHeight(lbl_IleLokat->sizeHint().height() +
                                        Label1->sizeHint().height() + marginesy.top() +
@@ -128,7 +129,7 @@ void TLokatyFormGlowny::PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje)
 }
 
 void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
-    lbl_IleLokat->clear();
+    lbl_IleLokat->UstawTekst(QString());
     TKolekcjeDanych* kolekcje = Kolekcje();
     if (kolekcje) {
         UstawWyswietlanaTabele();
@@ -148,6 +149,8 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
     double kwota = 0;
     double zysk = 0;
     QList<QStringList> teksty;
+    // After a command the same deposit stays selected.
+    const TLokata* wybrana = WybranaLokata();
     {
         TBlokadaOdswiezania blokada(lv_Lokaty);
         lv_Lokaty->clear();
@@ -174,13 +177,15 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
             }
         }
         lv_Lokaty->WstawGrupy({aktywne, nieaktywne});
+        lv_Lokaty->ZaznaczRekord(wybrana);
     }
     UstawSzerokosciKolumn(*lv_Lokaty, teksty, true, false);
-    lbl_IleLokat->setText(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
+    lbl_IleLokat->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
 }
 
 void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     QList<QStringList> teksty;
+    const THarmonogramLokatyBankowej* wybrany = WybranyHarmonogram();
     {
         TBlokadaOdswiezania blokada(lv_HarmonogramyLokatBankowych);
         lv_HarmonogramyLokatBankowych->clear();
@@ -203,6 +208,7 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
                 TListaRaportowa::UtworzWiersz(teksty.last(), h.get(), indeks++, ikona));
         }
         lv_HarmonogramyLokatBankowych->WstawGrupy(grupy);
+        lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
     }
     UstawSzerokosciKolumn(*lv_HarmonogramyLokatBankowych, teksty, true, false);
 }

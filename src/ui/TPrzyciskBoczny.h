@@ -3,7 +3,9 @@
 
 // A flat tool button of a window's side column: the glyph above the caption.
 // The caption keeps its "\r" and "\r\n" breaks (text() returns it as given);
-// they are drawn as line breaks. The hint is the tooltip.
+// they are drawn as line breaks. The button is 60 pixels wide, or as wide as
+// its longest word; longer caption lines wrap at blanks. The hint is the
+// tooltip.
 class TPrzyciskBoczny : public QToolButton {
     Q_OBJECT
 
@@ -19,4 +21,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The style's room around the caption, and the caption as drawn in a
+    // button of the given width.
+    int Margines() const;
+    QString TekstZawiniety(int szerokosc) const;
 };

@@ -237,4 +237,51 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
     EXPECT_EQ(CompareDateTime(Konto(zPliku).Data(), kTeraz), 0);
 }
 
+// Ending a deposit and adding its profit, then closing the window without
+// saving: the deposit stays active in the file, and the profit is dropped as
+// well (balances as before the showing, no profit waiting to be booked), so
+// the host has nothing to write.
+TEST_F(PelnyScenariusz, ClosingWithoutSavingDropsTheProfitAddedToSavings) {
+    ZapamietajOferte(QStringLiteral("Lokata Kwartalna"));
+    TKolekcjeDanych& k = projekt->Kolekcje();
+    k.Lokaty().push_back(std::make_unique<TLokata>(-1, kNazwa, kKwota, kTeraz - 30, 6,
+                                                   TJednostkaOkresu::Miesiac, idOferty, true,
+                                                   TTypModyfikacji::Dodano));
+    k.SetZmienionoINiezapisanoLokaty(true);
+    SaveNewRecords(*projekt, {TTabele::Lokaty});
+    const double naKonciePrzed = Konto(*projekt).Ile();
+    const auto stany = [this] {
+        return projekt->Baza().GetTableValue(
+            QStringLiteral("SELECT count(*) FROM StanOszczednosci"));
+    };
+    const qint64 stanyPrzed = stany();
+
+    komunikaty.answers = {TMessageResult::Yes, TMessageResult::Yes};
+    okna.expect([&](QDialog& okno) {
+        const WierszLokaty lokata = ZnajdzLokate(okno, kNazwa);
+        ASSERT_NE(lokata.wiersz, nullptr);
+        lokata.wiersz->treeWidget()->setCurrentItem(lokata.wiersz);
+        ClickButton(okno, QStringLiteral("sbtn_ZakonczLokate"));
+        okno.close();
+    });
+    okna.expect([&](QDialog& dialog) {
+        ASSERT_EQ(dialog.objectName(), "FormDodajZyskZLokatyDoOszczednosci");
+        ClickButton(dialog, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+
+    ASSERT_EQ(komunikaty.messages.size(), 2) << komunikaty.texts().join('\n').toStdString();
+    EXPECT_TRUE(komunikaty.messages[1].text.startsWith("Lista lokat bankowych i(lub)"));
+    EXPECT_DOUBLE_EQ(Konto(*projekt).Ile(), naKonciePrzed);
+    EXPECT_FALSE(k.ZmienionoINiezapisanoOszczednosci());
+    EXPECT_FALSE(k.JestZyskZLokat());
+    EXPECT_EQ(SaveChangedSavings(*projekt), "");
+
+    TProjektDB zPliku(plik.path());
+    ASSERT_EQ(zPliku.Kolekcje().Lokaty().size(), 1u);
+    EXPECT_TRUE(zPliku.Kolekcje().Lokaty()[0]->Aktywna());
+    EXPECT_DOUBLE_EQ(Konto(zPliku).Ile(), naKonciePrzed);
+    EXPECT_EQ(stany(), stanyPrzed);
+}
+
 } // namespace

@@ -8,8 +8,10 @@
 #include "data/TempDatabaseFile.h"
 #include "ui/TLokatyFormGlowny.h"
 
+#include <QLineEdit>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -46,9 +48,37 @@ protected:
         EXPECT_EQ(bledy, "");
         return kod;
     }
-    int Lokaty() {
+    int Lokaty() { return static_cast<int>(Wartosc("SELECT count(*) FROM Lokaty")); }
+    qint64 Wartosc(const char* zapytanie) {
         TSQLiteDatabase baza(plik.path());
-        return static_cast<int>(baza.GetTableValue("SELECT count(*) FROM Lokaty"));
+        return baza.GetTableValue(QString::fromUtf8(zapytanie));
+    }
+    // What ending a deposit with its profit booked changes in the file.
+    struct Stan {
+        qint64 aktywne, groszeOszczednosci, stanyOszczednosci;
+        bool operator==(const Stan&) const = default;
+    };
+    Stan StanPliku() {
+        return {Wartosc("SELECT count(*) FROM Lokaty WHERE Aktywna = 1"),
+                Wartosc("SELECT round(sum(Ile) * 100) FROM Oszczednosci"),
+                Wartosc("SELECT count(*) FROM StanOszczednosci")};
+    }
+    // Ends the first active deposit, adds 10 zł of profit to the savings in
+    // the profit dialog, then closes the window as `zamknij` does.
+    void ZakonczLokateIDodajZysk(std::function<void(QWidget&)> zamknij) {
+        komunikaty.defaultAnswer = TMessageResult::Yes;
+        WhenModalShows([&](QWidget& okno) {
+            WybierzPierwszaLokate(okno);
+            WhenModalShows([](QWidget& dialog) {
+                auto* kwota = dialog.findChild<QLineEdit*>("e_AddZysk_Ile");
+                ASSERT_NE(kwota, nullptr);
+                kwota->setText("10");
+                ClickButton(dialog, "btn_OK");
+            });
+            ClickButton(okno, "sbtn_ZakonczLokate");
+            zamknij(okno);
+        });
+        EXPECT_EQ(Uruchom(), 0);
     }
 
     ScriptedMessageBoxes komunikaty;
@@ -101,6 +131,26 @@ TEST_F(ProgramGospodarza, AFailedSaveShowsTheModuleAgainWithTheChanges) {
     const QStringList teksty = komunikaty.texts();
     ASSERT_EQ(teksty.size(), 4) << teksty.join('\n').toStdString();
     EXPECT_TRUE(teksty[2].startsWith("Nie udało się zapisać listy lokat !!!"));
+}
+
+// A profit added to savings belongs to its ended deposit: closed without
+// saving, the window drops both, so the same profit cannot be added again at
+// the next start; "Zapisz i zamknij" writes both.
+TEST_F(ProgramGospodarza, AProfitReachesTheSavingsOnlyWithItsEndedDeposit) {
+    WhenModalShows([](QWidget& okno) { ClickButton(okno, "btn_OK"); });
+    ASSERT_EQ(Uruchom(), 0);
+    const Stan przed = StanPliku();
+    ASSERT_GT(przed.aktywne, 0);
+
+    ZakonczLokateIDodajZysk([](QWidget& okno) { okno.close(); });
+    EXPECT_EQ(StanPliku(), przed);
+    EXPECT_TRUE(komunikaty.texts().last().startsWith("Lista lokat bankowych i(lub)"));
+
+    ZakonczLokateIDodajZysk([](QWidget& okno) { ClickButton(okno, "btn_OK"); });
+    const Stan po = StanPliku();
+    EXPECT_EQ(po.aktywne, przed.aktywne - 1);
+    EXPECT_EQ(po.groszeOszczednosci, przed.groszeOszczednosci + 1000);
+    EXPECT_EQ(po.stanyOszczednosci, przed.stanyOszczednosci + 1);
 }
 
 } // namespace

@@ -54,7 +54,8 @@ TEST(BazaCommand, ArgumentsAndStartUpErrors) {
         "baza",
         {
             {{}, 2, "Podaj plik danych: --db PLIK."},
-            {{"--db"}, 2, "Po --db brakuje ścieżki pliku danych."},
+            {{"--db"}, 2, "Argument --db wymaga wartości."},
+            {{"--db="}, 2, "Podaj plik danych: --db PLIK."},
             {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
             {{"--db", "/proc/DataFile.dat"},
              1,

@@ -140,6 +140,29 @@ TEST_F(LokatyCommandTest, TableShowsTheColumnsOfTheDepositList) {
         << "an empty offer cell leaves a gap";
 }
 
+// As the window lists them when it opens: active deposits first, each group
+// by estimated end date; not by id.
+TEST_F(LokatyCommandTest, ListsInTheOrderOfTheDepositsWindow) {
+    {
+        TProjektDB projekt(plik.path());
+        projekt.Kolekcje().Lokaty().push_back(
+            std::make_unique<TLokata>(-1, "Krótka", 2000, EncodeDate(2013, 5, 20), 3,
+                                      TJednostkaOkresu::Miesiac, 1, true, TTypModyfikacji::Dodano));
+        ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty).Zapisano());
+    }
+    const QJsonArray lokaty =
+        QJsonDocument::fromJson(Uruchom({"--db", plik.path(), "--json"}).out.toUtf8()).array();
+    QStringList nazwy;
+    for (const auto& lokata : lokaty)
+        nazwy << lokata.toObject()["Nazwa"].toString();
+    EXPECT_EQ(nazwy, QStringList({"Krótka", "Wakacje nad morzem", "Stara"}));
+
+    const QStringList wiersze = Uruchom({"--db", plik.path()}).out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(wiersze.size(), 4);
+    EXPECT_TRUE(wiersze[1].startsWith("Krótka  ")) << wiersze[1].toStdString();
+    EXPECT_TRUE(wiersze[3].startsWith("Stara  ")) << wiersze[3].toStdString();
+}
+
 TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
     ScriptedMessageBoxes boxes;
     SprawdzBledyIPomoc(

@@ -22,7 +22,8 @@ inline TWynikPolecenia UruchomPolecenie(const QString& nazwa, const QStringList&
 }
 
 // Wrong arguments and start-up failures: the exit code, the start of the
-// message on stderr and nothing on stdout; then "--help" on stdout.
+// message on stderr and nothing on stdout; wrong arguments end with the
+// pointer to the tool's help. Then "--help" on stdout.
 struct TBladArgumentow {
     QStringList argumenty;
     int kod;
@@ -37,6 +38,10 @@ inline void SprawdzBledyIPomoc(const QString& nazwa, std::initializer_list<TBlad
         EXPECT_TRUE(wynik.err.startsWith(QString::fromUtf8(b.bladZaczynaSie)))
             << wynik.err.toStdString();
         EXPECT_TRUE(wynik.out.isEmpty());
+        if (b.kod == 2) {
+            EXPECT_TRUE(wynik.err.endsWith("\nOpis argumentów: talvora " + nazwa + " --help\n"))
+                << wynik.err.toStdString();
+        }
     }
     const TWynikPolecenia pomoc = UruchomPolecenie(nazwa, {"--help"});
     EXPECT_EQ(pomoc.kod, 0);

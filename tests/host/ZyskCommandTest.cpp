@@ -95,6 +95,12 @@ TEST(ZyskCommandTest, WrongArgumentsExitWithTwoAndAPolishMessage) {
         {Lokata("10 000 zł", "3", "miesiac", "4,5", "miesieczna"), "Nie można odczytać kwoty"},
         {Lokata("1" + QString(400, '0'), "3", "miesiac", "4,5", "miesieczna"),
          "Nie można odczytać kwoty"},
+        {Lokata("-100", "3", "miesiac", "4,5", "miesieczna"),
+         "Nie można odczytać kwoty: \"-100\" (oczekiwano kwoty większej od zera"},
+        {Lokata("0", "3", "miesiac", "4,5", "miesieczna"), "Nie można odczytać kwoty"},
+        {Lokata("0,004", "3", "miesiac", "4,5", "miesieczna"), "Nie można odczytać kwoty"},
+        {Lokata("10000", "3", "miesiac", "-0,5", "miesieczna"),
+         "Nie można odczytać oprocentowania: \"-0,5\""},
         {Lokata("10000", "70000", "miesiac", "4,5", "miesieczna"), "Nie można odczytać okresu"},
         {Lokata("10000", "-1", "miesiac", "4,5", "miesieczna"), "Nie można odczytać okresu"},
         {Lokata("10000", "3", "kwartal", "4,5", "miesieczna"),
@@ -112,6 +118,7 @@ TEST(ZyskCommandTest, WrongArgumentsExitWithTwoAndAPolishMessage) {
         const Wynik wynik = Uruchom(c.argumenty);
         EXPECT_EQ(wynik.kod, 2);
         EXPECT_TRUE(wynik.err.startsWith(c.komunikat)) << wynik.err.toStdString();
+        EXPECT_TRUE(wynik.err.endsWith("\nOpis argumentów: talvora zysk --help\n"));
         EXPECT_EQ(wynik.out, "");
     }
 }

@@ -3,9 +3,12 @@
 #include "common/widgets/ModalWatchdog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -87,6 +90,19 @@ TEST(QtMessageBoxes, ShowsCaptionIconButtonsAndLineBrokenText) {
          QMessageBox::Question,
          QMessageBox::Yes | QMessageBox::No,
          TMessageResult::Yes},
+        // A question that would destroy something: a stray Enter answers No.
+        {{"UWAGA !!!", "Usunąć?", TMessageIcon::Warning, TMessageButtons::YesNo, true},
+         [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); },
+         "Usunąć?",
+         QMessageBox::Warning,
+         QMessageBox::Yes | QMessageBox::No,
+         TMessageResult::No},
+        {{"BŁĄD !!!", "Enter", TMessageIcon::Error, TMessageButtons::Ok},
+         [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); },
+         "Enter",
+         QMessageBox::Critical,
+         QMessageBox::Ok,
+         TMessageResult::Ok},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message.text.toStdString());
@@ -99,6 +115,36 @@ TEST(QtMessageBoxes, ShowsCaptionIconButtonsAndLineBrokenText) {
         EXPECT_EQ(seen.format, Qt::PlainText);
         EXPECT_EQ(seen.buttonTexts, c.buttons == QMessageBox::Ok ? QStringList({"OK"})
                                                                  : QStringList({"&Nie", "&Tak"}));
+    }
+}
+
+// The box is as wide as its longest line, so a sentence keeps its last word;
+// a line longer than the screen allows still wraps. The text can be selected
+// for copying (an address the browser could not open).
+TEST(QtMessageBoxes, SizesItselfToItsTextWhichCanBeSelected) {
+    ModalWatchdog watchdog;
+    QtMessageBoxes boxes;
+    const QString zdanie =
+        "Czas zakończenia lokaty już minął, nie można jej ponownie aktywować !!!";
+    for (const QString& tekst : {zdanie, zdanie + " " + zdanie + " " + zdanie}) {
+        SCOPED_TRACE(tekst.toStdString());
+        int linie = 0;
+        Qt::TextInteractionFlags flagi;
+        WhenModalShows([&](QWidget& box) {
+            auto* etykieta = box.findChild<QLabel*>("qt_msgbox_label");
+            ASSERT_NE(etykieta, nullptr);
+            linie = etykieta->height() / etykieta->fontMetrics().lineSpacing();
+            flagi = etykieta->textInteractionFlags();
+            ClickMessageBoxButton(box, QMessageBox::Ok);
+        });
+        boxes.show({"BŁĄD !!!", tekst, TMessageIcon::Error, TMessageButtons::Ok});
+        const bool miesciSie = QFontMetrics(QApplication::font()).horizontalAdvance(tekst) <
+                               QApplication::primaryScreen()->availableGeometry().width() - 200;
+        if (miesciSie)
+            EXPECT_EQ(linie, 1);
+        else
+            EXPECT_GT(linie, 1);
+        EXPECT_TRUE(flagi & Qt::TextSelectableByMouse);
     }
 }
 

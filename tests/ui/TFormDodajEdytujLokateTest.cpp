@@ -1,5 +1,8 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
+#include "common/ScriptedMessageBoxes.h"
+#include "common/ScriptedWebBrowser.h"
+
 #include "domain/TFormatSettings.h"
 #include "platform/AdresyWWW.h"
 #include "platform/Platform.h"
@@ -18,30 +21,19 @@
 
 namespace {
 
-// Remembers the pages the code asked to open instead of opening them.
-class RecordingWebBrowser : public IWebBrowser {
-public:
-    RecordingWebBrowser() : fPrevious(Platform::setWebBrowser(this)) {}
-    ~RecordingWebBrowser() override { Platform::setWebBrowser(fPrevious); }
-    bool openUrl(const QString& url) override {
-        opened << url;
-        return true;
-    }
-    QStringList opened;
-
-private:
-    IWebBrowser* fPrevious;
-};
-
 class TFormDodajEdytujLokateTest : public testing::Test {
 protected:
     void SetUp() override {
-        UstawFormaty();
         dialog.UstawOgraniczeniaKwoty(15, 1e15);
         dialog.UstawLokate(QStringLiteral("Lokata"), 1000, EncodeDateTime(2024, 6, 10, 9, 30), 12,
                            TJednostkaOkresu::Miesiac, QString());
     }
 
+    // The dialog takes its date format when it is made, so the module's
+    // formats are applied before it exists.
+    struct TFormaty {
+        TFormaty() { UstawFormaty(); }
+    } formaty;
     TFormDodajEdytujLokate dialog;
 };
 
@@ -142,14 +134,22 @@ TEST_F(TFormDodajEdytujLokateTest, ListaHarmonogramowRozwijaSieNaSzerokoscNajdlu
 }
 
 TEST_F(TFormDodajEdytujLokateTest, OdnosnikiOtwierajaZestawieniaWPrzegladarce) {
-    RecordingWebBrowser przegladarka;
+    ScriptedWebBrowser przegladarka;
     AdresyWWW::UstawHostRankingu(QStringLiteral("http://ranking.test"));
     dialog.show();
     QTest::mouseClick(dialog._lbl4, Qt::LeftButton);
     QTest::mouseClick(dialog._lbl3, Qt::LeftButton);
+    EXPECT_EQ(przegladarka.urls, (QStringList{"http://ranking.test/lokaty_bankowe/",
+                                              "http://ranking.test/konta_oszczednosciowe/"}));
+    // Without a browser the user gets the address to copy.
+    ScriptedMessageBoxes komunikaty;
+    przegladarka.opens = false;
+    QTest::mouseClick(dialog._lbl3, Qt::LeftButton);
     AdresyWWW::PrzywrocDomyslne();
-    EXPECT_EQ(przegladarka.opened, (QStringList{"http://ranking.test/lokaty_bankowe/",
-                                                "http://ranking.test/konta_oszczednosciowe/"}));
+    ASSERT_EQ(komunikaty.messages.size(), 1);
+    EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+    EXPECT_TRUE(
+        komunikaty.messages[0].text.endsWith("\r\rhttp://ranking.test/konta_oszczednosciowe/"));
     EXPECT_EQ(dialog._lbl4->toolTip(), QStringLiteral("Kliknij, aby zobaczyć zestawienie"));
     EXPECT_EQ(dialog._lbl3->toolTip(), QStringLiteral("Kliknij, aby zobaczyć zestawienie"));
 }

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <functional>
@@ -471,6 +472,7 @@ TEST_F(TPoleceniaLokatTest, RozpoczecieOdmowionePoTerminieAPrzedStartemPytaOLicz
     Uruchom(&TLokatyFormGlowny::sbtn_RozpocznijLokateClick);
     EXPECT_EQ(komunikaty.texts(), QStringList{pytanie});
     EXPECT_EQ(komunikaty.messages.value(0).caption, QStringLiteral("UWAGA !!!"));
+    EXPECT_FALSE(komunikaty.messages.value(0).defaultNo) << "starting destroys nothing";
     EXPECT_FALSE(przyszla.Aktywna());
 
     komunikaty.answers = {TMessageResult::Yes};
@@ -500,6 +502,7 @@ TEST_F(TPoleceniaLokatTest, ZakonczeniePrzedTerminemPytaOLiczbeDni) {
     EXPECT_EQ(komunikaty.texts(),
               QStringList{"Czy jesteś pewien że chcesz przerwać wybraną lokatę ????.\rIlość dni do "
                           "końca lokaty: 10"});
+    EXPECT_TRUE(komunikaty.messages[0].defaultNo) << "a stray Enter keeps the deposit running";
     EXPECT_TRUE(lokata.Aktywna());
     EXPECT_TRUE(okna.shown.isEmpty());
 
@@ -644,6 +647,7 @@ TEST_F(TPoleceniaLokatTest, UsuniecieOznaczaLokateIJejNieWyswietla) {
     komunikaty.answers = {TMessageResult::No};
     Uruchom(&TLokatyFormGlowny::sbtn_UsunLokateClick);
     EXPECT_EQ(komunikaty.texts(), QStringList{pytanie});
+    EXPECT_TRUE(komunikaty.messages[0].defaultNo) << "a stray Enter keeps the deposit";
     EXPECT_EQ(lokata.Zmiany(), TTypModyfikacji::Dodano);
 
     komunikaty.answers = {TMessageResult::Yes};
@@ -654,6 +658,50 @@ TEST_F(TPoleceniaLokatTest, UsuniecieOznaczaLokateIJejNieWyswietla) {
     auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
     for (QTreeWidgetItemIterator it(lista); *it; ++it)
         EXPECT_NE(TLokatyFormGlowny::LokataWiersza(*it), &lokata);
+}
+
+// --- Selection and keyboard -------------------------------------------------
+
+TEST_F(TPoleceniaLokatTest, PoPoleceniuZaznaczonaZostajeTaSamaLokata) {
+    DodajLokate(1, QStringLiteral("Pierwsza"), kTeraz - 10, 3, TJednostkaOkresu::Miesiac, true);
+    TLokata& lokata =
+        DodajLokate(2, QStringLiteral("Druga"), kTeraz - 10, 3, TJednostkaOkresu::Miesiac, true);
+    DodajLokate(3, QStringLiteral("Trzecia"), kTeraz - 10, 3, TJednostkaOkresu::Miesiac, true);
+    Wybierz(&lokata);
+
+    okna.expect<TEdytor>(Wypelnij(QStringLiteral("Druga zmieniona"), QStringLiteral("500")));
+    Uruchom(&TLokatyFormGlowny::sbtn_EdytujLokateClick);
+    EXPECT_EQ(okno.WybranaLokata(), &lokata) << "after editing";
+
+    komunikaty.answers = {TMessageResult::Yes};
+    okna.expect<TDialogZysku>(
+        [](TDialogZysku& d) { ClickButton(d, QStringLiteral("btn_Cancel")); });
+    Uruchom(&TLokatyFormGlowny::sbtn_ZakonczLokateClick);
+    ASSERT_FALSE(lokata.Aktywna());
+    EXPECT_EQ(okno.WybranaLokata(), &lokata) << "after ending, in the other group";
+
+    Uruchom(&TLokatyFormGlowny::sbtn_RozpocznijLokateClick);
+    ASSERT_TRUE(lokata.Aktywna());
+    EXPECT_EQ(okno.WybranaLokata(), &lokata) << "after starting";
+}
+
+// Enter on a selected row opens it for editing, as a double click does;
+// without a selected row it stays the window's default button.
+TEST_F(TPoleceniaLokatTest, EnterNaWierszuOtwieraEdycjeAPozaNimZapisujeIZamyka) {
+    TLokata& lokata =
+        DodajLokate(1, QStringLiteral("Lokata"), kTeraz - 10, 3, TJednostkaOkresu::Miesiac, true);
+    okno.show();
+    Wybierz(&lokata);
+    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
+    okna.expect<TEdytor>([](TEdytor& d) { ClickButton(d, QStringLiteral("btn_Cancel")); });
+    QTest::keyClick(lista, Qt::Key_Return);
+    EXPECT_EQ(okna.shownNames(), QStringList{"FormDodajEdytujLokate"});
+    EXPECT_TRUE(okno.isVisible());
+
+    lista->clearSelection();
+    QTest::keyClick(lista, Qt::Key_Return);
+    EXPECT_FALSE(okno.isVisible());
+    EXPECT_EQ(okno.result(), QDialog::Accepted);
 }
 
 } // namespace

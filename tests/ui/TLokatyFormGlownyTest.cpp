@@ -3,11 +3,13 @@
 
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
+#include "common/ScriptedWebBrowser.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
 #include "platform/AdresyWWW.h"
 #include "ui/TKoloryWierszyLokat.h"
+#include "ui/TEtykietaSkracana.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPrzyciskBoczny.h"
 
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -28,20 +31,6 @@ namespace {
 
 using J = TJednostkaOkresu;
 using K = TKapitalizacja;
-
-class RecordingBrowser : public IWebBrowser {
-public:
-    RecordingBrowser() : fPrevious(Platform::setWebBrowser(this)) {}
-    ~RecordingBrowser() override { Platform::setWebBrowser(fPrevious); }
-    bool openUrl(const QString& url) override {
-        urls.append(url);
-        return true;
-    }
-    QStringList urls;
-
-private:
-    IWebBrowser* fPrevious;
-};
 
 struct Oferta {
     int32_t id;
@@ -402,6 +391,25 @@ TEST_F(LokatyFormGlownyTest, SideButtonsFollowSelectionAndTab) {
     EXPECT_EQ(okno->WybranyHarmonogram()->fId, 1);
 }
 
+// Showing "Utwórz nową jak ta" on a selection neither widens the side column
+// nor moves the list; the button's caption wraps within the column.
+TEST_F(LokatyFormGlownyTest, SideColumnKeepsOneWidthWhateverButtonsShow) {
+    wypelnijPrzyklad();
+    pokaz();
+    QCoreApplication::processEvents();
+    auto* nowaJakTa = kontrolka<QToolButton>("sbtn_RozpocznijJakoNowaLokate");
+    QWidget* kolumna = nowaJakTa->parentWidget();
+    const int szerokosc = kolumna->width();
+    const int lewaListy = lokaty()->x();
+    kliknijWiersz(lokaty(), wierszLokaty("Lokata A"));
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(nowaJakTa->isVisible());
+    EXPECT_EQ(kolumna->width(), szerokosc);
+    EXPECT_EQ(lokaty()->x(), lewaListy);
+    EXPECT_LE(nowaJakTa->width(), kolumna->width());
+    EXPECT_EQ(nowaJakTa->text(), "Utworz\r\nnową jak ta") << "text() keeps the caption";
+}
+
 TEST_F(LokatyFormGlownyTest, SideButtonsCarryCaptionsHintsAndLineBreaks) {
     pokaz();
     struct Przycisk {
@@ -454,7 +462,8 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
     EXPECT_EQ(pozycje, QStringList({"Dodaj2|Dodaj|Ctrl+D", "Edytuj2|Edytuj|Ctrl+E", "N6|-|",
                                     "Klonuj1|Klonuj|", "N3|-|", "Usu2|Usuń|Del",
                                     "Usuwszystkieztegobanku1|Usuń wszystkie z tego banku|", "N4|-|",
-                                    "Usuwszystkie1|Usuń wszystkie|"}));
+                                    "Usuwszystkie1|Usuń wszystkie|", "N7|-|",
+                                    "PorownajOferty1|Porównaj oferty|"}));
 
     const auto wlaczona = [this](const char* nazwa) {
         return kontrolka<QAction>(nazwa)->isEnabled();
@@ -506,7 +515,7 @@ TEST_F(LokatyFormGlownyTest, ShortcutsActOnTheListThatHasTheFocus) {
 }
 
 TEST_F(LokatyFormGlownyTest, HelpAndRankingOpenConfiguredPages) {
-    RecordingBrowser przegladarka;
+    ScriptedWebBrowser przegladarka;
     AdresyWWW::UstawPomoc("http://pomoc.test/lokaty");
     AdresyWWW::UstawHostRankingu("http://ranking.test/");
     pokaz();
@@ -518,6 +527,20 @@ TEST_F(LokatyFormGlownyTest, HelpAndRankingOpenConfiguredPages) {
     EXPECT_EQ(przegladarka.urls,
               QStringList({"http://pomoc.test/lokaty", "http://pomoc.test/lokaty",
                            "http://ranking.test/lokaty_bankowe/"}));
+
+    // When no browser takes the page, each of them shows its address to copy.
+    ScriptedMessageBoxes komunikaty;
+    przegladarka.opens = false;
+    QTest::keyClick(oferty(), Qt::Key_F1);
+    QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
+    QTest::mouseClick(kontrolka<QPushButton>("btn_ZestawienieLokat"), Qt::LeftButton);
+    ASSERT_EQ(komunikaty.messages.size(), 3);
+    const QString tekst = "Nie udało się otworzyć strony w przeglądarce internetowej !!!\r"
+                          "Skopiuj poniższy adres i otwórz go w przeglądarce samodzielnie:\r\r";
+    EXPECT_EQ(komunikaty.texts(),
+              QStringList({tekst + "http://pomoc.test/lokaty", tekst + "http://pomoc.test/lokaty",
+                           tekst + "http://ranking.test/lokaty_bankowe/"}));
+    EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
 }
 
 TEST_F(LokatyFormGlownyTest, ClosingAfterChangesAsksAndOnlyOkGivesResultOne) {
@@ -534,6 +557,7 @@ TEST_F(LokatyFormGlownyTest, ClosingAfterChangesAsksAndOnlyOkGivesResultOne) {
     EXPECT_EQ(pytanie.caption, "BŁĄD !!!");
     EXPECT_EQ(pytanie.icon, TMessageIcon::Warning);
     EXPECT_EQ(pytanie.buttons, TMessageButtons::YesNo);
+    EXPECT_TRUE(pytanie.defaultNo) << "a stray Enter keeps the changes";
     EXPECT_EQ(pytanie.text,
               "Lista lokat bankowych i(lub) lista lokat oferowanych przez banki zostały "
               "zmienione.\rAby zapisać dokonane zmiany należy kliknąć w przycisk \"Zapisz i "
@@ -587,6 +611,49 @@ TEST_F(LokatyFormGlownyTest, WithoutDatabaseTheListsStayEmptyAndCommandsComplain
     EXPECT_EQ(komunikaty.messages[0].text, TLokatyFormGlowny::TekstBrakuPolaczeniaZBaza());
     EXPECT_TRUE(komunikaty.messages[0].text.startsWith(
         "Nie udało się nawiązać połączenia z bazą danych !!!\rUpewnij się"));
+}
+
+// With no placement kept yet the window opens wide enough for every column
+// of the deposit list (on this 1920-pixel screen); once a placement is kept,
+// it is restored as it was.
+TEST_F(LokatyFormGlownyTest, FirstStartShowsEveryDepositColumn) {
+    QSettings("Brenvik", "Talvora").remove("FormSetting/LokatyFormGlowny");
+    wypelnijPrzyklad();
+    pokaz();
+    QCoreApplication::processEvents();
+    int kolumny = 0;
+    for (int i = 0; i < lokaty()->columnCount(); ++i)
+        kolumny += lokaty()->columnWidth(i);
+    ASSERT_GT(kolumny, 800) << "the fixture's columns must not fit the minimum width";
+    EXPECT_GE(lokaty()->viewport()->width(), kolumny);
+    EXPECT_LE(okno->frameGeometry().width(), okno->screen()->availableGeometry().width());
+
+    okno->resize(850, 700);
+    okno->close();
+    pokaz();
+    EXPECT_EQ(okno->size(), QSize(850, 700));
+}
+
+// Large sums do not fit the summary line at the window's minimum width: it
+// ends with an ellipsis and shows the whole text as its tooltip.
+TEST_F(LokatyFormGlownyTest, SummaryLineIsElidedNeverCutSilently) {
+    dodaj({1, "Duża", 900000000000000.0, EncodeDate(2024, 3, 1), 3, J::Miesiac, -1, true});
+    dodaj({2, "Duża 2", 800000000000000.0, EncodeDate(2024, 3, 1), 3, J::Miesiac, -1, true});
+    pokaz();
+    okno->resize(okno->minimumSize());
+    QCoreApplication::processEvents();
+    auto* podsumowanie = kontrolka<TEtykietaSkracana>("lbl_IleLokat");
+    const QString tekst = podsumowanie->text();
+    ASSERT_TRUE(tekst.contains("1 700 000 000 000 000,00 zł"));
+    ASSERT_GT(podsumowanie->fontMetrics().horizontalAdvance(tekst),
+              podsumowanie->contentsRect().width());
+    EXPECT_TRUE(podsumowanie->TekstNaEkranie().endsWith(QChar(0x2026)))
+        << podsumowanie->TekstNaEkranie().toStdString();
+    EXPECT_EQ(podsumowanie->toolTip(), tekst);
+
+    okno->resize(1800, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(podsumowanie->TekstNaEkranie(), tekst);
 }
 
 TEST_F(LokatyFormGlownyTest, WindowStateAtCreation) {

@@ -1,0 +1,60 @@
+# Shared by the install tests: their arguments, a scratch folder removed on
+# exit, a clean environment for the installed program, and the checks both an
+# installation under a prefix and an unpacked Debian package must pass.
+# Arguments of every install test: BUILD_DIR VERSION MODULE_DIR APP_ID (the
+# module's folder relative to the prefix, the desktop application id).
+# shellcheck disable=SC2034 # used by the scripts that source this file
+build=$1 version=$2 module_dir=$3 app_id=$4
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/home" "$work/cwd" "$work/runtime"
+chmod 700 "$work/runtime"
+
+# Runs a command from a folder unrelated to the build, with nothing inherited
+# that could point the program back at the build tree (TALVORA_MODULE,
+# LD_LIBRARY_PATH) or at the user's own data.
+run() {
+    (cd "$work/cwd" && env -i PATH="$PATH" HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+        LANG=C.UTF-8 "$@")
+}
+
+# The files of an installation, relative to its prefix.
+check_layout() {
+    local prefix=$1
+    for file in bin/talvora "$module_dir/libVQ.Lokaty.so" "$module_dir/libtalvora_core.so" \
+        "share/applications/$app_id.desktop" "share/icons/hicolor/scalable/apps/$app_id.svg" \
+        "share/metainfo/$app_id.metainfo.xml" share/man/man1/talvora.1; do
+        [ -f "$prefix/$file" ] || fail "$prefix/$file is missing"
+    done
+}
+
+# Every library the program and the module need is found, and the program's
+# own library is the one inside the installation.
+check_libraries() {
+    local prefix=$1
+    for file in "$prefix/bin/talvora" "$prefix/$module_dir/libVQ.Lokaty.so"; do
+        local libraries
+        libraries=$(env -i ldd "$file") || fail "ldd $file"
+        ! grep -q "not found" <<<"$libraries" || fail "$file: $libraries"
+        grep -q "libtalvora_core.so => $prefix/" <<<"$libraries" ||
+            fail "$file does not use the installed libtalvora_core.so: $libraries"
+    done
+}
+
+# The version and one tool, run as installed.
+check_tools() {
+    local program=$1
+    local output
+    output=$(run "$program" --version) || fail "talvora --version failed"
+    [ "$output" = "talvora $version" ] || fail "talvora --version printed '$output'"
+    output=$(run "$program" zysk --kwota 10000 --okres 3 --jednostka miesiac \
+        --oprocentowanie 4,5 --kapitalizacja miesieczna --start 2026-01-31 --json) ||
+        fail "talvora zysk failed"
+    grep -q '"SzacowanyZysk":91.92' <<<"$output" || fail "talvora zysk printed '$output'"
+}

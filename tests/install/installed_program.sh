@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix ("cmake --install") and starts the
+# installed program from another folder: the tools, and the window on demo data
+# (offscreen), which paints its tabs and dialogs into pictures and closes
+# itself. Also checks the desktop entry and the AppStream metadata with the
+# freedesktop validators, and the man page.
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+check_layout "$prefix"
+for validator in desktop-file-validate appstreamcli; do
+    command -v $validator >/dev/null || fail "$validator is missing: run scripts/install-deps.sh"
+done
+hints=$(desktop-file-validate "$prefix/share/applications/$app_id.desktop") || fail "$hints"
+[ -z "$hints" ] || fail "desktop-file-validate: $hints"
+appstreamcli validate-tree --no-net "$prefix" >"$work/appstream.txt" ||
+    fail "appstreamcli: $(cat "$work/appstream.txt")"
+check_libraries "$prefix"
+check_tools "$prefix/bin/talvora"
+
+mkdir "$work/pictures"
+run env QT_QPA_PLATFORM=offscreen TALVORA_SCREENSHOT_DIR="$work/pictures" \
+    timeout 120 "$prefix/bin/talvora" --demo || fail "the window ended with $?"
+for picture in lokaty oferty dodaj_lokate zysk_z_lokaty; do
+    [ -s "$work/pictures/$picture.png" ] || fail "the window did not paint $picture.png"
+done
+demo=$work/home/.local/share/Talvora/DemoDataFile.dat
+output=$(run "$prefix/bin/talvora" lokaty --db "$demo" --json) || fail "talvora lokaty failed"
+grep -q '"Nazwa"' <<<"$output" || fail "the demo data file lists no deposit: $output"
+
+# The man page renders without warnings and has a section for every tool the
+# program lists.
+man_page=$prefix/share/man/man1/talvora.1
+if command -v groff >/dev/null; then
+    warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1)
+    [ -z "$warnings" ] || fail "groff: $warnings"
+fi
+tools=$(run "$prefix/bin/talvora" --help | sed -n '/^Polecenia:/,$s/^  \([^ ]*\)  .*/\1/p')
+[ -n "$tools" ] || fail "talvora --help lists no tools"
+for tool in $tools; do
+    grep -qx ".SS $tool" "$man_page" || fail "the man page does not describe '$tool'"
+done
