@@ -2,7 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "PlikDanychDoOdczytu.h"
+#include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
 #include "TekstNaKonsole.h"
 
@@ -144,8 +144,8 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
         return CommandLineOptions::reportError(err, name(), blad);
     try {
-        const auto projekt = OtworzPlikDanychDoOdczytu(opcje.value(kDb));
-        TKolekcjeDanych& kolekcje = projekt->Kolekcje();
+        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
         const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
         if (opcje.has(kJson))
             PiszJson(out, pozycje);
@@ -162,13 +162,13 @@ QString LokatyCommand::Pomoc() {
     return QStringLiteral(
         "Użycie: talvora lokaty --db PLIK [--json]\n"
         "\n"
-        "Otwiera istniejący plik danych tak jak program (aktualizuje jego układ, ale nie\n"
-        "zakłada nowego pliku: ścieżka bez pliku to błąd) i wypisuje każdą lokatę\n"
-        "z kolumnami listy lokat: nazwa, kwota, data rozpoczęcia,\n"
+        "Czyta istniejący plik danych (nie zmienia go ani nie zakłada nowego: ścieżka bez\n"
+        "pliku to błąd) i wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota,\n"
+        "data rozpoczęcia,\n"
         "czas trwania, lokata bankowa, szacowana data zakończenia, szacowany zysk i\n"
         "ilość dni do zakończenia. Szacunki liczone są na dzisiejszy dzień.\n"
         "\n"
-        "  --db PLIK  plik danych\n"
+        "  --db PLIK  plik danych (nie jest zmieniany)\n"
         "  --json     tablica obiektów JSON z dokładnymi wartościami: Id, Nazwa, Kwota,\n"
         "             DataRozpoczecia, OkresLokaty, JednostkaLokaty, OkresLokatyString,\n"
         "             IdHarmonogramLokaty, LokataBankowa, SzacowanaDataZakonczenia,\n"
