@@ -1,9 +1,11 @@
 #include "HostCommands.h"
 
+#include "BankiCommand.h"
 #include "BazaCommand.h"
 #include "HarmonogramCommand.h"
 #include "LokatyCommand.h"
 #include "RankingCommand.h"
+#include "StronaCommand.h"
 #include "ZyskCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
@@ -11,6 +13,8 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<ZyskCommand>());
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
+    commands.push_back(std::make_unique<StronaCommand>());
+    commands.push_back(std::make_unique<BankiCommand>());
     commands.push_back(std::make_unique<HarmonogramCommand>());
     commands.push_back(std::make_unique<RankingCommand>());
     return commands;
