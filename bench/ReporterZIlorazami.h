@@ -37,7 +37,7 @@ public:
         const double czasBazy = Czas(baza);
         for (const char* nazwa : nazwy)
             if (czasBazy > 0 && Czas(nazwa) > 0)
-                std::printf("%s / %s = %.2f\n", nazwa, baza.c_str(), Czas(nazwa) / czasBazy);
+                std::printf("%s / %s = %.3g\n", nazwa, baza.c_str(), Czas(nazwa) / czasBazy);
     }
 
 private:

@@ -175,7 +175,7 @@ void BM_BuforIKonwersje(benchmark::State& state) {
     TProjektDB& projekt = *Wspolne().projekt;
     for (auto _ : state) {
         auto tabela = projekt.PobierzDaneZTabeli(TTabele::Wydatki);
-        const TOdczytWiersza w(*tabela);
+        const TOdczytWiersza w(*tabela, QStringLiteral("Wydatki"));
         double suma = 0;
         for (tabela->MoveLast();; tabela->Previous()) {
             suma += w.Liczba(u"Id"_s) + w.Liczba(u"IdKategoriaWydatki"_s) + w.Kwota(u"Ile"_s) +

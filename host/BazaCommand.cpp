@@ -1,6 +1,7 @@
 #include "BazaCommand.h"
 
 #include "CommandLineOptions.h"
+#include "TekstNaKonsole.h"
 
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
@@ -67,10 +68,6 @@ void PiszTabele(QTextStream& out, const QString& plik, const TTabeleIWiersze& ta
         out << "  " << nazwa.leftJustified(szerokosc) << "  " << ile << "\n";
 }
 
-QString TekstBledu(const std::exception& e) {
-    return QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 } // namespace
 
 QString BazaCommand::name() const {
@@ -99,7 +96,7 @@ int BazaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         else
             PiszTabele(out, plik, tabele);
     } catch (const std::exception& e) {
-        err << TekstBledu(e) << "\n";
+        err << TekstBleduNaKonsole(e) << "\n";
         return 1;
     }
     return 0;

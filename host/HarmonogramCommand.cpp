@@ -4,6 +4,7 @@
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
 #include "TabelaTekstowa.h"
+#include "TekstNaKonsole.h"
 
 #include "domain/Formatting.h"
 #include "domain/THarmonogramOdsetek.h"
@@ -174,7 +175,7 @@ int HarmonogramCommand::run(const QStringList& arguments, QTextStream& out, QTex
         else
             PiszTekst(harmonogram, out);
     } catch (const std::exception& e) {
-        err << QString::fromUtf8(e.what()) << u'\n';
+        err << TekstBleduNaKonsole(e) << u'\n';
         return 1;
     }
     return 0;

@@ -2,7 +2,9 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
+#include "TekstNaKonsole.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -122,10 +124,6 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
     out << json.text() << u'\n';
 }
 
-QString TekstBledu(const std::exception& e) {
-    return QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 } // namespace
 
 QString LokatyCommand::name() const {
@@ -146,15 +144,15 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
         return CommandLineOptions::reportError(err, name(), blad);
     try {
-        TProjektDB projekt(QFileInfo(opcje.value(kDb)).absoluteFilePath());
-        TKolekcjeDanych& kolekcje = projekt.Kolekcje();
+        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
         const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
         if (opcje.has(kJson))
             PiszJson(out, pozycje);
         else
             PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
     } catch (const std::exception& e) {
-        err << TekstBledu(e) << u'\n';
+        err << TekstBleduNaKonsole(e) << u'\n';
         return 1;
     }
     return 0;
@@ -164,12 +162,13 @@ QString LokatyCommand::Pomoc() {
     return QStringLiteral(
         "Użycie: talvora lokaty --db PLIK [--json]\n"
         "\n"
-        "Otwiera plik danych tak jak program (zakłada go lub aktualizuje jego układ) i\n"
-        "wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota, data rozpoczęcia,\n"
-        "czas trwania, lokata bankowa, szacowana data zakończenia, szacowany zysk i\n"
-        "ilość dni do zakończenia. Szacunki liczone są na dzisiejszy dzień.\n"
+        "Czyta istniejący plik danych (nie zmienia go ani nie zakłada nowego: ścieżka bez\n"
+        "pliku to błąd) i wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota,\n"
+        "data rozpoczęcia, czas trwania, lokata bankowa, szacowana data zakończenia,\n"
+        "szacowany zysk i ilość dni do zakończenia. Szacunki liczone są na dzisiejszy\n"
+        "dzień.\n"
         "\n"
-        "  --db PLIK  plik danych\n"
+        "  --db PLIK  plik danych (nie jest zmieniany)\n"
         "  --json     tablica obiektów JSON z dokładnymi wartościami: Id, Nazwa, Kwota,\n"
         "             DataRozpoczecia, OkresLokaty, JednostkaLokaty, OkresLokatyString,\n"
         "             IdHarmonogramLokaty, LokataBankowa, SzacowanaDataZakonczenia,\n"

@@ -3,7 +3,9 @@
 #include "ArgumentyLokaty.h"
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
+#include "TekstNaKonsole.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -11,11 +13,7 @@
 #include "domain/TRankingOfert.h"
 #include "platform/Clock.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 #include <exception>
-#include <stdexcept>
 
 namespace {
 
@@ -149,19 +147,6 @@ void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
     out << json.text() << u'\n';
 }
 
-// Opening a data file checks that it can be written (and upgrades an old
-// layout), which changes the file. A reading tool opens a copy in a
-// temporary folder instead, so the user's file stays as it was.
-QString KopiaDoOdczytu(const QFileInfo& plik, const QTemporaryDir& katalog) {
-    const QString kopia = katalog.filePath(plik.fileName());
-    if (!katalog.isValid() || !QFile::copy(plik.absoluteFilePath(), kopia) ||
-        !QFile::setPermissions(kopia, QFile::ReadOwner | QFile::WriteOwner))
-        throw std::runtime_error(QStringLiteral("Nie można odczytać pliku danych %1.")
-                                     .arg(plik.absoluteFilePath())
-                                     .toStdString());
-    return kopia;
-}
-
 } // namespace
 
 QString RankingCommand::name() const {
@@ -187,21 +172,16 @@ int RankingCommand::run(const QStringList& arguments, QTextStream& out, QTextStr
         !SprawdzOkres(opcje, blad))
         return CommandLineOptions::reportError(err, name(), blad);
     kryteria.kontoOsobisteDozwolone = !opcje.has(kBezKonta);
-    const QFileInfo plik(opcje.value(kDb));
-    if (!plik.isFile()) {
-        err << QStringLiteral("Nie ma pliku danych %1.").arg(plik.absoluteFilePath()) << u'\n';
-        return 1;
-    }
     try {
-        const QTemporaryDir katalog;
-        TProjektDB projekt(KopiaDoOdczytu(plik, katalog));
-        const TRankingOfert ranking(projekt.Kolekcje().HarmonogramyLokatBankowych(), kryteria);
+        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        const TRankingOfert ranking(plik.Projekt().Kolekcje().HarmonogramyLokatBankowych(),
+                                    kryteria);
         if (opcje.has(kJson))
             PiszJson(ranking, out);
         else
             PiszTekst(ranking, out);
     } catch (const std::exception& e) {
-        err << QString::fromUtf8(e.what()).replace(u'\r', u'\n') << u'\n';
+        err << TekstBleduNaKonsole(e) << u'\n';
         return 1;
     }
     return 0;

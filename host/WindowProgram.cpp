@@ -4,6 +4,7 @@
 #include "DemoData.h"
 #include "HouseholdSetup.h"
 #include "ModuleLibrary.h"
+#include "TekstNaKonsole.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 
@@ -21,10 +22,6 @@ namespace {
 bool IsNewDataFile(const QString& path) {
     const QFileInfo file(path);
     return !file.exists() || file.size() == 0;
-}
-
-QString ForConsole(QString text) {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
 }
 
 // Shows the module until it leaves no unsaved deposits or offers behind: a
@@ -61,7 +58,7 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     const QString savings = error.isEmpty() ? SaveChangedSavings(project) : QString();
     for (const QString& message : {error, savings})
         if (!message.isEmpty())
-            err << ForConsole(message) << "\n";
+            err << TekstNaKonsole(message) << "\n";
     return error.isEmpty() && savings.isEmpty() ? 0 : 1;
 }
 
@@ -117,7 +114,7 @@ int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
     try {
         code = Run(options, path, err);
     } catch (const std::exception& error) {
-        err << ForConsole(QString::fromUtf8(error.what())) << "\n";
+        err << TekstBleduNaKonsole(error) << "\n";
     }
     err.flush();
     return code;

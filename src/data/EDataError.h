@@ -1,16 +1,9 @@
 #pragma once
-#include <QString>
-#include <stdexcept>
+#include "data/EBladZKomunikatem.h"
 
 // A plain error of the household data layer, carrying a Polish message for
-// the user. what() gives the message as UTF-8.
-class EDataError : public std::runtime_error {
+// the user.
+class EDataError : public EBladZKomunikatem {
 public:
-    explicit EDataError(const QString& message)
-        : std::runtime_error(message.toStdString()), fMessage(message) {}
-
-    const QString& Message() const { return fMessage; }
-
-private:
-    QString fMessage;
+    using EBladZKomunikatem::EBladZKomunikatem;
 };

@@ -1,4 +1,4 @@
 #include "data/ESQLiteException.h"
 
-ESQLiteException::ESQLiteException(const QString& message)
-    : std::runtime_error(message.toStdString()), fMessage(message) {}
+ESQLiteException::ESQLiteException(const QString& message, int kodRozszerzony)
+    : EBladZKomunikatem(message), fKodRozszerzony(kodRozszerzony) {}

@@ -3,7 +3,9 @@
 #include "data/EBazaTylkoDoOdczytu.h"
 #include "data/EDataError.h"
 #include "data/ESQLiteException.h"
+#include "data/KomunikatyStartu.h"
 #include "data/TKolekcjeDanych.h"
+#include "data/TRozpoznaniePlikuDanych.h"
 #include "data/TSQLiteDatabase.h"
 #include "data/TSchematBazy.h"
 #include "domain/Formatting.h"
@@ -31,13 +33,6 @@ const char* const kLokalizacjaTylkoDoOdczytu =
     "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki z "
     "danymi jest tylko-do-odczytu, baza w tym przypadku nie może poprawnie funkcjonować. "
     "Przenieś program wraz ze wszystkimi plikami w inne miejsce.";
-
-const char* const kBazaTylkoDoOdczytu =
-    "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się pliki z "
-    "danymi jest tylko-do-odczytu lub sam plik z danymi może mieć atrybut tylko do odczytu, baza "
-    "w tym przypadku nie może poprawnie funkcjonować. Upewnij się również że żaden inny program "
-    "nie blokuje do niej dostępu tzn nie używa jej. Przenieś program wraz ze wszystkimi plikami w "
-    "inne miejsce lub sprawdź atrybuty pliku \"";
 
 // Writes a small text file and deletes it again; false when any step fails.
 bool MoznaZapisacPlik(const QString& sciezka) {
@@ -78,12 +73,15 @@ void TProjektDB::UruchomBaze() {
     UtworzFolderDanych();
     SprawdzZapisWLokalizacji();
     OtworzPolaczenie();
+    SprawdzCzyPlikDanych();
     SprawdzZapisDoBazy();
     try {
         UtworzTabele();
         AktualizujUklad();
         UtworzWidoki();
     } catch (const ESQLiteException& e) {
+        if (KodUszkodzonegoPliku(e.KodRozszerzony()))
+            throw EDataError(KomunikatUszkodzonegoPliku(fPlikiDB->DataFile(), e.Message()));
         throw EDataError(e.Message());
     }
     WczytajTabelePoUruchomieniu();
@@ -122,6 +120,19 @@ void TProjektDB::OtworzPolaczenie() {
     }
 }
 
+// Another program's database is refused before anything is written to it.
+// A file whose schema cannot even be read is refused as one that cannot be
+// written, by SQLite's code.
+void TProjektDB::SprawdzCzyPlikDanych() {
+    try {
+        const TRozpoznaniePlikuDanych plik(*fBaza);
+        if (plik.Obcy())
+            throw EDataError(KomunikatObcegoPliku(fPlikiDB->DataFile(), plik.NieNaszeTabele()));
+    } catch (const ESQLiteException& e) {
+        OdmowBrakuZapisu(e.KodRozszerzony(), e.Message());
+    }
+}
+
 // A file that cannot be written (locked by another program, read-only, not a
 // database at all) would let every later save fail, so start-up ends here.
 void TProjektDB::SprawdzZapisDoBazy() {
@@ -130,11 +141,13 @@ void TProjektDB::SprawdzZapisDoBazy() {
          QStringLiteral("CREATE TABLE IF NOT EXISTS \"Talvora_test\" (\"n\" INTEGER);"),
          QStringLiteral("DROP TABLE IF EXISTS \"Talvora_test\";")},
         true);
-    if (wynik.Wykonano())
-        return;
+    if (!wynik.Wykonano())
+        OdmowBrakuZapisu(wynik.KodSQLite, wynik.Blad);
+}
+
+void TProjektDB::OdmowBrakuZapisu(int kodSQLite, const QString& przyczyna) {
     fReadOnlyMode = true;
-    throw EBazaTylkoDoOdczytu(QString::fromUtf8(kBazaTylkoDoOdczytu) + fPlikiDB->DataFile() +
-                              QStringLiteral("\".\r") + wynik.Blad);
+    throw EBazaTylkoDoOdczytu(KomunikatBrakuZapisu(kodSQLite, fPlikiDB->DataFile(), przyczyna));
 }
 
 void TProjektDB::UtworzTabele() {

@@ -26,7 +26,8 @@ class TProjektDB {
 public:
     // Opens (creating or upgrading) the data file and loads it. Start-up
     // errors raise EDataError with a message for the user; a data file or
-    // folder that cannot be written raises EBazaTylkoDoOdczytu.
+    // folder that cannot be written raises EBazaTylkoDoOdczytu. A file that
+    // holds another program's tables is refused before anything is written.
     explicit TProjektDB(const QString& plikBazy);
     explicit TProjektDB(std::unique_ptr<TPlikiDB> plikiDB);
     // Frees the maps, the names, the collections, then the connection, which
@@ -124,7 +125,9 @@ private:
     void UtworzFolderDanych();
     void SprawdzZapisWLokalizacji();
     void OtworzPolaczenie();
+    void SprawdzCzyPlikDanych();
     void SprawdzZapisDoBazy();
+    [[noreturn]] void OdmowBrakuZapisu(int kodSQLite, const QString& przyczyna);
     void UtworzTabele();
     void UtworzWidoki();
     // The last start-up step: fill every list of the collections.
@@ -157,6 +160,8 @@ private:
     void WczytajHarmonogramyLokat();
     QString ZapytanieTabeli(TTabele tabela) const;
     bool KolumnaTabeli(TTabele tabela, const QString& nazwaKolumny);
+    // Whether the table's layout in the file has that column.
+    bool KolumnaWUkladzie(const QString& tabela, const QString& kolumna);
 
     // Saving (TProjektDBZapis.cpp).
     std::map<int32_t, QString>* MapaZapisu(TTabele tabela);

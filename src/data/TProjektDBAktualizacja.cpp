@@ -6,7 +6,10 @@
 #include "data/TSQLiteTable.h"
 #include "data/TSQLiteUniTable.h"
 #include "data/TSchematBazy.h"
+#include "data/TTransakcjaSQLite.h"
 #include "domain/TJednostkaOkresu.h"
+
+#include <sqlite3.h>
 
 #include <vector>
 
@@ -75,11 +78,17 @@ void TProjektDB::AktualizujUklad() {
             fBaza->ExecSQL(u.polecenie);
 }
 
+// The probe reads the column through the whole table, so a damaged table
+// ends the start-up here with SQLite's message. Only a probe that SQLite
+// could not compile and whose column the table's layout really lacks
+// answers "missing"; any other failure is raised.
 bool TProjektDB::KolumnaIstnieje(const QString& tabela, const QString& kolumna) {
     try {
         fBaza->GetTable(QStringLiteral("SELECT ") + kolumna + QStringLiteral(" FROM ") + tabela);
         return true;
-    } catch (const ESQLiteException&) {
+    } catch (const ESQLiteException& blad) {
+        if (blad.Kod() != SQLITE_ERROR || KolumnaWUkladzie(tabela, kolumna))
+            throw;
         return false;
     }
 }
@@ -92,7 +101,7 @@ void TProjektDB::PrzeniesStaryUklad(const QString& tabela) {
     const QString stara = WolnaNazwaDlaStaregoUkladu(tabela);
     const TZmianaNazwyBezPrzepisywania bezPrzepisywania(*fBaza);
     try {
-        fBaza->BeginTransaction();
+        TTransakcjaSQLite transakcja(*fBaza);
         for (const QString& widok : TSchematBazy::NazwyWidokow())
             fBaza->ExecSQL(QStringLiteral("DROP VIEW IF EXISTS ") + WCudzyslowie(widok) + ";");
         fBaza->ExecSQL(QStringLiteral("ALTER TABLE ") + WCudzyslowie(tabela) +
@@ -101,10 +110,8 @@ void TProjektDB::PrzeniesStaryUklad(const QString& tabela) {
         const QString kopia = PolecenieKopiowaniaWierszy(tabela, stara);
         if (!kopia.isEmpty())
             fBaza->ExecSQL(kopia);
-        fBaza->Commit();
+        transakcja.Commit();
     } catch (const ESQLiteException& e) {
-        if (fBaza->IsTransactionOpen())
-            fBaza->Rollback();
         throw EDataError(QStringLiteral("Nie udało się przenieść tabeli \"") + tabela +
                          QStringLiteral("\" w starym układzie do tabeli \"") + stara +
                          QStringLiteral("\" i utworzyć jej w obecnym układzie.\r") + e.Message());

@@ -1,29 +1,9 @@
 #include "data/ESQLiteException.h"
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
+#include "data/TTransakcjaSQLite.h"
+#include "data/TekstBledu.h"
 #include "platform/Komunikaty.h"
-
-namespace {
-
-QString TekstBledu(const std::exception& blad) {
-    if (const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad))
-        return sqlite->Message();
-    return QString::fromUtf8(blad.what());
-}
-
-// Undoes what a failed batch did, so that it changes nothing and the next
-// batch finds no transaction left open.
-void Wycofaj(TSQLiteDatabase& baza) {
-    if (!baza.IsTransactionOpen())
-        return;
-    try {
-        baza.Rollback();
-    } catch (const ESQLiteException&) {
-        // Nothing more can be done here; the error box tells of the failure.
-    }
-}
-
-} // namespace
 
 TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(QStringList polecenia,
                                                          bool wyczyscParametry) {
@@ -32,13 +12,14 @@ TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(QStringList polecenia,
         wynik.Stan = TWynikPolecenSQL::TStan::Pominieto;
     } else {
         try {
-            fBaza->BeginTransaction();
+            TTransakcjaSQLite transakcja(*fBaza);
             for (const QString& polecenie : polecenia)
                 fBaza->ExecSQL(polecenie);
-            fBaza->Commit();
+            transakcja.Commit();
         } catch (const std::exception& blad) {
-            wynik = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad)};
-            Wycofaj(*fBaza);
+            const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad);
+            wynik = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad),
+                     sqlite ? sqlite->KodRozszerzony() : 0};
             PokazBlad(wynik.Blad);
         }
     }

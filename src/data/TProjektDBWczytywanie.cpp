@@ -29,10 +29,22 @@ QString LinkRankinguLokat() {
            QStringLiteral("\">Ranking lokat bankowych</a>");
 }
 
+// The buffered rows of a table's query and the table's name, which a value
+// that does not convert names.
+struct TWierszeTabeli {
+    std::unique_ptr<TSQLiteTable> wynik;
+    QString nazwa;
+};
+
+TWierszeTabeli WierszeTabeli(TProjektDB& projekt, TTabele tabela) {
+    return {projekt.PobierzDaneZTabeli(tabela), projekt.PlikiDB().PobierzNazweTabeli(tabela)};
+}
+
 // Walks the rows from the first to the last, or from the last back to the
 // first, handing each row's reader to `f`.
-template <class F> void PrzejdzWiersze(TSQLiteTable& tabela, bool odKonca, F f) {
-    const TOdczytWiersza wiersz(tabela);
+template <class F> void PrzejdzWiersze(const TWierszeTabeli& wiersze, bool odKonca, F f) {
+    TSQLiteTable& tabela = *wiersze.wynik;
+    const TOdczytWiersza wiersz(tabela, wiersze.nazwa);
     if (!odKonca) {
         for (tabela.MoveFirst(); !tabela.Eof(); tabela.Next())
             f(wiersz);
@@ -146,9 +158,13 @@ std::unique_ptr<TSQLiteTable> TProjektDB::PobierzDaneZTabeli(const QString& nazw
 // query on a missing column would answer the name itself: the column is
 // looked up among the table's columns first (bound, never pasted in).
 bool TProjektDB::KolumnaTabeli(TTabele tabela, const QString& nazwaKolumny) {
+    return KolumnaWUkladzie(fPlikiDB->PobierzNazweTabeli(tabela), nazwaKolumny);
+}
+
+bool TProjektDB::KolumnaWUkladzie(const QString& tabela, const QString& kolumna) {
     fBaza->ParamsClear();
-    fBaza->AddParamText(QStringLiteral(":tabela"), fPlikiDB->PobierzNazweTabeli(tabela));
-    fBaza->AddParamText(QStringLiteral(":kolumna"), nazwaKolumny);
+    fBaza->AddParamText(QStringLiteral(":tabela"), tabela);
+    fBaza->AddParamText(QStringLiteral(":kolumna"), kolumna);
     return fBaza->GetTableValue(QStringLiteral("SELECT count(*) FROM pragma_table_info(:tabela) "
                                                "WHERE name = :kolumna COLLATE NOCASE")) > 0;
 }
@@ -353,10 +369,10 @@ void TProjektDB::SetPokazujLokatyWOszczednosciach(bool value) {
 // --- Loaders -------------------------------------------------------------------------
 
 void TProjektDB::WczytajWydatki() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Wydatki);
+    const auto tabela = WierszeTabeli(*this, TTabele::Wydatki);
     auto& lista = fKolekcje->Wydatki();
     lista.clear();
-    PrzejdzWiersze(*tabela, true, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, true, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TWydatek>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetIdKategoriaWydatki(w.Liczba(u"IdKategoriaWydatki"_s));
@@ -373,10 +389,10 @@ void TProjektDB::WczytajWydatki() {
 }
 
 void TProjektDB::WczytajPrzychody() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Przychody);
+    const auto tabela = WierszeTabeli(*this, TTabele::Przychody);
     auto& lista = fKolekcje->Przychody();
     lista.clear();
-    PrzejdzWiersze(*tabela, true, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, true, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TPrzychod>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetIdKategoriaPrzychody(w.Liczba(u"IdKategoriaPrzychody"_s));
@@ -394,10 +410,10 @@ void TProjektDB::WczytajPrzychody() {
 // Each balance takes the sort weight of its loaded category; the synthetic
 // deposits balance is added again afterwards when it is shown.
 void TProjektDB::WczytajOszczednosci() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Oszczednosci);
+    const auto tabela = WierszeTabeli(*this, TTabele::Oszczednosci);
     auto& lista = fKolekcje->Oszczednosci();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TOszczednosc>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
@@ -414,10 +430,10 @@ void TProjektDB::WczytajOszczednosci() {
 }
 
 void TProjektDB::WczytajOsoby() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Osoby);
+    const auto tabela = WierszeTabeli(*this, TTabele::Osoby);
     auto& lista = fKolekcje->Osoby();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TOsoba>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetImie(w.Tekst(u"Imie"_s));
@@ -444,10 +460,10 @@ template <class T> void CzytajKategorie(T& kategoria, const TOdczytWiersza& w) {
 } // namespace
 
 void TProjektDB::WczytajKategorieWydatkow() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Kategorie_Wydatki);
+    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Wydatki);
     auto& lista = fKolekcje->KategorieWydatki();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TKategoriaWydatki>();
         CzytajKategorie(*r, w);
         lista.push_back(std::move(r));
@@ -456,10 +472,10 @@ void TProjektDB::WczytajKategorieWydatkow() {
 }
 
 void TProjektDB::WczytajKategoriePrzychodow() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Kategorie_Przychody);
+    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Przychody);
     auto& lista = fKolekcje->KategoriePrzychody();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TKategoriaPrzychody>();
         CzytajKategorie(*r, w);
         lista.push_back(std::move(r));
@@ -469,10 +485,10 @@ void TProjektDB::WczytajKategoriePrzychodow() {
 
 // Every savings category gets a key in the map of deposit profits.
 void TProjektDB::WczytajKategorieOszczednosci() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Kategorie_Oszczednosci);
+    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Oszczednosci);
     auto& lista = fKolekcje->KategorieOszczednosci();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TKategoriaOszczednosci>();
         CzytajKategorie(*r, w);
         r->SetMoznaZaplacic(w.Flaga(u"MoznaZaplacic"_s));
@@ -486,10 +502,10 @@ void TProjektDB::WczytajKategorieOszczednosci() {
 }
 
 void TProjektDB::WczytajHistoriePrzelewow() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::HistoriaPrzelewow);
+    const auto tabela = WierszeTabeli(*this, TTabele::HistoriaPrzelewow);
     auto& lista = fKolekcje->HistoriaPrzelewow();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         const double ile = w.Kwota(u"Ile"_s);
         const int32_t z = w.Liczba(u"IdKategoriaOszczednosciFrom"_s);
         const int32_t na = w.Liczba(u"IdKategoriaOszczednosciTo"_s);
@@ -503,10 +519,10 @@ void TProjektDB::WczytajHistoriePrzelewow() {
 }
 
 void TProjektDB::WczytajStanyOszczednosci() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::StanyOszczednosci);
+    const auto tabela = WierszeTabeli(*this, TTabele::StanyOszczednosci);
     auto& lista = fKolekcje->StanyOszczednosci();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         const double stan = w.Kwota(u"Stan"_s);
         const TDateTime data = w.Data(u"Data"_s);
         const int32_t id = w.Liczba(u"Id"_s);
@@ -518,10 +534,10 @@ void TProjektDB::WczytajStanyOszczednosci() {
 
 void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
     const bool wydatki = tabela == TTabele::ZleceniaStaleWydatki;
-    const auto wynik = PobierzDaneZTabeli(tabela);
+    const auto wynik = WierszeTabeli(*this, tabela);
     auto& lista = wydatki ? fKolekcje->ZleceniaStaleWydatki() : fKolekcje->ZleceniaStalePrzychody();
     lista.clear();
-    PrzejdzWiersze(*wynik, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(wynik, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TZlecenieStale>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
@@ -541,10 +557,10 @@ void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
 }
 
 void TProjektDB::WczytajHistorieZlecenStalych() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::HistoriaZlecenStalychWydatki);
+    const auto tabela = WierszeTabeli(*this, TTabele::HistoriaZlecenStalychWydatki);
     auto& lista = fKolekcje->HistoriaZlecenStalych();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TZlecenieStale>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
@@ -562,10 +578,10 @@ void TProjektDB::WczytajHistorieZlecenStalych() {
 }
 
 void TProjektDB::WczytajPlany() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Plany);
+    const auto tabela = WierszeTabeli(*this, TTabele::Plany);
     auto& lista = fKolekcje->Plany();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TPlan>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetNazwa(w.Tekst(u"Nazwa"_s));
@@ -582,10 +598,10 @@ void TProjektDB::WczytajPlany() {
 }
 
 void TProjektDB::WczytajOgraniczenia() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Ograniczenia);
+    const auto tabela = WierszeTabeli(*this, TTabele::Ograniczenia);
     auto& lista = fKolekcje->Ograniczenia();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TOgraniczenie>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetIdKategoriiWydatku(w.Liczba(u"IdKategoriiWydatku"_s));
@@ -600,10 +616,10 @@ void TProjektDB::WczytajOgraniczenia() {
 
 // A deposit runs from midnight of its start day.
 void TProjektDB::WczytajLokaty() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::Lokaty);
+    const auto tabela = WierszeTabeli(*this, TTabele::Lokaty);
     auto& lista = fKolekcje->Lokaty();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<TLokata>();
         r->SetId(w.Liczba(u"Id"_s));
         r->SetNazwa(w.Tekst(u"Nazwa"_s));
@@ -620,10 +636,10 @@ void TProjektDB::WczytajLokaty() {
 }
 
 void TProjektDB::WczytajHarmonogramyLokat() {
-    const auto tabela = PobierzDaneZTabeli(TTabele::HarmonogramyLokatBankowych);
+    const auto tabela = WierszeTabeli(*this, TTabele::HarmonogramyLokatBankowych);
     auto& lista = fKolekcje->HarmonogramyLokatBankowych();
     lista.clear();
-    PrzejdzWiersze(*tabela, false, [&](const TOdczytWiersza& w) {
+    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
         auto r = std::make_unique<THarmonogramLokatyBankowej>();
         r->fId = w.Liczba(u"Id"_s);
         r->fNazwaHarmonogramu = w.Tekst(u"Nazwa"_s);

@@ -1,24 +1,16 @@
 #include "data/EDataError.h"
-#include "data/ESQLiteException.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TPolecenieZapisu.h"
 #include "data/TProjektDB.h"
 #include "data/TZapisKolekcji.h"
 #include "data/TZapisTabeli.h"
+#include "data/TekstBledu.h"
 #include "platform/Clock.h"
 
 #include <cmath>
 #include <vector>
 
 namespace {
-
-QString TekstBledu(const std::exception& blad) {
-    if (const auto* danych = dynamic_cast<const EDataError*>(&blad))
-        return danych->Message();
-    if (const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad))
-        return sqlite->Message();
-    return QString::fromUtf8(blad.what());
-}
 
 // A total in whole cents.
 long long Grosze(double stan) {

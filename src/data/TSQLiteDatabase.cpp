@@ -98,9 +98,11 @@ TSQLiteDatabase::TSQLiteDatabase(const QString& fileName) {
     }
     const QString reason =
         handle ? QString::fromUtf8(sqlite3_errmsg(handle)) : QStringLiteral("unknown error");
+    const int code = handle ? sqlite3_extended_errcode(handle) : rc;
     sqlite3_close(handle);
     throw ESQLiteException(QStringLiteral("Failed to open database \"") + fileName +
-                           QStringLiteral("\" : ") + reason);
+                               QStringLiteral("\" : ") + reason,
+                           code);
 }
 
 TSQLiteDatabase::~TSQLiteDatabase() {
@@ -128,8 +130,9 @@ void TSQLiteDatabase::RaiseSQLiteError(const QString& msg, const QString& sql) c
     if (text.isEmpty())
         throw ESQLiteException(msg);
     throw ESQLiteException(msg + QStringLiteral(".\rError [") + QString::number(code) +
-                           QStringLiteral("]: ") + ErrorCodeText(code) + QStringLiteral(".\r\"") +
-                           sql + QStringLiteral("\": ") + text);
+                               QStringLiteral("]: ") + ErrorCodeText(code) +
+                               QStringLiteral(".\r\"") + sql + QStringLiteral("\": ") + text,
+                           sqlite3_extended_errcode(fDB));
 }
 
 TSQLiteStatement TSQLiteDatabase::PrepareStatement(const QString& sql) {

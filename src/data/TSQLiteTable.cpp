@@ -43,7 +43,8 @@ TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const QString& sql) {
         if (rc == SQLITE_DONE)
             break;
         if (rc == SQLITE_BUSY)
-            throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"));
+            throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"),
+                                   sqlite3_extended_errcode(db.DB()));
         if (rc != SQLITE_ROW) {
             sqlite3_reset(statement.get());
             db.RaiseSQLiteError(QStringLiteral("Could not retrieve data"), sql);

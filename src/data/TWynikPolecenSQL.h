@@ -11,6 +11,8 @@ struct TWynikPolecenSQL {
     TStan Stan = TStan::Wykonano;
     // The error shown to the user when the batch failed.
     QString Blad;
+    // SQLite's extended result code of that error; 0 when SQLite reported none.
+    int KodSQLite = 0;
 
     bool Wykonano() const { return Stan == TStan::Wykonano; }
     explicit operator bool() const { return Wykonano(); }

@@ -1,5 +1,6 @@
 #include "data/TZapisKolekcji.h"
 
+#include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TPlikiDB.h"
 #include "data/TPolecenieZapisu.h"
@@ -38,6 +39,16 @@ QString Warunek(bool wCudzyslowie, int32_t id) {
                         : TPolecenieZapisu::WarunekId(id);
 }
 
+// The columns of one record; a value that cannot be written names the record.
+template <class F> TKolumnyZapisu KolumnyRekordu(int32_t id, F kolumny, bool insert) {
+    try {
+        return kolumny(insert);
+    } catch (const EDataError& blad) {
+        throw EDataError(blad.Message() + QStringLiteral(" Dotyczy rekordu o Id ") +
+                         QString::number(id) + QLatin1Char('.'));
+    }
+}
+
 // The statement of a changed record; `kolumny(insert)` gives its columns.
 template <class F>
 void DodajPolecenie(TZapisTabeli& zapis, const TSposobZapisu& s, TTyp zmiany, int32_t id,
@@ -46,12 +57,13 @@ void DodajPolecenie(TZapisTabeli& zapis, const TSposobZapisu& s, TTyp zmiany, in
     bool zmieniaKwoty = false;
     switch (zmiany) {
     case TTyp::Zmieniono:
-        polecenie = TPolecenieZapisu::Update(s.tabela, kolumny(false), s.separator,
-                                             Warunek(s.idUpdateWCudzyslowie, id));
+        polecenie = TPolecenieZapisu::Update(s.tabela, KolumnyRekordu(id, kolumny, false),
+                                             s.separator, Warunek(s.idUpdateWCudzyslowie, id));
         zmieniaKwoty = s.kwotyPoUpdate;
         break;
     case TTyp::Dodano:
-        polecenie = TPolecenieZapisu::Insert(s.tabela, kolumny(true), s.koniecKolumn);
+        polecenie =
+            TPolecenieZapisu::Insert(s.tabela, KolumnyRekordu(id, kolumny, true), s.koniecKolumn);
         zmieniaKwoty = s.kwotyPoInsert;
         break;
     case TTyp::Usunieto:

@@ -4,6 +4,8 @@
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/Clock.h"
 
+#include <bit>
+#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -180,6 +182,13 @@ bool TLokata::Zakonczona() const {
     return !fAktywna || IloscDniDoZakonczenia() <= 0;
 }
 
+bool TLokata::TSzacunek::TeSameDane(const TSzacunek& inny) const {
+    return kwota == inny.kwota && stopa == inny.stopa && dni == inny.dni &&
+           dlugoscOkresu == inny.dlugoscOkresu && zaokraglanie == inny.zaokraglanie;
+}
+
+// Values are compared bit for bit, so that a NaN amount is found again and
+// -0 is not taken for 0.
 double TLokata::ObliczSzacowanyZyskZLokaty(THarmonogramLokatyBankowej* harmonogram) const {
     if (harmonogram == nullptr)
         return 0;
@@ -188,6 +197,15 @@ double TLokata::ObliczSzacowanyZyskZLokaty(THarmonogramLokatyBankowej* harmonogr
     const double stopa = static_cast<double>(harmonogram->fOprocentowanieWSkaliRoku * kProcent);
     if (dni == 0)
         return 0;
-    return SzacowanyZysk(fKwota, dni, stopa,
-                         DlugoscOkresuKapitalizacji(harmonogram->fKapitalizacja));
+    TSzacunek szacunek{std::bit_cast<uint64_t>(fKwota),
+                       std::bit_cast<uint64_t>(stopa),
+                       dni,
+                       DlugoscOkresuKapitalizacji(harmonogram->fKapitalizacja),
+                       std::fegetround(),
+                       0};
+    if (fOstatniSzacunek && fOstatniSzacunek->TeSameDane(szacunek))
+        return fOstatniSzacunek->zysk;
+    szacunek.zysk = SzacowanyZysk(fKwota, dni, stopa, szacunek.dlugoscOkresu);
+    fOstatniSzacunek = szacunek;
+    return szacunek.zysk;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 
 class THarmonogramLokatyBankowej;
 
@@ -51,13 +52,27 @@ public:
 
     // Estimated net interest of the whole term with the offer's rate and
     // capitalisation (0 without an offer); stores the number of capitalisation
-    // periods in the offer.
+    // periods in the offer. The last estimate is kept with the values it was
+    // computed from (amount, term, rate, capitalisation, rounding mode), so
+    // asking again before the deposit or its offer changes costs nothing: a
+    // refill of the deposit list never repeats a long estimate.
     double ObliczSzacowanyZyskZLokaty(THarmonogramLokatyBankowej* harmonogram) const;
 
     // The unit has no property: callers read and write it directly.
     TJednostkaOkresu fJednostkaLokaty = TJednostkaOkresu::Brak;
 
 private:
+    // The inputs of one estimate and its result.
+    struct TSzacunek {
+        uint64_t kwota;
+        uint64_t stopa;
+        uint32_t dni;
+        uint32_t dlugoscOkresu;
+        int zaokraglanie;
+        double zysk;
+        bool TeSameDane(const TSzacunek& inny) const;
+    };
+
     int32_t fId = -1;
     QString fNazwa;
     double fKwota = 0;
@@ -66,4 +81,6 @@ private:
     int32_t fIdHarmonogramLokaty = -1;
     bool fAktywna = false;
     TTypModyfikacji fZmiany = TTypModyfikacji::BezZmian;
+    // Used from the window thread only, like the record itself.
+    mutable std::optional<TSzacunek> fOstatniSzacunek;
 };

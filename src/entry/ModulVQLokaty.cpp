@@ -1,7 +1,7 @@
 #include "entry/ModulVQLokaty.h"
 
+#include "data/TekstBledu.h"
 #include "entry/TPokazanieModulu.h"
-#include "entry/TekstBledu.h"
 #include "entry/ZmienneModulu.h"
 #include "platform/Komunikaty.h"
 #include "ui/QtPlatformServices.h"

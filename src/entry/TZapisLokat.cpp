@@ -2,7 +2,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "entry/TekstBledu.h"
+#include "data/TekstBledu.h"
 #include "platform/Komunikaty.h"
 
 #include <exception>

@@ -3,11 +3,12 @@
 #include "data/TSQLiteDatabase.h"
 #include "data/TSQLiteTable.h"
 #include "data/TSQLiteUniTable.h"
+#include "data/TTransakcjaSQLite.h"
 #include "domain/TFormatSettings.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 #include <memory>
+#include <sqlite3.h>
 
 namespace {
 
@@ -18,6 +19,16 @@ template <typename F> QString ErrorOf(F&& work) {
         return e.Message();
     }
     return QStringLiteral("<no error>");
+}
+
+// SQLite's extended result code carried by the error; -1 without an error.
+template <typename F> int CodeOf(F&& work) {
+    try {
+        work();
+    } catch (const ESQLiteException& e) {
+        return e.KodRozszerzony();
+    }
+    return -1;
 }
 
 class SQLiteLayerTest : public testing::Test {
@@ -145,6 +156,42 @@ TEST_F(SQLiteLayerTest, ConstraintFailureCarriesCodeTextAndStatement) {
     EXPECT_EQ(ErrorOf([&] { db->ExecSQL("INSERT INTO t VALUES (NULL)"); }),
               "Error executing SQL statement.\rError [19]: Abort due to contraint violation.\r"
               "\"INSERT INTO t VALUES (NULL)\": NOT NULL constraint failed: t.n");
+    EXPECT_EQ(CodeOf([&] { db->ExecSQL("INSERT INTO t VALUES (NULL)"); }),
+              SQLITE_CONSTRAINT_NOTNULL);
+}
+
+// A transaction left without a commit is rolled back, and a rollback that
+// fails as well never hides the error that ended the transaction.
+TEST_F(SQLiteLayerTest, TransactionGuardRollsBackUnlessCommitted) {
+    db->ExecSQL("CREATE TABLE t (n INTEGER NOT NULL)");
+    {
+        TTransakcjaSQLite transakcja(*db);
+        db->ExecSQL("INSERT INTO t VALUES (1)");
+        transakcja.Commit();
+    }
+    EXPECT_FALSE(db->IsTransactionOpen());
+    {
+        TTransakcjaSQLite transakcja(*db);
+        db->ExecSQL("INSERT INTO t VALUES (2)");
+        EXPECT_EQ(ErrorOf([&] { TTransakcjaSQLite druga(*db); }), "Transaction already open");
+    }
+    EXPECT_FALSE(db->IsTransactionOpen());
+    EXPECT_EQ(Count("t"), 1);
+
+    db->SetOnQuery([](TSQLiteDatabase&, const QString& sql) {
+        if (sql == "ROLLBACK")
+            throw ESQLiteException("rollback failed", SQLITE_IOERR);
+    });
+    const int kod = CodeOf([&] {
+        TTransakcjaSQLite transakcja(*db);
+        db->ExecSQL("INSERT INTO t VALUES (NULL)");
+        transakcja.Commit();
+    });
+    EXPECT_EQ(kod, SQLITE_CONSTRAINT_NOTNULL) << "the insert's error, not the rollback's";
+    EXPECT_TRUE(db->IsTransactionOpen()) << "the failed rollback left it open";
+    db->SetOnQuery({});
+    db->Rollback();
+    EXPECT_EQ(Count("t"), 1);
 }
 
 TEST_F(SQLiteLayerTest, CursorMovesStopAtTheEnds) {
@@ -187,6 +234,7 @@ TEST_F(SQLiteLayerTest, SecondBeginLeavesTheOpenTransactionAlone) {
     EXPECT_FALSE(db->IsTransactionOpen());
     EXPECT_EQ(Count("t"), 1);
     EXPECT_TRUE(ErrorOf([&] { db->Commit(); }).startsWith("Error executing SQL statement"));
+    EXPECT_EQ(CodeOf([&] { db->Commit(); }), SQLITE_ERROR) << "no transaction is active";
 }
 
 TEST_F(SQLiteLayerTest, FreeingAConnectionRollsItsTransactionBack) {
@@ -230,6 +278,8 @@ TEST_F(SQLiteLayerTest, LockedFileFailsAtOnce) {
               "Error executing SQL statement.\rError [5]: The database file is locked.\r"
               "\"INSERT INTO t VALUES (1)\": database is locked");
     EXPECT_EQ(ErrorOf([&] { db->GetTable("SELECT n FROM t"); }), "Could not prepare SQL statement");
+    EXPECT_EQ(CodeOf([&] { db->ExecSQL("INSERT INTO t VALUES (1)"); }), SQLITE_BUSY);
+    EXPECT_EQ(CodeOf([&] { db->GetTable("SELECT n FROM t"); }), SQLITE_BUSY);
     other.ExecSQL("ROLLBACK");
 }
 
@@ -272,6 +322,7 @@ TEST(SQLiteOpen, FileThatCannotBeOpenedNamesItAndTheReason) {
     const QString path = file.folder() + "/brak/plik.dat";
     EXPECT_EQ(ErrorOf([&] { TSQLiteDatabase db(path); }),
               "Failed to open database \"" + path + "\" : unable to open database file");
+    EXPECT_EQ(CodeOf([&] { TSQLiteDatabase db(path); }) & 0xFF, SQLITE_CANTOPEN);
 }
 
 } // namespace

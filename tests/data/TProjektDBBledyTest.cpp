@@ -2,12 +2,14 @@
 #include "ZrzutBazy.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/EBazaTylkoDoOdczytu.h"
+#include "data/KomunikatyStartu.h"
 #include "data/TProjektDB.h"
 
 #include <QDir>
 #include <QFile>
 #include <functional>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -17,6 +19,14 @@ const QString kBazaTylkoDoOdczytu = QStringLiteral(
     "w tym przypadku nie może poprawnie funkcjonować. Upewnij się również że żaden inny program "
     "nie blokuje do niej dostępu tzn nie używa jej. Przenieś program wraz ze wszystkimi plikami w "
     "inne miejsce lub sprawdź atrybuty pliku \"");
+const QString kUszkodzonyPlik = QStringLiteral(
+    "Plik z danymi \"%1\" jest uszkodzony lub nie jest plikiem bazy danych, program nie może na "
+    "nim pracować. Odtwórz plik z kopii zapasowej lub wskaż inny plik z danymi.\r");
+
+QByteArray Zawartosc(const QString& sciezka) {
+    QFile plik(sciezka);
+    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+}
 
 struct TWynikStartu {
     QString blad;
@@ -87,6 +97,8 @@ TEST(TProjektDBBledy, ReadOnlyLocation) {
     EXPECT_TRUE(wynik.tylkoDoOdczytu);
 }
 
+// The file is refused before anything is written: the first reading of
+// its schema fails, and the message is chosen by SQLite's code.
 TEST(TProjektDBBledy, FileLockedByAnotherProgramFailsAtOnce) {
     TempDatabaseFile file;
     { TProjektDB pierwszy(file.path()); }
@@ -95,14 +107,15 @@ TEST(TProjektDBBledy, FileLockedByAnotherProgramFailsAtOnce) {
     ScriptedMessageBoxes boxes;
 
     const TWynikStartu wynik = Uruchom(file.path());
-    const QString przyczyna = "Error executing SQL.\rError [5]: The database file is locked.\r"
-                              "\"DROP TABLE IF EXISTS \"Talvora_test\";\": database is locked";
-    EXPECT_EQ(wynik.blad, kBazaTylkoDoOdczytu + file.path() + "\".\r" + przyczyna);
+    EXPECT_EQ(wynik.blad,
+              "Plik z danymi \"" + file.path() +
+                  "\" jest zablokowany przez inny program, który właśnie z niego korzysta. "
+                  "Zamknij ten program lub poczekaj aż skończy pracę i uruchom program ponownie.\r"
+                  "Error executing SQL.\rError [5]: The database file is locked.\r\"SELECT name "
+                  "FROM sqlite_master WHERE type = 'table' AND name NOT LIKE 'sqlite_%' ORDER BY "
+                  "name\": database is locked");
     EXPECT_TRUE(wynik.tylkoDoOdczytu);
-    ASSERT_EQ(boxes.messages.size(), 1);
-    EXPECT_EQ(boxes.messages[0].text, przyczyna);
-    EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
-    EXPECT_EQ(boxes.messages[0].icon, TMessageIcon::Error);
+    EXPECT_TRUE(boxes.messages.isEmpty());
     inny.ExecSQL("ROLLBACK");
 }
 
@@ -115,14 +128,120 @@ TEST(TProjektDBBledy, FileThatIsNotADatabase) {
     ScriptedMessageBoxes boxes;
 
     const TWynikStartu wynik = Uruchom(file.path());
-    const QString przyczyna = "Error executing SQL.\rError [26]: File opened that is not a "
-                              "database file.\r\"DROP TABLE IF EXISTS \"Talvora_test\";\": file "
-                              "is not a database";
-    EXPECT_EQ(wynik.blad, kBazaTylkoDoOdczytu + file.path() + "\".\r" + przyczyna);
-    EXPECT_EQ(boxes.texts(), QStringList({przyczyna}));
-    QFile poStarcie(file.path());
-    ASSERT_TRUE(poStarcie.open(QIODevice::ReadOnly));
-    EXPECT_EQ(poStarcie.readAll(), QByteArray(4096, 'x')) << "the file is left as it was";
+    EXPECT_EQ(wynik.blad, kUszkodzonyPlik.arg(file.path()) +
+                              "Error executing SQL.\rError [26]: File opened that is not a "
+                              "database file.\r\"SELECT name FROM sqlite_master WHERE type = "
+                              "'table' AND name NOT LIKE 'sqlite_%' ORDER BY name\": file is not "
+                              "a database");
+    EXPECT_TRUE(boxes.messages.isEmpty());
+    EXPECT_EQ(Zawartosc(file.path()), QByteArray(4096, 'x')) << "the file is left as it was";
+}
+
+// The write test tells why the file cannot be written by SQLite's code;
+// SQLite's own line follows the message.
+TEST(TProjektDBBledy, CannotWriteMessageFollowsSQLitesCode) {
+    const QString plik = QStringLiteral("/dane/DataFile.dat");
+    const QString tylkoDoOdczytu = kBazaTylkoDoOdczytu + plik + "\".\rprzyczyna";
+    const QString pelnyDysk = "Nie można zapisać danych w pliku \"" + plik +
+                              "\", na dysku zabrakło miejsca. Zwolnij miejsce na dysku i uruchom "
+                              "program ponownie.\rprzyczyna";
+    const QString uszkodzony = kUszkodzonyPlik.arg(plik) + "przyczyna";
+    const QString zablokowany = "Plik z danymi \"" + plik +
+                                "\" jest zablokowany przez inny program, który właśnie z niego "
+                                "korzysta. Zamknij ten program lub poczekaj aż skończy pracę i "
+                                "uruchom program ponownie.\rprzyczyna";
+    const struct {
+        int kod;
+        const QString& komunikat;
+    } przypadki[] = {
+        {SQLITE_READONLY, tylkoDoOdczytu},
+        {SQLITE_READONLY_DBMOVED, tylkoDoOdczytu},
+        {SQLITE_PERM, tylkoDoOdczytu},
+        {SQLITE_CANTOPEN, tylkoDoOdczytu},
+        {SQLITE_IOERR_WRITE, tylkoDoOdczytu},
+        {0, tylkoDoOdczytu},
+        {SQLITE_FULL, pelnyDysk},
+        {SQLITE_CORRUPT, uszkodzony},
+        {SQLITE_NOTADB, uszkodzony},
+        {SQLITE_BUSY, zablokowany},
+        {SQLITE_BUSY_SNAPSHOT, zablokowany},
+        {SQLITE_LOCKED, zablokowany},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(KomunikatBrakuZapisu(p.kod, plik, "przyczyna"), p.komunikat) << p.kod;
+}
+
+// Another program's database (a Lokaty table of its own, unrelated tables)
+// is refused before the first write; an empty file, one of ours with extra
+// tables and one with our table in an old layout go on.
+TEST(TProjektDBBledy, ForeignFileIsRefusedUnchanged) {
+    const auto obcy = [](const QString& tabele) {
+        return "Plik \"%1\" nie jest plikiem z danymi programu, zawiera tabele innego programu (" +
+               tabele +
+               "). Plik pozostawiono bez zmian. Wskaż właściwy plik z danymi lub nowy plik.";
+    };
+    const struct {
+        std::initializer_list<const char*> uklad;
+        QString blad;
+    } przypadki[] = {
+        {{"CREATE TABLE Lokaty (id INTEGER PRIMARY KEY, bank TEXT, procent REAL, koniec TEXT)",
+          "INSERT INTO Lokaty (bank, procent, koniec) VALUES ('Alfa', 5.5, '2030-01-01')",
+          "CREATE TABLE klienci (id INTEGER PRIMARY KEY, nazwisko TEXT)",
+          "CREATE TABLE ustawienia (klucz TEXT, wartosc TEXT)",
+          "CREATE INDEX i ON klienci (nazwisko)"},
+         obcy("Lokaty")},
+        {{"CREATE TABLE a (x)", "CREATE TABLE b (y)", "CREATE TABLE c (z)", "CREATE TABLE d (v)",
+          "CREATE TABLE e (w)", "CREATE TABLE f (u)"},
+         obcy("a, b, c, d, e, …")},
+        {{"CREATE TABLE Osoby (Id INTEGER PRIMARY KEY, Imie TEXT)",
+          "CREATE TABLE Lokaty (Id INTEGER)"},
+         obcy("Lokaty")},
+        {{}, "<no error>"},
+        {{"CREATE TABLE Lokaty (Id INTEGER PRIMARY KEY, Nazwa TEXT, Kwota REAL, DataRozpoczecia "
+          "DATETIME, IloscMiesiecy INTEGER)",
+          "CREATE TABLE notatki (tekst TEXT)"},
+         "<no error>"},
+    };
+    for (const auto& p : przypadki) {
+        TempDatabaseFile file;
+        UtworzPlik(file.path(), p.uklad);
+        const QByteArray przed = Zawartosc(file.path());
+        ScriptedMessageBoxes boxes;
+        const TWynikStartu wynik = Uruchom(file.path());
+        EXPECT_EQ(wynik.blad, p.blad.arg(file.path()));
+        EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join("\n").toStdString();
+        if (p.blad != "<no error>") {
+            EXPECT_FALSE(wynik.tylkoDoOdczytu);
+            EXPECT_EQ(Zawartosc(file.path()), przed) << p.blad.toStdString();
+        }
+    }
+}
+
+// A damaged page of a table fails the upgrade's column probe; the start-up
+// ends with SQLite's own reason instead of adding a column that exists.
+TEST(TProjektDBBledy, DamagedTableEndsTheStartUpWithSQLitesReason) {
+    TempDatabaseFile file;
+    int strona = 0, rozmiar = 0;
+    {
+        ScriptedMessageBoxes boxes;
+        TProjektDB projekt(file.path());
+        strona = static_cast<int>(projekt.Baza().GetTableValue(
+            "SELECT rootpage FROM sqlite_master WHERE name = 'KategorieWydatkow'"));
+        rozmiar = static_cast<int>(projekt.Baza().GetTableValue("PRAGMA page_size"));
+    }
+    QFile plik(file.path());
+    ASSERT_TRUE(plik.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(plik.seek(static_cast<qint64>(strona - 1) * rozmiar));
+    plik.write(QByteArray(rozmiar, '\xA5'));
+    plik.close();
+
+    ScriptedMessageBoxes boxes;
+    const TWynikStartu wynik = Uruchom(file.path());
+    EXPECT_EQ(wynik.blad, kUszkodzonyPlik.arg(file.path()) +
+                              "Could not retrieve data.\rError [11]: The database disk image is "
+                              "malformed.\r\"SELECT Waga FROM KategorieWydatkow\": database disk "
+                              "image is malformed");
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join("\n").toStdString();
 }
 
 TEST(TProjektDBBledy, PathThatIsAFolderCannotBeOpened) {

@@ -269,6 +269,42 @@ TEST_F(TProjektDBWczytywanie, UnsavedChangesAreKeptUnlessTheLoadIsForced) {
     EXPECT_FALSE(k().ZmienionoINiezapisanoPlany());
 }
 
+// The same column name lives in several tables, and a stored value can be
+// as long as SQLite allows: the message names the table and the row, and
+// echoes only the start of the value.
+TEST_F(TProjektDBWczytywanie, BadValueNamesItsTableAndRowAndIsCut) {
+    const QString dlugi = QString(1 << 20, QLatin1Char('x'));
+    const struct {
+        QString wstaw;
+        TTabele tabela;
+        QString komunikat;
+    } przypadki[] = {
+        {"INSERT INTO Wydatki (Id, IdKategoriaWydatki, Ile, IdKategoriaOszczednosci, Data, "
+         "IdOsoba) VALUES (7, 1, 1, 1, '', 1)",
+         TTabele::Wydatki,
+         "Wartość \"\" w kolumnie Data tabeli Wydatki (wiersz o Id 7) nie jest datą."},
+        {"INSERT INTO Plany (Id, Nazwa, IdKategorii, TypPlanu, Data) VALUES (3, 'a', 1, 0, '" +
+             dlugi + "')",
+         TTabele::Plany,
+         "Wartość \"" + QString(60, QLatin1Char('x')) +
+             "…\" w kolumnie Data tabeli Plany (wiersz o Id 3) nie jest datą."},
+        {"INSERT INTO Osoby (Id, Imie, Nazwisko, Usuniety, Waga) VALUES (4, 'Jan', 'Nowak', "
+         "'tak', 1)",
+         TTabele::Osoby,
+         "Wartość \"tak\" w kolumnie Usuniety tabeli Osoby (wiersz o Id 4) nie jest wartością "
+         "logiczną (0 lub 1)."},
+    };
+    for (const auto& p : przypadki) {
+        baza().ExecSQL(p.wstaw);
+        try {
+            projekt->OdswiezZawartoscKolekcji(p.tabela);
+            ADD_FAILURE() << p.wstaw.left(80).toStdString();
+        } catch (const EDataError& e) {
+            EXPECT_EQ(e.Message(), p.komunikat);
+        }
+    }
+}
+
 TEST_F(TProjektDBWczytywanie, FailuresRaisePlainErrorsAndKeepWhatWasRead) {
     Wykonaj({"INSERT INTO Lokaty (Nazwa, Kwota, DataRozpoczecia) VALUES ('pierwsza', 1, "
              "'2013-05-01 00:00'), ('zła data', 2, 'jutro'), ('trzecia', 3, '2013-05-03 00:00')"});
@@ -277,7 +313,9 @@ TEST_F(TProjektDBWczytywanie, FailuresRaisePlainErrorsAndKeepWhatWasRead) {
         projekt->OdswiezZawartoscKolekcji(TTabele::Lokaty);
         FAIL() << "a date that does not convert";
     } catch (const EDataError& e) {
-        EXPECT_EQ(e.Message(), "Wartość \"jutro\" w kolumnie DataRozpoczecia nie jest datą.");
+        EXPECT_EQ(e.Message(),
+                  "Wartość \"jutro\" w kolumnie DataRozpoczecia tabeli Lokaty (wiersz o Id 2) nie "
+                  "jest datą.");
     }
     ASSERT_EQ(k().Lokaty().size(), 1u) << "the records read before the failure";
     EXPECT_EQ(k().Lokaty()[0]->Nazwa(), "pierwsza");

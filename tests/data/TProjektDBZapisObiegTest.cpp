@@ -2,11 +2,22 @@
 // saved and reloaded equal field by field (amounts rounded to cents, dates to
 // the minute, a deposit's start at midnight); then one of them is changed and
 // the other deleted, and the file holds exactly that after the next save.
+// Random records over the whole range of their values either are refused
+// before anything is written or make the same round trip.
 #include "ProjektDBZapisFixture.h"
+#include "data/EDataError.h"
 #include "domain/Formatting.h"
 #include "domain/Pomocnicze.h"
 
+#include <QElapsedTimer>
 #include <algorithm>
+#include <bit>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <limits>
+#include <random>
 
 namespace {
 
@@ -42,6 +53,151 @@ struct Odwolania {
 
 const TDateTime kData = EncodeDateTime(2013, 5, 14, 17, 45, 33, 250);
 
+// Random values of the kinds a record stores, drawn from their whole range:
+// texts from all of Unicode (NUL, lone surrogates and the characters the
+// savers drop included), amounts over all doubles (subnormals, the largest,
+// infinities, NaN) and dates from before the year 1 to the largest year the
+// loaders read. Oczekiwane() gives the values as the contract stores them.
+class TLosoweWartosci {
+public:
+    explicit TLosoweWartosci(std::mt19937_64& los) {
+        for (QString& t : fTeksty)
+            t = LosowyTekst(los);
+        for (double& k : fKwoty)
+            k = LosowaKwota(los);
+        fData = LosowaData(los);
+    }
+
+    QString Tekst(int i) const { return fOczekiwane ? Zapisany(fTeksty[i]) : fTeksty[i]; }
+    // A text that is stored as NULL when it holds nothing but blanks.
+    QString TekstLubNullGdyPusty(int i) const {
+        return fOczekiwane && JestPustyTekst(fTeksty[i]) ? QString() : Tekst(i);
+    }
+    // Rounded to cents and written with 15 significant digits.
+    double Kwota(int i) const {
+        if (!fOczekiwane)
+            return fKwoty[i];
+        char tekst[40];
+        std::snprintf(tekst, sizeof tekst, "%.15g", ZaokraglijDo(fKwoty[i], -2));
+        return std::strtod(tekst, nullptr);
+    }
+    // Dates are compared to the minute by the descriptions.
+    TDateTime Data() const { return fData; }
+
+    TLosoweWartosci Oczekiwane() const {
+        TLosoweWartosci w = *this;
+        w.fOczekiwane = true;
+        return w;
+    }
+    // Values well inside the range every file holds: these must be saved.
+    bool Zwykle() const {
+        return std::all_of(std::begin(fKwoty), std::end(fKwoty),
+                           [](double k) { return std::fabs(k) < 1e300; }) &&
+               fData >= EncodeDate(1, 1, 1) && fData < EncodeDate(9999, 12, 31);
+    }
+
+private:
+    // The contract: NUL and lone surrogates cannot be stored, | ' " ; are dropped.
+    static QString Zapisany(const QString& t) {
+        QString wynik;
+        for (qsizetype i = 0; i < t.size(); ++i) {
+            if (t[i].isHighSurrogate() && i + 1 < t.size() && t[i + 1].isLowSurrogate()) {
+                wynik += t[i];
+                wynik += t[++i];
+            } else if (!t[i].isNull() && !t[i].isSurrogate() && !QString("|'\";").contains(t[i])) {
+                wynik += t[i];
+            }
+        }
+        return wynik;
+    }
+
+    static QString LosowyTekst(std::mt19937_64& los) {
+        QString t;
+        for (int n = static_cast<int>(los() % 10); n > 0; --n) {
+            switch (los() % 8) {
+            case 0:
+                t += QChar(static_cast<char16_t>(0x20 + los() % 0x5F));
+                break;
+            case 1:
+                t += QString("|'\";")[static_cast<qsizetype>(los() % 4)];
+                break;
+            case 2:
+                t += QChar(0);
+                break;
+            case 3:
+                t += QChar(static_cast<char16_t>(0xD800 + los() % 0x800)); // a lone half
+                break;
+            case 4: {
+                const char32_t znak = static_cast<char32_t>(0x10000 + los() % 0x100000);
+                t += QString::fromUcs4(&znak, 1);
+                break;
+            }
+            case 5:
+                t += QChar(static_cast<char16_t>(1 + los() % 0x1F));
+                break;
+            default: {
+                char16_t znak = static_cast<char16_t>(0x80 + los() % 0xFF80);
+                if (QChar::isSurrogate(znak))
+                    znak = u'ż';
+                t += QChar(znak);
+            }
+            }
+        }
+        return t;
+    }
+
+    static double LosowaKwota(std::mt19937_64& los) {
+        const double najwieksza = std::numeric_limits<double>::max();
+        const double szczegolne[] = {najwieksza,
+                                     -najwieksza,
+                                     1.79769313486231e308,
+                                     std::numeric_limits<double>::denorm_min(),
+                                     std::numeric_limits<double>::min(),
+                                     -0.0,
+                                     0.125,
+                                     1000.005,
+                                     std::numeric_limits<double>::quiet_NaN(),
+                                     std::numeric_limits<double>::infinity()};
+        std::uniform_real_distribution<double> ulamek(0, 1);
+        switch (los() % 5) {
+        case 0:
+            return std::bit_cast<double>(static_cast<uint64_t>(los()));
+        case 1:
+            return szczegolne[los() % std::size(szczegolne)];
+        case 2:
+            return (ulamek(los) - 0.5) * 2e6;
+        case 3:
+            return (los() % 2 ? 1 : -1) * najwieksza * (1 - ulamek(los) * 1e-14);
+        default:
+            return (los() % 2 ? 1 : -1) * std::pow(10.0, ulamek(los) * 616 - 308);
+        }
+    }
+
+    static TDateTime LosowaData(std::mt19937_64& los) {
+        const TDateTime pierwsza = EncodeDate(1, 1, 1);
+        const TDateTime koniec = EncodeDate(9999, 12, 31) + 1;
+        std::uniform_real_distribution<double> ulamek(0, 1);
+        switch (los() % 4) {
+        case 0:
+            return pierwsza - ulamek(los) * 1e6;
+        case 1:
+            return koniec + ulamek(los) * (EncodeDate(999999999, 12, 31) - koniec);
+        case 2: {
+            const TDateTime granice[] = {pierwsza, pierwsza - kOneMillisecond, koniec,
+                                         koniec - 2 * kOneMillisecond};
+            return granice[los() % std::size(granice)];
+        }
+        default:
+            return pierwsza + ulamek(los) * (koniec - pierwsza);
+        }
+    }
+
+    QString fTeksty[5];
+    double fKwoty[3] = {};
+    TDateTime fData = 0;
+    bool fOczekiwane = false;
+};
+
 struct KategorieWydatkow {
     static constexpr TTabele tabela = TTabele::Kategorie_Wydatki;
     static auto& Lista(TKolekcjeDanych& k) { return k.KategorieWydatki(); }
@@ -54,6 +210,7 @@ struct KategorieWydatkow {
         r.SetUsuniety(false);
         r.SetWaga(4000000000u);
     }
+    static void Losuj(TKategoriaWydatki& r, const TLosoweWartosci& w) { r.SetOpis(w.Tekst(0)); }
     static QString Opis(const TKategoriaWydatki& r) {
         return r.Opis() + '|' + B(r.Usuniety()) + '|' + N(r.Waga());
     }
@@ -67,6 +224,7 @@ struct KategoriePrzychodow {
                                                      TTyp::Dodano, 3);
     }
     static void Zmien(TKategoriaPrzychody& r, const Odwolania&) { r.SetUsuniety(true); }
+    static void Losuj(TKategoriaPrzychody& r, const TLosoweWartosci& w) { r.SetOpis(w.Tekst(0)); }
     static QString Opis(const TKategoriaPrzychody& r) {
         return r.Opis() + '|' + B(r.Usuniety()) + '|' + N(r.Waga());
     }
@@ -82,6 +240,9 @@ struct KategorieOszczednosci {
     static void Zmien(TKategoriaOszczednosci& r, const Odwolania&) {
         r.SetMoznaZaplacic(false);
         r.SetCharakterDlugu(true);
+    }
+    static void Losuj(TKategoriaOszczednosci& r, const TLosoweWartosci& w) {
+        r.SetOpis(w.Tekst(0));
     }
     static QString Opis(const TKategoriaOszczednosci& r) {
         return r.Opis() + '|' + B(r.Usuniety()) + '|' + B(r.MoznaZaplacic()) + '|' +
@@ -100,6 +261,14 @@ struct Osoby {
         r.SetNazwisko("Lis-Nowak");
         r.SetTelefon("600 100 200");
         r.SetAdres("");
+    }
+    // A person needs a first name and a surname to be written at all.
+    static void Losuj(TOsoba& r, const TLosoweWartosci& w) {
+        r.SetImie("I" + w.Tekst(0));
+        r.SetNazwisko("N" + w.Tekst(1));
+        r.SetPseudonim(w.Tekst(2));
+        r.SetAdres(w.Tekst(3));
+        r.SetTelefon(w.Tekst(4));
     }
     static QString Opis(const TOsoba& r) {
         return QStringList{r.Imie(),    r.Nazwisko(), r.Pseudonim(),  r.Adres(),
@@ -120,6 +289,11 @@ struct Oszczednosci {
         r.SetKomentarz("");
         r.fTypOszczednosci = 2;
     }
+    static void Losuj(TOszczednosc& r, const TLosoweWartosci& w) {
+        r.SetIle(w.Kwota(0));
+        r.SetData(w.Data());
+        r.SetKomentarz(w.Tekst(0));
+    }
     static QString Opis(const TOszczednosc& r) {
         return N(r.IdKategoriaOszczednosci()) + '|' + Kw(r.Ile()) + '|' + Dt(r.Data()) + '|' +
                r.Komentarz() + '|' + N(r.fTypOszczednosci);
@@ -136,6 +310,11 @@ struct HistoriaPrzelewow {
     static void Zmien(THistoriaPrzelewu& r, const Odwolania&) {
         r.SetIdKategoriaOszczednosciTO(5);
         r.SetData(kData + 1);
+    }
+    static void Losuj(THistoriaPrzelewu& r, const TLosoweWartosci& w) {
+        r.SetIle(w.Kwota(0));
+        r.SetData(w.Data());
+        r.SetKomentarz(w.Tekst(0));
     }
     static QString Opis(const THistoriaPrzelewu& r) {
         return Kw(r.Ile()) + '|' + N(r.IdKategoriaOszczednosciFROM()) + '|' +
@@ -155,6 +334,12 @@ struct Wydatki {
         r.SetIle(0.125);
         r.SetZalacznik("");
         r.SetZlecenieStale(true);
+    }
+    static void Losuj(TWydatek& r, const TLosoweWartosci& w) {
+        r.SetIle(w.Kwota(0));
+        r.SetData(w.Data());
+        r.SetKomentarz(w.Tekst(0));
+        r.SetZalacznik(w.Tekst(1));
     }
     static QString Opis(const TWydatek& r) {
         return QStringList{N(r.IdKategoriaWydatki()),
@@ -178,6 +363,11 @@ struct Przychody {
                                            i ? "" : "pensja za maj", TTyp::Dodano, i == 0);
     }
     static void Zmien(TPrzychod& r, const Odwolania&) { r.SetKomentarz("korekta"); }
+    static void Losuj(TPrzychod& r, const TLosoweWartosci& w) {
+        r.SetIle(w.Kwota(0));
+        r.SetData(w.Data());
+        r.SetKomentarz(w.Tekst(0));
+    }
     static QString Opis(const TPrzychod& r) {
         return QStringList{N(r.IdKategoriaPrzychody()),
                            Kw(r.Ile()),
@@ -206,6 +396,11 @@ template <int8_t Typ, TTabele Tabela> struct ZleceniaStale {
         r.fCzestotliwosc = 7;
         r.SetAktywne(false);
     }
+    static void Losuj(TZlecenieStale& r, const TLosoweWartosci& w) {
+        r.SetNazwa(w.Tekst(0));
+        r.SetKwota(w.Kwota(0));
+        r.SetData(w.Data());
+    }
     static QString Opis(const TZlecenieStale& r) {
         return QStringList{N(r.IdKategorii()), N(r.IdOszczednosci()), r.Nazwa(),
                            Kw(r.Kwota()),      N(r.fCzestotliwosc),   N(r.fTypZleceniaStalego),
@@ -223,6 +418,11 @@ struct HistoriaZlecenStalych {
             TCzestotliwosc(2), int8_t(i), kData + i, false, i ? "" : "za czerwiec", TTyp::Dodano);
     }
     static void Zmien(TZlecenieStale& r, const Odwolania&) { r.SetKomentarz("poprawione"); }
+    static void Losuj(TZlecenieStale& r, const TLosoweWartosci& w) {
+        r.SetKwota(w.Kwota(0));
+        r.SetData(w.Data());
+        r.SetKomentarz(w.Tekst(0));
+    }
     static QString Opis(const TZlecenieStale& r) {
         return QStringList{
             N(r.IdKategorii()),  N(r.IdZleceniaStalego()), N(r.IdOszczednosci()), Kw(r.Kwota()),
@@ -242,6 +442,12 @@ struct Plany {
     static void Zmien(TPlan& r, const Odwolania&) {
         r.SetWykonany(true);
         r.SetKomentarz("zrobione");
+    }
+    static void Losuj(TPlan& r, const TLosoweWartosci& w) {
+        r.SetNazwa(w.Tekst(0));
+        r.SetKwota(w.Kwota(0));
+        r.SetData(w.Data());
+        r.SetKomentarz(w.Tekst(1));
     }
     static QString Opis(const TPlan& r) {
         return QStringList{r.Nazwa(),
@@ -266,6 +472,11 @@ struct Ograniczenia {
         return r;
     }
     static void Zmien(TOgraniczenie& r, const Odwolania&) { r.SetMaxRok(0); }
+    static void Losuj(TOgraniczenie& r, const TLosoweWartosci& w) {
+        r.SetMaxMiesiac(w.Kwota(0));
+        r.SetMaxRok(w.Kwota(1));
+        r.SetData(w.Data());
+    }
     static QString Opis(const TOgraniczenie& r) {
         return N(r.IdKategoriiWydatku()) + '|' + Kw(r.MaxMiesiac()) + '|' + Kw(r.MaxRok()) + '|' +
                N(r.RokOgraniczenia()) + '|' + Dt(r.Data());
@@ -287,6 +498,11 @@ struct Lokaty {
         r.fJednostkaLokaty = TJednostkaOkresu::Rok;
     }
     // The characters | ' " and ; never reach the file.
+    static void Losuj(TLokata& r, const TLosoweWartosci& w) {
+        r.SetNazwa(w.Tekst(0));
+        r.SetKwota(w.Kwota(0));
+        r.SetDataRozpoczecia(w.Data());
+    }
     static QString Opis(const TLokata& r) {
         return QStringList{UsunZnakiSpecjalne(r.Nazwa()),
                            Kw(r.Kwota()),
@@ -324,6 +540,15 @@ struct HarmonogramyLokat {
     static void Zmien(THarmonogramLokatyBankowej& r, const Odwolania&) {
         r.fOprocentowanieWSkaliRoku = 5;
         r.fPozostaleInformacje.clear();
+    }
+    static void Losuj(THarmonogramLokatyBankowej& r, const TLosoweWartosci& w) {
+        r.fBank = w.Tekst(0);
+        r.fNazwaHarmonogramu = w.Tekst(1);
+        r.fOprocentowanieWSkaliRoku = w.Kwota(0);
+        r.fKwotaMinimalna = w.Kwota(1);
+        r.fKwotaMaksymalna = w.Kwota(2);
+        r.fWarunkiWczesniejszegoZerwaniaLokaty = w.TekstLubNullGdyPusty(2);
+        r.fPozostaleInformacje = w.TekstLubNullGdyPusty(3);
     }
     static QString Opis(const THarmonogramLokatyBankowej& r) {
         return QStringList{r.fBank,
@@ -433,6 +658,43 @@ protected:
         Zapisz<T>();
         EXPECT_EQ(Opisy<T>(), oczekiwane);
     }
+    // One random record saved: either the save is refused with its message
+    // and the file stays as it was, or the reload gives the record back as
+    // the contract stores it. The table is then emptied of it again.
+    template <class T> void Losowy(std::mt19937_64& los, int& zapisane) {
+        SCOPED_TRACE(static_cast<int>(T::tabela));
+        const TLosoweWartosci wartosci(los);
+        const QStringList przed = Opisy<T>();
+        const QStringList plikPrzed = ZrzutBazy(baza());
+        auto r = T::Nowy(Odwolania(), 0);
+        NadajId(*r, -1);
+        T::Losuj(*r, wartosci);
+        T::Lista(k()).push_back(std::move(r));
+        try {
+            const TWynikZapisu wynik = projekt->ZapiszZawartoscKolekcjiDoBazy(T::tabela);
+            ASSERT_TRUE(wynik.Zapisano()) << wynik.Polecenia.Blad.toStdString();
+            ASSERT_TRUE(wynik.Raport.isEmpty()) << wynik.Raport.join('\n').toStdString();
+            projekt->OdswiezZawartoscKolekcji(T::tabela);
+            auto oczekiwany = T::Nowy(Odwolania(), 0);
+            T::Losuj(*oczekiwany, wartosci.Oczekiwane());
+            QStringList oczekiwane = przed + QStringList{T::Opis(*oczekiwany)};
+            oczekiwane.sort();
+            EXPECT_EQ(Opisy<T>(), oczekiwane);
+            ++zapisane;
+        } catch (const EDataError& e) {
+            EXPECT_FALSE(wartosci.Zwykle()) << e.Message().toStdString();
+            EXPECT_TRUE(e.Message().startsWith("Nie udało się zapisać zawartości tabeli \""))
+                << e.Message().toStdString();
+            EXPECT_TRUE(e.Message().endsWith(" Dotyczy rekordu o Id -1."))
+                << e.Message().toStdString();
+            EXPECT_EQ(ZrzutBazy(baza()), plikPrzed);
+        }
+        EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join('\n').toStdString();
+        baza().ExecSQL(QStringLiteral("DELETE FROM \"") +
+                       projekt->PlikiDB().PobierzNazweTabeli(T::tabela) +
+                       QStringLiteral("\" WHERE \"Id\" > 1"));
+        projekt->OdswiezZawartoscKolekcji(T::tabela);
+    }
 };
 
 TEST_F(TProjektDBZapisObieg, CategoriesAndPersons) {
@@ -464,6 +726,32 @@ TEST_F(TProjektDBZapisObieg, DepositsAndOffers) {
             << "the moment of the save, to the minute";
     EXPECT_EQ(Tabela("SELECT Bank, PozostaleInformacje FROM HarmonogramyLokat"),
               QStringList({"Bank Śląski|NULL"}));
+}
+
+// Random records of every table over the whole range of their values; a
+// fixed seed keeps a failure reproducible, and the count and time stay small.
+TEST_F(TProjektDBZapisObieg, RandomRecordsAreRefusedOrReadBackAsStored) {
+    std::mt19937_64 los(20261210);
+    QElapsedTimer zegarTestu;
+    zegarTestu.start();
+    int zapisane = 0, proby = 0;
+    for (; proby < 12 && zegarTestu.elapsed() < 20000 && !HasFatalFailure(); ++proby) {
+        Losowy<KategorieWydatkow>(los, zapisane);
+        Losowy<KategoriePrzychodow>(los, zapisane);
+        Losowy<KategorieOszczednosci>(los, zapisane);
+        Losowy<Osoby>(los, zapisane);
+        Losowy<Oszczednosci>(los, zapisane);
+        Losowy<HistoriaPrzelewow>(los, zapisane);
+        Losowy<Wydatki>(los, zapisane);
+        Losowy<Przychody>(los, zapisane);
+        Losowy<ZleceniaStale<0, TTabele::ZleceniaStaleWydatki>>(los, zapisane);
+        Losowy<HistoriaZlecenStalych>(los, zapisane);
+        Losowy<Plany>(los, zapisane);
+        Losowy<Ograniczenia>(los, zapisane);
+        Losowy<Lokaty>(los, zapisane);
+        Losowy<HarmonogramyLokat>(los, zapisane);
+    }
+    EXPECT_GT(zapisane, proby * 14 / 5) << "enough saves went through to mean something";
 }
 
 // Recorded totals are only ever deleted by a save.

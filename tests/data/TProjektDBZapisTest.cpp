@@ -158,7 +158,8 @@ TEST_F(TProjektDBZapis, FailedBatchLeavesTableAndRecordsAsTheyWere) {
     const TWynikZapisu wynik = projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty);
     EXPECT_FALSE(wynik.Zapisano());
     EXPECT_EQ(wynik.Polecenia.Stan, TWynikPolecenSQL::TStan::Blad);
-    EXPECT_TRUE(wynik.Polecenia.Blad.endsWith(": odrzucona lokata")) << wynik.Polecenia.Blad.toStdString();
+    EXPECT_TRUE(wynik.Polecenia.Blad.endsWith(": odrzucona lokata"))
+        << wynik.Polecenia.Blad.toStdString();
     ASSERT_EQ(boxes.messages.size(), 1);
     EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
     EXPECT_EQ(boxes.messages[0].text, wynik.Polecenia.Blad);
@@ -208,7 +209,7 @@ TEST_F(TProjektDBZapis, AValueThatCannotBeWrittenStopsTheWholeTable) {
         EXPECT_EQ(e.Message(), "Nie udało się zapisać zawartości tabeli \"Lokaty\" !!!\r"
                                "PRZYCZYNA BŁĘDU:\r"
                                "Nie można zapisać w bazie kwoty, która nie jest liczbą "
-                               "(nieokreślona).");
+                               "(nieokreślona). Dotyczy rekordu o Id -2.");
     }
     EXPECT_TRUE(sql.polecenia.isEmpty());
 }
@@ -233,6 +234,24 @@ TEST_F(TProjektDBZapis, NamesOfInsertedCategoriesAndPersonsOnlyAfterACommit) {
                    "END");
     EXPECT_FALSE(projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::Osoby).Zapisano());
     EXPECT_TRUE(projekt->ZapisOsob().empty()) << "nobody was inserted";
+}
+
+// Two amounts that are each stored can add up beyond the doubles: the total
+// that SQLite records is then infinity, and the file still loads.
+TEST_F(TProjektDBZapis, RecordedTotalBeyondTheDoublesStillLoads) {
+    Wykonaj({"INSERT INTO KategorieOszczednosci (Opis, Usuniety, MoznaZaplacic, Dlug, Waga) "
+             "VALUES ('Konto', 0, 1, 0, 1)",
+             "INSERT INTO Oszczednosci (IdKategoriaOszczednosci, Ile, Data) "
+             "VALUES (1, 1e308, '2013-05-01 00:00')"});
+    WczytajWszystko();
+    k().Oszczednosci().push_back(
+        std::make_unique<TOszczednosc>(-1, 1, 1e308, EncodeDate(2013, 5, 2), "", 1, TTyp::Dodano));
+    EXPECT_TRUE(projekt->ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano());
+    ASSERT_EQ(k().StanyOszczednosci().size(), 1u);
+    EXPECT_EQ(k().StanyOszczednosci()[0]->Stan(), std::numeric_limits<double>::infinity());
+
+    const TProjektDB ponownie(plik.path());
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join('\n').toStdString();
 }
 
 TEST_F(TProjektDBZapis, RecordedTotalFollowsChangesOfMoney) {

@@ -2,6 +2,7 @@
 #include "data/EDataError.h"
 #include "data/TPolecenieZapisu.h"
 #include "domain/TFormatSettings.h"
+#include "platform/DateTimeUtils.h"
 
 #include <gtest/gtest.h>
 #include <limits>
@@ -27,6 +28,63 @@ TEST_F(TWartoscSQLTest, AmountsAreRoundedHalfToEvenToCentsAndWrittenWithAPoint) 
         EXPECT_EQ(TWartoscSQL::Kwota(c.kwota), c.tekst) << c.kwota;
     EXPECT_THROW(TWartoscSQL::Kwota(std::numeric_limits<double>::quiet_NaN()), EDataError);
     EXPECT_THROW(TWartoscSQL::Kwota(std::numeric_limits<double>::infinity()), EDataError);
+}
+
+// Fifteen digits of the largest doubles round past the largest one, which
+// SQLite would read as infinity; the smallest ones round to 0.
+TEST_F(TWartoscSQLTest, AmountsThatWouldNotReadBackAreRefused) {
+    const double najwieksza = std::numeric_limits<double>::max();
+    EXPECT_EQ(TWartoscSQL::Kwota(1.79769313486231e308), "1.79769313486231E308");
+    EXPECT_EQ(TWartoscSQL::Kwota(-1.79769313486231e308), "-1.79769313486231E308");
+    EXPECT_EQ(TWartoscSQL::Kwota(std::numeric_limits<double>::denorm_min()), "0");
+    for (double kwota : {najwieksza, -najwieksza, 1.7976931348623155e308}) {
+        try {
+            TWartoscSQL::Kwota(kwota);
+            ADD_FAILURE() << kwota;
+        } catch (const EDataError& e) {
+            EXPECT_TRUE(
+                e.Message().startsWith("Nie można zapisać w bazie kwoty, która jest zbyt duża ("))
+                << e.Message().toStdString();
+        }
+    }
+}
+
+TEST_F(TWartoscSQLTest, DatesOutsideTheFourDigitYearsAreRefused) {
+    const TDateTime pierwsza = EncodeDate(1, 1, 1);
+    EXPECT_EQ(TWartoscSQL::Data(pierwsza), "'0001-01-01 00:00'");
+    EXPECT_EQ(TWartoscSQL::Data(EncodeDateTime(9999, 12, 31, 23, 59, 59, 998)),
+              "'9999-12-31 23:59'");
+    for (TDateTime data :
+         {pierwsza - kOneMillisecond, pierwsza - 1e6, EncodeDate(10000, 1, 1), 3.6e11,
+          std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+        try {
+            TWartoscSQL::Data(data);
+            ADD_FAILURE() << data;
+        } catch (const EDataError& e) {
+            EXPECT_EQ(e.Message(),
+                      "Nie można zapisać w bazie daty spoza zakresu od 0001-01-01 do 9999-12-31.");
+        }
+    }
+}
+
+// NUL would end the statement; a lone surrogate has no UTF-8 form. Both are
+// dropped, a proper pair stays.
+TEST_F(TWartoscSQLTest, CharactersThatCannotBeStoredAreDropped) {
+    const QChar wysoki(0xD83D), niski(0xDE00);
+    const struct {
+        QString tekst;
+        QString literal;
+    } przypadki[] = {
+        {QString("a") + QChar(0) + "b", "'ab'"},
+        {QString(QChar(0)), "''"},
+        {QString("x") + wysoki + "y", "'xy'"},
+        {QString("x") + niski + "y", "'xy'"},
+        {QString(niski) + wysoki, "''"},
+        {QString("ok ") + wysoki + niski + QChar(0) + "'", QString("'ok ") + wysoki + niski + "'"},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(TWartoscSQL::Tekst(p.tekst), p.literal);
+    EXPECT_EQ(TWartoscSQL::TekstLubNullGdyPusty(QString(QChar(0))), "NULL");
 }
 
 TEST_F(TWartoscSQLTest, DatesToTheMinuteTextsWithoutQuotesBarsAndSemicolons) {

@@ -5,6 +5,7 @@
 #include "common/ScopedClock.h"
 
 #include <cmath>
+#include <functional>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -109,6 +110,44 @@ TEST_F(TLokataTest, EstimateWithoutOfferOrTermIsZero) {
         EXPECT_EQ(NowaLokata(10000, c.okres, c.jednostka)->ObliczSzacowanyZyskZLokaty(oferta.get()),
                   0);
         EXPECT_EQ(oferta->IloscOkresowKapitalizacji(), c.okresy);
+    }
+}
+
+// The deposit keeps its last estimate: after any change of the deposit or of
+// its offer the answer is that of a fresh deposit, never the kept one.
+TEST_F(TLokataTest, KeptEstimateFollowsEveryChangeOfDepositAndOffer) {
+    const struct {
+        const char* zmiana;
+        std::function<void(TLokata&, THarmonogramLokatyBankowej&)> zmien;
+    } zmiany[] = {
+        {"amount", [](TLokata& l, THarmonogramLokatyBankowej&) { l.SetKwota(20000); }},
+        {"term", [](TLokata& l, THarmonogramLokatyBankowej&) { l.SetOkresLokaty(7); }},
+        {"unit", [](TLokata& l, THarmonogramLokatyBankowej&) { l.fJednostkaLokaty = J::Rok; }},
+        {"rate",
+         [](TLokata&, THarmonogramLokatyBankowej& o) { o.fOprocentowanieWSkaliRoku = 6.25; }},
+        {"capitalisation",
+         [](TLokata&, THarmonogramLokatyBankowej& o) { o.fKapitalizacja = K::Dzienna; }},
+        {"another offer",
+         [](TLokata&, THarmonogramLokatyBankowej& o) {
+             o.fKapitalizacja = K::PoOkresieUmowy;
+             o.fOprocentowanieWSkaliRoku = 1;
+         }},
+    };
+    for (const auto& z : zmiany) {
+        SCOPED_TRACE(z.zmiana);
+        const auto oferta = NowaOferta({4.5, K::Miesieczna});
+        const auto lokata = NowaLokata(10000, 6, J::Miesiac);
+        const double przed = lokata->ObliczSzacowanyZyskZLokaty(oferta.get());
+        EXPECT_EQ(lokata->ObliczSzacowanyZyskZLokaty(oferta.get()), przed) << "asked again";
+        z.zmien(*lokata, *oferta);
+        const auto nowaOferta =
+            NowaOferta({oferta->fOprocentowanieWSkaliRoku, oferta->fKapitalizacja});
+        const auto nowa =
+            NowaLokata(lokata->Kwota(), lokata->OkresLokaty(), lokata->fJednostkaLokaty);
+        const double oczekiwany = nowa->ObliczSzacowanyZyskZLokaty(nowaOferta.get());
+        EXPECT_NE(oczekiwany, przed);
+        EXPECT_EQ(lokata->ObliczSzacowanyZyskZLokaty(oferta.get()), oczekiwany);
+        EXPECT_EQ(oferta->IloscOkresowKapitalizacji(), nowaOferta->IloscOkresowKapitalizacji());
     }
 }
 

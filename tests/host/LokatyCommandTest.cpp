@@ -4,7 +4,10 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TempDatabaseFile.h"
+#include "data/ZrzutBazy.h"
 
+#include <QDir>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -170,12 +173,51 @@ TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
             {{}, 2, "Podaj plik danych: --db PLIK."},
             {{"--db"}, 2, "Argument --db wymaga wartości."},
             {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
-            {{"--db", "/proc/DataFile.dat"},
-             1,
-             "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się "
-             "pliki z danymi jest tylko-do-odczytu"},
+            {{"--db", "/proc/DataFile.dat"}, 1, "Nie ma pliku danych /proc/DataFile.dat."},
         },
         "Użycie: talvora lokaty --db PLIK [--json]");
+}
+
+// A reading tool creates nothing: neither the file nor its folders.
+TEST(LokatyCommand, MissingFileIsAnErrorAndCreatesNothing) {
+    TempDatabaseFile plik;
+    const QString brak = plik.folder() + "/a/b/DataFile.dat";
+    for (const QString& sciezka : {plik.path(), brak, plik.folder()}) {
+        const TWynik wynik = Uruchom({"--db", sciezka});
+        EXPECT_EQ(wynik.kod, 1);
+        EXPECT_EQ(wynik.err, "Nie ma pliku danych " + sciezka + ".\n");
+        EXPECT_TRUE(wynik.out.isEmpty());
+    }
+    EXPECT_TRUE(QDir(plik.folder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+}
+
+QByteArray Zawartosc(const QString& sciezka) {
+    QFile plik(sciezka);
+    return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray();
+}
+
+// An old layout is read without being upgraded in the user's file, and a
+// refusal names the user's file, not the copy the tool works on.
+TEST(LokatyCommand, TheFileIsNeverChanged) {
+    ScriptedMessageBoxes boxes;
+    TempDatabaseFile stary, obcy;
+    UtworzPlik(stary.path(), {"CREATE TABLE Lokaty (Id INTEGER PRIMARY KEY AUTOINCREMENT, Nazwa "
+                              "TEXT NOT NULL, Kwota REAL NOT NULL, DataRozpoczecia DATETIME NOT "
+                              "NULL, IloscMiesiecy INTEGER NOT NULL)",
+                              "INSERT INTO Lokaty VALUES (1, 'Roczna', 1000, '2010-01-01', 12)"});
+    UtworzPlik(obcy.path(), {"CREATE TABLE klienci (id INTEGER PRIMARY KEY, nazwisko TEXT)"});
+    const QByteArray przed = Zawartosc(stary.path());
+
+    const TWynik wynik = Uruchom({"--db", stary.path(), "--json"});
+    EXPECT_EQ(wynik.kod, 0) << wynik.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(wynik.out.toUtf8()).array()[0].toObject()["Nazwa"].toString(),
+              "Roczna");
+    EXPECT_EQ(Zawartosc(stary.path()), przed);
+
+    const TWynik odmowa = Uruchom({"--db", obcy.path()});
+    EXPECT_EQ(odmowa.kod, 1);
+    EXPECT_TRUE(odmowa.err.startsWith("Plik \"" + obcy.path() + "\" nie jest plikiem z danymi"))
+        << odmowa.err.toStdString();
 }
 
 } // namespace

@@ -1,0 +1,26 @@
+#pragma once
+#include <QString>
+#include <QTemporaryDir>
+#include <memory>
+
+class TProjektDB;
+
+// A data file opened by a tool that only reads it. The file must exist: a
+// path that names no file raises EDataError and nothing is created, neither
+// the file nor its folders (only `talvora baza` and the window create files).
+// Opening a data file checks that it can be written and upgrades an old
+// layout, which changes it, so the project works on a copy in a temporary
+// folder and the user's file stays as it was. Messages name the user's file.
+class TPlikDanychDoOdczytu {
+public:
+    explicit TPlikDanychDoOdczytu(const QString& sciezka);
+    ~TPlikDanychDoOdczytu();
+    TPlikDanychDoOdczytu(const TPlikDanychDoOdczytu&) = delete;
+    TPlikDanychDoOdczytu& operator=(const TPlikDanychDoOdczytu&) = delete;
+
+    TProjektDB& Projekt() { return *fProjekt; }
+
+private:
+    QTemporaryDir fKatalog;
+    std::unique_ptr<TProjektDB> fProjekt;
+};

@@ -1,0 +1,19 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The messages with which the start-up of the database project refuses a
+// data file. Each names the file; `przyczyna` is SQLite's own line, which
+// follows the message after a line break.
+
+// The file cannot be written: the text is chosen by SQLite's (primary or
+// extended) result code: read-only file or folder, full disk, damaged file
+// or not a database, file locked by another program.
+QString KomunikatBrakuZapisu(int kodSQLite, const QString& plik, const QString& przyczyna);
+
+// The file is damaged or is no database at all.
+QString KomunikatUszkodzonegoPliku(const QString& plik, const QString& przyczyna);
+bool KodUszkodzonegoPliku(int kodSQLite);
+
+// The file holds the tables of another program, which stay untouched.
+QString KomunikatObcegoPliku(const QString& plik, const QStringList& tabele);
