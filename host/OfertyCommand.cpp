@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
 
 #include "data/TKolekcjeDanych.h"
@@ -105,24 +106,14 @@ void PiszOferty(QTextStream& out, const TListaOfert& oferty, bool jakoJson) {
         PiszTabele(out, oferty);
 }
 
-// The catalogue of a data file that exists; a reading tool creates none.
-std::unique_ptr<TProjektDB> OtworzPlikDanych(const QString& sciezka) {
-    if (!QFileInfo(sciezka).isFile())
-        throw std::runtime_error(QStringLiteral("Nie ma pliku danych \"%1\".")
-                                     .arg(QDir::toNativeSeparators(sciezka))
-                                     .toStdString());
-    auto projekt = std::make_unique<TProjektDB>(QFileInfo(sciezka).absoluteFilePath());
-    projekt->WczytajDaneZTabeliDoKolekcji(TTabele::HarmonogramyLokatBankowych);
-    return projekt;
-}
-
 int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
     if (opcje.has(kPlik)) {
         PiszOferty(out, OdczytajOfertyZPliku(opcje.value(kPlik)), opcje.has(kJson));
         return 0;
     }
-    const auto projekt = OtworzPlikDanych(opcje.value(kDb));
-    const TListaOfert& oferty = projekt->Kolekcje().HarmonogramyLokatBankowych();
+    // A reading tool: the data file must exist and stays as it was.
+    TPlikDanychDoOdczytu plik(opcje.value(kDb));
+    const TListaOfert& oferty = plik.Projekt().Kolekcje().HarmonogramyLokatBankowych();
     if (!opcje.has(kEksportuj)) {
         PiszOferty(out, oferty, opcje.has(kJson));
         return 0;

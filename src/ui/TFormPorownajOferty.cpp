@@ -1,5 +1,6 @@
 #include "ui/TFormPorownajOferty.h"
 
+#include "data/TekstBledu.h"
 #include "domain/Formatting.h"
 #include "domain/TFormatSettings.h"
 #include "platform/Clock.h"
@@ -336,7 +337,7 @@ void TFormPorownajOferty::PokazHarmonogram() {
                      IntToStr(h.Dni()), Data(h.DataZakonczenia()), Grosze(h.KwotaKoncowa()),
                      FormatPercent(h.RentownoscNettoRoczna())));
     } catch (const std::exception& blad) {
-        lbl_Podsumowanie->setText(QString::fromUtf8(blad.what()));
+        lbl_Podsumowanie->setText(TekstBledu(blad));
     }
     DopasujKolumny(lv_Harmonogram);
 }

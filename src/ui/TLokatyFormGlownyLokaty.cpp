@@ -7,6 +7,7 @@
 #include "ui/TLokatyFormGlowny.h"
 
 #include "data/TKolekcjeDanych.h"
+#include "data/TekstBledu.h"
 #include "platform/Clock.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
@@ -132,7 +133,7 @@ void DodajZyskDoOszczednosci(TKolekcjeDanych& kolekcje,
         if (!kolekcje.DodajDoOszczednosciWartosc(kwota, idOszczednosci, false))
             return;
     } catch (const std::exception& blad) {
-        PokazBlad(QString::fromUtf8(blad.what()));
+        PokazBlad(TekstBledu(blad));
         return;
     }
     const int32_t idKategorii = kolekcje.PobierzIDKatOszczednosciDlaOszczednosci(idOszczednosci);
