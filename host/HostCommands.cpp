@@ -1,6 +1,7 @@
 #include "HostCommands.h"
 
 #include "BazaCommand.h"
+#include "KalendarzCommand.h"
 #include "LokatyCommand.h"
 #include "ZyskCommand.h"
 
@@ -9,6 +10,7 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<ZyskCommand>());
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
+    commands.push_back(std::make_unique<KalendarzCommand>());
     return commands;
 }
 

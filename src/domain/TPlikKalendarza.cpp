@@ -69,7 +69,11 @@ QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QStrin
 }
 
 QString TPlikKalendarza::Uid(int32_t idLokaty, const QString& plikDanych) {
-    const QString sciezka = QDir::cleanPath(QFileInfo(plikDanych).absoluteFilePath());
+    // The same file named through a link or a relative path is the same file.
+    const QFileInfo info(plikDanych);
+    const QString kanoniczna = info.canonicalFilePath();
+    const QString sciezka =
+        kanoniczna.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : kanoniczna;
     const QByteArray skrot =
         QCryptographicHash::hash(sciezka.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QStringLiteral("lokata-%1-%2@talvora").arg(idLokaty).arg(QLatin1String(skrot));
