@@ -102,12 +102,9 @@ int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz
         err << blad << u'\n';
         return 1;
     }
-    int wydarzenia = 0;
-    for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
-        wydarzenia += m.poTerminie ? 0 : m.Ilosc();
     out << QStringLiteral("Zapisano %1 (wydarzenia: %2)\n")
                .arg(QDir::toNativeSeparators(sciezka))
-               .arg(wydarzenia);
+               .arg(kalendarz.IloscNadchodzacych());
     return 0;
 }
 

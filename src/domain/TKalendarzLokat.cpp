@@ -78,6 +78,13 @@ TMiesiacKalendarza& TKalendarzLokat::Grupa(const TPozycjaKalendarza& pozycja) {
     return fMiesiace.back();
 }
 
+int TKalendarzLokat::IloscNadchodzacych() const {
+    int ilosc = 0;
+    for (const TMiesiacKalendarza& m : fMiesiace)
+        ilosc += m.poTerminie ? 0 : m.Ilosc();
+    return ilosc;
+}
+
 std::vector<TMiesiacKalendarza> TKalendarzLokat::KolejneMiesiace(int ile) const {
     std::vector<TMiesiacKalendarza> wynik;
     const TDateTime pierwszy = EncodeDate(YearOf(fDzis), MonthOf(fDzis), 1);

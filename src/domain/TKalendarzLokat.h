@@ -47,6 +47,8 @@ public:
 
     const std::vector<TMiesiacKalendarza>& Miesiace() const { return fMiesiace; }
     bool Pusty() const { return fMiesiace.empty(); }
+    // The deposits ending today or later (all but the overdue ones).
+    int IloscNadchodzacych() const;
     TDateTime Dzis() const { return fDzis; }
 
     // `ile` months from the current one on, in order; a month without
