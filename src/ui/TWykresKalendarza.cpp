@@ -11,11 +11,12 @@
 #include <QPainter>
 #include <QToolTip>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 constexpr int kMarginesLewy = 86;
-constexpr int kMarginesGorny = 12;
+constexpr int kMarginesGorny = 24;
 constexpr int kMarginesPrawy = 10;
 constexpr int kMiejsceNaPodpisy = 34;
 constexpr int kLinieSiatki = 4;
@@ -28,6 +29,17 @@ QColor KolorZysku() {
 }
 QColor KolorWyroznienia() {
     return TKoloryWierszyLokat::TloParzystejOferty();
+}
+
+// A step of the grid that reads well: 1, 2, 2.5 or 5 times a power of ten,
+// so that the grid lines cover `maksimum`.
+double KrokSiatki(double maksimum) {
+    const double surowy = maksimum / kLinieSiatki;
+    const double potega = std::pow(10.0, std::floor(std::log10(surowy)));
+    for (double mnoznik : {1.0, 2.0, 2.5, 5.0})
+        if (mnoznik * potega >= surowy)
+            return mnoznik * potega;
+    return 10 * potega;
 }
 
 QString KrotkaNazwaMiesiaca(int miesiac) {
@@ -86,11 +98,12 @@ QString TWykresKalendarza::OpisSlupka(int indeks) const {
            QStringLiteral("\nSzacowany zysk: ") + FormatMoney(m.szacowanyZysk);
 }
 
+// The top of the scale: the highest month rounded up to whole grid steps.
 double TWykresKalendarza::Maksimum() const {
     double maksimum = 0;
     for (const TMiesiacKalendarza& m : fMiesiace)
         maksimum = std::max(maksimum, m.kwota + m.szacowanyZysk);
-    return maksimum;
+    return maksimum > 0 && std::isfinite(maksimum) ? KrokSiatki(maksimum) * kLinieSiatki : 0;
 }
 
 bool TWykresKalendarza::event(QEvent* zdarzenie) {
@@ -137,10 +150,28 @@ void TWykresKalendarza::paintEvent(QPaintEvent*) {
     RysujOsie(p, Obszar(), maksimum);
     for (int i = 0; i < IloscSlupkow(); ++i)
         RysujSlupek(p, i, maksimum);
+    RysujLegende(p);
     if (maksimum <= 0) {
         p.setPen(palette().color(QPalette::PlaceholderText));
         p.drawText(Obszar(), Qt::AlignCenter | Qt::TextWordWrap,
                    QStringLiteral("W najbliższych 12 miesiącach nie kończy się żadna lokata."));
+    }
+}
+
+// Which colour is which, in the top right corner over the grid.
+void TWykresKalendarza::RysujLegende(QPainter& p) const {
+    const QFontMetrics miara(font());
+    const int bok = miara.height() - 4;
+    int x = Obszar().right();
+    const int y = 2;
+    for (const auto& [opis, kolor] : {std::pair{QStringLiteral("szacowany zysk"), KolorZysku()},
+                                      std::pair{QStringLiteral("kwota"), KolorKwoty()}}) {
+        x -= miara.horizontalAdvance(opis);
+        p.setPen(palette().color(QPalette::Text));
+        p.drawText(QRect(x, y, miara.horizontalAdvance(opis), miara.height()), Qt::AlignLeft, opis);
+        x -= bok + 4;
+        p.fillRect(x, y + 2, bok, bok, kolor);
+        x -= 14;
     }
 }
 

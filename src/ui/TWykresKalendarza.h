@@ -46,6 +46,7 @@ protected:
 private:
     QRect Obszar() const;
     double Maksimum() const;
+    void RysujLegende(QPainter& p) const;
     void RysujOsie(QPainter& p, const QRect& obszar, double maksimum) const;
     void RysujSlupek(QPainter& p, int indeks, double maksimum) const;
 
