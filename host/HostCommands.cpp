@@ -1,8 +1,10 @@
 #include "HostCommands.h"
 
 #include "BazaCommand.h"
+#include "HarmonogramCommand.h"
 #include "KalendarzCommand.h"
 #include "LokatyCommand.h"
+#include "RankingCommand.h"
 #include "ZyskCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
@@ -11,6 +13,8 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
     commands.push_back(std::make_unique<KalendarzCommand>());
+    commands.push_back(std::make_unique<HarmonogramCommand>());
+    commands.push_back(std::make_unique<RankingCommand>());
     return commands;
 }
 

@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TabelaTekstowa.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -9,7 +10,6 @@
 #include "domain/TFormatSettings.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <exception>
 #include <limits>
 #include <vector>
@@ -78,17 +78,7 @@ void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<P
     std::vector<QStringList> wiersze{tytuly};
     for (const Pozycja& p : pozycje)
         wiersze.push_back(Komorki(p));
-    std::vector<qsizetype> szerokosci(tytuly.size(), 0);
-    for (const QStringList& wiersz : wiersze)
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], wiersz[i].size());
-    for (const QStringList& wiersz : wiersze) {
-        QStringList komorki;
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            komorki << (i == 0 ? wiersz[i].leftJustified(szerokosci[i])
-                               : wiersz[i].rightJustified(szerokosci[i]));
-        out << komorki.join(QStringLiteral("  ")) << u'\n';
-    }
+    PiszTabeleTekstowa(out, wiersze);
 }
 
 void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {

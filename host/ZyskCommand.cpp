@@ -1,5 +1,6 @@
 #include "ZyskCommand.h"
 
+#include "ArgumentyLokaty.h"
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
 
@@ -9,11 +10,7 @@
 #include "domain/TLokata.h"
 #include "platform/Clock.h"
 
-#include <QRegularExpression>
 #include <cmath>
-#include <limits>
-#include <optional>
-#include <utility>
 
 namespace {
 
@@ -25,56 +22,6 @@ const QString kKapitalizacja = QStringLiteral("--kapitalizacja");
 const QString kStart = QStringLiteral("--start");
 const QString kJson = QStringLiteral("--json");
 const QString kHelp = QStringLiteral("--help");
-
-const std::pair<const char*, TJednostkaOkresu> kJednostki[] = {
-    {"dzien", TJednostkaOkresu::Dzien},     {"dzień", TJednostkaOkresu::Dzien},
-    {"tydzien", TJednostkaOkresu::Tydzien}, {"tydzień", TJednostkaOkresu::Tydzien},
-    {"miesiac", TJednostkaOkresu::Miesiac}, {"miesiąc", TJednostkaOkresu::Miesiac},
-    {"rok", TJednostkaOkresu::Rok},         {"brak", TJednostkaOkresu::Brak},
-};
-
-const std::pair<const char*, TKapitalizacja> kKapitalizacje[] = {
-    {"dzienna", TKapitalizacja::Dzienna},
-    {"miesieczna", TKapitalizacja::Miesieczna},
-    {"miesięczna", TKapitalizacja::Miesieczna},
-    {"kwartalna", TKapitalizacja::Kwartalna},
-    {"polroczna", TKapitalizacja::Polroczna},
-    {"półroczna", TKapitalizacja::Polroczna},
-    {"roczna", TKapitalizacja::Roczna},
-    {"po-okresie-umowy", TKapitalizacja::PoOkresieUmowy},
-    {"brak", TKapitalizacja::Brak},
-};
-
-template <typename T, size_t N>
-std::optional<T> Nazwana(const std::pair<const char*, T> (&nazwy)[N], const QString& tekst) {
-    for (const auto& [nazwa, wartosc] : nazwy) {
-        if (tekst.compare(QString::fromUtf8(nazwa), Qt::CaseInsensitive) == 0)
-            return wartosc;
-    }
-    return std::nullopt;
-}
-
-// A number as a person types it: digits, blanks between them, one decimal
-// comma or point, an optional leading minus. KwotaZTekstu reads it.
-bool CzytajLiczbe(const QString& tekst, double& wartosc) {
-    static const QRegularExpression wzor(QStringLiteral("^\\s*-?[0-9][0-9 ]*([.,][0-9]*)?\\s*$"));
-    if (!wzor.match(tekst).hasMatch())
-        return false;
-    wartosc = KwotaZTekstu(tekst);
-    // A number too large for a double reads as 0: that is not what was typed.
-    static const QRegularExpression cyfraNiezerowa(QStringLiteral("[1-9]"));
-    return wartosc != 0 || !tekst.contains(cyfraNiezerowa);
-}
-
-bool CzytajOkres(const QString& tekst, uint16_t& okres) {
-    if (!JestLiczbaCalkowita(tekst))
-        return false;
-    const int wartosc = tekst.toInt();
-    if (wartosc < 0 || wartosc > std::numeric_limits<uint16_t>::max())
-        return false;
-    okres = static_cast<uint16_t>(wartosc);
-    return true;
-}
 
 QString Wiersz(const QString& etykieta, const QString& wartosc) {
     return etykieta.leftJustified(30) + wartosc + u'\n';
@@ -111,7 +58,7 @@ bool CzytajOkresLokaty(const QString& tekst, Dane& dane) {
 }
 
 bool CzytajJednostke(const QString& tekst, Dane& dane) {
-    const auto jednostka = Nazwana(kJednostki, tekst);
+    const auto jednostka = JednostkaZNazwy(tekst);
     dane.jednostka = jednostka.value_or(TJednostkaOkresu::Brak);
     return jednostka.has_value();
 }
@@ -121,26 +68,16 @@ bool CzytajOprocentowanie(const QString& tekst, Dane& dane) {
 }
 
 bool CzytajKapitalizacje(const QString& tekst, Dane& dane) {
-    const auto kapitalizacja = Nazwana(kKapitalizacje, tekst);
+    const auto kapitalizacja = KapitalizacjaZNazwy(tekst);
     dane.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
     return kapitalizacja.has_value();
 }
 
 bool CzytajStart(const QString& tekst, Dane& dane) {
-    return TryStrToDateTime(tekst, dane.start, UstawieniaFormatow);
+    return CzytajDate(tekst, dane.start);
 }
 
-// One argument: its option, whether it must be given, how it is read, and
-// the words of the message when it cannot be read.
-struct Argument {
-    QString opcja;
-    bool wymagany;
-    bool (*czytaj)(const QString&, Dane&);
-    const char* co;
-    const char* oczekiwano;
-};
-
-const Argument kArgumenty[] = {
+const TArgumentNarzedzia<Dane> kArgumenty[] = {
     {kKwota, true, CzytajKwote, "kwoty",
      "oczekiwano kwoty większej od zera, np. 10000 lub 10 000,50"},
     {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
@@ -152,26 +89,6 @@ const Argument kArgumenty[] = {
      "dozwolone: dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak"},
     {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
 };
-
-bool Czytaj(const CommandLineOptions& opcje, Dane& dane, QString& blad) {
-    for (const Argument& argument : kArgumenty) {
-        if (argument.wymagany && !opcje.has(argument.opcja)) {
-            blad = QStringLiteral("Brak wymaganego argumentu %1.").arg(argument.opcja);
-            return false;
-        }
-    }
-    dane.start = Today();
-    for (const Argument& argument : kArgumenty) {
-        const QString tekst = opcje.value(argument.opcja);
-        if (opcje.has(argument.opcja) && !argument.czytaj(tekst, dane)) {
-            blad = QStringLiteral("Nie można odczytać %1: \"%2\" (%3).")
-                       .arg(QString::fromUtf8(argument.co), tekst,
-                            QString::fromUtf8(argument.oczekiwano));
-            return false;
-        }
-    }
-    return true;
-}
 
 Wynik Oblicz(const Dane& dane) {
     TLokata lokata;
@@ -245,8 +162,9 @@ int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     CommandLineOptions opcje({kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
                              {kJson});
     Dane dane;
+    dane.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !Czytaj(opcje, dane, blad))
+    if (!opcje.parse(arguments, blad) || !CzytajArgumenty(opcje, kArgumenty, dane, blad))
         return CommandLineOptions::reportError(err, name(), blad);
     const Wynik wynik = Oblicz(dane);
     if (opcje.has(kJson))

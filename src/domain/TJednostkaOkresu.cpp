@@ -43,3 +43,33 @@ QString OkresTekst(uint32_t ilosc, TJednostkaOkresu jednostka) {
         return tekst + QString::fromUtf8(formy->kilka);
     return tekst + QString::fromUtf8(formy->wiele);
 }
+
+TDateTime KoniecOkresu(TDateTime start, uint16_t ilosc, TJednostkaOkresu jednostka) {
+    switch (jednostka) {
+    case TJednostkaOkresu::Dzien:
+        return start + ilosc;
+    case TJednostkaOkresu::Tydzien:
+        return start + 7.0 * ilosc;
+    case TJednostkaOkresu::Miesiac:
+        return IncMonth(start, ilosc);
+    case TJednostkaOkresu::Rok:
+        return IncMonth(start, 12 * ilosc);
+    default:
+        return 0;
+    }
+}
+
+uint32_t DniJednostkiSzacunku(TJednostkaOkresu jednostka) {
+    switch (jednostka) {
+    case TJednostkaOkresu::Dzien:
+        return 1;
+    case TJednostkaOkresu::Tydzien:
+        return 7;
+    case TJednostkaOkresu::Miesiac:
+        return 30;
+    case TJednostkaOkresu::Rok:
+        return 360;
+    default:
+        return 0;
+    }
+}

@@ -13,22 +13,6 @@ constexpr long double kProcent = 0.01L;
 constexpr long double kStawkaPodatku = 0.19L;
 constexpr int kDniWRokuOdsetkowym = 360;
 
-// Days per unit that the estimate counts with: a month is 30 days and a year 360.
-uint32_t DniJednostkiSzacunku(TJednostkaOkresu jednostka) {
-    switch (jednostka) {
-    case TJednostkaOkresu::Dzien:
-        return 1;
-    case TJednostkaOkresu::Tydzien:
-        return 7;
-    case TJednostkaOkresu::Miesiac:
-        return 30;
-    case TJednostkaOkresu::Rok:
-        return 360;
-    default:
-        return 0;
-    }
-}
-
 // Length of one capitalisation period in days; 0 means one step over the
 // whole term (capitalisation at the end, or no kind given).
 uint32_t DlugoscOkresuKapitalizacji(TKapitalizacja kapitalizacja) {
@@ -179,18 +163,7 @@ QString TLokata::OkresLokatyString() const {
 }
 
 TDateTime TLokata::SzacowanaDataZakonczenia() const {
-    switch (fJednostkaLokaty) {
-    case TJednostkaOkresu::Dzien:
-        return fDataRozpoczecia + fOkresLokaty;
-    case TJednostkaOkresu::Tydzien:
-        return fDataRozpoczecia + 7.0 * fOkresLokaty;
-    case TJednostkaOkresu::Miesiac:
-        return IncMonth(fDataRozpoczecia, fOkresLokaty);
-    case TJednostkaOkresu::Rok:
-        return IncMonth(fDataRozpoczecia, 12 * fOkresLokaty);
-    default:
-        return 0;
-    }
+    return KoniecOkresu(fDataRozpoczecia, fOkresLokaty, fJednostkaLokaty);
 }
 
 int32_t TLokata::IloscDniDoZakonczenia() const {

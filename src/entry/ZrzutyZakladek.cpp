@@ -6,6 +6,7 @@
 #include "platform/IModalRunner.h"
 #include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormPorownajOferty.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/TLokatyFormGlowny.h"
 
@@ -18,6 +19,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <functional>
 
 namespace {
@@ -96,6 +98,26 @@ void WypelnijEdytor(TKolekcjeDanych& kolekcje, QDialog& dialog) {
     }
 }
 
+// The comparison for 20 000 zł over about half a year to a year and a half,
+// with a monthly capitalised offer selected for a schedule of several periods.
+void WypelnijPorownanie(QDialog& dialog) {
+    auto* porownanie = qobject_cast<TFormPorownajOferty*>(&dialog);
+    if (!porownanie)
+        return;
+    TKryteriaRankingu kryteria = porownanie->Kryteria();
+    kryteria.kwota = 20000;
+    kryteria.okres = 6;
+    kryteria.jednostka = TJednostkaOkresu::Miesiac;
+    kryteria.tolerancja = 6;
+    porownanie->UstawKryteria(kryteria);
+    QTreeWidget* ranking = porownanie->lv_Ranking;
+    for (int i = 0; i < ranking->topLevelItemCount(); ++i) {
+        ranking->setCurrentItem(ranking->topLevelItem(i));
+        if (porownanie->WybranaOferta()->fKapitalizacja == TKapitalizacja::Miesieczna)
+            return;
+    }
+}
+
 // An active deposit with an offer, preferably one whose term is over, so that
 // ending it asks nothing; null when there is none.
 TLokata* LokataDoZakonczenia(TLokatyFormGlowny& okno) {
@@ -124,6 +146,13 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
         TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_lokate.png"),
                             [kolekcje](QDialog& dialog) { WypelnijEdytor(*kolekcje, dialog); });
         dodaj->click();
+    }
+    if (auto* porownaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_PorownajOferty"))) {
+        // A lambda, not the function itself: the typeinfo of a plain function
+        // pointer type would be exported from the module.
+        TZrzutDialogu zrzut(folder, QStringLiteral("porownaj_oferty.png"),
+                            [](QDialog& dialog) { WypelnijPorownanie(dialog); });
+        porownaj->click();
     }
     if (TLokata* lokata = LokataDoZakonczenia(okno)) {
         TZrzutDialogu zrzut(folder, QStringLiteral("zysk_z_lokaty.png"));

@@ -5,8 +5,9 @@ class TLokatyFormGlowny;
 // For the documentation's pictures: when the environment variable
 // TALVORA_SCREENSHOT_DIR names a folder, the window, once shown, saves there a
 // picture of each of its tabs (lokaty.png, oferty.png), of the deposit editor
-// as "Dodaj" opens it, filled in (dodaj_lokate.png), and of the profit dialog
-// of an ended deposit (zysk_z_lokaty.png). Both dialogs are closed unconfirmed
+// as "Dodaj" opens it, filled in (dodaj_lokate.png), of the offer comparison
+// for an amount (porownaj_oferty.png) and of the profit dialog of an ended
+// deposit (zysk_z_lokaty.png). The dialogs are closed unconfirmed
 // and the window closes without saving, so nothing reaches the data file.
 // Without the variable nothing happens.
 void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno);

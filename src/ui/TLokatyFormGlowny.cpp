@@ -219,6 +219,10 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     sbtn_UsunLokateBankowa = new TPrzyciskBoczny(
         "sbtn_UsunLokateBankowa", QStringLiteral("Usuń"),
         QStringLiteral("Kliknij, aby usunąć wybraną lokatę bankową"), TIkonyLokat::Usun(), t);
+    sbtn_PorownajOferty = new TPrzyciskBoczny(
+        "sbtn_PorownajOferty", QStringLiteral("Porównaj\r\noferty"),
+        QStringLiteral("Kliknij, aby zobaczyć, która oferta da najwięcej z Twojej kwoty"),
+        TIkonyLokat::Lokata(), t);
     btn_AktualizujLokaty = new TPrzyciskBoczny(
         "btn_AktualizujLokaty",
         QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
@@ -250,10 +254,11 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     prawa->addWidget(Label2);
     auto* uklad = new QHBoxLayout(t);
     uklad->setContentsMargins(2, 4, 4, 2);
-    uklad->addWidget(KolumnaPrzyciskow(t,
-                                       {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
-                                        sbtn_UsunLokateBankowa, btn_AktualizujLokaty},
-                                       {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
+    uklad->addWidget(
+        KolumnaPrzyciskow(t,
+                          {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
+                           sbtn_UsunLokateBankowa, sbtn_PorownajOferty, btn_AktualizujLokaty},
+                          {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
     uklad->addLayout(prawa, 1);
     return t;
 }
@@ -340,6 +345,9 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
     DodajSeparator(m, "N4");
     Usuwszystkie1 =
         DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń wszystkie"), QKeySequence());
+    DodajSeparator(m, "N7");
+    PorownajOferty1 = DodajPozycjeMenu(m, l, "PorownajOferty1", QStringLiteral("Porównaj oferty"),
+                                       QKeySequence());
 }
 
 void TLokatyFormGlowny::PolaczZdarzenia() {
@@ -377,6 +385,8 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(Usu2, &QAction::triggered, this, &T::sbtn_UsunLokateBankowaClick);
     connect(Usuwszystkieztegobanku1, &QAction::triggered, this, &T::Usuwszystkieztegobanku1Click);
     connect(Usuwszystkie1, &QAction::triggered, this, &T::Usuwszystkie1Click);
+    connect(sbtn_PorownajOferty, &QToolButton::clicked, this, &T::sbtn_PorownajOfertyClick);
+    connect(PorownajOferty1, &QAction::triggered, this, &T::sbtn_PorownajOfertyClick);
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 

@@ -76,6 +76,10 @@ public:
 
     // Deposit operations (TLokatyFormGlownyLokaty.cpp).
     int32_t NoweIdLokaty() const;
+    // Opens the deposit editor filled from `wzor` (name, amount, start, term
+    // and offer) and adds the deposit that passes the editor's checks;
+    // refused, as every adding is, while an offer is not saved.
+    void DodajLokate(const TLokata& wzor);
     void ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna);
 
     // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
@@ -94,6 +98,8 @@ public slots:
     void sbtn_RozpocznijLokateClick();
     void sbtn_ZakonczLokateClick();
     void sbtn_UsunLokateClick();
+    // The offers ranked for an amount; a deposit can be added from there.
+    void sbtn_PorownajOfertyClick();
 
     // Offer commands (TLokatyFormGlownyOferty.cpp).
     void sbtn_DodajLokateBankowaClick();
@@ -172,6 +178,7 @@ private:
     QToolButton* sbtn_DodajLokateBankowa = nullptr;
     QToolButton* sbtn_EdytujLokateBankowa = nullptr;
     QToolButton* sbtn_UsunLokateBankowa = nullptr;
+    QToolButton* sbtn_PorownajOferty = nullptr;
     QToolButton* btn_AktualizujLokaty = nullptr;
     QToolButton* sbtn_OdczytajLokatyBankoweZPliku = nullptr;
     QToolButton* sbtn_EksportujDopliku = nullptr;
@@ -197,4 +204,5 @@ private:
     QAction* Usu2 = nullptr;
     QAction* Usuwszystkieztegobanku1 = nullptr;
     QAction* Usuwszystkie1 = nullptr;
+    QAction* PorownajOferty1 = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "ui/TDaneLokaty.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
+#include "ui/TFormPorownajOferty.h"
 #include "ui/TKwotaEdit.h"
 
 #include <QLabel>
@@ -173,6 +174,13 @@ int32_t TLokatyFormGlowny::NoweIdLokaty() const {
 }
 
 void TLokatyFormGlowny::sbtn_DodajLokateClick() {
+    TLokata nowa; // starts now
+    nowa.SetOkresLokaty(12);
+    nowa.fJednostkaLokaty = TJednostkaOkresu::Miesiac;
+    DodajLokate(nowa);
+}
+
+void TLokatyFormGlowny::DodajLokate(const TLokata& wzor) {
     TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
     if (!kolekcje)
         return;
@@ -184,7 +192,11 @@ void TLokatyFormGlowny::sbtn_DodajLokateClick() {
     dialog.setWindowTitle(QStringLiteral("Dodaj nową lokatę"));
     dialog.UstawNaglowek(QStringLiteral(" Dodaj nową lokatę"));
     PrzygotujEdytor(dialog, *this, *kolekcje);
-    dialog.UstawLokate(QString(), 0, Now(), 12, TJednostkaOkresu::Miesiac, QString());
+    dialog.UstawLokate(wzor.Nazwa(), wzor.Kwota(), wzor.DataRozpoczecia(), wzor.OkresLokaty(),
+                       wzor.fJednostkaLokaty,
+                       wzor.IdHarmonogramLokaty() == -1
+                           ? QString()
+                           : OpisHarmonogramu(*kolekcje, wzor.IdHarmonogramLokaty()));
 
     const auto wynik = PokazEdytor(dialog, kKomunikatyDodawania);
     if (!wynik)
@@ -192,6 +204,25 @@ void TLokatyFormGlowny::sbtn_DodajLokateClick() {
     // A deposit that starts in the future waits inactive until it is started.
     const bool aktywna = CompareDateTime(wynik->dane.dataRozpoczecia, Now()) <= 0;
     DodajNowaLokate(*this, *kolekcje, *wynik, aktywna);
+}
+
+void TLokatyFormGlowny::sbtn_PorownajOfertyClick() {
+    TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
+    if (!kolekcje)
+        return;
+    TFormPorownajOferty dialog(kolekcje->HarmonogramyLokatBankowych(), this);
+    dialog.UstawOgraniczeniaKwoty(MaksymalnaDlugoscKwoty(), MaksymalnaWartoscWProgramie());
+    if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted || !dialog.WybranaOferta())
+        return;
+    const THarmonogramLokatyBankowej& oferta = *dialog.WybranaOferta();
+    TLokata wzor;
+    wzor.SetNazwa(oferta.Bank() + QStringLiteral(" - ") + oferta.NazwaWyswietlana());
+    wzor.SetKwota(dialog.Kwota());
+    wzor.SetDataRozpoczecia(dialog.DataRozpoczecia());
+    wzor.SetOkresLokaty(static_cast<uint16_t>(oferta.OkresDepozytu()));
+    wzor.fJednostkaLokaty = oferta.fJednostkaDepozytu;
+    wzor.SetIdHarmonogramLokaty(oferta.Id());
+    DodajLokate(wzor);
 }
 
 void TLokatyFormGlowny::sbtn_EdytujLokateClick() {

@@ -462,7 +462,8 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
     EXPECT_EQ(pozycje, QStringList({"Dodaj2|Dodaj|Ctrl+D", "Edytuj2|Edytuj|Ctrl+E", "N6|-|",
                                     "Klonuj1|Klonuj|", "N3|-|", "Usu2|Usuń|Del",
                                     "Usuwszystkieztegobanku1|Usuń wszystkie z tego banku|", "N4|-|",
-                                    "Usuwszystkie1|Usuń wszystkie|"}));
+                                    "Usuwszystkie1|Usuń wszystkie|", "N7|-|",
+                                    "PorownajOferty1|Porównaj oferty|"}));
 
     const auto wlaczona = [this](const char* nazwa) {
         return kontrolka<QAction>(nazwa)->isEnabled();

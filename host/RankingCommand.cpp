@@ -1,0 +1,240 @@
+#include "RankingCommand.h"
+
+#include "ArgumentyLokaty.h"
+#include "CommandLineOptions.h"
+#include "JsonWriter.h"
+#include "TabelaTekstowa.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/Formatting.h"
+#include "domain/TRankingOfert.h"
+#include "platform/Clock.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <exception>
+#include <stdexcept>
+
+namespace {
+
+const QString kDb = QStringLiteral("--db");
+const QString kKwota = QStringLiteral("--kwota");
+const QString kOkres = QStringLiteral("--okres");
+const QString kJednostka = QStringLiteral("--jednostka");
+const QString kTolerancja = QStringLiteral("--tolerancja");
+const QString kStart = QStringLiteral("--start");
+const QString kBezKonta = QStringLiteral("--bez-konta");
+const QString kJson = QStringLiteral("--json");
+const QString kHelp = QStringLiteral("--help");
+
+bool CzytajPlik(const QString& tekst, TKryteriaRankingu&) {
+    return !tekst.isEmpty();
+}
+
+bool CzytajKwote(const QString& tekst, TKryteriaRankingu& k) {
+    int64_t grosze = 0;
+    const bool poprawna = CzytajGrosze(tekst, grosze);
+    k.kwota = static_cast<double>(grosze) / 100;
+    return poprawna;
+}
+
+bool CzytajOkresLokaty(const QString& tekst, TKryteriaRankingu& k) {
+    return CzytajOkres(tekst, k.okres) && k.okres > 0;
+}
+
+bool CzytajJednostke(const QString& tekst, TKryteriaRankingu& k) {
+    k.jednostka = JednostkaZNazwy(tekst).value_or(TJednostkaOkresu::Brak);
+    return k.jednostka != TJednostkaOkresu::Brak;
+}
+
+bool CzytajTolerancje(const QString& tekst, TKryteriaRankingu& k) {
+    return CzytajOkres(tekst, k.tolerancja);
+}
+
+bool CzytajStart(const QString& tekst, TKryteriaRankingu& k) {
+    return CzytajDate(tekst, k.start);
+}
+
+const TArgumentNarzedzia<TKryteriaRankingu> kArgumenty[] = {
+    {kDb, true, CzytajPlik, "pliku danych", "podaj ścieżkę pliku"},
+    {kKwota, true, CzytajKwote, "kwoty",
+     "oczekiwano kwoty większej od zera, np. 20000 lub 20 000,50"},
+    {kOkres, false, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 1 do 65535"},
+    {kJednostka, false, CzytajJednostke, "jednostki okresu",
+     "dozwolone: dzien, tydzien, miesiac, rok"},
+    {kTolerancja, false, CzytajTolerancje, "tolerancji",
+     "oczekiwano liczby całkowitej od 0 do 65535"},
+    {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+};
+
+// The term's options go together: a number with its unit, the tolerance
+// only with both.
+bool SprawdzOkres(const CommandLineOptions& opcje, QString& blad) {
+    if (opcje.has(kOkres) != opcje.has(kJednostka))
+        blad = QStringLiteral("Okres podaj razem z jednostką: --okres N --jednostka JEDNOSTKA.");
+    else if (opcje.has(kTolerancja) && !opcje.has(kOkres))
+        blad = QStringLiteral("Argument --tolerancja wymaga argumentów --okres i --jednostka.");
+    return blad.isEmpty();
+}
+
+QString Data(TDateTime data) {
+    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), data, UstawieniaFormatow);
+}
+
+QString Kwota(double zlote) {
+    return FormatMoney(zlote, 2, UstawieniaFormatow);
+}
+
+double Zlote(int64_t grosze) {
+    return static_cast<double>(grosze) / 100;
+}
+
+QStringList Komorki(const TPozycjaRankingu& p) {
+    const THarmonogramLokatyBankowej& o = *p.oferta;
+    QStringList komorki{o.BankNazwaOprocentowanie(), o.OkresLokaty(), o.KapitalizacjaNazwa(),
+                        Kwota(p.szacowanyZysk)};
+    if (!p.dokladnie)
+        return komorki << QStringLiteral("poza zakresem") << QString() << QString() << QString();
+    const THarmonogramOdsetek& h = *p.dokladnie;
+    return komorki << Kwota(Zlote(h.OdsetkiNetto())) << Kwota(Zlote(h.KwotaKoncowa()))
+                   << FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)
+                   << Data(h.DataZakonczenia());
+}
+
+void PiszTekst(const TRankingOfert& ranking, QTextStream& out) {
+    if (ranking.Pozycje().empty()) {
+        out << ranking.PowodBrakuOfert() << u'\n';
+        return;
+    }
+    std::vector<QStringList> wiersze{
+        {QStringLiteral("Oferta"), QStringLiteral("Okres"), QStringLiteral("Kapitalizacja"),
+         QStringLiteral("Szacowany zysk"), QStringLiteral("Odsetki netto"),
+         QStringLiteral("Kwota końcowa"), QStringLiteral("Rentowność netto"),
+         QStringLiteral("Koniec")}};
+    for (const TPozycjaRankingu& p : ranking.Pozycje())
+        wiersze.push_back(Komorki(p));
+    PiszTabeleTekstowa(out, wiersze);
+}
+
+void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
+    JsonWriter json;
+    json.beginArray();
+    for (const TPozycjaRankingu& p : ranking.Pozycje()) {
+        json.beginObject()
+            .key(u"Id")
+            .integer(p.oferta->Id())
+            .key(u"BankNazwaOprocentowanie")
+            .string(p.oferta->BankNazwaOprocentowanie())
+            .key(u"SzacowanyZysk")
+            .number(p.szacowanyZysk);
+        if (p.dokladnie) {
+            json.key(u"OdsetkiNetto")
+                .number(Zlote(p.dokladnie->OdsetkiNetto()))
+                .key(u"KwotaKoncowa")
+                .number(Zlote(p.dokladnie->KwotaKoncowa()))
+                .key(u"RentownoscNettoRoczna")
+                .number(p.dokladnie->RentownoscNettoRoczna())
+                .key(u"DataZakonczenia")
+                .string(Data(p.dokladnie->DataZakonczenia()));
+        } else {
+            for (const char16_t* klucz :
+                 {u"OdsetkiNetto", u"KwotaKoncowa", u"RentownoscNettoRoczna", u"DataZakonczenia"})
+                json.key(klucz).null();
+        }
+        json.endObject();
+    }
+    json.endArray();
+    out << json.text() << u'\n';
+}
+
+// Opening a data file checks that it can be written (and upgrades an old
+// layout), which changes the file. A reading tool opens a copy in a
+// temporary folder instead, so the user's file stays as it was.
+QString KopiaDoOdczytu(const QFileInfo& plik, const QTemporaryDir& katalog) {
+    const QString kopia = katalog.filePath(plik.fileName());
+    if (!katalog.isValid() || !QFile::copy(plik.absoluteFilePath(), kopia) ||
+        !QFile::setPermissions(kopia, QFile::ReadOwner | QFile::WriteOwner))
+        throw std::runtime_error(QStringLiteral("Nie można odczytać pliku danych %1.")
+                                     .arg(plik.absoluteFilePath())
+                                     .toStdString());
+    return kopia;
+}
+
+} // namespace
+
+QString RankingCommand::name() const {
+    return QStringLiteral("ranking");
+}
+
+QString RankingCommand::summary() const {
+    return QStringLiteral("oferty z pliku danych uszeregowane dla kwoty (--help: argumenty)");
+}
+
+int RankingCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    UstawFormaty();
+    if (arguments.contains(kHelp)) {
+        out << Pomoc();
+        return 0;
+    }
+    CommandLineOptions opcje({kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart},
+                             {kBezKonta, kJson});
+    TKryteriaRankingu kryteria;
+    kryteria.start = Today();
+    QString blad;
+    if (!opcje.parse(arguments, blad) || !CzytajArgumenty(opcje, kArgumenty, kryteria, blad) ||
+        !SprawdzOkres(opcje, blad))
+        return CommandLineOptions::reportError(err, name(), blad);
+    kryteria.kontoOsobisteDozwolone = !opcje.has(kBezKonta);
+    const QFileInfo plik(opcje.value(kDb));
+    if (!plik.isFile()) {
+        err << QStringLiteral("Nie ma pliku danych %1.").arg(plik.absoluteFilePath()) << u'\n';
+        return 1;
+    }
+    try {
+        const QTemporaryDir katalog;
+        TProjektDB projekt(KopiaDoOdczytu(plik, katalog));
+        const TRankingOfert ranking(projekt.Kolekcje().HarmonogramyLokatBankowych(), kryteria);
+        if (opcje.has(kJson))
+            PiszJson(ranking, out);
+        else
+            PiszTekst(ranking, out);
+    } catch (const std::exception& e) {
+        err << QString::fromUtf8(e.what()).replace(u'\r', u'\n') << u'\n';
+        return 1;
+    }
+    return 0;
+}
+
+QString RankingCommand::Pomoc() {
+    return QStringLiteral(
+        "Użycie: talvora ranking --db PLIK --kwota KWOTA\n"
+        "                        [--okres N --jednostka JEDNOSTKA [--tolerancja T]]\n"
+        "                        [--start RRRR-MM-DD] [--bez-konta] [--json]\n"
+        "\n"
+        "Szereguje oferty lokat z katalogu pliku danych, które przyjmują podaną kwotę\n"
+        "(kwota minimalna nie większa od niej, maksymalna 0 lub nie mniejsza), od\n"
+        "najwyższej rentowności netto w skali roku, potem od najwyższych odsetek netto.\n"
+        "Przy każdej ofercie: szacowany zysk (jak na liście lokat) i odsetki netto\n"
+        "liczone co do grosza tak, jak wypłaca je bank, na cały okres oferty.\n"
+        "\n"
+        "  --db PLIK                plik danych (nie jest zmieniany)\n"
+        "  --kwota KWOTA            kwota lokaty, np. 20000 lub 20 000,50\n"
+        "  --okres N                tylko oferty na około N jednostek (okres oferty\n"
+        "                           liczony jak w szacunku: miesiąc 30 dni, rok 360)\n"
+        "  --jednostka JEDNOSTKA    dzien, tydzien, miesiac lub rok\n"
+        "  --tolerancja T           dopuszczalna różnica okresu w tych jednostkach\n"
+        "                           (domyślnie 0)\n"
+        "  --start RRRR-MM-DD       dzień rozpoczęcia lokaty (domyślnie dzisiaj)\n"
+        "  --bez-konta              pomiń oferty wymagające konta osobistego w banku\n"
+        "  --json                   tablica obiektów JSON: Id, BankNazwaOprocentowanie,\n"
+        "                           SzacowanyZysk, OdsetkiNetto, KwotaKoncowa,\n"
+        "                           RentownoscNettoRoczna, DataZakonczenia (null, gdy\n"
+        "                           kwoty wykraczają poza zakres obliczeń)\n"
+        "  --help                   ten opis\n"
+        "\n"
+        "Gdy żadna oferta nie pasuje, wypisuje dlaczego (w JSON pustą tablicę). Błędne\n"
+        "argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie ma lub nie\n"
+        "można otworzyć: komunikat na stderr i kod wyjścia 1.\n");
+}
