@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TabelaTekstowa.h"
 
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
@@ -14,7 +15,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <algorithm>
 #include <exception>
 #include <memory>
 
@@ -47,7 +47,6 @@ QStringList Wiersz(const TMiesiacKalendarza& m) {
             FormatMoney(m.szacowanyZysk), nazwy.join(QStringLiteral(", "))};
 }
 
-// Month and names left-aligned, the numbers right-aligned.
 void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
     if (kalendarz.Pusty()) {
         out << QStringLiteral("Brak aktywnych lokat.\n");
@@ -56,19 +55,7 @@ void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
     std::vector<QStringList> wiersze{Naglowek()};
     for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
         wiersze.push_back(Wiersz(m));
-    std::vector<qsizetype> szerokosci(Naglowek().size(), 0);
-    for (const QStringList& wiersz : wiersze)
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], wiersz[i].size());
-    for (const QStringList& wiersz : wiersze) {
-        QStringList komorki;
-        for (qsizetype i = 0; i < wiersz.size(); ++i) {
-            const bool doLewej = i == 0 || i == wiersz.size() - 1;
-            komorki << (doLewej ? wiersz[i].leftJustified(szerokosci[i])
-                                : wiersz[i].rightJustified(szerokosci[i]));
-        }
-        out << komorki.join(QStringLiteral("  ")).trimmed() << u'\n';
-    }
+    PiszTabeleTekstowa(out, wiersze);
 }
 
 void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
