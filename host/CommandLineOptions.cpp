@@ -1,7 +1,8 @@
 #include "CommandLineOptions.h"
 
-CommandLineOptions::CommandLineOptions(const QStringList& valueOptions, const QStringList& flags)
-    : fValueOptions(valueOptions), fFlags(flags) {}
+CommandLineOptions::CommandLineOptions(const QStringList& valueOptions, const QStringList& flags,
+                                       int maxPositional)
+    : fValueOptions(valueOptions), fFlags(flags), fMaxPositional(maxPositional) {}
 
 bool CommandLineOptions::store(const QString& name, const QString& value, QString& error) {
     if (fValues.contains(name)) {
@@ -14,6 +15,7 @@ bool CommandLineOptions::store(const QString& name, const QString& value, QStrin
 
 bool CommandLineOptions::parse(const QStringList& arguments, QString& error) {
     fValues.clear();
+    fPositional.clear();
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         const int equals = argument.indexOf(u'=');
@@ -29,6 +31,9 @@ bool CommandLineOptions::parse(const QStringList& arguments, QString& error) {
             const QString value = equals > 0 ? argument.mid(equals + 1) : arguments[++i];
             if (!store(name, value, error))
                 return false;
+        } else if (!argument.startsWith(QStringLiteral("--")) &&
+                   fPositional.size() < fMaxPositional) {
+            fPositional << argument;
         } else {
             error = QStringLiteral("Nieznany argument: %1").arg(argument);
             return false;

@@ -5,17 +5,22 @@
 #include <QTextStream>
 
 // The options of one command-line tool: "--name value" (or "--name=value")
-// for options that take a value, "--name" for flags. Each option may be
-// given once; anything else is an error with a Polish message.
+// for options that take a value, "--name" for flags, and up to
+// `maxPositional` plain arguments (not starting with "--") in any place.
+// Each option may be given once; anything else is an error with a Polish
+// message.
 class CommandLineOptions {
 public:
-    CommandLineOptions(const QStringList& valueOptions, const QStringList& flags);
+    CommandLineOptions(const QStringList& valueOptions, const QStringList& flags,
+                       int maxPositional = 0);
 
     // Reads the arguments; false with `error` set when they are wrong.
     bool parse(const QStringList& arguments, QString& error);
 
     bool has(const QString& name) const { return fValues.contains(name); }
     QString value(const QString& name) const { return fValues.value(name); }
+    // The plain arguments, in the order given.
+    const QStringList& positional() const { return fPositional; }
 
     // The data file of a tool that opens one ("--db FILE"): false with
     // `error` set when it is missing or empty.
@@ -30,5 +35,7 @@ private:
 
     QStringList fValueOptions;
     QStringList fFlags;
+    int fMaxPositional;
+    QStringList fPositional;
     QMap<QString, QString> fValues;
 };

@@ -93,15 +93,17 @@ void PiszTekst(const THarmonogramOdsetek& h, QTextStream& out) {
     for (const TOkresOdsetkowy& o : h.Okresy())
         wiersze.push_back({Data(o.od), Data(o.do_), IntToStr(o.dni), Kwota(o.odsetkiBrutto),
                            Kwota(o.podatek), Kwota(o.odsetkiNetto), Kwota(o.kapital)});
-    PiszTabeleTekstowa(out, wiersze);
+    PiszTabeleTekstowa(out, wiersze, PierwszaDoLewej(wiersze.front().size()));
     out << u'\n';
-    PiszTabeleTekstowa(out, {{QStringLiteral("Odsetki brutto:"), Kwota(h.OdsetkiBrutto())},
-                             {QStringLiteral("Podatek (19%):"), Kwota(h.Podatek())},
-                             {QStringLiteral("Odsetki netto:"), Kwota(h.OdsetkiNetto())},
-                             {QStringLiteral("Kwota końcowa:"), Kwota(h.KwotaKoncowa())},
-                             {QStringLiteral("Data zakończenia:"), Data(h.DataZakonczenia())},
-                             {QStringLiteral("Rentowność netto w skali roku:"),
-                              FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)}});
+    PiszTabeleTekstowa(out,
+                       {{QStringLiteral("Odsetki brutto:"), Kwota(h.OdsetkiBrutto())},
+                        {QStringLiteral("Podatek (19%):"), Kwota(h.Podatek())},
+                        {QStringLiteral("Odsetki netto:"), Kwota(h.OdsetkiNetto())},
+                        {QStringLiteral("Kwota końcowa:"), Kwota(h.KwotaKoncowa())},
+                        {QStringLiteral("Data zakończenia:"), Data(h.DataZakonczenia())},
+                        {QStringLiteral("Rentowność netto w skali roku:"),
+                         FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)}},
+                       PierwszaDoLewej(2));
 }
 
 void PiszJson(const THarmonogramOdsetek& h, QTextStream& out) {

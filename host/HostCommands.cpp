@@ -1,10 +1,12 @@
 #include "HostCommands.h"
 
+#include "BankiCommand.h"
 #include "BazaCommand.h"
 #include "HarmonogramCommand.h"
 #include "KalendarzCommand.h"
 #include "LokatyCommand.h"
 #include "RankingCommand.h"
+#include "StronaCommand.h"
 #include "ZyskCommand.h"
 
 std::vector<std::unique_ptr<HostCommand>> HostCommands() {
@@ -13,6 +15,8 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
     commands.push_back(std::make_unique<KalendarzCommand>());
+    commands.push_back(std::make_unique<StronaCommand>());
+    commands.push_back(std::make_unique<BankiCommand>());
     commands.push_back(std::make_unique<HarmonogramCommand>());
     commands.push_back(std::make_unique<RankingCommand>());
     return commands;

@@ -78,7 +78,7 @@ void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<P
     std::vector<QStringList> wiersze{tytuly};
     for (const Pozycja& p : pozycje)
         wiersze.push_back(Komorki(p));
-    PiszTabeleTekstowa(out, wiersze);
+    PiszTabeleTekstowa(out, wiersze, PierwszaDoLewej(tytuly.size()));
 }
 
 void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {

@@ -115,7 +115,7 @@ void PiszTekst(const TRankingOfert& ranking, QTextStream& out) {
          QStringLiteral("Koniec")}};
     for (const TPozycjaRankingu& p : ranking.Pozycje())
         wiersze.push_back(Komorki(p));
-    PiszTabeleTekstowa(out, wiersze);
+    PiszTabeleTekstowa(out, wiersze, PierwszaDoLewej(wiersze.front().size()));
 }
 
 void PiszJson(const TRankingOfert& ranking, QTextStream& out) {

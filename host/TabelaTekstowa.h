@@ -3,6 +3,13 @@
 #include <QTextStream>
 #include <vector>
 
-// Writes rows of cells as a text table: the first column left-aligned, the
-// others right-aligned, each as wide as its widest cell, two blanks apart.
-void PiszTabeleTekstowa(QTextStream& out, const std::vector<QStringList>& wiersze);
+// Writes rows of cells (the first row the titles) as columns padded to their
+// widest cell and separated by two blanks. Column i is right-aligned when
+// doPrawej[i] is true, else left-aligned (the last cell of a line without
+// trailing blanks).
+void PiszTabeleTekstowa(QTextStream& out, const std::vector<QStringList>& wiersze,
+                        const std::vector<bool>& doPrawej);
+
+// The usual alignment of a tool's table: the first column (a name) left, the
+// others (numbers, amounts, dates) right.
+std::vector<bool> PierwszaDoLewej(size_t kolumny);

@@ -14,6 +14,22 @@ QString& gHostRankingu() {
     return host;
 }
 
+// Set by UstawStroneLokat; empty when not set.
+QString& gStronaLokat() {
+    static QString adres;
+    return adres;
+}
+
+QString ZUkosnikiemNaKoncu(const QString& adres) {
+    return adres.endsWith(QLatin1Char('/')) ? adres : adres + QLatin1Char('/');
+}
+
+QString StronaLokatZCzasuDzialania() {
+    if (!gStronaLokat().isEmpty())
+        return gStronaLokat();
+    return qEnvironmentVariable("TALVORA_STRONA_LOKAT");
+}
+
 QString BezKoncowegoUkosnika(QString tekst) {
     while (tekst.endsWith(QLatin1Char('/')))
         tekst.chop(1);
@@ -38,6 +54,28 @@ QString AdresyWWW::RankingKontOszczednosciowych() {
     return HostRankingu() + QStringLiteral("/konta_oszczednosciowe/");
 }
 
+QString AdresyWWW::StronaLokat() {
+    const QString wybrana = StronaLokatZCzasuDzialania();
+    return ZUkosnikiemNaKoncu(wybrana.isEmpty() ? QStringLiteral(TALVORA_RATES_SITE) : wybrana);
+}
+
+bool AdresyWWW::StronaLokatUstawionaWCzasieDzialania() {
+    return !StronaLokatZCzasuDzialania().isEmpty();
+}
+
+QString AdresyWWW::ListaBankow() {
+    return ListaBankow(StronaLokat());
+}
+
+QString AdresyWWW::ListaBankow(const QString& stronaLokat) {
+    return ZUkosnikiemNaKoncu(stronaLokat) +
+           QStringLiteral("lokaty-twojego-banku.php?bank=&waluta=0");
+}
+
+void AdresyWWW::UstawStroneLokat(const QString& adres) {
+    gStronaLokat() = adres;
+}
+
 void AdresyWWW::UstawPomoc(const QString& adres) {
     gPomoc() = adres;
 }
@@ -49,4 +87,5 @@ void AdresyWWW::UstawHostRankingu(const QString& host) {
 void AdresyWWW::PrzywrocDomyslne() {
     gPomoc() = QStringLiteral(TALVORA_HELP_URL);
     gHostRankingu() = QStringLiteral(TALVORA_RANKING_HOST);
+    gStronaLokat().clear();
 }

@@ -1,6 +1,8 @@
 #include "platform/Platform.h"
 
 #include "platform/SystemClock.h"
+#include "platform/SystemOnlineTest.h"
+#include "platform/ThreadBackgroundWork.h"
 
 #include <cstdio>
 
@@ -12,8 +14,7 @@ public:
         QString text = message.text;
         text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         std::fprintf(stderr, "%s\n%s\n", qPrintable(message.caption), qPrintable(text));
-        return message.buttons == TMessageButtons::YesNo ? TMessageResult::No
-                                                         : TMessageResult::Ok;
+        return message.buttons == TMessageButtons::YesNo ? TMessageResult::No : TMessageResult::Ok;
     }
 };
 
@@ -25,19 +26,12 @@ public:
 class NoFileChooser : public IFileChooser {
 public:
     QString chooseFileToOpen(const QString&, const QString&) override { return {}; }
-    QString chooseFileToSave(const QString&, const QString&, const QString&) override {
-        return {};
-    }
+    QString chooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
 };
 
 class NoModalRunner : public IModalRunner {
 public:
     int runModal(QWidget*) override { return 0; }
-};
-
-class AlwaysOnline : public IOnlineTest {
-public:
-    bool isOnline(const QString&) override { return true; }
 };
 
 template <typename T> struct Slot {
@@ -56,27 +50,59 @@ ConsoleMessageBoxes gConsoleMessageBoxes;
 NoWebBrowser gNoWebBrowser;
 NoFileChooser gNoFileChooser;
 NoModalRunner gNoModalRunner;
-AlwaysOnline gAlwaysOnline;
+SystemOnlineTest gSystemOnlineTest;
+ThreadBackgroundWork gThreadBackgroundWork;
 
 Slot<Clock> gClock{&gSystemClock};
 Slot<IMessageBoxes> gMessageBoxes{&gConsoleMessageBoxes};
 Slot<IWebBrowser> gWebBrowser{&gNoWebBrowser};
 Slot<IFileChooser> gFileChooser{&gNoFileChooser};
 Slot<IModalRunner> gModalRunner{&gNoModalRunner};
-Slot<IOnlineTest> gOnlineTest{&gAlwaysOnline};
+Slot<IOnlineTest> gOnlineTest{&gSystemOnlineTest};
+Slot<IBackgroundWork> gBackgroundWork{&gThreadBackgroundWork};
 
 } // namespace
 
-Clock& Platform::clock() { return gClock.get(); }
-IMessageBoxes& Platform::messageBoxes() { return gMessageBoxes.get(); }
-IWebBrowser& Platform::webBrowser() { return gWebBrowser.get(); }
-IFileChooser& Platform::fileChooser() { return gFileChooser.get(); }
-IModalRunner& Platform::modalRunner() { return gModalRunner.get(); }
-IOnlineTest& Platform::onlineTest() { return gOnlineTest.get(); }
+Clock& Platform::clock() {
+    return gClock.get();
+}
+IMessageBoxes& Platform::messageBoxes() {
+    return gMessageBoxes.get();
+}
+IWebBrowser& Platform::webBrowser() {
+    return gWebBrowser.get();
+}
+IFileChooser& Platform::fileChooser() {
+    return gFileChooser.get();
+}
+IModalRunner& Platform::modalRunner() {
+    return gModalRunner.get();
+}
+IOnlineTest& Platform::onlineTest() {
+    return gOnlineTest.get();
+}
+IBackgroundWork& Platform::backgroundWork() {
+    return gBackgroundWork.get();
+}
 
-Clock* Platform::setClock(Clock* service) { return gClock.set(service); }
-IMessageBoxes* Platform::setMessageBoxes(IMessageBoxes* s) { return gMessageBoxes.set(s); }
-IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) { return gWebBrowser.set(s); }
-IFileChooser* Platform::setFileChooser(IFileChooser* s) { return gFileChooser.set(s); }
-IModalRunner* Platform::setModalRunner(IModalRunner* s) { return gModalRunner.set(s); }
-IOnlineTest* Platform::setOnlineTest(IOnlineTest* s) { return gOnlineTest.set(s); }
+Clock* Platform::setClock(Clock* service) {
+    return gClock.set(service);
+}
+IMessageBoxes* Platform::setMessageBoxes(IMessageBoxes* s) {
+    return gMessageBoxes.set(s);
+}
+IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) {
+    return gWebBrowser.set(s);
+}
+IFileChooser* Platform::setFileChooser(IFileChooser* s) {
+    return gFileChooser.set(s);
+}
+IModalRunner* Platform::setModalRunner(IModalRunner* s) {
+    return gModalRunner.set(s);
+}
+IOnlineTest* Platform::setOnlineTest(IOnlineTest* s) {
+    return gOnlineTest.set(s);
+}
+IBackgroundWork* Platform::setBackgroundWork(IBackgroundWork* s) {
+    return gBackgroundWork.set(s);
+}

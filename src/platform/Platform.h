@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Clock.h"
+#include "platform/IBackgroundWork.h"
 #include "platform/IFileChooser.h"
 #include "platform/IMessageBoxes.h"
 #include "platform/IModalRunner.h"
@@ -8,8 +9,12 @@
 
 // The desktop services the system uses, reached through one place. Each
 // starts with an implementation that needs no window (system clock, messages
-// on stderr, no browser, no file choosers); the window layer installs the Qt
-// ones and tests install scripted ones. Nothing here owns what it is given.
+// on stderr, no browser, no file choosers, the system's online test, work on
+// threads); the window layer installs the Qt ones and tests install scripted
+// ones. Nothing here owns what it is given.
+//
+// Install services before any background worker starts and never swap one
+// while a worker's body runs: the slots are plain pointers, read without locks.
 class Platform {
 public:
     static Clock& clock();
@@ -18,6 +23,7 @@ public:
     static IFileChooser& fileChooser();
     static IModalRunner& modalRunner();
     static IOnlineTest& onlineTest();
+    static IBackgroundWork& backgroundWork();
 
     // Each setter returns the service it replaces; null restores the default.
     static Clock* setClock(Clock* service);
@@ -26,4 +32,5 @@ public:
     static IFileChooser* setFileChooser(IFileChooser* service);
     static IModalRunner* setModalRunner(IModalRunner* service);
     static IOnlineTest* setOnlineTest(IOnlineTest* service);
+    static IBackgroundWork* setBackgroundWork(IBackgroundWork* service);
 };

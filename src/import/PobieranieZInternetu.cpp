@@ -1,0 +1,182 @@
+#include "import/PobieranieZInternetu.h"
+
+#include "import/EImportError.h"
+#include "platform/Platform.h"
+#include "platform/ShutdownFlag.h"
+
+#include <QFile>
+#include <curl/curl.h>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+const QString kBladDostepu = QStringLiteral("Error in getting internet access");
+const QString kBladAdresu = QStringLiteral("Error in getting URL access");
+
+// The blocks the body is read in; the stop request is looked at after each.
+constexpr long kRozmiarBloku = 1460;
+constexpr long kMaksPrzekierowan = 10;
+
+struct TUsunUchwyt {
+    void operator()(CURL* uchwyt) const { curl_easy_cleanup(uchwyt); }
+};
+struct TUsunNaglowki {
+    void operator()(curl_slist* lista) const { curl_slist_free_all(lista); }
+};
+
+// The target file, created when the first byte of the body arrives (or at
+// the end for an empty body), so a failed request leaves no file.
+class TPlikDocelowy {
+public:
+    TPlikDocelowy(const QString& sciezka, const std::atomic<bool>* zatrzymaj,
+                  std::chrono::milliseconds bezczynnosc)
+        : fPlik(sciezka), fZatrzymaj(zatrzymaj), fBezczynnosc(bezczynnosc) {}
+
+    bool Otworz() {
+        if (fPlik.isOpen())
+            return true;
+        if (fPlik.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return true;
+        fBlad = QStringLiteral("Nie można utworzyć pliku \"%1\": %2")
+                    .arg(fPlik.fileName(), fPlik.errorString());
+        return false;
+    }
+
+    bool Zapisz(const char* dane, qint64 ile) {
+        if (fPlik.write(dane, ile) == ile)
+            return true;
+        fBlad = QStringLiteral("Nie można zapisać pliku \"%1\": %2")
+                    .arg(fPlik.fileName(), fPlik.errorString());
+        return false;
+    }
+
+    // Notes the body's progress; true once nothing has come for too long.
+    bool Bezczynny(curl_off_t odebrano) {
+        const auto teraz = std::chrono::steady_clock::now();
+        if (odebrano != fOdebrano) {
+            fOdebrano = odebrano;
+            fOstatniPostep = teraz;
+        }
+        fBezczynny = teraz - fOstatniPostep > fBezczynnosc;
+        return fBezczynny;
+    }
+
+    QString OpisBezczynnosci() const {
+        return QStringLiteral("Operation too slow. No data received for %1 ms")
+            .arg(fBezczynnosc.count());
+    }
+
+    bool ZatrzymanieZadane() {
+        if (ShutdownFlag::isSet() || (fZatrzymaj && fZatrzymaj->load()))
+            fZatrzymano = true;
+        return fZatrzymano;
+    }
+
+    // Closes the file; a partly written one goes when the transfer failed.
+    void Porzuc() {
+        if (fPlik.isOpen()) {
+            fPlik.close();
+            fPlik.remove();
+        }
+    }
+
+    void Zamknij() { fPlik.close(); }
+
+    bool Zatrzymano() const { return fZatrzymano; }
+    bool PrzekroczonoBezczynnosc() const { return fBezczynny; }
+    const QString& Blad() const { return fBlad; }
+
+private:
+    QFile fPlik;
+    const std::atomic<bool>* fZatrzymaj;
+    std::chrono::milliseconds fBezczynnosc;
+    curl_off_t fOdebrano = 0;
+    std::chrono::steady_clock::time_point fOstatniPostep = std::chrono::steady_clock::now();
+    bool fZatrzymano = false;
+    bool fBezczynny = false;
+    QString fBlad;
+};
+
+size_t ZapiszBlok(char* dane, size_t rozmiar, size_t ile, void* cel) {
+    auto& plik = *static_cast<TPlikDocelowy*>(cel);
+    const size_t bajty = rozmiar * ile;
+    if (!plik.Otworz() || !plik.Zapisz(dane, static_cast<qint64>(bajty)))
+        return 0;
+    return plik.ZatrzymanieZadane() ? 0 : bajty;
+}
+
+// Called while the transfer waits as well (about once a second), so a stop
+// request or a silent server also ends a transfer that receives nothing.
+int SprawdzPostep(void* cel, curl_off_t, curl_off_t odebrano, curl_off_t, curl_off_t) {
+    auto& plik = *static_cast<TPlikDocelowy*>(cel);
+    return plik.ZatrzymanieZadane() || plik.Bezczynny(odebrano) ? 1 : 0;
+}
+
+bool PrzygotujBiblioteke() {
+    static std::once_flag raz;
+    static CURLcode wynik = CURLE_OK;
+    std::call_once(raz, [] { wynik = curl_global_init(CURL_GLOBAL_DEFAULT); });
+    return wynik == CURLE_OK;
+}
+
+void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocelowy& plik,
+           char* bufor, std::chrono::milliseconds polaczenie) {
+    static const QByteArray kAgent = kNazwaAplikacji.toUtf8();
+    curl_easy_setopt(uchwyt, CURLOPT_URL, url.constData());
+    curl_easy_setopt(uchwyt, CURLOPT_USERAGENT, kAgent.constData());
+    curl_easy_setopt(uchwyt, CURLOPT_HTTPHEADER, naglowki);
+    curl_easy_setopt(uchwyt, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(uchwyt, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+    curl_easy_setopt(uchwyt, CURLOPT_FOLLOWLOCATION, 1L);
+    curl_easy_setopt(uchwyt, CURLOPT_MAXREDIRS, kMaksPrzekierowan);
+    curl_easy_setopt(uchwyt, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(uchwyt, CURLOPT_BUFFERSIZE, kRozmiarBloku);
+    curl_easy_setopt(uchwyt, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(polaczenie.count()));
+    curl_easy_setopt(uchwyt, CURLOPT_ERRORBUFFER, bufor);
+    curl_easy_setopt(uchwyt, CURLOPT_WRITEFUNCTION, ZapiszBlok);
+    curl_easy_setopt(uchwyt, CURLOPT_WRITEDATA, &plik);
+    curl_easy_setopt(uchwyt, CURLOPT_NOPROGRESS, 0L);
+    curl_easy_setopt(uchwyt, CURLOPT_XFERINFOFUNCTION, SprawdzPostep);
+    curl_easy_setopt(uchwyt, CURLOPT_XFERINFODATA, &plik);
+}
+
+} // namespace
+
+bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
+                           const std::atomic<bool>* zatrzymaj, const TLimityPobierania& limity) {
+    if (!PrzygotujBiblioteke())
+        throw EImportError(kBladDostepu);
+    const std::unique_ptr<CURL, TUsunUchwyt> uchwyt(curl_easy_init());
+    std::unique_ptr<curl_slist, TUsunNaglowki> naglowki(
+        curl_slist_append(nullptr, "Cache-Control: no-cache"));
+    if (!uchwyt || !naglowki)
+        throw EImportError(kBladDostepu);
+    naglowki.reset(curl_slist_append(naglowki.release(), "Pragma: no-cache"));
+
+    TPlikDocelowy plik(sciezka, zatrzymaj, limity.bezczynnosc);
+    char bufor[CURL_ERROR_SIZE] = {};
+    const QByteArray adres = url.toUtf8();
+    Ustaw(uchwyt.get(), adres, naglowki.get(), plik, bufor, limity.polaczenie);
+    const CURLcode wynik = curl_easy_perform(uchwyt.get());
+
+    if (!plik.Blad().isEmpty()) {
+        plik.Porzuc();
+        throw EImportError(plik.Blad());
+    }
+    if (wynik != CURLE_OK && !plik.Zatrzymano()) {
+        plik.Porzuc();
+        throw EImportError(kBladAdresu +
+                           (plik.PrzekroczonoBezczynnosc()
+                                ? plik.OpisBezczynnosci()
+                                : QString::fromUtf8(*bufor ? bufor : curl_easy_strerror(wynik))));
+    }
+    if (!plik.Otworz()) // an empty body, or a stop before the first byte
+        throw EImportError(plik.Blad());
+    plik.Zamknij();
+    return true;
+}
+
+bool JestPolaczenieZInternetem(const QString& adres) {
+    return Platform::onlineTest().isOnline(adres);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Fetching a web page into a local file, and whether the machine is online.
+#include <QString>
+#include <atomic>
+#include <chrono>
+
+// The name the downloads introduce themselves with (the user agent).
+inline const QString kNazwaAplikacji = QStringLiteral("Talvora");
+
+// How long a download may wait. A server that accepts no connection within
+// `polaczenie`, or sends no byte of the body for `bezczynnosc` (checked about
+// once a second), ends the download with the URL-access error instead of
+// hanging the import.
+struct TLimityPobierania {
+    std::chrono::milliseconds polaczenie{30000};
+    std::chrono::milliseconds bezczynnosc{60000};
+};
+
+// Downloads `url` (http or https; redirects followed, at most 10; the system's
+// proxy variables honoured; no cached copy) and writes the response body
+// unchanged into the file at `sciezka`, whatever the HTTP status: an error
+// page is saved too. Returns true when the body has been written.
+//
+// Errors (EImportError): "Error in getting internet access" or "Error in
+// getting URL access" followed directly by the HTTP client's own text (no
+// file is left; a transfer cut off midway removes its partial file); a file
+// that cannot be created or written gives a message naming the file.
+//
+// The application's shutting-down flag (ShutdownFlag) and `zatrzymaj`, when
+// given, end the transfer after the current block: the partial file (empty
+// when nothing had come yet) is kept and the function returns true.
+// May run on any thread.
+bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
+                           const std::atomic<bool>* zatrzymaj = nullptr,
+                           const TLimityPobierania& limity = {});
+
+// Whether the system reports a connection out (Platform::onlineTest()); with
+// an address, whether that address can be reached (an address on this machine
+// always can).
+bool JestPolaczenieZInternetem(const QString& adres = {});

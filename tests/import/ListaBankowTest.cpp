@@ -1,0 +1,76 @@
+#include "import/ListaBankow.h"
+#include "common/Fixtures.h"
+#include "common/TestHttpServer.h"
+#include "domain/Pomocnicze.h"
+#include "import/EImportError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kStrona = QStringLiteral("http://lokaty.test/");
+const QByteArray kSciezkaListy = "/lokaty-twojego-banku.php?bank=&waluta=0";
+
+// The temporary directory moved to a directory of the test's own, so the
+// test sees every file the download leaves there.
+class ListaBankowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("no_proxy", "127.0.0.1");
+        qputenv("TMPDIR", katalog.path().toUtf8());
+        ASSERT_EQ(KatalogTymczasowy(), katalog.path() + "/");
+    }
+    void TearDown() override {
+        EXPECT_TRUE(QDir(katalog.path()).isEmpty()) << "a file was left in the temporary directory";
+        qunsetenv("TMPDIR");
+    }
+
+    QTemporaryDir katalog;
+    TestHttpServer serwer;
+};
+
+TEST_F(ListaBankowTest, LinksOfTheBankTablesBecomeTheBankMap) {
+    const TMapaBankow banki = CzytajListeBankow(CzytajFixture("lista_bankow.html"), kStrona);
+    const TMapaBankow oczekiwane = {
+        {"mBank", kStrona + "lokaty-twojego-banku.php?bank=mbank2&waluta=0"},
+        {"MBANK", kStrona + "lokaty-twojego-banku.php?bank=MBANK&waluta=0"},
+        {"ING Bank Śląski", kStrona + "lokaty-twojego-banku.php?bank=ing&waluta=0"},
+        {"PKO BP", kStrona + "lokaty-twojego-banku.php?bank=pko&waluta=0"},
+        {"Alior Bank", kStrona + "lokaty-twojego-banku.php?bank=alior&waluta=0"},
+    };
+    EXPECT_EQ(banki, oczekiwane);
+    EXPECT_EQ(PosortowaneNazwyBankow(banki),
+              QStringList({"Alior Bank", "ING Bank Śląski", "mBank", "MBANK", "PKO BP"}));
+}
+
+TEST_F(ListaBankowTest, PageWithoutABankTableGivesAnEmptyMap) {
+    EXPECT_TRUE(
+        CzytajListeBankow("<html><body><a href=x>Bank</a></body></html>", kStrona).isEmpty());
+    EXPECT_TRUE(CzytajListeBankow("", kStrona).isEmpty());
+}
+
+TEST_F(ListaBankowTest, DownloadedListLeavesNoTemporaryFile) {
+    TestHttpResponse lista;
+    lista.body = CzytajFixture("lista_bankow.html");
+    serwer.serve(kSciezkaListy, lista);
+    const TMapaBankow banki =
+        PobierzListeBankow(serwer.url(QString::fromLatin1(kSciezkaListy)), serwer.base());
+    EXPECT_EQ(banki.size(), 5);
+    EXPECT_EQ(banki.value("PKO BP"), serwer.base() + "lokaty-twojego-banku.php?bank=pko&waluta=0");
+}
+
+TEST_F(ListaBankowTest, DownloadErrorLeavesNoTemporaryFile) {
+    const QString adres =
+        QStringLiteral("http://127.0.0.1:%1/lista").arg(TestHttpServer::unusedPort());
+    try {
+        PobierzListeBankow(adres, kStrona);
+        ADD_FAILURE() << "no error";
+    } catch (const EImportError& e) {
+        EXPECT_TRUE(e.Message().startsWith("Error in getting URL access"));
+    }
+}
+
+} // namespace

@@ -1,0 +1,185 @@
+#include "import/PobieranieZInternetu.h"
+#include "common/TestHttpServer.h"
+#include "import/EImportError.h"
+#include "platform/ShutdownFlag.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <future>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Short limits, so a test of a silent server ends within seconds.
+const TLimityPobierania kKrotkieLimity{2000ms, 300ms};
+
+class PobieranieZInternetuTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(katalog.isValid());
+        // A proxy of the machine must not stand between the test and 127.0.0.1.
+        qputenv("no_proxy", "127.0.0.1,localhost");
+        qputenv("NO_PROXY", "127.0.0.1,localhost");
+    }
+
+    QByteArray Tresc() const {
+        QFile plik(sciezka);
+        return plik.open(QIODevice::ReadOnly) ? plik.readAll() : QByteArray("<brak pliku>");
+    }
+
+    bool Pobierz(const QString& adres, const std::atomic<bool>* stop = nullptr) {
+        return PobierzPlikZInternetu(adres, sciezka, stop, kKrotkieLimity);
+    }
+
+    // The message of the error the download raised, or empty.
+    QString Blad(const QString& adres) {
+        try {
+            Pobierz(adres);
+        } catch (const EImportError& e) {
+            return e.Message();
+        }
+        return {};
+    }
+
+    TestHttpServer serwer;
+    QTemporaryDir katalog;
+    QString sciezka = katalog.filePath("strona.html");
+};
+
+QByteArray Bajty(qsizetype ile) {
+    QByteArray bajty(ile, Qt::Uninitialized);
+    for (qsizetype i = 0; i < ile; ++i)
+        bajty[i] = static_cast<char>(i * 7 + i / 251);
+    return bajty;
+}
+
+TEST_F(PobieranieZInternetuTest, BodyIsSavedUnchangedWhateverItsSizeAndStatus) {
+    struct TOdpowiedz {
+        int status;
+        QByteArray tresc;
+    };
+    const TOdpowiedz odpowiedzi[] = {
+        {200, {}},       {200, Bajty(1460)},         {200, Bajty(1461)}, {200, Bajty(300000)},
+        {404, "nie ma"}, {500, "<html>błąd</html>"},
+    };
+    for (const TOdpowiedz& o : odpowiedzi) {
+        TestHttpResponse odpowiedz;
+        odpowiedz.status = o.status;
+        odpowiedz.body = o.tresc;
+        serwer.serve("/strona", odpowiedz);
+        QFile::remove(sciezka);
+        EXPECT_TRUE(Pobierz(serwer.url("/strona")));
+        EXPECT_EQ(Tresc(), o.tresc) << o.status << " " << o.tresc.size();
+    }
+}
+
+TEST_F(PobieranieZInternetuTest, RequestNamesTheProgramAndRefusesCachedCopies) {
+    serwer.serve("/strona", {});
+    ASSERT_TRUE(Pobierz(serwer.url("/strona")));
+    ASSERT_EQ(serwer.requests().size(), 1u);
+    const TestHttpRequest zapytanie = serwer.requests().front();
+    EXPECT_EQ(zapytanie.headers.value("user-agent"), "Talvora");
+    EXPECT_EQ(zapytanie.headers.value("cache-control"), "no-cache");
+    EXPECT_EQ(zapytanie.headers.value("pragma"), "no-cache");
+}
+
+TEST_F(PobieranieZInternetuTest, RedirectsAreFollowedAndAnExistingFileIsReplaced) {
+    TestHttpResponse cel;
+    cel.body = "cel";
+    serwer.serve("/cel", cel);
+    serwer.redirect("/stara", "/posrednia", 301);
+    serwer.redirect("/posrednia", serwer.url("/cel").toUtf8());
+    QFile stary(sciezka);
+    ASSERT_TRUE(stary.open(QIODevice::WriteOnly));
+    stary.write("dłuższa stara treść pliku");
+    stary.close();
+    EXPECT_TRUE(Pobierz(serwer.url("/stara")));
+    EXPECT_EQ(Tresc(), "cel");
+    EXPECT_EQ(serwer.requestCount("/cel"), 1);
+}
+
+TEST_F(PobieranieZInternetuTest, EndlessRedirectsFailWithTheUrlError) {
+    serwer.redirect("/petla", "/petla");
+    EXPECT_TRUE(Blad(serwer.url("/petla")).startsWith("Error in getting URL access"));
+    EXPECT_FALSE(QFile::exists(sciezka));
+    EXPECT_EQ(serwer.requestCount("/petla"), 11);
+}
+
+TEST_F(PobieranieZInternetuTest, RefusedConnectionGivesTheUrlErrorAndNoFile) {
+    const QString blad =
+        Blad(QStringLiteral("http://127.0.0.1:%1/strona").arg(TestHttpServer::unusedPort()));
+    EXPECT_TRUE(blad.startsWith("Error in getting URL access")) << blad.toStdString();
+    EXPECT_GT(blad.size(), QStringLiteral("Error in getting URL access").size());
+    EXPECT_FALSE(QFile::exists(sciezka));
+}
+
+TEST_F(PobieranieZInternetuTest, OnlyWebAddressesAreFetched) {
+    EXPECT_TRUE(
+        Blad(QStringLiteral("file:///etc/hostname")).startsWith("Error in getting URL access"));
+    EXPECT_FALSE(QFile::exists(sciezka));
+}
+
+TEST_F(PobieranieZInternetuTest, ServerThatStopsSendingEndsWithinTheLimit) {
+    TestHttpResponse zawieszona;
+    zawieszona.body = Bajty(10000);
+    zawieszona.stallAfter = 3000;
+    serwer.serve("/zawieszona", zawieszona);
+    QElapsedTimer czas;
+    czas.start();
+    const QString blad = Blad(serwer.url("/zawieszona"));
+    EXPECT_EQ(blad, "Error in getting URL accessOperation too slow. No data received for 300 ms");
+    EXPECT_LT(czas.elapsed(), 5000);
+    // A page cut off midway is not left behind to be read as a whole one.
+    EXPECT_FALSE(QFile::exists(sciezka));
+}
+
+TEST_F(PobieranieZInternetuTest, StopRequestEndsASlowTransferAndKeepsThePartialFile) {
+    TestHttpResponse wolna;
+    wolna.body = Bajty(100000);
+    wolna.chunkSize = 500;
+    wolna.chunkDelay = 20ms;
+    serwer.serve("/wolna", wolna);
+    std::atomic<bool> stop{false};
+    auto pobieranie =
+        std::async(std::launch::async, [&] { return Pobierz(serwer.url("/wolna"), &stop); });
+    while (!QFile::exists(sciezka) || QFile(sciezka).size() == 0)
+        std::this_thread::sleep_for(5ms);
+    stop = true;
+    ASSERT_EQ(pobieranie.wait_for(5s), std::future_status::ready);
+    EXPECT_TRUE(pobieranie.get());
+    const QByteArray czesc = Tresc();
+    EXPECT_GT(czesc.size(), 0);
+    EXPECT_LT(czesc.size(), wolna.body.size());
+    EXPECT_EQ(czesc, wolna.body.left(czesc.size()));
+}
+
+TEST_F(PobieranieZInternetuTest, ShuttingDownEndsEvenATransferThatReceivesNothing) {
+    TestHttpResponse cisza;
+    cisza.body = Bajty(100);
+    cisza.stallAfter = 0;
+    serwer.serve("/cisza", cisza);
+    auto pobieranie = std::async(std::launch::async, [&] {
+        return PobierzPlikZInternetu(serwer.url("/cisza"), sciezka, nullptr, {2000ms, 30s});
+    });
+    while (serwer.requestCount("/cisza") == 0)
+        std::this_thread::sleep_for(5ms);
+    ShutdownFlag::set(true);
+    const bool gotowe = pobieranie.wait_for(5s) == std::future_status::ready;
+    ShutdownFlag::set(false);
+    ASSERT_TRUE(gotowe);
+    EXPECT_TRUE(pobieranie.get());
+    EXPECT_EQ(Tresc(), QByteArray());
+}
+
+TEST_F(PobieranieZInternetuTest, FileThatCannotBeCreatedNamesTheFile) {
+    serwer.serve("/strona", {});
+    sciezka = katalog.filePath("nie/ma/katalogu.html");
+    const QString blad = Blad(serwer.url("/strona"));
+    EXPECT_TRUE(blad.startsWith("Nie można utworzyć pliku")) << blad.toStdString();
+    EXPECT_TRUE(blad.contains(sciezka));
+}
+
+} // namespace
