@@ -55,7 +55,8 @@ void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
     std::vector<QStringList> wiersze{Naglowek()};
     for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
         wiersze.push_back(Wiersz(m));
-    PiszTabeleTekstowa(out, wiersze);
+    // The month and the deposits' names left, the numbers right.
+    PiszTabeleTekstowa(out, wiersze, {false, true, true, true, false});
 }
 
 void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
