@@ -96,10 +96,6 @@ int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz
     return 0;
 }
 
-QString TekstBledu(const std::exception& e) {
-    return QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-}
-
 } // namespace
 
 QString KalendarzCommand::name() const {
@@ -138,8 +134,7 @@ int KalendarzCommand::run(const QStringList& arguments, QTextStream& out, QTextS
         else
             PiszTabele(out, kalendarz);
     } catch (const std::exception& e) {
-        err << TekstBledu(e) << u'\n';
-        return 1;
+        return CommandLineOptions::reportFailure(err, e);
     }
     return 0;
 }
