@@ -53,3 +53,8 @@ int CommandLineOptions::reportError(QTextStream& err, const QString& tool, const
     err << error << u'\n' << QStringLiteral("Opis argumentów: talvora %1 --help\n").arg(tool);
     return 2;
 }
+
+int CommandLineOptions::reportFailure(QTextStream& err, const std::exception& failure) {
+    err << QString::fromUtf8(failure.what()).replace(QLatin1Char('\r'), QLatin1Char('\n')) << u'\n';
+    return 1;
+}

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <exception>
 
 // The options of one command-line tool: "--name value" (or "--name=value")
 // for options that take a value, "--name" for flags, and up to
@@ -29,6 +30,9 @@ public:
     // Wrong arguments, as every tool reports them: the message and a pointer
     // to the tool's --help on `err`. Returns the exit code for them, 2.
     static int reportError(QTextStream& err, const QString& tool, const QString& error);
+    // Work that failed, as every tool reports it: the error's message on
+    // `err` (its "\r" breaks as new lines). Returns the exit code for it, 1.
+    static int reportFailure(QTextStream& err, const std::exception& failure);
 
 private:
     bool store(const QString& name, const QString& value, QString& error);

@@ -3,6 +3,7 @@
 #include "BankiCommand.h"
 #include "BazaCommand.h"
 #include "HarmonogramCommand.h"
+#include "KalendarzCommand.h"
 #include "LokatyCommand.h"
 #include "OfertyCommand.h"
 #include "RankingCommand.h"
@@ -15,6 +16,7 @@ std::vector<std::unique_ptr<HostCommand>> HostCommands() {
     commands.push_back(std::make_unique<BazaCommand>());
     commands.push_back(std::make_unique<LokatyCommand>());
     commands.push_back(std::make_unique<OfertyCommand>());
+    commands.push_back(std::make_unique<KalendarzCommand>());
     commands.push_back(std::make_unique<StronaCommand>());
     commands.push_back(std::make_unique<BankiCommand>());
     commands.push_back(std::make_unique<HarmonogramCommand>());

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures: starts the program on fresh demo data under a
 # virtual X server; the module saves into docs/ a picture of each tab of its
-# window (lokaty.png, oferty.png), of the deposit editor filled in
-# (dodaj_lokate.png), of the offer editor adding and editing an offer
+# window (lokaty.png, oferty.png, kalendarz.png), of the deposit editor filled
+# in (dodaj_lokate.png), of the offer editor adding and editing an offer
 # (dodaj_oferte.png, edytuj_oferte.png), of the offer comparison
 # (porownaj_oferty.png) and of the profit dialog of an ended deposit
 # (zysk_z_lokaty.png), then closes itself without saving. The user's own data
@@ -19,6 +19,6 @@ env XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" LANG=pl_PL.UTF-8 \
     TALVORA_SCREENSHOT_DIR="$root/docs" \
     xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/bin/talvora" --demo --db "$work/DemoDataFile.dat"
-ls -l "$root/docs/lokaty.png" "$root/docs/oferty.png" "$root/docs/dodaj_lokate.png" \
+ls -l "$root/docs/lokaty.png" "$root/docs/oferty.png" "$root/docs/kalendarz.png" "$root/docs/dodaj_lokate.png" \
     "$root/docs/dodaj_oferte.png" "$root/docs/edytuj_oferte.png" \
     "$root/docs/porownaj_oferty.png" "$root/docs/zysk_z_lokaty.png"

@@ -36,6 +36,8 @@ QString NazwaPliku(int zakladka) {
         return QStringLiteral("lokaty.png");
     case 1:
         return QStringLiteral("oferty.png");
+    case 2:
+        return QStringLiteral("kalendarz.png");
     default:
         return QStringLiteral("zakladka") + QString::number(zakladka + 1) + QStringLiteral(".png");
     }

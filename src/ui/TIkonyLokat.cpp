@@ -177,8 +177,31 @@ void Eksport(QPainter& p) {
     Strzalka(p, QPointF(12, 22), QPointF(29, 22), QColor(30, 100, 190));
 }
 
+// A wall calendar page: red top band with two rings, a grid of days, one
+// day marked.
+void Kalendarz(QPainter& p) {
+    p.setPen(QPen(QColor(90, 100, 120), 1.1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(3, 5, 26, 24));
+    p.setBrush(QColor(200, 50, 40));
+    p.drawRect(QRectF(3, 5, 26, 6));
+    p.setPen(QPen(QColor(60, 60, 60), 2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(10, 2), QPointF(10, 8));
+    p.drawLine(QPointF(22, 2), QPointF(22, 8));
+    p.setPen(Qt::NoPen);
+    for (int wiersz = 0; wiersz < 3; ++wiersz)
+        for (int kolumna = 0; kolumna < 4; ++kolumna) {
+            const bool zaznaczony = wiersz == 1 && kolumna == 2;
+            p.setBrush(zaznaczony ? QColor(70, 175, 80) : QColor(170, 180, 195));
+            p.drawRect(QRectF(6 + kolumna * 5.5, 14 + wiersz * 4.8, 3.6, 3.2));
+        }
+}
+
 } // namespace
 
+QIcon TIkonyLokat::Kalendarz() {
+    return Ikona(::Kalendarz);
+}
 QIcon TIkonyLokat::Lokata() {
     return Ikona(Monety);
 }

@@ -17,6 +17,7 @@
 #include "ui/TIkonyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPrzyciskBoczny.h"
+#include "ui/TZakladkaKalendarza.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -114,6 +115,8 @@ void TLokatyFormGlowny::UtworzKontrolki() {
     pgc_Zakladki->addTab(UtworzZakladkeLokat(), TIkonyLokat::Lokata(), QStringLiteral("Lokaty"));
     pgc_Zakladki->addTab(UtworzZakladkeHarmonogramow(), TIkonyLokat::Bank(),
                          QStringLiteral("Lokaty oferowane przez banki"));
+    ts_Kalendarz = new TZakladkaKalendarza;
+    pgc_Zakladki->addTab(ts_Kalendarz, TIkonyLokat::Kalendarz(), QStringLiteral("Kalendarz"));
     auto* obszar = new QVBoxLayout;
     obszar->setContentsMargins(6, 6, 6, 0);
     obszar->addWidget(pgc_Zakladki);
@@ -417,10 +420,17 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
             &T::lv_HarmonogramyLokatBankowychColumnClick);
     connect(pgc_Zakladki, &QTabWidget::currentChanged, this, &T::UstawPrzyciski);
+    connect(ts_Kalendarz, &TZakladkaKalendarza::OtworzLokate, this, &T::OtworzLokateZKalendarza);
 
     auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
     pomoc->setContext(Qt::WindowShortcut);
     connect(pomoc, &QShortcut::activated, this, &T::btn_PomocClick);
+}
+
+// The calendar opens a deposit as the deposits tab does: selected, then edited.
+void TLokatyFormGlowny::OtworzLokateZKalendarza(TLokata* lokata) {
+    lv_Lokaty->ZaznaczRekord(lokata);
+    sbtn_EdytujLokateClick();
 }
 
 TKolekcjeDanych* TLokatyFormGlowny::Kolekcje() const {

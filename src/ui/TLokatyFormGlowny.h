@@ -23,6 +23,7 @@ class TLokata;
 class THarmonogramLokatyBankowej;
 class TListaRaportowa;
 class TProjektDB;
+class TZakladkaKalendarza;
 
 // The deposits window: the user's deposits with their estimates on the first
 // tab, the catalogue of bank offers on the second. Every command works on the
@@ -139,6 +140,7 @@ private:
                               const QKeySequence& skrot);
     void DodajSeparator(QMenu* menu, const char* nazwa);
     void PolaczZdarzenia();
+    void OtworzLokateZKalendarza(TLokata* lokata);
 
     void PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje);
     void PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje);
@@ -166,6 +168,7 @@ private:
     QTabWidget* pgc_Zakladki = nullptr;
     QWidget* ts_TwojeLokaty = nullptr;
     QWidget* ts_LokatyBankowe = nullptr;
+    TZakladkaKalendarza* ts_Kalendarz = nullptr;
     QToolButton* sbtn_DodajLokate = nullptr;
     QToolButton* sbtn_EdytujLokate = nullptr;
     QToolButton* sbtn_UsunLokate = nullptr;

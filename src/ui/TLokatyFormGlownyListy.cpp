@@ -13,6 +13,7 @@
 #include "ui/TListaRaportowa.h"
 #include "ui/TSzerokosciKolumn.h"
 #include "ui/TWierszeListLokat.h"
+#include "ui/TZakladkaKalendarza.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -134,6 +135,7 @@ void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
     if (kolekcje) {
         UstawWyswietlanaTabele();
         WypelnijListeLokat(*kolekcje);
+        ts_Kalendarz->Wypelnij(kolekcje, MyDB->PlikiDB().DataFile());
         if (wypelnijHarmonogramy)
             WypelnijListeHarmonogramow(*kolekcje);
     }

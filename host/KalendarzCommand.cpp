@@ -1,0 +1,163 @@
+#include "KalendarzCommand.h"
+
+#include "CommandLineOptions.h"
+#include "JsonWriter.h"
+#include "TabelaTekstowa.h"
+
+#include "data/EDataError.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/Formatting.h"
+#include "domain/TFormatSettings.h"
+#include "domain/TKalendarzLokat.h"
+#include "domain/TPlikKalendarza.h"
+#include "platform/Clock.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <exception>
+#include <memory>
+
+namespace {
+
+const QString kDb = QStringLiteral("--db");
+const QString kJson = QStringLiteral("--json");
+const QString kIcs = QStringLiteral("--ics");
+const QString kHelp = QStringLiteral("--help");
+
+// The data file as a reading tool opens it: an existing file only.
+std::unique_ptr<TProjektDB> OtworzPlikDanych(const QString& sciezka) {
+    const QFileInfo plik(sciezka);
+    if (!plik.isFile())
+        throw EDataError(QStringLiteral("Plik danych nie istnieje: ") +
+                         QDir::toNativeSeparators(sciezka));
+    return std::make_unique<TProjektDB>(plik.absoluteFilePath());
+}
+
+QStringList Naglowek() {
+    return {QStringLiteral("Miesiąc"), QStringLiteral("Ilość"), QStringLiteral("Kwota"),
+            QStringLiteral("Szacowany zysk"), QStringLiteral("Lokaty")};
+}
+
+QStringList Wiersz(const TMiesiacKalendarza& m) {
+    QStringList nazwy;
+    for (const TPozycjaKalendarza& p : m.lokaty)
+        nazwy << p.lokata->Nazwa();
+    return {m.Klucz(), QString::number(m.Ilosc()), FormatMoney(m.kwota),
+            FormatMoney(m.szacowanyZysk), nazwy.join(QStringLiteral(", "))};
+}
+
+void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
+    if (kalendarz.Pusty()) {
+        out << QStringLiteral("Brak aktywnych lokat.\n");
+        return;
+    }
+    std::vector<QStringList> wiersze{Naglowek()};
+    for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
+        wiersze.push_back(Wiersz(m));
+    // The month and the deposits' names left, the numbers right.
+    PiszTabeleTekstowa(out, wiersze, {false, true, true, true, false});
+}
+
+void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
+    JsonWriter json;
+    json.beginArray();
+    for (const TMiesiacKalendarza& m : kalendarz.Miesiace()) {
+        json.beginObject()
+            .key(u"Miesiac")
+            .string(m.Klucz())
+            .key(u"Ilosc")
+            .integer(m.Ilosc())
+            .key(u"Kwota")
+            .number(m.kwota)
+            .key(u"SzacowanyZysk")
+            .number(m.szacowanyZysk)
+            .key(u"Lokaty")
+            .beginArray();
+        for (const TPozycjaKalendarza& p : m.lokaty)
+            json.integer(p.lokata->Id());
+        json.endArray().endObject();
+    }
+    json.endArray();
+    out << json.text() << u'\n';
+}
+
+int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz,
+            const QString& plikDanych, const QString& sciezka) {
+    const QString blad =
+        TPlikKalendarza::Zapisz(sciezka, TPlikKalendarza::Tekst(kalendarz, plikDanych, Now()));
+    if (!blad.isEmpty()) {
+        err << blad << u'\n';
+        return 1;
+    }
+    out << QStringLiteral("Zapisano %1 (wydarzenia: %2)\n")
+               .arg(QDir::toNativeSeparators(sciezka))
+               .arg(kalendarz.IloscNadchodzacych());
+    return 0;
+}
+
+} // namespace
+
+QString KalendarzCommand::name() const {
+    return QStringLiteral("kalendarz");
+}
+
+QString KalendarzCommand::summary() const {
+    return QStringLiteral("kiedy kończą się lokaty: miesiąc po miesiącu (--help: argumenty)");
+}
+
+int KalendarzCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    UstawFormaty();
+    if (arguments.contains(kHelp)) {
+        out << Pomoc();
+        return 0;
+    }
+    CommandLineOptions opcje({kDb, kIcs}, {kJson});
+    QString blad;
+    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
+        return CommandLineOptions::reportError(err, name(), blad);
+    if (opcje.has(kIcs) && opcje.value(kIcs).isEmpty())
+        return CommandLineOptions::reportError(
+            err, name(), QStringLiteral("Podaj plik kalendarza: --ics PLIK."));
+    if (opcje.has(kIcs) && opcje.has(kJson))
+        return CommandLineOptions::reportError(
+            err, name(), QStringLiteral("Argumenty --json i --ics wykluczają się."));
+    try {
+        const std::unique_ptr<TProjektDB> projekt = OtworzPlikDanych(opcje.value(kDb));
+        TKolekcjeDanych& kolekcje = projekt->Kolekcje();
+        const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
+                                        Today());
+        if (opcje.has(kIcs))
+            return PiszIcs(out, err, kalendarz, projekt->PlikiDB().DataFile(), opcje.value(kIcs));
+        if (opcje.has(kJson))
+            PiszJson(out, kalendarz);
+        else
+            PiszTabele(out, kalendarz);
+    } catch (const std::exception& e) {
+        return CommandLineOptions::reportFailure(err, e);
+    }
+    return 0;
+}
+
+QString KalendarzCommand::Pomoc() {
+    return QStringLiteral(
+        "Użycie: talvora kalendarz --db PLIK [--json] [--ics PLIK]\n"
+        "\n"
+        "Kiedy wracają pieniądze: aktywne lokaty z pliku danych pogrupowane według\n"
+        "miesiąca szacowanej daty zakończenia, z ilością lokat, kwotą, która się zwalnia,\n"
+        "i szacowanym zyskiem netto (lokata bez lokaty bankowej liczy się kwotą, bez\n"
+        "zysku). Lokaty, których termin już minął, tworzą na początku grupę \"po terminie\".\n"
+        "Plik danych tylko odczytuje; nie zakłada nowego.\n"
+        "\n"
+        "  --db PLIK   plik danych\n"
+        "  --json      tablica obiektów JSON: Miesiac (\"yyyy-MM\" lub \"po terminie\"),\n"
+        "              Ilosc, Kwota, SzacowanyZysk, Lokaty (ich identyfikatory)\n"
+        "  --ics PLIK  zamiast tego zapisuje plik kalendarza (iCalendar): jedno całodniowe\n"
+        "              wydarzenie w dniu zakończenia każdej lokaty, która kończy się dziś\n"
+        "              lub później, z przypomnieniem trzy dni wcześniej; ponowny eksport\n"
+        "              aktualizuje te same wydarzenia\n"
+        "  --help      ten opis\n"
+        "\n"
+        "Błędne argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie można\n"
+        "otworzyć lub zapisać: komunikat na stderr i kod wyjścia 1.\n");
+}

@@ -1,0 +1,137 @@
+#include "domain/TPlikKalendarza.h"
+
+#include "domain/Formatting.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+constexpr int kMaksymalnaDlugoscLinii = 75;
+
+QString Data(TDateTime data) {
+    return ToQDate(data).toString(QStringLiteral("yyyyMMdd"));
+}
+
+QString Opis(const TPozycjaKalendarza& p) {
+    QString opis = QStringLiteral("Kwota: ") + FormatMoney(p.lokata->Kwota());
+    if (p.oferta) {
+        opis += QStringLiteral("\nLokata bankowa: ") + p.oferta->BankNazwaOprocentowanie() +
+                QStringLiteral("\nSzacowany zysk: ") + FormatMoney(p.szacowanyZysk);
+    } else {
+        opis += QStringLiteral("\nLokata bankowa: brak (zysk nie jest szacowany)");
+    }
+    return opis;
+}
+
+void DodajWydarzenie(QByteArray& tekst, const TPozycjaKalendarza& p, const QString& plikDanych,
+                     const QString& znacznikCzasu) {
+    const QString podsumowanie =
+        TPlikKalendarza::Zabezpiecz(QStringLiteral("Koniec lokaty: ") + p.lokata->Nazwa());
+    const QStringList linie = {
+        QStringLiteral("BEGIN:VEVENT"),
+        QStringLiteral("UID:") + TPlikKalendarza::Uid(p.lokata->Id(), plikDanych),
+        QStringLiteral("DTSTAMP:") + znacznikCzasu,
+        QStringLiteral("DTSTART;VALUE=DATE:") + Data(p.dataZakonczenia),
+        QStringLiteral("DTEND;VALUE=DATE:") + Data(DateOf(p.dataZakonczenia) + 1),
+        QStringLiteral("SUMMARY:") + podsumowanie,
+        QStringLiteral("DESCRIPTION:") + TPlikKalendarza::Zabezpiecz(Opis(p)),
+        QStringLiteral("TRANSP:TRANSPARENT"),
+        QStringLiteral("BEGIN:VALARM"),
+        QStringLiteral("ACTION:DISPLAY"),
+        QStringLiteral("DESCRIPTION:") + podsumowanie,
+        QStringLiteral("TRIGGER:-P3D"),
+        QStringLiteral("END:VALARM"),
+        QStringLiteral("END:VEVENT"),
+    };
+    for (const QString& linia : linie)
+        tekst += TPlikKalendarza::ZawinLinie(linia);
+}
+
+} // namespace
+
+QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
+                                  TDateTime teraz) {
+    const QString znacznikCzasu =
+        ToQDateTime(teraz).toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
+    QByteArray tekst;
+    for (const char* linia : {"BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Brenvik//Talvora//PL",
+                              "CALSCALE:GREGORIAN", "METHOD:PUBLISH"})
+        tekst += ZawinLinie(QLatin1String(linia));
+    for (const TMiesiacKalendarza& miesiac : kalendarz.Miesiace())
+        if (!miesiac.poTerminie)
+            for (const TPozycjaKalendarza& p : miesiac.lokaty)
+                DodajWydarzenie(tekst, p, plikDanych, znacznikCzasu);
+    tekst += ZawinLinie(QStringLiteral("END:VCALENDAR"));
+    return tekst;
+}
+
+QString TPlikKalendarza::Uid(int32_t idLokaty, const QString& plikDanych) {
+    // The same file named through a link or a relative path is the same file.
+    const QFileInfo info(plikDanych);
+    const QString kanoniczna = info.canonicalFilePath();
+    const QString sciezka =
+        kanoniczna.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : kanoniczna;
+    const QByteArray skrot =
+        QCryptographicHash::hash(sciezka.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+    return QStringLiteral("lokata-%1-%2@talvora").arg(idLokaty).arg(QLatin1String(skrot));
+}
+
+QString TPlikKalendarza::Zabezpiecz(const QString& tekst) {
+    QString wynik;
+    wynik.reserve(tekst.size());
+    for (const QChar znak : tekst) {
+        switch (znak.unicode()) {
+        case u'\\':
+        case u';':
+        case u',':
+            wynik += QLatin1Char('\\');
+            wynik += znak;
+            break;
+        case u'\r':
+            break;
+        case u'\n':
+            wynik += QStringLiteral("\\n");
+            break;
+        default:
+            wynik += znak;
+        }
+    }
+    return wynik;
+}
+
+QByteArray TPlikKalendarza::ZawinLinie(const QString& linia) {
+    const QByteArray utf8 = linia.toUtf8();
+    QByteArray wynik;
+    qsizetype poczatek = 0;
+    // A continuation line starts with a blank, which counts in its 75 octets.
+    int miejsce = kMaksymalnaDlugoscLinii;
+    while (utf8.size() - poczatek > miejsce) {
+        qsizetype koniec = poczatek + miejsce;
+        // Never cut a character: step back from its continuation bytes.
+        while ((static_cast<unsigned char>(utf8[koniec]) & 0xC0) == 0x80)
+            --koniec;
+        wynik += utf8.mid(poczatek, koniec - poczatek);
+        wynik += "\r\n ";
+        poczatek = koniec;
+        miejsce = kMaksymalnaDlugoscLinii - 1;
+    }
+    wynik += utf8.mid(poczatek);
+    wynik += "\r\n";
+    return wynik;
+}
+
+QString TPlikKalendarza::Zapisz(const QString& sciezka, const QByteArray& bajty) {
+    const QString poczatek = QStringLiteral("Nie udało się zapisać pliku \"") +
+                             QDir::toNativeSeparators(sciezka) + QStringLiteral("\": ");
+    if (QFileInfo(sciezka).isDir())
+        return poczatek + QStringLiteral("to jest folder");
+    // QSaveFile writes beside the target, flushes and closes, then renames;
+    // unless committed it removes its temporary file.
+    QSaveFile plik(sciezka);
+    if (!plik.open(QIODevice::WriteOnly) || plik.write(bajty) != bajty.size() || !plik.commit())
+        return poczatek + plik.errorString();
+    return {};
+}

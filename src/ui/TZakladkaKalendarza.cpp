@@ -1,0 +1,182 @@
+#include "ui/TZakladkaKalendarza.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "domain/Formatting.h"
+#include "domain/TKalendarzLokat.h"
+#include "domain/TPlikKalendarza.h"
+#include "platform/Clock.h"
+#include "platform/Komunikaty.h"
+#include "platform/Platform.h"
+#include "ui/TIkonyLokat.h"
+#include "ui/TKoloryWierszyLokat.h"
+#include "ui/TListaRaportowa.h"
+#include "ui/TLokatyFormGlowny.h"
+#include "ui/TPrzyciskBoczny.h"
+#include "ui/TWierszeListLokat.h"
+#include "ui/TWykresKalendarza.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// The cells of the deposit list that the calendar shows, in its order: name,
+// amount, end date, profit, days left, offer.
+const QList<int> kKolumny = {0, 1, 5, 6, 7, 4};
+
+const QString kBrakLokat = QStringLiteral(
+    "Nie masz aktywnych lokat.\r\rDodaj lokatę na zakładce \"Lokaty\", a tutaj zobaczysz, "
+    "w którym miesiącu wrócą Twoje pieniądze i ile na nich zarobisz.");
+
+QString NaglowekMiesiaca(const TMiesiacKalendarza& m) {
+    const QString nazwa = m.poTerminie ? QStringLiteral("Po terminie")
+                                       : TWykresKalendarza::NazwaMiesiaca(m.rok, m.miesiac);
+    return nazwa + QStringLiteral("   (lokat: %1, kwota: %2, szacowany zysk: %3)")
+                       .arg(m.Ilosc())
+                       .arg(FormatMoney(m.kwota), FormatMoney(m.szacowanyZysk));
+}
+
+QStringList Wybrane(const QStringList& wszystkie) {
+    QStringList wybrane;
+    for (int i : kKolumny)
+        wybrane.append(wszystkie.value(i));
+    return wybrane;
+}
+
+} // namespace
+
+TZakladkaKalendarza::TZakladkaKalendarza(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("ts_Kalendarz"));
+    btn_EksportujDoKalendarza = new TPrzyciskBoczny(
+        "btn_EksportujDoKalendarza", QStringLiteral("Eksportuj do kalendarza"),
+        QStringLiteral("Zapisz daty zakończenia lokat do pliku kalendarza (iCalendar) z "
+                       "przypomnieniem trzy dni wcześniej"),
+        TIkonyLokat::Eksportuj(), this);
+    connect(btn_EksportujDoKalendarza, &QToolButton::clicked, this,
+            &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
+
+    auto* przyciski = new QVBoxLayout;
+    przyciski->setContentsMargins(3, 2, 3, 2);
+    przyciski->addStretch(1);
+    przyciski->addWidget(btn_EksportujDoKalendarza, 0, Qt::AlignHCenter);
+    auto* uklad = new QHBoxLayout(this);
+    uklad->setContentsMargins(2, 4, 4, 2);
+    uklad->addLayout(przyciski);
+    uklad->addWidget(UtworzWidokKalendarza(), 1);
+}
+
+TZakladkaKalendarza::~TZakladkaKalendarza() = default;
+
+QWidget* TZakladkaKalendarza::UtworzWidokKalendarza() {
+    pnl_Kalendarz = new QStackedWidget(this);
+    pnl_Kalendarz->setObjectName(QStringLiteral("pnl_Kalendarz"));
+
+    auto* kalendarz = new QWidget(pnl_Kalendarz);
+    wyk_Kalendarz = new TWykresKalendarza(kalendarz);
+    lv_Kalendarz = new TListaRaportowa("lv_Kalendarz", kalendarz);
+    lv_Kalendarz->UstawKolory([this](const QTreeWidgetItem* wiersz) {
+        return std::optional(TKoloryWierszyLokat::Lokaty(
+            static_cast<const TLokata*>(TListaRaportowa::Rekord(wiersz)), lv_Kalendarz->palette()));
+    });
+    auto* pionowy = new QVBoxLayout(kalendarz);
+    pionowy->setContentsMargins(0, 0, 0, 0);
+    pionowy->addWidget(wyk_Kalendarz, 2);
+    pionowy->addWidget(lv_Kalendarz, 3);
+
+    lbl_BrakLokat = new QLabel(TPrzyciskBoczny::TekstNaEkranie(kBrakLokat), pnl_Kalendarz);
+    lbl_BrakLokat->setObjectName(QStringLiteral("lbl_BrakLokat"));
+    lbl_BrakLokat->setAlignment(Qt::AlignCenter);
+    lbl_BrakLokat->setWordWrap(true);
+    lbl_BrakLokat->setMargin(40);
+
+    pnl_Kalendarz->addWidget(kalendarz);
+    pnl_Kalendarz->addWidget(lbl_BrakLokat);
+
+    connect(wyk_Kalendarz, &TWykresKalendarza::SlupekKlikniety, this,
+            &TZakladkaKalendarza::PokazMiesiac);
+    const auto otworz = [this](QTreeWidgetItem* wiersz) {
+        if (auto* lokata = static_cast<TLokata*>(TListaRaportowa::Rekord(wiersz)))
+            emit OtworzLokate(lokata);
+    };
+    connect(lv_Kalendarz, &QTreeWidget::itemDoubleClicked, this, otworz);
+    connect(lv_Kalendarz, &TListaRaportowa::WierszZatwierdzony, this, otworz);
+    return pnl_Kalendarz;
+}
+
+void TZakladkaKalendarza::Wypelnij(TKolekcjeDanych* kolekcje, const QString& plikDanych) {
+    fPlikDanych = plikDanych;
+    lv_Kalendarz->clear();
+    fKalendarz.reset();
+    if (kolekcje) {
+        fKalendarz = std::make_unique<TKalendarzLokat>(
+            kolekcje->Lokaty(), kolekcje->HarmonogramyLokatBankowych(), Today());
+        WypelnijListe(*kolekcje);
+    }
+    const bool pusty = !fKalendarz || fKalendarz->Pusty();
+    wyk_Kalendarz->UstawMiesiace(pusty ? std::vector<TMiesiacKalendarza>()
+                                       : fKalendarz->KolejneMiesiace(kMiesiaceWykresu));
+    pnl_Kalendarz->setCurrentWidget(pusty ? static_cast<QWidget*>(lbl_BrakLokat)
+                                          : wyk_Kalendarz->parentWidget());
+    btn_EksportujDoKalendarza->setEnabled(fKalendarz && fKalendarz->IloscNadchodzacych() > 0);
+}
+
+void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
+    const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
+    QList<Qt::Alignment> wyrownania;
+    for (int i : kKolumny)
+        wyrownania.append(i == 0 || i == 4 ? Qt::AlignLeft : Qt::AlignRight);
+    lv_Kalendarz->UstawKolumny(Wybrane(tytuly), wyrownania);
+    QList<QTreeWidgetItem*> grupy;
+    const QIcon ikona = TIkonyLokat::Lokata();
+    int indeks = 0;
+    for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
+        QTreeWidgetItem* grupa = TListaRaportowa::UtworzGrupe(NaglowekMiesiaca(m));
+        for (const TPozycjaKalendarza& p : m.lokaty) {
+            const QStringList komorki =
+                Wybrane(TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk));
+            grupa->addChild(TListaRaportowa::UtworzWiersz(komorki, p.lokata, indeks++, ikona));
+        }
+        grupy.append(grupa);
+    }
+    lv_Kalendarz->WstawGrupy(grupy);
+    TLokatyFormGlowny::DopasujSzerokoscKolumn(lv_Kalendarz);
+}
+
+void TZakladkaKalendarza::PokazMiesiac(int indeks) {
+    if (indeks < 0 || indeks >= wyk_Kalendarz->IloscSlupkow())
+        return;
+    const QString naglowek = NaglowekMiesiaca(wyk_Kalendarz->Miesiac(indeks));
+    for (int i = 0; i < lv_Kalendarz->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* grupa = lv_Kalendarz->topLevelItem(i);
+        if (grupa->text(0) != naglowek || grupa->childCount() == 0)
+            continue;
+        lv_Kalendarz->setCurrentItem(grupa->child(0));
+        lv_Kalendarz->scrollToItem(grupa, QAbstractItemView::PositionAtTop);
+        return;
+    }
+    lv_Kalendarz->clearSelection();
+}
+
+void TZakladkaKalendarza::btn_EksportujDoKalendarzaClick() {
+    if (!fKalendarz)
+        return;
+    const QString sciezka = Platform::fileChooser().chooseFileToSave(
+        QStringLiteral("Eksportuj do kalendarza"), QStringLiteral("Kalendarz iCalendar (*.ics)"),
+        QStringLiteral("Lokaty.ics"));
+    if (sciezka.isEmpty())
+        return;
+    const QString blad =
+        TPlikKalendarza::Zapisz(sciezka, TPlikKalendarza::Tekst(*fKalendarz, fPlikDanych, Now()));
+    if (!blad.isEmpty()) {
+        PokazBlad(blad);
+        return;
+    }
+    PokazInformacje(QStringLiteral("Informacja"),
+                    QStringLiteral("Daty zakończenia lokat (%1) zostały zapisane do pliku \"%2\". "
+                                   "Otwórz go w swoim kalendarzu; ponowny eksport zaktualizuje "
+                                   "te same wydarzenia.")
+                        .arg(fKalendarz->IloscNadchodzacych())
+                        .arg(sciezka));
+}

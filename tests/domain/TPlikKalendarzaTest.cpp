@@ -1,0 +1,142 @@
+#include "domain/TPlikKalendarza.h"
+#include "KalendarzLokatFixture.h"
+#include "domain/Formatting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace {
+
+using PlikKalendarzaTest = KalendarzLokatFixture;
+
+QList<QByteArray> Linie(const QByteArray& tekst) {
+    QList<QByteArray> linie = tekst.split('\n');
+    if (!linie.isEmpty() && linie.last().isEmpty())
+        linie.removeLast();
+    return linie;
+}
+
+// Undoes the folding: a line break followed by a blank joins the lines.
+QByteArray Rozwin(QByteArray tekst) {
+    return tekst.replace("\r\n ", "");
+}
+
+TEST(PlikKalendarza, FoldsAt75OctetsWithoutCuttingACharacter) {
+    const struct {
+        QString linia;
+        int liczbaLinii;
+    } przypadki[] = {
+        {QString(), 1},
+        {QString(75, u'a'), 1},
+        {QString(76, u'a'), 2},
+        {QString(75 + 74, u'a'), 2},
+        {QString(75 + 74 + 1, u'a'), 3},
+        // Two-octet letters across the 75th octet: the letter moves whole.
+        {QString(74, u'a') + QString(3, u'ż'), 2},
+        {QString(40, u'ł'), 2},
+        {QStringLiteral("SUMMARY:") + QString(100, u'€'), 5},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.linia.toStdString());
+        const QByteArray zawinieta = TPlikKalendarza::ZawinLinie(p.linia);
+        EXPECT_TRUE(zawinieta.endsWith("\r\n"));
+        const QList<QByteArray> linie = Linie(zawinieta);
+        EXPECT_EQ(linie.size(), p.liczbaLinii);
+        for (int i = 0; i < linie.size(); ++i) {
+            EXPECT_TRUE(linie[i].endsWith('\r'));
+            EXPECT_LE(linie[i].size() - 1, 75);
+            EXPECT_EQ(i > 0, linie[i].startsWith(' '));
+            // Each physical line is valid UTF-8 by itself.
+            EXPECT_EQ(QString::fromUtf8(linie[i]).toUtf8(), linie[i]);
+        }
+        EXPECT_EQ(Rozwin(zawinieta), p.linia.toUtf8() + "\r\n");
+    }
+}
+
+TEST(PlikKalendarza, EscapesTextValues) {
+    EXPECT_EQ(TPlikKalendarza::Zabezpiecz(QStringLiteral("a,b;c\\d\ne\r\nf: \"g\"")),
+              QStringLiteral("a\\,b\\;c\\\\d\\ne\\nf: \"g\""));
+}
+
+TEST_F(PlikKalendarzaTest, OneAllDayEventWithAlarmPerDepositEndingTodayOrLater) {
+    Dodaj(11, QStringLiteral("Wakacje, Zakopane; żółć \\ ĄĘŚ i bardzo długa nazwa lokaty"), 10000,
+          EncodeDate(2026, 4, 30));
+    Dodaj(12, "Dziś", 3000, EncodeDate(2026, 3, 15), -1);
+    Dodaj(13, "Po terminie", 2000, EncodeDate(2026, 3, 14));
+    const QString plik = QStringLiteral("/home/ala/.local/share/Talvora/DataFile.dat");
+    const QByteArray tekst = TPlikKalendarza::Tekst(Kalendarz(), plik, Now());
+
+    EXPECT_TRUE(tekst.startsWith("BEGIN:VCALENDAR\r\nVERSION:2.0\r\n"));
+    EXPECT_TRUE(tekst.endsWith("END:VCALENDAR\r\n"));
+    EXPECT_EQ(tekst.count("\n"), tekst.count("\r\n"));
+    for (const QByteArray& linia : Linie(tekst))
+        EXPECT_LE(linia.size() - 1, 75) << linia.toStdString();
+
+    const QString rozwiniety = QString::fromUtf8(Rozwin(tekst));
+    EXPECT_EQ(rozwiniety.count("BEGIN:VEVENT"), 2);
+    EXPECT_EQ(rozwiniety.count("BEGIN:VALARM"), 2);
+    EXPECT_EQ(rozwiniety.count("TRIGGER:-P3D\r\n"), 2);
+    EXPECT_FALSE(rozwiniety.contains("Po terminie"));
+    EXPECT_TRUE(rozwiniety.contains(
+        "SUMMARY:Koniec lokaty: Wakacje\\, Zakopane\\; żółć \\\\ ĄĘŚ i bardzo długa nazwa "
+        "lokaty\r\n"));
+    EXPECT_TRUE(
+        rozwiniety.contains("DTSTART;VALUE=DATE:20260430\r\nDTEND;VALUE=DATE:20260501\r\n"));
+    EXPECT_TRUE(rozwiniety.contains("DTSTART;VALUE=DATE:20260315\r\n"));
+    EXPECT_TRUE(rozwiniety.contains(
+        "DESCRIPTION:" +
+        TPlikKalendarza::Zabezpiecz("Kwota: " + FormatMoney(10000) +
+                                    "\nLokata bankowa: " + oferty[0]->BankNazwaOprocentowanie() +
+                                    "\nSzacowany zysk: " + FormatMoney(202)) +
+        "\r\n"));
+    EXPECT_TRUE(rozwiniety.contains("UID:" + TPlikKalendarza::Uid(11, plik) + "\r\n"));
+    EXPECT_TRUE(rozwiniety.contains(QStringLiteral("DTSTAMP:")));
+}
+
+TEST_F(PlikKalendarzaTest, UidsStayTheSameAcrossExportsAndDifferByDataFile) {
+    Dodaj(11, "A", 10000, EncodeDate(2026, 4, 30));
+    Dodaj(12, "B", 10000, EncodeDate(2026, 5, 30));
+    const auto uidy = [](const QByteArray& tekst) {
+        QStringList wynik;
+        for (const QByteArray& linia : Linie(Rozwin(tekst)))
+            if (linia.startsWith("UID:"))
+                wynik << QString::fromUtf8(linia.trimmed());
+        return wynik;
+    };
+    const QString plik = QStringLiteral("/tmp/a/DataFile.dat");
+    const QStringList pierwszy = uidy(TPlikKalendarza::Tekst(Kalendarz(), plik, Now()));
+    zegar.set(EncodeDateTime(2026, 4, 2, 8, 30));
+    const QStringList drugi = uidy(
+        TPlikKalendarza::Tekst(Kalendarz(), QStringLiteral("/tmp/a/../a/DataFile.dat"), Now()));
+    ASSERT_EQ(pierwszy.size(), 2);
+    EXPECT_NE(pierwszy[0], pierwszy[1]);
+    EXPECT_EQ(pierwszy, drugi);
+    EXPECT_NE(TPlikKalendarza::Uid(11, plik), TPlikKalendarza::Uid(11, "/tmp/b/DataFile.dat"));
+}
+
+TEST(PlikKalendarza, WritesTheWholeFileOrReportsThePathAndLeavesNothing) {
+    QTemporaryDir katalog;
+    ASSERT_TRUE(katalog.isValid());
+    const QString cel = katalog.filePath("lokaty.ics");
+    {
+        QFile stary(cel);
+        ASSERT_TRUE(stary.open(QIODevice::WriteOnly));
+        stary.write("stary");
+    }
+    EXPECT_EQ(TPlikKalendarza::Zapisz(cel, "BEGIN:VCALENDAR\r\n"), QString());
+    QFile nowy(cel);
+    ASSERT_TRUE(nowy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(nowy.readAll(), "BEGIN:VCALENDAR\r\n");
+
+    for (const QString& zly : {katalog.path(), katalog.filePath("brak/lokaty.ics")}) {
+        const QString blad = TPlikKalendarza::Zapisz(zly, "x");
+        EXPECT_TRUE(blad.startsWith("Nie udało się zapisać pliku \"" + zly + "\": "))
+            << blad.toStdString();
+        EXPECT_GT(blad.size(), QString("Nie udało się zapisać pliku \"" + zly + "\": ").size());
+    }
+    EXPECT_EQ(QDir(katalog.path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{"lokaty.ics"});
+}
+
+} // namespace
