@@ -1,7 +1,6 @@
 #include "BazaCommand.h"
 
 #include "CommandLineOptions.h"
-#include "TekstNaKonsole.h"
 
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
@@ -96,8 +95,7 @@ int BazaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         else
             PiszTabele(out, plik, tabele);
     } catch (const std::exception& e) {
-        err << TekstBleduNaKonsole(e) << "\n";
-        return 1;
+        return CommandLineOptions::reportFailure(err, e);
     }
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "CommandLineOptions.h"
 
+#include "TekstNaKonsole.h"
+
 CommandLineOptions::CommandLineOptions(const QStringList& valueOptions, const QStringList& flags,
                                        int maxPositional)
     : fValueOptions(valueOptions), fFlags(flags), fMaxPositional(maxPositional) {}
@@ -55,6 +57,6 @@ int CommandLineOptions::reportError(QTextStream& err, const QString& tool, const
 }
 
 int CommandLineOptions::reportFailure(QTextStream& err, const std::exception& failure) {
-    err << QString::fromUtf8(failure.what()).replace(QLatin1Char('\r'), QLatin1Char('\n')) << u'\n';
+    err << TekstBleduNaKonsole(failure) << u'\n';
     return 1;
 }

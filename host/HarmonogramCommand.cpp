@@ -4,7 +4,6 @@
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
 #include "TabelaTekstowa.h"
-#include "TekstNaKonsole.h"
 
 #include "domain/Formatting.h"
 #include "domain/THarmonogramOdsetek.h"
@@ -175,8 +174,7 @@ int HarmonogramCommand::run(const QStringList& arguments, QTextStream& out, QTex
         else
             PiszTekst(harmonogram, out);
     } catch (const std::exception& e) {
-        err << TekstBleduNaKonsole(e) << u'\n';
-        return 1;
+        return CommandLineOptions::reportFailure(err, e);
     }
     return 0;
 }

@@ -2,9 +2,9 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
 
-#include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/Formatting.h"
@@ -26,14 +26,6 @@ const QString kIcs = QStringLiteral("--ics");
 const QString kHelp = QStringLiteral("--help");
 
 // The data file as a reading tool opens it: an existing file only.
-std::unique_ptr<TProjektDB> OtworzPlikDanych(const QString& sciezka) {
-    const QFileInfo plik(sciezka);
-    if (!plik.isFile())
-        throw EDataError(QStringLiteral("Plik danych nie istnieje: ") +
-                         QDir::toNativeSeparators(sciezka));
-    return std::make_unique<TProjektDB>(plik.absoluteFilePath());
-}
-
 QStringList Naglowek() {
     return {QStringLiteral("Miesiąc"), QStringLiteral("Ilość"), QStringLiteral("Kwota"),
             QStringLiteral("Szacowany zysk"), QStringLiteral("Lokaty")};
@@ -123,12 +115,13 @@ int KalendarzCommand::run(const QStringList& arguments, QTextStream& out, QTextS
         return CommandLineOptions::reportError(
             err, name(), QStringLiteral("Argumenty --json i --ics wykluczają się."));
     try {
-        const std::unique_ptr<TProjektDB> projekt = OtworzPlikDanych(opcje.value(kDb));
-        TKolekcjeDanych& kolekcje = projekt->Kolekcje();
+        // A reading tool: the data file must exist and stays as it was.
+        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
         const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
                                         Today());
         if (opcje.has(kIcs))
-            return PiszIcs(out, err, kalendarz, projekt->PlikiDB().DataFile(), opcje.value(kIcs));
+            return PiszIcs(out, err, kalendarz, plik.Sciezka(), opcje.value(kIcs));
         if (opcje.has(kJson))
             PiszJson(out, kalendarz);
         else

@@ -4,7 +4,6 @@
 #include "JsonWriter.h"
 #include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
-#include "TekstNaKonsole.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -152,8 +151,7 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
         else
             PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
     } catch (const std::exception& e) {
-        err << TekstBleduNaKonsole(e) << u'\n';
-        return 1;
+        return CommandLineOptions::reportFailure(err, e);
     }
     return 0;
 }

@@ -153,8 +153,7 @@ int OfertyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     try {
         return Wykonaj(opcje, out);
     } catch (const std::exception& e) {
-        err << QString::fromUtf8(e.what()).replace(QLatin1Char('\r'), QLatin1Char('\n')) << u'\n';
-        return 1;
+        return CommandLineOptions::reportFailure(err, e);
     }
 }
 

@@ -5,7 +5,6 @@
 #include "JsonWriter.h"
 #include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
-#include "TekstNaKonsole.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -181,8 +180,7 @@ int RankingCommand::run(const QStringList& arguments, QTextStream& out, QTextStr
         else
             PiszTekst(ranking, out);
     } catch (const std::exception& e) {
-        err << TekstBleduNaKonsole(e) << u'\n';
-        return 1;
+        return CommandLineOptions::reportFailure(err, e);
     }
     return 0;
 }

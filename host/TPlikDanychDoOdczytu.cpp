@@ -7,8 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-TPlikDanychDoOdczytu::TPlikDanychDoOdczytu(const QString& sciezka) {
-    const QString plik = QFileInfo(sciezka).absoluteFilePath();
+TPlikDanychDoOdczytu::TPlikDanychDoOdczytu(const QString& sciezka)
+    : fSciezka(QFileInfo(sciezka).absoluteFilePath()) {
+    const QString& plik = fSciezka;
     if (!QFileInfo(plik).isFile())
         throw EDataError(QStringLiteral("Nie ma pliku danych %1.").arg(plik));
     const QString kopia = fKatalog.filePath(QFileInfo(plik).fileName());

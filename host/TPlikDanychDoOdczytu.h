@@ -19,8 +19,11 @@ public:
     TPlikDanychDoOdczytu& operator=(const TPlikDanychDoOdczytu&) = delete;
 
     TProjektDB& Projekt() { return *fProjekt; }
+    // The user's file (absolute), not the copy the project works on.
+    const QString& Sciezka() const { return fSciezka; }
 
 private:
+    QString fSciezka;
     QTemporaryDir fKatalog;
     std::unique_ptr<TProjektDB> fProjekt;
 };

@@ -141,7 +141,7 @@ TEST_F(KalendarzCommandTest, ArgumentsAndFileErrorsCreateNothing) {
             {{"--db", plik.path(), "--json", "--ics", "x.ics"},
              2,
              "Argumenty --json i --ics wykluczają się."},
-            {{"--db", brak}, 1, "Plik danych nie istnieje: "},
+            {{"--db", brak}, 1, "Nie ma pliku danych "},
             {{"--db", plik.path(), "--ics", plik.folder()}, 1, "Nie udało się zapisać pliku"},
         },
         "Użycie: talvora kalendarz --db PLIK [--json] [--ics PLIK]");
