@@ -9,10 +9,10 @@
 #include "data/TProjektDB.h"
 #include "domain/Formatting.h"
 #include "domain/TFormatSettings.h"
+#include "domain/TWierszeListLokat.h"
 
 #include <QFileInfo>
 #include <exception>
-#include <limits>
 #include <vector>
 
 namespace {
@@ -21,12 +21,10 @@ const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
 const QString kHelp = QStringLiteral("--help");
 
-constexpr int32_t kLokataNieaktywna = std::numeric_limits<int32_t>::max();
-
-// One deposit with the values its row shows.
+// One deposit with the offer it follows and its estimated profit.
 struct Pozycja {
     const TLokata* lokata;
-    QString opisOferty;
+    THarmonogramLokatyBankowej* oferta;
     double zysk;
 };
 
@@ -38,13 +36,11 @@ std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
     for (const auto& lokata : kolekcje.Lokaty()) {
         if (lokata->Zmiany() == TTypModyfikacji::Usunieto)
             continue;
-        Pozycja p{lokata.get(), QString(), 0};
+        Pozycja p{lokata.get(), nullptr, 0};
         if (lokata->IdHarmonogramLokaty() != -1) {
-            THarmonogramLokatyBankowej* oferta =
+            p.oferta =
                 kolekcje.PobierzHarmonogramLokatyBankowejDlaID(lokata->IdHarmonogramLokaty());
-            p.opisOferty = kolekcje.PobierzOpisKategoriiPoID(lokata->IdHarmonogramLokaty(),
-                                                             TTabele::HarmonogramyLokatBankowych);
-            p.zysk = lokata->ObliczSzacowanyZyskZLokaty(oferta);
+            p.zysk = lokata->ObliczSzacowanyZyskZLokaty(p.oferta);
         }
         pozycje.push_back(p);
     }
@@ -57,21 +53,9 @@ QString Data(TDateTime data) {
     return FormatDateTime(QStringLiteral("yyyy-MM-dd"), data, UstawieniaFormatow);
 }
 
-// The texts of the deposit list's eight columns.
+// The texts of the deposit list's eight columns, as the window shows them.
 QStringList Komorki(const Pozycja& p) {
-    const TLokata& l = *p.lokata;
-    const int32_t dni = l.IloscDniDoZakonczenia();
-    return {l.Nazwa(),
-            FormatMoney(l.Kwota(), UstawieniaFormatow),
-            Data(l.DataRozpoczecia()),
-            l.OkresLokatyString(),
-            p.opisOferty,
-            Data(l.SzacowanaDataZakonczenia()),
-            l.IdHarmonogramLokaty() == -1
-                ? QStringLiteral("wybierz lokatę bankową aby policzyć szacowany zysk")
-                : FormatMoney(p.zysk, UstawieniaFormatow),
-            dni == kLokataNieaktywna ? QStringLiteral("Lokata nie jest aktywna")
-                                     : QString::number(dni)};
+    return TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.zysk);
 }
 
 // The name left-aligned, the other columns right-aligned as in the list.
@@ -105,7 +89,7 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
             .key(u"IdHarmonogramLokaty")
             .integer(l.IdHarmonogramLokaty())
             .key(u"LokataBankowa")
-            .string(p.opisOferty)
+            .string(p.oferta ? p.oferta->BankNazwaOprocentowanie() : QString())
             .key(u"SzacowanaDataZakonczenia")
             .string(Data(l.SzacowanaDataZakonczenia()))
             .key(u"SzacowanyZysk");

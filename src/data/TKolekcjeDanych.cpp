@@ -445,8 +445,7 @@ TKolekcjeDanych::PobierzLokatyKonczaceSieLubPoTerminie(uint16_t ileDniDoKonca) c
     std::vector<TLokata*> wynik;
     for (const auto& lokata : fLokaty) {
         const int32_t dni = lokata->IloscDniDoZakonczenia();
-        if (dni != std::numeric_limits<int32_t>::max() &&
-            dni <= static_cast<int32_t>(ileDniDoKonca))
+        if (dni != TLokata::kDniNieaktywnej && dni <= static_cast<int32_t>(ileDniDoKonca))
             wynik.push_back(lokata.get());
     }
     return wynik;

@@ -170,7 +170,7 @@ TDateTime TLokata::SzacowanaDataZakonczenia() const {
 
 int32_t TLokata::IloscDniDoZakonczenia() const {
     if (!fAktywna)
-        return std::numeric_limits<int32_t>::max();
+        return kDniNieaktywnej;
     const TDateTime teraz = Now();
     const TDateTime koniec = SzacowanaDataZakonczenia();
     if (CompareDateTime(teraz, koniec) < 0)

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <limits>
 #include <optional>
 
 class THarmonogramLokatyBankowej;
@@ -46,6 +47,8 @@ public:
     uint32_t OkresLokatyWDniach() const;
     QString OkresLokatyString() const;
     TDateTime SzacowanaDataZakonczenia() const;
+    // Days left for an inactive deposit: no count, the largest int32.
+    static constexpr int32_t kDniNieaktywnej = std::numeric_limits<int32_t>::max();
     int32_t IloscDniDoZakonczenia() const;
     bool Zakonczona() const;
     int32_t GetIloscDniDoZakonczenia() const { return IloscDniDoZakonczenia(); }

@@ -61,6 +61,12 @@ QTreeWidgetItem* TListaRaportowa::UtworzGrupe(const QString& naglowek) {
     return grupa;
 }
 
+QStringList TListaRaportowa::WcietaNazwa(QStringList komorki) {
+    if (!komorki.isEmpty())
+        komorki.first().prepend(QStringLiteral("  "));
+    return komorki;
+}
+
 QTreeWidgetItem* TListaRaportowa::UtworzWiersz(const QStringList& komorki, void* rekord, int indeks,
                                                const QIcon& ikona) {
     auto* wiersz = new QTreeWidgetItem(komorki);

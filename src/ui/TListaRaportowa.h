@@ -33,6 +33,9 @@ public:
     // Rows and group headers are built outside the list and inserted at once;
     // a group without rows is not shown.
     static QTreeWidgetItem* UtworzGrupe(const QString& naglowek);
+    // A deposit's texts as its row under a group shows them: the name two
+    // blanks in.
+    static QStringList WcietaNazwa(QStringList komorki);
     static QTreeWidgetItem* UtworzWiersz(const QStringList& komorki, void* rekord, int indeks,
                                          const QIcon& ikona);
     void WstawGrupy(const QList<QTreeWidgetItem*>& grupy);

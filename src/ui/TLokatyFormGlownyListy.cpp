@@ -4,6 +4,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/TWierszeListLokat.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TGrupyBankow.h"
@@ -12,7 +13,6 @@
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TSzerokosciKolumn.h"
-#include "ui/TWierszeListLokat.h"
 #include "ui/TZakladkaKalendarza.h"
 
 #include <QHeaderView>
@@ -168,7 +168,8 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
             THarmonogramLokatyBankowej* harmonogram =
                 harmonogramy.value(lokata->IdHarmonogramLokaty(), nullptr);
             const double zyskLokaty = lokata->ObliczSzacowanyZyskZLokaty(harmonogram);
-            teksty.append(TWierszeListLokat::KomorkiLokaty(*lokata, harmonogram, zyskLokaty));
+            teksty.append(TListaRaportowa::WcietaNazwa(
+                TWierszeListLokat::KomorkiLokaty(*lokata, harmonogram, zyskLokaty)));
             QTreeWidgetItem* wiersz =
                 TListaRaportowa::UtworzWiersz(teksty.last(), lokata.get(), indeks++, ikona);
             (lokata->Aktywna() ? aktywne : nieaktywne)->addChild(wiersz);

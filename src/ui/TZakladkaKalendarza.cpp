@@ -4,6 +4,7 @@
 #include "domain/Formatting.h"
 #include "domain/TKalendarzLokat.h"
 #include "domain/TPlikKalendarza.h"
+#include "domain/TWierszeListLokat.h"
 #include "platform/Clock.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
@@ -12,7 +13,6 @@
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/TPrzyciskBoczny.h"
-#include "ui/TWierszeListLokat.h"
 #include "ui/TWykresKalendarza.h"
 
 #include <QHBoxLayout>
@@ -134,8 +134,8 @@ void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
     for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
         QTreeWidgetItem* grupa = TListaRaportowa::UtworzGrupe(NaglowekMiesiaca(m));
         for (const TPozycjaKalendarza& p : m.lokaty) {
-            const QStringList komorki =
-                Wybrane(TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk));
+            const QStringList komorki = Wybrane(TListaRaportowa::WcietaNazwa(
+                TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk)));
             grupa->addChild(TListaRaportowa::UtworzWiersz(komorki, p.lokata, indeks++, ikona));
         }
         grupy.append(grupa);

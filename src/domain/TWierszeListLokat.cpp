@@ -1,10 +1,8 @@
-#include "ui/TWierszeListLokat.h"
+#include "domain/TWierszeListLokat.h"
 
 #include "domain/Formatting.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
-
-#include <limits>
 
 namespace {
 
@@ -27,14 +25,14 @@ QStringList TWierszeListLokat::KomorkiLokaty(const TLokata& lokata,
                                              double zysk) {
     const bool bezOferty = lokata.IdHarmonogramLokaty() == -1;
     const int32_t dni = lokata.IloscDniDoZakonczenia();
-    return {QStringLiteral("  ") + lokata.Nazwa(),
+    return {lokata.Nazwa(),
             FormatMoney(lokata.Kwota()),
             Data(lokata.DataRozpoczecia()),
             lokata.OkresLokatyString(),
             bezOferty || !harmonogram ? QString() : harmonogram->BankNazwaOprocentowanie(),
             Data(lokata.SzacowanaDataZakonczenia()),
             bezOferty ? TekstBrakuLokatyBankowej() : FormatMoney(zysk),
-            dni == std::numeric_limits<int32_t>::max() ? TekstNieaktywnejLokaty() : IntToStr(dni)};
+            dni == TLokata::kDniNieaktywnej ? TekstNieaktywnejLokaty() : IntToStr(dni)};
 }
 
 QStringList TWierszeListLokat::KomorkiHarmonogramu(const THarmonogramLokatyBankowej& h) {

@@ -5,7 +5,8 @@
 class TLokata;
 class THarmonogramLokatyBankowej;
 
-// The texts of the rows of the deposits window's lists and of its summary.
+// The texts of the rows of the deposit and offer lists and of the summary,
+// as the deposits window and the tools show them.
 class TWierszeListLokat {
 public:
     // Shown as the profit of a deposit that follows no offer.
