@@ -2,9 +2,9 @@
 
 #include "platform/Clock.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -27,8 +27,8 @@ void IncrementDigits(std::string& digits) {
 // away from zero on its 18 significant decimal digits.
 void FixedDigits(double value, int decimals, std::string& whole, std::string& fraction) {
     char buffer[40];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value), std::chars_format::scientific, 17);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                       std::chars_format::scientific, 17);
     *written.ptr = '\0';
     std::string mantissa(1, buffer[0]);
     mantissa.append(buffer + 2, 17);
@@ -74,7 +74,8 @@ QString Group(const std::string& whole, QChar separator) {
 QString Decimal(const QString& whole, const std::string& fraction, QChar separator) {
     if (fraction.empty())
         return whole;
-    return whole + separator + QString::fromLatin1(fraction.data(), static_cast<int>(fraction.size()));
+    return whole + separator +
+           QString::fromLatin1(fraction.data(), static_cast<int>(fraction.size()));
 }
 
 QString PlaceCurrency(const QString& amount, const TFormatSettings& fs) {
@@ -90,7 +91,9 @@ QString PlaceCurrency(const QString& amount, const TFormatSettings& fs) {
     }
 }
 
-QString Padded(int value, int width) { return QString::number(value).rightJustified(width, QLatin1Char('0')); }
+QString Padded(int value, int width) {
+    return QString::number(value).rightJustified(width, QLatin1Char('0'));
+}
 
 // Reads an unsigned decimal number at `pos`, moving past it.
 bool ReadNumber(const QString& text, int& pos, int& value, int maxDigits = 9) {
@@ -110,7 +113,8 @@ bool ReadTime(const QString& text, const TFormatSettings& fs, TDateTime& time) {
         ++pos;
         if (!ReadNumber(text, pos, second))
             return false;
-        if (pos < text.size() && (text[pos] == QLatin1Char('.') || text[pos] == fs.DecimalSeparator)) {
+        if (pos < text.size() &&
+            (text[pos] == QLatin1Char('.') || text[pos] == fs.DecimalSeparator)) {
             ++pos;
             if (!ReadNumber(text, pos, ms, 3))
                 return false;
@@ -171,7 +175,8 @@ QString FormatMoney(double value, int decimals, const TFormatSettings& fs) {
         return PlaceCurrency(NonFiniteText(value), fs);
     std::string whole, fraction;
     FixedDigits(value, decimals, whole, fraction);
-    const QString amount = Decimal(Group(whole, fs.ThousandSeparator), fraction, fs.DecimalSeparator);
+    const QString amount =
+        Decimal(Group(whole, fs.ThousandSeparator), fraction, fs.DecimalSeparator);
     const bool negative = value < 0 && !IsZero(whole, fraction);
     return (negative ? QStringLiteral("-") : QString()) + PlaceCurrency(amount, fs);
 }
@@ -205,7 +210,9 @@ QString FloatToStr(double value, const TFormatSettings& fs) {
     return text;
 }
 
-QString IntToStr(int64_t value) { return QString::number(value); }
+QString IntToStr(int64_t value) {
+    return QString::number(value);
+}
 
 bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs) {
     const QString trimmed = text.trimmed();

@@ -27,7 +27,8 @@ QString IntToStr(int64_t value);
 
 // Reads a number written with the settings' decimal separator: optional
 // sign, digits, optional exponent, surrounding blanks allowed; no grouping.
-bool TryStrToFloat(const QString& text, double& value, const TFormatSettings& fs = FormatyProcesu());
+bool TryStrToFloat(const QString& text, double& value,
+                   const TFormatSettings& fs = FormatyProcesu());
 
 // Date-time to text with the pattern letters yyyy yy MMMM MMM MM M dd d hh h
 // mm m ss s zzz ('M' month, 'm' minute); other characters are copied, text in

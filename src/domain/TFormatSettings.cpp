@@ -6,7 +6,8 @@ namespace {
 
 std::optional<QLocale> gBaseOverride;
 
-QStringList Names(const QLocale& locale, int count, QString (QLocale::*name)(int, QLocale::FormatType) const,
+QStringList Names(const QLocale& locale, int count,
+                  QString (QLocale::*name)(int, QLocale::FormatType) const,
                   QLocale::FormatType type, int first = 1) {
     QStringList names;
     for (int i = 0; i < count; ++i)
@@ -52,7 +53,8 @@ TFormatSettings& FormatyProcesu() {
 TFormatSettings TFormatSettings::FromLocale(const QLocale& locale) {
     TFormatSettings fs;
     fs.CurrencyString = locale.currencySymbol(QLocale::CurrencySymbol);
-    fs.ThousandSeparator = locale.groupSeparator().isEmpty() ? QChar(' ') : locale.groupSeparator()[0];
+    fs.ThousandSeparator =
+        locale.groupSeparator().isEmpty() ? QChar(' ') : locale.groupSeparator()[0];
     fs.DecimalSeparator = locale.decimalPoint().isEmpty() ? QChar('.') : locale.decimalPoint()[0];
     fs.ShortDateFormat = locale.dateFormat(QLocale::ShortFormat);
     fs.LongDateFormat = locale.dateFormat(QLocale::LongFormat);

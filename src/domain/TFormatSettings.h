@@ -9,8 +9,8 @@
 // conversion itself is done by the functions in Formatting.h.
 struct TFormatSettings {
     QString CurrencyString;
-    int CurrencyFormat = 3;    // 0 "zł1", 1 "1zł", 2 "zł 1", 3 "1 zł"
-    int NegCurrFormat = 8;     // 8 "-1 zł"; other values are read as 8
+    int CurrencyFormat = 3; // 0 "zł1", 1 "1zł", 2 "zł 1", 3 "1 zł"
+    int NegCurrFormat = 8;  // 8 "-1 zł"; other values are read as 8
     QChar ThousandSeparator = QLatin1Char(' ');
     QChar DecimalSeparator = QLatin1Char(',');
     int CurrencyDecimals = 2;

@@ -45,9 +45,15 @@ void DecodeTime(TDateTime value, int& hour, int& minute, int& second, int& milli
     hour = static_cast<int>(ms / 3600000);
 }
 
-int YearOf(TDateTime value) { return ToQDate(value).year(); }
-int MonthOf(TDateTime value) { return ToQDate(value).month(); }
-int DayOf(TDateTime value) { return ToQDate(value).day(); }
+int YearOf(TDateTime value) {
+    return ToQDate(value).year();
+}
+int MonthOf(TDateTime value) {
+    return ToQDate(value).month();
+}
+int DayOf(TDateTime value) {
+    return ToQDate(value).day();
+}
 
 TDateTime DateOf(TDateTime value) {
     int64_t days = 0, ms = 0;
@@ -55,7 +61,9 @@ TDateTime DateOf(TDateTime value) {
     return static_cast<double>(days);
 }
 
-TDateTime TimeOf(TDateTime value) { return value - DateOf(value); }
+TDateTime TimeOf(TDateTime value) {
+    return value - DateOf(value);
+}
 
 TDateTime IncMonth(TDateTime value, int months) {
     // QDate::addMonths keeps the day or falls back to the month's last day.
@@ -69,7 +77,9 @@ int CompareDateTime(TDateTime a, TDateTime b) {
     return a < b ? -1 : 1;
 }
 
-bool SameDateTime(TDateTime a, TDateTime b) { return CompareDateTime(a, b) == 0; }
+bool SameDateTime(TDateTime a, TDateTime b) {
+    return CompareDateTime(a, b) == 0;
+}
 
 int64_t DaysBetween(TDateTime a, TDateTime b) {
     // A half millisecond forgives the representation error of whole days.
@@ -88,7 +98,9 @@ QDateTime ToQDateTime(TDateTime value) {
     return QDateTime(kEpoch.addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-TDateTime FromQDate(QDate value) { return static_cast<double>(kEpoch.daysTo(value)); }
+TDateTime FromQDate(QDate value) {
+    return static_cast<double>(kEpoch.daysTo(value));
+}
 
 TDateTime FromQDateTime(const QDateTime& value) {
     return FromQDate(value.date()) + value.time().msecsSinceStartOfDay() / kMillisecondsPerDay;

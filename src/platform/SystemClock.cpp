@@ -16,6 +16,10 @@ TDateTime SystemClock::now() const {
     return ostatniaChwila;
 }
 
-TDateTime Now() { return Platform::clock().now(); }
+TDateTime Now() {
+    return Platform::clock().now();
+}
 
-TDateTime Today() { return DateOf(Now()); }
+TDateTime Today() {
+    return DateOf(Now());
+}

@@ -5,7 +5,8 @@
 // A fixed clock installed for the lifetime of the object.
 class ScopedClock : public FixedClock {
 public:
-    explicit ScopedClock(TDateTime moment) : FixedClock(moment), fPrevious(Platform::setClock(this)) {}
+    explicit ScopedClock(TDateTime moment)
+        : FixedClock(moment), fPrevious(Platform::setClock(this)) {}
     ~ScopedClock() override { Platform::setClock(fPrevious); }
 
 private:

@@ -24,8 +24,8 @@ TEST_F(FormattingTest, MoneyFixedAndGeneralTexts) {
         {1234567.891, "1 234 567,89 zł", "1234567,89", "1234567,891"},
         {0, "0,00 zł", "0,00", "0"},
         {-0.001, "0,00 zł", "0,00", "-0,001"},
-        {0.125, "0,13 zł", "0,13", "0,125"},     // exact half: away from zero
-        {2.675, "2,67 zł", "2,67", "2,675"},     // the double lies below 2.675
+        {0.125, "0,13 zł", "0,13", "0,125"}, // exact half: away from zero
+        {2.675, "2,67 zł", "2,67", "2,675"}, // the double lies below 2.675
         {1e20, "100 000 000 000 000 000 000,00 zł", "100000000000000000000,00", "1E20"},
         {1.5e-5, "0,00 zł", "0,00", "1,5E-5"},
         {329.03999999999996, "329,04 zł", "329,04", "329,04"},
@@ -53,9 +53,9 @@ TEST_F(FormattingTest, ReadsNumbersWithTheDecimalComma) {
         bool ok;
         double value;
     } cases[] = {
-        {"4,5", true, 4.5},    {" -12 ", true, -12}, {"1,5E3", true, 1500}, {",5", true, 0.5},
-        {"4.5", false, 0},     {"1,2,3", false, 0},  {"5-", false, 0},      {"-", false, 0},
-        {"", false, 0},        {"1 000", false, 0},  {"1e", false, 0},      {"+7", true, 7},
+        {"4,5", true, 4.5}, {" -12 ", true, -12}, {"1,5E3", true, 1500}, {",5", true, 0.5},
+        {"4.5", false, 0},  {"1,2,3", false, 0},  {"5-", false, 0},      {"-", false, 0},
+        {"", false, 0},     {"1 000", false, 0},  {"1e", false, 0},      {"+7", true, 7},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());

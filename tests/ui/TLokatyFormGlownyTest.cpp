@@ -8,8 +8,8 @@
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
 #include "platform/AdresyWWW.h"
-#include "ui/TKoloryWierszyLokat.h"
 #include "ui/TEtykietaSkracana.h"
+#include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPrzyciskBoczny.h"
 
