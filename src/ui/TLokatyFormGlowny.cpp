@@ -232,8 +232,6 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     sbtn_OdczytajLokatyBankoweZPliku = new TPrzyciskBoczny(
         "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
         QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
-    // The file import needs the import window, which is not built yet.
-    sbtn_OdczytajLokatyBankoweZPliku->setEnabled(false);
     sbtn_EksportujDopliku = new TPrzyciskBoczny(
         "sbtn_EksportujDopliku", QStringLiteral("Elsportuj\r\ndo pliku"),
         QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);
