@@ -81,10 +81,6 @@ void OdczytajIPosortuj(const QString& sciezka, TFormParserLokatBankowych::TLista
     });
 }
 
-QString Procent(double wartosc) {
-    return QString::asprintf("%.2f%%", wartosc);
-}
-
 } // namespace
 
 TFormParserLokatBankowych::TFormParserLokatBankowych(QWidget* owner) : QDialog(owner) {
@@ -359,7 +355,7 @@ QTreeWidgetItem* TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zB
     QStringList komorki;
     if (zBankiem)
         komorki << o.fBank;
-    komorki << o.NazwaWyswietlana() << o.OkresLokaty() << Procent(o.fOprocentowanieWSkaliRoku)
+    komorki << o.NazwaWyswietlana() << o.OkresLokaty() << FormatPercent(o.fOprocentowanieWSkaliRoku)
             << o.KapitalizacjaNazwa() << o.KwotaMinimalnaString() << o.KwotaMaksymalnaString()
             << o.OprocentowanieStaleWCalymOkresieLokatyNazwa()
             << o.WymaganeKontoOsobisteWTymBankuNazwa() << o.fWarunkiWczesniejszegoZerwaniaLokaty
