@@ -180,6 +180,9 @@ private:
     // Every ticked row of the import window that still carries its offer
     // goes through DodajLubNadpiszHarmonogram, in row order.
     void PrzejmijZaznaczone(TFormParserLokatBankowych& okno);
+    // The web import's steps after the window is disabled: the connection,
+    // the bank list, the bank choice and the import windows.
+    void ImportujZWybranychBankow();
 
     bool fKliknietoOK = false;
     double fMaksymalnaWartoscWProgramie = 1e15;

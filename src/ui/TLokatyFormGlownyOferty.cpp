@@ -12,7 +12,11 @@
 #include "domain/PlikOfert.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "import/EImportError.h"
+#include "import/PobieranieZInternetu.h"
+#include "import/windows/TFormImportLokatBanki.h"
 #include "import/windows/TFormParserLokatBankowych.h"
+#include "platform/AdresyWWW.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
@@ -293,7 +297,35 @@ TLokatyFormGlowny::TWylaczenieOkna::~TWylaczenieOkna() {
             element->setEnabled(true);
 }
 
-void TLokatyFormGlowny::btn_AktualizujLokatyClick() {}
+void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
+    const TWylaczenieOkna wylaczenie(*this);
+    // The bank list is fetched on this thread: the window waits disabled.
+    try {
+        ImportujZWybranychBankow();
+    } catch (const EImportError& blad) {
+        PokazBlad(blad.Message());
+    } catch (const std::exception& blad) {
+        PokazBlad(QString::fromUtf8(blad.what()));
+    }
+}
+
+void TLokatyFormGlowny::ImportujZWybranychBankow() {
+    const QString adresListy = AdresyWWW::ListaBankow();
+    if (!JestPolaczenieZInternetem(adresListy)) {
+        PokazBlad(QStringLiteral("Nie można pobrać informacji o lokatach bankowych.\r"
+                                 "Nie jesteś połączony z Internetem."));
+        return;
+    }
+    TFormImportLokatBanki dialog(this);
+    const TMapaBankow banki = PobierzListeBankow(adresListy, AdresyWWW::StronaLokat());
+    if (banki.isEmpty())
+        return;
+    dialog.WypelnijBanki(banki);
+    if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted)
+        return;
+    const TMapaBankow wybrane = dialog.WybraneBanki();
+    ImportujLokatyBankow(PosortowaneNazwyBankow(wybrane), wybrane);
+}
 
 void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {
     TKolekcjeDanych* kolekcje = Kolekcje();
