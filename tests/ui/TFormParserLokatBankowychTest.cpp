@@ -340,9 +340,9 @@ TEST_F(TImportZInternetuTest, PageErrorKeepsTheRowsAndOffersRefresh) {
         EXPECT_TRUE(d.lv_Parsuj_LokatyDlaBanku->isVisible());
         EXPECT_TRUE(d.pan_Czekaj->isVisible());
         EXPECT_TRUE(d.lbl_TrwaPobieranie->text().startsWith(
-            "Nie udało się pobrać informacji o lokatach dla tego banku.\r"));
+            "Nie udało się pobrać informacji o lokatach dla tego banku.\n"));
         EXPECT_TRUE(d.lbl_TrwaPobieranie->text().endsWith(
-            "!!!\rKliknij w przycisk \"Odśwież\" aby pobrać dane ponownie"));
+            "!!!\nKliknij w przycisk \"Odśwież\" aby pobrać dane ponownie"));
         EXPECT_TRUE(d.btn_Odswiez->isEnabled());
         Zaznacz(d, 0);
         ClickButton(d, "btn_OK");

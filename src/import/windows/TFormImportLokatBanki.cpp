@@ -1,6 +1,7 @@
 #include "import/windows/TFormImportLokatBanki.h"
 
 #include "platform/AdresyWWW.h"
+#include "ui/ScreenText.h"
 #include "ui/THeaderPanel.h"
 
 #include <QAction>
@@ -88,7 +89,8 @@ QWidget* TFormImportLokatBanki::UtworzDolnyPanel() {
     pnl2->setObjectName(QStringLiteral("pnl2"));
     pnl2->setFixedHeight(kWysokoscDolnegoPanelu);
     btn_WybierzPominWszystkie =
-        Przycisk("btn_WybierzPominWszystkie", QStringLiteral("&Wybierz/Pomiń\nwszystkie"), pnl2);
+        Przycisk("btn_WybierzPominWszystkie",
+                 ScreenText(QStringLiteral("&Wybierz/Pomiń\r\nwszystkie")), pnl2);
     btn_WybierzPominWszystkie->setProperty("Tag", 0);
     btn_Cancel = Przycisk("btn_Cancel", QStringLiteral("&Anuluj"), pnl2);
     btn_OK = Przycisk("btn_OK", QStringLiteral("&OK"), pnl2);
@@ -96,6 +98,8 @@ QWidget* TFormImportLokatBanki::UtworzDolnyPanel() {
         "Kliknij, aby pobrać informacje o lokatach dla wybranych z powyższej listy banków"));
     btn_OK->setDefault(true);
     btn_OK->setAutoDefault(true);
+    for (QPushButton* przycisk : {btn_WybierzPominWszystkie, btn_Cancel, btn_OK})
+        przycisk->setMinimumHeight(kWysokoscDolnegoPanelu - 8);
     auto* uklad = new QHBoxLayout(pnl2);
     uklad->setContentsMargins(6, 4, 6, 4);
     uklad->addWidget(btn_WybierzPominWszystkie);

@@ -12,6 +12,7 @@
 #include "platform/IBackgroundWork.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
+#include "ui/ScreenText.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TListaRaportowa.h"
@@ -188,9 +189,9 @@ QWidget* TFormParserLokatBankowych::UtworzDolnyPanel() {
     btn_OK->setDefault(true);
     btn_OK->setAutoDefault(true);
     for (QPushButton* przycisk : {btn_WybierzPominWszystkie, btn_Odswiez, btn_Cancel, btn_OK})
-        przycisk->setMinimumHeight(kWysokoscDolnegoPanelu - 12);
+        przycisk->setMinimumHeight(kWysokoscDolnegoPanelu - 8);
     auto* uklad = new QHBoxLayout(pnl1);
-    uklad->setContentsMargins(6, 6, 6, 6);
+    uklad->setContentsMargins(6, 4, 6, 4);
     uklad->addWidget(btn_WybierzPominWszystkie);
     uklad->addWidget(btn_Odswiez);
     uklad->addStretch(1);
@@ -339,7 +340,8 @@ void TFormParserLokatBankowych::PokazListe() {
 // The failure text in place of the waiting text, the bar hidden; the list
 // keeps the rows it has and shows only when there are some.
 void TFormParserLokatBankowych::PokazNiepowodzenie(const QString& poczatek, const QString& blad) {
-    lbl_TrwaPobieranie->setText(poczatek + blad + QStringLiteral("!!!\r") + kKliknijOdswiez);
+    lbl_TrwaPobieranie->setText(
+        ScreenText(poczatek + blad + QStringLiteral("!!!\r") + kKliknijOdswiez));
     bar_TrwaPobieranie->hide();
     pan_Czekaj->show();
     lv_Parsuj_LokatyDlaBanku->setVisible(IloscWierszy() > 0);
