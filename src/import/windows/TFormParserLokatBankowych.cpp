@@ -29,6 +29,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -315,13 +316,8 @@ void TFormParserLokatBankowych::jvThreadPlikFinish(std::exception_ptr blad,
     if (blad)
         PokazBlad(BackgroundErrorMessage(blad));
     fListaHarmonogramow = std::move(*odczytane);
-    QList<QTreeWidgetItem*> wiersze;
-    wiersze.reserve(static_cast<qsizetype>(fListaHarmonogramow.size()));
-    for (TOferta& oferta : fListaHarmonogramow)
-        wiersze.append(UtworzWiersz(std::move(oferta), true));
-    lv_Parsuj_LokatyDlaBanku->addTopLevelItems(wiersze);
     // The rows own the offers now.
-    fListaHarmonogramow.clear();
+    DodajDoListy(std::exchange(fListaHarmonogramow, {}), true);
     TLokatyFormGlowny::DopasujSzerokoscKolumn(lv_Parsuj_LokatyDlaBanku);
     PokazListe();
 }
@@ -352,6 +348,15 @@ void TFormParserLokatBankowych::DodajDoListy(TOferta oferta, bool zBankiem) {
         lv_Parsuj_LokatyDlaBanku->addTopLevelItem(UtworzWiersz(std::move(oferta), zBankiem));
 }
 
+void TFormParserLokatBankowych::DodajDoListy(TListaOfert oferty, bool zBankiem) {
+    QList<QTreeWidgetItem*> wiersze;
+    wiersze.reserve(static_cast<qsizetype>(oferty.size()));
+    for (TOferta& oferta : oferty)
+        if (oferta)
+            wiersze.append(UtworzWiersz(std::move(oferta), zBankiem));
+    lv_Parsuj_LokatyDlaBanku->addTopLevelItems(wiersze);
+}
+
 QTreeWidgetItem* TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zBankiem) {
     const THarmonogramLokatyBankowej& o = *oferta;
     QStringList komorki;
@@ -362,11 +367,9 @@ QTreeWidgetItem* TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zB
             << o.OprocentowanieStaleWCalymOkresieLokatyNazwa()
             << o.WymaganeKontoOsobisteWTymBankuNazwa() << o.fWarunkiWczesniejszegoZerwaniaLokaty
             << o.fPozostaleInformacje;
-    const int indeks = static_cast<int>(fOfertyWierszy.size());
-    QTreeWidgetItem* wiersz = TListaRaportowa::UtworzWiersz(komorki, oferta.get(), indeks, QIcon());
-    for (int i = 0; i < komorki.size(); ++i)
-        wiersz->setTextAlignment(i,
-                                 lv_Parsuj_LokatyDlaBanku->WyrownanieKolumny(i) | Qt::AlignVCenter);
+    // The rows keep the order they were added in, so a row's index is that of
+    // its offer; the list's delegate aligns every cell as its column.
+    auto* wiersz = new QTreeWidgetItem(komorki);
     wiersz->setFlags(wiersz->flags() | Qt::ItemIsUserCheckable);
     wiersz->setCheckState(0, Qt::Unchecked);
     fOfertyWierszy.push_back(std::move(oferta));

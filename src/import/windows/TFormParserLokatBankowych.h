@@ -53,6 +53,8 @@ public:
 
     // Adds one offer as an unchecked row; with the bank column in file mode.
     void DodajDoListy(TOferta oferta, bool zBankiem);
+    // The same for many offers in list order, inserted into the list at once.
+    void DodajDoListy(TListaOfert oferty, bool zBankiem);
     // The offer a row carries (index in row order); null once taken.
     THarmonogramLokatyBankowej* OfertaWiersza(int wiersz) const;
     // The owning pointer of a row's offer: the merge moves it out.
