@@ -2,7 +2,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "domain/THarmonogramLokatyBankowej.h"
-#include "entry/ZrzutyImportu.h"
+#include "import/windows/ZrzutyImportu.h"
 #include "platform/Clock.h"
 #include "platform/IModalRunner.h"
 #include "platform/Platform.h"

@@ -1,7 +1,7 @@
 #include "import/windows/TFormImportLokatBanki.h"
 
+#include "import/windows/WyborWierszy.h"
 #include "platform/AdresyWWW.h"
-#include "ui/ScreenText.h"
 #include "ui/THeaderPanel.h"
 
 #include <QAction>
@@ -19,13 +19,6 @@ constexpr int kSzerokoscKlienta = 394;
 constexpr int kWysokoscKlienta = 429;
 constexpr int kWysokoscDolnegoPanelu = 48;
 constexpr int kKolumnaAdresu = 1;
-
-QPushButton* Przycisk(const char* nazwa, const QString& tekst, QWidget* rodzic) {
-    auto* przycisk = new QPushButton(tekst, rodzic);
-    przycisk->setObjectName(QLatin1String(nazwa));
-    przycisk->setAutoDefault(false);
-    return przycisk;
-}
 
 } // namespace
 
@@ -48,13 +41,7 @@ TFormImportLokatBanki::TFormImportLokatBanki(QWidget* owner) : QDialog(owner) {
     lv_ImportLBanki_Banki->setHeaderLabels(
         {QStringLiteral("Nazwa banku"), QStringLiteral("Adres URL")});
     lv_ImportLBanki_Banki->header()->setStretchLastSection(false);
-    lv_ImportLBanki_Banki->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Wybierzwszystkie1 = PopupMenu1->addAction(QStringLiteral("Wybierz wszystkie"));
-    Wybierzwszystkie1->setObjectName(QStringLiteral("Wybierzwszystkie1"));
-    Pomiwszystkie1 = PopupMenu1->addAction(QStringLiteral("Pomiń wszystkie"));
-    Pomiwszystkie1->setObjectName(QStringLiteral("Pomiwszystkie1"));
+    PopupMenu1 = UtworzMenuWyboru(*lv_ImportLBanki_Banki, *this, Wybierzwszystkie1, Pomiwszystkie1);
 
     lbl1 = new QLabel(QStringLiteral("Zestawienie lokat bankowych pochodzi ze strony ") +
                           AdresyWWW::StronaLokat(),
@@ -75,10 +62,6 @@ TFormImportLokatBanki::TFormImportLokatBanki(QWidget* owner) : QDialog(owner) {
 
     connect(lv_ImportLBanki_Banki, &QTreeWidget::itemChanged, this,
             [this] { lv_ImportLBanki_BankiItemChecked(); });
-    connect(lv_ImportLBanki_Banki, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& punkt) {
-                PopupMenu1->popup(lv_ImportLBanki_Banki->viewport()->mapToGlobal(punkt));
-            });
     connect(Wybierzwszystkie1, &QAction::triggered, this,
             &TFormImportLokatBanki::Wybierzwszystkie1Click);
     connect(Pomiwszystkie1, &QAction::triggered, this, &TFormImportLokatBanki::Pomiwszystkie1Click);
@@ -88,12 +71,10 @@ QWidget* TFormImportLokatBanki::UtworzDolnyPanel() {
     auto* pnl2 = new QWidget(this);
     pnl2->setObjectName(QStringLiteral("pnl2"));
     pnl2->setFixedHeight(kWysokoscDolnegoPanelu);
-    btn_WybierzPominWszystkie =
-        Przycisk("btn_WybierzPominWszystkie",
-                 ScreenText(QStringLiteral("&Wybierz/Pomiń\r\nwszystkie")), pnl2);
-    btn_WybierzPominWszystkie->setProperty("Tag", 0);
-    btn_Cancel = Przycisk("btn_Cancel", QStringLiteral("&Anuluj"), pnl2);
-    btn_OK = Przycisk("btn_OK", QStringLiteral("&OK"), pnl2);
+    btn_WybierzPominWszystkie = UtworzPrzycisk("btn_WybierzPominWszystkie",
+                                               QStringLiteral("&Wybierz/Pomiń\r\nwszystkie"), pnl2);
+    btn_Cancel = UtworzPrzycisk("btn_Cancel", QStringLiteral("&Anuluj"), pnl2);
+    btn_OK = UtworzPrzycisk("btn_OK", QStringLiteral("&OK"), pnl2);
     btn_OK->setToolTip(QStringLiteral(
         "Kliknij, aby pobrać informacje o lokatach dla wybranych z powyższej listy banków"));
     btn_OK->setDefault(true);
@@ -142,10 +123,7 @@ int TFormImportLokatBanki::IloscWierszy() const {
 }
 
 int TFormImportLokatBanki::IloscZaznaczonych() const {
-    int ile = 0;
-    for (int i = 0; i < IloscWierszy(); ++i)
-        ile += lv_ImportLBanki_Banki->topLevelItem(i)->checkState(0) == Qt::Checked ? 1 : 0;
-    return ile;
+    return IloscZaznaczonychWierszy(*lv_ImportLBanki_Banki);
 }
 
 void TFormImportLokatBanki::showEvent(QShowEvent* event) {
@@ -187,9 +165,8 @@ void TFormImportLokatBanki::AktualizujNaglowek() {
 }
 
 void TFormImportLokatBanki::ZaznaczWszystkie(bool zaznacz) {
-    for (int i = 0; i < IloscWierszy(); ++i)
-        lv_ImportLBanki_Banki->topLevelItem(i)->setCheckState(0, zaznacz ? Qt::Checked
-                                                                         : Qt::Unchecked);
+    // The check handler runs for every row.
+    ZaznaczWszystkieWiersze(*lv_ImportLBanki_Banki, zaznacz);
 }
 
 void TFormImportLokatBanki::Wybierzwszystkie1Click() {
@@ -201,7 +178,5 @@ void TFormImportLokatBanki::Pomiwszystkie1Click() {
 }
 
 void TFormImportLokatBanki::btn_WybierzPominWszystkieClick() {
-    const bool zaznacz = btn_WybierzPominWszystkie->property("Tag").toInt() == 0;
-    ZaznaczWszystkie(zaznacz);
-    btn_WybierzPominWszystkie->setProperty("Tag", zaznacz ? 1 : 0);
+    ZaznaczWszystkie(PrzelaczWyborWszystkich(*btn_WybierzPominWszystkie));
 }

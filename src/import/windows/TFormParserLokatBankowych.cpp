@@ -8,6 +8,7 @@
 #include "import/ParserStronyLokat.h"
 #include "import/PobieranieZInternetu.h"
 #include "import/windows/TPasekOczekiwania.h"
+#include "import/windows/WyborWierszy.h"
 #include "platform/Clock.h"
 #include "platform/IBackgroundWork.h"
 #include "platform/Komunikaty.h"
@@ -47,11 +48,8 @@ const QString kKliknijOdswiez =
 
 QPushButton* Przycisk(const char* nazwa, const QString& tekst, const QString& podpowiedz,
                       QWidget* rodzic) {
-    auto* przycisk =
-        new QPushButton(QString(tekst).replace(QLatin1Char('\r'), QLatin1Char('\n')), rodzic);
-    przycisk->setObjectName(QLatin1String(nazwa));
+    QPushButton* przycisk = UtworzPrzycisk(nazwa, tekst, rodzic);
     przycisk->setToolTip(podpowiedz);
-    przycisk->setAutoDefault(false);
     return przycisk;
 }
 
@@ -114,13 +112,24 @@ TFormParserLokatBankowych::TFormParserLokatBankowych(QWidget* owner) : QDialog(o
 }
 
 TFormParserLokatBankowych::~TFormParserLokatBankowych() {
+    ZatrzymajPrace();
+    UsunStrone();
+    // The workers go before the rows: a finish step never sees a half-destroyed window.
+    jvThreadInternet.reset();
+    jvThreadPlik.reset();
+}
+
+void TFormParserLokatBankowych::ZatrzymajPrace() {
     jvThreadInternet->requestStop();
     jvThreadPlik->requestStop();
     jvThreadInternet->waitForBody();
     jvThreadPlik->waitForBody();
-    // The workers go before the rows: a finish step never sees a half-destroyed window.
-    jvThreadInternet.reset();
-    jvThreadPlik.reset();
+}
+
+void TFormParserLokatBankowych::UsunStrone() {
+    // A page that cannot be deleted stays; nothing depends on it any more.
+    if (!fSciezkaDoPlikuHTML.isEmpty() && QFile::exists(fSciezkaDoPlikuHTML))
+        QFile::remove(fSciezkaDoPlikuHTML);
 }
 
 QWidget* TFormParserLokatBankowych::UtworzSrodek() {
@@ -150,21 +159,12 @@ QWidget* TFormParserLokatBankowych::UtworzSrodek() {
     lv_Parsuj_LokatyDlaBanku->setIconSize(QSize());
     lv_Parsuj_LokatyDlaBanku->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lv_Parsuj_LokatyDlaBanku->setFrameShape(QFrame::NoFrame);
-    lv_Parsuj_LokatyDlaBanku->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Wybierzwszystkie1 = PopupMenu1->addAction(QStringLiteral("Wybierz wszystkie"));
-    Wybierzwszystkie1->setObjectName(QStringLiteral("Wybierzwszystkie1"));
-    Pomiwszystkie1 = PopupMenu1->addAction(QStringLiteral("Pomiń wszystkie"));
-    Pomiwszystkie1->setObjectName(QStringLiteral("Pomiwszystkie1"));
+    PopupMenu1 =
+        UtworzMenuWyboru(*lv_Parsuj_LokatyDlaBanku, *this, Wybierzwszystkie1, Pomiwszystkie1);
     connect(Wybierzwszystkie1, &QAction::triggered, this,
             &TFormParserLokatBankowych::Wybierzwszystkie1Click);
     connect(Pomiwszystkie1, &QAction::triggered, this,
             &TFormParserLokatBankowych::Pomiwszystkie1Click);
-    connect(lv_Parsuj_LokatyDlaBanku, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& punkt) {
-                PopupMenu1->popup(lv_Parsuj_LokatyDlaBanku->viewport()->mapToGlobal(punkt));
-            });
 
     uklad->addWidget(pan_Czekaj, 1);
     uklad->addWidget(lv_Parsuj_LokatyDlaBanku, 1);
@@ -177,7 +177,6 @@ QWidget* TFormParserLokatBankowych::UtworzDolnyPanel() {
     pnl1->setFixedHeight(kWysokoscDolnegoPanelu);
     btn_WybierzPominWszystkie = Przycisk("btn_WybierzPominWszystkie",
                                          QStringLiteral("&Wybierz/Pomiń\r\nwszystkie"), {}, pnl1);
-    btn_WybierzPominWszystkie->setProperty("Tag", 0);
     btn_WybierzPominWszystkie->hide();
     btn_Odswiez = Przycisk(
         "btn_Odswiez", QStringLiteral("&Odśwież"),
@@ -394,10 +393,7 @@ int TFormParserLokatBankowych::IloscWierszy() const {
 }
 
 int TFormParserLokatBankowych::IloscZaznaczonych() const {
-    int ile = 0;
-    for (int i = 0; i < IloscWierszy(); ++i)
-        ile += WierszZaznaczony(i) ? 1 : 0;
-    return ile;
+    return IloscZaznaczonychWierszy(*lv_Parsuj_LokatyDlaBanku);
 }
 
 void TFormParserLokatBankowych::AktualizujNaglowek() {
@@ -427,9 +423,7 @@ void TFormParserLokatBankowych::OdepnijObsluge() {
 
 void TFormParserLokatBankowych::ZaznaczWszystkie(bool zaznacz) {
     OdepnijObsluge();
-    for (int i = 0; i < IloscWierszy(); ++i)
-        lv_Parsuj_LokatyDlaBanku->topLevelItem(i)->setCheckState(0, zaznacz ? Qt::Checked
-                                                                            : Qt::Unchecked);
+    ZaznaczWszystkieWiersze(*lv_Parsuj_LokatyDlaBanku, zaznacz);
     PrzypnijObsluge();
     lv_Parsuj_LokatyDlaBankuItemChecked();
 }
@@ -443,9 +437,7 @@ void TFormParserLokatBankowych::Pomiwszystkie1Click() {
 }
 
 void TFormParserLokatBankowych::btn_WybierzPominWszystkieClick() {
-    const bool zaznacz = btn_WybierzPominWszystkie->property("Tag").toInt() == 0;
-    ZaznaczWszystkie(zaznacz);
-    btn_WybierzPominWszystkie->setProperty("Tag", zaznacz ? 1 : 0);
+    ZaznaczWszystkie(PrzelaczWyborWszystkich(*btn_WybierzPominWszystkie));
 }
 
 void TFormParserLokatBankowych::done(int wynik) {
@@ -453,13 +445,9 @@ void TFormParserLokatBankowych::done(int wynik) {
     // is not written again once it has been deleted; a late finish step does
     // nothing.
     fZamknieto = true;
-    jvThreadInternet->requestStop();
-    jvThreadPlik->requestStop();
-    jvThreadInternet->waitForBody();
-    jvThreadPlik->waitForBody();
+    ZatrzymajPrace();
     fFormSize->SaveFormSettings();
-    if (!fSciezkaDoPlikuHTML.isEmpty() && QFile::exists(fSciezkaDoPlikuHTML))
-        QFile::remove(fSciezkaDoPlikuHTML);
+    UsunStrone();
     QDialog::done(wynik);
 }
 

@@ -110,6 +110,10 @@ private:
     void OdepnijObsluge();
     void ZaznaczWszystkie(bool zaznacz);
     void Odmaluj();
+    // Asks both workers to stop and waits until no body of them runs.
+    void ZatrzymajPrace();
+    // Deletes the downloaded page, if there is one.
+    void UsunStrone();
 
     QString fSciezkaDoPlikuHTML;
     TListaOfert fListaHarmonogramow;

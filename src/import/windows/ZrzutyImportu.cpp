@@ -1,4 +1,4 @@
-#include "entry/ZrzutyImportu.h"
+#include "import/windows/ZrzutyImportu.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "domain/PlikOfert.h"
