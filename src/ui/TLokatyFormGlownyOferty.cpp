@@ -12,7 +12,6 @@
 #include "domain/PlikOfert.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
-#include "import/EImportError.h"
 #include "import/PobieranieZInternetu.h"
 #include "import/windows/TFormImportLokatBanki.h"
 #include "import/windows/TFormParserLokatBankowych.h"
@@ -300,10 +299,9 @@ TLokatyFormGlowny::TWylaczenieOkna::~TWylaczenieOkna() {
 void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
     const TWylaczenieOkna wylaczenie(*this);
     // The bank list is fetched on this thread: the window waits disabled.
+    // Download errors (EImportError) carry their message as UTF-8 in what().
     try {
         ImportujZWybranychBankow();
-    } catch (const EImportError& blad) {
-        PokazBlad(blad.Message());
     } catch (const std::exception& blad) {
         PokazBlad(QString::fromUtf8(blad.what()));
     }
@@ -341,8 +339,7 @@ void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {
     }
     const TWylaczenieOkna wylaczenie(*this);
     TFormParserLokatBankowych okno(this);
-    okno.Bank.clear();
-    okno.AdresURLdoStronyZLokatami = sciezka;
+    okno.AdresURLdoStronyZLokatami = sciezka; // no bank: file mode
     okno.UtworzKolumny(kolekcje->TabelaHarmonogramyLokatBankowych().TytulyKolumn());
     okno.btn_Odswiez->hide();
     okno.pan_Czekaj->hide();
