@@ -350,6 +350,7 @@ void TFormParserLokatBankowych::DodajDoListy(TOferta oferta, bool zBankiem) {
 void TFormParserLokatBankowych::DodajDoListy(TListaOfert oferty, bool zBankiem) {
     QList<QTreeWidgetItem*> wiersze;
     wiersze.reserve(static_cast<qsizetype>(oferty.size()));
+    fOfertyWierszy.reserve(fOfertyWierszy.size() + oferty.size());
     for (TOferta& oferta : oferty)
         if (oferta)
             wiersze.append(UtworzWiersz(std::move(oferta), zBankiem));
@@ -359,6 +360,7 @@ void TFormParserLokatBankowych::DodajDoListy(TListaOfert oferty, bool zBankiem) 
 QTreeWidgetItem* TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zBankiem) {
     const THarmonogramLokatyBankowej& o = *oferta;
     QStringList komorki;
+    komorki.reserve(11);
     if (zBankiem)
         komorki << o.fBank;
     komorki << o.NazwaWyswietlana() << o.OkresLokaty() << FormatPercent(o.fOprocentowanieWSkaliRoku)
