@@ -5,8 +5,11 @@
 # in (dodaj_lokate.png), of the offer editor adding and editing an offer
 # (dodaj_oferte.png, edytuj_oferte.png), of the offer comparison
 # (porownaj_oferty.png) and of the profit dialog of an ended deposit
-# (zysk_z_lokaty.png), then closes itself without saving. The user's own data
-# and settings are not touched.
+# (zysk_z_lokaty.png), of the import window in file mode, waiting and showing
+# a bank's page (import_z_pliku.png, import_oczekiwanie.png,
+# import_ze_strony.png) and of the bank choice (import_banki.png), then
+# closes itself without saving. The user's own data and settings are not
+# touched.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
@@ -21,4 +24,6 @@ env XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" LANG=pl_PL.UTF-8 \
     "$build/bin/talvora" --demo --db "$work/DemoDataFile.dat"
 ls -l "$root/docs/lokaty.png" "$root/docs/oferty.png" "$root/docs/kalendarz.png" "$root/docs/dodaj_lokate.png" \
     "$root/docs/dodaj_oferte.png" "$root/docs/edytuj_oferte.png" \
-    "$root/docs/porownaj_oferty.png" "$root/docs/zysk_z_lokaty.png"
+    "$root/docs/porownaj_oferty.png" "$root/docs/zysk_z_lokaty.png" \
+    "$root/docs/import_z_pliku.png" "$root/docs/import_oczekiwanie.png" \
+    "$root/docs/import_ze_strony.png" "$root/docs/import_banki.png"

@@ -2,6 +2,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "import/windows/ZrzutyImportu.h"
 #include "platform/Clock.h"
 #include "platform/IModalRunner.h"
 #include "platform/Platform.h"
@@ -206,6 +207,7 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
                             [](QDialog& dialog) { WypelnijPorownanie(dialog); });
         porownaj->click();
     }
+    ZrobZrzutyImportu(okno, folder);
     if (TLokata* lokata = LokataDoZakonczenia(okno)) {
         TZrzutDialogu zrzut(folder, QStringLiteral("zysk_z_lokaty.png"));
         okno.ZakonczLubRozpocznijLokate(lokata, false);

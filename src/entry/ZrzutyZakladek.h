@@ -9,7 +9,8 @@ class TLokatyFormGlowny;
 // "Dodaj" on the offers tab opens it, filled in (dodaj_oferte.png), and as
 // "Edytuj" opens it on the first offer (edytuj_oferte.png), of the offer
 // comparison for an amount (porownaj_oferty.png) and of the profit dialog of
-// an ended deposit (zysk_z_lokaty.png). The dialogs are closed unconfirmed
+// an ended deposit (zysk_z_lokaty.png), and of the import windows (see
+// ZrobZrzutyImportu). The dialogs are closed unconfirmed
 // and the window closes without saving, so nothing reaches the data file.
 // Without the variable nothing happens.
 void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno);

@@ -226,17 +226,18 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     btn_AktualizujLokaty = new TPrzyciskBoczny(
         "btn_AktualizujLokaty",
         QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
-        QStringLiteral("Kliknij, aby pobrać informacje o lokatach bankowych z serwisu "
-                       "z oprocentowaniem lokat.\rWymagane jest połączenie z Internetem."),
+        QStringLiteral("Pobierz informacje o lokatach bankowych z Internetu.\rDane pochodzą ze "
+                       "strony ") +
+            AdresyWWW::StronaLokat() + QStringLiteral(".\rWymagane jest połączenie z Internetem."),
         TIkonyLokat::Internet(), t);
     btn_AktualizujLokaty->setToolTip(
         TPrzyciskBoczny::TekstNaEkranie(btn_AktualizujLokaty->toolTip()));
-    btn_AktualizujLokaty->hide();
+    // Hidden unless the user pointed the import at a site while the program
+    // runs (TALVORA_STRONA_LOKAT): the configured site is not offered.
+    btn_AktualizujLokaty->setVisible(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
     sbtn_OdczytajLokatyBankoweZPliku = new TPrzyciskBoczny(
         "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
         QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
-    // The file import needs the import window, which is not built yet.
-    sbtn_OdczytajLokatyBankoweZPliku->setEnabled(false);
     sbtn_EksportujDopliku = new TPrzyciskBoczny(
         "sbtn_EksportujDopliku", QStringLiteral("Elsportuj\r\ndo pliku"),
         QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);

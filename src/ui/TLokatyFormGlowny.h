@@ -1,5 +1,9 @@
 #pragma once
+#include "import/ListaBankow.h"
+
 #include <QDialog>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <cstdint>
 #include <memory>
@@ -16,6 +20,7 @@ class QTreeWidgetItem;
 class QWidget;
 class TAMHFlashLabel;
 class TEtykietaSkracana;
+class TFormParserLokatBankowych;
 class TFormSize;
 class THeaderPanel;
 class TKolekcjeDanych;
@@ -94,6 +99,25 @@ public:
     QString saveDialog() const;
     QString openDialog() const;
 
+    // The web import: the import window for each bank in list order, then
+    // the lists refilled (TLokatyFormGlownyOferty.cpp).
+    void ImportujLokatyBankow(const QStringList& nazwy, const TMapaBankow& linki);
+    // The import window for one bank's page; the ticked offers are merged.
+    void ImportujLokatyBanku(const QString& bank, const QString& url);
+
+    // While it lives the window's own contents are disabled (its dialogs
+    // are not); then they are as they were.
+    class TWylaczenieOkna {
+    public:
+        explicit TWylaczenieOkna(TLokatyFormGlowny& okno);
+        ~TWylaczenieOkna();
+        TWylaczenieOkna(const TWylaczenieOkna&) = delete;
+        TWylaczenieOkna& operator=(const TWylaczenieOkna&) = delete;
+
+    private:
+        QList<QPointer<QWidget>> fWylaczone;
+    };
+
 public slots:
     // Deposit commands (TLokatyFormGlownyLokaty.cpp).
     void sbtn_DodajLokateClick();
@@ -155,6 +179,12 @@ private:
     void pmenu_LokatyPopup();
     void pmenu_LokatyBankowePopup();
     bool ZapytajOZamkniecieBezZapisu() const;
+    // Every ticked row of the import window that still carries its offer
+    // goes through DodajLubNadpiszHarmonogram, in row order.
+    void PrzejmijZaznaczone(TFormParserLokatBankowych& okno);
+    // The web import's steps after the window is disabled: the connection,
+    // the bank list, the bank choice and the import windows.
+    void ImportujZWybranychBankow();
 
     bool fKliknietoOK = false;
     double fMaksymalnaWartoscWProgramie = 1e15;

@@ -12,11 +12,17 @@
 #include "domain/PlikOfert.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "import/PobieranieZInternetu.h"
+#include "import/windows/TFormImportLokatBanki.h"
+#include "import/windows/TFormParserLokatBankowych.h"
+#include "platform/AdresyWWW.h"
 #include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TListaRaportowa.h"
 
+#include <QFile>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTreeWidgetItemIterator>
 
@@ -276,9 +282,103 @@ void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
     UstawPrzyciski();
 }
 
-void TLokatyFormGlowny::btn_AktualizujLokatyClick() {}
+TLokatyFormGlowny::TWylaczenieOkna::TWylaczenieOkna(TLokatyFormGlowny& okno) {
+    for (QWidget* element : okno.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!element->isWindow() && element->isEnabled()) {
+            element->setEnabled(false);
+            fWylaczone.append(element);
+        }
+}
 
-void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {}
+TLokatyFormGlowny::TWylaczenieOkna::~TWylaczenieOkna() {
+    for (const QPointer<QWidget>& element : fWylaczone)
+        if (element)
+            element->setEnabled(true);
+}
+
+void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
+    const TWylaczenieOkna wylaczenie(*this);
+    // The bank list is fetched on this thread: the window waits disabled.
+    // Download errors (EImportError) carry their message as UTF-8 in what().
+    try {
+        ImportujZWybranychBankow();
+    } catch (const std::exception& blad) {
+        PokazBlad(QString::fromUtf8(blad.what()));
+    }
+}
+
+void TLokatyFormGlowny::ImportujZWybranychBankow() {
+    const QString adresListy = AdresyWWW::ListaBankow();
+    if (!JestPolaczenieZInternetem(adresListy)) {
+        PokazBlad(QStringLiteral("Nie można pobrać informacji o lokatach bankowych.\r"
+                                 "Nie jesteś połączony z Internetem."));
+        return;
+    }
+    TFormImportLokatBanki dialog(this);
+    const TMapaBankow banki = PobierzListeBankow(adresListy, AdresyWWW::StronaLokat());
+    if (banki.isEmpty())
+        return;
+    dialog.WypelnijBanki(banki);
+    if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted)
+        return;
+    const TMapaBankow wybrane = dialog.WybraneBanki();
+    ImportujLokatyBankow(PosortowaneNazwyBankow(wybrane), wybrane);
+}
+
+void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje)
+        return;
+    const QString sciezka = openDialog();
+    if (sciezka.isEmpty())
+        return;
+    if (!QFile::exists(sciezka)) {
+        PokazBlad(QStringLiteral("Nie można odczytać danych o lokatach bankowych, wskazany plik ") +
+                  sciezka + QStringLiteral(" nie istnieje !!!"));
+        return;
+    }
+    const TWylaczenieOkna wylaczenie(*this);
+    TFormParserLokatBankowych okno(this);
+    okno.AdresURLdoStronyZLokatami = sciezka; // no bank: file mode
+    okno.UtworzKolumny(kolekcje->TabelaHarmonogramyLokatBankowych().TytulyKolumn());
+    okno.btn_Odswiez->hide();
+    okno.pan_Czekaj->hide();
+    okno.lv_Parsuj_LokatyDlaBanku->show();
+    if (Platform::modalRunner().runModal(&okno) != QDialog::Accepted)
+        return;
+    PrzejmijZaznaczone(okno);
+    WypelnijListy(true);
+}
+
+void TLokatyFormGlowny::ImportujLokatyBankow(const QStringList& nazwy, const TMapaBankow& linki) {
+    if (nazwy.isEmpty() || linki.isEmpty())
+        return;
+    {
+        const TWylaczenieOkna wylaczenie(*this);
+        for (const QString& nazwa : nazwy)
+            ImportujLokatyBanku(nazwa, linki.value(nazwa));
+    }
+    WypelnijListy(true);
+}
+
+void TLokatyFormGlowny::ImportujLokatyBanku(const QString& bank, const QString& url) {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || bank.trimmed().isEmpty() || url.trimmed().isEmpty())
+        return;
+    const TWylaczenieOkna wylaczenie(*this);
+    TFormParserLokatBankowych okno(this);
+    okno.AdresURLdoStronyZLokatami = url;
+    okno.Bank = bank;
+    okno.UtworzKolumny(kolekcje->TabelaHarmonogramyLokatBankowych().TytulyKolumn());
+    if (Platform::modalRunner().runModal(&okno) == QDialog::Accepted)
+        PrzejmijZaznaczone(okno);
+}
+
+void TLokatyFormGlowny::PrzejmijZaznaczone(TFormParserLokatBankowych& okno) {
+    for (int i = 0; i < okno.IloscWierszy(); ++i)
+        if (okno.WierszZaznaczony(i) && okno.OfertaWiersza(i))
+            DodajLubNadpiszHarmonogram(okno.WezOferte(i));
+}
 
 QString TLokatyFormGlowny::saveDialog() const {
     return Platform::fileChooser().chooseFileToSave(

@@ -1,0 +1,235 @@
+// The web import from the deposits window: the bank choice dialog and the
+// whole path against a small site served on 127.0.0.1 (bank list page, then
+// one import window per chosen bank with the real background threads).
+#include "import/windows/TFormImportLokatBanki.h"
+
+#include "common/Fixtures.h"
+#include "common/ScriptedMessageBoxes.h"
+#include "common/TestHttpServer.h"
+#include "common/widgets/ModalActions.h"
+#include "common/widgets/ScriptedModalRunner.h"
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/PlikOfert.h"
+#include "domain/Pomocnicze.h"
+#include "domain/TFormatSettings.h"
+#include "import/windows/TFormParserLokatBankowych.h"
+#include "platform/AdresyWWW.h"
+#include "platform/IOnlineTest.h"
+#include "platform/Platform.h"
+#include "ui/TListaRaportowa.h"
+#include "ui/TLokatyFormGlowny.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+namespace {
+
+using TOkno = TFormParserLokatBankowych;
+using TDialog = TFormImportLokatBanki;
+
+const QString kBrakPolaczenia = QStringLiteral(
+    "Nie można pobrać informacji o lokatach bankowych.\rNie jesteś połączony z Internetem.");
+
+class OnlineTestStaly : public IOnlineTest {
+public:
+    explicit OnlineTestStaly(bool online)
+        : fOnline(online), fPrevious(Platform::setOnlineTest(this)) {}
+    ~OnlineTestStaly() override { Platform::setOnlineTest(fPrevious); }
+    bool isOnline(const QString&) override { return fOnline; }
+
+private:
+    bool fOnline;
+    IOnlineTest* fPrevious;
+};
+
+TestHttpResponse Strona(const QByteArray& tresc) {
+    TestHttpResponse odpowiedz;
+    odpowiedz.body = tresc;
+    return odpowiedz;
+}
+
+QStringList Nazwy(const TDialog& d) {
+    QStringList nazwy;
+    for (int i = 0; i < d.IloscWierszy(); ++i)
+        nazwy << d.lv_ImportLBanki_Banki->topLevelItem(i)->text(0);
+    return nazwy;
+}
+
+void Zaznacz(QTreeWidget* lista, int wiersz) {
+    lista->topLevelItem(wiersz)->setCheckState(0, Qt::Checked);
+}
+
+bool ListaPokazana(TOkno& d) {
+    return QTest::qWaitFor([&] { return d.lv_Parsuj_LokatyDlaBanku->isVisible(); }, 10000);
+}
+
+TEST(TFormImportLokatBankiTest, OkWaitsForATickAndTheHeaderCounts) {
+    TDialog d;
+    d.WypelnijBanki({{"mBank", "http://x/m"}, {"ING", "http://x/i"}, {"alior", "http://x/a"}});
+    d.show();
+    EXPECT_EQ(d.windowTitle(), "Import lokat");
+    EXPECT_EQ(Nazwy(d), (QStringList{"alior", "ING", "mBank"}));
+    EXPECT_TRUE(d.lv_ImportLBanki_Banki->isColumnHidden(1));
+    EXPECT_EQ(d.lv_ImportLBanki_Banki->headerItem()->text(0), "Nazwa banku");
+    EXPECT_FALSE(d.btn_OK->isEnabled());
+    EXPECT_EQ(d.lbl_ImportLBanki_Head->text(),
+              "Wybierz banki, których lokaty chcesz zaimportować (0/3)");
+    Zaznacz(d.lv_ImportLBanki_Banki, 2);
+    EXPECT_TRUE(d.btn_OK->isEnabled());
+    EXPECT_EQ(d.lbl_ImportLBanki_Head->text(),
+              "Wybierz banki, których lokaty chcesz zaimportować (1/3)");
+    EXPECT_EQ(d.WybraneBanki(), (TMapaBankow{{"mBank", "http://x/m"}}));
+    d.lv_ImportLBanki_Banki->topLevelItem(2)->setCheckState(0, Qt::Unchecked);
+    EXPECT_FALSE(d.btn_OK->isEnabled());
+
+    d.btn_WybierzPominWszystkie->click();
+    EXPECT_EQ(d.IloscZaznaczonych(), 3);
+    d.btn_WybierzPominWszystkie->click();
+    EXPECT_EQ(d.IloscZaznaczonych(), 0);
+    EXPECT_FALSE(d.btn_OK->isEnabled());
+    d.Wybierzwszystkie1->trigger();
+    EXPECT_EQ(d.lbl_ImportLBanki_Head->text(),
+              "Wybierz banki, których lokaty chcesz zaimportować (3/3)");
+    d.Pomiwszystkie1->trigger();
+    EXPECT_EQ(d.IloscZaznaczonych(), 0);
+    EXPECT_TRUE(d.lbl1->text().startsWith("Zestawienie lokat bankowych pochodzi ze strony "));
+}
+
+class TImportZeStronyTest : public testing::Test {
+protected:
+    void SetUp() override {
+        UstawFormaty();
+        AdresyWWW::UstawStroneLokat(serwer.base());
+        projekt = std::make_unique<TProjektDB>(QDir(katalog.path()).filePath("DataFile.dat"));
+        Oferty().clear();
+        glowne.MyDB = projekt.get();
+        QFile::remove(PlikBankow());
+    }
+    void TearDown() override {
+        glowne.MyDB = nullptr;
+        AdresyWWW::PrzywrocDomyslne();
+    }
+
+    static QString PlikBankow() { return KatalogTymczasowy() + "banki.html"; }
+    TListaOfert& Oferty() { return projekt->Kolekcje().HarmonogramyLokatBankowych(); }
+    bool GlowneWlaczone() { return glowne.findChild<QTabWidget*>("pgc_Zakladki")->isEnabled(); }
+
+    // Three banks on the list, each with its offer page.
+    void Witryna() {
+        serwer.serve("/lokaty-twojego-banku.php?bank=&waluta=0",
+                     Strona("<html><body><table id=banki>"
+                            "<tr><td><a href='b.php?bank=gamma'>Gamma</a></td></tr>"
+                            "<tr><td><a href='b.php?bank=alfa'>Alfa</a></td></tr>"
+                            "<tr><td><a href='b.php?bank=beta'>Beta</a></td></tr>"
+                            "</table></body></html>"));
+        for (const char* bank : {"alfa", "beta", "gamma"})
+            serwer.serve(QByteArray("/b.php?bank=") + bank,
+                         Strona(CzytajFixture("strona_lokat.html")));
+    }
+
+    TestHttpServer serwer;
+    QTemporaryDir katalog;
+    std::unique_ptr<TProjektDB> projekt;
+    ScriptedMessageBoxes komunikaty;
+    ScriptedModalRunner okna;
+    TLokatyFormGlowny glowne;
+};
+
+TEST_F(TImportZeStronyTest, ButtonShowsOnlyForASiteSetAtRunTime) {
+    // The site is set before the window is built, as the environment variable is.
+    TLokatyFormGlowny zStrona;
+    const auto* przycisk = zStrona.findChild<QToolButton*>("btn_AktualizujLokaty");
+    EXPECT_FALSE(przycisk->isHidden());
+    EXPECT_TRUE(przycisk->toolTip().contains(serwer.base()));
+    AdresyWWW::PrzywrocDomyslne();
+    if (!AdresyWWW::StronaLokatUstawionaWCzasieDzialania()) {
+        TLokatyFormGlowny zwykle;
+        EXPECT_TRUE(zwykle.findChild<QToolButton*>("btn_AktualizujLokaty")->isHidden());
+    }
+}
+
+TEST_F(TImportZeStronyTest, ChosenBanksOpenInSortedOrderAndTheTickedOffersAreMerged) {
+    Witryna();
+    QStringList banki;
+    okna.expect<TDialog>([&](TDialog& d) {
+        EXPECT_FALSE(GlowneWlaczone());
+        EXPECT_EQ(Nazwy(d), (QStringList{"Alfa", "Beta", "Gamma"}));
+        Zaznacz(d.lv_ImportLBanki_Banki, 2);
+        Zaznacz(d.lv_ImportLBanki_Banki, 0);
+        ClickButton(d, "btn_OK");
+    });
+    for (int i = 0; i < 2; ++i)
+        okna.expect<TOkno>([&](TOkno& d) {
+            banki << d.Bank;
+            ASSERT_TRUE(ListaPokazana(d));
+            Zaznacz(d.lv_Parsuj_LokatyDlaBanku, 0);
+            ClickButton(d, "btn_OK");
+        });
+    glowne.btn_AktualizujLokatyClick();
+    EXPECT_EQ(banki, (QStringList{"Alfa", "Gamma"}));
+    EXPECT_EQ(serwer.requestCount("/b.php?bank=beta"), 0);
+    ASSERT_EQ(Oferty().size(), 2u);
+    EXPECT_EQ(Oferty()[0]->fBank, "Alfa");
+    EXPECT_EQ(Oferty()[1]->fBank, "Gamma");
+    EXPECT_EQ(glowne.findChild<TListaRaportowa*>("lv_HarmonogramyLokatBankowych")->IloscWierszy(),
+              2);
+    EXPECT_TRUE(GlowneWlaczone());
+    EXPECT_FALSE(QFile::exists(PlikBankow()));
+    EXPECT_TRUE(komunikaty.messages.isEmpty());
+}
+
+TEST_F(TImportZeStronyTest, OfflineDownloadsNothingAndSaysSo) {
+    Witryna();
+    OnlineTestStaly offline(false);
+    glowne.btn_AktualizujLokatyClick();
+    EXPECT_TRUE(serwer.requests().empty());
+    EXPECT_TRUE(okna.shown.isEmpty());
+    ASSERT_EQ(komunikaty.messages.size(), 1);
+    EXPECT_EQ(komunikaty.messages[0].text, kBrakPolaczenia);
+    EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+    EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
+    EXPECT_TRUE(GlowneWlaczone());
+}
+
+TEST_F(TImportZeStronyTest, EmptyListOrCancelledChoiceImportsNothing) {
+    // A page without the banks table: no dialog, no message.
+    serwer.serve("/lokaty-twojego-banku.php?bank=&waluta=0", Strona("<html><body></body></html>"));
+    glowne.btn_AktualizujLokatyClick();
+    EXPECT_TRUE(okna.shown.isEmpty());
+    EXPECT_TRUE(komunikaty.messages.isEmpty());
+
+    Witryna();
+    okna.expect<TDialog>([&](TDialog& d) {
+        Zaznacz(d.lv_ImportLBanki_Banki, 0);
+        ClickButton(d, "btn_Cancel");
+    });
+    glowne.btn_AktualizujLokatyClick();
+    EXPECT_EQ(okna.shown.size(), 1);
+    EXPECT_EQ(serwer.requestCount("/b.php?bank=alfa"), 0);
+    EXPECT_TRUE(Oferty().empty());
+    EXPECT_TRUE(GlowneWlaczone());
+    EXPECT_FALSE(QFile::exists(PlikBankow()));
+}
+
+TEST_F(TImportZeStronyTest, FailedBankListDownloadGoesToTheErrorBox) {
+    AdresyWWW::UstawStroneLokat(
+        QStringLiteral("http://127.0.0.1:%1/").arg(TestHttpServer::unusedPort()));
+    glowne.btn_AktualizujLokatyClick();
+    EXPECT_TRUE(okna.shown.isEmpty());
+    ASSERT_EQ(komunikaty.messages.size(), 1);
+    EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+    EXPECT_TRUE(komunikaty.messages[0].text.startsWith("Error in getting URL access"));
+    EXPECT_TRUE(GlowneWlaczone());
+    EXPECT_FALSE(QFile::exists(PlikBankow()));
+}
+
+} // namespace
