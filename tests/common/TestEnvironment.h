@@ -1,4 +1,4 @@
 #pragma once
-// Prepares a test process: a private settings and data location, and the
+// Prepares a test process: a private settings, data and temporary location, and the
 // format base pinned to Polish (Poland) so results do not depend on the machine.
 void PrepareTestEnvironment();
