@@ -1,4 +1,5 @@
 #include "DisplayCheck.h"
+#include "FirstFrame.h"
 #include "HostCommands.h"
 #include "WindowProgram.h"
 #include "platform/BuildConfig.h"
@@ -63,6 +64,7 @@ int RunWindow(int argc, char* argv[], const WindowOptions& options, QTextStream&
     // Lets the desktop match the window with the launcher and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(TALVORA_APP_ID));
     InstallQtTranslation(app);
+    FirstFrame::InstallIfAsked();
     return RunWindowProgram(options, err);
 }
 

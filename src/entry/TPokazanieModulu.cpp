@@ -4,7 +4,6 @@
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
 #include "entry/TZapisLokat.h"
-#include "entry/ZrzutyZakladek.h"
 #include "platform/Platform.h"
 #include "ui/TLokatyFormGlowny.h"
 
@@ -43,7 +42,6 @@ void TPokazanieModulu::Wykonaj() {
 void TPokazanieModulu::PokazOkno(TLokatyFormGlowny& okno) {
     fProjekt.WczytajDaneZTabeliDoKolekcji(TTabele::HarmonogramyLokatBankowych);
     fProjekt.Kolekcje().WyczyscZyskiZLokatBankowych();
-    ZaplanujZrzutyZakladek(okno);
     ZakonczPokazanie(Platform::modalRunner().runModal(&okno));
 }
 

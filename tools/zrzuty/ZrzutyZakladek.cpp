@@ -1,8 +1,8 @@
-#include "entry/ZrzutyZakladek.h"
+#include "ZrzutyZakladek.h"
 
+#include "ZrzutyImportu.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/THarmonogramLokatyBankowej.h"
-#include "import/windows/ZrzutyImportu.h"
 #include "platform/Clock.h"
 #include "platform/IModalRunner.h"
 #include "platform/Platform.h"
@@ -201,8 +201,6 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
     }
     ZrobZrzutyEdytoraOfert(okno, folder);
     if (auto* porownaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_PorownajOferty"))) {
-        // A lambda, not the function itself: the typeinfo of a plain function
-        // pointer type would be exported from the module.
         TZrzutDialogu zrzut(folder, QStringLiteral("porownaj_oferty.png"),
                             [](QDialog& dialog) { WypelnijPorownanie(dialog); });
         porownaj->click();
@@ -232,9 +230,6 @@ void ZrobZrzuty(TLokatyFormGlowny& okno, const QDir& folder) {
 
 } // namespace
 
-void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno) {
-    const QString folder = qEnvironmentVariable("TALVORA_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        return;
+void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno, const QString& folder) {
     QTimer::singleShot(kOpoznienieMs, &okno, [&okno, folder] { ZrobZrzuty(okno, QDir(folder)); });
 }

@@ -1,4 +1,4 @@
-#include "import/windows/ZrzutyImportu.h"
+#include "ZrzutyImportu.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "domain/PlikOfert.h"

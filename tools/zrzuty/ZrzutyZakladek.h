@@ -1,9 +1,9 @@
 #pragma once
+#include <QString>
 
 class TLokatyFormGlowny;
 
-// For the documentation's pictures: when the environment variable
-// TALVORA_SCREENSHOT_DIR names a folder, the window, once shown, saves there a
+// For the documentation's pictures: the window, once shown, saves in `folder` a
 // picture of each of its tabs (lokaty.png, oferty.png), of the deposit editor
 // as "Dodaj" opens it, filled in (dodaj_lokate.png), of the offer editor as
 // "Dodaj" on the offers tab opens it, filled in (dodaj_oferte.png), and as
@@ -12,5 +12,4 @@ class TLokatyFormGlowny;
 // an ended deposit (zysk_z_lokaty.png), and of the import windows (see
 // ZrobZrzutyImportu). The dialogs are closed unconfirmed
 // and the window closes without saving, so nothing reaches the data file.
-// Without the variable nothing happens.
-void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno);
+void ZaplanujZrzutyZakladek(TLokatyFormGlowny& okno, const QString& folder);

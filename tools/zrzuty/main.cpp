@@ -1,0 +1,52 @@
+// talvora-zrzuty FOLDER: takes the documentation's pictures. It opens the
+// deposits window on fresh sample data in a temporary folder, saves a picture
+// of each tab and dialog into FOLDER and closes the window without saving.
+// The user's own data and settings are not touched when XDG_CONFIG_HOME and
+// XDG_DATA_HOME point elsewhere (scripts/screenshots.sh does so).
+#include "DemoData.h"
+#include "HouseholdSetup.h"
+#include "WindowProgram.h"
+#include "ZrzutyZakladek.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TProjektDB.h"
+#include "domain/TFormatSettings.h"
+#include "ui/QtPlatformServices.h"
+#include "ui/TLokatyFormGlowny.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList arguments = app.arguments().mid(1);
+    if (arguments.size() != 1 || !QDir(arguments.first()).exists()) {
+        err << "Użycie: talvora-zrzuty FOLDER (istniejący folder na obrazy)\n";
+        return 2;
+    }
+    InstallQtTranslation(app);
+    QTemporaryDir folder;
+    try {
+        TProjektDB projekt(folder.filePath(QStringLiteral("DemoDataFile.dat")));
+        AddHouseholdRecords(projekt);
+        AddDemoData(projekt);
+        UstawFormaty();
+        projekt.WczytajDaneZTabeliDoKolekcji(TTabele::HarmonogramyLokatBankowych);
+        QtPlatformServices uslugi;
+        uslugi.install();
+        TLokatyFormGlowny okno;
+        okno.MyDB = &projekt;
+        ZaplanujZrzutyZakladek(okno, arguments.first());
+        okno.exec();
+        okno.MyDB = nullptr;
+    } catch (const std::exception& blad) {
+        err << blad.what() << "\n";
+        return 1;
+    }
+    return 0;
+}
