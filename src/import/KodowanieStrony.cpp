@@ -1,42 +1,13 @@
 #include "import/KodowanieStrony.h"
 
+#include "domain/StronyKodowe.h"
+
 #include <QRegularExpression>
 #include <QString>
 #include <QStringDecoder>
-#include <array>
-#include <cstdint>
+#include <optional>
 
 namespace {
-
-// Bytes 0x80 to 0xBF: where the two Polish code pages differ.
-using TGornaPolowa = std::array<char16_t, 64>;
-
-// ISO-8859-2: 0x80-0x9F are the C1 controls.
-constexpr TGornaPolowa kIso88592 = {
-    0x0080, 0x0081, 0x0082, 0x0083, 0x0084, 0x0085, 0x0086, 0x0087, 0x0088, 0x0089, 0x008A,
-    0x008B, 0x008C, 0x008D, 0x008E, 0x008F, 0x0090, 0x0091, 0x0092, 0x0093, 0x0094, 0x0095,
-    0x0096, 0x0097, 0x0098, 0x0099, 0x009A, 0x009B, 0x009C, 0x009D, 0x009E, 0x009F, 0x00A0,
-    0x0104, 0x02D8, 0x0141, 0x00A4, 0x013D, 0x015A, 0x00A7, 0x00A8, 0x0160, 0x015E, 0x0164,
-    0x0179, 0x00AD, 0x017D, 0x017B, 0x00B0, 0x0105, 0x02DB, 0x0142, 0x00B4, 0x013E, 0x015B,
-    0x02C7, 0x00B8, 0x0161, 0x015F, 0x0165, 0x017A, 0x02DD, 0x017E, 0x017C};
-
-// Windows-1250; the five undefined bytes keep their number.
-constexpr TGornaPolowa kWindows1250 = {
-    0x20AC, 0x0081, 0x201A, 0x0083, 0x201E, 0x2026, 0x2020, 0x2021, 0x0088, 0x2030, 0x0160,
-    0x2039, 0x015A, 0x0164, 0x017D, 0x0179, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x0098, 0x2122, 0x0161, 0x203A, 0x015B, 0x0165, 0x017E, 0x017A, 0x00A0,
-    0x02C7, 0x02D8, 0x0141, 0x00A4, 0x0104, 0x00A6, 0x00A7, 0x00A8, 0x00A9, 0x015E, 0x00AB,
-    0x00AC, 0x00AD, 0x00AE, 0x017B, 0x00B0, 0x00B1, 0x02DB, 0x0142, 0x00B4, 0x00B5, 0x00B6,
-    0x00B7, 0x00B8, 0x0105, 0x015F, 0x00BB, 0x013D, 0x02DD, 0x013E, 0x017C};
-
-// Bytes 0xC0 to 0xFF, the same in both.
-constexpr std::array<char16_t, 64> kDolnaPolowa = {
-    0x0154, 0x00C1, 0x00C2, 0x0102, 0x00C4, 0x0139, 0x0106, 0x00C7, 0x010C, 0x00C9, 0x0118,
-    0x00CB, 0x011A, 0x00CD, 0x00CE, 0x010E, 0x0110, 0x0143, 0x0147, 0x00D3, 0x00D4, 0x0150,
-    0x00D6, 0x00D7, 0x0158, 0x016E, 0x00DA, 0x0170, 0x00DC, 0x00DD, 0x0162, 0x00DF, 0x0155,
-    0x00E1, 0x00E2, 0x0103, 0x00E4, 0x013A, 0x0107, 0x00E7, 0x010D, 0x00E9, 0x0119, 0x00EB,
-    0x011B, 0x00ED, 0x00EE, 0x010F, 0x0111, 0x0144, 0x0148, 0x00F3, 0x00F4, 0x0151, 0x00F6,
-    0x00F7, 0x0159, 0x016F, 0x00FA, 0x0171, 0x00FC, 0x00FD, 0x0163, 0x02D9};
 
 bool JestPoprawnymUtf8(const QByteArray& bajty) {
     QStringDecoder dekoder(QStringDecoder::Utf8);
@@ -44,33 +15,21 @@ bool JestPoprawnymUtf8(const QByteArray& bajty) {
     return !dekoder.hasError();
 }
 
-// The code page the page's <meta> names (its bytes 0x80-0xBF), or null.
-const TGornaPolowa* KodowanieZMeta(const QByteArray& bajty) {
+// The Polish code page the page's <meta> names, if any.
+std::optional<TStronaKodowa> KodowanieZMeta(const QByteArray& bajty) {
     static const QRegularExpression kCharset(
         QStringLiteral(R"(<meta[^>]*charset\s*=\s*["']?\s*([A-Za-z0-9_.:-]+))"),
         QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch m = kCharset.match(QString::fromLatin1(bajty));
     if (!m.hasMatch())
-        return nullptr;
+        return std::nullopt;
     const QString nazwa = m.captured(1).toLower();
     if (nazwa == u"iso-8859-2" || nazwa == u"iso8859-2" || nazwa == u"iso_8859-2" ||
         nazwa == u"latin2" || nazwa == u"l2")
-        return &kIso88592;
+        return TStronaKodowa::Iso88592;
     if (nazwa == u"windows-1250" || nazwa == u"cp1250" || nazwa == u"x-cp1250")
-        return &kWindows1250;
-    return nullptr;
-}
-
-QByteArray ZTablicy(const QByteArray& bajty, const TGornaPolowa& gorna) {
-    QString tekst(bajty.size(), Qt::Uninitialized);
-    QChar* znak = tekst.data();
-    for (qsizetype i = 0; i < bajty.size(); ++i) {
-        const auto bajt = static_cast<uint8_t>(bajty[i]);
-        znak[i] = QChar(bajt < 0x80   ? char16_t{bajt}
-                        : bajt < 0xC0 ? gorna[bajt - 0x80]
-                                      : kDolnaPolowa[bajt - 0xC0]);
-    }
-    return tekst.toUtf8();
+        return TStronaKodowa::Windows1250;
+    return std::nullopt;
 }
 
 } // namespace
@@ -80,6 +39,6 @@ QByteArray TrescStronyWUtf8(const QByteArray& bajty) {
         return bajty.mid(3);
     if (JestPoprawnymUtf8(bajty))
         return bajty;
-    const TGornaPolowa* tablica = KodowanieZMeta(bajty);
-    return tablica ? ZTablicy(bajty, *tablica) : bajty;
+    const std::optional<TStronaKodowa> strona = KodowanieZMeta(bajty);
+    return strona ? ZeStronyKodowej(bajty.constData(), bajty.size(), *strona).toUtf8() : bajty;
 }
