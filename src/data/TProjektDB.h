@@ -115,10 +115,11 @@ public:
     // error box and the whole batch is rolled back. Nothing is run while a
     // transaction is already open on the connection. The pending parameters
     // are cleared afterwards when asked. Nothing is raised.
-    TWynikPolecenSQL WykonajPoleceniaWTransakcji(QStringList polecenia, bool wyczyscParametry);
+    TWynikPolecenSQL WykonajPoleceniaWTransakcji(const QStringList& polecenia,
+                                                 bool wyczyscParametry);
     TWynikPolecenSQL WykonajPolecenieSQL(const QString& polecenie, bool wyczyscParametry);
     // Statements given by the host; pending parameters are cleared afterwards.
-    TWynikPolecenSQL WykonajWpisanePoleceniaSQL(QStringList listaPolecen);
+    TWynikPolecenSQL WykonajWpisanePoleceniaSQL(const QStringList& listaPolecen);
 
 private:
     void UruchomBaze();

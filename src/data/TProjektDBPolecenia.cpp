@@ -5,7 +5,7 @@
 #include "data/TekstBledu.h"
 #include "platform/Komunikaty.h"
 
-TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(QStringList polecenia,
+TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(const QStringList& polecenia,
                                                          bool wyczyscParametry) {
     TWynikPolecenSQL wynik;
     if (fBaza->IsTransactionOpen()) {
@@ -32,6 +32,6 @@ TWynikPolecenSQL TProjektDB::WykonajPolecenieSQL(const QString& polecenie, bool 
     return WykonajPoleceniaWTransakcji(QStringList{polecenie}, wyczyscParametry);
 }
 
-TWynikPolecenSQL TProjektDB::WykonajWpisanePoleceniaSQL(QStringList listaPolecen) {
-    return WykonajPoleceniaWTransakcji(std::move(listaPolecen), true);
+TWynikPolecenSQL TProjektDB::WykonajWpisanePoleceniaSQL(const QStringList& listaPolecen) {
+    return WykonajPoleceniaWTransakcji(listaPolecen, true);
 }

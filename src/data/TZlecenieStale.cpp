@@ -80,7 +80,7 @@ double TZlecenieStale::PobierzIloscDniDoWykonania(
     const TZlecenieStale* ostatnioWykonaneZlecenieTegoTypu) const {
     if (!ostatnioWykonaneZlecenieTegoTypu)
         return std::numeric_limits<double>::quiet_NaN();
-    const int czestotliwosc = static_cast<int>(fCzestotliwosc);
+    const auto czestotliwosc = static_cast<int8_t>(fCzestotliwosc);
     if (czestotliwosc == -1 || czestotliwosc == 7)
         return std::numeric_limits<double>::infinity();
     const TDateTime termin =

@@ -268,7 +268,7 @@ void TFormParserLokatBankowych::UruchomPobieranie() {
             [url, sciezka](const std::atomic<bool>& stop) {
                 PobierzPlikZInternetu(url, sciezka, &stop);
             },
-            [this](std::exception_ptr blad) { jvThreadInternetFinish(blad); });
+            [this](const std::exception_ptr& blad) { jvThreadInternetFinish(blad); });
     } catch (const std::exception& blad) {
         PokazNiepowodzenie(kNieUdaloSieBank, QString::fromUtf8(blad.what()));
     }
@@ -284,13 +284,15 @@ void TFormParserLokatBankowych::UruchomOdczytPliku() {
             [sciezka, odczytane](const std::atomic<bool>&) {
                 OdczytajIPosortuj(sciezka, *odczytane);
             },
-            [this, odczytane](std::exception_ptr blad) { jvThreadPlikFinish(blad, odczytane); });
+            [this, odczytane](const std::exception_ptr& blad) {
+                jvThreadPlikFinish(blad, odczytane);
+            });
     } catch (const std::exception& blad) {
         PokazNiepowodzenie(kNieUdaloSiePlik, QString::fromUtf8(blad.what()));
     }
 }
 
-void TFormParserLokatBankowych::jvThreadInternetFinish(std::exception_ptr blad) {
+void TFormParserLokatBankowych::jvThreadInternetFinish(const std::exception_ptr& blad) {
     if (fZamknieto)
         return;
     if (blad)
@@ -308,8 +310,8 @@ void TFormParserLokatBankowych::jvThreadInternetFinish(std::exception_ptr blad) 
         PokazNiepowodzenie(kNieUdaloSieBank, bladStrony);
 }
 
-void TFormParserLokatBankowych::jvThreadPlikFinish(std::exception_ptr blad,
-                                                   std::shared_ptr<TListaOfert> odczytane) {
+void TFormParserLokatBankowych::jvThreadPlikFinish(const std::exception_ptr& blad,
+                                                   const std::shared_ptr<TListaOfert>& odczytane) {
     if (fZamknieto)
         return;
     if (blad)

@@ -100,8 +100,9 @@ private:
     QWidget* UtworzSrodek();
     QWidget* UtworzDolnyPanel();
     void FormShow();
-    void jvThreadInternetFinish(std::exception_ptr blad);
-    void jvThreadPlikFinish(std::exception_ptr blad, std::shared_ptr<TListaOfert> odczytane);
+    void jvThreadInternetFinish(const std::exception_ptr& blad);
+    void jvThreadPlikFinish(const std::exception_ptr& blad,
+                            const std::shared_ptr<TListaOfert>& odczytane);
     // A new unchecked row for the offer, which it then owns (not yet in the list).
     QTreeWidgetItem* UtworzWiersz(TOferta oferta, bool zBankiem);
     void PokazListe();
