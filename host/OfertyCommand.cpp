@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
+#include "OfertaJson.h"
 #include "TPlikDanychDoOdczytu.h"
 #include "TabelaTekstowa.h"
 
@@ -53,48 +54,8 @@ void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
 void PiszJson(QTextStream& out, const TListaOfert& oferty) {
     JsonWriter json;
     json.beginArray();
-    for (const auto& h : oferty) {
-        json.beginObject()
-            .key(u"Id")
-            .integer(h->fId)
-            .key(u"Bank")
-            .string(h->fBank)
-            .key(u"NazwaHarmonogramu")
-            .string(h->fNazwaHarmonogramu)
-            .key(u"OkresDepozytu")
-            .integer(h->fOkresDepozytu)
-            .key(u"JednostkaDepozytu")
-            .integer(static_cast<int8_t>(h->fJednostkaDepozytu))
-            .key(u"Kapitalizacja")
-            .integer(static_cast<int8_t>(h->fKapitalizacja))
-            .key(u"OprocentowanieStaleWCalymOkresieLokaty")
-            .boolean(h->fOprocentowanieStaleWCalymOkresieLokaty)
-            .key(u"OprocentowanieWSkaliRoku")
-            .number(h->fOprocentowanieWSkaliRoku)
-            .key(u"KwotaMinimalna")
-            .number(h->fKwotaMinimalna)
-            .key(u"KwotaMaksymalna")
-            .number(h->fKwotaMaksymalna)
-            .key(u"WymaganeKontoOsobisteWTymBanku")
-            .boolean(h->fWymaganeKontoOsobisteWTymBanku)
-            .key(u"MozliwoscWczesniejszegoZerwaniaLokaty")
-            .boolean(h->fMozliwoscWczesniejszegoZerwaniaLokaty)
-            .key(u"HarmonogramDodanyPrzezUzytkownika")
-            .boolean(h->fHarmonogramDodanyPrzezUzytkownika)
-            .key(u"WarunkiWczesniejszegoZerwaniaLokaty")
-            .string(h->fWarunkiWczesniejszegoZerwaniaLokaty)
-            .key(u"PozostaleInformacje")
-            .string(h->fPozostaleInformacje)
-            .key(u"BankNazwaOprocentowanie")
-            .string(h->BankNazwaOprocentowanie())
-            .key(u"NazwaWyswietlana")
-            .string(h->NazwaWyswietlana())
-            .key(u"OkresLokaty")
-            .string(h->OkresLokaty())
-            .key(u"KapitalizacjaNazwa")
-            .string(h->KapitalizacjaNazwa())
-            .endObject();
-    }
+    for (const auto& h : oferty)
+        DopiszOferteJson(json, *h);
     json.endArray();
     out << json.text() << u'\n';
 }
