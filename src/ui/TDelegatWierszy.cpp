@@ -18,7 +18,6 @@ QColor TDelegatWierszy::KolorNaglowkaGrupy() {
 void TDelegatWierszy::initStyleOption(QStyleOptionViewItem* option,
                                       const QModelIndex& index) const {
     QStyledItemDelegate::initStyleOption(option, index);
-    option->displayAlignment = fLista->WyrownanieKolumny(index.column()) | Qt::AlignVCenter;
     const auto kolory = fLista->KoloryWiersza(fLista->WierszDla(index));
     if (!kolory)
         return;
@@ -28,7 +27,7 @@ void TDelegatWierszy::initStyleOption(QStyleOptionViewItem* option,
 
 void TDelegatWierszy::paint(QPainter* painter, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const {
-    if (TListaRaportowa::JestGrupa(fLista->WierszDla(index))) {
+    if (TModelRaportu::JestGrupa(index)) {
         RysujGrupe(painter, option, index);
         return;
     }

@@ -3,8 +3,8 @@
 
 class TListaRaportowa;
 
-// Paints the cells of a report list: the row colours the list chooses, the
-// column alignment, grid lines, and group headers as a bold caption followed
+// Paints the cells of a report list: the row colours the list chooses, grid
+// lines, and group headers as a bold caption followed
 // by a rule across the list.
 class TDelegatWierszy : public QStyledItemDelegate {
     Q_OBJECT

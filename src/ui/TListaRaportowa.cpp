@@ -1,19 +1,16 @@
 #include "ui/TListaRaportowa.h"
 
 #include "ui/TDelegatWierszy.h"
+#include "ui/TSzerokosciKolumn.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QTreeWidgetItemIterator>
 
-namespace {
-constexpr int kRolaRekordu = Qt::UserRole;
-constexpr int kRolaGrupy = Qt::UserRole + 1;
-constexpr int kRolaIndeksu = Qt::UserRole + 2;
-} // namespace
-
-TListaRaportowa::TListaRaportowa(const char* nazwa, QWidget* parent) : QTreeWidget(parent) {
+TListaRaportowa::TListaRaportowa(const char* nazwa, QWidget* parent)
+    : QTreeView(parent), fModel(new TModelRaportu(this)) {
     setObjectName(QLatin1String(nazwa));
+    setModel(fModel);
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setExpandsOnDoubleClick(false);
@@ -32,33 +29,49 @@ TListaRaportowa::TListaRaportowa(const char* nazwa, QWidget* parent) : QTreeWidg
     header()->setSectionsMovable(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
     setItemDelegate(new TDelegatWierszy(this));
+    connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& indeks) {
+        if (const TWierszRaportu* wiersz = WierszDla(indeks))
+            emit WierszZatwierdzony(*wiersz);
+    });
 }
+
+TListaRaportowa::~TListaRaportowa() = default;
 
 void TListaRaportowa::UstawKolumny(const QStringList& tytuly,
                                    const QList<Qt::Alignment>& wyrownania) {
-    WyczyscKolumny();
-    fWyrownania = wyrownania;
-    setColumnCount(tytuly.size());
-    setHeaderLabels(tytuly);
-    for (int i = 0; i < tytuly.size(); ++i)
-        headerItem()->setTextAlignment(i, WyrownanieKolumny(i) | Qt::AlignVCenter);
+    fModel->UstawKolumny(tytuly, wyrownania);
 }
 
 void TListaRaportowa::WyczyscKolumny() {
-    clear();
-    fWyrownania.clear();
-    setColumnCount(0);
+    fModel->UstawKolumny({}, {});
 }
 
 Qt::Alignment TListaRaportowa::WyrownanieKolumny(int kolumna) const {
-    return fWyrownania.value(kolumna, Qt::AlignLeft);
+    return fModel->WyrownanieKolumny(kolumna);
 }
 
-QTreeWidgetItem* TListaRaportowa::UtworzGrupe(const QString& naglowek) {
-    auto* grupa = new QTreeWidgetItem(QStringList{naglowek});
-    grupa->setData(0, kRolaGrupy, true);
-    grupa->setFlags(Qt::ItemIsEnabled);
-    return grupa;
+QString TListaRaportowa::TytulKolumny(int kolumna) const {
+    return fModel->Tytuly().value(kolumna);
+}
+
+int TListaRaportowa::IloscKolumn() const {
+    return static_cast<int>(fModel->Tytuly().size());
+}
+
+void TListaRaportowa::Wypelnij(const QStringList& grupy, std::vector<TWierszRaportu> wiersze) {
+    fModel->Wypelnij(grupy, std::move(wiersze));
+    for (int g = 0; g < fModel->rowCount(); ++g)
+        if (TModelRaportu::JestGrupa(fModel->index(g, 0)))
+            setFirstColumnSpanned(g, {}, true);
+    expandAll();
+}
+
+void TListaRaportowa::Dopisz(std::vector<TWierszRaportu> wiersze) {
+    fModel->Dopisz(std::move(wiersze));
+}
+
+void TListaRaportowa::Wyczysc() {
+    fModel->Wyczysc();
 }
 
 QStringList TListaRaportowa::WcietaNazwa(QStringList komorki) {
@@ -67,89 +80,63 @@ QStringList TListaRaportowa::WcietaNazwa(QStringList komorki) {
     return komorki;
 }
 
-QTreeWidgetItem* TListaRaportowa::UtworzWiersz(const QStringList& komorki, void* rekord, int indeks,
-                                               const QIcon& ikona) {
-    auto* wiersz = new QTreeWidgetItem(komorki);
-    wiersz->setData(0, kRolaRekordu, QVariant::fromValue(rekord));
-    wiersz->setData(0, kRolaIndeksu, indeks);
-    wiersz->setIcon(0, ikona);
-    return wiersz;
-}
-
-void TListaRaportowa::WstawGrupy(const QList<QTreeWidgetItem*>& grupy) {
-    QList<QTreeWidgetItem*> niepuste;
-    for (QTreeWidgetItem* grupa : grupy) {
-        if (grupa->childCount() > 0)
-            niepuste.append(grupa);
-        else
-            delete grupa;
-    }
-    addTopLevelItems(niepuste);
-    for (QTreeWidgetItem* grupa : niepuste)
-        grupa->setFirstColumnSpanned(true);
-    expandAll();
-}
-
-bool TListaRaportowa::JestGrupa(const QTreeWidgetItem* wiersz) {
-    return wiersz && wiersz->data(0, kRolaGrupy).toBool();
-}
-
-void* TListaRaportowa::Rekord(const QTreeWidgetItem* wiersz) {
-    return wiersz ? wiersz->data(0, kRolaRekordu).value<void*>() : nullptr;
-}
-
-int TListaRaportowa::IndeksWiersza(const QTreeWidgetItem* wiersz) {
-    return wiersz ? wiersz->data(0, kRolaIndeksu).toInt() : -1;
-}
-
-QTreeWidgetItem* TListaRaportowa::WybranyWiersz() const {
-    const QList<QTreeWidgetItem*> wybrane = selectedItems();
-    for (QTreeWidgetItem* wiersz : wybrane)
-        if (!JestGrupa(wiersz))
+const TWierszRaportu* TListaRaportowa::WybranyWiersz() const {
+    const QModelIndexList wybrane = selectionModel()->selectedRows();
+    for (const QModelIndex& indeks : wybrane)
+        if (const TWierszRaportu* wiersz = WierszDla(indeks))
             return wiersz;
     return nullptr;
 }
 
+void* TListaRaportowa::WybranyRekord() const {
+    const TWierszRaportu* wiersz = WybranyWiersz();
+    return wiersz ? wiersz->rekord : nullptr;
+}
+
+void TListaRaportowa::Zaznacz(const TWierszRaportu& wiersz) {
+    const QModelIndex indeks = IndeksWiersza(wiersz);
+    setCurrentIndex(indeks);
+    scrollTo(indeks);
+}
+
 void TListaRaportowa::ZaznaczRekord(const void* rekord) {
-    for (QTreeWidgetItem* wiersz : Wiersze())
-        if (rekord && Rekord(wiersz) == rekord) {
-            setCurrentItem(wiersz);
-            scrollToItem(wiersz);
-            return;
-        }
+    if (rekord)
+        for (const TWierszRaportu& wiersz : fModel->Wiersze())
+            if (wiersz.rekord == rekord) {
+                Zaznacz(wiersz);
+                return;
+            }
     clearSelection();
+}
+
+void TListaRaportowa::DopasujSzerokoscKolumn() {
+    if (!fMiara)
+        fMiara = std::make_unique<TSzerokosciKolumn>(font());
+    const QList<int> szerokosci = fMiara->Szerokosci(fModel->Tytuly(), fModel->Wiersze());
+    for (int kolumna = 0; kolumna < szerokosci.size(); ++kolumna) {
+        int szerokosc = szerokosci[kolumna];
+        if (kolumna == 0) {
+            szerokosc += fModel->MaIkone() ? iconSize().width() : 0;
+            szerokosc += fModel->MaPolaWyboru() ? 20 : 0;
+        }
+        setColumnWidth(kolumna, szerokosc + 20);
+    }
 }
 
 void TListaRaportowa::keyPressEvent(QKeyEvent* event) {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    QTreeWidgetItem* wiersz = WybranyWiersz();
+    const TWierszRaportu* wiersz = WybranyWiersz();
     if (enter && wiersz && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         event->accept();
-        emit WierszZatwierdzony(wiersz);
+        emit WierszZatwierdzony(*wiersz);
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    QTreeView::keyPressEvent(event);
 }
 
-QList<QTreeWidgetItem*> TListaRaportowa::Wiersze() const {
-    QList<QTreeWidgetItem*> wiersze;
-    for (QTreeWidgetItemIterator it(const_cast<TListaRaportowa*>(this)); *it; ++it)
-        if (!JestGrupa(*it))
-            wiersze.append(*it);
-    return wiersze;
-}
-
-int TListaRaportowa::IloscWierszy() const {
-    int ile = 0;
-    for (int i = 0; i < topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* element = topLevelItem(i);
-        ile += JestGrupa(element) ? element->childCount() : 1;
-    }
-    return ile;
-}
-
-std::optional<TKoloryWiersza> TListaRaportowa::KoloryWiersza(const QTreeWidgetItem* wiersz) const {
-    if (!fKolory || !wiersz || JestGrupa(wiersz))
-        return std::nullopt;
-    return fKolory(wiersz);
+void TListaRaportowa::changeEvent(QEvent* event) {
+    // Measured widths belong to the font they were measured in.
+    if (event->type() == QEvent::FontChange)
+        fMiara.reset();
+    QTreeView::changeEvent(event);
 }

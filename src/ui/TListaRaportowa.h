@@ -1,72 +1,89 @@
 #pragma once
-#include <QColor>
-#include <QList>
-#include <QTreeWidget>
-#include <functional>
-#include <optional>
+#include "ui/TModelRaportu.h"
 
-// Colours of one row, chosen before the row is painted.
-struct TKoloryWiersza {
-    QColor tlo;
-    QColor tekst;
-};
+#include <QTreeView>
+#include <memory>
+#include <vector>
+
+class TSzerokosciKolumn;
 
 // A read-only report list: columns with titles and alignment, rows grouped
 // under headed sections (a header spans all columns, is always expanded and
 // cannot be selected), grid lines, whole-row selection, 32 by 32 row images.
-// Each row carries a record it does not own, and its index in the order the
-// rows were added.
-class TListaRaportowa : public QTreeWidget {
+// The rows live in the list's model (TModelRaportu); each carries a record
+// it does not own and its index in the order the rows were given.
+class TListaRaportowa : public QTreeView {
     Q_OBJECT
 
 public:
-    using TDobieranieKolorow =
-        std::function<std::optional<TKoloryWiersza>(const QTreeWidgetItem* wiersz)>;
+    using TDobieranieKolorow = TModelRaportu::TDobieranieKolorow;
 
     explicit TListaRaportowa(const char* nazwa, QWidget* parent = nullptr);
+    ~TListaRaportowa() override;
+
+    TModelRaportu& Model() const { return *fModel; }
 
     // Clears rows and columns, then adds one column per title.
     void UstawKolumny(const QStringList& tytuly, const QList<Qt::Alignment>& wyrownania);
     void WyczyscKolumny();
     Qt::Alignment WyrownanieKolumny(int kolumna) const;
+    QString TytulKolumny(int kolumna) const;
+    int IloscKolumn() const;
 
-    // Rows and group headers are built outside the list and inserted at once;
-    // a group without rows is not shown.
-    static QTreeWidgetItem* UtworzGrupe(const QString& naglowek);
+    // Replaces the rows (see TModelRaportu::Wypelnij); group headers span
+    // the list and stay expanded.
+    void Wypelnij(const QStringList& grupy, std::vector<TWierszRaportu> wiersze);
+    void Dopisz(std::vector<TWierszRaportu> wiersze);
+    void Wyczysc();
+
     // A deposit's texts as its row under a group shows them: the name two
     // blanks in.
     static QStringList WcietaNazwa(QStringList komorki);
-    static QTreeWidgetItem* UtworzWiersz(const QStringList& komorki, void* rekord, int indeks,
-                                         const QIcon& ikona);
-    void WstawGrupy(const QList<QTreeWidgetItem*>& grupy);
 
-    static bool JestGrupa(const QTreeWidgetItem* wiersz);
-    static void* Rekord(const QTreeWidgetItem* wiersz);
-    static int IndeksWiersza(const QTreeWidgetItem* wiersz);
+    // The image every row shows before its first text (none by default).
+    void UstawIkone(const QIcon& ikona) { fModel->UstawIkone(ikona); }
+    void UstawPolaWyboru(bool polaWyboru) { fModel->UstawPolaWyboru(polaWyboru); }
+    void UstawKolory(TDobieranieKolorow dobieranie) { fModel->UstawKolory(std::move(dobieranie)); }
+    std::optional<TKoloryWiersza> KoloryWiersza(const TWierszRaportu* wiersz) const {
+        return fModel->KoloryWiersza(wiersz);
+    }
 
     // The selected row (never a group header), or null.
-    QTreeWidgetItem* WybranyWiersz() const;
+    const TWierszRaportu* WybranyWiersz() const;
+    void* WybranyRekord() const;
+    // Selects the row and shows it.
+    void Zaznacz(const TWierszRaportu& wiersz);
     // Selects the row that carries the record and shows it; selects nothing
     // when no row carries it.
     void ZaznaczRekord(const void* rekord);
     // Rows (not group headers) in display order.
-    QList<QTreeWidgetItem*> Wiersze() const;
-    int IloscWierszy() const;
-    QTreeWidgetItem* WierszDla(const QModelIndex& indeks) const { return itemFromIndex(indeks); }
+    std::vector<const TWierszRaportu*> Wiersze() const { return fModel->WierszeWKolejnosci(); }
+    int IloscWierszy() const { return static_cast<int>(fModel->Wiersze().size()); }
+    // Headers of the groups shown.
+    QStringList Grupy() const { return fModel->Grupy(); }
+    const TWierszRaportu* WierszDla(const QModelIndex& indeks) const {
+        return fModel->Wiersz(indeks);
+    }
+    QModelIndex IndeksWiersza(const TWierszRaportu& wiersz, int kolumna = 0) const {
+        return fModel->Indeks(wiersz, kolumna);
+    }
 
-    void UstawKolory(TDobieranieKolorow dobieranie) { fKolory = std::move(dobieranie); }
-    std::optional<TKoloryWiersza> KoloryWiersza(const QTreeWidgetItem* wiersz) const;
+    // Every column as wide as its widest text (title included) plus 20
+    // pixels; the first also makes room for the row image and check box.
+    void DopasujSzerokoscKolumn();
 
 signals:
-    // Enter (Return) on the selected row: it is opened, as by a double click.
-    void WierszZatwierdzony(QTreeWidgetItem* wiersz);
+    // A double click or Enter (Return) on a row: it is opened.
+    void WierszZatwierdzony(const TWierszRaportu& wiersz);
 
 protected:
     // Enter on a selected row is the list's own; elsewhere it goes on to the
     // window (its default button).
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    QList<Qt::Alignment> fWyrownania;
-    TDobieranieKolorow fKolory;
+    TModelRaportu* fModel;
+    // Kept between fillings: texts measured once are not measured again.
+    std::unique_ptr<TSzerokosciKolumn> fMiara;
 };

@@ -394,8 +394,9 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
     for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
-        connect(lista, &QTreeWidget::itemSelectionChanged, this, &T::UstawPrzyciski);
-        connect(lista, &QTreeWidget::itemClicked, this, &T::UstawPrzyciski);
+        connect(lista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+                &T::UstawPrzyciski);
+        connect(lista, &QAbstractItemView::clicked, this, &T::UstawPrzyciski);
         lista->setContextMenuPolicy(Qt::CustomContextMenu);
     }
     connect(lv_Lokaty, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
@@ -407,16 +408,9 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
                     lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
             });
     // A double click or Enter on a row opens it for editing.
-    const auto otworz = [this](TListaRaportowa* lista, void (T::*edycja)()) {
-        const auto edytuj = [this, edycja](QTreeWidgetItem* wiersz) {
-            if (!TListaRaportowa::JestGrupa(wiersz))
-                (this->*edycja)();
-        };
-        connect(lista, &QTreeWidget::itemDoubleClicked, this, edytuj);
-        connect(lista, &TListaRaportowa::WierszZatwierdzony, this, edytuj);
-    };
-    otworz(lv_Lokaty, &T::sbtn_EdytujLokateClick);
-    otworz(lv_HarmonogramyLokatBankowych, &T::sbtn_EdytujLokateBankowaClick);
+    connect(lv_Lokaty, &TListaRaportowa::WierszZatwierdzony, this, &T::sbtn_EdytujLokateClick);
+    connect(lv_HarmonogramyLokatBankowych, &TListaRaportowa::WierszZatwierdzony, this,
+            &T::sbtn_EdytujLokateBankowaClick);
     connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
     connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
             &T::lv_HarmonogramyLokatBankowychColumnClick);
@@ -457,7 +451,7 @@ void TLokatyFormGlowny::PokazBrakPolaczeniaZBaza() {
     PokazBlad(TekstBrakuPolaczeniaZBaza());
 }
 
-QTreeWidgetItem* TLokatyFormGlowny::WybranyWierszLokaty() const {
+const TWierszRaportu* TLokatyFormGlowny::WybranyWierszLokaty() const {
     return lv_Lokaty->WybranyWiersz();
 }
 
@@ -465,7 +459,7 @@ TLokata* TLokatyFormGlowny::WybranaLokata() const {
     return LokataWiersza(WybranyWierszLokaty());
 }
 
-QTreeWidgetItem* TLokatyFormGlowny::WybranyWierszHarmonogramu() const {
+const TWierszRaportu* TLokatyFormGlowny::WybranyWierszHarmonogramu() const {
     return lv_HarmonogramyLokatBankowych->WybranyWiersz();
 }
 
@@ -473,18 +467,17 @@ THarmonogramLokatyBankowej* TLokatyFormGlowny::WybranyHarmonogram() const {
     return HarmonogramWiersza(WybranyWierszHarmonogramu());
 }
 
-TLokata* TLokatyFormGlowny::LokataWiersza(const QTreeWidgetItem* wiersz) {
-    if (!wiersz || wiersz->treeWidget() == nullptr ||
-        wiersz->treeWidget()->objectName() != QLatin1String("lv_Lokaty"))
+TLokata* TLokatyFormGlowny::LokataWiersza(const TWierszRaportu* wiersz) const {
+    if (!wiersz || !lv_Lokaty->IndeksWiersza(*wiersz).isValid())
         return nullptr;
-    return static_cast<TLokata*>(TListaRaportowa::Rekord(wiersz));
+    return static_cast<TLokata*>(wiersz->rekord);
 }
 
-THarmonogramLokatyBankowej* TLokatyFormGlowny::HarmonogramWiersza(const QTreeWidgetItem* wiersz) {
-    if (!wiersz || wiersz->treeWidget() == nullptr ||
-        wiersz->treeWidget()->objectName() != QLatin1String("lv_HarmonogramyLokatBankowych"))
+THarmonogramLokatyBankowej*
+TLokatyFormGlowny::HarmonogramWiersza(const TWierszRaportu* wiersz) const {
+    if (!wiersz || !lv_HarmonogramyLokatBankowych->IndeksWiersza(*wiersz).isValid())
         return nullptr;
-    return static_cast<THarmonogramLokatyBankowej*>(TListaRaportowa::Rekord(wiersz));
+    return static_cast<THarmonogramLokatyBankowej*>(wiersz->rekord);
 }
 
 void TLokatyFormGlowny::UstawPrzyciski() {
@@ -560,7 +553,7 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
 void TLokatyFormGlowny::PokazWszystkieKolumnyLokat() {
     layout()->activate();
     int lista = 2 * lv_Lokaty->frameWidth() + lv_Lokaty->verticalScrollBar()->sizeHint().width();
-    for (int kolumna = 0; kolumna < lv_Lokaty->columnCount(); ++kolumna)
+    for (int kolumna = 0; kolumna < lv_Lokaty->IloscKolumn(); ++kolumna)
         lista += lv_Lokaty->columnWidth(kolumna);
     const QRect obszar = screen()->availableGeometry();
     const int ramka = frameGeometry().width() - width();

@@ -15,8 +15,6 @@ class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
-class QTreeWidget;
-class QTreeWidgetItem;
 class QWidget;
 class TAMHFlashLabel;
 class TEtykietaSkracana;
@@ -27,6 +25,7 @@ class TKolekcjeDanych;
 class TLokata;
 class THarmonogramLokatyBankowej;
 class TListaRaportowa;
+struct TWierszRaportu;
 class TProjektDB;
 class TZakladkaKalendarza;
 
@@ -54,8 +53,6 @@ public:
     void UstawPrzyciski();
     // Header, columns and initial order; run once as the window is shown.
     void PrzygotujOkno();
-    // Sets every column of a report list as wide as its widest text.
-    static void DopasujSzerokoscKolumn(QTreeWidget* lista);
 
     bool KliknietoOK() const { return fKliknietoOK; }
     double MaksymalnaWartoscWProgramie() const { return fMaksymalnaWartoscWProgramie; }
@@ -71,13 +68,13 @@ public:
 
     // The selected row of each list (group headers are never selected) and
     // the record it carries; null when nothing is selected.
-    QTreeWidgetItem* WybranyWierszLokaty() const;
+    const TWierszRaportu* WybranyWierszLokaty() const;
     TLokata* WybranaLokata() const;
-    QTreeWidgetItem* WybranyWierszHarmonogramu() const;
+    const TWierszRaportu* WybranyWierszHarmonogramu() const;
     THarmonogramLokatyBankowej* WybranyHarmonogram() const;
-    // The record a row carries (null for a group header or a foreign row).
-    static TLokata* LokataWiersza(const QTreeWidgetItem* wiersz);
-    static THarmonogramLokatyBankowej* HarmonogramWiersza(const QTreeWidgetItem* wiersz);
+    // The record a row carries (null for a row of another list).
+    TLokata* LokataWiersza(const TWierszRaportu* wiersz) const;
+    THarmonogramLokatyBankowej* HarmonogramWiersza(const TWierszRaportu* wiersz) const;
 
     // Deposit operations (TLokatyFormGlownyLokaty.cpp).
     int32_t NoweIdLokaty() const;

@@ -12,14 +12,12 @@
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
-#include "ui/TSzerokosciKolumn.h"
 #include "ui/TZakladkaKalendarza.h"
 
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QTabWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -43,44 +41,6 @@ IndeksHarmonogramow(const TListaObiektow<THarmonogramLokatyBankowej>& harmonogra
     return indeks;
 }
 
-// Painting of a list is switched off while it is rebuilt.
-class TBlokadaOdswiezania {
-public:
-    explicit TBlokadaOdswiezania(QWidget* lista) : fLista(lista) {
-        fLista->setUpdatesEnabled(false);
-    }
-    ~TBlokadaOdswiezania() { fLista->setUpdatesEnabled(true); }
-    TBlokadaOdswiezania(const TBlokadaOdswiezania&) = delete;
-    TBlokadaOdswiezania& operator=(const TBlokadaOdswiezania&) = delete;
-
-private:
-    QWidget* fLista;
-};
-
-QStringList TytulyKolumn(const QTreeWidget& lista) {
-    QStringList tytuly;
-    for (int i = 0; i < lista.columnCount(); ++i)
-        tytuly.append(lista.headerItem()->text(i));
-    return tytuly;
-}
-
-// Each column as wide as its widest text (title included) plus 20 pixels;
-// the first column also makes room for the row images and check boxes.
-void UstawSzerokosciKolumn(QTreeWidget& lista, const QList<QStringList>& wiersze, bool obrazki,
-                           bool polaWyboru) {
-    TBlokadaOdswiezania blokada(&lista);
-    TSzerokosciKolumn miara(lista.font());
-    const QList<int> szerokosci = miara.Szerokosci(TytulyKolumn(lista), wiersze);
-    for (int kolumna = 0; kolumna < szerokosci.size(); ++kolumna) {
-        int szerokosc = szerokosci[kolumna];
-        if (kolumna == 0) {
-            szerokosc += obrazki ? lista.iconSize().width() : 0;
-            szerokosc += polaWyboru ? 20 : 0;
-        }
-        lista.setColumnWidth(kolumna, szerokosc + 20);
-    }
-}
-
 } // namespace
 
 void TLokatyFormGlowny::PrzygotujOkno() {
@@ -94,15 +54,16 @@ void TLokatyFormGlowny::PrzygotujOkno() {
     TKolekcjeDanych* kolekcje = Kolekcje();
     PrzygotujKolumnyLokat(kolekcje);
     PrzygotujKolumnyHarmonogramow(kolekcje);
-    DopasujSzerokoscKolumn(lv_Lokaty);
-    DopasujSzerokoscKolumn(lv_HarmonogramyLokatBankowych);
+    lv_Lokaty->DopasujSzerokoscKolumn();
+    lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
 }
 
 void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
     lv_Lokaty->WyczyscKolumny();
-    lv_Lokaty->UstawKolory([this](const QTreeWidgetItem* wiersz) {
-        return std::optional(
-            TKoloryWierszyLokat::Lokaty(LokataWiersza(wiersz), lv_Lokaty->palette()));
+    lv_Lokaty->UstawIkone(TIkonyLokat::Lokata());
+    lv_Lokaty->UstawKolory([this](const TWierszRaportu& wiersz) {
+        return std::optional(TKoloryWierszyLokat::Lokaty(static_cast<const TLokata*>(wiersz.rekord),
+                                                         lv_Lokaty->palette()));
     });
     if (!kolekcje)
         return;
@@ -116,9 +77,9 @@ void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
 
 void TLokatyFormGlowny::PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje) {
     lv_HarmonogramyLokatBankowych->WyczyscKolumny();
-    lv_HarmonogramyLokatBankowych->UstawKolory([](const QTreeWidgetItem* wiersz) {
-        return std::optional(
-            TKoloryWierszyLokat::Harmonogramu(TListaRaportowa::IndeksWiersza(wiersz)));
+    lv_HarmonogramyLokatBankowych->UstawIkone(TIkonyLokat::Bank());
+    lv_HarmonogramyLokatBankowych->UstawKolory([](const TWierszRaportu& wiersz) {
+        return std::optional(TKoloryWierszyLokat::Harmonogramu(wiersz.indeks));
     });
     if (!kolekcje)
         return;
@@ -147,93 +108,55 @@ void TLokatyFormGlowny::UstawWyswietlanaTabele() {
 }
 
 void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
+    enum { kAktywne, kNieaktywne };
     int iloscAktywnych = 0;
     double kwota = 0;
     double zysk = 0;
-    QList<QStringList> teksty;
     // After a command the same deposit stays selected.
     const TLokata* wybrana = WybranaLokata();
-    {
-        TBlokadaOdswiezania blokada(lv_Lokaty);
-        lv_Lokaty->clear();
-        const auto harmonogramy = IndeksHarmonogramow(kolekcje.HarmonogramyLokatBankowych());
-        QTreeWidgetItem* aktywne = TListaRaportowa::UtworzGrupe(QStringLiteral("Lokaty aktywne"));
-        QTreeWidgetItem* nieaktywne =
-            TListaRaportowa::UtworzGrupe(QStringLiteral("Lokaty nieaktywne, zakończone"));
-        const QIcon ikona = TIkonyLokat::Lokata();
-        int indeks = 0;
-        for (const auto& lokata : kolekcje.Lokaty()) {
-            if (!lokata || lokata->Zmiany() == TTypModyfikacji::Usunieto)
-                continue;
-            THarmonogramLokatyBankowej* harmonogram =
-                harmonogramy.value(lokata->IdHarmonogramLokaty(), nullptr);
-            const double zyskLokaty = lokata->ObliczSzacowanyZyskZLokaty(harmonogram);
-            teksty.append(TListaRaportowa::WcietaNazwa(
-                TWierszeListLokat::KomorkiLokaty(*lokata, harmonogram, zyskLokaty)));
-            QTreeWidgetItem* wiersz =
-                TListaRaportowa::UtworzWiersz(teksty.last(), lokata.get(), indeks++, ikona);
-            (lokata->Aktywna() ? aktywne : nieaktywne)->addChild(wiersz);
-            if (lokata->Aktywna()) {
-                ++iloscAktywnych;
-                kwota += lokata->Kwota();
-                zysk += zyskLokaty;
-            }
+    const auto harmonogramy = IndeksHarmonogramow(kolekcje.HarmonogramyLokatBankowych());
+    std::vector<TWierszRaportu> wiersze;
+    wiersze.reserve(kolekcje.Lokaty().size());
+    for (const auto& lokata : kolekcje.Lokaty()) {
+        if (!lokata || lokata->Zmiany() == TTypModyfikacji::Usunieto)
+            continue;
+        THarmonogramLokatyBankowej* harmonogram =
+            harmonogramy.value(lokata->IdHarmonogramLokaty(), nullptr);
+        const double zyskLokaty = lokata->ObliczSzacowanyZyskZLokaty(harmonogram);
+        wiersze.push_back({TListaRaportowa::WcietaNazwa(
+                               TWierszeListLokat::KomorkiLokaty(*lokata, harmonogram, zyskLokaty)),
+                           lokata.get(), lokata->Aktywna() ? kAktywne : kNieaktywne});
+        if (lokata->Aktywna()) {
+            ++iloscAktywnych;
+            kwota += lokata->Kwota();
+            zysk += zyskLokaty;
         }
-        lv_Lokaty->WstawGrupy({aktywne, nieaktywne});
-        lv_Lokaty->ZaznaczRekord(wybrana);
     }
-    UstawSzerokosciKolumn(*lv_Lokaty, teksty, true, false);
+    lv_Lokaty->Wypelnij(
+        {QStringLiteral("Lokaty aktywne"), QStringLiteral("Lokaty nieaktywne, zakończone")},
+        std::move(wiersze));
+    lv_Lokaty->ZaznaczRekord(wybrana);
+    lv_Lokaty->DopasujSzerokoscKolumn();
     lbl_IleLokat->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
 }
 
 void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
-    QList<QStringList> teksty;
     const THarmonogramLokatyBankowej* wybrany = WybranyHarmonogram();
-    {
-        TBlokadaOdswiezania blokada(lv_HarmonogramyLokatBankowych);
-        lv_HarmonogramyLokatBankowych->clear();
-        auto& harmonogramy = kolekcje.HarmonogramyLokatBankowych();
-        kolekcje.PosortujHarmonogramy();
-        TGrupyBankow banki;
-        for (const auto& h : harmonogramy)
-            if (h)
-                banki.Grupa(h->fBank);
-        QList<QTreeWidgetItem*> grupy;
-        for (const QString& bank : banki.Naglowki())
-            grupy.append(TListaRaportowa::UtworzGrupe(bank));
-        const QIcon ikona = TIkonyLokat::Bank();
-        int indeks = 0;
-        for (const auto& h : harmonogramy) {
-            if (!h || h->fZmiany == TTypModyfikacji::Usunieto)
-                continue;
-            teksty.append(TWierszeListLokat::KomorkiHarmonogramu(*h));
-            grupy[banki.Grupa(h->fBank)]->addChild(
-                TListaRaportowa::UtworzWiersz(teksty.last(), h.get(), indeks++, ikona));
-        }
-        lv_HarmonogramyLokatBankowych->WstawGrupy(grupy);
-        lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
-    }
-    UstawSzerokosciKolumn(*lv_HarmonogramyLokatBankowych, teksty, true, false);
-}
-
-void TLokatyFormGlowny::DopasujSzerokoscKolumn(QTreeWidget* lista) {
-    if (!lista)
-        return;
-    QList<QStringList> wiersze;
-    bool obrazki = false;
-    bool polaWyboru = false;
-    for (QTreeWidgetItemIterator it(lista); *it; ++it) {
-        if (TListaRaportowa::JestGrupa(*it))
+    auto& harmonogramy = kolekcje.HarmonogramyLokatBankowych();
+    kolekcje.PosortujHarmonogramy();
+    TGrupyBankow banki;
+    std::vector<TWierszRaportu> wiersze;
+    wiersze.reserve(harmonogramy.size());
+    for (const auto& h : harmonogramy) {
+        if (!h)
             continue;
-        if (wiersze.isEmpty())
-            obrazki = !(*it)->icon(0).isNull();
-        polaWyboru = polaWyboru || ((*it)->flags() & Qt::ItemIsUserCheckable);
-        QStringList komorki;
-        for (int kolumna = 0; kolumna < lista->columnCount(); ++kolumna)
-            komorki.append((*it)->text(kolumna));
-        wiersze.append(komorki);
+        const int grupa = banki.Grupa(h->fBank);
+        if (h->fZmiany != TTypModyfikacji::Usunieto)
+            wiersze.push_back({TWierszeListLokat::KomorkiHarmonogramu(*h), h.get(), grupa});
     }
-    UstawSzerokosciKolumn(*lista, wiersze, obrazki, polaWyboru);
+    lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
+    lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
+    lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
 }
 
 void TLokatyFormGlowny::lv_LokatyColumnClick(int kolumna) {

@@ -24,7 +24,6 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTreeWidgetItemIterator>
 
 namespace {
 
@@ -264,11 +263,13 @@ void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
         PokazBlad(QStringLiteral("Wybrana lokata nie ma ustawionej lokaty bankowej !!!"));
         return;
     }
-    QTreeWidgetItem* znaleziony = nullptr;
-    for (QTreeWidgetItemIterator it(lv_HarmonogramyLokatBankowych); *it && !znaleziony; ++it) {
-        const THarmonogramLokatyBankowej* harmonogram = HarmonogramWiersza(*it);
-        if (harmonogram && harmonogram->fId == id)
-            znaleziony = *it;
+    const TWierszRaportu* znaleziony = nullptr;
+    for (const TWierszRaportu* wiersz : lv_HarmonogramyLokatBankowych->Wiersze()) {
+        const THarmonogramLokatyBankowej* harmonogram = HarmonogramWiersza(wiersz);
+        if (harmonogram && harmonogram->fId == id) {
+            znaleziony = wiersz;
+            break;
+        }
     }
     if (!znaleziony) {
         PokazBlad(QStringLiteral("Lokata bankowa została usunięta, nie ma jej na liście !!!"));
@@ -276,9 +277,7 @@ void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
     }
     pgc_Zakladki->setCurrentWidget(ts_LokatyBankowe);
     lv_HarmonogramyLokatBankowych->setFocus();
-    lv_HarmonogramyLokatBankowych->scrollToItem(znaleziony);
-    lv_HarmonogramyLokatBankowych->setCurrentItem(znaleziony);
-    znaleziony->setSelected(true);
+    lv_HarmonogramyLokatBankowych->Zaznacz(*znaleziony);
     UstawPrzyciski();
 }
 

@@ -56,16 +56,17 @@ qreal TSzerokosciKolumn::Przyblizona(const QString& tekst) {
     return suma;
 }
 
-int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna, const QList<QStringList>& wiersze) {
+int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna,
+                                           const std::vector<TWierszRaportu>& wiersze) {
     struct Szacunek {
         qreal szerokosc;
         const QString* tekst;
     };
     std::vector<Szacunek> szacunki;
     szacunki.reserve(wiersze.size());
-    for (const QStringList& wiersz : wiersze)
-        if (kolumna < wiersz.size())
-            szacunki.push_back({Przyblizona(wiersz[kolumna]), &wiersz[kolumna]});
+    for (const TWierszRaportu& wiersz : wiersze)
+        if (kolumna < wiersz.komorki.size())
+            szacunki.push_back({Przyblizona(wiersz.komorki[kolumna]), &wiersz.komorki[kolumna]});
     // Widest estimates first; identical texts end up next to each other.
     std::sort(szacunki.begin(), szacunki.end(),
               [](const Szacunek& a, const Szacunek& b) { return a.szerokosc > b.szerokosc; });
@@ -84,7 +85,7 @@ int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna, const QList<QStringList>
 }
 
 QList<int> TSzerokosciKolumn::Szerokosci(const QStringList& tytuly,
-                                         const QList<QStringList>& wiersze) {
+                                         const std::vector<TWierszRaportu>& wiersze) {
     QList<int> szerokosci;
     for (int kolumna = 0; kolumna < tytuly.size(); ++kolumna)
         szerokosci.append(

@@ -1,10 +1,13 @@
 #pragma once
+#include "ui/TWierszRaportu.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QList>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 // Finds the pixel width of the widest text of every column of a list, in a
 // given font, without shaping every text. Each text first gets an estimate:
@@ -18,7 +21,7 @@ public:
     explicit TSzerokosciKolumn(const QFont& czcionka);
 
     // The widest text of each column: the title and every row's cell.
-    QList<int> Szerokosci(const QStringList& tytuly, const QList<QStringList>& wiersze);
+    QList<int> Szerokosci(const QStringList& tytuly, const std::vector<TWierszRaportu>& wiersze);
 
     // The exact width of one text (as QFontMetrics::horizontalAdvance).
     int Dokladna(const QString& tekst);
@@ -27,7 +30,7 @@ private:
     // The estimate, or the exact width when the text needs shaping.
     qreal Przyblizona(const QString& tekst);
     qreal Znak(QChar znak);
-    int NajszerszyWKolumnie(int kolumna, const QList<QStringList>& wiersze);
+    int NajszerszyWKolumnie(int kolumna, const std::vector<TWierszRaportu>& wiersze);
 
     QFont fCzcionka;
     QFontMetricsF fMiara;

@@ -11,7 +11,6 @@
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
-#include "ui/TLokatyFormGlowny.h"
 #include "ui/TPrzyciskBoczny.h"
 #include "ui/TWykresKalendarza.h"
 
@@ -76,9 +75,10 @@ QWidget* TZakladkaKalendarza::UtworzWidokKalendarza() {
     auto* kalendarz = new QWidget(pnl_Kalendarz);
     wyk_Kalendarz = new TWykresKalendarza(kalendarz);
     lv_Kalendarz = new TListaRaportowa("lv_Kalendarz", kalendarz);
-    lv_Kalendarz->UstawKolory([this](const QTreeWidgetItem* wiersz) {
-        return std::optional(TKoloryWierszyLokat::Lokaty(
-            static_cast<const TLokata*>(TListaRaportowa::Rekord(wiersz)), lv_Kalendarz->palette()));
+    lv_Kalendarz->UstawIkone(TIkonyLokat::Lokata());
+    lv_Kalendarz->UstawKolory([this](const TWierszRaportu& wiersz) {
+        return std::optional(TKoloryWierszyLokat::Lokaty(static_cast<const TLokata*>(wiersz.rekord),
+                                                         lv_Kalendarz->palette()));
     });
     auto* pionowy = new QVBoxLayout(kalendarz);
     pionowy->setContentsMargins(0, 0, 0, 0);
@@ -96,18 +96,17 @@ QWidget* TZakladkaKalendarza::UtworzWidokKalendarza() {
 
     connect(wyk_Kalendarz, &TWykresKalendarza::SlupekKlikniety, this,
             &TZakladkaKalendarza::PokazMiesiac);
-    const auto otworz = [this](QTreeWidgetItem* wiersz) {
-        if (auto* lokata = static_cast<TLokata*>(TListaRaportowa::Rekord(wiersz)))
-            emit OtworzLokate(lokata);
-    };
-    connect(lv_Kalendarz, &QTreeWidget::itemDoubleClicked, this, otworz);
-    connect(lv_Kalendarz, &TListaRaportowa::WierszZatwierdzony, this, otworz);
+    connect(lv_Kalendarz, &TListaRaportowa::WierszZatwierdzony, this,
+            [this](const TWierszRaportu& wiersz) {
+                if (auto* lokata = static_cast<TLokata*>(wiersz.rekord))
+                    emit OtworzLokate(lokata);
+            });
     return pnl_Kalendarz;
 }
 
 void TZakladkaKalendarza::Wypelnij(TKolekcjeDanych* kolekcje, const QString& plikDanych) {
     fPlikDanych = plikDanych;
-    lv_Kalendarz->clear();
+    lv_Kalendarz->Wyczysc();
     fKalendarz.reset();
     if (kolekcje) {
         fKalendarz = std::make_unique<TKalendarzLokat>(
@@ -128,34 +127,33 @@ void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
     for (int i : kKolumny)
         wyrownania.append(i == 0 || i == 4 ? Qt::AlignLeft : Qt::AlignRight);
     lv_Kalendarz->UstawKolumny(Wybrane(tytuly), wyrownania);
-    QList<QTreeWidgetItem*> grupy;
-    const QIcon ikona = TIkonyLokat::Lokata();
-    int indeks = 0;
+    QStringList grupy;
+    std::vector<TWierszRaportu> wiersze;
     for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
-        QTreeWidgetItem* grupa = TListaRaportowa::UtworzGrupe(NaglowekMiesiaca(m));
-        for (const TPozycjaKalendarza& p : m.lokaty) {
-            const QStringList komorki = Wybrane(TListaRaportowa::WcietaNazwa(
-                TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk)));
-            grupa->addChild(TListaRaportowa::UtworzWiersz(komorki, p.lokata, indeks++, ikona));
-        }
-        grupy.append(grupa);
+        for (const TPozycjaKalendarza& p : m.lokaty)
+            wiersze.push_back(
+                {Wybrane(TListaRaportowa::WcietaNazwa(
+                     TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk))),
+                 p.lokata, static_cast<int>(grupy.size())});
+        grupy.append(NaglowekMiesiaca(m));
     }
-    lv_Kalendarz->WstawGrupy(grupy);
-    TLokatyFormGlowny::DopasujSzerokoscKolumn(lv_Kalendarz);
+    lv_Kalendarz->Wypelnij(grupy, std::move(wiersze));
+    lv_Kalendarz->DopasujSzerokoscKolumn();
 }
 
 void TZakladkaKalendarza::PokazMiesiac(int indeks) {
     if (indeks < 0 || indeks >= wyk_Kalendarz->IloscSlupkow())
         return;
     const QString naglowek = NaglowekMiesiaca(wyk_Kalendarz->Miesiac(indeks));
-    for (int i = 0; i < lv_Kalendarz->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* grupa = lv_Kalendarz->topLevelItem(i);
-        if (grupa->text(0) != naglowek || grupa->childCount() == 0)
-            continue;
-        lv_Kalendarz->setCurrentItem(grupa->child(0));
-        lv_Kalendarz->scrollToItem(grupa, QAbstractItemView::PositionAtTop);
-        return;
-    }
+    const QStringList grupy = lv_Kalendarz->Grupy();
+    const int grupa = static_cast<int>(grupy.indexOf(naglowek));
+    for (const TWierszRaportu* wiersz : lv_Kalendarz->Wiersze())
+        if (grupa >= 0 && wiersz->grupa == grupa) {
+            lv_Kalendarz->Zaznacz(*wiersz);
+            lv_Kalendarz->scrollTo(lv_Kalendarz->IndeksWiersza(*wiersz).parent(),
+                                   QAbstractItemView::PositionAtTop);
+            return;
+        }
     lv_Kalendarz->clearSelection();
 }
 

@@ -17,7 +17,6 @@
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TListaRaportowa.h"
-#include "ui/TLokatyFormGlowny.h"
 
 #include <QAction>
 #include <QApplication>
@@ -157,6 +156,7 @@ QWidget* TFormParserLokatBankowych::UtworzSrodek() {
 
     lv_Parsuj_LokatyDlaBanku = new TListaRaportowa("lv_Parsuj_LokatyDlaBanku", srodek);
     lv_Parsuj_LokatyDlaBanku->setIconSize(QSize());
+    lv_Parsuj_LokatyDlaBanku->UstawPolaWyboru(true);
     lv_Parsuj_LokatyDlaBanku->setSelectionMode(QAbstractItemView::ExtendedSelection);
     lv_Parsuj_LokatyDlaBanku->setFrameShape(QFrame::NoFrame);
     PopupMenu1 =
@@ -219,7 +219,7 @@ void TFormParserLokatBankowych::UtworzKolumny(const QStringList& tytulyTabeli) {
 }
 
 void TFormParserLokatBankowych::WyczyscListe() {
-    lv_Parsuj_LokatyDlaBanku->clear();
+    lv_Parsuj_LokatyDlaBanku->Wyczysc();
     fOfertyWierszy.clear();
 }
 
@@ -304,7 +304,7 @@ void TFormParserLokatBankowych::jvThreadInternetFinish(const std::exception_ptr&
     } catch (const EImportError& e) {
         bladStrony = e.Message();
     }
-    TLokatyFormGlowny::DopasujSzerokoscKolumn(lv_Parsuj_LokatyDlaBanku);
+    lv_Parsuj_LokatyDlaBanku->DopasujSzerokoscKolumn();
     PokazListe();
     if (!bladStrony.isEmpty())
         PokazNiepowodzenie(kNieUdaloSieBank, bladStrony);
@@ -319,7 +319,7 @@ void TFormParserLokatBankowych::jvThreadPlikFinish(const std::exception_ptr& bla
     fListaHarmonogramow = std::move(*odczytane);
     // The rows own the offers now.
     DodajDoListy(std::exchange(fListaHarmonogramow, {}), true);
-    TLokatyFormGlowny::DopasujSzerokoscKolumn(lv_Parsuj_LokatyDlaBanku);
+    lv_Parsuj_LokatyDlaBanku->DopasujSzerokoscKolumn();
     PokazListe();
 }
 
@@ -346,20 +346,20 @@ void TFormParserLokatBankowych::PokazNiepowodzenie(const QString& poczatek, cons
 
 void TFormParserLokatBankowych::DodajDoListy(TOferta oferta, bool zBankiem) {
     if (oferta)
-        lv_Parsuj_LokatyDlaBanku->addTopLevelItem(UtworzWiersz(std::move(oferta), zBankiem));
+        lv_Parsuj_LokatyDlaBanku->Dopisz({UtworzWiersz(std::move(oferta), zBankiem)});
 }
 
 void TFormParserLokatBankowych::DodajDoListy(TListaOfert oferty, bool zBankiem) {
-    QList<QTreeWidgetItem*> wiersze;
-    wiersze.reserve(static_cast<qsizetype>(oferty.size()));
+    std::vector<TWierszRaportu> wiersze;
+    wiersze.reserve(oferty.size());
     fOfertyWierszy.reserve(fOfertyWierszy.size() + oferty.size());
     for (TOferta& oferta : oferty)
         if (oferta)
-            wiersze.append(UtworzWiersz(std::move(oferta), zBankiem));
-    lv_Parsuj_LokatyDlaBanku->addTopLevelItems(wiersze);
+            wiersze.push_back(UtworzWiersz(std::move(oferta), zBankiem));
+    lv_Parsuj_LokatyDlaBanku->Dopisz(std::move(wiersze));
 }
 
-QTreeWidgetItem* TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zBankiem) {
+TWierszRaportu TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zBankiem) {
     const THarmonogramLokatyBankowej& o = *oferta;
     QStringList komorki;
     komorki.reserve(11);
@@ -371,10 +371,8 @@ QTreeWidgetItem* TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zB
             << o.WymaganeKontoOsobisteWTymBankuNazwa() << o.fWarunkiWczesniejszegoZerwaniaLokaty
             << o.fPozostaleInformacje;
     // The rows keep the order they were added in, so a row's index is that of
-    // its offer; the list's delegate aligns every cell as its column.
-    auto* wiersz = new QTreeWidgetItem(komorki);
-    wiersz->setFlags(wiersz->flags() | Qt::ItemIsUserCheckable);
-    wiersz->setCheckState(0, Qt::Unchecked);
+    // its offer.
+    TWierszRaportu wiersz{std::move(komorki), oferta.get()};
     fOfertyWierszy.push_back(std::move(oferta));
     return wiersz;
 }
@@ -388,16 +386,17 @@ TFormParserLokatBankowych::TOferta& TFormParserLokatBankowych::WezOferte(int wie
 }
 
 bool TFormParserLokatBankowych::WierszZaznaczony(int wiersz) const {
-    const QTreeWidgetItem* element = lv_Parsuj_LokatyDlaBanku->topLevelItem(wiersz);
-    return element && element->checkState(0) == Qt::Checked;
+    const auto& wiersze = lv_Parsuj_LokatyDlaBanku->Model().Wiersze();
+    return wiersz >= 0 && wiersz < IloscWierszy() &&
+           wiersze[static_cast<std::size_t>(wiersz)].zaznaczony;
 }
 
 int TFormParserLokatBankowych::IloscWierszy() const {
-    return lv_Parsuj_LokatyDlaBanku->topLevelItemCount();
+    return lv_Parsuj_LokatyDlaBanku->IloscWierszy();
 }
 
 int TFormParserLokatBankowych::IloscZaznaczonych() const {
-    return IloscZaznaczonychWierszy(*lv_Parsuj_LokatyDlaBanku);
+    return lv_Parsuj_LokatyDlaBanku->Model().IloscZaznaczonych();
 }
 
 void TFormParserLokatBankowych::AktualizujNaglowek() {
@@ -417,8 +416,9 @@ void TFormParserLokatBankowych::lv_Parsuj_LokatyDlaBankuItemChecked() {
 
 void TFormParserLokatBankowych::PrzypnijObsluge() {
     OdepnijObsluge();
-    fObslugaZaznaczenia = connect(lv_Parsuj_LokatyDlaBanku, &QTreeWidget::itemChanged, this,
-                                  [this] { lv_Parsuj_LokatyDlaBankuItemChecked(); });
+    fObslugaZaznaczenia =
+        connect(&lv_Parsuj_LokatyDlaBanku->Model(), &TModelRaportu::ZaznaczenieZmienione, this,
+                [this] { lv_Parsuj_LokatyDlaBankuItemChecked(); });
 }
 
 void TFormParserLokatBankowych::OdepnijObsluge() {
@@ -427,7 +427,7 @@ void TFormParserLokatBankowych::OdepnijObsluge() {
 
 void TFormParserLokatBankowych::ZaznaczWszystkie(bool zaznacz) {
     OdepnijObsluge();
-    ZaznaczWszystkieWiersze(*lv_Parsuj_LokatyDlaBanku, zaznacz);
+    lv_Parsuj_LokatyDlaBanku->Model().ZaznaczWszystkie(zaznacz);
     PrzypnijObsluge();
     lv_Parsuj_LokatyDlaBankuItemChecked();
 }

@@ -13,12 +13,12 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QTreeWidgetItem;
 class QWidget;
 class TFormSize;
 class THeaderPanel;
 class TListaRaportowa;
 class TPasekOczekiwania;
+struct TWierszRaportu;
 
 // The import window: the offers of one source, of which the user ticks those
 // to take into the catalogue. Download mode (Bank set) fetches the bank's
@@ -104,7 +104,7 @@ private:
     void jvThreadPlikFinish(const std::exception_ptr& blad,
                             const std::shared_ptr<TListaOfert>& odczytane);
     // A new unchecked row for the offer, which it then owns (not yet in the list).
-    QTreeWidgetItem* UtworzWiersz(TOferta oferta, bool zBankiem);
+    TWierszRaportu UtworzWiersz(TOferta oferta, bool zBankiem);
     void PokazListe();
     void PokazNiepowodzenie(const QString& poczatek, const QString& blad);
     void PrzypnijObsluge();

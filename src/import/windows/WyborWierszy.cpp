@@ -36,7 +36,8 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tekst, QWidget* ro
     return przycisk;
 }
 
-QMenu* UtworzMenuWyboru(QTreeWidget& lista, QWidget& okno, QAction*& wybierz, QAction*& pomin) {
+QMenu* UtworzMenuWyboru(QAbstractItemView& lista, QWidget& okno, QAction*& wybierz,
+                        QAction*& pomin) {
     auto* menu = new QMenu(&okno);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
     wybierz = menu->addAction(QStringLiteral("Wybierz wszystkie"));

@@ -1,6 +1,7 @@
 #pragma once
 // What the two import dialogs share for their lists of check boxes: the
 // counts, ticking every row, the toggle button and the pop-up menu.
+class QAbstractItemView;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -17,4 +18,5 @@ bool PrzelaczWyborWszystkich(QPushButton& przycisk);
 QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tekst, QWidget* rodzic);
 // The list's pop-up menu "PopupMenu1" with "Wybierz wszystkie" and "Pomiń
 // wszystkie", shown where the list is right-clicked.
-QMenu* UtworzMenuWyboru(QTreeWidget& lista, QWidget& okno, QAction*& wybierz, QAction*& pomin);
+QMenu* UtworzMenuWyboru(QAbstractItemView& lista, QWidget& okno, QAction*& wybierz,
+                        QAction*& pomin);
