@@ -1,5 +1,7 @@
 // Filling the deposits window's lists (1,000 deposits, 10,000 offers) against
-// filling the same lists with the same texts and no logic, in one run.
+// filling bare QTreeWidgets with the same texts and no logic, in one run; and
+// the same filling with 100,000 offers, to see that a large catalogue does not
+// freeze the window.
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -10,17 +12,17 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
-#include <QTreeWidgetItemIterator>
+#include <QTreeWidget>
 #include <benchmark/benchmark.h>
+#include <map>
 #include <memory>
 
 namespace {
 
 constexpr int kIloscLokat = 1000;
-constexpr int kIloscOfert = 10000;
 constexpr int kIloscBankow = 50;
 
-void WypelnijKolekcje(TKolekcjeDanych& k) {
+void WypelnijKolekcje(TKolekcjeDanych& k, int kIloscOfert) {
     const TKapitalizacja kapitalizacje[] = {
         TKapitalizacja::Miesieczna,     TKapitalizacja::Kwartalna, TKapitalizacja::Roczna,
         TKapitalizacja::PoOkresieUmowy, TKapitalizacja::Dzienna,   TKapitalizacja::Polroczna};
@@ -52,9 +54,9 @@ struct Otoczenie {
     TProjektDB projekt{katalog.filePath("DataFile.dat")};
     TLokatyFormGlowny okno;
 
-    Otoczenie() {
+    explicit Otoczenie(int iloscOfert) {
         UstawFormaty();
-        WypelnijKolekcje(projekt.Kolekcje());
+        WypelnijKolekcje(projekt.Kolekcje(), iloscOfert);
         okno.MyDB = &projekt;
         okno.show();
     }
@@ -65,12 +67,13 @@ struct Otoczenie {
 
 // Made on first use and destroyed by main while the application still exists
 // (a window must not outlive it).
-std::unique_ptr<Otoczenie> gOtoczenie;
+std::map<int, std::unique_ptr<Otoczenie>> gOtoczenia;
 
-Otoczenie& Okno() {
-    if (!gOtoczenie)
-        gOtoczenie = std::make_unique<Otoczenie>();
-    return *gOtoczenie;
+Otoczenie& Okno(int iloscOfert) {
+    auto& otoczenie = gOtoczenia[iloscOfert];
+    if (!otoczenie)
+        otoczenie = std::make_unique<Otoczenie>(iloscOfert);
+    return *otoczenie;
 }
 
 // The rows of a list as they stand: group headers with their rows' texts.
@@ -79,16 +82,17 @@ struct Uklad {
     QList<QList<QStringList>> wiersze;
 };
 
-Uklad Odczytaj(const QTreeWidget& lista) {
+Uklad Odczytaj(const TListaRaportowa& lista) {
+    const QAbstractItemModel& model = *lista.model();
     Uklad u;
-    for (int i = 0; i < lista.topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* g = lista.topLevelItem(i);
-        u.grupy.append(g->text(0));
+    for (int g = 0; g < model.rowCount(); ++g) {
+        const QModelIndex grupa = model.index(g, 0);
+        u.grupy.append(grupa.data().toString());
         QList<QStringList> wiersze;
-        for (int j = 0; j < g->childCount(); ++j) {
+        for (int w = 0; w < model.rowCount(grupa); ++w) {
             QStringList komorki;
-            for (int c = 0; c < lista.columnCount(); ++c)
-                komorki << g->child(j)->text(c);
+            for (int c = 0; c < model.columnCount(); ++c)
+                komorki << model.index(w, c, grupa).data().toString();
             wiersze.append(komorki);
         }
         u.wiersze.append(wiersze);
@@ -96,44 +100,62 @@ Uklad Odczytaj(const QTreeWidget& lista) {
     return u;
 }
 
-// The same widget filled with the same texts: no estimates, no formatting,
-// no grouping rules and no column widths.
-void WypelnijBezLogiki(TListaRaportowa& lista, const Uklad& u, const QIcon& ikona) {
-    lista.setUpdatesEnabled(false);
-    lista.clear();
-    QList<QTreeWidgetItem*> grupy;
-    int indeks = 0;
-    for (int i = 0; i < u.grupy.size(); ++i) {
-        QTreeWidgetItem* g = TListaRaportowa::UtworzGrupe(u.grupy[i]);
-        for (const QStringList& komorki : u.wiersze[i])
-            g->addChild(TListaRaportowa::UtworzWiersz(komorki, nullptr, indeks++, ikona));
-        grupy.append(g);
+// A bare QTreeWidget with the list's columns, filled with the same texts: no
+// estimates, no formatting, no grouping rules and no column widths.
+struct GolaLista {
+    QTreeWidget lista;
+
+    explicit GolaLista(const TListaRaportowa& wzor) {
+        lista.setRootIsDecorated(false);
+        lista.setUniformRowHeights(true);
+        lista.setIconSize(wzor.iconSize());
+        lista.setColumnCount(wzor.IloscKolumn());
+        lista.show();
     }
-    lista.WstawGrupy(grupy);
-    lista.setUpdatesEnabled(true);
-}
+
+    void Wypelnij(const Uklad& u, const QIcon& ikona) {
+        lista.setUpdatesEnabled(false);
+        lista.clear();
+        QList<QTreeWidgetItem*> grupy;
+        for (int i = 0; i < u.grupy.size(); ++i) {
+            auto* g = new QTreeWidgetItem(QStringList{u.grupy[i]});
+            for (const QStringList& komorki : u.wiersze[i]) {
+                auto* w = new QTreeWidgetItem(g, komorki);
+                w->setIcon(0, ikona);
+            }
+            grupy.append(g);
+        }
+        lista.addTopLevelItems(grupy);
+        for (QTreeWidgetItem* g : grupy)
+            g->setFirstColumnSpanned(true);
+        lista.expandAll();
+        lista.setUpdatesEnabled(true);
+    }
+};
 
 void BM_WypelnijListy(benchmark::State& state) {
-    Otoczenie& o = Okno();
+    Otoczenie& o = Okno(static_cast<int>(state.range(0)));
     for (auto _ : state)
         o.okno.WypelnijListy(true);
-    state.counters["wiersze"] = kIloscLokat + kIloscOfert;
+    state.counters["wiersze"] = static_cast<double>(kIloscLokat + state.range(0));
 }
-BENCHMARK(BM_WypelnijListy)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WypelnijListy)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 void BM_TeSameTekstyBezLogiki(benchmark::State& state) {
-    Otoczenie& o = Okno();
+    Otoczenie& o = Okno(10000);
     o.okno.WypelnijListy(true);
     TListaRaportowa* lokaty = o.Lista("lv_Lokaty");
     TListaRaportowa* oferty = o.Lista("lv_HarmonogramyLokatBankowych");
     const Uklad ukladLokat = Odczytaj(*lokaty);
     const Uklad ukladOfert = Odczytaj(*oferty);
-    const QIcon ikona = lokaty->Wiersze().value(0)->icon(0);
+    const QIcon ikona =
+        lokaty->IndeksWiersza(*lokaty->Wiersze().front()).data(Qt::DecorationRole).value<QIcon>();
+    GolaLista golaLokat(*lokaty);
+    GolaLista golaOfert(*oferty);
     for (auto _ : state) {
-        WypelnijBezLogiki(*lokaty, ukladLokat, ikona);
-        WypelnijBezLogiki(*oferty, ukladOfert, ikona);
+        golaLokat.Wypelnij(ukladLokat, ikona);
+        golaOfert.Wypelnij(ukladOfert, ikona);
     }
-    o.okno.WypelnijListy(true);
 }
 BENCHMARK(BM_TeSameTekstyBezLogiki)->Unit(benchmark::kMillisecond);
 
@@ -147,8 +169,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki", {"BM_WypelnijListy"});
-    gOtoczenie.reset();
+    reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki", {"BM_WypelnijListy/10000"});
+    gOtoczenia.clear();
     benchmark::Shutdown();
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "ui/TModelRaportu.h"
 
+#include <algorithm>
+
 namespace {
 // A group header's index has id 0 at the top level; a row under group g has
 // id g + 1. Rows of a list without groups are top-level with id 0.
@@ -181,7 +183,9 @@ int TModelRaportu::rowCount(const QModelIndex& parent) const {
 }
 
 int TModelRaportu::columnCount(const QModelIndex&) const {
-    return static_cast<int>(fTytuly.size());
+    // Rows filled before the columns are set still show their first text.
+    const bool jestWiersz = !fWiersze.empty();
+    return std::max(static_cast<int>(fTytuly.size()), jestWiersz ? 1 : 0);
 }
 
 QVariant TModelRaportu::data(const QModelIndex& index, int role) const {

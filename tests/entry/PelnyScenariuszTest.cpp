@@ -11,6 +11,7 @@
 #include "WindowProgram.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedFileChooser.h"
+#include "common/widgets/ListaWTescie.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TOszczednosc.h"
@@ -28,8 +29,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
+#include <QTreeView>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -58,27 +58,28 @@ std::unique_ptr<THarmonogramLokatyBankowej> Oferta(const char* bank, const char*
 // A deposit's row in the window's list: the heading of its group and its
 // cells by column title; no row when the deposit is not listed.
 struct WierszLokaty {
-    QTreeWidgetItem* wiersz = nullptr;
+    QTreeView* lista = nullptr;
+    QModelIndex wiersz;
     QString grupa;
     QMap<QString, QString> komorki;
+
+    void Zaznacz() const { lista->setCurrentIndex(wiersz); }
 };
 
 WierszLokaty ZnajdzLokate(QWidget& okno, const QString& nazwa) {
     WierszLokaty wynik;
-    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
-    if (!lista)
+    wynik.lista = okno.findChild<QTreeView*>(QStringLiteral("lv_Lokaty"));
+    if (!wynik.lista)
         return wynik;
-    for (int g = 0; g < lista->topLevelItemCount(); ++g) {
-        QTreeWidgetItem* grupa = lista->topLevelItem(g);
-        for (int w = 0; w < grupa->childCount(); ++w) {
-            QTreeWidgetItem* wiersz = grupa->child(w);
-            if (wiersz->text(0).trimmed() != nazwa)
-                continue;
-            wynik.wiersz = wiersz;
-            wynik.grupa = grupa->text(0);
-            for (int k = 0; k < lista->columnCount(); ++k)
-                wynik.komorki[lista->headerItem()->text(k)] = wiersz->text(k);
-        }
+    const QStringList tytuly = ListaWTescie::TytulyKolumn(*wynik.lista);
+    for (const QModelIndex& wiersz : ListaWTescie::Wiersze(*wynik.lista)) {
+        const QStringList komorki = ListaWTescie::Komorki(*wynik.lista, wiersz);
+        if (komorki.value(0).trimmed() != nazwa)
+            continue;
+        wynik.wiersz = wiersz;
+        wynik.grupa = wiersz.parent().data().toString();
+        for (int k = 0; k < tytuly.size(); ++k)
+            wynik.komorki[tytuly[k]] = komorki[k];
     }
     return wynik;
 }
@@ -149,14 +150,14 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
     okna.expect([&](QDialog& okno) {
         ClickButton(okno, QStringLiteral("sbtn_DodajLokate"));
         const WierszLokaty dodana = ZnajdzLokate(okno, kNazwa);
-        ASSERT_NE(dodana.wiersz, nullptr) << "the new deposit is not listed";
+        ASSERT_TRUE(dodana.wiersz.isValid()) << "the new deposit is not listed";
         EXPECT_EQ(dodana.grupa, "Lokaty aktywne");
         EXPECT_EQ(dodana.komorki.value("Kwota"), FormatMoney(kKwota));
         EXPECT_EQ(dodana.komorki.value("Lokata bankowa"), opisOferty);
         EXPECT_EQ(dodana.komorki.value("Szacowana data zakończenia"), "2024-12-10");
         EXPECT_EQ(dodana.komorki.value("Szacowany zysk"), FormatMoney(zysk));
 
-        dodana.wiersz->treeWidget()->setCurrentItem(dodana.wiersz);
+        dodana.Zaznacz();
         ClickButton(okno, QStringLiteral("sbtn_ZakonczLokate"));
         ClickButton(okno, QStringLiteral("btn_OK"));
     });
@@ -214,7 +215,7 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
     projekt->WczytajDaneZTabelDoKolekcji(TTabele::Lokaty);
     okna.expect([&](QDialog& okno) {
         const WierszLokaty zakonczona = ZnajdzLokate(okno, kNazwa);
-        ASSERT_NE(zakonczona.wiersz, nullptr) << "the ended deposit is not listed";
+        ASSERT_TRUE(zakonczona.wiersz.isValid()) << "the ended deposit is not listed";
         EXPECT_EQ(zakonczona.grupa, "Lokaty nieaktywne, zakończone");
         EXPECT_EQ(zakonczona.komorki.value("Ilość dni do zakończenia"), "Lokata nie jest aktywna");
         EXPECT_EQ(zakonczona.komorki.value("Szacowany zysk"), FormatMoney(zysk));
@@ -246,13 +247,12 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
 // Every text of the offer list, group headings included, one row a line.
 QString TekstyOfert(QWidget& okno) {
     QStringList wiersze;
-    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
-    for (QTreeWidgetItemIterator it(lista); lista && *it; ++it) {
-        QStringList komorki;
-        for (int k = 0; k < lista->columnCount(); ++k)
-            komorki << (*it)->text(k).trimmed();
-        wiersze << komorki.join('|');
-    }
+    auto* lista = okno.findChild<QTreeView*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
+    if (!lista)
+        return {};
+    wiersze << ListaWTescie::Grupy(*lista);
+    for (const QModelIndex& wiersz : ListaWTescie::Wiersze(*lista))
+        wiersze << ListaWTescie::Komorki(*lista, wiersz).join('|');
     return wiersze.join('\n');
 }
 
@@ -351,8 +351,8 @@ TEST_F(PelnyScenariusz, ClosingWithoutSavingDropsTheProfitAddedToSavings) {
     komunikaty.answers = {TMessageResult::Yes, TMessageResult::Yes};
     okna.expect([&](QDialog& okno) {
         const WierszLokaty lokata = ZnajdzLokate(okno, kNazwa);
-        ASSERT_NE(lokata.wiersz, nullptr);
-        lokata.wiersz->treeWidget()->setCurrentItem(lokata.wiersz);
+        ASSERT_TRUE(lokata.wiersz.isValid());
+        lokata.Zaznacz();
         ClickButton(okno, QStringLiteral("sbtn_ZakonczLokate"));
         okno.close();
     });

@@ -2,6 +2,7 @@
 // loaded from libVQ.Lokaty.so and shown on the file the host opened.
 #include "WindowProgram.h"
 #include "common/ScriptedMessageBoxes.h"
+#include "common/widgets/ListaWTescie.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ModalWatchdog.h"
 #include "data/TSQLiteDatabase.h"
@@ -9,8 +10,7 @@
 #include "ui/TLokatyFormGlowny.h"
 
 #include <QLineEdit>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
+#include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -18,25 +18,16 @@ namespace {
 
 // The records listed in one of the window's lists (group headers left out).
 int Rekordy(QWidget& okno, const char* lista) {
-    auto* drzewo = okno.findChild<QTreeWidget*>(QLatin1String(lista));
-    if (!drzewo)
-        return -1;
-    int ile = 0;
-    for (QTreeWidgetItemIterator it(drzewo); *it; ++it)
-        if (TLokatyFormGlowny::LokataWiersza(*it) || TLokatyFormGlowny::HarmonogramWiersza(*it))
-            ++ile;
-    return ile;
+    auto* widok = okno.findChild<QTreeView*>(QLatin1String(lista));
+    return widok ? static_cast<int>(ListaWTescie::Wiersze(*widok).size()) : -1;
 }
 
 void WybierzPierwszaLokate(QWidget& okno) {
-    auto* drzewo = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
-    ASSERT_NE(drzewo, nullptr);
-    for (QTreeWidgetItemIterator it(drzewo); *it; ++it)
-        if (TLokatyFormGlowny::LokataWiersza(*it)) {
-            drzewo->setCurrentItem(*it);
-            return;
-        }
-    FAIL() << "no deposit listed";
+    QTreeView* lista = ListaWTescie::Lista(okno, "lv_Lokaty");
+    ASSERT_NE(lista, nullptr);
+    const QList<QModelIndex> wiersze = ListaWTescie::Wiersze(*lista);
+    ASSERT_FALSE(wiersze.isEmpty()) << "no deposit listed";
+    lista->setCurrentIndex(wiersze.front());
 }
 
 class ProgramGospodarza : public testing::Test {

@@ -4,6 +4,7 @@
 
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
+#include "common/widgets/ListaWTescie.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
@@ -12,6 +13,7 @@
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
 #include "ui/TKwotaEdit.h"
+#include "ui/TListaRaportowa.h"
 
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,8 +24,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -119,13 +119,9 @@ protected:
     // Lists the deposits and selects the row of this one (none for null).
     void Wybierz(const TLokata* lokata) {
         okno.WypelnijListy(true);
-        auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
+        auto* lista = okno.findChild<TListaRaportowa*>(QStringLiteral("lv_Lokaty"));
         ASSERT_NE(lista, nullptr);
-        lista->setCurrentItem(nullptr);
-        lista->clearSelection();
-        for (QTreeWidgetItemIterator it(lista); *it; ++it)
-            if (lokata && TLokatyFormGlowny::LokataWiersza(*it) == lokata)
-                lista->setCurrentItem(*it);
+        lista->ZaznaczRekord(lokata);
         ASSERT_EQ(okno.WybranaLokata(), lokata);
     }
 
@@ -655,9 +651,9 @@ TEST_F(TPoleceniaLokatTest, UsuniecieOznaczaLokateIJejNieWyswietla) {
     EXPECT_EQ(lokata.Zmiany(), TTypModyfikacji::Usunieto);
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
     ASSERT_EQ(Kolekcje().Lokaty().size(), 1u); // kept until saved
-    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
-    for (QTreeWidgetItemIterator it(lista); *it; ++it)
-        EXPECT_NE(TLokatyFormGlowny::LokataWiersza(*it), &lokata);
+    for (const TWierszRaportu* wiersz :
+         okno.findChild<TListaRaportowa*>(QStringLiteral("lv_Lokaty"))->Wiersze())
+        EXPECT_NE(wiersz->rekord, &lokata);
 }
 
 // --- Selection and keyboard -------------------------------------------------
@@ -692,7 +688,7 @@ TEST_F(TPoleceniaLokatTest, EnterNaWierszuOtwieraEdycjeAPozaNimZapisujeIZamyka) 
         DodajLokate(1, QStringLiteral("Lokata"), kTeraz - 10, 3, TJednostkaOkresu::Miesiac, true);
     okno.show();
     Wybierz(&lokata);
-    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_Lokaty"));
+    QTreeView* lista = ListaWTescie::Lista(okno, "lv_Lokaty");
     okna.expect<TEdytor>([](TEdytor& d) { ClickButton(d, QStringLiteral("btn_Cancel")); });
     QTest::keyClick(lista, Qt::Key_Return);
     EXPECT_EQ(okna.shownNames(), QStringList{"FormDodajEdytujLokate"});

@@ -1,5 +1,6 @@
 // The offer commands of the deposits window, driven through the real window
 // and the real offer editor, on a fresh data file.
+#include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
 
 #include "common/ScopedClock.h"
@@ -20,8 +21,6 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
@@ -112,13 +111,10 @@ protected:
     // Lists the offers and selects the row of this one (none for null).
     void WybierzOferte(const THarmonogramLokatyBankowej* oferta) {
         okno.WypelnijListy(true);
-        auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
+        auto* lista =
+            okno.findChild<TListaRaportowa*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
         ASSERT_NE(lista, nullptr);
-        lista->setCurrentItem(nullptr);
-        lista->clearSelection();
-        for (QTreeWidgetItemIterator it(lista); *it; ++it)
-            if (oferta && TLokatyFormGlowny::HarmonogramWiersza(*it) == oferta)
-                lista->setCurrentItem(*it);
+        lista->ZaznaczRekord(oferta);
         ASSERT_EQ(okno.WybranyHarmonogram(), oferta);
     }
 
@@ -383,14 +379,10 @@ TEST_F(TPoleceniaOfertTest, InformationOnTheDepositsOfferFindsItsRow) {
     TLokata& bezOferty = DodajLokate(1, -1);
     TLokata& zUsunieta = DodajLokate(2, 99);
     TLokata& zOferta = DodajLokate(3, 7);
-    auto* lokaty = okno.findChild<QTreeWidget*>("lv_Lokaty");
+    auto* lokaty = okno.findChild<TListaRaportowa*>(QStringLiteral("lv_Lokaty"));
     const auto wybierz = [&](const TLokata* lokata) {
         okno.WypelnijListy(true);
-        lokaty->setCurrentItem(nullptr);
-        lokaty->clearSelection();
-        for (QTreeWidgetItemIterator it(lokaty); *it; ++it)
-            if (lokata && TLokatyFormGlowny::LokataWiersza(*it) == lokata)
-                lokaty->setCurrentItem(*it);
+        lokaty->ZaznaczRekord(lokata);
     };
     const struct {
         const TLokata* lokata;

@@ -4,6 +4,7 @@
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
+#include "common/widgets/ListaWTescie.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
@@ -121,43 +122,30 @@ protected:
     }
     QTabWidget* zakladki() { return kontrolka<QTabWidget>("pgc_Zakladki"); }
 
-    static QStringList komorki(const QTreeWidgetItem* w) {
-        QStringList teksty;
-        for (int i = 0; i < w->columnCount(); ++i)
-            teksty << w->text(i);
-        return teksty;
+    static QStringList komorki(const TListaRaportowa* lista, const TWierszRaportu* w) {
+        return w ? ListaWTescie::Komorki(*lista, lista->IndeksWiersza(*w)) : QStringList();
     }
     static QStringList kolumna0(const TListaRaportowa* lista) {
         QStringList teksty;
-        for (const QTreeWidgetItem* w : lista->Wiersze())
-            teksty << w->text(0).trimmed();
+        for (const TWierszRaportu* w : lista->Wiersze())
+            teksty << lista->IndeksWiersza(*w).data().toString().trimmed();
         return teksty;
     }
-    // Group headers with the first column of their rows: "Grupa: a, b".
-    static QStringList grupy(const QTreeWidget* lista) {
-        QStringList wynik;
-        for (int i = 0; i < lista->topLevelItemCount(); ++i) {
-            const QTreeWidgetItem* g = lista->topLevelItem(i);
-            QStringList wiersze;
-            for (int j = 0; j < g->childCount(); ++j)
-                wiersze << g->child(j)->text(0).trimmed();
-            wynik << g->text(0) + ": " + wiersze.join(", ");
-        }
-        return wynik;
+    static QStringList grupy(const TListaRaportowa* lista) { return ListaWTescie::Grupy(*lista); }
+    const TWierszRaportu* wierszLokaty(const QString& nazwa) {
+        return lokaty()->WierszDla(ListaWTescie::Wiersz(*lokaty(), nazwa));
     }
-    QTreeWidgetItem* wierszLokaty(const QString& nazwa) {
-        for (QTreeWidgetItem* w : lokaty()->Wiersze())
-            if (w->text(0) == "  " + nazwa)
+    // The first row under the group.
+    static const TWierszRaportu* pierwszyWiersz(const TListaRaportowa* lista, int grupa) {
+        const auto wiersze = lista->Wiersze();
+        for (const TWierszRaportu* w : wiersze)
+            if (w->grupa == grupa)
                 return w;
-        ADD_FAILURE() << "no row " << nazwa.toStdString();
         return nullptr;
     }
-    void kliknijWiersz(TListaRaportowa* lista, QTreeWidgetItem* wiersz) {
-        QCoreApplication::processEvents(); // lays out a tab page just shown
-        lista->scrollToItem(wiersz);
-        const QRect r = lista->visualItemRect(wiersz);
-        QTest::mouseClick(lista->viewport(), Qt::LeftButton, {},
-                          QPoint(r.left() + 40, r.center().y()));
+    void kliknijWiersz(TListaRaportowa* lista, const TWierszRaportu* wiersz) {
+        ASSERT_NE(wiersz, nullptr);
+        ListaWTescie::Kliknij(*lista, lista->IndeksWiersza(*wiersz));
     }
     void kliknijNaglowek(TListaRaportowa* lista, int kolumna) {
         QHeaderView* h = lista->header();
@@ -174,9 +162,7 @@ protected:
 TEST_F(LokatyFormGlownyTest, DepositListShowsEveryColumnGroupedByState) {
     wypelnijPrzyklad();
     pokaz();
-    QStringList tytuly;
-    for (int i = 0; i < lokaty()->columnCount(); ++i)
-        tytuly << lokaty()->headerItem()->text(i);
+    const QStringList tytuly = ListaWTescie::TytulyKolumn(*lokaty());
     EXPECT_EQ(tytuly, QStringList({"Nazwa", "Kwota", "Data rozpoczęcia", "Czas trwania",
                                    "Lokata bankowa", "Szacowana data zakończenia", "Szacowany zysk",
                                    "Ilość dni do zakończenia"}));
@@ -187,23 +173,24 @@ TEST_F(LokatyFormGlownyTest, DepositListShowsEveryColumnGroupedByState) {
     // Sorted by end date when the window opens; the deleted deposit is not listed.
     EXPECT_EQ(grupy(lokaty()), QStringList({"Lokaty aktywne: Zgubiona oferta, Lokata A",
                                             "Lokaty nieaktywne, zakończone: Bez oferty"}));
-    EXPECT_EQ(komorki(wierszLokaty("Lokata A")),
+    EXPECT_EQ(komorki(lokaty(), wierszLokaty("Lokata A")),
               QStringList({"  Lokata A", "10 000,00 zł", "2024-01-10", "3 miesiące",
                            "Alfa - Lokata 3M (4,50%)", "2024-04-10", "91,92 zł", "31"}));
-    EXPECT_EQ(komorki(wierszLokaty("Bez oferty")),
+    EXPECT_EQ(komorki(lokaty(), wierszLokaty("Bez oferty")),
               QStringList({"  Bez oferty", "2 500,00 zł", "2023-05-01", "6 miesięcy", "",
                            "2023-11-01", "wybierz lokatę bankową aby policzyć szacowany zysk",
                            "Lokata nie jest aktywna"}));
     // An offer id that matches no offer: empty offer cell, profit 0.
-    EXPECT_EQ(komorki(wierszLokaty("Zgubiona oferta")),
+    EXPECT_EQ(komorki(lokaty(), wierszLokaty("Zgubiona oferta")),
               QStringList({"  Zgubiona oferta", "5 000,00 zł", "2024-03-01", "1 tydzień", "",
                            "2024-03-08", "0,00 zł", "-2"}));
     // Group headers cannot be selected; rows carry their deposit.
-    const QTreeWidgetItem* grupa = lokaty()->topLevelItem(0);
-    EXPECT_FALSE(grupa->flags() & Qt::ItemIsSelectable);
-    EXPECT_TRUE(grupa->isFirstColumnSpanned());
-    EXPECT_TRUE(grupa->isExpanded());
-    EXPECT_EQ(TLokatyFormGlowny::LokataWiersza(wierszLokaty("Lokata A"))->Id(), 10);
+    const QModelIndex grupa = lokaty()->model()->index(0, 0);
+    EXPECT_FALSE(grupa.flags() & Qt::ItemIsSelectable);
+    EXPECT_TRUE(lokaty()->isFirstColumnSpanned(0, {}));
+    EXPECT_TRUE(lokaty()->isExpanded(grupa));
+    EXPECT_EQ(okno->LokataWiersza(wierszLokaty("Lokata A"))->Id(), 10);
+    EXPECT_EQ(okno->LokataWiersza(oferty()->Wiersze().front()), nullptr) << "another list's row";
     EXPECT_EQ(projekt.WyswietlanaTabela(), TTabele::Lokaty);
     EXPECT_EQ(kontrolka<QLabel>("lbl_IleLokat")->text(),
               "Ilość aktywnych lokat: 2,   kwota na lokatach: 15 000,00 zł,   szacowany zysk z "
@@ -213,9 +200,7 @@ TEST_F(LokatyFormGlownyTest, DepositListShowsEveryColumnGroupedByState) {
 TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffers) {
     wypelnijPrzyklad();
     pokaz();
-    QStringList tytuly;
-    for (int i = 0; i < oferty()->columnCount(); ++i)
-        tytuly << oferty()->headerItem()->text(i);
+    const QStringList tytuly = ListaWTescie::TytulyKolumn(*oferty());
     EXPECT_EQ(tytuly,
               QStringList({"Bank", "Nazwa", "Okres lokaty", "% w skali roku", "Kapitalizacja",
                            "Kwota minimalna", "Kwota maksymalna", "Oprocentowanie",
@@ -227,11 +212,11 @@ TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffe
     // "Beta" and "BETA" share the group headed by the spelling that comes
     // first in catalogue order; Gamma has only a deleted offer: no group.
     EXPECT_EQ(grupy(oferty()), QStringList({"Alfa: Alfa", "Beta: Beta, BETA"}));
-    EXPECT_EQ(komorki(oferty()->topLevelItem(0)->child(0)),
+    EXPECT_EQ(komorki(oferty(), pierwszyWiersz(oferty(), 0)),
               QStringList({"Alfa", "Lokata 3M", "3 miesiące", "4,50%", "Miesięczna", "(brak)",
                            "(brak górnego ograniczenia)", "Stałe", "Niewymagane", "utrata odsetek",
                            "promocja"}));
-    EXPECT_EQ(komorki(oferty()->topLevelItem(1)->child(0)),
+    EXPECT_EQ(komorki(oferty(), pierwszyWiersz(oferty(), 1)),
               QStringList({"Beta", "Roczna 1R", "1 rok", "4,00%", "Kwartalna", "1 000,00 zł",
                            "50 000,00 zł", "Zmienne", "Wymagane", "", ""}));
     EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (3)");
@@ -241,7 +226,7 @@ TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffe
 TEST_F(LokatyFormGlownyTest, EmptyCollectionsGiveEmptyListsAndZeroSummary) {
     pokaz();
     EXPECT_EQ(lokaty()->IloscWierszy(), 0);
-    EXPECT_EQ(lokaty()->topLevelItemCount(), 0);
+    EXPECT_EQ(lokaty()->model()->rowCount(), 0);
     EXPECT_EQ(kontrolka<QLabel>("lbl_IleLokat")->text(),
               "Ilość aktywnych lokat: 0,   kwota na lokatach: 0,00 zł,   szacowany zysk z "
               "lokat: 0,00 zł");
@@ -275,20 +260,20 @@ TEST_F(LokatyFormGlownyTest, RowColoursFollowStateAndDaysLeft) {
     const QImage obraz = lokaty()->viewport()->grab().toImage();
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.nazwa.toStdString());
-        QTreeWidgetItem* w = wierszLokaty(p.nazwa);
+        const TWierszRaportu* w = wierszLokaty(p.nazwa);
         ASSERT_NE(w, nullptr);
-        EXPECT_EQ(w->text(7), p.dni);
+        EXPECT_EQ(komorki(lokaty(), w).value(7), p.dni);
         const auto kolory = lokaty()->KoloryWiersza(w);
         ASSERT_TRUE(kolory.has_value());
         EXPECT_EQ(kolory->tlo, p.tlo);
         EXPECT_EQ(kolory->tekst, p.tekst);
         // The painted row shows the background beside its text.
-        const QRect r = lokaty()->visualItemRect(w);
+        const QRect r = lokaty()->visualRect(lokaty()->IndeksWiersza(*w));
         const QPoint punkt(lokaty()->columnViewportPosition(0) + lokaty()->columnWidth(0) - 6,
                            r.top() + 3);
         EXPECT_EQ(obraz.pixelColor(punkt * obraz.devicePixelRatio()), p.tlo);
     }
-    const QList<QTreeWidgetItem*> wiersze = oferty()->Wiersze();
+    const auto wiersze = oferty()->Wiersze();
     ASSERT_EQ(wiersze.size(), 3);
     for (int i = 0; i < 3; ++i) {
         const auto kolory = oferty()->KoloryWiersza(wiersze[i]);
@@ -326,7 +311,7 @@ TEST_F(LokatyFormGlownyTest, OfferHeaderClickRefillsInCatalogueOrder) {
     pokaz();
     dodaj({5, "Aaa", "Nowa", 1, J::Miesiac, 1.0, K::Roczna});
     kliknijNaglowek(oferty(), 3);
-    EXPECT_EQ(oferty()->topLevelItem(0)->text(0), "Aaa");
+    EXPECT_EQ(komorki(oferty(), pierwszyWiersz(oferty(), 0)).value(0), "Aaa");
     EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (4)");
 }
 
@@ -372,7 +357,7 @@ TEST_F(LokatyFormGlownyTest, SideButtonsFollowSelectionAndTab) {
                                  {"sbtn_RozpocznijLokate", wl},
                                  {"sbtn_RozpocznijJakoNowaLokate", wl}});
     // A group header cannot be selected.
-    kliknijWiersz(lokaty(), lokaty()->topLevelItem(0));
+    ListaWTescie::Kliknij(*lokaty(), lokaty()->model()->index(0, 0));
     EXPECT_EQ(okno->WybranaLokata(), nullptr);
     sprawdz("group header", {{"sbtn_ZakonczLokate", wyl}, {"sbtn_RozpocznijLokate", ukryty}});
     kliknijWiersz(lokaty(), wierszLokaty("Bez oferty"));
@@ -386,7 +371,7 @@ TEST_F(LokatyFormGlownyTest, SideButtonsFollowSelectionAndTab) {
                            {"sbtn_DodajLokateBankowa", wl},
                            {"sbtn_EdytujLokateBankowa", wyl},
                            {"sbtn_UsunLokateBankowa", wyl}});
-    kliknijWiersz(oferty(), oferty()->topLevelItem(0)->child(0));
+    kliknijWiersz(oferty(), pierwszyWiersz(oferty(), 0));
     sprawdz("offer selected", {{"sbtn_EdytujLokateBankowa", wl}, {"sbtn_UsunLokateBankowa", wl}});
     EXPECT_EQ(okno->WybranyHarmonogram()->fId, 1);
 }
@@ -490,7 +475,7 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
     EXPECT_TRUE(wlaczona("Usuwszystkieztegobanku1"));
     EXPECT_TRUE(wlaczona("Usuwszystkie1"));
     zakladki()->setCurrentIndex(1);
-    kliknijWiersz(oferty(), oferty()->topLevelItem(0)->child(0));
+    kliknijWiersz(oferty(), pierwszyWiersz(oferty(), 0));
     emit menuOfert->aboutToShow();
     EXPECT_TRUE(wlaczona("Dodaj2"));
     EXPECT_TRUE(wlaczona("Edytuj2"));
@@ -599,8 +584,8 @@ TEST_F(LokatyFormGlownyTest, WithoutDatabaseTheListsStayEmptyAndCommandsComplain
     wypelnijPrzyklad();
     ScriptedMessageBoxes komunikaty;
     pokaz(false);
-    EXPECT_EQ(lokaty()->columnCount(), 0);
-    EXPECT_EQ(lokaty()->topLevelItemCount(), 0);
+    EXPECT_EQ(lokaty()->IloscKolumn(), 0);
+    EXPECT_EQ(lokaty()->model()->rowCount(), 0);
     EXPECT_TRUE(kontrolka<QLabel>("lbl_IleLokat")->text().isEmpty());
     okno->close();
     EXPECT_FALSE(okno->isVisible());
@@ -622,7 +607,7 @@ TEST_F(LokatyFormGlownyTest, FirstStartShowsEveryDepositColumn) {
     pokaz();
     QCoreApplication::processEvents();
     int kolumny = 0;
-    for (int i = 0; i < lokaty()->columnCount(); ++i)
+    for (int i = 0; i < lokaty()->IloscKolumn(); ++i)
         kolumny += lokaty()->columnWidth(i);
     ASSERT_GT(kolumny, 800) << "the fixture's columns must not fit the minimum width";
     EXPECT_GE(lokaty()->viewport()->width(), kolumny);
@@ -665,20 +650,23 @@ TEST_F(LokatyFormGlownyTest, WindowStateAtCreation) {
 }
 
 TEST(DopasujSzerokoscKolumn, FitsTheWidestTextPlusImagesAndCheckBoxes) {
-    QTreeWidget lista;
-    lista.setColumnCount(2);
-    lista.setHeaderLabels({"A", "Dłuższy tytuł kolumny"});
-    const QStringList krotkie{"x", "y"};
+    TListaRaportowa lista("lista");
+    lista.UstawKolumny({"A", "Dłuższy tytuł kolumny"}, {Qt::AlignLeft, Qt::AlignRight});
     const QStringList dlugie{"bardzo długi tekst w pierwszej kolumnie", "z"};
-    lista.addTopLevelItem(new QTreeWidgetItem(krotkie));
-    auto* zPolem = new QTreeWidgetItem(dlugie);
-    zPolem->setFlags(zPolem->flags() | Qt::ItemIsUserCheckable);
-    zPolem->setCheckState(0, Qt::Checked);
-    lista.addTopLevelItem(zPolem);
-    TLokatyFormGlowny::DopasujSzerokoscKolumn(&lista);
+    lista.Wypelnij({}, {{{"x", "y"}}, {dlugie}});
     const QFontMetrics m = lista.fontMetrics();
-    EXPECT_EQ(lista.columnWidth(0), m.horizontalAdvance(dlugie[0]) + 20 + 20);
+    lista.DopasujSzerokoscKolumn();
+    EXPECT_EQ(lista.columnWidth(0), m.horizontalAdvance(dlugie[0]) + 20);
     EXPECT_EQ(lista.columnWidth(1), m.horizontalAdvance("Dłuższy tytuł kolumny") + 20);
+    lista.UstawPolaWyboru(true);
+    lista.UstawIkone(QIcon(QPixmap(32, 32)));
+    lista.DopasujSzerokoscKolumn();
+    EXPECT_EQ(lista.columnWidth(0), m.horizontalAdvance(dlugie[0]) + 20 + 32 + 20);
+    // A longer text in a later filling widens the column: measured widths
+    // kept between fillings belong to their texts.
+    lista.Wypelnij({}, {{{dlugie[0] + " i dalej", "y"}}});
+    lista.DopasujSzerokoscKolumn();
+    EXPECT_EQ(lista.columnWidth(0), m.horizontalAdvance(dlugie[0] + " i dalej") + 20 + 32 + 20);
 }
 
 } // namespace

@@ -84,15 +84,10 @@ protected:
                kontrolka<QLabel>("lbl_BrakLokat");
     }
 
-    QStringList Grupy() {
-        QStringList grupy;
-        for (int i = 0; i < lista()->topLevelItemCount(); ++i)
-            grupy << lista()->topLevelItem(i)->text(0);
-        return grupy;
-    }
+    QStringList Grupy() { return lista()->Grupy(); }
     QString WybranaNazwa() {
-        QTreeWidgetItem* wiersz = lista()->WybranyWiersz();
-        return wiersz ? wiersz->text(0).trimmed() : QString();
+        const TWierszRaportu* wiersz = lista()->WybranyWiersz();
+        return wiersz ? lista()->IndeksWiersza(*wiersz).data().toString().trimmed() : QString();
     }
 
     ScopedClock zegar{EncodeDateTime(2024, 3, 10, 12, 0)};
@@ -166,9 +161,12 @@ TEST_F(ZakladkaKalendarzaTest, DoubleClickOpensTheDepositInTheEditor) {
     QString nazwa;
     okna.expect<TFormDodajEdytujLokate>(
         [&nazwa](TFormDodajEdytujLokate& d) { nazwa = d.e_AddL_Nazwa->text(); });
-    QTreeWidgetItem* wiersz = lista()->Wiersze().at(2);
-    ASSERT_EQ(wiersz->text(0).trimmed(), "Pierwszy kwietnia");
-    emit lista()->itemDoubleClicked(wiersz, 0);
+    const QModelIndex wiersz = lista()->IndeksWiersza(*lista()->Wiersze().at(2));
+    ASSERT_EQ(wiersz.data().toString().trimmed(), "Pierwszy kwietnia");
+    QCoreApplication::processEvents();
+    const QPoint punkt = lista()->visualRect(wiersz).center();
+    QTest::mouseClick(lista()->viewport(), Qt::LeftButton, {}, punkt);
+    QTest::mouseDClick(lista()->viewport(), Qt::LeftButton, {}, punkt);
     EXPECT_EQ(nazwa, "Pierwszy kwietnia");
     EXPECT_EQ(okna.shownNames().size(), 1);
 }

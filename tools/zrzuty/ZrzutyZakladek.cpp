@@ -10,6 +10,7 @@
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormPorownajOferty.h"
 #include "ui/TKwotaEdit.h"
+#include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/TSpinLiczby.h"
 
@@ -23,7 +24,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QTreeWidgetItemIterator>
 #include <functional>
 
 namespace {
@@ -119,17 +119,13 @@ void WypelnijEdytorOferty(QDialog& dialog) {
 // The first listed offer, selected, when it is the user's own: editing an
 // imported one would first ask a question that nobody would answer.
 bool WybierzOferteDoEdycji(TLokatyFormGlowny& okno) {
-    auto* lista = okno.findChild<QTreeWidget*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
-    if (!lista)
+    auto* lista = okno.findChild<TListaRaportowa*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
+    if (!lista || lista->IloscWierszy() == 0)
         return false;
-    for (QTreeWidgetItemIterator it(lista); *it; ++it) {
-        const THarmonogramLokatyBankowej* oferta = TLokatyFormGlowny::HarmonogramWiersza(*it);
-        if (!oferta)
-            continue;
-        lista->setCurrentItem(*it);
-        return oferta->fHarmonogramDodanyPrzezUzytkownika;
-    }
-    return false;
+    const TWierszRaportu& pierwszy = *lista->Wiersze().front();
+    lista->Zaznacz(pierwszy);
+    return static_cast<const THarmonogramLokatyBankowej*>(pierwszy.rekord)
+        ->fHarmonogramDodanyPrzezUzytkownika;
 }
 
 void ZrobZrzutyEdytoraOfert(TLokatyFormGlowny& okno, const QDir& folder) {
