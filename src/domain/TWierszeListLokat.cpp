@@ -35,20 +35,6 @@ QStringList TWierszeListLokat::KomorkiLokaty(const TLokata& lokata,
             dni == TLokata::kDniNieaktywnej ? TekstNieaktywnejLokaty() : IntToStr(dni)};
 }
 
-QStringList TWierszeListLokat::KomorkiHarmonogramu(const THarmonogramLokatyBankowej& h) {
-    return {h.fBank,
-            h.NazwaWyswietlana(),
-            h.OkresLokaty(),
-            FormatPercent(h.fOprocentowanieWSkaliRoku),
-            h.KapitalizacjaNazwa(),
-            h.KwotaMinimalnaString(),
-            h.KwotaMaksymalnaString(),
-            h.OprocentowanieStaleWCalymOkresieLokatyNazwa(),
-            h.WymaganeKontoOsobisteWTymBankuNazwa(),
-            h.fWarunkiWczesniejszegoZerwaniaLokaty,
-            h.fPozostaleInformacje};
-}
-
 QString TWierszeListLokat::Podsumowanie(int iloscAktywnych, double kwota, double zysk) {
     return QStringLiteral("Ilość aktywnych lokat: %1,   kwota na lokatach: %2,   szacowany zysk "
                           "z lokat: %3")

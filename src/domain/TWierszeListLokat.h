@@ -5,7 +5,7 @@
 class TLokata;
 class THarmonogramLokatyBankowej;
 
-// The texts of the rows of the deposit and offer lists and of the summary,
+// The texts of the rows of the deposit list and of its summary,
 // as the deposits window and the tools show them.
 class TWierszeListLokat {
 public:
@@ -18,8 +18,6 @@ public:
     // deposit follows (null when none is found), `zysk` its estimated profit.
     static QStringList KomorkiLokaty(const TLokata& lokata,
                                      const THarmonogramLokatyBankowej* harmonogram, double zysk);
-    // The eleven cells of an offer row.
-    static QStringList KomorkiHarmonogramu(const THarmonogramLokatyBankowej& harmonogram);
     // The summary line under the deposit list.
     static QString Podsumowanie(int iloscAktywnych, double kwota, double zysk);
 };

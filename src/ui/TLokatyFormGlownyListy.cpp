@@ -4,6 +4,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/TKomorkiHarmonogramow.h"
 #include "domain/TWierszeListLokat.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
@@ -145,6 +146,7 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     auto& harmonogramy = kolekcje.HarmonogramyLokatBankowych();
     kolekcje.PosortujHarmonogramy();
     TGrupyBankow banki;
+    TKomorkiHarmonogramow komorki;
     std::vector<TWierszRaportu> wiersze;
     wiersze.reserve(harmonogramy.size());
     for (const auto& h : harmonogramy) {
@@ -152,7 +154,7 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
             continue;
         const int grupa = banki.Grupa(h->fBank);
         if (h->fZmiany != TTypModyfikacji::Usunieto)
-            wiersze.push_back({TWierszeListLokat::KomorkiHarmonogramu(*h), h.get(), grupa});
+            wiersze.push_back({komorki.Komorki(*h), h.get(), grupa});
     }
     lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
     lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);

@@ -64,13 +64,29 @@ int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna,
     };
     std::vector<Szacunek> szacunki;
     szacunki.reserve(wiersze.size());
-    for (const TWierszRaportu& wiersz : wiersze)
-        if (kolumna < wiersz.komorki.size())
-            szacunki.push_back({Przyblizona(wiersz.komorki[kolumna]), &wiersz.komorki[kolumna]});
-    // Widest estimates first; identical texts end up next to each other.
+    Szacunek najszerszy{-1, nullptr};
+    for (const TWierszRaportu& wiersz : wiersze) {
+        if (kolumna >= wiersz.komorki.size())
+            continue;
+        const QString& tekst = wiersz.komorki[kolumna];
+        // Rows often share one text (a bank's name, a formatted rate): its
+        // estimate is the previous one.
+        const bool takiSam = !szacunki.empty() &&
+                             szacunki.back().tekst->constData() == tekst.constData() &&
+                             szacunki.back().tekst->size() == tekst.size();
+        szacunki.push_back({takiSam ? szacunki.back().szerokosc : Przyblizona(tekst), &tekst});
+        if (szacunki.back().szerokosc > najszerszy.szerokosc)
+            najszerszy = szacunki.back();
+    }
+    if (!najszerszy.tekst)
+        return 0;
+    // Only the estimates that come close to the widest one measured can beat
+    // it; they are measured widest first.
+    int wynik = Dokladna(*najszerszy.tekst);
+    std::erase_if(szacunki,
+                  [wynik](const Szacunek& s) { return s.szerokosc + Zapas(s.szerokosc) < wynik; });
     std::sort(szacunki.begin(), szacunki.end(),
               [](const Szacunek& a, const Szacunek& b) { return a.szerokosc > b.szerokosc; });
-    int wynik = 0;
     const QString* poprzedni = nullptr;
     for (const Szacunek& s : szacunki) {
         // Narrower estimates cannot beat the widest text measured so far.
