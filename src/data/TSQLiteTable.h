@@ -25,6 +25,12 @@ public:
 
     TSQLiteTable(TSQLiteDatabase& db, const QString& sql);
 
+    // The type code of a column of a statement stepped onto its first row.
+    static int ColumnType(sqlite3_stmt* statement, int column);
+    // Steps the statement of `sql`: answers whether a row came, raises the
+    // errors of reading a result.
+    static bool Step(TSQLiteDatabase& db, sqlite3_stmt* statement, const QString& sql);
+
     // The cursor is past the last row (named after the end-of-data mark).
     bool Eof() const { return fRow >= fRowCount; }
     bool Bof() const { return fRow == 0; }
