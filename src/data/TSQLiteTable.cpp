@@ -122,16 +122,9 @@ int TSQLiteTable::ColumnIndexByName(const QString& name) const {
     if (fCols.isEmpty())
         throw ESQLiteException(QStringLiteral("Field ") + name +
                                QStringLiteral(" Not found. Empty dataset"));
-    for (const auto& [znana, indeks] : fIndeksyNazw)
-        if (znana.constData() == name.constData() && znana.size() == name.size())
-            return indeks;
-    for (const auto& [znana, indeks] : fIndeksyNazw)
-        if (znana == name)
-            return indeks;
     const int index = fCols.indexOf(name.toUpper());
     if (index < 0)
         throw ESQLiteException(QStringLiteral("Field not found in dataset: ") + name);
-    fIndeksyNazw.emplace_back(name, index);
     return index;
 }
 

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -73,8 +72,4 @@ private:
     QStringList fCols;
     std::vector<int> fColTypes;
     uint32_t fRow = 0;
-    // Column indexes by the names callers asked for, as they spelled them:
-    // a loader asks for the same few names on every row, usually the very same
-    // string objects, so a short list compared by identity first beats hashing.
-    mutable std::vector<std::pair<QString, int>> fIndeksyNazw;
 };
