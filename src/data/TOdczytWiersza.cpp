@@ -82,6 +82,11 @@ bool TOdczytWiersza::Pusta(int i) const {
 // The text TSQLiteTable::FieldAsString gives for the cell.
 QString TOdczytWiersza::TekstKomorki(int i) const {
     sqlite3_stmt* z = fZapytanie.get();
+    if (fTypy[i] == TSQLiteTable::Text) {
+        // No text for NULL.
+        const auto* tekst = reinterpret_cast<const char*>(sqlite3_column_text(z, i));
+        return tekst ? QString::fromUtf8(tekst, sqlite3_column_bytes(z, i)) : QString();
+    }
     if (Pusta(i))
         return {};
     switch (fTypy[i]) {
@@ -89,9 +94,6 @@ QString TOdczytWiersza::TekstKomorki(int i) const {
         return QString::number(sqlite3_column_int64(z, i));
     case TSQLiteTable::Float:
         return FloatToStr(sqlite3_column_double(z, i), FormatyProcesu());
-    case TSQLiteTable::Text:
-        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(z, i)),
-                                 sqlite3_column_bytes(z, i));
     case TSQLiteTable::Blob: {
         const auto* bajty = static_cast<const char*>(sqlite3_column_blob(z, i));
         return QString::fromUtf8(QByteArray(bajty, sqlite3_column_bytes(z, i)));
@@ -115,10 +117,10 @@ void TOdczytWiersza::Odrzuc(const QString& tekst, const TKolumna& kolumna, const
 
 int32_t TOdczytWiersza::Liczba(const TKolumna& kolumna) const {
     const int i = Komorka(kolumna);
-    if (fTypy[i] == TSQLiteTable::Integer && !Pusta(i)) {
+    if (fTypy[i] == TSQLiteTable::Integer) {
         const int64_t wartosc = sqlite3_column_int64(fZapytanie.get(), i);
         if (wartosc >= std::numeric_limits<int32_t>::min() &&
-            wartosc <= std::numeric_limits<int32_t>::max())
+            wartosc <= std::numeric_limits<int32_t>::max() && (wartosc != 0 || !Pusta(i)))
             return static_cast<int32_t>(wartosc);
     }
     const QString tekst = TekstKomorki(i);
@@ -149,17 +151,15 @@ int8_t TOdczytWiersza::Bajt(const TKolumna& kolumna) const {
 // which is read back as that infinity.
 double TOdczytWiersza::Kwota(const TKolumna& kolumna) const {
     const int i = Komorka(kolumna);
-    if (!Pusta(i)) {
-        if (fTypy[i] == TSQLiteTable::Float) {
-            const double wartosc = sqlite3_column_double(fZapytanie.get(), i);
-            if (KwotaWGroszach(wartosc))
-                return wartosc;
-        } else if (fTypy[i] == TSQLiteTable::Integer) {
-            constexpr int64_t kDokladne = int64_t{1} << 53;
-            const int64_t wartosc = sqlite3_column_int64(fZapytanie.get(), i);
-            if (wartosc >= -kDokladne && wartosc <= kDokladne)
-                return static_cast<double>(wartosc);
-        }
+    if (fTypy[i] == TSQLiteTable::Float) {
+        const double wartosc = sqlite3_column_double(fZapytanie.get(), i);
+        if (KwotaWGroszach(wartosc) && (wartosc != 0 || !Pusta(i)))
+            return wartosc;
+    } else if (fTypy[i] == TSQLiteTable::Integer) {
+        constexpr int64_t kDokladne = int64_t{1} << 53;
+        const int64_t wartosc = sqlite3_column_int64(fZapytanie.get(), i);
+        if (wartosc >= -kDokladne && wartosc <= kDokladne && (wartosc != 0 || !Pusta(i)))
+            return static_cast<double>(wartosc);
     }
     const QString tekst = TekstKomorki(i);
     double wartosc = 0;
@@ -171,14 +171,16 @@ double TOdczytWiersza::Kwota(const TKolumna& kolumna) const {
     Odrzuc(tekst, kolumna, "liczbą");
 }
 
-// "yyyy-MM-dd hh:mm" or "yyyy-MM-dd hh:mm:ss" exactly, read from the stored
-// bytes; anything else (other settings, blanks, a bad date) goes through
+// "yyyy-MM-dd hh:mm" or "yyyy-MM-dd hh:mm:ss" exactly, read from the bytes of
+// the cell's text (whatever the storage class, a text column reads as
+// those bytes); anything else (other settings, blanks, a bad date) goes through
 // the text.
 bool TOdczytWiersza::DataBezTekstu(int i, TDateTime& wartosc) const {
-    if (!fDatyISO || fTypy[i] != TSQLiteTable::Text ||
-        sqlite3_column_type(fZapytanie.get(), i) != SQLITE_TEXT)
+    if (!fDatyISO || fTypy[i] != TSQLiteTable::Text)
         return false;
     const unsigned char* t = sqlite3_column_text(fZapytanie.get(), i);
+    if (!t)
+        return false;
     const int dlugosc = sqlite3_column_bytes(fZapytanie.get(), i);
     if ((dlugosc != 16 && dlugosc != 19) || t[4] != '-' || t[7] != '-' || t[10] != ' ' ||
         t[13] != ':' || !CyfryASCII(t, {0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15}))
