@@ -11,7 +11,6 @@
 #include "data/TSQLiteDatabase.h"
 #include "data/TSQLiteTable.h"
 #include "domain/TFormatSettings.h"
-#include <vector>
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
@@ -21,6 +20,7 @@
 #include <random>
 #include <sqlite3.h>
 #include <string>
+#include <vector>
 
 namespace {
 

@@ -4,7 +4,6 @@
 #include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteTable.h"
 #include "data/TSQLiteUniTable.h"
 #include "data/TSchematBazy.h"
 #include "data/TTransakcjaSQLite.h"
