@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config ccache
     qt6-base-dev libqt6widgets6 qt6-qpa-plugins qt6-translations-l10n
-    libsqlite3-dev sqlite3 libcurl4-openssl-dev libgumbo-dev
+    libsqlite3-dev sqlite3 time libcurl4-openssl-dev libgumbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core
     appstream desktop-file-utils groff-base

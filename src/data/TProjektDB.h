@@ -13,6 +13,7 @@
 
 class TKolekcjeDanych;
 class TSQLiteDatabase;
+class TOdczytWiersza;
 class TSQLiteTable;
 
 // The household database project: owner of the connection to the data file,
@@ -160,6 +161,8 @@ private:
     void WczytajLokaty();
     void WczytajHarmonogramyLokat();
     QString ZapytanieTabeli(TTabele tabela) const;
+    // The rows of the table's query, read as they come.
+    TOdczytWiersza OdczytTabeli(TTabele tabela);
     bool KolumnaTabeli(TTabele tabela, const QString& nazwaKolumny);
     // Whether the table's layout in the file has that column.
     bool KolumnaWUkladzie(const QString& tabela, const QString& kolumna);

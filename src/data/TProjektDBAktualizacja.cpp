@@ -1,9 +1,9 @@
 // Bringing data files of older layouts up to the current one.
 #include "data/EDataError.h"
 #include "data/ESQLiteException.h"
+#include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
 #include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteTable.h"
 #include "data/TSQLiteUniTable.h"
 #include "data/TSchematBazy.h"
 #include "data/TTransakcjaSQLite.h"
@@ -78,13 +78,18 @@ void TProjektDB::AktualizujUklad() {
             fBaza->ExecSQL(u.polecenie);
 }
 
-// The probe reads the column through the whole table, so a damaged table
+// The probe reads the column through the whole table (row by row, nothing
+// kept), so a damaged table
 // ends the start-up here with SQLite's message. Only a probe that SQLite
 // could not compile and whose column the table's layout really lacks
 // answers "missing"; any other failure is raised.
 bool TProjektDB::KolumnaIstnieje(const QString& tabela, const QString& kolumna) {
     try {
-        fBaza->GetTable(QStringLiteral("SELECT ") + kolumna + QStringLiteral(" FROM ") + tabela);
+        TOdczytWiersza sonda(
+            *fBaza, QStringLiteral("SELECT ") + kolumna + QStringLiteral(" FROM ") + tabela,
+            tabela);
+        while (sonda.Nastepny()) {
+        }
         return true;
     } catch (const ESQLiteException& blad) {
         if (blad.Kod() != SQLITE_ERROR || KolumnaWUkladzie(tabela, kolumna))

@@ -29,34 +29,6 @@ QString LinkRankinguLokat() {
            QStringLiteral("\">Ranking lokat bankowych</a>");
 }
 
-// The buffered rows of a table's query and the table's name, which a value
-// that does not convert names.
-struct TWierszeTabeli {
-    std::unique_ptr<TSQLiteTable> wynik;
-    QString nazwa;
-};
-
-TWierszeTabeli WierszeTabeli(TProjektDB& projekt, TTabele tabela) {
-    return {projekt.PobierzDaneZTabeli(tabela), projekt.PlikiDB().PobierzNazweTabeli(tabela)};
-}
-
-// Walks the rows from the first to the last, or from the last back to the
-// first, handing each row's reader to `f`.
-template <class F> void PrzejdzWiersze(const TWierszeTabeli& wiersze, bool odKonca, F f) {
-    TSQLiteTable& tabela = *wiersze.wynik;
-    const TOdczytWiersza wiersz(tabela, wiersze.nazwa);
-    if (!odKonca) {
-        for (tabela.MoveFirst(); !tabela.Eof(); tabela.Next())
-            f(wiersz);
-        return;
-    }
-    tabela.MoveLast();
-    for (uint32_t i = 0; i < tabela.RowCount(); ++i) {
-        f(wiersz);
-        tabela.Previous();
-    }
-}
-
 // Runs `f`, raising the errors of the access layer again as plain errors of
 // the data layer with the same message.
 template <class F> auto JakoBladDanych(F f) {
@@ -78,6 +50,10 @@ bool MniejszyBezWielkosciLiter(const QString& a, const QString& b) {
 } // namespace
 
 // --- Queries -------------------------------------------------------------------
+
+TOdczytWiersza TProjektDB::OdczytTabeli(TTabele tabela) {
+    return TOdczytWiersza(*fBaza, ZapytanieTabeli(tabela), fPlikiDB->PobierzNazweTabeli(tabela));
+}
 
 QString TProjektDB::ZapytanieTabeli(TTabele tabela) const {
     const TPlikiDB& p = *fPlikiDB;
@@ -369,132 +345,179 @@ void TProjektDB::SetPokazujLokatyWOszczednosciach(bool value) {
 // --- Loaders -------------------------------------------------------------------------
 
 void TProjektDB::WczytajWydatki() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Wydatki);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Wydatki);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kIdKategoriaWydatki = w.Kolumna(u"IdKategoriaWydatki"_s);
+    const auto kIle = w.Kolumna(u"Ile"_s);
+    const auto kIdKategoriaOszczednosci = w.Kolumna(u"IdKategoriaOszczednosci"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kIdOsoba = w.Kolumna(u"IdOsoba"_s);
+    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
+    const auto kZlecenieStale = w.Kolumna(u"ZlecenieStale"_s);
+    const auto kZalacznik = w.Kolumna(u"Zalacznik"_s);
     auto& lista = fKolekcje->Wydatki();
     lista.clear();
-    PrzejdzWiersze(tabela, true, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TWydatek>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetIdKategoriaWydatki(w.Liczba(u"IdKategoriaWydatki"_s));
-        r->SetIle(w.Kwota(u"Ile"_s));
-        r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
-        r->SetData(w.Data(u"Data"_s));
-        r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
-        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-        r->SetZlecenieStale(w.Flaga(u"ZlecenieStale"_s));
-        r->SetZalacznik(w.Tekst(u"Zalacznik"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetIdKategoriaWydatki(w.Liczba(kIdKategoriaWydatki));
+        r->SetIle(w.Kwota(kIle));
+        r->SetIdKategoriaOszczednosci(w.Liczba(kIdKategoriaOszczednosci));
+        r->SetData(w.Data(kData));
+        r->SetIdOsoba(w.Liczba(kIdOsoba));
+        r->SetKomentarz(w.Tekst(kKomentarz));
+        r->SetZlecenieStale(w.Flaga(kZlecenieStale));
+        r->SetZalacznik(w.Tekst(kZalacznik));
         lista.push_back(std::move(r));
-    });
+    }
+    std::reverse(lista.begin(), lista.end());
     fKolekcje->SetZmienionoINiezapisanoWydatki(false);
 }
 
 void TProjektDB::WczytajPrzychody() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Przychody);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Przychody);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kIdKategoriaPrzychody = w.Kolumna(u"IdKategoriaPrzychody"_s);
+    const auto kIle = w.Kolumna(u"Ile"_s);
+    const auto kIdKategoriaOszczednosci = w.Kolumna(u"IdKategoriaOszczednosci"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kIdOsoba = w.Kolumna(u"IdOsoba"_s);
+    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
+    const auto kZlecenieStale = w.Kolumna(u"ZlecenieStale"_s);
     auto& lista = fKolekcje->Przychody();
     lista.clear();
-    PrzejdzWiersze(tabela, true, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TPrzychod>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetIdKategoriaPrzychody(w.Liczba(u"IdKategoriaPrzychody"_s));
-        r->SetIle(w.Kwota(u"Ile"_s));
-        r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
-        r->SetData(w.Data(u"Data"_s));
-        r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
-        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-        r->SetZlecenieStale(w.Flaga(u"ZlecenieStale"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetIdKategoriaPrzychody(w.Liczba(kIdKategoriaPrzychody));
+        r->SetIle(w.Kwota(kIle));
+        r->SetIdKategoriaOszczednosci(w.Liczba(kIdKategoriaOszczednosci));
+        r->SetData(w.Data(kData));
+        r->SetIdOsoba(w.Liczba(kIdOsoba));
+        r->SetKomentarz(w.Tekst(kKomentarz));
+        r->SetZlecenieStale(w.Flaga(kZlecenieStale));
         lista.push_back(std::move(r));
-    });
+    }
+    std::reverse(lista.begin(), lista.end());
     fKolekcje->SetZmienionoINiezapisanoPrzychody(false);
 }
 
 // Each balance takes the sort weight of its loaded category; the synthetic
 // deposits balance is added again afterwards when it is shown.
 void TProjektDB::WczytajOszczednosci() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Oszczednosci);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Oszczednosci);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kIdKategoriaOszczednosci = w.Kolumna(u"IdKategoriaOszczednosci"_s);
+    const auto kIle = w.Kolumna(u"Ile"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
+    const auto kTypOszczednosci = w.Kolumna(u"TypOszczednosci"_s);
     auto& lista = fKolekcje->Oszczednosci();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TOszczednosc>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetIdKategoriaOszczednosci(w.Liczba(u"IdKategoriaOszczednosci"_s));
-        r->SetIle(w.Kwota(u"Ile"_s));
-        r->SetData(w.Data(u"Data"_s));
-        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-        r->fTypOszczednosci = w.Bajt(u"TypOszczednosci"_s);
+        r->SetId(w.Liczba(kId));
+        r->SetIdKategoriaOszczednosci(w.Liczba(kIdKategoriaOszczednosci));
+        r->SetIle(w.Kwota(kIle));
+        r->SetData(w.Data(kData));
+        r->SetKomentarz(w.Tekst(kKomentarz));
+        r->fTypOszczednosci = w.Bajt(kTypOszczednosci);
         r->SetWagaIdKatOszczednosci(fKolekcje->PobierzWageKategoriiPoID(
             r->IdKategoriaOszczednosci(), TTabele::Kategorie_Oszczednosci));
         lista.push_back(std::move(r));
-    });
+    }
     SetPokazujLokatyWOszczednosciach(fPokazujLokatyWOszczednosciach);
     fKolekcje->SetZmienionoINiezapisanoOszczednosci(false);
 }
 
 void TProjektDB::WczytajOsoby() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Osoby);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Osoby);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kImie = w.Kolumna(u"Imie"_s);
+    const auto kNazwisko = w.Kolumna(u"Nazwisko"_s);
+    const auto kPseudonim = w.Kolumna(u"Pseudonim"_s);
+    const auto kAdres = w.Kolumna(u"Adres"_s);
+    const auto kTelefon = w.Kolumna(u"Telefon"_s);
+    const auto kWaga = w.Kolumna(u"Waga"_s);
+    const auto kUsuniety = w.Kolumna(u"Usuniety"_s);
     auto& lista = fKolekcje->Osoby();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TOsoba>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetImie(w.Tekst(u"Imie"_s));
-        r->SetNazwisko(w.Tekst(u"Nazwisko"_s));
-        r->SetPseudonim(w.Tekst(u"Pseudonim"_s));
-        r->SetAdres(w.Tekst(u"Adres"_s));
-        r->SetTelefon(w.Tekst(u"Telefon"_s));
-        r->SetWaga(w.LiczbaBezZnaku(u"Waga"_s));
-        r->SetUsuniety(w.Flaga(u"Usuniety"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetImie(w.Tekst(kImie));
+        r->SetNazwisko(w.Tekst(kNazwisko));
+        r->SetPseudonim(w.Tekst(kPseudonim));
+        r->SetAdres(w.Tekst(kAdres));
+        r->SetTelefon(w.Tekst(kTelefon));
+        r->SetWaga(w.LiczbaBezZnaku(kWaga));
+        r->SetUsuniety(w.Flaga(kUsuniety));
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoOsoby(false);
 }
 
 namespace {
 
-template <class T> void CzytajKategorie(T& kategoria, const TOdczytWiersza& w) {
-    kategoria.SetId(w.Liczba(u"Id"_s));
-    kategoria.SetOpis(w.Tekst(u"Opis"_s));
-    kategoria.SetUsuniety(w.Flaga(u"Usuniety"_s));
-    kategoria.SetWaga(w.LiczbaBezZnaku(u"Waga"_s));
-}
+// The columns every table of categories has.
+struct TKolumnyKategorii {
+    explicit TKolumnyKategorii(const TOdczytWiersza& w)
+        : id(w.Kolumna(u"Id"_s)), opis(w.Kolumna(u"Opis"_s)), usuniety(w.Kolumna(u"Usuniety"_s)),
+          waga(w.Kolumna(u"Waga"_s)) {}
+
+    template <class T> void Czytaj(T& kategoria, const TOdczytWiersza& w) const {
+        kategoria.SetId(w.Liczba(id));
+        kategoria.SetOpis(w.Tekst(opis));
+        kategoria.SetUsuniety(w.Flaga(usuniety));
+        kategoria.SetWaga(w.LiczbaBezZnaku(waga));
+    }
+
+    TOdczytWiersza::TKolumna id, opis, usuniety, waga;
+};
 
 } // namespace
 
 void TProjektDB::WczytajKategorieWydatkow() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Wydatki);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Kategorie_Wydatki);
+    const TKolumnyKategorii kategorie(w);
     auto& lista = fKolekcje->KategorieWydatki();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TKategoriaWydatki>();
-        CzytajKategorie(*r, w);
+        kategorie.Czytaj(*r, w);
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoKategorieWydatki(false);
 }
 
 void TProjektDB::WczytajKategoriePrzychodow() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Przychody);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Kategorie_Przychody);
+    const TKolumnyKategorii kategorie(w);
     auto& lista = fKolekcje->KategoriePrzychody();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TKategoriaPrzychody>();
-        CzytajKategorie(*r, w);
+        kategorie.Czytaj(*r, w);
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoKategoriePrzychody(false);
 }
 
 // Every savings category gets a key in the map of deposit profits.
 void TProjektDB::WczytajKategorieOszczednosci() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Kategorie_Oszczednosci);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Kategorie_Oszczednosci);
+    const TKolumnyKategorii kategorie(w);
+    const auto kMoznaZaplacic = w.Kolumna(u"MoznaZaplacic"_s);
+    const auto kDlug = w.Kolumna(u"Dlug"_s);
     auto& lista = fKolekcje->KategorieOszczednosci();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TKategoriaOszczednosci>();
-        CzytajKategorie(*r, w);
-        r->SetMoznaZaplacic(w.Flaga(u"MoznaZaplacic"_s));
-        r->SetCharakterDlugu(w.Flaga(u"Dlug"_s));
+        kategorie.Czytaj(*r, w);
+        r->SetMoznaZaplacic(w.Flaga(kMoznaZaplacic));
+        r->SetCharakterDlugu(w.Flaga(kDlug));
         lista.push_back(std::move(r));
-    });
+    }
     auto& zyski = fKolekcje->ZyskiZLokatDoDodaniaJakoPrzychod();
     for (const auto& kategoria : lista)
         zyski.try_emplace(kategoria->Id(), 0.0);
@@ -502,54 +525,72 @@ void TProjektDB::WczytajKategorieOszczednosci() {
 }
 
 void TProjektDB::WczytajHistoriePrzelewow() {
-    const auto tabela = WierszeTabeli(*this, TTabele::HistoriaPrzelewow);
+    TOdczytWiersza w = OdczytTabeli(TTabele::HistoriaPrzelewow);
+    const auto kIle = w.Kolumna(u"Ile"_s);
+    const auto kIdKategoriaOszczednosciFrom = w.Kolumna(u"IdKategoriaOszczednosciFrom"_s);
+    const auto kIdKategoriaOszczednosciTo = w.Kolumna(u"IdKategoriaOszczednosciTo"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
+    const auto kId = w.Kolumna(u"Id"_s);
     auto& lista = fKolekcje->HistoriaPrzelewow();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
-        const double ile = w.Kwota(u"Ile"_s);
-        const int32_t z = w.Liczba(u"IdKategoriaOszczednosciFrom"_s);
-        const int32_t na = w.Liczba(u"IdKategoriaOszczednosciTo"_s);
-        const TDateTime data = w.Data(u"Data"_s);
-        const QString komentarz = w.Tekst(u"Komentarz"_s);
-        const int32_t id = w.Liczba(u"Id"_s);
+    while (w.Nastepny()) {
+        const double ile = w.Kwota(kIle);
+        const int32_t z = w.Liczba(kIdKategoriaOszczednosciFrom);
+        const int32_t na = w.Liczba(kIdKategoriaOszczednosciTo);
+        const TDateTime data = w.Data(kData);
+        const QString komentarz = w.Tekst(kKomentarz);
+        const int32_t id = w.Liczba(kId);
         lista.push_back(std::make_unique<THistoriaPrzelewu>(id, ile, z, na, data, komentarz,
                                                             TTypModyfikacji::BezZmian));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoHistoriePrzelewow(false);
 }
 
 void TProjektDB::WczytajStanyOszczednosci() {
-    const auto tabela = WierszeTabeli(*this, TTabele::StanyOszczednosci);
+    TOdczytWiersza w = OdczytTabeli(TTabele::StanyOszczednosci);
+    const auto kStan = w.Kolumna(u"Stan"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kId = w.Kolumna(u"Id"_s);
     auto& lista = fKolekcje->StanyOszczednosci();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
-        const double stan = w.Kwota(u"Stan"_s);
-        const TDateTime data = w.Data(u"Data"_s);
-        const int32_t id = w.Liczba(u"Id"_s);
+    while (w.Nastepny()) {
+        const double stan = w.Kwota(kStan);
+        const TDateTime data = w.Data(kData);
+        const int32_t id = w.Liczba(kId);
         lista.push_back(
             std::make_unique<TStanOszczednosci>(id, stan, data, TTypModyfikacji::BezZmian));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoStanyOszczednosci(false);
 }
 
 void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
     const bool wydatki = tabela == TTabele::ZleceniaStaleWydatki;
-    const auto wynik = WierszeTabeli(*this, tabela);
+    TOdczytWiersza w = OdczytTabeli(tabela);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kIdKategorii = w.Kolumna(u"IdKategorii"_s);
+    const auto kIdOszczednosci = w.Kolumna(u"IdOszczednosci"_s);
+    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
+    const auto kKwota = w.Kolumna(u"Kwota"_s);
+    const auto kCzestotliwosc = w.Kolumna(u"Czestotliwosc"_s);
+    const auto kTypZleceniaStalego = w.Kolumna(u"TypZleceniaStalego"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kAktywne = w.Kolumna(u"Aktywne"_s);
     auto& lista = wydatki ? fKolekcje->ZleceniaStaleWydatki() : fKolekcje->ZleceniaStalePrzychody();
     lista.clear();
-    PrzejdzWiersze(wynik, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TZlecenieStale>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
-        r->SetIdOszczednosci(w.Liczba(u"IdOszczednosci"_s));
-        r->SetNazwa(w.Tekst(u"Nazwa"_s));
-        r->SetKwota(w.Kwota(u"Kwota"_s));
-        r->fCzestotliwosc = w.Bajt(u"Czestotliwosc"_s);
-        r->fTypZleceniaStalego = w.Bajt(u"TypZleceniaStalego"_s);
-        r->SetData(w.Data(u"Data"_s));
-        r->SetAktywne(w.Flaga(u"Aktywne"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetIdKategorii(w.Liczba(kIdKategorii));
+        r->SetIdOszczednosci(w.Liczba(kIdOszczednosci));
+        r->SetNazwa(w.Tekst(kNazwa));
+        r->SetKwota(w.Kwota(kKwota));
+        r->fCzestotliwosc = w.Bajt(kCzestotliwosc);
+        r->fTypZleceniaStalego = w.Bajt(kTypZleceniaStalego);
+        r->SetData(w.Data(kData));
+        r->SetAktywne(w.Flaga(kAktywne));
         lista.push_back(std::move(r));
-    });
+    }
     if (wydatki)
         fKolekcje->SetZmienionoINiezapisanoZleceniaStaleWydatki(false);
     else
@@ -557,110 +598,162 @@ void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
 }
 
 void TProjektDB::WczytajHistorieZlecenStalych() {
-    const auto tabela = WierszeTabeli(*this, TTabele::HistoriaZlecenStalychWydatki);
+    TOdczytWiersza w = OdczytTabeli(TTabele::HistoriaZlecenStalychWydatki);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kIdKategorii = w.Kolumna(u"IdKategorii"_s);
+    const auto kIdZleceniaStalego = w.Kolumna(u"IdZleceniaStalego"_s);
+    const auto kIdOszczednosci = w.Kolumna(u"IdOszczednosci"_s);
+    const auto kKwota = w.Kolumna(u"Kwota"_s);
+    const auto kCzestotliwosc = w.Kolumna(u"Czestotliwosc"_s);
+    const auto kTypZleceniaStalego = w.Kolumna(u"TypZleceniaStalego"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
+    const auto kIdOsoba = w.Kolumna(u"IdOsoba"_s);
     auto& lista = fKolekcje->HistoriaZlecenStalych();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TZlecenieStale>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
-        r->SetIdZleceniaStalego(w.Liczba(u"IdZleceniaStalego"_s));
-        r->SetIdOszczednosci(w.Liczba(u"IdOszczednosci"_s));
-        r->SetKwota(w.Kwota(u"Kwota"_s));
-        r->fCzestotliwosc = w.Bajt(u"Czestotliwosc"_s);
-        r->fTypZleceniaStalego = w.Bajt(u"TypZleceniaStalego"_s);
-        r->SetData(w.Data(u"Data"_s));
-        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
-        r->SetIdOsoba(w.Liczba(u"IdOsoba"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetIdKategorii(w.Liczba(kIdKategorii));
+        r->SetIdZleceniaStalego(w.Liczba(kIdZleceniaStalego));
+        r->SetIdOszczednosci(w.Liczba(kIdOszczednosci));
+        r->SetKwota(w.Kwota(kKwota));
+        r->fCzestotliwosc = w.Bajt(kCzestotliwosc);
+        r->fTypZleceniaStalego = w.Bajt(kTypZleceniaStalego);
+        r->SetData(w.Data(kData));
+        r->SetKomentarz(w.Tekst(kKomentarz));
+        r->SetIdOsoba(w.Liczba(kIdOsoba));
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoHistorieZlecenStalych(false);
 }
 
 void TProjektDB::WczytajPlany() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Plany);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Plany);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
+    const auto kKwota = w.Kolumna(u"Kwota"_s);
+    const auto kIdKategorii = w.Kolumna(u"IdKategorii"_s);
+    const auto kWykonany = w.Kolumna(u"Wykonany"_s);
+    const auto kDodanyDoKolekcji = w.Kolumna(u"DodanyDoKolekcji"_s);
+    const auto kTypPlanu = w.Kolumna(u"TypPlanu"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
     auto& lista = fKolekcje->Plany();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TPlan>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetNazwa(w.Tekst(u"Nazwa"_s));
-        r->SetKwota(w.Kwota(u"Kwota"_s));
-        r->SetIdKategorii(w.Liczba(u"IdKategorii"_s));
-        r->SetWykonany(w.Flaga(u"Wykonany"_s));
-        r->SetDodanyDoKolekcji(w.Flaga(u"DodanyDoKolekcji"_s));
-        r->fTypPlanu = w.Bajt(u"TypPlanu"_s);
-        r->SetData(w.Data(u"Data"_s));
-        r->SetKomentarz(w.Tekst(u"Komentarz"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetNazwa(w.Tekst(kNazwa));
+        r->SetKwota(w.Kwota(kKwota));
+        r->SetIdKategorii(w.Liczba(kIdKategorii));
+        r->SetWykonany(w.Flaga(kWykonany));
+        r->SetDodanyDoKolekcji(w.Flaga(kDodanyDoKolekcji));
+        r->fTypPlanu = w.Bajt(kTypPlanu);
+        r->SetData(w.Data(kData));
+        r->SetKomentarz(w.Tekst(kKomentarz));
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoPlany(false);
 }
 
 void TProjektDB::WczytajOgraniczenia() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Ograniczenia);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Ograniczenia);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kIdKategoriiWydatku = w.Kolumna(u"IdKategoriiWydatku"_s);
+    const auto kMaxMiesiac = w.Kolumna(u"MaxMiesiac"_s);
+    const auto kMaxRok = w.Kolumna(u"MaxRok"_s);
+    const auto kData = w.Kolumna(u"Data"_s);
+    const auto kRokOgraniczenia = w.Kolumna(u"RokOgraniczenia"_s);
     auto& lista = fKolekcje->Ograniczenia();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TOgraniczenie>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetIdKategoriiWydatku(w.Liczba(u"IdKategoriiWydatku"_s));
-        r->SetMaxMiesiac(w.Kwota(u"MaxMiesiac"_s));
-        r->SetMaxRok(w.Kwota(u"MaxRok"_s));
-        r->SetData(w.Data(u"Data"_s));
-        r->SetRokOgraniczenia(static_cast<uint16_t>(w.Liczba(u"RokOgraniczenia"_s)));
+        r->SetId(w.Liczba(kId));
+        r->SetIdKategoriiWydatku(w.Liczba(kIdKategoriiWydatku));
+        r->SetMaxMiesiac(w.Kwota(kMaxMiesiac));
+        r->SetMaxRok(w.Kwota(kMaxRok));
+        r->SetData(w.Data(kData));
+        r->SetRokOgraniczenia(static_cast<uint16_t>(w.Liczba(kRokOgraniczenia)));
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoOgraniczenia(false);
 }
 
 // A deposit runs from midnight of its start day.
 void TProjektDB::WczytajLokaty() {
-    const auto tabela = WierszeTabeli(*this, TTabele::Lokaty);
+    TOdczytWiersza w = OdczytTabeli(TTabele::Lokaty);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
+    const auto kKwota = w.Kolumna(u"Kwota"_s);
+    const auto kDataRozpoczecia = w.Kolumna(u"DataRozpoczecia"_s);
+    const auto kOkresLokaty = w.Kolumna(u"OkresLokaty"_s);
+    const auto kJednostkaLokaty = w.Kolumna(u"JednostkaLokaty"_s);
+    const auto kIdHarmonogramLokaty = w.Kolumna(u"IdHarmonogramLokaty"_s);
+    const auto kAktywna = w.Kolumna(u"Aktywna"_s);
     auto& lista = fKolekcje->Lokaty();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<TLokata>();
-        r->SetId(w.Liczba(u"Id"_s));
-        r->SetNazwa(w.Tekst(u"Nazwa"_s));
-        r->SetKwota(w.Kwota(u"Kwota"_s));
-        r->SetDataRozpoczecia(DateOf(w.Data(u"DataRozpoczecia"_s)));
-        r->SetOkresLokaty(static_cast<uint16_t>(w.Liczba(u"OkresLokaty"_s)));
-        r->fJednostkaLokaty = static_cast<TJednostkaOkresu>(w.Bajt(u"JednostkaLokaty"_s));
-        r->SetIdHarmonogramLokaty(w.Liczba(u"IdHarmonogramLokaty"_s));
-        r->SetAktywna(w.Flaga(u"Aktywna"_s));
+        r->SetId(w.Liczba(kId));
+        r->SetNazwa(w.Tekst(kNazwa));
+        r->SetKwota(w.Kwota(kKwota));
+        r->SetDataRozpoczecia(DateOf(w.Data(kDataRozpoczecia)));
+        r->SetOkresLokaty(static_cast<uint16_t>(w.Liczba(kOkresLokaty)));
+        r->fJednostkaLokaty = static_cast<TJednostkaOkresu>(w.Bajt(kJednostkaLokaty));
+        r->SetIdHarmonogramLokaty(w.Liczba(kIdHarmonogramLokaty));
+        r->SetAktywna(w.Flaga(kAktywna));
         r->SetZmiany(TTypModyfikacji::BezZmian);
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }
 
 void TProjektDB::WczytajHarmonogramyLokat() {
-    const auto tabela = WierszeTabeli(*this, TTabele::HarmonogramyLokatBankowych);
+    TOdczytWiersza w = OdczytTabeli(TTabele::HarmonogramyLokatBankowych);
+    const auto kId = w.Kolumna(u"Id"_s);
+    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
+    const auto kBank = w.Kolumna(u"Bank"_s);
+    const auto kOkresDepozytu = w.Kolumna(u"OkresDepozytu"_s);
+    const auto kOprocentowanieStaleWCalymOkresieLokaty =
+        w.Kolumna(u"OprocentowanieStaleWCalymOkresieLokaty"_s);
+    const auto kWymaganeKontoOsobisteWTymBanku = w.Kolumna(u"WymaganeKontoOsobisteWTymBanku"_s);
+    const auto kMozliwoscWczesniejszegoZerwaniaLokaty =
+        w.Kolumna(u"MozliwoscWczesniejszegoZerwaniaLokaty"_s);
+    const auto kWarunkiWczesniejszegoZerwaniaLokaty =
+        w.Kolumna(u"WarunkiWczesniejszegoZerwaniaLokaty"_s);
+    const auto kPozostaleInformacje = w.Kolumna(u"PozostaleInformacje"_s);
+    const auto kDataDodania = w.Kolumna(u"DataDodania"_s);
+    const auto kJednostkaDepozytu = w.Kolumna(u"JednostkaDepozytu"_s);
+    const auto kKapitalizacja = w.Kolumna(u"Kapitalizacja"_s);
+    const auto kOprocentowanieWSkaliRoku = w.Kolumna(u"OprocentowanieWSkaliRoku"_s);
+    const auto kKwotaMinimalna = w.Kolumna(u"KwotaMinimalna"_s);
+    const auto kKwotaMaksymalna = w.Kolumna(u"KwotaMaksymalna"_s);
+    const auto kHarmonogramDodanyPrzezUzytkownika =
+        w.Kolumna(u"HarmonogramDodanyPrzezUzytkownika"_s);
     auto& lista = fKolekcje->HarmonogramyLokatBankowych();
     lista.clear();
-    PrzejdzWiersze(tabela, false, [&](const TOdczytWiersza& w) {
+    while (w.Nastepny()) {
         auto r = std::make_unique<THarmonogramLokatyBankowej>();
-        r->fId = w.Liczba(u"Id"_s);
-        r->fNazwaHarmonogramu = w.Tekst(u"Nazwa"_s);
-        r->fBank = w.Tekst(u"Bank"_s);
-        r->fOkresDepozytu = w.LiczbaBezZnaku(u"OkresDepozytu"_s);
+        r->fId = w.Liczba(kId);
+        r->fNazwaHarmonogramu = w.Tekst(kNazwa);
+        r->fBank = w.Tekst(kBank);
+        r->fOkresDepozytu = w.LiczbaBezZnaku(kOkresDepozytu);
         r->fOprocentowanieStaleWCalymOkresieLokaty =
-            w.Flaga(u"OprocentowanieStaleWCalymOkresieLokaty"_s);
-        r->fWymaganeKontoOsobisteWTymBanku = w.Flaga(u"WymaganeKontoOsobisteWTymBanku"_s);
-        r->fMozliwoscWczesniejszegoZerwaniaLokaty =
-            w.Flaga(u"MozliwoscWczesniejszegoZerwaniaLokaty"_s);
-        r->fWarunkiWczesniejszegoZerwaniaLokaty = w.Tekst(u"WarunkiWczesniejszegoZerwaniaLokaty"_s);
-        r->fPozostaleInformacje = w.Tekst(u"PozostaleInformacje"_s);
-        r->fDataDodaniaModyfikacji = w.Data(u"DataDodania"_s);
-        r->fJednostkaDepozytu = static_cast<TJednostkaOkresu>(w.Bajt(u"JednostkaDepozytu"_s));
-        r->fKapitalizacja = static_cast<TKapitalizacja>(w.Bajt(u"Kapitalizacja"_s));
-        r->fOprocentowanieWSkaliRoku = w.Kwota(u"OprocentowanieWSkaliRoku"_s);
-        r->fKwotaMinimalna = w.Kwota(u"KwotaMinimalna"_s);
-        r->fKwotaMaksymalna = w.Kwota(u"KwotaMaksymalna"_s);
-        r->fHarmonogramDodanyPrzezUzytkownika = w.Flaga(u"HarmonogramDodanyPrzezUzytkownika"_s);
+            w.Flaga(kOprocentowanieStaleWCalymOkresieLokaty);
+        r->fWymaganeKontoOsobisteWTymBanku = w.Flaga(kWymaganeKontoOsobisteWTymBanku);
+        r->fMozliwoscWczesniejszegoZerwaniaLokaty = w.Flaga(kMozliwoscWczesniejszegoZerwaniaLokaty);
+        r->fWarunkiWczesniejszegoZerwaniaLokaty = w.Tekst(kWarunkiWczesniejszegoZerwaniaLokaty);
+        r->fPozostaleInformacje = w.Tekst(kPozostaleInformacje);
+        r->fDataDodaniaModyfikacji = w.Data(kDataDodania);
+        r->fJednostkaDepozytu = static_cast<TJednostkaOkresu>(w.Bajt(kJednostkaDepozytu));
+        r->fKapitalizacja = static_cast<TKapitalizacja>(w.Bajt(kKapitalizacja));
+        r->fOprocentowanieWSkaliRoku = w.Kwota(kOprocentowanieWSkaliRoku);
+        r->fKwotaMinimalna = w.Kwota(kKwotaMinimalna);
+        r->fKwotaMaksymalna = w.Kwota(kKwotaMaksymalna);
+        r->fHarmonogramDodanyPrzezUzytkownika = w.Flaga(kHarmonogramDodanyPrzezUzytkownika);
         r->fZmiany = TTypModyfikacji::BezZmian;
         lista.push_back(std::move(r));
-    });
+    }
     fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }

@@ -36,19 +36,26 @@ int64_t Truncated(double value) {
 
 } // namespace
 
+int TSQLiteTable::ColumnType(sqlite3_stmt* statement, int column) {
+    return TypeOfDeclaration(sqlite3_column_decltype(statement, column), statement, column);
+}
+
+bool TSQLiteTable::Step(TSQLiteDatabase& db, sqlite3_stmt* statement, const QString& sql) {
+    const int rc = sqlite3_step(statement);
+    if (rc == SQLITE_ROW)
+        return true;
+    if (rc == SQLITE_DONE)
+        return false;
+    if (rc == SQLITE_BUSY)
+        throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"),
+                               sqlite3_extended_errcode(db.DB()));
+    sqlite3_reset(statement);
+    db.RaiseSQLiteError(QStringLiteral("Could not retrieve data"), sql);
+}
+
 TSQLiteTable::TSQLiteTable(TSQLiteDatabase& db, const QString& sql) {
     const TSQLiteStatement statement = db.PrepareStatement(sql);
-    for (;;) {
-        const int rc = sqlite3_step(statement.get());
-        if (rc == SQLITE_DONE)
-            break;
-        if (rc == SQLITE_BUSY)
-            throw ESQLiteException(QStringLiteral("Could not prepare SQL statement"),
-                                   sqlite3_extended_errcode(db.DB()));
-        if (rc != SQLITE_ROW) {
-            sqlite3_reset(statement.get());
-            db.RaiseSQLiteError(QStringLiteral("Could not retrieve data"), sql);
-        }
+    while (Step(db, statement.get(), sql)) {
         ++fRowCount;
         if (fRowCount == 1)
             ReadColumns(statement.get());
@@ -61,7 +68,7 @@ void TSQLiteTable::ReadColumns(sqlite3_stmt* statement) {
     fColCount = sqlite3_column_count(statement);
     for (int i = 0; i < fColCount; ++i) {
         fCols << QString::fromUtf8(sqlite3_column_name(statement, i)).toUpper();
-        fColTypes.push_back(TypeOfDeclaration(sqlite3_column_decltype(statement, i), statement, i));
+        fColTypes.push_back(ColumnType(statement, i));
     }
 }
 
@@ -115,16 +122,9 @@ int TSQLiteTable::ColumnIndexByName(const QString& name) const {
     if (fCols.isEmpty())
         throw ESQLiteException(QStringLiteral("Field ") + name +
                                QStringLiteral(" Not found. Empty dataset"));
-    for (const auto& [znana, indeks] : fIndeksyNazw)
-        if (znana.constData() == name.constData() && znana.size() == name.size())
-            return indeks;
-    for (const auto& [znana, indeks] : fIndeksyNazw)
-        if (znana == name)
-            return indeks;
     const int index = fCols.indexOf(name.toUpper());
     if (index < 0)
         throw ESQLiteException(QStringLiteral("Field not found in dataset: ") + name);
-    fIndeksyNazw.emplace_back(name, index);
     return index;
 }
 

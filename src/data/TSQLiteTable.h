@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
-#include <utility>
 #include <variant>
 #include <vector>
 
@@ -24,6 +23,12 @@ public:
     enum TypKolumny : int { Integer = 1, Float = 2, Text = 3, Blob = 4, Null = 5 };
 
     TSQLiteTable(TSQLiteDatabase& db, const QString& sql);
+
+    // The type code of a column of a statement stepped onto its first row.
+    static int ColumnType(sqlite3_stmt* statement, int column);
+    // Steps the statement of `sql`: answers whether a row came, raises the
+    // errors of reading a result.
+    static bool Step(TSQLiteDatabase& db, sqlite3_stmt* statement, const QString& sql);
 
     // The cursor is past the last row (named after the end-of-data mark).
     bool Eof() const { return fRow >= fRowCount; }
@@ -67,8 +72,4 @@ private:
     QStringList fCols;
     std::vector<int> fColTypes;
     uint32_t fRow = 0;
-    // Column indexes by the names callers asked for, as they spelled them:
-    // a loader asks for the same few names on every row, usually the very same
-    // string objects, so a short list compared by identity first beats hashing.
-    mutable std::vector<std::pair<QString, int>> fIndeksyNazw;
 };

@@ -9,6 +9,7 @@
 #include "platform/BuildConfig.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -379,6 +380,107 @@ TEST_F(TProjektDBWczytywanie, SavedStateOfEachTable) {
     k().SetZmienionoINiezapisanoLokaty(false);
     EXPECT_TRUE(projekt->TabelaZapisana(TTabele::Lokaty));
     EXPECT_FALSE(projekt->TabelaZapisana(TTabele::HarmonogramyLokatBankowych));
+}
+
+// A file of another layout: the columns in another order, loose declared
+// types, NULLs where the current layout forbids them. Every cell must read
+// as its text reads, whichever way the reader takes to it.
+TEST_F(TProjektDBWczytywanie, CellsOfAnotherLayoutReadAsTheirTexts) {
+    Wykonaj({"DROP TABLE Wydatki",
+             "CREATE TABLE Wydatki (Zalacznik TEXT, Komentarz TEXT, Data DATETIME, Ile REAL, "
+             "Id INTEGER PRIMARY KEY, IdOsoba INTEGER, ZlecenieStale BOOL, "
+             "IdKategoriaOszczednosci integer, IdKategoriaWydatki INTEGER)",
+             "INSERT INTO Wydatki VALUES "
+             "(NULL, 'a', '2013-05-10 08:00:30', 0.1 + 0.2, 1, 4, 2, 3, 2), "
+             "('z.pdf', NULL, ' 2013-5-1  8:05', 12, 2, 1, '0', '5', 1), "
+             "(NULL, '', '2013-05-12 09:00', 123456789012.345, 3, 1, 1, 1, 1), "
+             "(NULL, NULL, '2013-05-13 09:00', 1e300, 4, 1, 0, 1, 1), "
+             "(NULL, NULL, '2013-05-14 09:00', -2.5, 5, 1, 0, 1.5, 1)"});
+    projekt->OdswiezZawartoscKolekcji(TTabele::Wydatki);
+
+    ASSERT_EQ(k().Wydatki().size(), 5u);
+    const auto wydatek = [&](int id) -> const TWydatek& {
+        for (const auto& w : k().Wydatki())
+            if (w->Id() == id)
+                return *w;
+        throw std::runtime_error("no expense of that Id");
+    };
+    const struct {
+        int id;
+        double ile;
+        TDateTime data;
+        bool zlecenie;
+        int oszczednosc;
+        QString komentarz, zalacznik;
+    } oczekiwane[] = {
+        {1, 0.3, EncodeDateTime(2013, 5, 10, 8, 0, 30), true, 3, "a", ""},
+        {2, 12, EncodeDateTime(2013, 5, 1, 8, 5), false, 5, "", "z.pdf"},
+        {3, 123456789012.345, EncodeDateTime(2013, 5, 12, 9, 0), true, 1, "", ""},
+        {4, 1e300, EncodeDateTime(2013, 5, 13, 9, 0), false, 1, "", ""},
+        // An integer column gives the integer part of a fraction.
+        {5, -2.5, EncodeDateTime(2013, 5, 14, 9, 0), false, 1, "", ""},
+    };
+    for (const auto& o : oczekiwane) {
+        const TWydatek& w = wydatek(o.id);
+        EXPECT_EQ(w.Ile(), o.ile) << o.id << ": the amount as its 15-digit text reads";
+        EXPECT_DOUBLE_EQ(w.Data(), o.data) << o.id;
+        EXPECT_EQ(w.ZlecenieStale(), o.zlecenie) << o.id;
+        EXPECT_EQ(w.IdKategoriaOszczednosci(), o.oszczednosc) << o.id;
+        EXPECT_EQ(w.Komentarz(), o.komentarz) << o.id;
+        EXPECT_EQ(w.Zalacznik(), o.zalacznik) << o.id;
+    }
+    EXPECT_EQ(wydatek(1).IdOsoba(), 4);
+    EXPECT_EQ(wydatek(1).IdKategoriaWydatki(), 2);
+
+    const struct {
+        const char* zmiana;
+        QString komunikat;
+    } bledy[] = {
+        {"UPDATE Wydatki SET ZlecenieStale = NULL WHERE Id = 4",
+         "Wartość \"\" w kolumnie ZlecenieStale tabeli Wydatki (wiersz o Id 4) nie jest wartością "
+         "logiczną (0 lub 1)."},
+        {"UPDATE Wydatki SET Data = '2013-02-30 10:00' WHERE Id = 4",
+         "Wartość \"2013-02-30 10:00\" w kolumnie Data tabeli Wydatki (wiersz o Id 4) nie jest "
+         "datą."},
+        {"UPDATE Wydatki SET Data = '2013-05-13 24:00' WHERE Id = 4",
+         "Wartość \"2013-05-13 24:00\" w kolumnie Data tabeli Wydatki (wiersz o Id 4) nie jest "
+         "datą."},
+        {"UPDATE Wydatki SET IdOsoba = 4294967296 WHERE Id = 4",
+         "Wartość \"4294967296\" w kolumnie IdOsoba tabeli Wydatki (wiersz o Id 4) nie jest "
+         "liczbą całkowitą."},
+        {"UPDATE Wydatki SET Ile = NULL WHERE Id = 4",
+         "Wartość \"\" w kolumnie Ile tabeli Wydatki (wiersz o Id 4) nie jest liczbą."},
+    };
+    for (const auto& b : bledy) {
+        baza().ExecSQL(b.zmiana);
+        try {
+            projekt->OdswiezZawartoscKolekcji(TTabele::Wydatki);
+            ADD_FAILURE() << b.zmiana;
+        } catch (const EDataError& e) {
+            EXPECT_EQ(e.Message(), b.komunikat);
+        }
+        baza().ExecSQL("UPDATE Wydatki SET ZlecenieStale = 0, Data = '2013-05-13 09:00', "
+                       "IdOsoba = 1, Ile = 1e300, IdKategoriaOszczednosci = 1 WHERE Id = 4");
+    }
+}
+
+// A column the result lacks is an error of a row that reads it, not of the
+// query: a table without rows loads whatever its layout.
+TEST_F(TProjektDBWczytywanie, MissingColumnFailsOnlyARowThatReadsIt) {
+    Wykonaj({"DROP TABLE Wydatki",
+             "CREATE TABLE Wydatki (Id INTEGER PRIMARY KEY, IdKategoriaWydatki INTEGER, Ile REAL, "
+             "IdKategoriaOszczednosci INTEGER, Data DATETIME, IdOsoba INTEGER, Komentarz TEXT, "
+             "ZlecenieStale BOOL)"});
+    EXPECT_NO_THROW(projekt->OdswiezZawartoscKolekcji(TTabele::Wydatki));
+    EXPECT_TRUE(k().Wydatki().empty());
+
+    baza().ExecSQL("INSERT INTO Wydatki VALUES (1, 1, 5, 1, '2013-05-10 08:00', 1, NULL, 0)");
+    try {
+        projekt->OdswiezZawartoscKolekcji(TTabele::Wydatki);
+        FAIL() << "the attachment's column is missing";
+    } catch (const EDataError& e) {
+        EXPECT_EQ(e.Message(), "Field not found in dataset: Zalacznik");
+    }
 }
 
 } // namespace
