@@ -1,20 +1,27 @@
 #include "data/TZbiorTekstow.h"
 
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 
-// The lower-case form of a printable ASCII character or a Polish letter; 0
-// for any other character.
-char16_t MalaLitera(char16_t znak) {
-    if (znak >= u' ' && znak <= u'~')
-        return znak >= u'A' && znak <= u'Z' ? static_cast<char16_t>(znak + (u'a' - u'A')) : znak;
+// The lower-case form of a Polish letter outside ASCII; 0 for any other
+// character.
+char16_t MalaLiteraPolska(char16_t znak) {
     static constexpr char16_t kWielkie[] = u"ĄĆĘŁŃÓŚŹŻ";
     static constexpr char16_t kMale[] = u"ąćęłńóśźż";
     for (size_t i = 0; i + 1 < std::size(kWielkie); ++i)
         if (znak == kWielkie[i] || znak == kMale[i])
             return kMale[i];
     return 0;
+}
+
+// The lower-case form of a printable ASCII character or a Polish letter; 0
+// for any other character.
+inline char16_t MalaLitera(char16_t znak) {
+    if (znak >= u' ' && znak <= u'~')
+        return znak >= u'A' && znak <= u'Z' ? static_cast<char16_t>(znak + (u'a' - u'A')) : znak;
+    return znak < 0x80 ? 0 : MalaLiteraPolska(znak);
 }
 
 } // namespace
@@ -55,13 +62,30 @@ bool TZbiorTekstow::RowneProste(const QString& a, const QString& b) const {
 }
 
 bool TZbiorTekstow::DodajProsty(const QString& tekst, size_t hash) {
-    const auto [od, do_] = fIndeksy.equal_range(hash);
-    for (auto it = od; it != do_; ++it)
-        if (RowneProste(fDodane[it->second], tekst))
+    if (2 * (fDodane.size() + 1) > fSloty.size())
+        PowiekszSloty();
+    const size_t maska = fSloty.size() - 1;
+    size_t slot = hash & maska;
+    for (; fSloty[slot] != 0; slot = (slot + 1) & maska) {
+        const size_t indeks = fSloty[slot] - 1;
+        if (fHashe[indeks] == hash && RowneProste(fDodane[indeks], tekst))
             return false;
-    fIndeksy.emplace(hash, fDodane.size());
+    }
+    fSloty[slot] = static_cast<uint32_t>(fDodane.size() + 1);
     fDodane.push_back(tekst);
+    fHashe.push_back(hash);
     return true;
+}
+
+void TZbiorTekstow::PowiekszSloty() {
+    fSloty.assign(std::max<size_t>(64, 2 * fSloty.size()), 0);
+    const size_t maska = fSloty.size() - 1;
+    for (size_t i = 0; i < fHashe.size(); ++i) {
+        size_t slot = fHashe[i] & maska;
+        while (fSloty[slot] != 0)
+            slot = (slot + 1) & maska;
+        fSloty[slot] = static_cast<uint32_t>(i + 1);
+    }
 }
 
 void TZbiorTekstow::PrzejdzNaKolacje() {
@@ -69,5 +93,6 @@ void TZbiorTekstow::PrzejdzNaKolacje() {
     for (const QString& tekst : fDodane)
         fTeksty.insert(tekst);
     fDodane.clear();
-    fIndeksy.clear();
+    fHashe.clear();
+    fSloty.clear();
 }

@@ -3,8 +3,8 @@
 
 #include <QCollator>
 #include <QString>
+#include <cstdint>
 #include <set>
-#include <unordered_map>
 #include <vector>
 
 // A set of texts distinct under the collation (PorownanieTekstow): a text
@@ -38,13 +38,16 @@ private:
     bool HashProsty(const QString& tekst, size_t& hash) const;
     bool RowneProste(const QString& a, const QString& b) const;
     bool DodajProsty(const QString& tekst, size_t hash);
+    void PowiekszSloty();
     void PrzejdzNaKolacje();
 
     TWielkoscLiter fTryb;
     QCollator fKolator;
     bool fProste;
-    // Hash of the simple form -> the index of the text in fDodane.
-    std::unordered_multimap<size_t, size_t> fIndeksy;
+    // Open addressing over the simple texts: each slot holds 1 + the index
+    // of a text in fDodane (0 when empty); fHashe[i] is the hash of fDodane[i].
+    std::vector<uint32_t> fSloty;
     std::vector<QString> fDodane;
+    std::vector<size_t> fHashe;
     std::set<QString, Mniejszy> fTeksty;
 };
