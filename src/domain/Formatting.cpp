@@ -43,8 +43,8 @@ void FixedDigits(double value, int decimals, FixedParts& parts) {
     const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
     // |value| * 10^decimals == mantissa * 10^shift
     const int shift = exponent - 17 + decimals;
+    // Short enough to stay in the string's own buffer for everyday values.
     std::string& scaled = parts.digits;
-    scaled.reserve(static_cast<size_t>(std::max(shift, 0) + decimals) + 20);
     if (shift >= 0) {
         scaled.assign(mantissa, 18);
         scaled.append(static_cast<size_t>(shift), '0');
@@ -83,20 +83,27 @@ QString Group(std::string_view whole, QChar separator) {
     return grouped;
 }
 
-// The sign, the whole part, the separator and the fraction, in one buffer
-// with room for `extra` more characters.
+// Appends the sign, the whole part, the separator and the fraction.
 template <class Whole>
-QString Decimal(bool negative, const Whole& whole, std::string_view fraction, QChar separator,
-                qsizetype extra = 0) {
-    QString text;
-    text.reserve(whole.size() + static_cast<qsizetype>(fraction.size()) + 2 + extra);
+void AppendDecimal(QString& text, bool negative, const Whole& whole, std::string_view fraction,
+                   QChar separator) {
     if (negative)
         text.append(QLatin1Char('-'));
     text.append(whole);
     if (!fraction.empty())
         text.append(separator).append(
             QLatin1StringView(fraction.data(), static_cast<qsizetype>(fraction.size())));
-    return text;
+}
+
+void AppendFixed(QString& text, double value, int decimals, const TFormatSettings& fs) {
+    if (!std::isfinite(value)) {
+        text.append(NonFiniteText(value));
+        return;
+    }
+    FixedParts parts;
+    FixedDigits(value, decimals, parts);
+    const QLatin1StringView whole(parts.whole.data(), static_cast<qsizetype>(parts.whole.size()));
+    AppendDecimal(text, value < 0 && !IsZero(parts), whole, parts.fraction, fs.DecimalSeparator);
 }
 
 QString PlaceCurrency(const QString& amount, const TFormatSettings& fs) {
@@ -196,31 +203,28 @@ QString FormatMoney(double value, int decimals, const TFormatSettings& fs) {
         return PlaceCurrency(NonFiniteText(value), fs);
     FixedParts parts;
     FixedDigits(value, decimals, parts);
-    const QString amount = Decimal(false, Group(parts.whole, fs.ThousandSeparator), parts.fraction,
-                                   fs.DecimalSeparator);
+    QString amount;
+    AppendDecimal(amount, false, Group(parts.whole, fs.ThousandSeparator), parts.fraction,
+                  fs.DecimalSeparator);
     const bool negative = value < 0 && !IsZero(parts);
     return (negative ? QStringLiteral("-") : QString()) + PlaceCurrency(amount, fs);
 }
 
-namespace {
-
-QString FixedText(double value, int decimals, const TFormatSettings& fs, qsizetype extra) {
-    if (!std::isfinite(value))
-        return NonFiniteText(value);
-    FixedParts parts;
-    FixedDigits(value, decimals, parts);
-    const QLatin1StringView whole(parts.whole.data(), static_cast<qsizetype>(parts.whole.size()));
-    return Decimal(value < 0 && !IsZero(parts), whole, parts.fraction, fs.DecimalSeparator, extra);
-}
-
-} // namespace
-
 QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
-    return FixedText(value, decimals, fs, 0);
+    QString text;
+    AppendFixed(text, value, decimals, fs);
+    return text;
 }
 
 QString FormatPercent(double value, const TFormatSettings& fs) {
-    return FixedText(value, 2, fs, 1).append(QLatin1Char('%'));
+    QString text;
+    AppendPercent(text, value, fs);
+    return text;
+}
+
+void AppendPercent(QString& text, double value, const TFormatSettings& fs) {
+    AppendFixed(text, value, 2, fs);
+    text.append(QLatin1Char('%'));
 }
 
 QString FloatToStr(double value, const TFormatSettings& fs) {
