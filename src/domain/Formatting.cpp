@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -24,23 +25,32 @@ void IncrementDigits(std::string& digits) {
 }
 
 // |value| as an integer part and a fraction of `decimals` digits, rounded half
-// away from zero on its 18 significant decimal digits.
-void FixedDigits(double value, int decimals, std::string& whole, std::string& fraction) {
+// away from zero on its 18 significant decimal digits. Both parts are views
+// into `digits`, which holds them side by side.
+struct FixedParts {
+    std::string digits;
+    std::string_view whole, fraction;
+};
+
+void FixedDigits(double value, int decimals, FixedParts& parts) {
     char buffer[40];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::scientific, 17);
     *written.ptr = '\0';
-    std::string mantissa(1, buffer[0]);
-    mantissa.append(buffer + 2, 17);
+    char mantissa[18];
+    mantissa[0] = buffer[0];
+    std::memcpy(mantissa + 1, buffer + 2, 17);
     const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
     // |value| * 10^decimals == mantissa * 10^shift
     const int shift = exponent - 17 + decimals;
-    std::string scaled;
+    // Short enough to stay in the string's own buffer for everyday values.
+    std::string& scaled = parts.digits;
     if (shift >= 0) {
-        scaled = mantissa + std::string(shift, '0');
+        scaled.assign(mantissa, 18);
+        scaled.append(static_cast<size_t>(shift), '0');
     } else if (-shift <= 18) {
         const size_t kept = 18 + shift;
-        scaled = mantissa.substr(0, kept);
+        scaled.assign(mantissa, kept);
         if (scaled.empty())
             scaled = "0";
         if (mantissa[kept] >= '5')
@@ -50,17 +60,19 @@ void FixedDigits(double value, int decimals, std::string& whole, std::string& fr
     }
     if (scaled.size() < static_cast<size_t>(decimals) + 1)
         scaled.insert(0, decimals + 1 - scaled.size(), '0');
-    whole = scaled.substr(0, scaled.size() - decimals);
-    fraction = scaled.substr(scaled.size() - decimals);
-    const size_t firstDigit = whole.find_first_not_of('0');
-    whole = firstDigit == std::string::npos ? "0" : whole.substr(firstDigit);
+    const std::string_view all(scaled);
+    const size_t point = all.size() - static_cast<size_t>(decimals);
+    parts.fraction = all.substr(point);
+    const size_t firstDigit = all.substr(0, point).find_first_not_of('0');
+    parts.whole = firstDigit == std::string_view::npos ? std::string_view("0")
+                                                       : all.substr(firstDigit, point - firstDigit);
 }
 
-bool IsZero(const std::string& whole, const std::string& fraction) {
-    return whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
+bool IsZero(const FixedParts& parts) {
+    return parts.whole == "0" && parts.fraction.find_first_not_of('0') == std::string_view::npos;
 }
 
-QString Group(const std::string& whole, QChar separator) {
+QString Group(std::string_view whole, QChar separator) {
     QString grouped;
     const int n = static_cast<int>(whole.size());
     for (int i = 0; i < n; ++i) {
@@ -71,11 +83,27 @@ QString Group(const std::string& whole, QChar separator) {
     return grouped;
 }
 
-QString Decimal(const QString& whole, const std::string& fraction, QChar separator) {
-    if (fraction.empty())
-        return whole;
-    return whole + separator +
-           QString::fromLatin1(fraction.data(), static_cast<int>(fraction.size()));
+// Appends the sign, the whole part, the separator and the fraction.
+template <class Whole>
+void AppendDecimal(QString& text, bool negative, const Whole& whole, std::string_view fraction,
+                   QChar separator) {
+    if (negative)
+        text.append(QLatin1Char('-'));
+    text.append(whole);
+    if (!fraction.empty())
+        text.append(separator).append(
+            QLatin1StringView(fraction.data(), static_cast<qsizetype>(fraction.size())));
+}
+
+void AppendFixed(QString& text, double value, int decimals, const TFormatSettings& fs) {
+    if (!std::isfinite(value)) {
+        text.append(NonFiniteText(value));
+        return;
+    }
+    FixedParts parts;
+    FixedDigits(value, decimals, parts);
+    const QLatin1StringView whole(parts.whole.data(), static_cast<qsizetype>(parts.whole.size()));
+    AppendDecimal(text, value < 0 && !IsZero(parts), whole, parts.fraction, fs.DecimalSeparator);
 }
 
 QString PlaceCurrency(const QString& amount, const TFormatSettings& fs) {
@@ -173,26 +201,30 @@ QString FormatMoney(double value, const TFormatSettings& fs) {
 QString FormatMoney(double value, int decimals, const TFormatSettings& fs) {
     if (!std::isfinite(value))
         return PlaceCurrency(NonFiniteText(value), fs);
-    std::string whole, fraction;
-    FixedDigits(value, decimals, whole, fraction);
-    const QString amount =
-        Decimal(Group(whole, fs.ThousandSeparator), fraction, fs.DecimalSeparator);
-    const bool negative = value < 0 && !IsZero(whole, fraction);
+    FixedParts parts;
+    FixedDigits(value, decimals, parts);
+    QString amount;
+    AppendDecimal(amount, false, Group(parts.whole, fs.ThousandSeparator), parts.fraction,
+                  fs.DecimalSeparator);
+    const bool negative = value < 0 && !IsZero(parts);
     return (negative ? QStringLiteral("-") : QString()) + PlaceCurrency(amount, fs);
 }
 
 QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
-    if (!std::isfinite(value))
-        return NonFiniteText(value);
-    std::string whole, fraction;
-    FixedDigits(value, decimals, whole, fraction);
-    const bool negative = value < 0 && !IsZero(whole, fraction);
-    return (negative ? QStringLiteral("-") : QString()) +
-           Decimal(QString::fromStdString(whole), fraction, fs.DecimalSeparator);
+    QString text;
+    AppendFixed(text, value, decimals, fs);
+    return text;
 }
 
 QString FormatPercent(double value, const TFormatSettings& fs) {
-    return FormatFixed(value, 2, fs) + QLatin1Char('%');
+    QString text;
+    AppendPercent(text, value, fs);
+    return text;
+}
+
+void AppendPercent(QString& text, double value, const TFormatSettings& fs) {
+    AppendFixed(text, value, 2, fs);
+    text.append(QLatin1Char('%'));
 }
 
 QString FloatToStr(double value, const TFormatSettings& fs) {

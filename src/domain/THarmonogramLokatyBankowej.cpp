@@ -5,6 +5,8 @@
 #include "domain/TZapisStrumienia.h"
 #include "platform/Clock.h"
 
+#include <charconv>
+
 THarmonogramLokatyBankowej::THarmonogramLokatyBankowej() {
     Clear();
 }
@@ -32,32 +34,54 @@ void THarmonogramLokatyBankowej::Clear() {
 }
 
 QString THarmonogramLokatyBankowej::NazwaDepozytu() const {
+    QString nazwa;
+    DopiszNazweDepozytu(nazwa);
+    return nazwa;
+}
+
+void THarmonogramLokatyBankowej::DopiszNazweDepozytu(QString& tekst) const {
+    int64_t ile = fOkresDepozytu;
+    char jednostka = 0;
     switch (fJednostkaDepozytu) {
     case TJednostkaOkresu::Dzien:
-        return IntToStr(fOkresDepozytu) + QLatin1Char('D');
+        jednostka = 'D';
+        break;
     case TJednostkaOkresu::Tydzien:
-        return IntToStr(int64_t{fOkresDepozytu} * 7) + QLatin1Char('D');
+        ile *= 7;
+        jednostka = 'D';
+        break;
     case TJednostkaOkresu::Miesiac:
-        return IntToStr(fOkresDepozytu) + QLatin1Char('M');
+        jednostka = 'M';
+        break;
     case TJednostkaOkresu::Rok:
-        return IntToStr(fOkresDepozytu) + QLatin1Char('R');
+        jednostka = 'R';
+        break;
     default:
-        return QString();
+        return;
     }
+    char cyfry[24];
+    const auto koniec = std::to_chars(cyfry, cyfry + sizeof cyfry, ile).ptr;
+    tekst.append(QLatin1StringView(cyfry, koniec - cyfry)).append(QLatin1Char(jednostka));
 }
 
 QString THarmonogramLokatyBankowej::NazwaWyswietlana() const {
-    return fNazwaHarmonogramu + QLatin1Char(' ') + NazwaDepozytu();
+    QString nazwa;
+    nazwa.reserve(fNazwaHarmonogramu.size() + 8);
+    nazwa.append(fNazwaHarmonogramu).append(QLatin1Char(' '));
+    DopiszNazweDepozytu(nazwa);
+    return nazwa;
 }
 
 QString THarmonogramLokatyBankowej::BankNazwaOprocentowanie() const {
     // Built in one buffer: the label is made for every offer at every listing.
-    const QString nazwa = NazwaWyswietlana();
-    const QString procent = FormatPercent(fOprocentowanieWSkaliRoku);
     QString etykieta;
-    etykieta.reserve(fBank.size() + nazwa.size() + procent.size() + 6);
-    etykieta.append(fBank).append(QLatin1String(" - ")).append(nazwa);
-    etykieta.append(QLatin1String(" (")).append(procent).append(QLatin1Char(')'));
+    etykieta.reserve(fBank.size() + fNazwaHarmonogramu.size() + 32);
+    etykieta.append(fBank).append(QLatin1String(" - ")).append(fNazwaHarmonogramu);
+    etykieta.append(QLatin1Char(' '));
+    DopiszNazweDepozytu(etykieta);
+    etykieta.append(QLatin1String(" ("));
+    AppendPercent(etykieta, fOprocentowanieWSkaliRoku);
+    etykieta.append(QLatin1Char(')'));
     return etykieta;
 }
 

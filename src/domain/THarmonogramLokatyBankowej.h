@@ -54,7 +54,9 @@ public:
     TDateTime DataDodaniaModyfikacji() const { return fDataDodaniaModyfikacji; }
     TTypModyfikacji Zmiany() const { return fZmiany; }
 
+    // The term as "<days>D", "<months>M" or "<years>R"; empty without a unit.
     QString NazwaDepozytu() const;
+    void DopiszNazweDepozytu(QString& tekst) const;
     QString NazwaWyswietlana() const;
     QString BankNazwaOprocentowanie() const;
     QString OkresLokaty() const;

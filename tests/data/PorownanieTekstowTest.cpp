@@ -45,6 +45,71 @@ TEST(PorownanieTekstowTest, SetKeepsOneTextOfThoseEqualIgnoringCase) {
     EXPECT_TRUE(dokladny.Dodaj("ALFA"));
 }
 
+// Whether each text is added must match a scan of the texts before it with
+// the per-pair comparison, whichever way the set stores them.
+void SprawdzZbiorZPorownaniem(const std::vector<QString>& teksty, W tryb) {
+    TZbiorTekstow zbior(tryb);
+    for (size_t i = 0; i < teksty.size(); ++i) {
+        bool nowy = true;
+        for (size_t j = 0; j < i; ++j)
+            nowy = nowy && !TekstyRowne(teksty[i], teksty[j], tryb);
+        SCOPED_TRACE(teksty[i].toStdString());
+        EXPECT_EQ(zbior.Dodaj(teksty[i]), nowy);
+    }
+}
+
+TEST(PorownanieTekstowTest, SetAgreesWithThePerPairComparison) {
+    const std::vector<QString> etykiety{"Bank Śląski - Lokata 3M (4,50%)",
+                                        "BANK ŚLĄSKI - LOKATA 3M (4,50%)",
+                                        "bank śląski - lokata 3m (4,50%)",
+                                        "Bank Slaski - Lokata 3M (4,50%)",
+                                        "Bank Śląski - Lokata 3M (4,5%)",
+                                        "Bank Śląski - Lokata 12M (4,50%)",
+                                        "Bank Śląski - Lokata  3M (4,50%)",
+                                        "",
+                                        " ",
+                                        "ąćęłńóśźż",
+                                        "ĄĆĘŁŃÓŚŹŻ",
+                                        "acelnoszz",
+                                        "Łódź 10",
+                                        "łÓDŹ 10",
+                                        "Lodz 10",
+                                        "Łódź 9",
+                                        "Żółw-1",
+                                        "ŻÓŁW-1",
+                                        "Zolw-1"};
+    // Texts the hash cannot judge: a combining ogonek, a fullwidth letter, a
+    // zero-width space. Each one, after the texts above, must be compared
+    // with all of them by the collation.
+    const std::vector<QString> inne{QString::fromUtf8("A\u0328"), QString::fromUtf8("\uFF41"),
+                                    QString::fromUtf8("Łódź\u200B 10"), "łódź 10"};
+    for (W tryb : {W::Ignoruj, W::Rozrozniaj}) {
+        SCOPED_TRACE(tryb == W::Ignoruj ? "ignoring case" : "with case");
+        SprawdzZbiorZPorownaniem(etykiety, tryb);
+        for (const QString& inny : inne) {
+            std::vector<QString> teksty = etykiety;
+            teksty.insert(teksty.end(), {"a", inny, "ą", "A"});
+            SprawdzZbiorZPorownaniem(teksty, tryb);
+        }
+    }
+}
+
+TEST(PorownanieTekstowTest, SetAgreesWithThePerPairComparisonForEveryPairOfSimpleCharacters) {
+    std::vector<QString> znaki;
+    for (char16_t c = u' '; c <= u'~'; ++c)
+        znaki.push_back(QString(QChar(c)));
+    for (QChar c : QStringLiteral("ąćęłńóśźżĄĆĘŁŃÓŚŹŻ"))
+        znaki.push_back(QString(c));
+    for (W tryb : {W::Ignoruj, W::Rozrozniaj})
+        for (const QString& a : znaki)
+            for (const QString& b : znaki) {
+                TZbiorTekstow zbior(tryb);
+                zbior.Dodaj(a);
+                ASSERT_EQ(zbior.Dodaj(b), !TekstyRowne(a, b, tryb))
+                    << a.toStdString() << " " << b.toStdString();
+            }
+}
+
 TEST(PorownanieTekstowTest, FollowsAChangeOfTheBaseLocale) {
     // Swedish puts "ö" after "z"; Polish sorts it with "o".
     EXPECT_LT(PorownajTeksty("ö", "z", W::Rozrozniaj), 0);
