@@ -47,6 +47,9 @@ struct Otoczenie {
     QTreeWidget golaLista;
 
     Otoczenie() {
+        // The titles a data file gets when it is opened; without them the
+        // list would have no columns to show.
+        kolekcje.WypelnijTytulyKolumn();
         okno.UtworzKolumny(kolekcje.TabelaHarmonogramyLokatBankowych().TytulyKolumn());
         okno.lv_Parsuj_LokatyDlaBanku->show();
         okno.resize(930, 396);
