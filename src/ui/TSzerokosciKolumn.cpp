@@ -23,6 +23,25 @@ bool WymagaKsztaltowania(QChar znak) {
     return kod >= 0x0590 && (kod < 0x1E00 || kod >= 0x2E00);
 }
 
+struct TSzacunek {
+    qreal szerokosc;
+    const QString* tekst;
+};
+
+// Moves to the front, widest first, the estimates that could still come out
+// wider than `dokladna` pixels once measured; returns the end of them. Only
+// those are sorted: most texts of a column fall well short of the widest.
+std::vector<TSzacunek>::iterator Kandydaci(std::vector<TSzacunek>& szacunki, int dokladna) {
+    const auto koniec =
+        std::partition(szacunki.begin(), szacunki.end(), [dokladna](const TSzacunek& s) {
+            return s.szerokosc + Zapas(s.szerokosc) >= dokladna;
+        });
+    // Identical texts end up next to each other.
+    std::sort(szacunki.begin(), koniec,
+              [](const TSzacunek& a, const TSzacunek& b) { return a.szerokosc > b.szerokosc; });
+    return koniec;
+}
+
 } // namespace
 
 TSzerokosciKolumn::TSzerokosciKolumn(const QFont& czcionka)
@@ -58,28 +77,33 @@ qreal TSzerokosciKolumn::Przyblizona(const QString& tekst) {
 
 int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna,
                                            const std::vector<TWierszRaportu>& wiersze) {
-    struct Szacunek {
-        qreal szerokosc;
-        const QString* tekst;
-    };
-    std::vector<Szacunek> szacunki;
+    // A text repeated in consecutive rows (a choice's name, one bank's rows)
+    // is estimated once.
+    std::vector<TSzacunek> szacunki;
     szacunki.reserve(wiersze.size());
-    for (const TWierszRaportu& wiersz : wiersze)
-        if (kolumna < wiersz.komorki.size())
-            szacunki.push_back({Przyblizona(wiersz.komorki[kolumna]), &wiersz.komorki[kolumna]});
-    // Widest estimates first; identical texts end up next to each other.
-    std::sort(szacunki.begin(), szacunki.end(),
-              [](const Szacunek& a, const Szacunek& b) { return a.szerokosc > b.szerokosc; });
-    int wynik = 0;
-    const QString* poprzedni = nullptr;
-    for (const Szacunek& s : szacunki) {
-        // Narrower estimates cannot beat the widest text measured so far.
-        if (s.szerokosc + Zapas(s.szerokosc) < wynik)
-            break;
-        if (poprzedni && *poprzedni == *s.tekst)
+    for (const TWierszRaportu& wiersz : wiersze) {
+        if (kolumna >= wiersz.komorki.size())
             continue;
-        wynik = std::max(wynik, Dokladna(*s.tekst));
-        poprzedni = s.tekst;
+        const QString& tekst = wiersz.komorki[kolumna];
+        if (szacunki.empty() || *szacunki.back().tekst != tekst)
+            szacunki.push_back({Przyblizona(tekst), &tekst});
+    }
+    if (szacunki.empty())
+        return 0;
+    const auto najszerszy = std::max_element(
+        szacunki.begin(), szacunki.end(),
+        [](const TSzacunek& a, const TSzacunek& b) { return a.szerokosc < b.szerokosc; });
+    int wynik = Dokladna(*najszerszy->tekst);
+    const auto koniec = Kandydaci(szacunki, wynik);
+    const QString* poprzedni = nullptr;
+    for (auto s = szacunki.begin(); s != koniec; ++s) {
+        // Narrower estimates cannot beat the widest text measured so far.
+        if (s->szerokosc + Zapas(s->szerokosc) < wynik)
+            break;
+        if (poprzedni && *poprzedni == *s->tekst)
+            continue;
+        wynik = std::max(wynik, Dokladna(*s->tekst));
+        poprzedni = s->tekst;
     }
     return wynik;
 }

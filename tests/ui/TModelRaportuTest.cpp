@@ -6,6 +6,7 @@
 #include "common/widgets/ModalActions.h"
 
 #include <QAbstractItemModelTester>
+#include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -138,6 +139,30 @@ TEST(TModelRaportuTest, GroupedRowsShowUnderSpannedHeadersWithoutTheEmptyGroup) 
     EXPECT_FALSE(s.lista.isFirstColumnSpanned(0, {}));
     EXPECT_FALSE(s.lista.isFirstColumnSpanned(1, {}));
     EXPECT_EQ(gUwagiSprawdzacza, QStringList());
+}
+
+// Each column as wide as its widest text (title included) plus 20 pixels,
+// measured exactly, though only texts estimated close to the widest are
+// measured: repeated texts, kerned pairs, a title wider than every cell.
+TEST(TModelRaportuTest, ColumnsFitTheirWidestTextsExactly) {
+    TSprawdzanaLista s;
+    const QFontMetrics miara(s.lista.font());
+    const QList<QStringList> przypadki{
+        {"AVAVAVAV", "WWWWWWW", "Wawa", "Wawa", "Wawa", "iiiiiiiiiiiiii", "Łódź Żółć"},
+        {"To", "Ty", "Ta", "XX", "lllllllllll"},
+    };
+    for (const QStringList& teksty : przypadki) {
+        std::vector<TWierszRaportu> wiersze;
+        int najszerszy = miara.horizontalAdvance("Kwota");
+        for (const QString& t : teksty) {
+            wiersze.push_back(TWierszRaportu{{"x", t}});
+            najszerszy = std::max(najszerszy, miara.horizontalAdvance(t));
+        }
+        s.lista.Wypelnij({}, std::move(wiersze));
+        s.lista.DopasujSzerokoscKolumn();
+        EXPECT_EQ(s.lista.columnWidth(1), najszerszy + 20) << teksty.join(',').toStdString();
+        EXPECT_EQ(s.lista.columnWidth(0), miara.horizontalAdvance("Nazwa") + 20);
+    }
 }
 
 } // namespace
