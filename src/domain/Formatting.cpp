@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -30,14 +31,16 @@ void FixedDigits(double value, int decimals, std::string& whole, std::string& fr
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
                                        std::chars_format::scientific, 17);
     *written.ptr = '\0';
-    std::string mantissa(1, buffer[0]);
-    mantissa.append(buffer + 2, 17);
     const int exponent = std::atoi(std::strchr(buffer, 'e') + 1);
+    // The 18 significant digits: the first moved over the decimal point.
+    buffer[1] = buffer[0];
+    const std::string_view mantissa(buffer + 1, 18);
     // |value| * 10^decimals == mantissa * 10^shift
     const int shift = exponent - 17 + decimals;
     std::string scaled;
     if (shift >= 0) {
-        scaled = mantissa + std::string(shift, '0');
+        scaled.reserve(mantissa.size() + static_cast<size_t>(shift));
+        scaled.append(mantissa).append(static_cast<size_t>(shift), '0');
     } else if (-shift <= 18) {
         const size_t kept = 18 + shift;
         scaled = mantissa.substr(0, kept);
@@ -60,35 +63,53 @@ bool IsZero(const std::string& whole, const std::string& fraction) {
     return whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
 }
 
-QString Group(const std::string& whole, QChar separator) {
-    QString grouped;
-    const int n = static_cast<int>(whole.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0)
-            grouped += separator;
-        grouped += QLatin1Char(whole[i]);
+// Appends the digits of a fixed-point number: the whole part, grouped in
+// threes when `thousands` is not null, then the fraction after
+// `decimal` when there is one.
+void AppendDigits(QString& text, const std::string& whole, const std::string& fraction,
+                  QChar thousands, QChar decimal) {
+    const auto n = static_cast<qsizetype>(whole.size());
+    qsizetype i = n % 3 == 0 ? std::min<qsizetype>(n, 3) : n % 3;
+    if (thousands.isNull())
+        i = n;
+    text += QLatin1String(whole.data(), i);
+    for (; i < n; i += 3) {
+        text += thousands;
+        text += QLatin1String(whole.data() + i, 3);
     }
-    return grouped;
-}
-
-QString Decimal(const QString& whole, const std::string& fraction, QChar separator) {
     if (fraction.empty())
-        return whole;
-    return whole + separator +
-           QString::fromLatin1(fraction.data(), static_cast<int>(fraction.size()));
+        return;
+    text += decimal;
+    text += QLatin1String(fraction.data(), static_cast<qsizetype>(fraction.size()));
 }
 
-QString PlaceCurrency(const QString& amount, const TFormatSettings& fs) {
+// The amount with its sign and the currency where the settings put it.
+QString PlaceCurrency(QStringView amount, bool negative, const TFormatSettings& fs) {
+    QString text;
+    text.reserve(amount.size() + fs.CurrencyString.size() + 2);
+    if (negative)
+        text += QLatin1Char('-');
     switch (fs.CurrencyFormat) {
     case 0:
-        return fs.CurrencyString + amount;
+        text += fs.CurrencyString;
+        text += amount;
+        break;
     case 1:
-        return amount + fs.CurrencyString;
+        text += amount;
+        text += fs.CurrencyString;
+        break;
     case 2:
-        return fs.CurrencyString + QLatin1Char(' ') + amount;
+        text += fs.CurrencyString;
+        text += QLatin1Char(' ');
+        text += amount;
+        break;
     default:
-        return amount + QLatin1Char(' ') + fs.CurrencyString;
+        text += amount;
+        text += QLatin1Char(' ');
+        text += fs.CurrencyString;
+        break;
     }
+    return text;
 }
 
 QString Padded(int value, int width) {
@@ -172,13 +193,13 @@ QString FormatMoney(double value, const TFormatSettings& fs) {
 
 QString FormatMoney(double value, int decimals, const TFormatSettings& fs) {
     if (!std::isfinite(value))
-        return PlaceCurrency(NonFiniteText(value), fs);
+        return PlaceCurrency(NonFiniteText(value), false, fs);
     std::string whole, fraction;
     FixedDigits(value, decimals, whole, fraction);
-    const QString amount =
-        Decimal(Group(whole, fs.ThousandSeparator), fraction, fs.DecimalSeparator);
-    const bool negative = value < 0 && !IsZero(whole, fraction);
-    return (negative ? QStringLiteral("-") : QString()) + PlaceCurrency(amount, fs);
+    QString amount;
+    amount.reserve(static_cast<qsizetype>(whole.size() * 4 / 3 + fraction.size() + 1));
+    AppendDigits(amount, whole, fraction, fs.ThousandSeparator, fs.DecimalSeparator);
+    return PlaceCurrency(amount, value < 0 && !IsZero(whole, fraction), fs);
 }
 
 QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
@@ -186,13 +207,19 @@ QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
         return NonFiniteText(value);
     std::string whole, fraction;
     FixedDigits(value, decimals, whole, fraction);
-    const bool negative = value < 0 && !IsZero(whole, fraction);
-    return (negative ? QStringLiteral("-") : QString()) +
-           Decimal(QString::fromStdString(whole), fraction, fs.DecimalSeparator);
+    // Room for the sign, the separator and a percent sign: one allocation.
+    QString text;
+    text.reserve(static_cast<qsizetype>(whole.size() + fraction.size() + 3));
+    if (value < 0 && !IsZero(whole, fraction))
+        text += QLatin1Char('-');
+    AppendDigits(text, whole, fraction, QChar(), fs.DecimalSeparator);
+    return text;
 }
 
 QString FormatPercent(double value, const TFormatSettings& fs) {
-    return FormatFixed(value, 2, fs) + QLatin1Char('%');
+    QString text = FormatFixed(value, 2, fs);
+    text += QLatin1Char('%');
+    return text;
 }
 
 QString FloatToStr(double value, const TFormatSettings& fs) {

@@ -47,7 +47,12 @@ QString THarmonogramLokatyBankowej::NazwaDepozytu() const {
 }
 
 QString THarmonogramLokatyBankowej::NazwaWyswietlana() const {
-    return fNazwaHarmonogramu + QLatin1Char(' ') + NazwaDepozytu();
+    // Built in one buffer: the name is made for every offer of a list.
+    const QString depozyt = NazwaDepozytu();
+    QString nazwa;
+    nazwa.reserve(fNazwaHarmonogramu.size() + 1 + depozyt.size());
+    nazwa.append(fNazwaHarmonogramu).append(QLatin1Char(' ')).append(depozyt);
+    return nazwa;
 }
 
 QString THarmonogramLokatyBankowej::BankNazwaOprocentowanie() const {
