@@ -197,7 +197,9 @@ QString FormatMoney(double value, int decimals, const TFormatSettings& fs) {
     std::string whole, fraction;
     FixedDigits(value, decimals, whole, fraction);
     QString amount;
-    amount.reserve(static_cast<qsizetype>(whole.size() * 4 / 3 + fraction.size() + 1));
+    const auto digits =
+        static_cast<qsizetype>(whole.size()) + static_cast<qsizetype>(fraction.size());
+    amount.reserve(digits + digits / 3 + 1);
     AppendDigits(amount, whole, fraction, fs.ThousandSeparator, fs.DecimalSeparator);
     return PlaceCurrency(amount, value < 0 && !IsZero(whole, fraction), fs);
 }
@@ -209,7 +211,9 @@ QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
     FixedDigits(value, decimals, whole, fraction);
     // Room for the sign, the separator and a percent sign: one allocation.
     QString text;
-    text.reserve(static_cast<qsizetype>(whole.size() + fraction.size() + 3));
+    const auto digits =
+        static_cast<qsizetype>(whole.size()) + static_cast<qsizetype>(fraction.size());
+    text.reserve(digits + 3);
     if (value < 0 && !IsZero(whole, fraction))
         text += QLatin1Char('-');
     AppendDigits(text, whole, fraction, QChar(), fs.DecimalSeparator);
