@@ -4,6 +4,7 @@
 #include "domain/StronyKodowe.h"
 #include "domain/TagiStrumienia.h"
 
+#include <QHashFunctions>
 #include <QtEndian>
 #include <cstring>
 #include <limits>
@@ -101,30 +102,53 @@ bool TOdczytStrumienia::ReadBoolean() {
 }
 
 QString TOdczytStrumienia::ReadString() {
-    switch (ReadTag()) {
-    case TagiStrumienia::kKrotkiTekst: {
-        const qsizetype n = Liczba<uint8_t>();
-        return ZeStronyKodowej(Bajty(n), n, TStronaKodowa::Windows1250);
-    }
-    case TagiStrumienia::kDlugiTekst: {
-        const qsizetype n = Liczba<uint32_t>();
-        return ZeStronyKodowej(Bajty(n), n, TStronaKodowa::Windows1250);
-    }
-    case TagiStrumienia::kTekstUtf16: {
-        const qsizetype n = Liczba<uint32_t>();
+    const uint8_t tag = ReadTag();
+    return Zapamietany(tag, BajtyTekstu(tag));
+}
+
+QByteArrayView TOdczytStrumienia::BajtyTekstu(uint8_t tag) {
+    qsizetype n = 0;
+    switch (tag) {
+    case TagiStrumienia::kKrotkiTekst:
+        n = Liczba<uint8_t>();
+        break;
+    case TagiStrumienia::kDlugiTekst:
+    case TagiStrumienia::kTekstUtf8:
+        n = Liczba<uint32_t>();
+        break;
+    case TagiStrumienia::kTekstUtf16:
         // Checked against what is left before the text is made.
-        const char* bajty = Bajty(2 * n);
-        if (n == 0)
-            return {};
-        QString tekst(n, Qt::Uninitialized);
-        qFromLittleEndian<char16_t>(bajty, n, tekst.data());
-        return tekst;
-    }
-    case TagiStrumienia::kTekstUtf8: {
-        const qsizetype n = Liczba<uint32_t>();
-        return QString::fromUtf8(Bajty(n), n);
-    }
+        n = 2 * qsizetype{Liczba<uint32_t>()};
+        break;
     default:
         ZlaWartosc();
     }
+    return {Bajty(n), n};
+}
+
+QString TOdczytStrumienia::Dekoduj(uint8_t tag, QByteArrayView bajty) {
+    switch (tag) {
+    case TagiStrumienia::kTekstUtf16: {
+        const qsizetype n = bajty.size() / 2;
+        if (n == 0)
+            return {};
+        QString tekst(n, Qt::Uninitialized);
+        qFromLittleEndian<char16_t>(bajty.data(), n, tekst.data());
+        return tekst;
+    }
+    case TagiStrumienia::kTekstUtf8:
+        return QString::fromUtf8(bajty);
+    default: // short and long texts
+        return ZeStronyKodowej(bajty.data(), bajty.size(), TStronaKodowa::Windows1250);
+    }
+}
+
+QString TOdczytStrumienia::Zapamietany(uint8_t tag, QByteArrayView bajty) {
+    TTekst& t = fOstatnie[qHash(bajty, tag) % fOstatnie.size()];
+    const bool teSame =
+        t.tag == tag && t.bajty.size() == bajty.size() &&
+        std::memcmp(t.bajty.data(), bajty.data(), static_cast<std::size_t>(bajty.size())) == 0;
+    if (!teSame)
+        t = TTekst{tag, bajty, Dekoduj(tag, bajty)};
+    return t.tekst;
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArrayView>
 #include <QString>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 
@@ -10,8 +11,8 @@
 // before anything of that size is made. A tag that does not fit fails with
 // "Invalid property value". Failures are EPlikOfert.
 //
-// Keeps no state beyond its position: separate readers may run on separate
-// threads at the same time.
+// Keeps no state beyond its position and texts it has read: separate
+// readers may run on separate threads at the same time.
 class TOdczytStrumienia {
 public:
     explicit TOdczytStrumienia(QByteArrayView bajty);
@@ -54,10 +55,28 @@ private:
         return static_cast<T>(wartosc);
     }
     uint8_t ReadTag() { return Liczba<uint8_t>(); }
+    // The bytes of a text with the tag, checked as a reading checks them.
+    QByteArrayView BajtyTekstu(uint8_t tag);
+    static QString Dekoduj(uint8_t tag, QByteArrayView bajty);
+    // The text of the bytes: a text read before when it was stored in the
+    // same bytes (sharing its characters), else decoded.
+    QString Zapamietany(uint8_t tag, QByteArrayView bajty);
     uint8_t NastepnyTag() const;
     [[noreturn]] static void BladOdczytu();
     int64_t LiczbaCalkowita(uint8_t tag, bool z64Bitowa);
 
+    // A text read, with the tag and bytes it was stored in.
+    struct TTekst {
+        uint8_t tag = 0;
+        QByteArrayView bajty;
+        QString tekst;
+    };
+
     QByteArrayView fBajty;
     qsizetype fPozycja = 0;
+    // Texts read, each in the place its bytes hash to (a later one takes the
+    // place over). The records of a file mostly repeat texts (the class name,
+    // the banks, the same terms), which are then neither decoded nor
+    // allocated again.
+    std::array<TTekst, 128> fOstatnie;
 };

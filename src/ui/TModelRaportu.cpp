@@ -146,10 +146,11 @@ void TModelRaportu::ZaznaczWszystkie(bool zaznaczony) {
     if (!Grupowany())
         emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
     else
-        for (std::size_t g = 0; g < fGrupy.size(); ++g)
-            emit dataChanged(index(0, 0, index(static_cast<int>(g), 0)),
-                             index(rowCount(index(static_cast<int>(g), 0)) - 1, 0),
+        for (int g = 0; g < static_cast<int>(fGrupy.size()); ++g) {
+            const QModelIndex naglowek = index(g, 0);
+            emit dataChanged(index(0, 0, naglowek), index(rowCount(naglowek) - 1, 0, naglowek),
                              {Qt::CheckStateRole});
+        }
     emit ZaznaczenieZmienione();
 }
 

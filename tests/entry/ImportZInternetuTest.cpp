@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTreeView>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
 
@@ -24,8 +25,8 @@ TestHttpResponse Strona(const QByteArray& tresc) {
     return odpowiedz;
 }
 
-QTreeWidget* Lista(QDialog& okno, const char* nazwa) {
-    auto* lista = okno.findChild<QTreeWidget*>(QLatin1String(nazwa));
+template <typename TLista = QTreeWidget> TLista* Lista(QDialog& okno, const char* nazwa) {
+    auto* lista = okno.findChild<TLista*>(QLatin1String(nazwa));
     EXPECT_NE(lista, nullptr) << nazwa;
     return lista;
 }
@@ -69,10 +70,10 @@ protected:
     // (or Cancel without rows); records its header.
     void ImportujWiersze(QList<int> wiersze) {
         okna.expect([this, wiersze](QDialog& d) {
-            QTreeWidget* oferty = Lista(d, "lv_Parsuj_LokatyDlaBanku");
+            auto* oferty = Lista<QTreeView>(d, "lv_Parsuj_LokatyDlaBanku");
             ASSERT_TRUE(QTest::qWaitFor([&] { return oferty->isVisible(); }, 10000));
             for (int w : wiersze)
-                oferty->topLevelItem(w)->setCheckState(0, Qt::Checked);
+                ClickCheckBox(*oferty, oferty->model()->index(w, 0));
             naglowki << d.findChild<QLabel*>("lbl_Parsuj_Head")->text();
             ClickButton(d, wiersze.isEmpty() ? "btn_Cancel" : "btn_OK");
         });
@@ -94,10 +95,12 @@ protected:
 TEST_F(ImportZInternetuTest, ChosenBanksOffersReachTheFile) {
     okna.expect([](QDialog& glowne) {
         ClickButton(glowne, "btn_AktualizujLokaty");
-        QTreeWidget* katalog = Lista(glowne, "lv_HarmonogramyLokatBankowych");
+        // Group headers with their offers under them.
+        const QAbstractItemModel* katalog =
+            Lista<QTreeView>(glowne, "lv_HarmonogramyLokatBankowych")->model();
         int wiersze = 0;
-        for (int g = 0; g < katalog->topLevelItemCount(); ++g)
-            wiersze += std::max(1, katalog->topLevelItem(g)->childCount());
+        for (int g = 0; g < katalog->rowCount(); ++g)
+            wiersze += std::max(1, katalog->rowCount(katalog->index(g, 0)));
         EXPECT_GE(wiersze, 4);
         ClickButton(glowne, "btn_OK");
     });

@@ -68,6 +68,12 @@ void Zaznacz(QTreeWidget* lista, int wiersz) {
     lista->topLevelItem(wiersz)->setCheckState(0, Qt::Checked);
 }
 
+// The offer list is a view: its row is ticked through the model.
+void Zaznacz(TListaRaportowa* lista, int wiersz) {
+    TModelRaportu& model = lista->Model();
+    EXPECT_TRUE(model.setData(model.index(wiersz, 0), Qt::Checked, Qt::CheckStateRole));
+}
+
 bool ListaPokazana(TOkno& d) {
     return QTest::qWaitFor([&] { return d.lv_Parsuj_LokatyDlaBanku->isVisible(); }, 10000);
 }

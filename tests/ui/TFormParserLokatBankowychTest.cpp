@@ -48,19 +48,26 @@ TOferta Oferta(const QString& bank, const QString& nazwa, uint32_t okres,
     return oferta;
 }
 
+// A cell's text as the list shows it.
+QString Tekst(const TOkno& okno, int wiersz, int kolumna) {
+    const TModelRaportu& model = okno.lv_Parsuj_LokatyDlaBanku->Model();
+    return model.index(wiersz, kolumna).data().toString();
+}
+
 // The bank, name, period and rate cells of the rows (file mode).
 QStringList Wiersze(const TOkno& okno) {
     QStringList wiersze;
-    for (int i = 0; i < okno.IloscWierszy(); ++i) {
-        const QTreeWidgetItem* w = okno.lv_Parsuj_LokatyDlaBanku->topLevelItem(i);
-        wiersze << w->text(0) + "|" + w->text(1) + "|" + w->text(2) + "|" + w->text(3);
-    }
+    for (int i = 0; i < okno.lv_Parsuj_LokatyDlaBanku->Model().rowCount(); ++i)
+        wiersze << Tekst(okno, i, 0) + "|" + Tekst(okno, i, 1) + "|" + Tekst(okno, i, 2) + "|" +
+                       Tekst(okno, i, 3);
     return wiersze;
 }
 
+// Ticks (or clears) a row's check box through the list's model.
 void Zaznacz(TOkno& okno, int wiersz, bool zaznacz = true) {
-    okno.lv_Parsuj_LokatyDlaBanku->topLevelItem(wiersz)->setCheckState(0, zaznacz ? Qt::Checked
-                                                                                  : Qt::Unchecked);
+    TModelRaportu& model = okno.lv_Parsuj_LokatyDlaBanku->Model();
+    EXPECT_TRUE(model.setData(model.index(wiersz, 0), zaznacz ? Qt::Checked : Qt::Unchecked,
+                              Qt::CheckStateRole));
 }
 
 TestHttpResponse Strona(const QByteArray& tresc) {
@@ -134,9 +141,9 @@ TEST_F(TImportOfertTest, FileImportShowsSortedOffersAndMergesTheTickedOnes) {
         EXPECT_FALSE(d.pan_Czekaj->isVisible());
         EXPECT_FALSE(d.bar_TrwaPobieranie->Porusza());
         EXPECT_TRUE(d.btn_WybierzPominWszystkie->isVisible());
-        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->columnCount(), 11);
-        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->headerItem()->text(0), "Bank");
-        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->headerItem()->text(10), "Pozostałe informacje");
+        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->IloscKolumn(), 11);
+        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->TytulKolumny(0), "Bank");
+        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->TytulKolumny(10), "Pozostałe informacje");
         // Bank, then name without regard to case, then the period in days.
         EXPECT_EQ(Wiersze(d),
                   (QStringList{"alfa bank|Zysk 1R|1 rok|5,00%", "Bank Beta|Lokata 30D|30 dni|3,50%",
@@ -234,9 +241,13 @@ TEST_F(TImportOfertTest, ChecksMenuAndToggleKeepButtonAndHeaderInStep) {
         okno.UtworzKolumny(projekt->Kolekcje().TabelaHarmonogramyLokatBankowych().TytulyKolumn());
         okno.show();
         ASSERT_EQ(okno.IloscWierszy(), 4);
-        Zaznacz(okno, 2);
+        // The check box clicked with the mouse, on and off again.
+        const QModelIndex trzeci = okno.lv_Parsuj_LokatyDlaBanku->Model().index(2, 0);
+        ClickCheckBox(*okno.lv_Parsuj_LokatyDlaBanku, trzeci);
+        EXPECT_TRUE(okno.WierszZaznaczony(2));
         EXPECT_TRUE(okno.btn_OK->isEnabled());
-        Zaznacz(okno, 2, false);
+        EXPECT_EQ(okno.lbl_Parsuj_Head->text(), "Lokaty odczytane z pliku \"oferty\" (1/4)");
+        ClickCheckBox(*okno.lv_Parsuj_LokatyDlaBanku, trzeci);
         EXPECT_FALSE(okno.btn_OK->isEnabled());
         EXPECT_EQ(okno.lbl_Parsuj_Head->text(), "Lokaty odczytane z pliku \"oferty\" (0/4)");
         okno.btn_WybierzPominWszystkie->click();
@@ -272,10 +283,10 @@ TEST_F(TImportZInternetuTest, BankPageOffersAreShownAndTheTickedMerged) {
         plikStrony = d.SciezkaDoPlikuHTML();
         EXPECT_TRUE(QFile::exists(plikStrony));
         EXPECT_TRUE(QFileInfo(plikStrony).fileName().startsWith("plik_"));
-        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->columnCount(), 10);
-        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->headerItem()->text(0), "Nazwa");
+        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->IloscKolumn(), 10);
+        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->TytulKolumny(0), "Nazwa");
         ASSERT_EQ(d.IloscWierszy(), 5);
-        EXPECT_EQ(d.lv_Parsuj_LokatyDlaBanku->topLevelItem(0)->text(2), "5,10%");
+        EXPECT_EQ(Tekst(d, 0, 2), "5,10%");
         EXPECT_EQ(d.lbl_Parsuj_Head->text(), "Lokaty bankowe oferowane przez \"Bank X\" (0/5)");
         Zaznacz(d, 0);
         Zaznacz(d, 4);

@@ -99,6 +99,11 @@ void ZaznaczPierwsze(QTreeWidget* lista, int ile) {
         lista->topLevelItem(i)->setCheckState(0, Qt::Checked);
 }
 
+void ZaznaczPierwsze(TListaRaportowa* lista, int ile) {
+    for (int i = 0; i < ile && i < lista->IloscWierszy(); ++i)
+        lista->Model().UstawZaznaczenie(i, true);
+}
+
 void ZrobZrzutPliku(TLokatyFormGlowny& okno, const QDir& folder) {
     TKolekcjeDanych* kolekcje = okno.Kolekcje();
     QTemporaryDir katalog;

@@ -297,13 +297,17 @@ void TFormParserLokatBankowych::jvThreadInternetFinish(const std::exception_ptr&
         return;
     if (blad)
         PokazBlad(BackgroundErrorMessage(blad));
+    // The offers read before a fault in the page are shown too; all of them
+    // go into the list at once.
+    TListaOfert oferty;
     QString bladStrony;
     try {
         ParsujStroneZLokatami(fSciezkaDoPlikuHTML, Bank,
-                              [this](TOferta oferta) { DodajDoListy(std::move(oferta), false); });
+                              [&oferty](TOferta oferta) { oferty.push_back(std::move(oferta)); });
     } catch (const EImportError& e) {
         bladStrony = e.Message();
     }
+    DodajDoListy(std::move(oferty), false);
     lv_Parsuj_LokatyDlaBanku->DopasujSzerokoscKolumn();
     PokazListe();
     if (!bladStrony.isEmpty())
@@ -342,11 +346,6 @@ void TFormParserLokatBankowych::PokazNiepowodzenie(const QString& poczatek, cons
     bar_TrwaPobieranie->hide();
     pan_Czekaj->show();
     lv_Parsuj_LokatyDlaBanku->setVisible(IloscWierszy() > 0);
-}
-
-void TFormParserLokatBankowych::DodajDoListy(TOferta oferta, bool zBankiem) {
-    if (oferta)
-        lv_Parsuj_LokatyDlaBanku->Dopisz({UtworzWiersz(std::move(oferta), zBankiem)});
 }
 
 void TFormParserLokatBankowych::DodajDoListy(TListaOfert oferty, bool zBankiem) {

@@ -51,9 +51,8 @@ public:
     // Deletes the rows (and their offers) and the columns.
     void WyczyscListe();
 
-    // Adds one offer as an unchecked row; with the bank column in file mode.
-    void DodajDoListy(TOferta oferta, bool zBankiem);
-    // The same for many offers in list order, inserted into the list at once.
+    // Adds the offers as unchecked rows in list order, inserted into the list
+    // at once; with the bank column in file mode.
     void DodajDoListy(TListaOfert oferty, bool zBankiem);
     // The offer a row carries (index in row order); null once taken.
     THarmonogramLokatyBankowej* OfertaWiersza(int wiersz) const;

@@ -1,9 +1,13 @@
 #include "common/widgets/ModalActions.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -50,4 +54,20 @@ void ClickMessageBoxButton(QWidget& box, QMessageBox::StandardButton which) {
         return;
     }
     button->click();
+}
+
+void ClickCheckBox(QAbstractItemView& view, const QModelIndex& index) {
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsUserCheckable)) {
+        ADD_FAILURE() << "the cell has no check box";
+        return;
+    }
+    view.scrollTo(index);
+    QStyleOptionViewItem option;
+    option.initFrom(&view);
+    option.widget = &view;
+    option.rect = view.visualRect(index);
+    option.features = QStyleOptionViewItem::HasCheckIndicator;
+    const QRect box =
+        view.style()->subElementRect(QStyle::SE_ItemViewItemCheckIndicator, &option, &view);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, box.center());
 }

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QAbstractItemView;
+class QModelIndex;
 class QWidget;
 
 // Helpers for driving real modal windows from a test.
@@ -19,3 +21,7 @@ void ClickButton(QWidget& window, const QString& objectName);
 // Clicks a standard button of a message box; fails the test when `box` is no
 // message box or lacks the button.
 void ClickMessageBoxButton(QWidget& box, QMessageBox::StandardButton button);
+
+// Clicks the check box of the cell at `index` with the mouse, as a user
+// would; fails the test when the cell has none.
+void ClickCheckBox(QAbstractItemView& view, const QModelIndex& index);
