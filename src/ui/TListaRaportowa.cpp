@@ -88,11 +88,6 @@ const TWierszRaportu* TListaRaportowa::WybranyWiersz() const {
     return nullptr;
 }
 
-void* TListaRaportowa::WybranyRekord() const {
-    const TWierszRaportu* wiersz = WybranyWiersz();
-    return wiersz ? wiersz->rekord : nullptr;
-}
-
 void TListaRaportowa::Zaznacz(const TWierszRaportu& wiersz) {
     const QModelIndex indeks = IndeksWiersza(wiersz);
     setCurrentIndex(indeks);

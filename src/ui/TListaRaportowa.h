@@ -50,7 +50,6 @@ public:
 
     // The selected row (never a group header), or null.
     const TWierszRaportu* WybranyWiersz() const;
-    void* WybranyRekord() const;
     // Selects the row and shows it.
     void Zaznacz(const TWierszRaportu& wiersz);
     // Selects the row that carries the record and shows it; selects nothing

@@ -26,30 +26,40 @@ Qt::Alignment TModelRaportu::WyrownanieKolumny(int kolumna) const {
 }
 
 void TModelRaportu::Wypelnij(const QStringList& grupy, std::vector<TWierszRaportu> wiersze) {
+    // Groups are laid out before the reset starts: a row of no group throws
+    // while the model still shows its old rows.
+    std::vector<TGrupa> widoczne = Pogrupuj(grupy, wiersze);
     beginResetModel();
     fWiersze = std::move(wiersze);
-    fGrupy.clear();
+    fGrupy = std::move(widoczne);
     fPozycje.assign(fWiersze.size(), 0);
     Ponumeruj(0);
-    if (!grupy.isEmpty()) {
-        std::vector<TGrupa> wszystkie(static_cast<std::size_t>(grupy.size()));
-        for (const TWierszRaportu& w : fWiersze)
-            wszystkie.at(static_cast<std::size_t>(w.grupa)).wiersze.push_back(w.indeks);
-        std::vector<int> widoczna(wszystkie.size(), -1);
-        for (std::size_t g = 0; g < wszystkie.size(); ++g) {
-            if (wszystkie[g].wiersze.empty())
-                continue;
-            widoczna[g] = static_cast<int>(fGrupy.size());
-            wszystkie[g].naglowek = grupy[static_cast<qsizetype>(g)];
-            fGrupy.push_back(std::move(wszystkie[g]));
-        }
-        for (const TGrupa& g : fGrupy)
-            for (std::size_t i = 0; i < g.wiersze.size(); ++i)
-                fPozycje[static_cast<std::size_t>(g.wiersze[i])] = static_cast<int>(i);
-        for (TWierszRaportu& w : fWiersze)
-            w.grupa = widoczna[static_cast<std::size_t>(w.grupa)];
-    }
+    for (const TGrupa& g : fGrupy)
+        for (std::size_t i = 0; i < g.wiersze.size(); ++i)
+            fPozycje[static_cast<std::size_t>(g.wiersze[i])] = static_cast<int>(i);
     endResetModel();
+}
+
+std::vector<TModelRaportu::TGrupa> TModelRaportu::Pogrupuj(const QStringList& grupy,
+                                                           std::vector<TWierszRaportu>& wiersze) {
+    if (grupy.isEmpty())
+        return {};
+    std::vector<TGrupa> wszystkie(static_cast<std::size_t>(grupy.size()));
+    for (std::size_t n = 0; n < wiersze.size(); ++n)
+        wszystkie.at(static_cast<std::size_t>(wiersze[n].grupa))
+            .wiersze.push_back(static_cast<int>(n));
+    std::vector<TGrupa> widoczne;
+    std::vector<int> numer(wszystkie.size(), -1);
+    for (std::size_t g = 0; g < wszystkie.size(); ++g) {
+        if (wszystkie[g].wiersze.empty())
+            continue;
+        numer[g] = static_cast<int>(widoczne.size());
+        wszystkie[g].naglowek = grupy[static_cast<qsizetype>(g)];
+        widoczne.push_back(std::move(wszystkie[g]));
+    }
+    for (TWierszRaportu& w : wiersze)
+        w.grupa = numer[static_cast<std::size_t>(w.grupa)];
+    return widoczne;
 }
 
 void TModelRaportu::Dopisz(std::vector<TWierszRaportu> wiersze) {
@@ -123,7 +133,7 @@ QModelIndex TModelRaportu::Indeks(const TWierszRaportu& wiersz, int kolumna) con
         return {};
     if (!Grupowany())
         return createIndex(wiersz.indeks, kolumna, kNaglowek);
-    return createIndex(fPozycje[n], kolumna, static_cast<quintptr>(wiersz.grupa + 1));
+    return createIndex(fPozycje[n], kolumna, static_cast<quintptr>(wiersz.grupa) + 1);
 }
 
 bool TModelRaportu::JestGrupa(const QModelIndex& indeks) {
@@ -166,7 +176,7 @@ QModelIndex TModelRaportu::index(int row, int column, const QModelIndex& parent)
         return {};
     if (!parent.isValid())
         return createIndex(row, column, kNaglowek);
-    return createIndex(row, column, static_cast<quintptr>(parent.row() + 1));
+    return createIndex(row, column, static_cast<quintptr>(parent.row()) + 1);
 }
 
 QModelIndex TModelRaportu::parent(const QModelIndex& child) const {

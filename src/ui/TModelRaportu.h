@@ -29,13 +29,13 @@ public:
     // Replaces every row; each row's `grupa` indexes `grupy` (or is -1 when
     // `grupy` is empty).
     void Wypelnij(const QStringList& grupy, std::vector<TWierszRaportu> wiersze);
-    // Appends rows to a list without groups.
+    // Appends rows to a list without groups (one filled with no groups).
     void Dopisz(std::vector<TWierszRaportu> wiersze);
     void Wyczysc();
 
     void UstawIkone(const QIcon& ikona) { fIkona = ikona; }
     bool MaIkone() const { return !fIkona.isNull(); }
-    // Rows with a check box in their first cell.
+    // Rows with a check box in their first cell; set before the rows come.
     void UstawPolaWyboru(bool polaWyboru) { fPolaWyboru = polaWyboru; }
     bool MaPolaWyboru() const { return fPolaWyboru; }
     void UstawKolory(TDobieranieKolorow dobieranie) { fKolory = std::move(dobieranie); }
@@ -76,6 +76,10 @@ private:
         std::vector<int> wiersze;
     };
 
+    // The groups that have rows, in order; renumbers each row's group to
+    // its place among them.
+    static std::vector<TGrupa> Pogrupuj(const QStringList& grupy,
+                                        std::vector<TWierszRaportu>& wiersze);
     bool Grupowany() const { return !fGrupy.empty(); }
     int NumerWiersza(const QModelIndex& indeks) const;
     QVariant DaneWiersza(const TWierszRaportu& wiersz, int kolumna, int rola) const;

@@ -4,6 +4,7 @@
 #include "domain/Formatting.h"
 #include "domain/PlikOfert.h"
 #include "domain/Pomocnicze.h"
+#include "domain/TKomorkiHarmonogramow.h"
 #include "import/EImportError.h"
 #include "import/ParserStronyLokat.h"
 #include "import/PobieranieZInternetu.h"
@@ -352,26 +353,22 @@ void TFormParserLokatBankowych::DodajDoListy(TListaOfert oferty, bool zBankiem) 
     std::vector<TWierszRaportu> wiersze;
     wiersze.reserve(oferty.size());
     fOfertyWierszy.reserve(fOfertyWierszy.size() + oferty.size());
+    TKomorkiHarmonogramow komorki;
     for (TOferta& oferta : oferty)
         if (oferta)
-            wiersze.push_back(UtworzWiersz(std::move(oferta), zBankiem));
+            wiersze.push_back(UtworzWiersz(std::move(oferta), zBankiem, komorki));
     lv_Parsuj_LokatyDlaBanku->Dopisz(std::move(wiersze));
 }
 
-TWierszRaportu TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zBankiem) {
-    const THarmonogramLokatyBankowej& o = *oferta;
-    QStringList komorki;
-    komorki.reserve(11);
-    if (zBankiem)
-        komorki << o.fBank;
-    komorki << o.NazwaWyswietlana() << o.OkresLokaty() << FormatPercent(o.fOprocentowanieWSkaliRoku)
-            << o.KapitalizacjaNazwa() << o.KwotaMinimalnaString() << o.KwotaMaksymalnaString()
-            << o.OprocentowanieStaleWCalymOkresieLokatyNazwa()
-            << o.WymaganeKontoOsobisteWTymBankuNazwa() << o.fWarunkiWczesniejszegoZerwaniaLokaty
-            << o.fPozostaleInformacje;
+TWierszRaportu TFormParserLokatBankowych::UtworzWiersz(TOferta oferta, bool zBankiem,
+                                                       TKomorkiHarmonogramow& komorki) {
+    // The offer list's cells; the bank column only in file mode.
+    QStringList teksty = komorki.Komorki(*oferta);
+    if (!zBankiem)
+        teksty.removeFirst();
     // The rows keep the order they were added in, so a row's index is that of
     // its offer.
-    TWierszRaportu wiersz{std::move(komorki), oferta.get()};
+    TWierszRaportu wiersz{std::move(teksty), oferta.get()};
     fOfertyWierszy.push_back(std::move(oferta));
     return wiersz;
 }

@@ -16,6 +16,7 @@ class QPushButton;
 class QWidget;
 class TFormSize;
 class THeaderPanel;
+class TKomorkiHarmonogramow;
 class TListaRaportowa;
 class TPasekOczekiwania;
 struct TWierszRaportu;
@@ -103,7 +104,7 @@ private:
     void jvThreadPlikFinish(const std::exception_ptr& blad,
                             const std::shared_ptr<TListaOfert>& odczytane);
     // A new unchecked row for the offer, which it then owns (not yet in the list).
-    TWierszRaportu UtworzWiersz(TOferta oferta, bool zBankiem);
+    TWierszRaportu UtworzWiersz(TOferta oferta, bool zBankiem, TKomorkiHarmonogramow& komorki);
     void PokazListe();
     void PokazNiepowodzenie(const QString& poczatek, const QString& blad);
     void PrzypnijObsluge();
