@@ -1,7 +1,6 @@
 #include "import/windows/TFormParserLokatBankowych.h"
 
 #include "data/PorownanieTekstow.h"
-#include "domain/Formatting.h"
 #include "domain/PlikOfert.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TKomorkiHarmonogramow.h"
