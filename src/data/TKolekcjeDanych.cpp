@@ -6,6 +6,7 @@
 #include "data/TZbiorTekstow.h"
 #include "domain/Formatting.h"
 #include "domain/Pomocnicze.h"
+#include "domain/TTekstyLiczb.h"
 #include "platform/Clock.h"
 
 #include <algorithm>
@@ -575,10 +576,14 @@ QStringList TKolekcjeDanych::OpisyOszczednosci(bool filtrMoznaZaplacic) {
 
 QStringList TKolekcjeDanych::OpisyHarmonogramow(int32_t pomijaneID) {
     PosortujHarmonogramy();
+    // A catalogue repeats a few rates: each is formatted once.
+    TTekstyLiczb procenty;
     return RozneTeksty(
         fHarmonogramyLokatBankowych, pomijaneID, [](const auto&) { return true; },
-        [](const THarmonogramLokatyBankowej& harmonogram) {
-            return harmonogram.BankNazwaOprocentowanie();
+        [&procenty](const THarmonogramLokatyBankowej& harmonogram) {
+            const double oprocentowanie = harmonogram.OprocentowanieWSkaliRoku();
+            return harmonogram.BankNazwaOprocentowanie(procenty.Tekst(
+                oprocentowanie, [oprocentowanie] { return FormatPercent(oprocentowanie); }));
         });
 }
 

@@ -73,15 +73,17 @@ QString THarmonogramLokatyBankowej::NazwaWyswietlana() const {
 }
 
 QString THarmonogramLokatyBankowej::BankNazwaOprocentowanie() const {
+    return BankNazwaOprocentowanie(FormatPercent(fOprocentowanieWSkaliRoku));
+}
+
+QString THarmonogramLokatyBankowej::BankNazwaOprocentowanie(QStringView procent) const {
     // Built in one buffer: the label is made for every offer at every listing.
     QString etykieta;
-    etykieta.reserve(fBank.size() + fNazwaHarmonogramu.size() + 32);
+    etykieta.reserve(fBank.size() + fNazwaHarmonogramu.size() + procent.size() + 16);
     etykieta.append(fBank).append(QLatin1String(" - ")).append(fNazwaHarmonogramu);
     etykieta.append(QLatin1Char(' '));
     DopiszNazweDepozytu(etykieta);
-    etykieta.append(QLatin1String(" ("));
-    AppendPercent(etykieta, fOprocentowanieWSkaliRoku);
-    etykieta.append(QLatin1Char(')'));
+    etykieta.append(QLatin1String(" (")).append(procent).append(QLatin1Char(')'));
     return etykieta;
 }
 

@@ -59,6 +59,8 @@ public:
     void DopiszNazweDepozytu(QString& tekst) const;
     QString NazwaWyswietlana() const;
     QString BankNazwaOprocentowanie() const;
+    // The same with the rate's text given, as FormatPercent makes it.
+    QString BankNazwaOprocentowanie(QStringView procent) const;
     QString OkresLokaty() const;
     uint32_t OkresLokatyIloscDni() const;
     QString OprocentowanieStaleWCalymOkresieLokatyNazwa() const;

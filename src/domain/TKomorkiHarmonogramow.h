@@ -1,4 +1,6 @@
 #pragma once
+#include "domain/TTekstyLiczb.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -14,13 +16,8 @@ public:
     QStringList Komorki(const THarmonogramLokatyBankowej& harmonogram);
 
 private:
-    // Texts of a value formatted by `formatuj`, kept in `teksty`; values
-    // that are not finite are formatted every time.
-    template <class Formatowanie>
-    static QString Tekst(QHash<double, QString>& teksty, double wartosc, Formatowanie formatuj);
-
-    QHash<double, QString> fProcenty;
-    QHash<double, QString> fKwotyMinimalne;
-    QHash<double, QString> fKwotyMaksymalne;
+    TTekstyLiczb fProcenty;
+    TTekstyLiczb fKwotyMinimalne;
+    TTekstyLiczb fKwotyMaksymalne;
     QHash<quint64, QString> fOkresy;
 };
