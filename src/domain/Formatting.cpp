@@ -218,13 +218,9 @@ QString FormatFixed(double value, int decimals, const TFormatSettings& fs) {
 
 QString FormatPercent(double value, const TFormatSettings& fs) {
     QString text;
-    AppendPercent(text, value, fs);
-    return text;
-}
-
-void AppendPercent(QString& text, double value, const TFormatSettings& fs) {
     AppendFixed(text, value, 2, fs);
     text.append(QLatin1Char('%'));
+    return text;
 }
 
 QString FloatToStr(double value, const TFormatSettings& fs) {

@@ -18,8 +18,6 @@ QString FormatFixed(double value, int decimals = 2, const TFormatSettings& fs = 
 
 // "%.2f%%": a rate with two decimals and a percent sign ("4,50%").
 QString FormatPercent(double value, const TFormatSettings& fs = FormatyProcesu());
-// The same text appended to `text`, for labels built in one buffer.
-void AppendPercent(QString& text, double value, const TFormatSettings& fs = FormatyProcesu());
 
 // General format with 15 significant digits ("1234,5", "1E20", "1,5E-5").
 QString FloatToStr(double value, const TFormatSettings& fs = FormatyProcesu());

@@ -138,7 +138,11 @@ QModelIndex TModelRaportu::Indeks(const TWierszRaportu& wiersz, int kolumna) con
 
 bool TModelRaportu::JestGrupa(const QModelIndex& indeks) {
     const auto* model = qobject_cast<const TModelRaportu*>(indeks.model());
-    return model && model->Grupowany() && indeks.internalId() == kNaglowek;
+    return model && model->Naglowek(indeks);
+}
+
+bool TModelRaportu::Naglowek(const QModelIndex& indeks) const {
+    return indeks.isValid() && Grupowany() && indeks.internalId() == kNaglowek;
 }
 
 void TModelRaportu::UstawZaznaczenie(int wiersz, bool zaznaczony) {
@@ -188,7 +192,7 @@ QModelIndex TModelRaportu::parent(const QModelIndex& child) const {
 int TModelRaportu::rowCount(const QModelIndex& parent) const {
     if (!parent.isValid())
         return static_cast<int>(Grupowany() ? fGrupy.size() : fWiersze.size());
-    if (parent.column() != 0 || !JestGrupa(parent))
+    if (parent.column() != 0 || !Naglowek(parent))
         return 0;
     return static_cast<int>(fGrupy[static_cast<std::size_t>(parent.row())].wiersze.size());
 }
@@ -200,7 +204,7 @@ int TModelRaportu::columnCount(const QModelIndex&) const {
 }
 
 QVariant TModelRaportu::data(const QModelIndex& index, int role) const {
-    if (JestGrupa(index))
+    if (Naglowek(index))
         return role == Qt::DisplayRole && index.column() == 0
                    ? QVariant(fGrupy[static_cast<std::size_t>(index.row())].naglowek)
                    : QVariant();
@@ -242,7 +246,7 @@ bool TModelRaportu::setData(const QModelIndex& index, const QVariant& value, int
 Qt::ItemFlags TModelRaportu::flags(const QModelIndex& index) const {
     if (!index.isValid())
         return Qt::NoItemFlags;
-    if (JestGrupa(index))
+    if (Naglowek(index))
         return Qt::ItemIsEnabled;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
     if (fPolaWyboru && index.column() == 0)

@@ -81,6 +81,8 @@ private:
     static std::vector<TGrupa> Pogrupuj(const QStringList& grupy,
                                         std::vector<TWierszRaportu>& wiersze);
     bool Grupowany() const { return !fGrupy.empty(); }
+    // A group header of this model (the views ask per cell: no cast).
+    bool Naglowek(const QModelIndex& indeks) const;
     int NumerWiersza(const QModelIndex& indeks) const;
     QVariant DaneWiersza(const TWierszRaportu& wiersz, int kolumna, int rola) const;
     void Ponumeruj(std::size_t od);
