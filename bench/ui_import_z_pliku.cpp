@@ -4,10 +4,10 @@
 // size given the same texts with check boxes and painted, in one run.
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
-#include "import/windows/TFormParserLokatBankowych.h"
 #include "ui/TListaRaportowa.h"
+#include "ui/import/TFormParserLokatBankowych.h"
 
 #include <QApplication>
 #include <QTreeWidget>

@@ -8,8 +8,8 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteTable.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteTable.h"
 #include "domain/TFormatSettings.h"
 
 #include <QCoreApplication>

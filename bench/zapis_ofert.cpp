@@ -7,7 +7,7 @@
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteDatabase.h"
 #include "domain/TFormatSettings.h"
 
 #include <QCoreApplication>

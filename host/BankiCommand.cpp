@@ -2,11 +2,11 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "TabelaTekstowa.h"
+#include "TextTable.h"
 
+#include "domain/AdresyWWW.h"
 #include "import/EImportError.h"
 #include "import/ListaBankow.h"
-#include "platform/AdresyWWW.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ void PiszTabele(QTextStream& out, const TMapaBankow& banki, const QStringList& n
     std::vector<QStringList> wiersze{{QStringLiteral("Nazwa banku"), QStringLiteral("Adres URL")}};
     for (const QString& nazwa : nazwy)
         wiersze.push_back({nazwa, banki.value(nazwa)});
-    PiszTabeleTekstowa(out, wiersze, {});
+    WriteTextTable(out, wiersze, {});
 }
 
 void PiszJson(QTextStream& out, const TMapaBankow& banki, const QStringList& nazwy) {

@@ -3,7 +3,7 @@
 #include "CommandLineOptions.h"
 
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteDatabase.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

@@ -1,6 +1,6 @@
 #include "CommandLineOptions.h"
 
-#include "TekstNaKonsole.h"
+#include "ConsoleText.h"
 
 CommandLineOptions::CommandLineOptions(const QStringList& valueOptions, const QStringList& flags,
                                        int maxPositional)
@@ -57,6 +57,6 @@ int CommandLineOptions::reportError(QTextStream& err, const QString& tool, const
 }
 
 int CommandLineOptions::reportFailure(QTextStream& err, const std::exception& failure) {
-    err << TekstBleduNaKonsole(failure) << u'\n';
+    err << ConsoleErrorText(failure) << u'\n';
     return 1;
 }

@@ -1,11 +1,11 @@
 #include "HarmonogramCommand.h"
 
-#include "ArgumentyLokaty.h"
 #include "CommandLineOptions.h"
+#include "DepositArguments.h"
 #include "JsonWriter.h"
-#include "TabelaTekstowa.h"
+#include "TextTable.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/THarmonogramOdsetek.h"
 #include "platform/Clock.h"
 
@@ -24,15 +24,15 @@ const QString kJson = QStringLiteral("--json");
 const QString kHelp = QStringLiteral("--help");
 
 bool CzytajKwote(const QString& tekst, TParametryHarmonogramu& p) {
-    return CzytajGrosze(tekst, p.kwota);
+    return ReadCents(tekst, p.kwota);
 }
 
 bool CzytajOkresLokaty(const QString& tekst, TParametryHarmonogramu& p) {
-    return CzytajOkres(tekst, p.okres) && p.okres > 0;
+    return ReadPeriod(tekst, p.okres) && p.okres > 0;
 }
 
 bool CzytajJednostke(const QString& tekst, TParametryHarmonogramu& p) {
-    p.jednostka = JednostkaZNazwy(tekst).value_or(TJednostkaOkresu::Brak);
+    p.jednostka = UnitFromName(tekst).value_or(TJednostkaOkresu::Brak);
     return p.jednostka != TJednostkaOkresu::Brak;
 }
 
@@ -44,13 +44,13 @@ bool CzytajOprocentowanie(const QString& tekst, TParametryHarmonogramu& p) {
 }
 
 bool CzytajKapitalizacje(const QString& tekst, TParametryHarmonogramu& p) {
-    const auto kapitalizacja = KapitalizacjaZNazwy(tekst);
+    const auto kapitalizacja = CapitalisationFromName(tekst);
     p.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
     return kapitalizacja.has_value();
 }
 
 bool CzytajStart(const QString& tekst, TParametryHarmonogramu& p) {
-    return CzytajDate(tekst, p.start);
+    return ReadDate(tekst, p.start);
 }
 
 bool CzytajPodstawe(const QString& tekst, TParametryHarmonogramu& p) {
@@ -58,7 +58,7 @@ bool CzytajPodstawe(const QString& tekst, TParametryHarmonogramu& p) {
     return p.podstawa == 365 || p.podstawa == 360;
 }
 
-const TArgumentNarzedzia<TParametryHarmonogramu> kArgumenty[] = {
+const ToolArgument<TParametryHarmonogramu> kArgumenty[] = {
     {kKwota, true, CzytajKwote, "kwoty",
      "oczekiwano kwoty większej od zera, np. 10000 lub 10 000,50"},
     {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 1 do 65535"},
@@ -93,17 +93,17 @@ void PiszTekst(const THarmonogramOdsetek& h, QTextStream& out) {
     for (const TOkresOdsetkowy& o : h.Okresy())
         wiersze.push_back({Data(o.od), Data(o.do_), IntToStr(o.dni), Kwota(o.odsetkiBrutto),
                            Kwota(o.podatek), Kwota(o.odsetkiNetto), Kwota(o.kapital)});
-    PiszTabeleTekstowa(out, wiersze, PierwszaDoLewej(wiersze.front().size()));
+    WriteTextTable(out, wiersze, FirstColumnLeft(wiersze.front().size()));
     out << u'\n';
-    PiszTabeleTekstowa(out,
-                       {{QStringLiteral("Odsetki brutto:"), Kwota(h.OdsetkiBrutto())},
-                        {QStringLiteral("Podatek (19%):"), Kwota(h.Podatek())},
-                        {QStringLiteral("Odsetki netto:"), Kwota(h.OdsetkiNetto())},
-                        {QStringLiteral("Kwota końcowa:"), Kwota(h.KwotaKoncowa())},
-                        {QStringLiteral("Data zakończenia:"), Data(h.DataZakonczenia())},
-                        {QStringLiteral("Rentowność netto w skali roku:"),
-                         FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)}},
-                       PierwszaDoLewej(2));
+    WriteTextTable(out,
+                   {{QStringLiteral("Odsetki brutto:"), Kwota(h.OdsetkiBrutto())},
+                    {QStringLiteral("Podatek (19%):"), Kwota(h.Podatek())},
+                    {QStringLiteral("Odsetki netto:"), Kwota(h.OdsetkiNetto())},
+                    {QStringLiteral("Kwota końcowa:"), Kwota(h.KwotaKoncowa())},
+                    {QStringLiteral("Data zakończenia:"), Data(h.DataZakonczenia())},
+                    {QStringLiteral("Rentowność netto w skali roku:"),
+                     FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)}},
+                   FirstColumnLeft(2));
 }
 
 void PiszJson(const THarmonogramOdsetek& h, QTextStream& out) {
@@ -165,7 +165,7 @@ int HarmonogramCommand::run(const QStringList& arguments, QTextStream& out, QTex
     TParametryHarmonogramu parametry;
     parametry.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !CzytajArgumenty(opcje, kArgumenty, parametry, blad))
+    if (!opcje.parse(arguments, blad) || !ReadToolArguments(opcje, kArgumenty, parametry, blad))
         return CommandLineOptions::reportError(err, name(), blad);
     try {
         const THarmonogramOdsetek harmonogram = THarmonogramOdsetek::Oblicz(parametry, true);

@@ -2,12 +2,12 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "TPlikDanychDoOdczytu.h"
-#include "TabelaTekstowa.h"
+#include "ReadOnlyDataFile.h"
+#include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "domain/TKalendarzLokat.h"
 #include "domain/TPlikKalendarza.h"
@@ -48,7 +48,7 @@ void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
     for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
         wiersze.push_back(Wiersz(m));
     // The month and the deposits' names left, the numbers right.
-    PiszTabeleTekstowa(out, wiersze, {false, true, true, true, false});
+    WriteTextTable(out, wiersze, {false, true, true, true, false});
 }
 
 void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
@@ -116,7 +116,7 @@ int KalendarzCommand::run(const QStringList& arguments, QTextStream& out, QTextS
             err, name(), QStringLiteral("Argumenty --json i --ics wykluczają się."));
     try {
         // A reading tool: the data file must exist and stays as it was.
-        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        ReadOnlyDataFile plik(opcje.value(kDb));
         TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
         const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
                                         Today());

@@ -2,12 +2,12 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "TPlikDanychDoOdczytu.h"
-#include "TabelaTekstowa.h"
+#include "ReadOnlyDataFile.h"
+#include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "domain/TWierszeListLokat.h"
 
@@ -63,7 +63,7 @@ void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<P
     std::vector<QStringList> wiersze{tytuly};
     for (const Pozycja& p : pozycje)
         wiersze.push_back(Komorki(p));
-    PiszTabeleTekstowa(out, wiersze, PierwszaDoLewej(tytuly.size()));
+    WriteTextTable(out, wiersze, FirstColumnLeft(tytuly.size()));
 }
 
 void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
@@ -127,7 +127,7 @@ int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
         return CommandLineOptions::reportError(err, name(), blad);
     try {
-        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        ReadOnlyDataFile plik(opcje.value(kDb));
         TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
         const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
         if (opcje.has(kJson))

@@ -2,13 +2,13 @@
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
-#include "OfertaJson.h"
-#include "TPlikDanychDoOdczytu.h"
-#include "TabelaTekstowa.h"
+#include "OfferJson.h"
+#include "ReadOnlyDataFile.h"
+#include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/PlikOfert.h"
 #include "domain/TFormatSettings.h"
 
@@ -48,14 +48,14 @@ void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
                            h->OkresLokaty(), FormatPercent(h->fOprocentowanieWSkaliRoku),
                            h->KapitalizacjaNazwa(), h->KwotaMinimalnaString(),
                            h->KwotaMaksymalnaString()});
-    PiszTabeleTekstowa(out, wiersze, {true, false, false, false, true, false, true, true});
+    WriteTextTable(out, wiersze, {true, false, false, false, true, false, true, true});
 }
 
 void PiszJson(QTextStream& out, const TListaOfert& oferty) {
     JsonWriter json;
     json.beginArray();
     for (const auto& h : oferty)
-        DopiszOferteJson(json, *h);
+        WriteOfferJson(json, *h);
     json.endArray();
     out << json.text() << u'\n';
 }
@@ -73,7 +73,7 @@ int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
         return 0;
     }
     // A reading tool: the data file must exist and stays as it was.
-    TPlikDanychDoOdczytu plik(opcje.value(kDb));
+    ReadOnlyDataFile plik(opcje.value(kDb));
     const TListaOfert& oferty = plik.Projekt().Kolekcje().HarmonogramyLokatBankowych();
     if (!opcje.has(kEksportuj)) {
         PiszOferty(out, oferty, opcje.has(kJson));

@@ -1,14 +1,14 @@
 #include "RankingCommand.h"
 
-#include "ArgumentyLokaty.h"
 #include "CommandLineOptions.h"
+#include "DepositArguments.h"
 #include "JsonWriter.h"
-#include "TPlikDanychDoOdczytu.h"
-#include "TabelaTekstowa.h"
+#include "ReadOnlyDataFile.h"
+#include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TRankingOfert.h"
 #include "platform/Clock.h"
 
@@ -32,29 +32,29 @@ bool CzytajPlik(const QString& tekst, TKryteriaRankingu&) {
 
 bool CzytajKwote(const QString& tekst, TKryteriaRankingu& k) {
     int64_t grosze = 0;
-    const bool poprawna = CzytajGrosze(tekst, grosze);
+    const bool poprawna = ReadCents(tekst, grosze);
     k.kwota = static_cast<double>(grosze) / 100;
     return poprawna;
 }
 
 bool CzytajOkresLokaty(const QString& tekst, TKryteriaRankingu& k) {
-    return CzytajOkres(tekst, k.okres) && k.okres > 0;
+    return ReadPeriod(tekst, k.okres) && k.okres > 0;
 }
 
 bool CzytajJednostke(const QString& tekst, TKryteriaRankingu& k) {
-    k.jednostka = JednostkaZNazwy(tekst).value_or(TJednostkaOkresu::Brak);
+    k.jednostka = UnitFromName(tekst).value_or(TJednostkaOkresu::Brak);
     return k.jednostka != TJednostkaOkresu::Brak;
 }
 
 bool CzytajTolerancje(const QString& tekst, TKryteriaRankingu& k) {
-    return CzytajOkres(tekst, k.tolerancja);
+    return ReadPeriod(tekst, k.tolerancja);
 }
 
 bool CzytajStart(const QString& tekst, TKryteriaRankingu& k) {
-    return CzytajDate(tekst, k.start);
+    return ReadDate(tekst, k.start);
 }
 
-const TArgumentNarzedzia<TKryteriaRankingu> kArgumenty[] = {
+const ToolArgument<TKryteriaRankingu> kArgumenty[] = {
     {kDb, true, CzytajPlik, "pliku danych", "podaj ścieżkę pliku"},
     {kKwota, true, CzytajKwote, "kwoty",
      "oczekiwano kwoty większej od zera, np. 20000 lub 20 000,50"},
@@ -112,7 +112,7 @@ void PiszTekst(const TRankingOfert& ranking, QTextStream& out) {
          QStringLiteral("Koniec")}};
     for (const TPozycjaRankingu& p : ranking.Pozycje())
         wiersze.push_back(Komorki(p));
-    PiszTabeleTekstowa(out, wiersze, PierwszaDoLewej(wiersze.front().size()));
+    WriteTextTable(out, wiersze, FirstColumnLeft(wiersze.front().size()));
 }
 
 void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
@@ -167,12 +167,12 @@ int RankingCommand::run(const QStringList& arguments, QTextStream& out, QTextStr
     TKryteriaRankingu kryteria;
     kryteria.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !CzytajArgumenty(opcje, kArgumenty, kryteria, blad) ||
+    if (!opcje.parse(arguments, blad) || !ReadToolArguments(opcje, kArgumenty, kryteria, blad) ||
         !SprawdzOkres(opcje, blad))
         return CommandLineOptions::reportError(err, name(), blad);
     kryteria.kontoOsobisteDozwolone = !opcje.has(kBezKonta);
     try {
-        TPlikDanychDoOdczytu plik(opcje.value(kDb));
+        ReadOnlyDataFile plik(opcje.value(kDb));
         const TRankingOfert ranking(plik.Projekt().Kolekcje().HarmonogramyLokatBankowych(),
                                     kryteria);
         if (opcje.has(kJson))

@@ -1,11 +1,11 @@
 #include "StronaCommand.h"
 
 #include "CommandLineOptions.h"
-#include "OfertaJson.h"
-#include "TabelaTekstowa.h"
+#include "OfferJson.h"
+#include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 #include "import/EImportError.h"
@@ -43,14 +43,14 @@ void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
         kolekcje.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1)};
     for (const TOferta& oferta : oferty)
         wiersze.push_back(Komorki(*oferta));
-    PiszTabeleTekstowa(out, wiersze, {false, false, true, true, false, true, true});
+    WriteTextTable(out, wiersze, {false, false, true, true, false, true, true});
 }
 
 void PiszJson(QTextStream& out, const TListaOfert& oferty) {
     JsonWriter json;
     json.beginArray();
     for (const TOferta& oferta : oferty)
-        DopiszOferteJson(json, *oferta);
+        WriteOfferJson(json, *oferta);
     json.endArray();
     out << json.text() << u'\n';
 }

@@ -1,10 +1,10 @@
 #include "WindowProgram.h"
 
 #include "CommandLineOptions.h"
+#include "ConsoleText.h"
 #include "DemoData.h"
 #include "HouseholdSetup.h"
 #include "ModuleLibrary.h"
-#include "TekstNaKonsole.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 
@@ -58,7 +58,7 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     const QString savings = error.isEmpty() ? SaveChangedSavings(project) : QString();
     for (const QString& message : {error, savings})
         if (!message.isEmpty())
-            err << TekstNaKonsole(message) << "\n";
+            err << ConsoleText(message) << "\n";
     return error.isEmpty() && savings.isEmpty() ? 0 : 1;
 }
 
@@ -114,7 +114,7 @@ int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
     try {
         code = Run(options, path, err);
     } catch (const std::exception& error) {
-        err << TekstBleduNaKonsole(error) << "\n";
+        err << ConsoleErrorText(error) << "\n";
     }
     err.flush();
     return code;

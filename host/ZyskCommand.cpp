@@ -1,10 +1,10 @@
 #include "ZyskCommand.h"
 
-#include "ArgumentyLokaty.h"
 #include "CommandLineOptions.h"
+#include "DepositArguments.h"
 #include "JsonWriter.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
@@ -46,7 +46,7 @@ struct Wynik {
 };
 
 bool CzytajKwote(const QString& tekst, Dane& dane) {
-    if (!CzytajLiczbe(tekst, dane.kwota))
+    if (!ReadNumber(tekst, dane.kwota))
         return false;
     dane.kwota = ZaokraglijDo(dane.kwota, -2); // typed amounts are whole cents
     // As in the deposit editor: an amount that rounds to no cent is refused.
@@ -54,30 +54,30 @@ bool CzytajKwote(const QString& tekst, Dane& dane) {
 }
 
 bool CzytajOkresLokaty(const QString& tekst, Dane& dane) {
-    return CzytajOkres(tekst, dane.okres);
+    return ReadPeriod(tekst, dane.okres);
 }
 
 bool CzytajJednostke(const QString& tekst, Dane& dane) {
-    const auto jednostka = JednostkaZNazwy(tekst);
+    const auto jednostka = UnitFromName(tekst);
     dane.jednostka = jednostka.value_or(TJednostkaOkresu::Brak);
     return jednostka.has_value();
 }
 
 bool CzytajOprocentowanie(const QString& tekst, Dane& dane) {
-    return CzytajLiczbe(tekst, dane.oprocentowanie) && dane.oprocentowanie >= 0;
+    return ReadNumber(tekst, dane.oprocentowanie) && dane.oprocentowanie >= 0;
 }
 
 bool CzytajKapitalizacje(const QString& tekst, Dane& dane) {
-    const auto kapitalizacja = KapitalizacjaZNazwy(tekst);
+    const auto kapitalizacja = CapitalisationFromName(tekst);
     dane.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
     return kapitalizacja.has_value();
 }
 
 bool CzytajStart(const QString& tekst, Dane& dane) {
-    return CzytajDate(tekst, dane.start);
+    return ReadDate(tekst, dane.start);
 }
 
-const TArgumentNarzedzia<Dane> kArgumenty[] = {
+const ToolArgument<Dane> kArgumenty[] = {
     {kKwota, true, CzytajKwote, "kwoty",
      "oczekiwano kwoty większej od zera, np. 10000 lub 10 000,50"},
     {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
@@ -164,7 +164,7 @@ int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
     Dane dane;
     dane.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !CzytajArgumenty(opcje, kArgumenty, dane, blad))
+    if (!opcje.parse(arguments, blad) || !ReadToolArguments(opcje, kArgumenty, dane, blad))
         return CommandLineOptions::reportError(err, name(), blad);
     const Wynik wynik = Oblicz(dane);
     if (opcje.has(kJson))

@@ -1,9 +1,9 @@
 #pragma once
-#include "data/EBladZKomunikatem.h"
+#include "platform/EMessageError.h"
 
 // A plain error of the household data layer, carrying a Polish message for
 // the user.
-class EDataError : public EBladZKomunikatem {
+class EDataError : public EMessageError {
 public:
-    using EBladZKomunikatem::EBladZKomunikatem;
+    using EMessageError::EMessageError;
 };

@@ -1,11 +1,11 @@
 #include "data/TKolekcjeDanych.h"
 
 #include "data/EDataError.h"
-#include "data/PorownanieTekstow.h"
 #include "data/SortowanieListy.h"
 #include "data/TZbiorTekstow.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
+#include "domain/PorownanieTekstow.h"
 #include "domain/TTekstyLiczb.h"
 #include "platform/Clock.h"
 

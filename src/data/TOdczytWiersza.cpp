@@ -1,10 +1,10 @@
 #include "data/TOdczytWiersza.h"
 
 #include "data/EDataError.h"
-#include "data/ESQLiteException.h"
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteTable.h"
-#include "domain/Formatting.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteTable.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 
 #include <QDate>

@@ -1,5 +1,5 @@
 #pragma once
-#include "data/TSQLiteStatement.h"
+#include "data/sqlite/TSQLiteStatement.h"
 #include "platform/DateTimeUtils.h"
 
 #include <QString>

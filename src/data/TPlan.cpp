@@ -1,7 +1,7 @@
 #include "data/TPlan.h"
 
-#include "data/PorownanieTekstow.h"
 #include "domain/Pomocnicze.h"
+#include "domain/PorownanieTekstow.h"
 #include "platform/Clock.h"
 
 TPlan::TPlan() {

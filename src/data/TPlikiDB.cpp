@@ -1,6 +1,6 @@
 #include "data/TPlikiDB.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "platform/Clock.h"
 
 namespace {

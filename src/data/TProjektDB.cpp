@@ -2,13 +2,13 @@
 
 #include "data/EBazaTylkoDoOdczytu.h"
 #include "data/EDataError.h"
-#include "data/ESQLiteException.h"
 #include "data/KomunikatyStartu.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TRozpoznaniePlikuDanych.h"
-#include "data/TSQLiteDatabase.h"
 #include "data/TSchematBazy.h"
-#include "domain/Formatting.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "platform/Clock.h"
 

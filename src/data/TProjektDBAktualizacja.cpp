@@ -1,12 +1,12 @@
 // Bringing data files of older layouts up to the current one.
 #include "data/EDataError.h"
-#include "data/ESQLiteException.h"
 #include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteUniTable.h"
 #include "data/TSchematBazy.h"
-#include "data/TTransakcjaSQLite.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteUniTable.h"
+#include "data/sqlite/TTransakcjaSQLite.h"
 #include "domain/TJednostkaOkresu.h"
 
 #include <sqlite3.h>

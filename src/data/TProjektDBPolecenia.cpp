@@ -1,9 +1,9 @@
-#include "data/ESQLiteException.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
-#include "data/TTransakcjaSQLite.h"
 #include "data/TekstBledu.h"
-#include "platform/Komunikaty.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TTransakcjaSQLite.h"
+#include "domain/Komunikaty.h"
 
 TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(const QStringList& polecenia,
                                                          bool wyczyscParametry) {

@@ -1,12 +1,12 @@
 #include "data/EDataError.h"
-#include "data/ESQLiteException.h"
-#include "data/PorownanieTekstow.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteTable.h"
-#include "platform/AdresyWWW.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteTable.h"
+#include "domain/AdresyWWW.h"
+#include "domain/PorownanieTekstow.h"
 #include "platform/Clock.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "data/TRozpoznaniePlikuDanych.h"
 
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteUniTable.h"
 #include "data/TSchematBazy.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteUniTable.h"
 
 #include <QHash>
 #include <QSet>

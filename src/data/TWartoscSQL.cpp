@@ -1,7 +1,7 @@
 #include "data/TWartoscSQL.h"
 
 #include "data/EDataError.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 

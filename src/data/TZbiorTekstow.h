@@ -1,5 +1,5 @@
 #pragma once
-#include "data/PorownanieTekstow.h"
+#include "domain/PorownanieTekstow.h"
 
 #include <QCollator>
 #include <QString>

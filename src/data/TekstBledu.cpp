@@ -1,9 +1,9 @@
 #include "data/TekstBledu.h"
 
-#include "data/EBladZKomunikatem.h"
+#include "platform/EMessageError.h"
 
 QString TekstBledu(const std::exception& blad) {
-    if (const auto* zKomunikatem = dynamic_cast<const EBladZKomunikatem*>(&blad))
+    if (const auto* zKomunikatem = dynamic_cast<const EMessageError*>(&blad))
         return zKomunikatem->Message();
     return QString::fromUtf8(blad.what());
 }

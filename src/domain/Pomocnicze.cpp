@@ -1,7 +1,7 @@
 #include "domain/Pomocnicze.h"
 
 #include "domain/ArytmetykaRozszerzona.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -6,7 +6,7 @@
 
 // A locale's number, currency, date and time formats, in the shape the whole
 // system converts with. Names and symbols come from Qt's locale data; every
-// conversion itself is done by the functions in Formatting.h.
+// conversion itself is done by the functions in Formatowanie.h.
 struct TFormatSettings {
     QString CurrencyString;
     int CurrencyFormat = 3; // 0 "zł1", 1 "1zł", 2 "zł 1", 3 "1 zł"

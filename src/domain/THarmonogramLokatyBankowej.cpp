@@ -1,6 +1,6 @@
 #include "domain/THarmonogramLokatyBankowej.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TOdczytStrumienia.h"
 #include "domain/TZapisStrumienia.h"
 #include "platform/Clock.h"

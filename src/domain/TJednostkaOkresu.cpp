@@ -1,6 +1,6 @@
 #include "domain/TJednostkaOkresu.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "domain/TKomorkiHarmonogramow.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 
 QStringList TKomorkiHarmonogramow::Komorki(const THarmonogramLokatyBankowej& h) {

@@ -1,6 +1,6 @@
 #include "domain/TPlikKalendarza.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 
 #include <QCryptographicHash>
 #include <QDir>

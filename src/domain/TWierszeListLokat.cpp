@@ -1,6 +1,6 @@
 #include "domain/TWierszeListLokat.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
 

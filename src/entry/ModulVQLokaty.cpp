@@ -1,9 +1,9 @@
 #include "entry/ModulVQLokaty.h"
 
 #include "data/TekstBledu.h"
+#include "domain/Komunikaty.h"
 #include "entry/TPokazanieModulu.h"
 #include "entry/ZmienneModulu.h"
-#include "platform/Komunikaty.h"
 #include "ui/QtPlatformServices.h"
 
 #include <QApplication>

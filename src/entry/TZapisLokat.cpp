@@ -3,7 +3,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TekstBledu.h"
-#include "platform/Komunikaty.h"
+#include "domain/Komunikaty.h"
 
 #include <exception>
 

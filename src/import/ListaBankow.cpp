@@ -1,7 +1,7 @@
 #include "import/ListaBankow.h"
 
-#include "data/PorownanieTekstow.h"
 #include "domain/Pomocnicze.h"
+#include "domain/PorownanieTekstow.h"
 #include "import/PobieranieZInternetu.h"
 #include "import/TDokumentHTML.h"
 

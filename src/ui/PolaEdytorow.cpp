@@ -1,7 +1,7 @@
 #include "ui/PolaEdytorow.h"
 
-#include "platform/AdresyWWW.h"
-#include "platform/Komunikaty.h"
+#include "domain/AdresyWWW.h"
+#include "domain/Komunikaty.h"
 #include "ui/TAMHSensitiveLabel.h"
 
 #include <QComboBox>

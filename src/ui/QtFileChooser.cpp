@@ -1,6 +1,6 @@
 #include "ui/QtFileChooser.h"
 
-#include "ui/DialogParent.h"
+#include "ui/RodzicDialogu.h"
 
 #include <QFileDialog>
 #include <QRegularExpression>
@@ -28,7 +28,7 @@ QString QtFileChooser::DefaultSuffix(const QString& filter) {
 }
 
 QString QtFileChooser::chooseFileToOpen(const QString& caption, const QString& filter) {
-    QFileDialog dialog(DialogParent(fOwner), caption, QString(), filter);
+    QFileDialog dialog(RodzicDialogu(fOwner), caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     return RunDialog(dialog);
@@ -36,7 +36,7 @@ QString QtFileChooser::chooseFileToOpen(const QString& caption, const QString& f
 
 QString QtFileChooser::chooseFileToSave(const QString& caption, const QString& filter,
                                         const QString& suggestedName) {
-    QFileDialog dialog(DialogParent(fOwner), caption, QString(), filter);
+    QFileDialog dialog(RodzicDialogu(fOwner), caption, QString(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(DefaultSuffix(filter));

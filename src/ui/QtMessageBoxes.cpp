@@ -1,7 +1,7 @@
 #include "ui/QtMessageBoxes.h"
 
-#include "ui/DialogParent.h"
-#include "ui/ScreenText.h"
+#include "ui/RodzicDialogu.h"
+#include "ui/TekstNaEkranie.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -86,8 +86,8 @@ void QtMessageBoxes::SetOwner(QWidget* owner) {
 }
 
 TMessageResult QtMessageBoxes::show(const TMessage& message) {
-    QMessageBox box(IconOf(message.icon), message.caption, ScreenText(message.text),
-                    ButtonsOf(message.buttons), DialogParent(fOwner));
+    QMessageBox box(IconOf(message.icon), message.caption, TekstNaEkranie(message.text),
+                    ButtonsOf(message.buttons), RodzicDialogu(fOwner));
     // Texts come from data the user typed (names, bank pages): never markup.
     box.setTextFormat(Qt::PlainText);
     // The user may copy what a box says (an address, an error to report).

@@ -41,7 +41,7 @@ TFormDodajEdytujLokate::TFormDodajEdytujLokate(QWidget* owner) : QDialog(owner) 
 }
 
 void TFormDodajEdytujLokate::UtworzKontrolki() {
-    pan_1 = new THeaderPanel(QString(), THeaderPicture::Lokaty, this);
+    pan_1 = new THeaderPanel(QString(), TObrazekNaglowka::Lokaty, this);
     lbl_AddL_Head = pan_1->HeadingLabel();
     lbl_AddL_Head->setObjectName(QStringLiteral("lbl_AddL_Head"));
 

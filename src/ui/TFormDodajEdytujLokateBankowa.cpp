@@ -1,9 +1,9 @@
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 
+#include "domain/Komunikaty.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
-#include "platform/Komunikaty.h"
 #include "ui/PolaEdytorow.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TDaneLokaty.h"
@@ -86,7 +86,7 @@ TFormDodajEdytujLokateBankowa::TFormDodajEdytujLokateBankowa(QWidget* owner) : Q
 }
 
 void TFormDodajEdytujLokateBankowa::UtworzKontrolki() {
-    pan_1 = new THeaderPanel(QString(), THeaderPicture::Lokaty, this);
+    pan_1 = new THeaderPanel(QString(), TObrazekNaglowka::Lokaty, this);
     lbl_LB_Head = pan_1->HeadingLabel();
     lbl_LB_Head->setObjectName(QStringLiteral("lbl_LB_Head"));
 

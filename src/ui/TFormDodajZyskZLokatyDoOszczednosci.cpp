@@ -1,9 +1,9 @@
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
+#include "domain/Komunikaty.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
-#include "platform/Komunikaty.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
@@ -48,7 +48,7 @@ TFormDodajZyskZLokatyDoOszczednosci::TFormDodajZyskZLokatyDoOszczednosci(QWidget
 }
 
 void TFormDodajZyskZLokatyDoOszczednosci::UtworzKontrolki() {
-    pan_1 = new THeaderPanel(QStringLiteral("Zysk z lokaty"), THeaderPicture::Zysk, this);
+    pan_1 = new THeaderPanel(QStringLiteral("Zysk z lokaty"), TObrazekNaglowka::Zysk, this);
     lbl_AddZysk_Head = pan_1->HeadingLabel();
     lbl_AddZysk_Head->setObjectName(QStringLiteral("lbl_AddZysk_Head"));
 

@@ -1,7 +1,7 @@
 #include "ui/TFormPorownajOferty.h"
 
 #include "data/TekstBledu.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "platform/Clock.h"
 #include "ui/PrzyciskiDialogu.h"
@@ -115,7 +115,7 @@ TFormPorownajOferty::TFormPorownajOferty(const TKatalog& oferty, QWidget* owner)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     pan_1 = new THeaderPanel(
         QStringLiteral(" Która oferta da najwięcej z Twojej kwoty? Porównaj oferty z katalogu"),
-        THeaderPicture::LokatyBankowe, this);
+        TObrazekNaglowka::LokatyBankowe, this);
     QWidget* kryteria = UtworzKryteria();
     QWidget* ranking = UtworzRanking();
     QWidget* harmonogram = UtworzHarmonogram();

@@ -1,6 +1,6 @@
 #include "ui/TGrupyBankow.h"
 
-#include "data/PorownanieTekstow.h"
+#include "domain/PorownanieTekstow.h"
 
 int TGrupyBankow::Grupa(const QString& bank) {
     if (fOstatniaGrupa >= 0 && bank == fOstatni)

@@ -45,10 +45,10 @@ THeaderPanel::THeaderPanel(QWidget* parent)
     layout->setSpacing(8);
     layout->addWidget(fHeading, 1);
     layout->addWidget(fPicture, 0, Qt::AlignVCenter);
-    SetPicture(THeaderPicture::Lokaty);
+    SetPicture(TObrazekNaglowka::Lokaty);
 }
 
-THeaderPanel::THeaderPanel(const QString& heading, THeaderPicture picture, QWidget* parent)
+THeaderPanel::THeaderPanel(const QString& heading, TObrazekNaglowka picture, QWidget* parent)
     : THeaderPanel(parent) {
     SetHeading(heading);
     SetPicture(picture);
@@ -62,8 +62,8 @@ void THeaderPanel::SetHeading(const QString& heading) {
     fHeading->setText(heading);
 }
 
-void THeaderPanel::SetPicture(THeaderPicture picture) {
-    SetPicture(DrawHeaderPicture(picture, kRozmiarObrazka, devicePixelRatioF()));
+void THeaderPanel::SetPicture(TObrazekNaglowka picture) {
+    SetPicture(RysujObrazekNaglowka(picture, kRozmiarObrazka, devicePixelRatioF()));
 }
 
 void THeaderPanel::SetPicture(const QPixmap& picture) {

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/HeaderPicture.h"
+#include "ui/ObrazekNaglowka.h"
 
 #include <QWidget>
 
@@ -19,11 +19,11 @@ public:
     static QColor Kolor();
 
     explicit THeaderPanel(QWidget* parent = nullptr);
-    THeaderPanel(const QString& heading, THeaderPicture picture, QWidget* parent = nullptr);
+    THeaderPanel(const QString& heading, TObrazekNaglowka picture, QWidget* parent = nullptr);
 
     QString Heading() const;
     void SetHeading(const QString& heading);
-    void SetPicture(THeaderPicture picture);
+    void SetPicture(TObrazekNaglowka picture);
     void SetPicture(const QPixmap& picture);
 
     QLabel* HeadingLabel() const { return fHeading; }

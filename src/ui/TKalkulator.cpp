@@ -1,6 +1,6 @@
 #include "ui/TKalkulator.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 
 #include <QGridLayout>

@@ -1,6 +1,6 @@
 #include "ui/TKwotaEdit.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 #include "ui/TKalkulator.h"

@@ -5,10 +5,10 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/AdresyWWW.h"
+#include "domain/Komunikaty.h"
 #include "domain/TLokata.h"
-#include "platform/AdresyWWW.h"
 #include "platform/BuildConfig.h"
-#include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
@@ -125,7 +125,7 @@ void TLokatyFormGlowny::UtworzKontrolki() {
 }
 
 QWidget* TLokatyFormGlowny::UtworzNaglowek() {
-    pan_1 = new THeaderPanel(windowTitle(), THeaderPicture::Lokaty, this);
+    pan_1 = new THeaderPanel(windowTitle(), TObrazekNaglowka::Lokaty, this);
     lbl_Head = pan_1->HeadingLabel();
     return pan_1;
 }

@@ -8,8 +8,8 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TekstBledu.h"
+#include "domain/Komunikaty.h"
 #include "platform/Clock.h"
-#include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TDaneLokaty.h"
 #include "ui/TFormDodajEdytujLokate.h"

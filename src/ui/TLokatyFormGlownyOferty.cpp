@@ -8,18 +8,18 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/AdresyWWW.h"
 #include "domain/EPlikOfert.h"
+#include "domain/Komunikaty.h"
 #include "domain/PlikOfert.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
 #include "import/PobieranieZInternetu.h"
-#include "import/windows/TFormImportLokatBanki.h"
-#include "import/windows/TFormParserLokatBankowych.h"
-#include "platform/AdresyWWW.h"
-#include "platform/Komunikaty.h"
 #include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TListaRaportowa.h"
+#include "ui/import/TFormImportLokatBanki.h"
+#include "ui/import/TFormParserLokatBankowych.h"
 
 #include <QFile>
 #include <QPushButton>

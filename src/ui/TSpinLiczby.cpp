@@ -1,6 +1,6 @@
 #include "ui/TSpinLiczby.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
 
 TSpinLiczby::TSpinLiczby(TRodzaj rodzaj, QWidget* parent)

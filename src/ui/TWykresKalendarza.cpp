@@ -1,6 +1,6 @@
 #include "ui/TWykresKalendarza.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "ui/TDelegatWierszy.h"
 #include "ui/THeaderPanel.h"

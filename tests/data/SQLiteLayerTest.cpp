@@ -1,9 +1,9 @@
 #include "TempDatabaseFile.h"
-#include "data/ESQLiteException.h"
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteTable.h"
-#include "data/TSQLiteUniTable.h"
-#include "data/TTransakcjaSQLite.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteTable.h"
+#include "data/sqlite/TSQLiteUniTable.h"
+#include "data/sqlite/TTransakcjaSQLite.h"
 #include "domain/TFormatSettings.h"
 
 #include <gtest/gtest.h>

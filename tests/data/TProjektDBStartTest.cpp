@@ -5,8 +5,8 @@
 #include "data/EBazaTylkoDoOdczytu.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteTable.h"
 #include "data/TSchematBazy.h"
+#include "data/sqlite/TSQLiteTable.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

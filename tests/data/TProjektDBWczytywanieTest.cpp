@@ -5,7 +5,7 @@
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteTable.h"
+#include "data/sqlite/TSQLiteTable.h"
 #include "platform/BuildConfig.h"
 
 #include <gtest/gtest.h>

@@ -6,7 +6,7 @@
 // before anything is written or make the same round trip.
 #include "ProjektDBZapisFixture.h"
 #include "data/EDataError.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/Pomocnicze.h"
 
 #include <QElapsedTimer>

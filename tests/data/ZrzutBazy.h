@@ -1,6 +1,6 @@
 #pragma once
-#include "data/TSQLiteDatabase.h"
-#include "data/TSQLiteUniTable.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteUniTable.h"
 
 #include <QString>
 #include <QStringList>

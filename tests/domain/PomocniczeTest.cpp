@@ -1,6 +1,6 @@
 #include "domain/Pomocnicze.h"
 
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 
 #include <QDir>
 #include <QTemporaryDir>

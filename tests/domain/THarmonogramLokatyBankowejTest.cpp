@@ -1,5 +1,5 @@
 #include "domain/THarmonogramLokatyBankowej.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 
 #include "common/ScopedClock.h"
 

@@ -1,5 +1,5 @@
 #include "domain/TLokata.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 
 #include "common/ScopedClock.h"

@@ -1,5 +1,5 @@
 #include "domain/TRankingOfert.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TLokata.h"
 
 #include <gtest/gtest.h>

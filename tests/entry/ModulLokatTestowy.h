@@ -7,9 +7,9 @@
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "data/TSQLiteDatabase.h"
 #include "data/TempDatabaseFile.h"
 #include "data/ZrzutBazy.h"
+#include "data/sqlite/TSQLiteDatabase.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -11,11 +11,11 @@
 #include "WindowProgram.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedFileChooser.h"
-#include "common/widgets/ListaWTescie.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TOszczednosc.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/PlikOfert.h"
 #include "domain/Pomocnicze.h"
 #include "domain/THarmonogramLokatyBankowej.h"
@@ -71,9 +71,9 @@ WierszLokaty ZnajdzLokate(QWidget& okno, const QString& nazwa) {
     wynik.lista = okno.findChild<QTreeView*>(QStringLiteral("lv_Lokaty"));
     if (!wynik.lista)
         return wynik;
-    const QStringList tytuly = ListaWTescie::TytulyKolumn(*wynik.lista);
-    for (const QModelIndex& wiersz : ListaWTescie::Wiersze(*wynik.lista)) {
-        const QStringList komorki = ListaWTescie::Komorki(*wynik.lista, wiersz);
+    const QStringList tytuly = ListInTest::ColumnTitles(*wynik.lista);
+    for (const QModelIndex& wiersz : ListInTest::Rows(*wynik.lista)) {
+        const QStringList komorki = ListInTest::Cells(*wynik.lista, wiersz);
         if (komorki.value(0).trimmed() != nazwa)
             continue;
         wynik.wiersz = wiersz;
@@ -250,9 +250,9 @@ QString TekstyOfert(QWidget& okno) {
     auto* lista = okno.findChild<QTreeView*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
     if (!lista)
         return {};
-    wiersze << ListaWTescie::Grupy(*lista);
-    for (const QModelIndex& wiersz : ListaWTescie::Wiersze(*lista))
-        wiersze << ListaWTescie::Komorki(*lista, wiersz).join('|');
+    wiersze << ListInTest::Groups(*lista);
+    for (const QModelIndex& wiersz : ListInTest::Rows(*lista))
+        wiersze << ListInTest::Cells(*lista, wiersz).join('|');
     return wiersze.join('\n');
 }
 

@@ -2,11 +2,11 @@
 // loaded from libVQ.Lokaty.so and shown on the file the host opened.
 #include "WindowProgram.h"
 #include "common/ScriptedMessageBoxes.h"
-#include "common/widgets/ListaWTescie.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ModalWatchdog.h"
-#include "data/TSQLiteDatabase.h"
 #include "data/TempDatabaseFile.h"
+#include "data/sqlite/TSQLiteDatabase.h"
 #include "ui/TLokatyFormGlowny.h"
 
 #include <QLineEdit>
@@ -19,13 +19,13 @@ namespace {
 // The records listed in one of the window's lists (group headers left out).
 int Rekordy(QWidget& okno, const char* lista) {
     auto* widok = okno.findChild<QTreeView*>(QLatin1String(lista));
-    return widok ? static_cast<int>(ListaWTescie::Wiersze(*widok).size()) : -1;
+    return widok ? static_cast<int>(ListInTest::Rows(*widok).size()) : -1;
 }
 
 void WybierzPierwszaLokate(QWidget& okno) {
-    QTreeView* lista = ListaWTescie::Lista(okno, "lv_Lokaty");
+    QTreeView* lista = ListInTest::FindList(okno, "lv_Lokaty");
     ASSERT_NE(lista, nullptr);
-    const QList<QModelIndex> wiersze = ListaWTescie::Wiersze(*lista);
+    const QList<QModelIndex> wiersze = ListInTest::Rows(*lista);
     ASSERT_FALSE(wiersze.isEmpty()) << "no deposit listed";
     lista->setCurrentIndex(wiersze.front());
 }

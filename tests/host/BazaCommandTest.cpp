@@ -1,7 +1,7 @@
 #include "BazaCommand.h"
 #include "UruchomPolecenie.h"
 #include "common/ScriptedMessageBoxes.h"
-#include "data/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteDatabase.h"
 
 #include <QDir>
 #include <QJsonDocument>

@@ -1,69 +1,104 @@
 #!/usr/bin/env bash
-# Fails when a file reaches across the layers:
-#  - platform/, domain/, data/ and the window-free import/ include a Qt Widgets
-#    header or a window header of ui/;
-#  - the windows (ui/, import/windows/) include the SQLite layer or write SQL;
-#  - the host includes a window header.
+# Keeps the layers apart. Bottom up: platform, domain, data (with the SQLite
+# wrapper in data/sqlite), import (no widgets), ui (with ui/import), entry;
+# the host sits beside entry and sees neither ui nor entry. A folder includes
+# its own headers and those of the folders the table below allows; any other
+# project include fails. On top of the order:
+#  - nothing below the windows includes a Qt Widgets header;
+#  - the windows include no part of the SQLite layer and write no SQL.
 # Usage: check_layers.sh SOURCE_ROOT QT_WIDGETS_INCLUDE_DIR
 set -uo pipefail
 root=$1
 widgets=$2
-status=0
 
-fail() {
-    echo "$1: $2"
-    status=1
+# folder (below SOURCE_ROOT) | project folders its files may include
+read -r -d '' LAYERS <<'TABLE'
+src/platform     | platform
+src/domain       | platform domain
+src/data/sqlite  | platform domain data/sqlite
+src/data         | platform domain data data/sqlite
+src/import       | platform domain data data/sqlite import
+src/ui           | platform domain data import ui ui/import
+src/entry        | platform domain data data/sqlite import ui ui/import entry
+host             | platform domain data data/sqlite import
+TABLE
+
+# Folders whose files must not include Qt Widgets.
+NO_WIDGETS="src/platform src/domain src/data src/import"
+# Folders of the windows: no SQLite layer, no SQL text.
+WINDOWS="src/ui"
+SQL_HEADERS='data/sqlite/|data/TWartoscSQL|data/TPolecenieZapisu|sqlite3\.h'
+
+[ -d "$root/src" ] || { echo "$root/src: no sources found"; exit 1; }
+[ -d "$widgets" ] || { echo "$widgets: the Qt Widgets include folder is missing"; exit 1; }
+
+# Every project include of every file, as "file<TAB>line<TAB>included path".
+includes() {
+    find "$root/src" "$root/host" -type f \( -name '*.cpp' -o -name '*.h' \) -print0 |
+        xargs -0 awk '
+            match($0, /^[[:space:]]*#[[:space:]]*include[[:space:]]*["<][^">]*[">]/) {
+                s = substr($0, RSTART, RLENGTH); sub(/^[^"<]*["<]/, "", s); sub(/[">]$/, "", s)
+                printf "%s\t%d\t%s\t%s\n", FILENAME, FNR, s, (index($0, "<") && !index($0, "\"")) ? "<" : "\""
+            }'
 }
 
-# Files below the given folders (the import windows excluded where asked).
-files_in() {
-    local exclude=$1
-    shift
-    find "$@" -type f \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null |
-        { if [ -n "$exclude" ]; then grep -v "$exclude"; else cat; fi; }
-}
+failures=$(includes | awk -F'\t' -v root="$root/" -v table="$LAYERS" \
+    -v nowidgets="$NO_WIDGETS" -v windows="$WINDOWS" -v sqlre="$SQL_HEADERS" -v widgets="$widgets" '
+    BEGIN {
+        n = split(table, rows, "\n")
+        for (i = 1; i <= n; i++) {
+            split(rows[i], cell, "|"); f = cell[1]; gsub(/[[:space:]]/, "", f)
+            if (f == "") continue
+            folders[++nf] = f; allowed[f] = " " cell[2] " "; gsub(/[[:space:]]+/, " ", allowed[f])
+        }
+        split(nowidgets, nw, " "); split(windows, win, " ")
+        cmd = "ls \"" widgets "\""
+        while ((cmd | getline h) > 0) widget[h] = 1
+        close(cmd)
+    }
+    # The table row of a path: the longest folder that contains it.
+    function row(path,   i, best) {
+        best = ""
+        for (i = 1; i <= nf; i++)
+            if (index(path, folders[i] "/") == 1 && length(folders[i]) > length(best)) best = folders[i]
+        return best
+    }
+    # The folder an include names: its directory part, the deepest known one.
+    function target(inc,   d) {
+        d = inc; sub(/\/[^\/]*$/, "", d)
+        if (d == inc) return ""
+        while (d != "" && !(("src/" d) in allowed) && !(d in allowed)) {
+            if (d !~ /\//) return d
+            sub(/\/[^\/]*$/, "", d)
+        }
+        return d
+    }
+    function under(path, list,   k) {
+        for (k in list) if (index(path, list[k] "/") == 1) return 1
+        return 0
+    }
+    {
+        file = $1; rel = substr(file, length(root) + 1); inc = $3; kind = $4
+        here = row(rel)
+        if (kind == "\"") {
+            t = target(inc)
+            if (t != "" && t != "common" && t != "generated" && index(allowed[here], " " t " ") == 0)
+                printf "%s:%s: includes \"%s\": %s may not include %s/\n", rel, $2, inc, here, t
+        }
+        if (under(rel, nw) && ((kind == "<" && inc in widget) || inc ~ /^QtWidgets\//))
+            printf "%s:%s: includes the Qt Widgets header <%s>\n", rel, $2, inc
+        if (under(rel, win) && inc ~ sqlre)
+            printf "%s:%s: a window includes the SQLite layer (%s)\n", rel, $2, inc
+    }')
 
-# Angle-bracket includes that name a Qt Widgets header.
-check_no_widgets() {
-    local file name
-    for file in "$@"; do
-        while read -r name; do
-            [ -e "$widgets/$name" ] && fail "$file" "includes the Qt Widgets header <$name>"
-        done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*<\([^>]*\)>.*/\1/p' "$file")
-        grep -Hn -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](QtWidgets/|ui/|import/windows/)' \
-            "$file" | while read -r line; do fail "$line" "includes a window header"; done
-    done
-}
+# The windows never write SQL themselves.
+sql=$(grep -rHn -E '"[[:space:]]*(SELECT|INSERT INTO|UPDATE|DELETE FROM|CREATE TABLE|ALTER TABLE|DROP TABLE) ' \
+    $(for w in $WINDOWS; do echo "$root/$w"; done) --include='*.cpp' --include='*.h' |
+    sed "s#^$root/##; s#\$#: a window writes SQL#")
 
-check_no_sql() {
-    local file
-    for file in "$@"; do
-        grep -Hn -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"](sqlite3\.h|data/TSQLite|data/TWartoscSQL|data/TPolecenieZapisu)' \
-            "$file" | while read -r line; do fail "$line" "a window includes the SQLite layer"; done
-        grep -Hn -E '"[[:space:]]*(SELECT|INSERT INTO|UPDATE|DELETE FROM|CREATE TABLE|ALTER TABLE|DROP TABLE) ' \
-            "$file" | while read -r line; do fail "$line" "a window writes SQL"; done
-    done
-}
-
-check_no_window_headers() {
-    local file
-    for file in "$@"; do
-        grep -Hn -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*"(ui/|import/windows/|entry/)' \
-            "$file" | while read -r line; do fail "$line" "the host includes a window header"; done
-    done
-}
-
-mapfile -t core < <(files_in '/import/windows/' "$root/src/platform" "$root/src/domain" \
-    "$root/src/data" "$root/src/import")
-mapfile -t windows < <(files_in '' "$root/src/ui" "$root/src/import/windows")
-mapfile -t host < <(files_in '' "$root/host")
-
-[ ${#core[@]} -gt 0 ] || fail "$root/src" "no sources found"
-[ -d "$widgets" ] || fail "$widgets" "the Qt Widgets include folder is missing"
-
-# Subshell pipelines above cannot set `status`; count their output instead.
-out=$( { check_no_widgets "${core[@]}"; check_no_sql "${windows[@]}"; \
-         check_no_window_headers "${host[@]}"; } 2>&1)
-[ -n "$out" ] && { echo "$out"; status=1; }
-[ $status -eq 0 ] && echo "layers: ${#core[@]} window-free, ${#windows[@]} window and ${#host[@]} host files checked"
-exit $status
+out=$(printf '%s\n%s\n' "$failures" "$sql" | sed '/^$/d')
+if [ -n "$out" ]; then
+    echo "$out"
+    exit 1
+fi
+echo "layers: $(includes | wc -l) includes checked against the layer table"

@@ -4,9 +4,9 @@
 
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
+#include "domain/AdresyWWW.h"
 #include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
-#include "platform/AdresyWWW.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/TSpinLiczby.h"
 

@@ -3,8 +3,8 @@
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
 
+#include "domain/AdresyWWW.h"
 #include "domain/TFormatSettings.h"
-#include "platform/AdresyWWW.h"
 #include "platform/Platform.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/TKwotaEdit.h"

@@ -1,7 +1,7 @@
 // The web import from the deposits window: the bank choice dialog and the
 // whole path against a small site served on 127.0.0.1 (bank list page, then
 // one import window per chosen bank with the real background threads).
-#include "import/windows/TFormImportLokatBanki.h"
+#include "ui/import/TFormImportLokatBanki.h"
 
 #include "common/Fixtures.h"
 #include "common/ScriptedMessageBoxes.h"
@@ -10,15 +10,15 @@
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/AdresyWWW.h"
 #include "domain/PlikOfert.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
-#include "import/windows/TFormParserLokatBankowych.h"
-#include "platform/AdresyWWW.h"
 #include "platform/IOnlineTest.h"
 #include "platform/Platform.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
+#include "ui/import/TFormParserLokatBankowych.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The import window through the deposits window's commands: file mode on a
 // real offer file with the file worker run step by step, download mode
 // against a page served on 127.0.0.1 with the real background threads.
-#include "import/windows/TFormParserLokatBankowych.h"
+#include "ui/import/TFormParserLokatBankowych.h"
 
 #include "common/Fixtures.h"
 #include "common/ManualBackgroundWork.h"
@@ -14,10 +14,10 @@
 #include "data/TProjektDB.h"
 #include "domain/PlikOfert.h"
 #include "domain/TFormatSettings.h"
-#include "import/windows/TPasekOczekiwania.h"
 #include "platform/Platform.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
+#include "ui/import/TPasekOczekiwania.h"
 
 #include <QDir>
 #include <QElapsedTimer>

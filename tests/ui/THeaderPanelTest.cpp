@@ -9,7 +9,7 @@ namespace {
 TEST(THeaderPanel, DrawsTheHeaderBandWithHeadingAndPicture) {
     QWidget form;
     form.resize(500, 200);
-    auto* header = new THeaderPanel("Lokaty", THeaderPicture::Lokaty, &form);
+    auto* header = new THeaderPanel("Lokaty", TObrazekNaglowka::Lokaty, &form);
     header->setGeometry(0, 0, 500, THeaderPanel::kWysokosc);
     form.show();
 
@@ -39,10 +39,10 @@ TEST(THeaderPanel, DrawsTheHeaderBandWithHeadingAndPicture) {
 }
 
 TEST(THeaderPanel, EveryPictureIsDrawn) {
-    for (auto picture : {THeaderPicture::Lokaty, THeaderPicture::LokatyBankowe,
-                         THeaderPicture::Zysk, THeaderPicture::Import}) {
+    for (auto picture : {TObrazekNaglowka::Lokaty, TObrazekNaglowka::LokatyBankowe,
+                         TObrazekNaglowka::Zysk, TObrazekNaglowka::Import}) {
         SCOPED_TRACE(static_cast<int>(picture));
-        const QImage image = DrawHeaderPicture(picture, 48, 2.0).toImage();
+        const QImage image = RysujObrazekNaglowka(picture, 48, 2.0).toImage();
         EXPECT_EQ(image.size(), QSize(96, 96));
         int opaque = 0;
         for (int y = 0; y < image.height(); ++y)

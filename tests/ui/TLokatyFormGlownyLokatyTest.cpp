@@ -4,7 +4,7 @@
 
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
-#include "common/widgets/ListaWTescie.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
@@ -688,7 +688,7 @@ TEST_F(TPoleceniaLokatTest, EnterNaWierszuOtwieraEdycjeAPozaNimZapisujeIZamyka) 
         DodajLokate(1, QStringLiteral("Lokata"), kTeraz - 10, 3, TJednostkaOkresu::Miesiac, true);
     okno.show();
     Wybierz(&lokata);
-    QTreeView* lista = ListaWTescie::Lista(okno, "lv_Lokaty");
+    QTreeView* lista = ListInTest::FindList(okno, "lv_Lokaty");
     okna.expect<TEdytor>([](TEdytor& d) { ClickButton(d, QStringLiteral("btn_Cancel")); });
     QTest::keyClick(lista, Qt::Key_Return);
     EXPECT_EQ(okna.shownNames(), QStringList{"FormDodajEdytujLokate"});

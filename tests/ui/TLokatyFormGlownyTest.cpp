@@ -4,11 +4,11 @@
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
-#include "common/widgets/ListaWTescie.h"
+#include "common/widgets/ListInTest.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/AdresyWWW.h"
 #include "domain/TFormatSettings.h"
-#include "platform/AdresyWWW.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
@@ -123,7 +123,7 @@ protected:
     QTabWidget* zakladki() { return kontrolka<QTabWidget>("pgc_Zakladki"); }
 
     static QStringList komorki(const TListaRaportowa* lista, const TWierszRaportu* w) {
-        return w ? ListaWTescie::Komorki(*lista, lista->IndeksWiersza(*w)) : QStringList();
+        return w ? ListInTest::Cells(*lista, lista->IndeksWiersza(*w)) : QStringList();
     }
     static QStringList kolumna0(const TListaRaportowa* lista) {
         QStringList teksty;
@@ -131,9 +131,9 @@ protected:
             teksty << lista->IndeksWiersza(*w).data().toString().trimmed();
         return teksty;
     }
-    static QStringList grupy(const TListaRaportowa* lista) { return ListaWTescie::Grupy(*lista); }
+    static QStringList grupy(const TListaRaportowa* lista) { return ListInTest::Groups(*lista); }
     const TWierszRaportu* wierszLokaty(const QString& nazwa) {
-        return lokaty()->WierszDla(ListaWTescie::Wiersz(*lokaty(), nazwa));
+        return lokaty()->WierszDla(ListInTest::RowWithText(*lokaty(), nazwa));
     }
     // The first row under the group.
     static const TWierszRaportu* pierwszyWiersz(const TListaRaportowa* lista, int grupa) {
@@ -145,7 +145,7 @@ protected:
     }
     void kliknijWiersz(TListaRaportowa* lista, const TWierszRaportu* wiersz) {
         ASSERT_NE(wiersz, nullptr);
-        ListaWTescie::Kliknij(*lista, lista->IndeksWiersza(*wiersz));
+        ListInTest::Click(*lista, lista->IndeksWiersza(*wiersz));
     }
     void kliknijNaglowek(TListaRaportowa* lista, int kolumna) {
         QHeaderView* h = lista->header();
@@ -162,7 +162,7 @@ protected:
 TEST_F(LokatyFormGlownyTest, DepositListShowsEveryColumnGroupedByState) {
     wypelnijPrzyklad();
     pokaz();
-    const QStringList tytuly = ListaWTescie::TytulyKolumn(*lokaty());
+    const QStringList tytuly = ListInTest::ColumnTitles(*lokaty());
     EXPECT_EQ(tytuly, QStringList({"Nazwa", "Kwota", "Data rozpoczęcia", "Czas trwania",
                                    "Lokata bankowa", "Szacowana data zakończenia", "Szacowany zysk",
                                    "Ilość dni do zakończenia"}));
@@ -200,7 +200,7 @@ TEST_F(LokatyFormGlownyTest, DepositListShowsEveryColumnGroupedByState) {
 TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffers) {
     wypelnijPrzyklad();
     pokaz();
-    const QStringList tytuly = ListaWTescie::TytulyKolumn(*oferty());
+    const QStringList tytuly = ListInTest::ColumnTitles(*oferty());
     EXPECT_EQ(tytuly,
               QStringList({"Bank", "Nazwa", "Okres lokaty", "% w skali roku", "Kapitalizacja",
                            "Kwota minimalna", "Kwota maksymalna", "Oprocentowanie",
@@ -357,7 +357,7 @@ TEST_F(LokatyFormGlownyTest, SideButtonsFollowSelectionAndTab) {
                                  {"sbtn_RozpocznijLokate", wl},
                                  {"sbtn_RozpocznijJakoNowaLokate", wl}});
     // A group header cannot be selected.
-    ListaWTescie::Kliknij(*lokaty(), lokaty()->model()->index(0, 0));
+    ListInTest::Click(*lokaty(), lokaty()->model()->index(0, 0));
     EXPECT_EQ(okno->WybranaLokata(), nullptr);
     sprawdz("group header", {{"sbtn_ZakonczLokate", wyl}, {"sbtn_RozpocznijLokate", ukryty}});
     kliknijWiersz(lokaty(), wierszLokaty("Bez oferty"));

@@ -9,7 +9,7 @@
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatting.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "domain/TPlikKalendarza.h"
 #include "ui/TFormDodajEdytujLokate.h"

@@ -5,8 +5,8 @@
 // XDG_DATA_HOME point elsewhere (scripts/screenshots.sh does so).
 #include "DemoData.h"
 #include "HouseholdSetup.h"
+#include "TabScreenshots.h"
 #include "WindowProgram.h"
-#include "ZrzutyZakladek.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -41,7 +41,7 @@ int main(int argc, char* argv[]) {
         uslugi.install();
         TLokatyFormGlowny okno;
         okno.MyDB = &projekt;
-        ZaplanujZrzutyZakladek(okno, arguments.first());
+        ScheduleTabScreenshots(okno, arguments.first());
         okno.exec();
         okno.MyDB = nullptr;
     } catch (const std::exception& blad) {

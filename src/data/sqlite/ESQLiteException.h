@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/EMessageError.h"
+
+// The error of the SQLite access layer: an English message that carries
+// SQLite's error code, its text and the statement, and the codes themselves,
+// so that callers choose what to do by the code, never by the text. Both
+// codes are 0 for a failure that SQLite did not report (a misuse of the
+// layer, a missing column in a result).
+class ESQLiteException : public EMessageError {
+public:
+    explicit ESQLiteException(const QString& message, int kodRozszerzony = 0);
+
+    // SQLite's primary result code (SQLITE_BUSY, SQLITE_CORRUPT, ...).
+    int Kod() const { return fKodRozszerzony & 0xFF; }
+    // The extended result code (SQLITE_READONLY_DBMOVED, SQLITE_IOERR_WRITE, ...).
+    int KodRozszerzony() const { return fKodRozszerzony; }
+
+private:
+    int fKodRozszerzony;
+};

@@ -1,8 +1,0 @@
-#include "ui/ScreenText.h"
-
-QString ScreenText(const QString& text) {
-    QString screen = text;
-    screen.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    screen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return screen;
-}

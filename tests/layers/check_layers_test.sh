@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# The layer check itself: it passes on a copy of the tree and fails on each
+# include planted against the layer order (and on the other rules).
+# Usage: check_layers_test.sh SOURCE_ROOT QT_WIDGETS_INCLUDE_DIR
+set -uo pipefail
+root=$1
+widgets=$2
+check=$(dirname "$0")/check_layers.sh
+copy=$(mktemp -d)
+trap 'rm -rf "$copy"' EXIT
+cp -r "$root/src" "$root/host" "$copy/"
+
+status=0
+bash "$check" "$copy" "$widgets" >/dev/null || { echo "the unchanged tree fails the check"; status=1; }
+
+# file to plant in | line planted | what the check must say
+while IFS='|' read -r file line expected; do
+    file=$(echo "$file" | xargs)
+    cp "$copy/$file" "$copy/$file.orig"
+    echo "$line" >>"$copy/$file"
+    out=$(bash "$check" "$copy" "$widgets")
+    if [ $? -eq 0 ] || ! grep -qF "$expected" <<<"$out"; then
+        echo "not caught: $line in $file (wanted \"$expected\"; got: $out)"
+        status=1
+    fi
+    mv "$copy/$file.orig" "$copy/$file"
+done <<'CASES'
+src/domain/Pomocnicze.h       |#include "data/TProjektDB.h"               |src/domain may not include data/
+src/platform/Platform.h       |#include "import/ListaBankow.h"            |src/platform may not include import/
+src/data/TProjektDB.h         |#include "entry/TPokazanieModulu.h"        |src/data may not include entry/
+src/data/sqlite/TSQLiteTable.h|#include "data/TProjektDB.h"               |src/data/sqlite may not include data/
+src/import/ListaBankow.h      |#include "ui/TListaRaportowa.h"            |src/import may not include ui/
+host/JsonWriter.h             |#include "ui/TLokatyFormGlowny.h"          |host may not include ui/
+host/JsonWriter.h             |#include "entry/ModulVQLokaty.h"           |host may not include entry/
+src/ui/TKwotaEdit.h           |#include "entry/TZapisLokat.h"             |src/ui may not include entry/
+src/domain/TLokata.h          |#include <QWidget>                         |includes the Qt Widgets header <QWidget>
+src/ui/TKwotaEdit.h           |#include "data/sqlite/TSQLiteDatabase.h"   |a window includes the SQLite layer
+src/ui/TKwotaEdit.cpp         |static const char* q = "SELECT * FROM t";  |a window writes SQL
+CASES
+[ $status -eq 0 ] && echo "layer check: every planted violation caught"
+exit $status
