@@ -1,5 +1,7 @@
 #include "data/KomunikatyStartu.h"
 
+#include "data/TKopieZapasowe.h"
+
 #include <sqlite3.h>
 
 namespace {
@@ -38,8 +40,38 @@ bool KodUszkodzonegoPliku(int kodSQLite) {
     return kod == SQLITE_CORRUPT || kod == SQLITE_NOTADB;
 }
 
+// The newest backup is named, so the user knows what to restore.
 QString KomunikatUszkodzonegoPliku(const QString& plik, const QString& przyczyna) {
-    return ZPrzyczyna(kUszkodzonyPlik, plik, przyczyna);
+    QString tekst = QString::fromUtf8(kUszkodzonyPlik).arg(plik);
+    if (const auto kopia = TKopieZapasowe(plik).Najnowsza())
+        tekst += QStringLiteral(" Najnowsza kopia zapasowa: ") + kopia->Sciezka +
+                 QStringLiteral(" (talvora kopie --db PLIK --przywroc ") + kopia->Nazwa +
+                 QStringLiteral(").");
+    return tekst + QLatin1Char('\r') + przyczyna;
+}
+
+QString PrzyczynaBleduZapisu(int kodSQLite) {
+    switch (kodSQLite & 0xFF) {
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+        return QStringLiteral("plik danych lub jego folder jest tylko do odczytu");
+    case SQLITE_FULL:
+        return QStringLiteral("na dysku zabrakło miejsca");
+    case SQLITE_CORRUPT:
+        return QStringLiteral("plik danych jest uszkodzony");
+    case SQLITE_NOTADB:
+        return QStringLiteral("plik danych nie jest już plikiem bazy danych");
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("plik danych jest zablokowany przez inny program");
+    case SQLITE_IOERR:
+        return QStringLiteral("błąd odczytu lub zapisu na dysku");
+    case SQLITE_CONSTRAINT:
+        return QStringLiteral("zmiany naruszają reguły danych w pliku");
+    default:
+        return QStringLiteral("baza danych zgłosiła błąd");
+    }
 }
 
 QString KomunikatBrakuZapisu(int kodSQLite, const QString& plik, const QString& przyczyna) {

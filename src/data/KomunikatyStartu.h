@@ -11,9 +11,11 @@
 // or not a database, file locked by another program.
 QString KomunikatBrakuZapisu(int kodSQLite, const QString& plik, const QString& przyczyna);
 
-// The file is damaged or is no database at all.
+// The file is damaged or is no database at all; names the newest backup.
 QString KomunikatUszkodzonegoPliku(const QString& plik, const QString& przyczyna);
 bool KodUszkodzonegoPliku(int kodSQLite);
+// Why a save failed, in a few words, by SQLite's result code.
+QString PrzyczynaBleduZapisu(int kodSQLite);
 
 // The file holds the tables of another program, which stay untouched.
 QString KomunikatObcegoPliku(const QString& plik, const QStringList& tabele);

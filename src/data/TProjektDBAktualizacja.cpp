@@ -69,13 +69,33 @@ private:
 
 } // namespace
 
+// What the upgrade will do is found first: a file of an old layout is backed
+// up before its first change, and a backup that fails stops the start-up
+// with the file untouched.
 void TProjektDB::AktualizujUklad() {
+    QStringList stare;
     for (const TSchematBazy::TStaryUklad& stary : TSchematBazy::StareUklady())
         if (KolumnaIstnieje(stary.tabela, stary.kolumna))
-            PrzeniesStaryUklad(stary.tabela);
+            stare << stary.tabela;
+    QStringList uzupelnienia = BrakujaceKolumny();
+    if (stare.isEmpty() && uzupelnienia.isEmpty())
+        return;
+    UtworzKopieZapasowa();
+    for (const QString& tabela : stare)
+        PrzeniesStaryUklad(tabela);
+    // A table moved out of its old layout is created again whole.
+    if (!stare.isEmpty())
+        uzupelnienia = BrakujaceKolumny();
+    for (const QString& polecenie : uzupelnienia)
+        fBaza->ExecSQL(polecenie);
+}
+
+QStringList TProjektDB::BrakujaceKolumny() {
+    QStringList polecenia;
     for (const TSchematBazy::TUzupelnienie& u : TSchematBazy::Uzupelnienia())
         if (!KolumnaIstnieje(u.tabela, u.kolumna))
-            fBaza->ExecSQL(u.polecenie);
+            polecenia << u.polecenie;
+    return polecenia;
 }
 
 // The probe reads the column through the whole table (row by row, nothing

@@ -301,6 +301,18 @@ int TSQLiteDatabase::Backup(TSQLiteDatabase& target) {
     return Backup(target, QStringLiteral("main"), QStringLiteral("main"));
 }
 
+void TSQLiteDatabase::BackupTo(const QString& fileName) {
+    TSQLiteDatabase target(fileName);
+    const int rc = Backup(target);
+    if (rc != SQLITE_DONE) {
+        const int code = sqlite3_extended_errcode(target.fDB);
+        throw ESQLiteException(QStringLiteral("Backup to \"") + fileName +
+                                   QStringLiteral("\" failed: ") +
+                                   QString::fromUtf8(sqlite3_errstr(rc)),
+                               code != SQLITE_OK ? code : rc);
+    }
+}
+
 QString TSQLiteDatabase::Version() {
     return QString::fromUtf8(sqlite3_libversion());
 }

@@ -64,6 +64,10 @@ public:
     // `target` in one step; answers SQLite's result code of that step.
     int Backup(TSQLiteDatabase& target, const QString& targetName, const QString& sourceName);
     int Backup(TSQLiteDatabase& target);
+    // A consistent copy of the main database into a new file (SQLite's online
+    // backup: the copy is the state of one moment even while others write).
+    // Raises ESQLiteException with SQLite's code when the copy fails.
+    void BackupTo(const QString& fileName);
     static QString Version();
 
     // Named parameters bound to the next statement prepared, then discarded.
