@@ -3,6 +3,7 @@
 #include "data/TTabele.h"
 #include "data/TWynikPolecenSQL.h"
 #include "data/TWynikZapisu.h"
+#include "data/TWynikZapisuList.h"
 
 #include <QString>
 #include <QStringList>
@@ -10,11 +11,13 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class TKolekcjeDanych;
 class TSQLiteDatabase;
 class TOdczytWiersza;
 class TSQLiteTable;
+class TZapisTabeli;
 
 // The household database project: owner of the connection to the data file,
 // of the in-memory collections and of the table names (TPlikiDB).
@@ -86,6 +89,15 @@ public:
     // save that committed, and keeps its changes after one that did not.
     // Raises EDataError, before anything ran, when a statement cannot be built.
     TWynikZapisu ZapiszZawartoscKolekcjiDoBazy(TTabele tabela);
+    // Writes the pending changes of several lists in ONE transaction: the
+    // file then holds either every change or none of them, whenever the
+    // program stops. A backup of the file is made first; when it cannot be
+    // made nothing is written. The result names the list whose statement
+    // failed (none is then in the database). Raises EDataError, before
+    // anything ran, when a statement cannot be built or the backup fails.
+    TWynikZapisuList ZapiszListyWJednejTransakcji(const std::vector<TTabele>& tabele);
+    // A consistent copy of the open file into the backup folder beside it.
+    QString UtworzKopieZapasowa();
     // Records the current total of savings, removes repeated totals and
     // reloads the list of totals.
     void AktualizujStanOszczednosci();
@@ -137,6 +149,7 @@ private:
 
     // Layout upgrade (TProjektDBAktualizacja.cpp).
     void AktualizujUklad();
+    QStringList BrakujaceKolumny();
     bool KolumnaIstnieje(const QString& tabela, const QString& kolumna);
     void PrzeniesStaryUklad(const QString& tabela);
     QString WolnaNazwaDlaStaregoUkladu(const QString& tabela);
@@ -169,6 +182,8 @@ private:
 
     // Saving (TProjektDBZapis.cpp).
     std::map<int32_t, QString>* MapaZapisu(TTabele tabela);
+    TZapisTabeli PrzygotujZapis(TTabele tabela);
+    void ZakonczZapis(TTabele tabela, const TZapisTabeli& zapis, bool zapisano);
     QString PolecenieStanuOszczednosci() const;
     QStringList PoleceniaUsunieciaPowtorzonychStanow() const;
 

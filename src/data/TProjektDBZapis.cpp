@@ -1,10 +1,14 @@
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
+#include "data/TKopieZapasowe.h"
 #include "data/TPolecenieZapisu.h"
 #include "data/TProjektDB.h"
 #include "data/TZapisKolekcji.h"
 #include "data/TZapisTabeli.h"
 #include "data/TekstBledu.h"
+#include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TTransakcjaSQLite.h"
 #include "platform/Clock.h"
 
 #include <cmath>
@@ -39,9 +43,53 @@ std::map<int32_t, QString>* TProjektDB::MapaZapisu(TTabele tabela) {
 // the runner; the result tells the caller, whose records still carry their
 // change marks and so are written again, once each, by the next save.
 TWynikZapisu TProjektDB::ZapiszZawartoscKolekcjiDoBazy(TTabele tabela) {
+    const TZapisTabeli zapis = PrzygotujZapis(tabela);
+    TWynikZapisu wynik{zapis.Raport(), {}};
+    if (!zapis.Polecenia().isEmpty())
+        wynik.Polecenia = WykonajPoleceniaWTransakcji(zapis.Polecenia(), true);
+    ZakonczZapis(tabela, zapis, wynik.Zapisano());
+    return wynik;
+}
+
+TWynikZapisuList TProjektDB::ZapiszListyWJednejTransakcji(const std::vector<TTabele>& tabele) {
+    std::vector<TZapisTabeli> zapisy;
+    TWynikZapisuList wynik;
+    for (TTabele tabela : tabele) {
+        zapisy.push_back(PrzygotujZapis(tabela));
+        wynik.Raport << zapisy.back().Raport();
+    }
+    if (fBaza->IsTransactionOpen()) {
+        wynik.Polecenia.Stan = TWynikPolecenSQL::TStan::Pominieto;
+        return wynik;
+    }
+    UtworzKopieZapasowa();
+    try {
+        TTransakcjaSQLite transakcja(*fBaza);
+        for (const TZapisTabeli& zapis : zapisy) {
+            wynik.NiezapisanaLista = zapis.Caption();
+            for (const QString& polecenie : zapis.Polecenia())
+                fBaza->ExecSQL(polecenie);
+        }
+        transakcja.Commit();
+        wynik.NiezapisanaLista.clear();
+    } catch (const std::exception& blad) {
+        const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad);
+        wynik.Polecenia = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad),
+                           sqlite ? sqlite->KodRozszerzony() : 0};
+    }
+    fBaza->ParamsClear();
+    for (size_t i = 0; i < tabele.size(); ++i)
+        ZakonczZapis(tabele[i], zapisy[i], wynik.Zapisano());
+    return wynik;
+}
+
+QString TProjektDB::UtworzKopieZapasowa() {
+    return TKopieZapasowe(fPlikiDB->DataFile()).Utworz(*fBaza);
+}
+
+TZapisTabeli TProjektDB::PrzygotujZapis(TTabele tabela) {
     const QString caption = fPlikiDB->PobierzCaptionTabeli(tabela);
-    std::map<int32_t, QString>* mapa = MapaZapisu(tabela);
-    if (mapa)
+    if (std::map<int32_t, QString>* mapa = MapaZapisu(tabela))
         mapa->clear();
     TZapisTabeli zapis(caption);
     try {
@@ -50,14 +98,17 @@ TWynikZapisu TProjektDB::ZapiszZawartoscKolekcjiDoBazy(TTabele tabela) {
         throw EDataError(QStringLiteral("Nie udało się zapisać zawartości tabeli \"") + caption +
                          QStringLiteral("\" !!!\rPRZYCZYNA BŁĘDU:\r") + TekstBledu(blad));
     }
-    TWynikZapisu wynik{zapis.Raport(), {}};
-    if (!zapis.Polecenia().isEmpty())
-        wynik.Polecenia = WykonajPoleceniaWTransakcji(zapis.Polecenia(), true);
-    if (mapa && wynik.Zapisano())
+    return zapis;
+}
+
+// After a batch: the ids given to new categories and persons when it
+// committed, and the recorded total of savings when amounts were to change.
+void TProjektDB::ZakonczZapis(TTabele tabela, const TZapisTabeli& zapis, bool zapisano) {
+    std::map<int32_t, QString>* mapa = MapaZapisu(tabela);
+    if (mapa && zapisano)
         *mapa = zapis.Wstawione();
     if (zapis.AktualizujStanOszczednosci())
         AktualizujStanOszczednosci();
-    return wynik;
 }
 
 QString TProjektDB::PolecenieStanuOszczednosci() const {

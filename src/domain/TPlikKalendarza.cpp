@@ -15,6 +15,12 @@ QString Data(TDateTime data) {
     return ToQDate(data).toString(QStringLiteral("yyyyMMdd"));
 }
 
+// A date the format can write: four-digit years, the day after included.
+bool DataDoZapisu(TDateTime data) {
+    const QDate dzien = ToQDate(data);
+    return dzien.isValid() && dzien.year() >= 1 && dzien.addDays(1).year() <= 9999;
+}
+
 QString Opis(const TPozycjaKalendarza& p) {
     QString opis = QStringLiteral("Kwota: ") + FormatMoney(p.lokata->Kwota());
     if (p.oferta) {
@@ -54,6 +60,13 @@ void DodajWydarzenie(QByteArray& tekst, const TPozycjaKalendarza& p, const QStri
 
 QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
                                   TDateTime teraz) {
+    int pominiete = 0;
+    return Tekst(kalendarz, plikDanych, teraz, pominiete);
+}
+
+QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
+                                  TDateTime teraz, int& pominiete) {
+    pominiete = 0;
     const QString znacznikCzasu =
         ToQDateTime(teraz).toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     QByteArray tekst;
@@ -62,8 +75,12 @@ QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QStrin
         tekst += ZawinLinie(QLatin1String(linia));
     for (const TMiesiacKalendarza& miesiac : kalendarz.Miesiace())
         if (!miesiac.poTerminie)
-            for (const TPozycjaKalendarza& p : miesiac.lokaty)
-                DodajWydarzenie(tekst, p, plikDanych, znacznikCzasu);
+            for (const TPozycjaKalendarza& p : miesiac.lokaty) {
+                if (DataDoZapisu(p.dataZakonczenia))
+                    DodajWydarzenie(tekst, p, plikDanych, znacznikCzasu);
+                else
+                    ++pominiete;
+            }
     tekst += ZawinLinie(QStringLiteral("END:VCALENDAR"));
     return tekst;
 }
@@ -82,7 +99,8 @@ QString TPlikKalendarza::Uid(int32_t idLokaty, const QString& plikDanych) {
 QString TPlikKalendarza::Zabezpiecz(const QString& tekst) {
     QString wynik;
     wynik.reserve(tekst.size());
-    for (const QChar znak : tekst) {
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const QChar znak = tekst[i];
         switch (znak.unicode()) {
         case u'\\':
         case u';':
@@ -91,12 +109,19 @@ QString TPlikKalendarza::Zabezpiecz(const QString& tekst) {
             wynik += znak;
             break;
         case u'\r':
+            // CR LF is one line break; a lone CR is one too.
+            if (i + 1 < tekst.size() && tekst[i + 1] == u'\n')
+                break;
+            wynik += QStringLiteral("\\n");
             break;
         case u'\n':
             wynik += QStringLiteral("\\n");
             break;
         default:
-            wynik += znak;
+            // The format forbids control characters other than the tab.
+            wynik += (znak.unicode() < 0x20 && znak != u'\t') || znak.unicode() == 0x7F
+                         ? QChar(u' ')
+                         : znak;
         }
     }
     return wynik;

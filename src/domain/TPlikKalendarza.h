@@ -9,13 +9,18 @@
 // The deposits' end dates as an iCalendar file (RFC 5545) for the user's
 // calendar program: one all-day event per active deposit that ends today or
 // later, on its end date, with a reminder three days before. Lines end with
-// CRLF and are folded at 75 octets; texts are escaped.
+// CRLF and are folded at 75 octets; texts are escaped, line breaks kept and
+// other control characters replaced by blanks.
 class TPlikKalendarza {
 public:
     // The file's bytes. `plikDanych` is the data file the deposits come from
     // (it makes the events' UIDs); `teraz` stamps the events.
     static QByteArray Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
                             TDateTime teraz);
+    // The same; a deposit whose end date the format cannot write (a year
+    // after 9999) is left out and counted in `pominiete`.
+    static QByteArray Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
+                            TDateTime teraz, int& pominiete);
 
     // The event's UID: the deposit's id and a hash of the data file's full
     // path. A deposit keeps its id in its data file, so exporting again gives

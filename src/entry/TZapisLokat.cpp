@@ -1,11 +1,13 @@
 #include "entry/TZapisLokat.h"
 
+#include "data/KomunikatyStartu.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TekstBledu.h"
 #include "domain/Komunikaty.h"
 
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -14,32 +16,46 @@ const char* const kZmianyZostaja =
     "modułu. Aby je zapisać, kliknij w nim jeszcze raz w przycisk \"Zapisz i zamknij\"; "
     "zamknięcie okna \"krzyżykiem\" odrzuci te zmiany.";
 
-const char* const kNieZapisanoLokat =
-    "Nie udało się zapisać listy lokat !!!\rNie zapisano więc również listy lokat oferowanych "
-    "przez banki - w bazie danych nie zmieniło się nic.\r";
+// The list named, the cause in words chosen by SQLite's code, then
+// SQLite's own line.
+QString NieZapisano(const QString& lista, const TWynikPolecenSQL& wynik) {
+    if (wynik.Stan == TWynikPolecenSQL::TStan::Pominieto)
+        return QStringLiteral("Nie udało się zapisać zmian: w pliku danych trwa inna operacja "
+                              "zapisu. W pliku danych nie zmieniło się nic.\r");
+    return QStringLiteral("Nie udało się zapisać zmian: nie zapisano listy \"") + lista +
+           QStringLiteral("\" (") + PrzyczynaBleduZapisu(wynik.KodSQLite) +
+           QStringLiteral("). W pliku danych nie zmieniło się nic.\r") + wynik.Blad +
+           QLatin1Char('\r');
+}
 
-const char* const kNieZapisanoOfert =
-    "Nie udało się zapisać listy lokat oferowanych przez banki !!!\rLista lokat została "
-    "zapisana, ale zmiany na liście lokat oferowanych przez banki nie trafiły do bazy danych.\r";
-
-void PokazNiezapisane(const char* poczatek) {
-    PokazBlad(QString::fromUtf8(poczatek) + QString::fromUtf8(kZmianyZostaja));
+void PokazNiezapisane(const QString& poczatek) {
+    PokazBlad(poczatek + QString::fromUtf8(kZmianyZostaja));
 }
 
 } // namespace
 
 TZapisLokat::TZapisLokat(TProjektDB& projekt) : fProjekt(projekt) {}
 
+// The deposits, the offers and the savings a profit went to are written in
+// one transaction: the file holds all of them or, after any failure, none.
 void TZapisLokat::Zapisz() {
-    if (!ZapiszTabele(TTabele::Lokaty)) {
-        PokazNiezapisane(kNieZapisanoLokat);
+    TKolekcjeDanych& kolekcje = fProjekt.Kolekcje();
+    std::vector<TTabele> tabele{TTabele::Lokaty, TTabele::HarmonogramyLokatBankowych};
+    const bool oszczednosci = kolekcje.ZmienionoINiezapisanoOszczednosci();
+    if (oszczednosci)
+        tabele.push_back(TTabele::Oszczednosci);
+    try {
+        const TWynikZapisuList wynik = fProjekt.ZapiszListyWJednejTransakcji(tabele);
+        if (!wynik.Zapisano()) {
+            PokazNiezapisane(NieZapisano(wynik.NiezapisanaLista, wynik.Polecenia));
+            return;
+        }
+    } catch (const std::exception& blad) {
+        PokazNiezapisane(TekstBledu(blad) + QLatin1Char('\r'));
         return;
     }
-    if (!ZapiszTabele(TTabele::HarmonogramyLokatBankowych)) {
-        PrzeczytajZapisaneLokaty();
-        PokazNiezapisane(kNieZapisanoOfert);
-        return;
-    }
+    if (oszczednosci)
+        OdswiezPoZapisie(TTabele::Oszczednosci);
     Porzuc();
 }
 
@@ -58,25 +74,11 @@ void TZapisLokat::Porzuc() {
     kolekcje.SetZmienionoINiezapisanoLokaty(false);
 }
 
-bool TZapisLokat::ZapiszTabele(TTabele tabela) {
+// The saver leaves the change marks as they were; the stored rows replace them.
+void TZapisLokat::OdswiezPoZapisie(TTabele tabela) {
     try {
-        return fProjekt.ZapiszZawartoscKolekcjiDoBazy(tabela).Zapisano();
+        fProjekt.OdswiezZawartoscKolekcji(tabela);
     } catch (const std::exception& blad) {
         PokazBlad(TekstBledu(blad));
-        return false;
     }
-}
-
-// The loader clears the flag, which goes back on for the offers that still
-// wait. Should the reading fail, the list is emptied rather than left with
-// rows that would be written a second time.
-void TZapisLokat::PrzeczytajZapisaneLokaty() {
-    TKolekcjeDanych& kolekcje = fProjekt.Kolekcje();
-    try {
-        fProjekt.OdswiezZawartoscKolekcji(TTabele::Lokaty);
-    } catch (const std::exception& blad) {
-        kolekcje.Lokaty().clear();
-        PokazBlad(TekstBledu(blad));
-    }
-    kolekcje.SetZmienionoINiezapisanoLokaty(true);
 }

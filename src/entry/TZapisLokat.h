@@ -5,22 +5,16 @@ class TProjektDB;
 
 // What the end of a showing writes and what it leaves in the collections.
 //
-// "Zapisz i zamknij" writes the deposits, then the offers, each list in a
-// transaction of its own. When both were written, or the window was closed
-// any other way (nothing is written then), both lists are emptied and the
-// change flag is cleared, so that the next showing starts from the database.
+// "Zapisz i zamknij" makes a backup of the data file, then writes the
+// deposits, the offers and the savings a profit was added to in one
+// transaction. When it committed, or the window was closed any other way
+// (nothing is written then), both lists are emptied and the change flag is
+// cleared, so that the next showing starts from the database.
 //
-// A list that could not be written (its batch failed and was rolled back, it
-// was skipped because a transaction was open, or its statements could not be
-// built) is not dropped: the user is told which list was not saved, the list
-// keeps its records with their change marks, and the change flag stays set,
-// so the next showing loads no offers over them and "Zapisz i zamknij" tries
-// again. When the deposits fail, the offers are not written either: the
-// database keeps its state from before the showing, and no offer is deleted
-// while a stored deposit still follows it. When the deposits were written but
-// the offers failed, the deposits list is read back from its table, so that it
-// holds the stored rows (with the ids the database gave and no change marks)
-// and no deposit is written twice by the next save.
+// When the backup or any statement fails, nothing reaches the file: the user
+// is told which list failed and why, the lists keep their records with their
+// change marks, and the change flag stays set, so the next showing loads no
+// offers over them and "Zapisz i zamknij" tries again.
 //
 // Closed any other way, the showing drops the profit of an ended deposit
 // that the user added to a savings balance: the deposit stays active in the
@@ -42,8 +36,7 @@ public:
     void OdrzucZmiany();
 
 private:
-    bool ZapiszTabele(TTabele tabela);
-    void PrzeczytajZapisaneLokaty();
+    void OdswiezPoZapisie(TTabele tabela);
 
     TProjektDB& fProjekt;
 };

@@ -5,6 +5,7 @@
 // one duplicate rule (bank, name with term code and rate, ignoring letter
 // case) and one overwrite question apply to the editor, cloning and imports.
 #include "ui/TLokatyFormGlowny.h"
+#include "ui/WyborCeluEksportu.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -380,8 +381,8 @@ void TLokatyFormGlowny::PrzejmijZaznaczone(TFormParserLokatBankowych& okno) {
 }
 
 QString TLokatyFormGlowny::saveDialog() const {
-    return Platform::fileChooser().chooseFileToSave(
-        QStringLiteral("Wskaż plik zapisu lokat bankowych"), kFiltrPlikuOfert, kNazwaPlikuOfert);
+    return WybierzCelEksportu(QStringLiteral("Wskaż plik zapisu lokat bankowych"), kFiltrPlikuOfert,
+                              kNazwaPlikuOfert, MyDB ? MyDB->PlikiDB().DataFile() : QString());
 }
 
 QString TLokatyFormGlowny::openDialog() const {

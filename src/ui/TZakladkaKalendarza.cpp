@@ -1,4 +1,5 @@
 #include "ui/TZakladkaKalendarza.h"
+#include "ui/WyborCeluEksportu.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "domain/Formatowanie.h"
@@ -160,21 +161,26 @@ void TZakladkaKalendarza::PokazMiesiac(int indeks) {
 void TZakladkaKalendarza::btn_EksportujDoKalendarzaClick() {
     if (!fKalendarz)
         return;
-    const QString sciezka = Platform::fileChooser().chooseFileToSave(
-        QStringLiteral("Eksportuj do kalendarza"), QStringLiteral("Kalendarz iCalendar (*.ics)"),
-        QStringLiteral("Lokaty.ics"));
+    const QString sciezka = WybierzCelEksportu(QStringLiteral("Eksportuj do kalendarza"),
+                                               QStringLiteral("Kalendarz iCalendar (*.ics)"),
+                                               QStringLiteral("Lokaty.ics"), fPlikDanych);
     if (sciezka.isEmpty())
         return;
-    const QString blad =
-        TPlikKalendarza::Zapisz(sciezka, TPlikKalendarza::Tekst(*fKalendarz, fPlikDanych, Now()));
+    int pominiete = 0;
+    const QByteArray tekst = TPlikKalendarza::Tekst(*fKalendarz, fPlikDanych, Now(), pominiete);
+    const QString blad = TPlikKalendarza::Zapisz(sciezka, tekst);
     if (!blad.isEmpty()) {
         PokazBlad(blad);
         return;
     }
-    PokazInformacje(QStringLiteral("Informacja"),
-                    QStringLiteral("Daty zakończenia lokat (%1) zostały zapisane do pliku \"%2\". "
-                                   "Otwórz go w swoim kalendarzu; ponowny eksport zaktualizuje "
-                                   "te same wydarzenia.")
-                        .arg(fKalendarz->IloscNadchodzacych())
-                        .arg(sciezka));
+    QString informacja =
+        QStringLiteral("Daty zakończenia lokat (%1) zostały zapisane do pliku \"%2\". "
+                       "Otwórz go w swoim kalendarzu; ponowny eksport zaktualizuje "
+                       "te same wydarzenia.")
+            .arg(fKalendarz->IloscNadchodzacych() - pominiete)
+            .arg(sciezka);
+    if (pominiete > 0)
+        informacja +=
+            QStringLiteral(" Pominięto lokaty kończące się po roku 9999: %1.").arg(pominiete);
+    PokazInformacje(QStringLiteral("Informacja"), informacja);
 }

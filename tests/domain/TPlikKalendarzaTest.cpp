@@ -57,6 +57,11 @@ TEST(PlikKalendarza, FoldsAt75OctetsWithoutCuttingACharacter) {
 TEST(PlikKalendarza, EscapesTextValues) {
     EXPECT_EQ(TPlikKalendarza::Zabezpiecz(QStringLiteral("a,b;c\\d\ne\r\nf: \"g\"")),
               QStringLiteral("a\\,b\\;c\\\\d\\ne\\nf: \"g\""));
+    // A lone CR is a line break too; NUL, ESC, U+0001 and DEL, which the
+    // format forbids, become blanks; the tab stays.
+    const QString sterujace = QStringLiteral("a\rb") + QChar(0) + "c" + QChar(0x1B) + "[2Jd" +
+                              QChar(1) + "e" + QChar(0x7F) + "\tf";
+    EXPECT_EQ(TPlikKalendarza::Zabezpiecz(sterujace), QStringLiteral("a\\nb c [2Jd e \tf"));
 }
 
 TEST_F(PlikKalendarzaTest, OneAllDayEventWithAlarmPerDepositEndingTodayOrLater) {
@@ -92,6 +97,17 @@ TEST_F(PlikKalendarzaTest, OneAllDayEventWithAlarmPerDepositEndingTodayOrLater) 
         "\r\n"));
     EXPECT_TRUE(rozwiniety.contains("UID:" + TPlikKalendarza::Uid(11, plik) + "\r\n"));
     EXPECT_TRUE(rozwiniety.contains(QStringLiteral("DTSTAMP:")));
+}
+
+TEST_F(PlikKalendarzaTest, DepositsEndingAfterTheYear9999AreLeftOutAndCounted) {
+    Dodaj(11, "Zwykła", 1000, EncodeDate(2026, 4, 30));
+    Dodaj(12, "Za daleko", 1000, EncodeDate(9999, 12, 31));
+    int pominiete = -1;
+    const QByteArray tekst =
+        TPlikKalendarza::Tekst(Kalendarz(), QStringLiteral("/dane.dat"), Now(), pominiete);
+    EXPECT_EQ(pominiete, 1);
+    EXPECT_EQ(tekst.count("BEGIN:VEVENT"), 1);
+    EXPECT_TRUE(tekst.contains("DTSTART;VALUE=DATE:20260430"));
 }
 
 TEST_F(PlikKalendarzaTest, UidsStayTheSameAcrossExportsAndDifferByDataFile) {

@@ -476,4 +476,51 @@ TEST_F(TPoleceniaOfertTest, FailedExportSaysWhyAndLeavesTheTargetAlone) {
     EXPECT_TRUE(QDir(katalog.path()).entryList({"*.vq_lb*"}, QDir::Files).isEmpty());
 }
 
+// No export ever replaces the open data file or another database: the user
+// is told why and chooses again; the target keeps every byte.
+TEST_F(TPoleceniaOfertTest, ExportNeverWritesOverADataFile) {
+    DodajOferte(7, "Bank Alfa", true);
+    const QString dane = Sciezka("DataFile.dat");
+    const QString link = Sciezka("link.vq_lb");
+    ASSERT_TRUE(QFile::link(dane, link));
+    const QString innaBaza = Sciezka("inna.dat");
+    { TProjektDB inny(innaBaza); }
+    struct Przypadek {
+        QString cel;
+        bool odmowa;
+    };
+    const Przypadek przypadki[] = {
+        {dane, true}, {link, true}, {innaBaza, true}, {Sciezka("zwykly.vq_lb"), false}};
+    for (const Przypadek& p : przypadki) {
+        SCOPED_TRACE(p.cel.toStdString());
+        if (!p.odmowa) {
+            QFile zwykly(p.cel);
+            ASSERT_TRUE(zwykly.open(QIODevice::WriteOnly));
+            zwykly.write("stare");
+        }
+        QFile plik(p.cel);
+        ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
+        const QByteArray przed = plik.readAll();
+        plik.close();
+        komunikaty.messages.clear();
+        ScriptedFileChooser pliki;
+        pliki.answers = {p.cel};
+        okno.sbtn_EksportujDoplikuClick();
+
+        ASSERT_EQ(komunikaty.messages.size(), 1);
+        ASSERT_TRUE(plik.open(QIODevice::ReadOnly));
+        if (p.odmowa) {
+            EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+            EXPECT_TRUE(komunikaty.messages[0].text.contains(p.cel));
+            EXPECT_EQ(pliki.requests.size(), 2) << "the chooser opens again";
+            EXPECT_EQ(pliki.requests[1].suggestedName, p.cel);
+            EXPECT_EQ(plik.readAll(), przed);
+        } else {
+            EXPECT_EQ(pliki.requests.size(), 1);
+            EXPECT_TRUE(plik.readAll().startsWith("TPF0"));
+        }
+        plik.close();
+    }
+}
+
 } // namespace
