@@ -303,6 +303,11 @@ int TSQLiteDatabase::Backup(TSQLiteDatabase& target) {
 
 void TSQLiteDatabase::BackupTo(const QString& fileName) {
     TSQLiteDatabase target(fileName);
+    // The copy is a new file of its own: no journal is needed to keep it
+    // whole, since a copy cut short is never given the backup's name.
+    sqlite3_exec(target.fDB,
+                 "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; PRAGMA locking_mode=EXCLUSIVE;",
+                 nullptr, nullptr, nullptr);
     const int rc = Backup(target);
     if (rc != SQLITE_DONE) {
         const int code = sqlite3_extended_errcode(target.fDB);
