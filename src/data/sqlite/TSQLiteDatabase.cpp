@@ -87,11 +87,15 @@ QString CodeTextOfKnownCode(int code) {
 
 } // namespace
 
-TSQLiteDatabase::TSQLiteDatabase(const QString& fileName) {
+TSQLiteDatabase::TSQLiteDatabase(const QString& fileName)
+    : TSQLiteDatabase(fileName, TTryb::OdczytIZapis) {}
+
+TSQLiteDatabase::TSQLiteDatabase(const QString& fileName, TTryb tryb) {
     const QByteArray name = fileName.toUtf8();
     sqlite3* handle = nullptr;
-    const int rc = sqlite3_open_v2(name.constData(), &handle,
-                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    const int flags = tryb == TTryb::TylkoOdczyt ? SQLITE_OPEN_READONLY
+                                                 : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int rc = sqlite3_open_v2(name.constData(), &handle, flags, nullptr);
     if (rc == SQLITE_OK) {
         fDB = handle;
         return;
@@ -310,11 +314,15 @@ void TSQLiteDatabase::BackupTo(const QString& fileName) {
                  nullptr, nullptr, nullptr);
     const int rc = Backup(target);
     if (rc != SQLITE_DONE) {
-        const int code = sqlite3_extended_errcode(target.fDB);
+        // The failing side's extended code: the source's (a file left
+        // mid-save, a damaged file) or the target's (a full disk).
+        int code = sqlite3_extended_errcode(fDB);
+        if ((code & 0xFF) != (rc & 0xFF))
+            code = sqlite3_extended_errcode(target.fDB);
         throw ESQLiteException(QStringLiteral("Backup to \"") + fileName +
                                    QStringLiteral("\" failed: ") +
                                    QString::fromUtf8(sqlite3_errstr(rc)),
-                               code != SQLITE_OK ? code : rc);
+                               (code & 0xFF) == (rc & 0xFF) ? code : rc);
     }
 }
 

@@ -27,6 +27,10 @@ public:
 
     // Opens the file, creating it when missing. No busy timeout, no pragma.
     explicit TSQLiteDatabase(const QString& fileName);
+    // Opens an existing file only to read it: nothing is created, and the
+    // file is never written (not even to finish a save that was cut short).
+    enum class TTryb : int8_t { OdczytIZapis, TylkoOdczyt };
+    TSQLiteDatabase(const QString& fileName, TTryb tryb);
     // Rolls back a transaction begun through BeginTransaction, then closes.
     ~TSQLiteDatabase();
     TSQLiteDatabase(const TSQLiteDatabase&) = delete;
