@@ -1,9 +1,19 @@
 #include "TextTable.h"
 
+#include "ConsoleText.h"
+
 #include <algorithm>
 
-void WriteTextTable(QTextStream& out, const std::vector<QStringList>& wiersze,
+void WriteTextTable(QTextStream& out, const std::vector<QStringList>& komorkiTabeli,
                     const std::vector<bool>& doPrawej) {
+    std::vector<QStringList> wiersze;
+    wiersze.reserve(komorkiTabeli.size());
+    for (const QStringList& wiersz : komorkiTabeli) {
+        QStringList bezpieczne;
+        for (const QString& komorka : wiersz)
+            bezpieczne << ConsoleCell(komorka);
+        wiersze.push_back(std::move(bezpieczne));
+    }
     std::vector<qsizetype> szerokosci;
     for (const QStringList& wiersz : wiersze) {
         szerokosci.resize(std::max<size_t>(szerokosci.size(), wiersz.size()), 0);
