@@ -1,5 +1,7 @@
 #include "BazaCommand.h"
 
+#include "HouseholdSetup.h"
+
 #include "CommandLineOptions.h"
 
 #include "data/TProjektDB.h"
@@ -17,8 +19,12 @@ namespace {
 
 const char* const kUzycie =
     "Użycie: talvora baza --db PLIK [--json]\n"
-    "Otwiera plik danych tak jak program (zakłada go lub aktualizuje jego układ) i pokazuje\n"
-    "wersję SQLite, ścieżkę pliku oraz każdą tabelę z liczbą wierszy.\n"
+    "Otwiera plik danych tak jak okno programu: nowy plik zakłada razem z jego folderami i\n"
+    "zapisuje w nim to, co okno przy pierwszym uruchomieniu (osobę, domyślne kategorie\n"
+    "wydatków, przychodów i oszczędności oraz stan oszczędności 0 zł, do którego można\n"
+    "dodać zysk z lokaty); plik w starszym układzie aktualizuje (najpierw robi kopię\n"
+    "zapasową w folderze kopie/ obok pliku). Pokazuje wersję SQLite, ścieżkę pliku oraz\n"
+    "każdą tabelę z liczbą wierszy.\n"
     "  --db PLIK  plik danych\n"
     "  --json     wynik jako JSON: {\"sqlite\": ..., \"plik\": ..., \"tabele\": {...}}\n"
     "  --help     ta pomoc\n";
@@ -88,7 +94,11 @@ int BazaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream
         return CommandLineOptions::reportError(err, name(), blad);
     const QString plik = QFileInfo(opcje.value(QStringLiteral("--db"))).absoluteFilePath();
     try {
+        RequireRegularFile(plik);
+        const bool nowy = IsNewDataFile(plik);
         TProjektDB projekt(plik);
+        if (nowy)
+            AddHouseholdRecords(projekt);
         const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());
         if (opcje.has(QStringLiteral("--json")))
             PiszJson(out, plik, tabele);

@@ -6,6 +6,7 @@
 #include "data/TProjektDB.h"
 #include "platform/Clock.h"
 
+#include <QFileInfo>
 #include <QStringList>
 #include <memory>
 
@@ -80,4 +81,17 @@ void AddHouseholdRecords(TProjektDB& project) {
                              TTabele::Kategorie_Oszczednosci, TTabele::Osoby});
     AddSavingsBalance(collections);
     SaveNewRecords(project, {TTabele::Oszczednosci});
+}
+
+bool IsNewDataFile(const QString& path) {
+    const QFileInfo file(path);
+    return !file.exists() || file.size() == 0;
+}
+
+void RequireRegularFile(const QString& path) {
+    const QFileInfo file(path);
+    if (file.exists() && !file.isFile())
+        throw EDataError(QStringLiteral("\"%1\" nie jest plikiem danych: to nie jest zwykły plik "
+                                        "(folder, kolejka lub urządzenie). Wskaż plik danych.")
+                             .arg(path));
 }

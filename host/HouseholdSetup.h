@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 class TProjektDB;
 
@@ -8,3 +9,9 @@ class TProjektDB;
 // which the profit of an ended deposit can be added. Everything is written
 // with the project's savers; raises EDataError when a save fails.
 void AddHouseholdRecords(TProjektDB& project);
+
+// A path that holds no data file yet: missing, or an empty file.
+bool IsNewDataFile(const QString& path);
+// Raises EDataError when the path exists but is not a regular file (a
+// folder, a FIFO, a device), before anything opens it.
+void RequireRegularFile(const QString& path);

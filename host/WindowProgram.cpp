@@ -19,10 +19,6 @@
 namespace {
 
 // A file that does not exist yet, or an empty one, is set up by the host.
-bool IsNewDataFile(const QString& path) {
-    const QFileInfo file(path);
-    return !file.exists() || file.size() == 0;
-}
 
 // Shows the module until it leaves no unsaved deposits or offers behind: a
 // save that failed keeps the user's changes in the collections, and showing
@@ -45,6 +41,7 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
         err << error << "\n";
         return 1;
     }
+    RequireRegularFile(path);
     const bool isNew = IsNewDataFile(path);
     TProjektDB project(path);
     if (isNew) {

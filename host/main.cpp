@@ -7,7 +7,9 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -46,12 +48,25 @@ void PrintUsage(QTextStream& stream) {
     stream.flush();
 }
 
+// Output that could not be written (a full disk, a closed pipe) is a
+// failure, never a silent success.
+int CheckOutputWritten(int code, QTextStream& out, QTextStream& err) {
+    out.flush();
+    const bool failed =
+        out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout) != 0;
+    if (!failed)
+        return code;
+    err << "Nie można zapisać wyniku na standardowe wyjście: " << std::strerror(errno) << "\n";
+    return 1;
+}
+
 // The command-line tools need no windows: a core application serves them.
 int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return RunHostCommand(app.arguments().mid(1), out, err);
+    const int code = RunHostCommand(app.arguments().mid(1), out, err);
+    return CheckOutputWritten(code, out, err);
 }
 
 int RunWindow(int argc, char* argv[], const WindowOptions& options, QTextStream& err) {

@@ -37,6 +37,25 @@ TEST(BazaCommand, CreatesTheFileAndListsItsTablesAsJson) {
     EXPECT_FALSE(tabele.contains("sqlite_sequence"));
 }
 
+// A file made by the tool is the file the window makes at its first start:
+// a person, the default categories and a savings balance that may pay, so
+// an ended deposit's profit has somewhere to go.
+TEST(BazaCommand, ANewFileGetsTheHouseholdRecordsOfTheWindowsFirstStart) {
+    ScriptedMessageBoxes boxes;
+    QTemporaryDir dir;
+    const QString plik = QDir(dir.path()).filePath("DataFile.dat");
+    ASSERT_EQ(Uruchom({"--db", plik}).kod, 0);
+    TSQLiteDatabase baza(plik);
+    EXPECT_EQ(baza.GetTableValue("SELECT count(*) FROM Osoby"), 1);
+    EXPECT_GT(baza.GetTableValue("SELECT count(*) FROM KategorieWydatkow"), 0);
+    EXPECT_EQ(baza.GetTableValue("SELECT count(*) FROM Oszczednosci JOIN KategorieOszczednosci "
+                                 "ON Oszczednosci.IdKategoriaOszczednosci = "
+                                 "KategorieOszczednosci.Id WHERE MoznaZaplacic = 1"),
+              1);
+    ASSERT_EQ(Uruchom({"--db", plik}).kod, 0);
+    EXPECT_EQ(baza.GetTableValue("SELECT count(*) FROM Osoby"), 1) << "an existing file is kept";
+}
+
 TEST(BazaCommand, HumanListShowsEveryTableWithItsRows) {
     ScriptedMessageBoxes boxes;
     QTemporaryDir dir;
@@ -57,6 +76,8 @@ TEST(BazaCommand, ArgumentsAndStartUpErrors) {
             {{"--db"}, 2, "Argument --db wymaga wartości."},
             {{"--db="}, 2, "Podaj plik danych: --db PLIK."},
             {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
+            {{"--db", "/tmp"}, 1, "\"/tmp\" nie jest plikiem danych: to nie jest zwykły plik"},
+            {{"--db", "/dev/null"}, 1, "\"/dev/null\" nie jest plikiem danych"},
             {{"--db", "/proc/DataFile.dat"},
              1,
              "Nie można utworzyć i pracować na bazie danych, lokalizacja w której znajdują się "

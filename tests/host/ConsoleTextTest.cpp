@@ -3,6 +3,8 @@
 #include "ConsoleText.h"
 #include "TextTable.h"
 
+#include <QCoreApplication>
+#include <QProcess>
 #include <QTextStream>
 #include <gtest/gtest.h>
 
@@ -28,6 +30,19 @@ TEST(ConsoleText, TableCellsStayOnTheirLine) {
     out.flush();
     EXPECT_EQ(tekst.count('\n'), 2);
     EXPECT_FALSE(tekst.contains(QChar(0x1B)));
+}
+
+// A tool whose output cannot be written says so and fails.
+TEST(ConsoleText, OutputThatCannotBeWrittenIsAFailure) {
+    QProcess tool;
+    tool.setStandardOutputFile(QStringLiteral("/dev/full"));
+    tool.start(QCoreApplication::applicationDirPath() + "/talvora",
+               {"zysk", "--kwota", "1000", "--okres", "3", "--jednostka", "miesiac",
+                "--oprocentowanie", "4", "--kapitalizacja", "miesieczna"});
+    ASSERT_TRUE(tool.waitForFinished(30000));
+    EXPECT_EQ(tool.exitCode(), 1);
+    EXPECT_TRUE(QString::fromUtf8(tool.readAllStandardError())
+                    .startsWith("Nie można zapisać wyniku na standardowe wyjście: "));
 }
 
 } // namespace
