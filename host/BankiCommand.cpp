@@ -1,4 +1,4 @@
-#include "BankiCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
@@ -12,7 +12,6 @@ namespace {
 
 const QString kStrona = QStringLiteral("--strona");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 void PiszTabele(QTextStream& out, const TMapaBankow& banki, const QStringList& nazwy) {
     std::vector<QStringList> wiersze{{QStringLiteral("Nazwa banku"), QStringLiteral("Adres URL")}};
@@ -37,43 +36,28 @@ void PiszJson(QTextStream& out, const TMapaBankow& banki, const QStringList& naz
 
 } // namespace
 
-QString BankiCommand::name() const {
-    return QStringLiteral("banki");
+static QString SprawdzStrone(const CommandLineOptions& opcje) {
+    if (opcje.has(kStrona) && opcje.value(kStrona).isEmpty())
+        return QStringLiteral("Podaj adres serwisu: --strona ADRES.");
+    return {};
 }
 
-QString BankiCommand::summary() const {
-    return QStringLiteral("banki z serwisu z oprocentowaniem lokat (--help: argumenty)");
-}
-
-int BankiCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kStrona}, {kJson});
-    QString blad;
-    if (opcje.parse(arguments, blad) && opcje.has(kStrona) && opcje.value(kStrona).isEmpty())
-        blad = QStringLiteral("Podaj adres serwisu: --strona ADRES.");
-    if (!blad.isEmpty())
-        return CommandLineOptions::reportError(err, name(), blad);
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    const CommandLineOptions& opcje = call.options;
     QString strona = opcje.has(kStrona) ? opcje.value(kStrona) : AdresyWWW::StronaLokat();
     if (!strona.endsWith(u'/'))
         strona += u'/';
-    try {
-        const TMapaBankow banki = PobierzListeBankow(AdresyWWW::ListaBankow(strona), strona);
-        const QStringList nazwy = PosortowaneNazwyBankow(banki);
-        if (opcje.has(kJson))
-            PiszJson(out, banki, nazwy);
-        else
-            PiszTabele(out, banki, nazwy);
-    } catch (const EImportError& e) {
-        err << e.Message() << u'\n';
-        return 1;
-    }
+    const TMapaBankow banki = PobierzListeBankow(AdresyWWW::ListaBankow(strona), strona);
+    const QStringList nazwy = PosortowaneNazwyBankow(banki);
+    if (call.json())
+        PiszJson(out, banki, nazwy);
+    else
+        PiszTabele(out, banki, nazwy);
     return 0;
 }
 
-QString BankiCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora banki [--strona ADRES] [--json]\n"
         "\n"
@@ -88,4 +72,16 @@ QString BankiCommand::Pomoc() {
         "\n"
         "Błąd pobierania: komunikat na stderr i kod wyjścia 1. Błędne argumenty:\n"
         "komunikat na stderr i kod wyjścia 2.\n");
+}
+
+Tool BankiTool() {
+    return {QStringLiteral("banki"),
+            QStringLiteral("banki z serwisu z oprocentowaniem lokat (--help: argumenty)"),
+            Pomoc(),
+            {kStrona},
+            {kJson},
+            0,
+            false,
+            SprawdzStrone,
+            Run};
 }

@@ -1,4 +1,4 @@
-#include "BazaCommand.h"
+#include "HostTools.h"
 
 #include "HouseholdSetup.h"
 
@@ -75,37 +75,31 @@ void PiszTabele(QTextStream& out, const QString& plik, const TTabeleIWiersze& ta
 
 } // namespace
 
-QString BazaCommand::name() const {
-    return QStringLiteral("baza");
-}
-
-QString BazaCommand::summary() const {
-    return QStringLiteral("zakłada lub aktualizuje plik danych i pokazuje jego tabele");
-}
-
-int BazaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.contains(QStringLiteral("--help"))) {
-        out << kUzycie;
-        return 0;
-    }
-    CommandLineOptions opcje({QStringLiteral("--db")}, {QStringLiteral("--json")});
-    QString blad;
-    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
-        return CommandLineOptions::reportError(err, name(), blad);
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    const CommandLineOptions& opcje = call.options;
     const QString plik = QFileInfo(opcje.value(QStringLiteral("--db"))).absoluteFilePath();
-    try {
-        RequireRegularFile(plik);
-        const bool nowy = IsNewDataFile(plik);
-        TProjektDB projekt(plik);
-        if (nowy)
-            AddHouseholdRecords(projekt);
-        const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());
-        if (opcje.has(QStringLiteral("--json")))
-            PiszJson(out, plik, tabele);
-        else
-            PiszTabele(out, plik, tabele);
-    } catch (const std::exception& e) {
-        return CommandLineOptions::reportFailure(err, e);
-    }
+    RequireRegularFile(plik);
+    const bool nowy = IsNewDataFile(plik);
+    TProjektDB projekt(plik);
+    if (nowy)
+        AddHouseholdRecords(projekt);
+    const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());
+    if (call.json())
+        PiszJson(out, plik, tabele);
+    else
+        PiszTabele(out, plik, tabele);
     return 0;
+}
+
+Tool BazaTool() {
+    return {QStringLiteral("baza"),
+            QStringLiteral("zakłada lub aktualizuje plik danych i pokazuje jego tabele"),
+            QString::fromUtf8(kUzycie),
+            {QStringLiteral("--db")},
+            {QStringLiteral("--json")},
+            0,
+            true,
+            nullptr,
+            Run};
 }

@@ -1,4 +1,4 @@
-#include "HarmonogramCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "DepositArguments.h"
@@ -21,7 +21,6 @@ const QString kKapitalizacja = QStringLiteral("--kapitalizacja");
 const QString kStart = QStringLiteral("--start");
 const QString kPodstawa = QStringLiteral("--podstawa");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 bool CzytajKwote(const QString& tekst, TParametryHarmonogramu& p) {
     return ReadCents(tekst, p.kwota);
@@ -146,40 +145,24 @@ void PiszJson(const THarmonogramOdsetek& h, QTextStream& out) {
 
 } // namespace
 
-QString HarmonogramCommand::name() const {
-    return QStringLiteral("harmonogram");
-}
-
-QString HarmonogramCommand::summary() const {
-    return QStringLiteral("harmonogram odsetek jednej lokaty co do grosza (--help: argumenty)");
-}
-
-int HarmonogramCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    UstawFormaty();
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje(
-        {kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart, kPodstawa}, {kJson});
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    QTextStream& err = call.err;
+    const CommandLineOptions& opcje = call.options;
     TParametryHarmonogramu parametry;
     parametry.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !ReadToolArguments(opcje, kArgumenty, parametry, blad))
-        return CommandLineOptions::reportError(err, name(), blad);
-    try {
-        const THarmonogramOdsetek harmonogram = THarmonogramOdsetek::Oblicz(parametry, true);
-        if (opcje.has(kJson))
-            PiszJson(harmonogram, out);
-        else
-            PiszTekst(harmonogram, out);
-    } catch (const std::exception& e) {
-        return CommandLineOptions::reportFailure(err, e);
-    }
+    if (!ReadToolArguments(opcje, kArgumenty, parametry, blad))
+        return CommandLineOptions::reportError(err, QStringLiteral("harmonogram"), blad);
+    const THarmonogramOdsetek harmonogram = THarmonogramOdsetek::Oblicz(parametry, true);
+    if (call.json())
+        PiszJson(harmonogram, out);
+    else
+        PiszTekst(harmonogram, out);
     return 0;
 }
 
-QString HarmonogramCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora harmonogram --kwota KWOTA --okres N --jednostka JEDNOSTKA\n"
         "                            --oprocentowanie PROCENT --kapitalizacja RODZAJ\n"
@@ -212,4 +195,16 @@ QString HarmonogramCommand::Pomoc() {
         "Rentowność netto w skali roku = odsetki netto / kwota × 365 / dni lokaty × 100.\n"
         "Błędny lub brakujący argument: komunikat na stderr i kod wyjścia 2; kwoty poza\n"
         "zakresem obliczeń lub zbyt długi harmonogram: komunikat i kod wyjścia 1.\n");
+}
+
+Tool HarmonogramTool() {
+    return {QStringLiteral("harmonogram"),
+            QStringLiteral("harmonogram odsetek jednej lokaty co do grosza (--help: argumenty)"),
+            Pomoc(),
+            {kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart, kPodstawa},
+            {kJson},
+            0,
+            false,
+            nullptr,
+            Run};
 }

@@ -1,4 +1,4 @@
-#include "KalendarzCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
@@ -23,7 +23,6 @@ namespace {
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
 const QString kIcs = QStringLiteral("--ics");
-const QString kHelp = QStringLiteral("--help");
 
 // The data file as a reading tool opens it: an existing file only.
 QStringList Naglowek() {
@@ -90,49 +89,33 @@ int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz
 
 } // namespace
 
-QString KalendarzCommand::name() const {
-    return QStringLiteral("kalendarz");
-}
-
-QString KalendarzCommand::summary() const {
-    return QStringLiteral("kiedy kończą się lokaty: miesiąc po miesiącu (--help: argumenty)");
-}
-
-int KalendarzCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    UstawFormaty();
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kDb, kIcs}, {kJson});
-    QString blad;
-    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
-        return CommandLineOptions::reportError(err, name(), blad);
+static QString SprawdzIcs(const CommandLineOptions& opcje) {
     if (opcje.has(kIcs) && opcje.value(kIcs).isEmpty())
-        return CommandLineOptions::reportError(
-            err, name(), QStringLiteral("Podaj plik kalendarza: --ics PLIK."));
+        return QStringLiteral("Podaj plik kalendarza: --ics PLIK.");
     if (opcje.has(kIcs) && opcje.has(kJson))
-        return CommandLineOptions::reportError(
-            err, name(), QStringLiteral("Argumenty --json i --ics wykluczają się."));
-    try {
-        // A reading tool: the data file must exist and stays as it was.
-        ReadOnlyDataFile plik(opcje.value(kDb));
-        TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
-        const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
-                                        Today());
-        if (opcje.has(kIcs))
-            return PiszIcs(out, err, kalendarz, plik.Sciezka(), opcje.value(kIcs));
-        if (opcje.has(kJson))
-            PiszJson(out, kalendarz);
-        else
-            PiszTabele(out, kalendarz);
-    } catch (const std::exception& e) {
-        return CommandLineOptions::reportFailure(err, e);
-    }
+        return QStringLiteral("Argumenty --json i --ics wykluczają się.");
+    return {};
+}
+
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    QTextStream& err = call.err;
+    const CommandLineOptions& opcje = call.options;
+    // A reading tool: the data file must exist and stays as it was.
+    ReadOnlyDataFile plik(opcje.value(kDb));
+    TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
+    const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
+                                    Today());
+    if (opcje.has(kIcs))
+        return PiszIcs(out, err, kalendarz, plik.Sciezka(), opcje.value(kIcs));
+    if (call.json())
+        PiszJson(out, kalendarz);
+    else
+        PiszTabele(out, kalendarz);
     return 0;
 }
 
-QString KalendarzCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora kalendarz --db PLIK [--json] [--ics PLIK]\n"
         "\n"
@@ -153,4 +136,16 @@ QString KalendarzCommand::Pomoc() {
         "\n"
         "Błędne argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie można\n"
         "otworzyć lub zapisać: komunikat na stderr i kod wyjścia 1.\n");
+}
+
+Tool KalendarzTool() {
+    return {QStringLiteral("kalendarz"),
+            QStringLiteral("kiedy kończą się lokaty: miesiąc po miesiącu (--help: argumenty)"),
+            Pomoc(),
+            {kDb, kIcs},
+            {kJson},
+            0,
+            true,
+            SprawdzIcs,
+            Run};
 }

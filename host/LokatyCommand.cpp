@@ -1,4 +1,4 @@
-#include "LokatyCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
@@ -19,7 +19,6 @@ namespace {
 
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 // One deposit with the offer it follows and its estimated profit.
 struct Pozycja {
@@ -109,38 +108,20 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
 
 } // namespace
 
-QString LokatyCommand::name() const {
-    return QStringLiteral("lokaty");
-}
-
-QString LokatyCommand::summary() const {
-    return QStringLiteral("lokaty z pliku danych z szacowanym zyskiem (--help: argumenty)");
-}
-
-int LokatyCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kDb}, {kJson});
-    QString blad;
-    if (!opcje.parse(arguments, blad) || !opcje.requireDataFile(blad))
-        return CommandLineOptions::reportError(err, name(), blad);
-    try {
-        ReadOnlyDataFile plik(opcje.value(kDb));
-        TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
-        const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
-        if (opcje.has(kJson))
-            PiszJson(out, pozycje);
-        else
-            PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
-    } catch (const std::exception& e) {
-        return CommandLineOptions::reportFailure(err, e);
-    }
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    const CommandLineOptions& opcje = call.options;
+    ReadOnlyDataFile plik(opcje.value(kDb));
+    TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
+    const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
+    if (call.json())
+        PiszJson(out, pozycje);
+    else
+        PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
     return 0;
 }
 
-QString LokatyCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora lokaty --db PLIK [--json]\n"
         "\n"
@@ -160,4 +141,16 @@ QString LokatyCommand::Pomoc() {
         "\n"
         "Błędne argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie można\n"
         "otworzyć: komunikat na stderr i kod wyjścia 1.\n");
+}
+
+Tool LokatyTool() {
+    return {QStringLiteral("lokaty"),
+            QStringLiteral("lokaty z pliku danych z szacowanym zyskiem (--help: argumenty)"),
+            Pomoc(),
+            {kDb},
+            {kJson},
+            0,
+            true,
+            nullptr,
+            Run};
 }

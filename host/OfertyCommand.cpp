@@ -1,4 +1,4 @@
-#include "OfertyCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
@@ -23,7 +23,6 @@ const QString kDb = QStringLiteral("--db");
 const QString kPlik = QStringLiteral("--plik");
 const QString kEksportuj = QStringLiteral("--eksportuj");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 QString BladArgumentow(const CommandLineOptions& opcje) {
     if (opcje.has(kDb) == opcje.has(kPlik))
@@ -89,36 +88,13 @@ int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
 
 } // namespace
 
-QString OfertyCommand::name() const {
-    return QStringLiteral("oferty");
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    const CommandLineOptions& opcje = call.options;
+    return Wykonaj(opcje, out);
 }
 
-QString OfertyCommand::summary() const {
-    return QStringLiteral("lokaty bankowe pliku danych lub pliku .vq_lb, eksport (--help: "
-                          "argumenty)");
-}
-
-int OfertyCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kDb, kPlik, kEksportuj}, {kJson});
-    QString blad;
-    if (opcje.parse(arguments, blad))
-        blad = BladArgumentow(opcje);
-    if (!blad.isEmpty()) {
-        err << blad << u'\n' << QStringLiteral("Opis argumentów: talvora oferty --help\n");
-        return 2;
-    }
-    try {
-        return Wykonaj(opcje, out);
-    } catch (const std::exception& e) {
-        return CommandLineOptions::reportFailure(err, e);
-    }
-}
-
-QString OfertyCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora oferty --db PLIK [--json]\n"
         "        talvora oferty --plik PLIK.vq_lb [--json]\n"
@@ -148,4 +124,17 @@ QString OfertyCommand::Pomoc() {
         "odczytać lub zapisać, oraz plik, który nie jest plikiem lokat bankowych albo jest\n"
         "ucięty (\"Invalid stream format\", \"Invalid property value\", \"Stream read\n"
         "error\"): komunikat na stderr i kod wyjścia 1.\n");
+}
+
+Tool OfertyTool() {
+    return {QStringLiteral("oferty"),
+            QStringLiteral("lokaty bankowe pliku danych lub pliku .vq_lb, eksport (--help: "
+                           "argumenty)"),
+            Pomoc(),
+            {kDb, kPlik, kEksportuj},
+            {kJson},
+            0,
+            false,
+            BladArgumentow,
+            Run};
 }

@@ -1,4 +1,4 @@
-#include "RankingCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "DepositArguments.h"
@@ -24,7 +24,6 @@ const QString kTolerancja = QStringLiteral("--tolerancja");
 const QString kStart = QStringLiteral("--start");
 const QString kBezKonta = QStringLiteral("--bez-konta");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 bool CzytajPlik(const QString& tekst, TKryteriaRankingu&) {
     return !tekst.isEmpty();
@@ -148,44 +147,26 @@ void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
 
 } // namespace
 
-QString RankingCommand::name() const {
-    return QStringLiteral("ranking");
-}
-
-QString RankingCommand::summary() const {
-    return QStringLiteral("oferty z pliku danych uszeregowane dla kwoty (--help: argumenty)");
-}
-
-int RankingCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    UstawFormaty();
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart},
-                             {kBezKonta, kJson});
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    QTextStream& err = call.err;
+    const CommandLineOptions& opcje = call.options;
     TKryteriaRankingu kryteria;
     kryteria.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !ReadToolArguments(opcje, kArgumenty, kryteria, blad) ||
-        !SprawdzOkres(opcje, blad))
-        return CommandLineOptions::reportError(err, name(), blad);
+    if (!ReadToolArguments(opcje, kArgumenty, kryteria, blad) || !SprawdzOkres(opcje, blad))
+        return CommandLineOptions::reportError(err, QStringLiteral("ranking"), blad);
     kryteria.kontoOsobisteDozwolone = !opcje.has(kBezKonta);
-    try {
-        ReadOnlyDataFile plik(opcje.value(kDb));
-        const TRankingOfert ranking(plik.Projekt().Kolekcje().HarmonogramyLokatBankowych(),
-                                    kryteria);
-        if (opcje.has(kJson))
-            PiszJson(ranking, out);
-        else
-            PiszTekst(ranking, out);
-    } catch (const std::exception& e) {
-        return CommandLineOptions::reportFailure(err, e);
-    }
+    ReadOnlyDataFile plik(opcje.value(kDb));
+    const TRankingOfert ranking(plik.Projekt().Kolekcje().HarmonogramyLokatBankowych(), kryteria);
+    if (call.json())
+        PiszJson(ranking, out);
+    else
+        PiszTekst(ranking, out);
     return 0;
 }
 
-QString RankingCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora ranking --db PLIK --kwota KWOTA\n"
         "                        [--okres N --jednostka JEDNOSTKA [--tolerancja T]]\n"
@@ -215,4 +196,16 @@ QString RankingCommand::Pomoc() {
         "Gdy żadna oferta nie pasuje, wypisuje dlaczego (w JSON pustą tablicę). Błędne\n"
         "argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie ma lub nie\n"
         "można otworzyć: komunikat na stderr i kod wyjścia 1.\n");
+}
+
+Tool RankingTool() {
+    return {QStringLiteral("ranking"),
+            QStringLiteral("oferty z pliku danych uszeregowane dla kwoty (--help: argumenty)"),
+            Pomoc(),
+            {kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart},
+            {kBezKonta, kJson},
+            0,
+            false,
+            nullptr,
+            Run};
 }

@@ -1,4 +1,4 @@
-#include "StronaCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "OfferJson.h"
@@ -17,7 +17,6 @@ namespace {
 
 const QString kBank = QStringLiteral("--bank");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 // The cells of an offer as the import window shows it with its bank.
 QStringList Komorki(const THarmonogramLokatyBankowej& o) {
@@ -57,30 +56,18 @@ void PiszJson(QTextStream& out, const TListaOfert& oferty) {
 
 } // namespace
 
-QString StronaCommand::name() const {
-    return QStringLiteral("strona");
+static QString SprawdzArgumenty(const CommandLineOptions& opcje) {
+    if (opcje.positional().isEmpty())
+        return QStringLiteral("Podaj plik strony: talvora strona PLIK --bank NAZWA.");
+    if (JestPustyTekst(opcje.value(kBank)))
+        return QStringLiteral("Podaj nazwę banku: --bank NAZWA.");
+    return {};
 }
 
-QString StronaCommand::summary() const {
-    return QStringLiteral("oferty lokat z zapisanej strony banku (--help: argumenty)");
-}
-
-int StronaCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    UstawFormaty();
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kBank}, {kJson}, 1);
-    QString blad;
-    if (opcje.parse(arguments, blad)) {
-        if (opcje.positional().isEmpty())
-            blad = QStringLiteral("Podaj plik strony: talvora strona PLIK --bank NAZWA.");
-        else if (JestPustyTekst(opcje.value(kBank)))
-            blad = QStringLiteral("Podaj nazwę banku: --bank NAZWA.");
-    }
-    if (!blad.isEmpty())
-        return CommandLineOptions::reportError(err, name(), blad);
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    QTextStream& err = call.err;
+    const CommandLineOptions& opcje = call.options;
     QFile plik(opcje.positional().first());
     if (!plik.open(QIODevice::ReadOnly)) {
         err << QStringLiteral("Nie można odczytać pliku %1: %2\n")
@@ -95,7 +82,7 @@ int StronaCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     } catch (const EImportError& e) {
         bladStrony = e.Message();
     }
-    if (opcje.has(kJson))
+    if (call.json())
         PiszJson(out, oferty);
     else
         PiszTabele(out, oferty);
@@ -105,7 +92,7 @@ int StronaCommand::run(const QStringList& arguments, QTextStream& out, QTextStre
     return 1;
 }
 
-QString StronaCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora strona PLIK --bank NAZWA [--json]\n"
         "\n"
@@ -130,4 +117,16 @@ QString StronaCommand::Pomoc() {
         "Strona o zmienionej budowie: oferty odczytane przed błędem na stdout, komunikat\n"
         "błędu na stderr i kod wyjścia 1. Plik, którego nie można odczytać: kod wyjścia 1.\n"
         "Błędne argumenty: komunikat na stderr i kod wyjścia 2.\n");
+}
+
+Tool StronaTool() {
+    return {QStringLiteral("strona"),
+            QStringLiteral("oferty lokat z zapisanej strony banku (--help: argumenty)"),
+            Pomoc(),
+            {kBank},
+            {kJson},
+            1,
+            false,
+            SprawdzArgumenty,
+            Run};
 }

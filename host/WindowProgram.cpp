@@ -72,14 +72,14 @@ QString SaveChangedSavings(TProjektDB& project) {
 }
 
 bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error) {
-    CommandLineOptions parser(
-        {QStringLiteral("--db")},
-        {QStringLiteral("--demo"), QStringLiteral("--help"), QStringLiteral("--version")});
+    CommandLineOptions parser({QStringLiteral("--db")},
+                              {QStringLiteral("--demo"), QStringLiteral("--help"),
+                               QStringLiteral("-h"), QStringLiteral("--version")});
     if (!parser.parse(arguments, error))
         return false;
     options.dataFile = parser.value(QStringLiteral("--db"));
     options.demo = parser.has(QStringLiteral("--demo"));
-    options.help = parser.has(QStringLiteral("--help"));
+    options.help = parser.has(QStringLiteral("--help")) || parser.has(QStringLiteral("-h"));
     options.version = parser.has(QStringLiteral("--version"));
     if (parser.has(QStringLiteral("--db")) && options.dataFile.isEmpty()) {
         error = QStringLiteral("Po --db brakuje ścieżki pliku danych.");

@@ -1,4 +1,4 @@
-#include "ZyskCommand.h"
+#include "HostTools.h"
 
 #include "CommandLineOptions.h"
 #include "DepositArguments.h"
@@ -21,7 +21,6 @@ const QString kOprocentowanie = QStringLiteral("--oprocentowanie");
 const QString kKapitalizacja = QStringLiteral("--kapitalizacja");
 const QString kStart = QStringLiteral("--start");
 const QString kJson = QStringLiteral("--json");
-const QString kHelp = QStringLiteral("--help");
 
 QString Wiersz(const QString& etykieta, const QString& wartosc) {
     return etykieta.leftJustified(30) + wartosc + u'\n';
@@ -145,36 +144,24 @@ void PiszJson(const Wynik& wynik, QTextStream& out) {
 
 } // namespace
 
-QString ZyskCommand::name() const {
-    return QStringLiteral("zysk");
-}
-
-QString ZyskCommand::summary() const {
-    return QStringLiteral("szacowany zysk netto z jednej lokaty (--help: argumenty)");
-}
-
-int ZyskCommand::run(const QStringList& arguments, QTextStream& out, QTextStream& err) {
-    UstawFormaty();
-    if (arguments.contains(kHelp)) {
-        out << Pomoc();
-        return 0;
-    }
-    CommandLineOptions opcje({kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
-                             {kJson});
+static int Run(const ToolCall& call) {
+    QTextStream& out = call.out;
+    QTextStream& err = call.err;
+    const CommandLineOptions& opcje = call.options;
     Dane dane;
     dane.start = Today();
     QString blad;
-    if (!opcje.parse(arguments, blad) || !ReadToolArguments(opcje, kArgumenty, dane, blad))
-        return CommandLineOptions::reportError(err, name(), blad);
+    if (!ReadToolArguments(opcje, kArgumenty, dane, blad))
+        return CommandLineOptions::reportError(err, QStringLiteral("zysk"), blad);
     const Wynik wynik = Oblicz(dane);
-    if (opcje.has(kJson))
+    if (call.json())
         PiszJson(wynik, out);
     else
         PiszTekst(wynik, out);
     return 0;
 }
 
-QString ZyskCommand::Pomoc() {
+static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora zysk --kwota KWOTA --okres N --jednostka JEDNOSTKA\n"
         "                     --oprocentowanie PROCENT --kapitalizacja RODZAJ\n"
@@ -200,4 +187,16 @@ QString ZyskCommand::Pomoc() {
         "Wypisuje szacowany zysk netto, liczbę okresów kapitalizacji, szacowaną datę\n"
         "zakończenia, długość lokaty w dniach i okres lokaty słownie. Błędny lub\n"
         "brakujący argument: komunikat na stderr i kod wyjścia 2.\n");
+}
+
+Tool ZyskTool() {
+    return {QStringLiteral("zysk"),
+            QStringLiteral("szacowany zysk netto z jednej lokaty (--help: argumenty)"),
+            Pomoc(),
+            {kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
+            {kJson},
+            0,
+            false,
+            nullptr,
+            Run};
 }

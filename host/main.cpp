@@ -1,12 +1,13 @@
 #include "DisplayCheck.h"
 #include "FirstFrame.h"
-#include "HostCommands.h"
+#include "HostTools.h"
 #include "WindowProgram.h"
 #include "platform/BuildConfig.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +22,7 @@ const char* const kUsage =
     "  --db PLIK  inny plik danych\n"
     "  --demo     przykładowe lokaty i oferty banków w osobnym pliku\n"
     "             (domyślnie ~/.local/share/Talvora/DemoDataFile.dat)\n"
-    "  --help     ta pomoc\n"
+    "  -h, --help ta pomoc\n"
     "  --version  wersja programu\n"
     "Polecenia:\n";
 
@@ -33,18 +34,16 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 }
 
 bool IsHostCommand(const QStringList& arguments) {
-    if (arguments.isEmpty())
-        return false;
-    for (const auto& command : HostCommands())
-        if (command->name() == arguments.first())
-            return true;
-    return false;
+    return !arguments.isEmpty() && FindHostTool(arguments.first());
 }
 
 void PrintUsage(QTextStream& stream) {
     stream << kUsage;
-    for (const auto& command : HostCommands())
-        stream << "  " << command->name() << "  " << command->summary() << "\n";
+    qsizetype width = 0;
+    for (const Tool& tool : HostTools())
+        width = std::max(width, tool.name.size());
+    for (const Tool& tool : HostTools())
+        stream << "  " << tool.name.leftJustified(width) << "  " << tool.summary << "\n";
     stream.flush();
 }
 

@@ -1,4 +1,4 @@
-#include "BazaCommand.h"
+#include "HostTools.h"
 #include "UruchomPolecenie.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/sqlite/TSQLiteDatabase.h"
