@@ -1,5 +1,6 @@
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
+#include "data/TKolumnyTabel.h"
 #include "data/TOdczytWiersza.h"
 #include "data/TProjektDB.h"
 #include "data/sqlite/ESQLiteException.h"
@@ -344,60 +345,34 @@ void TProjektDB::SetPokazujLokatyWOszczednosciach(bool value) {
 
 // --- Loaders -------------------------------------------------------------------------
 
-void TProjektDB::WczytajWydatki() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Wydatki);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kIdKategoriaWydatki = w.Kolumna(u"IdKategoriaWydatki"_s);
-    const auto kIle = w.Kolumna(u"Ile"_s);
-    const auto kIdKategoriaOszczednosci = w.Kolumna(u"IdKategoriaOszczednosci"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kIdOsoba = w.Kolumna(u"IdOsoba"_s);
-    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
-    const auto kZlecenieStale = w.Kolumna(u"ZlecenieStale"_s);
-    const auto kZalacznik = w.Kolumna(u"Zalacznik"_s);
-    auto& lista = fKolekcje->Wydatki();
+namespace {
+
+// Every row of the query, read through the table's column mapping into a
+// list emptied first.
+template <class R>
+void CzytajWiersze(TOdczytWiersza w, const TMapowanieTabeli<R>& m, TListaObiektow<R>& lista) {
+    const auto komorki = m.Znajdz(w);
     lista.clear();
     while (w.Nastepny()) {
-        auto r = std::make_unique<TWydatek>();
-        r->SetId(w.Liczba(kId));
-        r->SetIdKategoriaWydatki(w.Liczba(kIdKategoriaWydatki));
-        r->SetIle(w.Kwota(kIle));
-        r->SetIdKategoriaOszczednosci(w.Liczba(kIdKategoriaOszczednosci));
-        r->SetData(w.Data(kData));
-        r->SetIdOsoba(w.Liczba(kIdOsoba));
-        r->SetKomentarz(w.Tekst(kKomentarz));
-        r->SetZlecenieStale(w.Flaga(kZlecenieStale));
-        r->SetZalacznik(w.Tekst(kZalacznik));
+        auto r = std::make_unique<R>();
+        m.Czytaj(*r, w, komorki);
         lista.push_back(std::move(r));
     }
+}
+
+} // namespace
+
+// Expenses and incomes are kept newest first.
+void TProjektDB::WczytajWydatki() {
+    auto& lista = fKolekcje->Wydatki();
+    CzytajWiersze(OdczytTabeli(TTabele::Wydatki), TKolumnyTabel::Wydatki(), lista);
     std::reverse(lista.begin(), lista.end());
     fKolekcje->SetZmienionoINiezapisanoWydatki(false);
 }
 
 void TProjektDB::WczytajPrzychody() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Przychody);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kIdKategoriaPrzychody = w.Kolumna(u"IdKategoriaPrzychody"_s);
-    const auto kIle = w.Kolumna(u"Ile"_s);
-    const auto kIdKategoriaOszczednosci = w.Kolumna(u"IdKategoriaOszczednosci"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kIdOsoba = w.Kolumna(u"IdOsoba"_s);
-    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
-    const auto kZlecenieStale = w.Kolumna(u"ZlecenieStale"_s);
     auto& lista = fKolekcje->Przychody();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TPrzychod>();
-        r->SetId(w.Liczba(kId));
-        r->SetIdKategoriaPrzychody(w.Liczba(kIdKategoriaPrzychody));
-        r->SetIle(w.Kwota(kIle));
-        r->SetIdKategoriaOszczednosci(w.Liczba(kIdKategoriaOszczednosci));
-        r->SetData(w.Data(kData));
-        r->SetIdOsoba(w.Liczba(kIdOsoba));
-        r->SetKomentarz(w.Tekst(kKomentarz));
-        r->SetZlecenieStale(w.Flaga(kZlecenieStale));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Przychody), TKolumnyTabel::Przychody(), lista);
     std::reverse(lista.begin(), lista.end());
     fKolekcje->SetZmienionoINiezapisanoPrzychody(false);
 }
@@ -405,119 +380,37 @@ void TProjektDB::WczytajPrzychody() {
 // Each balance takes the sort weight of its loaded category; the synthetic
 // deposits balance is added again afterwards when it is shown.
 void TProjektDB::WczytajOszczednosci() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Oszczednosci);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kIdKategoriaOszczednosci = w.Kolumna(u"IdKategoriaOszczednosci"_s);
-    const auto kIle = w.Kolumna(u"Ile"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
-    const auto kTypOszczednosci = w.Kolumna(u"TypOszczednosci"_s);
     auto& lista = fKolekcje->Oszczednosci();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TOszczednosc>();
-        r->SetId(w.Liczba(kId));
-        r->SetIdKategoriaOszczednosci(w.Liczba(kIdKategoriaOszczednosci));
-        r->SetIle(w.Kwota(kIle));
-        r->SetData(w.Data(kData));
-        r->SetKomentarz(w.Tekst(kKomentarz));
-        r->fTypOszczednosci = w.Bajt(kTypOszczednosci);
+    CzytajWiersze(OdczytTabeli(TTabele::Oszczednosci), TKolumnyTabel::Oszczednosci(), lista);
+    for (const auto& r : lista)
         r->SetWagaIdKatOszczednosci(fKolekcje->PobierzWageKategoriiPoID(
             r->IdKategoriaOszczednosci(), TTabele::Kategorie_Oszczednosci));
-        lista.push_back(std::move(r));
-    }
     SetPokazujLokatyWOszczednosciach(fPokazujLokatyWOszczednosciach);
     fKolekcje->SetZmienionoINiezapisanoOszczednosci(false);
 }
 
 void TProjektDB::WczytajOsoby() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Osoby);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kImie = w.Kolumna(u"Imie"_s);
-    const auto kNazwisko = w.Kolumna(u"Nazwisko"_s);
-    const auto kPseudonim = w.Kolumna(u"Pseudonim"_s);
-    const auto kAdres = w.Kolumna(u"Adres"_s);
-    const auto kTelefon = w.Kolumna(u"Telefon"_s);
-    const auto kWaga = w.Kolumna(u"Waga"_s);
-    const auto kUsuniety = w.Kolumna(u"Usuniety"_s);
-    auto& lista = fKolekcje->Osoby();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TOsoba>();
-        r->SetId(w.Liczba(kId));
-        r->SetImie(w.Tekst(kImie));
-        r->SetNazwisko(w.Tekst(kNazwisko));
-        r->SetPseudonim(w.Tekst(kPseudonim));
-        r->SetAdres(w.Tekst(kAdres));
-        r->SetTelefon(w.Tekst(kTelefon));
-        r->SetWaga(w.LiczbaBezZnaku(kWaga));
-        r->SetUsuniety(w.Flaga(kUsuniety));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Osoby), TKolumnyTabel::Osoby(), fKolekcje->Osoby());
     fKolekcje->SetZmienionoINiezapisanoOsoby(false);
 }
 
-namespace {
-
-// The columns every table of categories has.
-struct TKolumnyKategorii {
-    explicit TKolumnyKategorii(const TOdczytWiersza& w)
-        : id(w.Kolumna(u"Id"_s)), opis(w.Kolumna(u"Opis"_s)), usuniety(w.Kolumna(u"Usuniety"_s)),
-          waga(w.Kolumna(u"Waga"_s)) {}
-
-    template <class T> void Czytaj(T& kategoria, const TOdczytWiersza& w) const {
-        kategoria.SetId(w.Liczba(id));
-        kategoria.SetOpis(w.Tekst(opis));
-        kategoria.SetUsuniety(w.Flaga(usuniety));
-        kategoria.SetWaga(w.LiczbaBezZnaku(waga));
-    }
-
-    TOdczytWiersza::TKolumna id, opis, usuniety, waga;
-};
-
-} // namespace
-
 void TProjektDB::WczytajKategorieWydatkow() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Kategorie_Wydatki);
-    const TKolumnyKategorii kategorie(w);
-    auto& lista = fKolekcje->KategorieWydatki();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TKategoriaWydatki>();
-        kategorie.Czytaj(*r, w);
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Kategorie_Wydatki), TKolumnyTabel::KategorieWydatkow(),
+                  fKolekcje->KategorieWydatki());
     fKolekcje->SetZmienionoINiezapisanoKategorieWydatki(false);
 }
 
 void TProjektDB::WczytajKategoriePrzychodow() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Kategorie_Przychody);
-    const TKolumnyKategorii kategorie(w);
-    auto& lista = fKolekcje->KategoriePrzychody();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TKategoriaPrzychody>();
-        kategorie.Czytaj(*r, w);
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Kategorie_Przychody), TKolumnyTabel::KategoriePrzychodow(),
+                  fKolekcje->KategoriePrzychody());
     fKolekcje->SetZmienionoINiezapisanoKategoriePrzychody(false);
 }
 
 // Every savings category gets a key in the map of deposit profits.
 void TProjektDB::WczytajKategorieOszczednosci() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Kategorie_Oszczednosci);
-    const TKolumnyKategorii kategorie(w);
-    const auto kMoznaZaplacic = w.Kolumna(u"MoznaZaplacic"_s);
-    const auto kDlug = w.Kolumna(u"Dlug"_s);
     auto& lista = fKolekcje->KategorieOszczednosci();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TKategoriaOszczednosci>();
-        kategorie.Czytaj(*r, w);
-        r->SetMoznaZaplacic(w.Flaga(kMoznaZaplacic));
-        r->SetCharakterDlugu(w.Flaga(kDlug));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Kategorie_Oszczednosci),
+                  TKolumnyTabel::KategorieOszczednosci(), lista);
     auto& zyski = fKolekcje->ZyskiZLokatDoDodaniaJakoPrzychod();
     for (const auto& kategoria : lista)
         zyski.try_emplace(kategoria->Id(), 0.0);
@@ -525,25 +418,8 @@ void TProjektDB::WczytajKategorieOszczednosci() {
 }
 
 void TProjektDB::WczytajHistoriePrzelewow() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::HistoriaPrzelewow);
-    const auto kIle = w.Kolumna(u"Ile"_s);
-    const auto kIdKategoriaOszczednosciFrom = w.Kolumna(u"IdKategoriaOszczednosciFrom"_s);
-    const auto kIdKategoriaOszczednosciTo = w.Kolumna(u"IdKategoriaOszczednosciTo"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
-    const auto kId = w.Kolumna(u"Id"_s);
-    auto& lista = fKolekcje->HistoriaPrzelewow();
-    lista.clear();
-    while (w.Nastepny()) {
-        const double ile = w.Kwota(kIle);
-        const int32_t z = w.Liczba(kIdKategoriaOszczednosciFrom);
-        const int32_t na = w.Liczba(kIdKategoriaOszczednosciTo);
-        const TDateTime data = w.Data(kData);
-        const QString komentarz = w.Tekst(kKomentarz);
-        const int32_t id = w.Liczba(kId);
-        lista.push_back(std::make_unique<THistoriaPrzelewu>(id, ile, z, na, data, komentarz,
-                                                            TTypModyfikacji::BezZmian));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::HistoriaPrzelewow), TKolumnyTabel::HistoriaPrzelewow(),
+                  fKolekcje->HistoriaPrzelewow());
     fKolekcje->SetZmienionoINiezapisanoHistoriePrzelewow(false);
 }
 
@@ -566,31 +442,9 @@ void TProjektDB::WczytajStanyOszczednosci() {
 
 void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
     const bool wydatki = tabela == TTabele::ZleceniaStaleWydatki;
-    TOdczytWiersza w = OdczytTabeli(tabela);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kIdKategorii = w.Kolumna(u"IdKategorii"_s);
-    const auto kIdOszczednosci = w.Kolumna(u"IdOszczednosci"_s);
-    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
-    const auto kKwota = w.Kolumna(u"Kwota"_s);
-    const auto kCzestotliwosc = w.Kolumna(u"Czestotliwosc"_s);
-    const auto kTypZleceniaStalego = w.Kolumna(u"TypZleceniaStalego"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kAktywne = w.Kolumna(u"Aktywne"_s);
-    auto& lista = wydatki ? fKolekcje->ZleceniaStaleWydatki() : fKolekcje->ZleceniaStalePrzychody();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TZlecenieStale>();
-        r->SetId(w.Liczba(kId));
-        r->SetIdKategorii(w.Liczba(kIdKategorii));
-        r->SetIdOszczednosci(w.Liczba(kIdOszczednosci));
-        r->SetNazwa(w.Tekst(kNazwa));
-        r->SetKwota(w.Kwota(kKwota));
-        r->fCzestotliwosc = w.Bajt(kCzestotliwosc);
-        r->fTypZleceniaStalego = w.Bajt(kTypZleceniaStalego);
-        r->SetData(w.Data(kData));
-        r->SetAktywne(w.Flaga(kAktywne));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::ZleceniaStale(),
+                  wydatki ? fKolekcje->ZleceniaStaleWydatki()
+                          : fKolekcje->ZleceniaStalePrzychody());
     if (wydatki)
         fKolekcje->SetZmienionoINiezapisanoZleceniaStaleWydatki(false);
     else
@@ -598,162 +452,29 @@ void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
 }
 
 void TProjektDB::WczytajHistorieZlecenStalych() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::HistoriaZlecenStalychWydatki);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kIdKategorii = w.Kolumna(u"IdKategorii"_s);
-    const auto kIdZleceniaStalego = w.Kolumna(u"IdZleceniaStalego"_s);
-    const auto kIdOszczednosci = w.Kolumna(u"IdOszczednosci"_s);
-    const auto kKwota = w.Kolumna(u"Kwota"_s);
-    const auto kCzestotliwosc = w.Kolumna(u"Czestotliwosc"_s);
-    const auto kTypZleceniaStalego = w.Kolumna(u"TypZleceniaStalego"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
-    const auto kIdOsoba = w.Kolumna(u"IdOsoba"_s);
-    auto& lista = fKolekcje->HistoriaZlecenStalych();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TZlecenieStale>();
-        r->SetId(w.Liczba(kId));
-        r->SetIdKategorii(w.Liczba(kIdKategorii));
-        r->SetIdZleceniaStalego(w.Liczba(kIdZleceniaStalego));
-        r->SetIdOszczednosci(w.Liczba(kIdOszczednosci));
-        r->SetKwota(w.Kwota(kKwota));
-        r->fCzestotliwosc = w.Bajt(kCzestotliwosc);
-        r->fTypZleceniaStalego = w.Bajt(kTypZleceniaStalego);
-        r->SetData(w.Data(kData));
-        r->SetKomentarz(w.Tekst(kKomentarz));
-        r->SetIdOsoba(w.Liczba(kIdOsoba));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::HistoriaZlecenStalychWydatki),
+                  TKolumnyTabel::HistoriaZlecenStalych(), fKolekcje->HistoriaZlecenStalych());
     fKolekcje->SetZmienionoINiezapisanoHistorieZlecenStalych(false);
 }
 
 void TProjektDB::WczytajPlany() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Plany);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
-    const auto kKwota = w.Kolumna(u"Kwota"_s);
-    const auto kIdKategorii = w.Kolumna(u"IdKategorii"_s);
-    const auto kWykonany = w.Kolumna(u"Wykonany"_s);
-    const auto kDodanyDoKolekcji = w.Kolumna(u"DodanyDoKolekcji"_s);
-    const auto kTypPlanu = w.Kolumna(u"TypPlanu"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kKomentarz = w.Kolumna(u"Komentarz"_s);
-    auto& lista = fKolekcje->Plany();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TPlan>();
-        r->SetId(w.Liczba(kId));
-        r->SetNazwa(w.Tekst(kNazwa));
-        r->SetKwota(w.Kwota(kKwota));
-        r->SetIdKategorii(w.Liczba(kIdKategorii));
-        r->SetWykonany(w.Flaga(kWykonany));
-        r->SetDodanyDoKolekcji(w.Flaga(kDodanyDoKolekcji));
-        r->fTypPlanu = w.Bajt(kTypPlanu);
-        r->SetData(w.Data(kData));
-        r->SetKomentarz(w.Tekst(kKomentarz));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Plany), TKolumnyTabel::Plany(), fKolekcje->Plany());
     fKolekcje->SetZmienionoINiezapisanoPlany(false);
 }
 
 void TProjektDB::WczytajOgraniczenia() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Ograniczenia);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kIdKategoriiWydatku = w.Kolumna(u"IdKategoriiWydatku"_s);
-    const auto kMaxMiesiac = w.Kolumna(u"MaxMiesiac"_s);
-    const auto kMaxRok = w.Kolumna(u"MaxRok"_s);
-    const auto kData = w.Kolumna(u"Data"_s);
-    const auto kRokOgraniczenia = w.Kolumna(u"RokOgraniczenia"_s);
-    auto& lista = fKolekcje->Ograniczenia();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TOgraniczenie>();
-        r->SetId(w.Liczba(kId));
-        r->SetIdKategoriiWydatku(w.Liczba(kIdKategoriiWydatku));
-        r->SetMaxMiesiac(w.Kwota(kMaxMiesiac));
-        r->SetMaxRok(w.Kwota(kMaxRok));
-        r->SetData(w.Data(kData));
-        r->SetRokOgraniczenia(static_cast<uint16_t>(w.Liczba(kRokOgraniczenia)));
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Ograniczenia), TKolumnyTabel::Ograniczenia(),
+                  fKolekcje->Ograniczenia());
     fKolekcje->SetZmienionoINiezapisanoOgraniczenia(false);
 }
 
-// A deposit runs from midnight of its start day.
 void TProjektDB::WczytajLokaty() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::Lokaty);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
-    const auto kKwota = w.Kolumna(u"Kwota"_s);
-    const auto kDataRozpoczecia = w.Kolumna(u"DataRozpoczecia"_s);
-    const auto kOkresLokaty = w.Kolumna(u"OkresLokaty"_s);
-    const auto kJednostkaLokaty = w.Kolumna(u"JednostkaLokaty"_s);
-    const auto kIdHarmonogramLokaty = w.Kolumna(u"IdHarmonogramLokaty"_s);
-    const auto kAktywna = w.Kolumna(u"Aktywna"_s);
-    auto& lista = fKolekcje->Lokaty();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<TLokata>();
-        r->SetId(w.Liczba(kId));
-        r->SetNazwa(w.Tekst(kNazwa));
-        r->SetKwota(w.Kwota(kKwota));
-        r->SetDataRozpoczecia(DateOf(w.Data(kDataRozpoczecia)));
-        r->SetOkresLokaty(static_cast<uint16_t>(w.Liczba(kOkresLokaty)));
-        r->fJednostkaLokaty = static_cast<TJednostkaOkresu>(w.Bajt(kJednostkaLokaty));
-        r->SetIdHarmonogramLokaty(w.Liczba(kIdHarmonogramLokaty));
-        r->SetAktywna(w.Flaga(kAktywna));
-        r->SetZmiany(TTypModyfikacji::BezZmian);
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::Lokaty), TKolumnyTabel::Lokaty(), fKolekcje->Lokaty());
     fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }
 
 void TProjektDB::WczytajHarmonogramyLokat() {
-    TOdczytWiersza w = OdczytTabeli(TTabele::HarmonogramyLokatBankowych);
-    const auto kId = w.Kolumna(u"Id"_s);
-    const auto kNazwa = w.Kolumna(u"Nazwa"_s);
-    const auto kBank = w.Kolumna(u"Bank"_s);
-    const auto kOkresDepozytu = w.Kolumna(u"OkresDepozytu"_s);
-    const auto kOprocentowanieStaleWCalymOkresieLokaty =
-        w.Kolumna(u"OprocentowanieStaleWCalymOkresieLokaty"_s);
-    const auto kWymaganeKontoOsobisteWTymBanku = w.Kolumna(u"WymaganeKontoOsobisteWTymBanku"_s);
-    const auto kMozliwoscWczesniejszegoZerwaniaLokaty =
-        w.Kolumna(u"MozliwoscWczesniejszegoZerwaniaLokaty"_s);
-    const auto kWarunkiWczesniejszegoZerwaniaLokaty =
-        w.Kolumna(u"WarunkiWczesniejszegoZerwaniaLokaty"_s);
-    const auto kPozostaleInformacje = w.Kolumna(u"PozostaleInformacje"_s);
-    const auto kDataDodania = w.Kolumna(u"DataDodania"_s);
-    const auto kJednostkaDepozytu = w.Kolumna(u"JednostkaDepozytu"_s);
-    const auto kKapitalizacja = w.Kolumna(u"Kapitalizacja"_s);
-    const auto kOprocentowanieWSkaliRoku = w.Kolumna(u"OprocentowanieWSkaliRoku"_s);
-    const auto kKwotaMinimalna = w.Kolumna(u"KwotaMinimalna"_s);
-    const auto kKwotaMaksymalna = w.Kolumna(u"KwotaMaksymalna"_s);
-    const auto kHarmonogramDodanyPrzezUzytkownika =
-        w.Kolumna(u"HarmonogramDodanyPrzezUzytkownika"_s);
-    auto& lista = fKolekcje->HarmonogramyLokatBankowych();
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<THarmonogramLokatyBankowej>();
-        r->fId = w.Liczba(kId);
-        r->fNazwaHarmonogramu = w.Tekst(kNazwa);
-        r->fBank = w.Tekst(kBank);
-        r->fOkresDepozytu = w.LiczbaBezZnaku(kOkresDepozytu);
-        r->fOprocentowanieStaleWCalymOkresieLokaty =
-            w.Flaga(kOprocentowanieStaleWCalymOkresieLokaty);
-        r->fWymaganeKontoOsobisteWTymBanku = w.Flaga(kWymaganeKontoOsobisteWTymBanku);
-        r->fMozliwoscWczesniejszegoZerwaniaLokaty = w.Flaga(kMozliwoscWczesniejszegoZerwaniaLokaty);
-        r->fWarunkiWczesniejszegoZerwaniaLokaty = w.Tekst(kWarunkiWczesniejszegoZerwaniaLokaty);
-        r->fPozostaleInformacje = w.Tekst(kPozostaleInformacje);
-        r->fDataDodaniaModyfikacji = w.Data(kDataDodania);
-        r->fJednostkaDepozytu = static_cast<TJednostkaOkresu>(w.Bajt(kJednostkaDepozytu));
-        r->fKapitalizacja = static_cast<TKapitalizacja>(w.Bajt(kKapitalizacja));
-        r->fOprocentowanieWSkaliRoku = w.Kwota(kOprocentowanieWSkaliRoku);
-        r->fKwotaMinimalna = w.Kwota(kKwotaMinimalna);
-        r->fKwotaMaksymalna = w.Kwota(kKwotaMaksymalna);
-        r->fHarmonogramDodanyPrzezUzytkownika = w.Flaga(kHarmonogramDodanyPrzezUzytkownika);
-        r->fZmiany = TTypModyfikacji::BezZmian;
-        lista.push_back(std::move(r));
-    }
+    CzytajWiersze(OdczytTabeli(TTabele::HarmonogramyLokatBankowych),
+                  TKolumnyTabel::HarmonogramyLokat(), fKolekcje->HarmonogramyLokatBankowych());
     fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }

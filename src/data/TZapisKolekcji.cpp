@@ -1,5 +1,7 @@
 #include "data/TZapisKolekcji.h"
 
+#include "data/TKolumnyTabel.h"
+
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TPlikiDB.h"
@@ -120,157 +122,12 @@ template <class T, class P> bool Uzywa(const TListaObiektow<T>& lista, P uzywa) 
                        [&](const auto& rekord) { return uzywa(*rekord); });
 }
 
-// --- Columns of each record ------------------------------------------------
-
-TKolumnyZapisu KolumnyWydatku(const TWydatek& w, bool insert) {
-    TKolumnyZapisu k{{"IdKategoriaWydatki", W::Liczba(w.IdKategoriaWydatki())},
-                     {"Ile", W::Kwota(w.Ile())},
-                     {"IdKategoriaOszczednosci", W::Liczba(w.IdKategoriaOszczednosci())},
-                     {"Data", W::Data(w.Data())},
-                     {"IdOsoba", W::Liczba(w.IdOsoba())},
-                     {"Komentarz", W::TekstLubNull(w.Komentarz())}};
-    TKolumnaZapisu zalacznik{"Zalacznik", W::TekstLubNull(w.Zalacznik())};
-    TKolumnaZapisu zlecenie{"ZlecenieStale", W::Flaga(w.ZlecenieStale())};
-    if (insert)
-        std::swap(zalacznik, zlecenie);
-    k.push_back(std::move(zalacznik));
-    k.push_back(std::move(zlecenie));
-    return k;
+// The mapping of a category's own table.
+const TMapowanieTabeli<TKategoriaWydatki>& MapowanieKategorii(const TKategoriaWydatki&) {
+    return TKolumnyTabel::KategorieWydatkow();
 }
-
-TKolumnyZapisu KolumnyPrzychodu(const TPrzychod& p) {
-    return {{"IdKategoriaPrzychody", W::Liczba(p.IdKategoriaPrzychody())},
-            {"Ile", W::Kwota(p.Ile())},
-            {"IdKategoriaOszczednosci", W::Liczba(p.IdKategoriaOszczednosci())},
-            {"Data", W::Data(p.Data())},
-            {"IdOsoba", W::Liczba(p.IdOsoba())},
-            {"Komentarz", W::TekstLubNull(p.Komentarz())},
-            {"ZlecenieStale", W::Flaga(p.ZlecenieStale())}};
-}
-
-TKolumnyZapisu KolumnyOszczednosci(const TOszczednosc& o, bool insert) {
-    TKolumnyZapisu k{{"IdKategoriaOszczednosci", W::Liczba(o.IdKategoriaOszczednosci())},
-                     {"Ile", W::Kwota(o.Ile())},
-                     {"Data", W::Data(o.Data())}};
-    TKolumnaZapisu typ{"TypOszczednosci", W::Liczba(o.fTypOszczednosci)};
-    TKolumnaZapisu komentarz{"Komentarz", W::TekstLubNull(o.Komentarz())};
-    if (insert)
-        std::swap(typ, komentarz);
-    k.push_back(std::move(typ));
-    k.push_back(std::move(komentarz));
-    return k;
-}
-
-TKolumnyZapisu KolumnyPrzelewu(const THistoriaPrzelewu& p) {
-    return {{"Ile", W::Kwota(p.Ile())},
-            {"IdKategoriaOszczednosciFrom", W::Liczba(p.IdKategoriaOszczednosciFROM())},
-            {"IdKategoriaOszczednosciTo", W::Liczba(p.IdKategoriaOszczednosciTO())},
-            {"Data", W::Data(p.Data())},
-            {"Komentarz", W::TekstLubNull(p.Komentarz())}};
-}
-
-TKolumnyZapisu KolumnyOsoby(const TOsoba& o, bool insert) {
-    TKolumnyZapisu k{{"Imie", W::Tekst(o.Imie())},
-                     {"Nazwisko", W::Tekst(o.Nazwisko())},
-                     {"Pseudonim", W::TekstLubNull(o.Pseudonim())},
-                     {"Adres", W::TekstLubNull(o.Adres())},
-                     {"Telefon", W::TekstLubNull(o.Telefon())}};
-    TKolumnaZapisu usuniety{"Usuniety", W::Flaga(o.Usuniety())};
-    TKolumnaZapisu waga{"Waga", W::Liczba(o.Waga())};
-    if (insert)
-        std::swap(usuniety, waga);
-    k.push_back(std::move(usuniety));
-    k.push_back(std::move(waga));
-    return k;
-}
-
-TKolumnyZapisu KolumnyKategorii(const TKategoria& k) {
-    return {{"Opis", W::Tekst(k.Opis())},
-            {"Usuniety", W::Flaga(k.Usuniety())},
-            {"Waga", W::Liczba(k.Waga())}};
-}
-
-TKolumnyZapisu KolumnyKategoriiOszczednosci(const TKategoriaOszczednosci& k) {
-    return {{"Opis", W::Tekst(k.Opis())},
-            {"Usuniety", W::Flaga(k.Usuniety())},
-            {"MoznaZaplacic", W::Flaga(k.MoznaZaplacic())},
-            {"Dlug", W::Flaga(k.CharakterDlugu())},
-            {"Waga", W::Liczba(k.Waga())}};
-}
-
-TKolumnyZapisu KolumnyZlecenia(const TZlecenieStale& z) {
-    return {{"IdKategorii", W::Liczba(z.IdKategorii())},
-            {"IdOszczednosci", W::Liczba(z.IdOszczednosci())},
-            {"Nazwa", W::Tekst(z.Nazwa())},
-            {"Kwota", W::Kwota(z.Kwota())},
-            {"Czestotliwosc", W::Liczba(z.fCzestotliwosc)},
-            {"TypZleceniaStalego", W::Liczba(z.fTypZleceniaStalego)},
-            {"Data", W::Data(z.Data())},
-            {"Aktywne", W::Flaga(z.Aktywne())}};
-}
-
-TKolumnyZapisu KolumnyWykonaniaZlecenia(const TZlecenieStale& z) {
-    return {{"IdKategorii", W::Liczba(z.IdKategorii())},
-            {"IdZleceniaStalego", W::Liczba(z.IdZleceniaStalego())},
-            {"IdOszczednosci", W::Liczba(z.IdOszczednosci())},
-            {"Kwota", W::Kwota(z.Kwota())},
-            {"Czestotliwosc", W::Liczba(z.fCzestotliwosc)},
-            {"TypZleceniaStalego", W::Liczba(z.fTypZleceniaStalego)},
-            {"Data", W::Data(z.Data())},
-            {"Komentarz", W::Tekst(z.Komentarz())},
-            {"IdOsoba", W::Liczba(z.IdOsoba())}};
-}
-
-TKolumnyZapisu KolumnyPlanu(const TPlan& p) {
-    return {{"Nazwa", W::Tekst(p.Nazwa())},
-            {"Kwota", W::Kwota(p.Kwota())},
-            {"IdKategorii", W::Liczba(p.IdKategorii())},
-            {"Wykonany", W::Flaga(p.Wykonany())},
-            {"DodanyDoKolekcji", W::Flaga(p.DodanyDoKolekcji())},
-            {"TypPlanu", W::Liczba(p.fTypPlanu)},
-            {"Data", W::Data(p.Data())},
-            {"Komentarz", W::Tekst(p.Komentarz())}};
-}
-
-TKolumnyZapisu KolumnyOgraniczenia(const TOgraniczenie& o) {
-    return {{"IdKategoriiWydatku", W::Liczba(o.IdKategoriiWydatku())},
-            {"MaxMiesiac", W::Kwota(o.MaxMiesiac())},
-            {"MaxRok", W::Kwota(o.MaxRok())},
-            {"RokOgraniczenia", W::Liczba(o.RokOgraniczenia())},
-            {"Data", W::Data(o.Data())}};
-}
-
-// A deposit is written with its start day at midnight.
-TKolumnyZapisu KolumnyLokaty(const TLokata& l) {
-    return {{"Nazwa", W::Tekst(l.Nazwa())},
-            {"Kwota", W::Kwota(l.Kwota())},
-            {"DataRozpoczecia", W::Data(DateOf(l.DataRozpoczecia()))},
-            {"OkresLokaty", W::Liczba(l.OkresLokaty())},
-            {"JednostkaLokaty", W::Liczba(static_cast<int8_t>(l.fJednostkaLokaty))},
-            {"IdHarmonogramLokaty", W::Liczba(l.IdHarmonogramLokaty())},
-            {"Aktywna", W::Flaga(l.Aktywna())}};
-}
-
-// An offer carries the moment of the save as the date it was added or changed.
-TKolumnyZapisu KolumnyHarmonogramu(const THarmonogramLokatyBankowej& h, TDateTime teraz) {
-    return {{"Bank", W::Tekst(h.fBank)},
-            {"Nazwa", W::Tekst(h.fNazwaHarmonogramu)},
-            {"OkresDepozytu", W::Liczba(h.fOkresDepozytu)},
-            {"JednostkaDepozytu", W::Liczba(static_cast<int8_t>(h.fJednostkaDepozytu))},
-            {"OprocentowanieStaleWCalymOkresieLokaty",
-             W::Flaga(h.fOprocentowanieStaleWCalymOkresieLokaty)},
-            {"OprocentowanieWSkaliRoku", W::Kwota(h.fOprocentowanieWSkaliRoku)},
-            {"Kapitalizacja", W::Liczba(static_cast<int8_t>(h.fKapitalizacja))},
-            {"KwotaMinimalna", W::Kwota(h.fKwotaMinimalna)},
-            {"KwotaMaksymalna", W::Kwota(h.fKwotaMaksymalna)},
-            {"WymaganeKontoOsobisteWTymBanku", W::Flaga(h.fWymaganeKontoOsobisteWTymBanku)},
-            {"MozliwoscWczesniejszegoZerwaniaLokaty",
-             W::Flaga(h.fMozliwoscWczesniejszegoZerwaniaLokaty)},
-            {"WarunkiWczesniejszegoZerwaniaLokaty",
-             W::TekstLubNullGdyPusty(h.fWarunkiWczesniejszegoZerwaniaLokaty)},
-            {"PozostaleInformacje", W::TekstLubNullGdyPusty(h.fPozostaleInformacje)},
-            {"HarmonogramDodanyPrzezUzytkownika", W::Flaga(h.fHarmonogramDodanyPrzezUzytkownika)},
-            {"DataDodania", W::Data(teraz)}};
+const TMapowanieTabeli<TKategoriaPrzychody>& MapowanieKategorii(const TKategoriaPrzychody&) {
+    return TKolumnyTabel::KategoriePrzychodow();
 }
 
 // A category or person is usable when it is neither deleted nor hidden.
@@ -360,7 +217,7 @@ void TZapisKolekcji::Wydatki(TZapisTabeli& zapis) {
             }
         }
         DodajPolecenie(zapis, s, w.Zmiany(), w.Id(),
-                       [&](bool insert) { return KolumnyWydatku(w, insert); });
+                       [&](bool insert) { return TKolumnyTabel::Wydatki().DoZapisu(w, insert); });
         return true;
     });
 }
@@ -378,7 +235,8 @@ void TZapisKolekcji::Przychody(TZapisTabeli& zapis) {
                 return true;
             }
         }
-        DodajPolecenie(zapis, s, p.Zmiany(), p.Id(), [&](bool) { return KolumnyPrzychodu(p); });
+        DodajPolecenie(zapis, s, p.Zmiany(), p.Id(),
+                       [&](bool insert) { return TKolumnyTabel::Przychody().DoZapisu(p, insert); });
         return true;
     });
 }
@@ -434,8 +292,9 @@ void TZapisKolekcji::Oszczednosci(TZapisTabeli& zapis) {
             zapis.Odmow(odmowa);
             return true;
         }
-        DodajPolecenie(zapis, s, o.Zmiany(), o.Id(),
-                       [&](bool insert) { return KolumnyOszczednosci(o, insert); });
+        DodajPolecenie(zapis, s, o.Zmiany(), o.Id(), [&](bool insert) {
+            return TKolumnyTabel::Oszczednosci().DoZapisu(o, insert);
+        });
         return true;
     });
     HistoriaPrzelewow(zapis, false);
@@ -444,11 +303,13 @@ void TZapisKolekcji::Oszczednosci(TZapisTabeli& zapis) {
 void TZapisKolekcji::HistoriaPrzelewow(TZapisTabeli& zapis, bool zmieniaKwoty) {
     const TSposobZapisu s{.tabela = fPlikiDB.TabNameHistoriaPrzelewow(),
                           .kwotyPoInsert = zmieniaKwoty};
-    PrzejdzZmienione(
-        fKolekcje.HistoriaPrzelewow(), TKierunek::OdPoczatku, [&](const THistoriaPrzelewu& p) {
-            DodajPolecenie(zapis, s, p.Zmiany(), p.Id(), [&](bool) { return KolumnyPrzelewu(p); });
-            return true;
-        });
+    PrzejdzZmienione(fKolekcje.HistoriaPrzelewow(), TKierunek::OdPoczatku,
+                     [&](const THistoriaPrzelewu& p) {
+                         DodajPolecenie(zapis, s, p.Zmiany(), p.Id(), [&](bool insert) {
+                             return TKolumnyTabel::HistoriaPrzelewow().DoZapisu(p, insert);
+                         });
+                         return true;
+                     });
 }
 
 // --- Persons -----------------------------------------------------------------
@@ -508,7 +369,7 @@ void TZapisKolekcji::Osoby(TZapisTabeli& zapis) {
             return false;
         }
         DodajPolecenie(zapis, s, o.Zmiany(), o.Id(),
-                       [&](bool insert) { return KolumnyOsoby(o, insert); });
+                       [&](bool insert) { return TKolumnyTabel::Osoby().DoZapisu(o, insert); });
         if (o.Zmiany() == TTyp::Dodano)
             zapis.ZapamietajWstawiony(o.Id(), kto);
         return true;
@@ -646,7 +507,8 @@ void TZapisKolekcji::KategorieTransakcji(TZapisTabeli& zapis, const T& lista, TT
             zapis.Odmow(odmowaUsuniecia);
             return true;
         }
-        DodajPolecenie(zapis, s, k.Zmiany(), k.Id(), [&](bool) { return KolumnyKategorii(k); });
+        DodajPolecenie(zapis, s, k.Zmiany(), k.Id(),
+                       [&](bool insert) { return MapowanieKategorii(k).DoZapisu(k, insert); });
         if (k.Zmiany() == TTyp::Dodano)
             zapis.ZapamietajWstawiony(k.Id(), k.Opis());
         return true;
@@ -671,8 +533,9 @@ void TZapisKolekcji::KategorieOszczednosci(TZapisTabeli& zapis) {
                              zapis.Odmow(odmowaUsuniecia);
                              return true;
                          }
-                         DodajPolecenie(zapis, s, k.Zmiany(), k.Id(),
-                                        [&](bool) { return KolumnyKategoriiOszczednosci(k); });
+                         DodajPolecenie(zapis, s, k.Zmiany(), k.Id(), [&](bool insert) {
+                             return TKolumnyTabel::KategorieOszczednosci().DoZapisu(k, insert);
+                         });
                          if (k.Zmiany() == TTyp::Dodano)
                              zapis.ZapamietajWstawiony(k.Id(), k.Opis());
                          return true;
@@ -732,7 +595,9 @@ void TZapisKolekcji::ZleceniaStale(TZapisTabeli& zapis, TTabele tabela) {
             zapis.Odmow(odmowa);
             return true;
         }
-        DodajPolecenie(zapis, s, z.Zmiany(), z.Id(), [&](bool) { return KolumnyZlecenia(z); });
+        DodajPolecenie(zapis, s, z.Zmiany(), z.Id(), [&](bool insert) {
+            return TKolumnyTabel::ZleceniaStale().DoZapisu(z, insert);
+        });
         return true;
     });
 }
@@ -741,8 +606,9 @@ void TZapisKolekcji::HistoriaZlecenStalych(TZapisTabeli& zapis) {
     const TSposobZapisu s{.tabela = fPlikiDB.TabNameHistoriaZlecenStalych()};
     PrzejdzZmienione(fKolekcje.HistoriaZlecenStalych(), TKierunek::OdKonca,
                      [&](const TZlecenieStale& z) {
-                         DodajPolecenie(zapis, s, z.Zmiany(), z.Id(),
-                                        [&](bool) { return KolumnyWykonaniaZlecenia(z); });
+                         DodajPolecenie(zapis, s, z.Zmiany(), z.Id(), [&](bool insert) {
+                             return TKolumnyTabel::HistoriaZlecenStalych().DoZapisu(z, insert);
+                         });
                          return true;
                      });
 }
@@ -761,7 +627,8 @@ void TZapisKolekcji::StanyOszczednosci(TZapisTabeli& zapis) {
 void TZapisKolekcji::Plany(TZapisTabeli& zapis) {
     const TSposobZapisu s{.tabela = fPlikiDB.TabNamePlany()};
     PrzejdzZmienione(fKolekcje.Plany(), TKierunek::OdPoczatku, [&](const TPlan& p) {
-        DodajPolecenie(zapis, s, p.Zmiany(), p.Id(), [&](bool) { return KolumnyPlanu(p); });
+        DodajPolecenie(zapis, s, p.Zmiany(), p.Id(),
+                       [&](bool insert) { return TKolumnyTabel::Plany().DoZapisu(p, insert); });
         return true;
     });
 }
@@ -769,7 +636,9 @@ void TZapisKolekcji::Plany(TZapisTabeli& zapis) {
 void TZapisKolekcji::Ograniczenia(TZapisTabeli& zapis) {
     const TSposobZapisu s{.tabela = fPlikiDB.TabNameOgraniczenia()};
     PrzejdzZmienione(fKolekcje.Ograniczenia(), TKierunek::OdPoczatku, [&](const TOgraniczenie& o) {
-        DodajPolecenie(zapis, s, o.Zmiany(), o.Id(), [&](bool) { return KolumnyOgraniczenia(o); });
+        DodajPolecenie(zapis, s, o.Zmiany(), o.Id(), [&](bool insert) {
+            return TKolumnyTabel::Ograniczenia().DoZapisu(o, insert);
+        });
         return true;
     });
 }
@@ -779,7 +648,8 @@ void TZapisKolekcji::Ograniczenia(TZapisTabeli& zapis) {
 void TZapisKolekcji::Lokaty(TZapisTabeli& zapis) {
     const TSposobZapisu s{.tabela = fPlikiDB.TabNameLokaty()};
     PrzejdzZmienione(fKolekcje.Lokaty(), TKierunek::OdPoczatku, [&](const TLokata& l) {
-        DodajPolecenie(zapis, s, l.Zmiany(), l.Id(), [&](bool) { return KolumnyLokaty(l); });
+        DodajPolecenie(zapis, s, l.Zmiany(), l.Id(),
+                       [&](bool insert) { return TKolumnyTabel::Lokaty().DoZapisu(l, insert); });
         return true;
     });
 }
@@ -788,8 +658,9 @@ void TZapisKolekcji::HarmonogramyLokat(TZapisTabeli& zapis) {
     const TSposobZapisu s{.tabela = fPlikiDB.TabNameHarmonogramyLokat(), .koniecKolumn = u" )"};
     PrzejdzZmienione(fKolekcje.HarmonogramyLokatBankowych(), TKierunek::OdPoczatku,
                      [&](const THarmonogramLokatyBankowej& h) {
-                         DodajPolecenie(zapis, s, h.Zmiany(), h.Id(),
-                                        [&](bool) { return KolumnyHarmonogramu(h, fTeraz); });
+                         DodajPolecenie(zapis, s, h.Zmiany(), h.Id(), [&](bool insert) {
+                             return TKolumnyTabel::HarmonogramyLokat().DoZapisu(h, insert, fTeraz);
+                         });
                          return true;
                      });
 }
