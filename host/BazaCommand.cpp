@@ -2,6 +2,9 @@
 
 #include "HouseholdSetup.h"
 
+#include "data/EDataError.h"
+#include "platform/DataFileLock.h"
+
 #include "CommandLineOptions.h"
 
 #include "data/TProjektDB.h"
@@ -80,6 +83,9 @@ static int Run(const ToolCall& call) {
     const CommandLineOptions& opcje = call.options;
     const QString plik = QFileInfo(opcje.value(QStringLiteral("--db"))).absoluteFilePath();
     RequireRegularFile(plik);
+    DataFileLock blokada(plik);
+    if (!blokada.tryLock())
+        throw EDataError(DataFileLock::heldMessage(plik, blokada.holder()));
     const bool nowy = IsNewDataFile(plik);
     TProjektDB projekt(plik);
     if (nowy)

@@ -51,3 +51,4 @@ Tool StronaTool();
 Tool BankiTool();
 Tool HarmonogramTool();
 Tool RankingTool();
+Tool KopieTool();

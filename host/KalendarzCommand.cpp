@@ -1,5 +1,7 @@
 #include "HostTools.h"
 
+#include "domain/OchronaPlikuDanych.h"
+
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
 #include "ReadOnlyDataFile.h"
@@ -75,15 +77,20 @@ void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
 
 int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz,
             const QString& plikDanych, const QString& sciezka) {
-    const QString blad =
-        TPlikKalendarza::Zapisz(sciezka, TPlikKalendarza::Tekst(kalendarz, plikDanych, Now()));
+    QString blad = OdmowaZapisuEksportu(sciezka, plikDanych);
+    int pominiete = 0;
+    if (blad.isEmpty())
+        blad = TPlikKalendarza::Zapisz(
+            sciezka, TPlikKalendarza::Tekst(kalendarz, plikDanych, Now(), pominiete));
     if (!blad.isEmpty()) {
         err << blad << u'\n';
         return 1;
     }
     out << QStringLiteral("Zapisano %1 (wydarzenia: %2)\n")
                .arg(QDir::toNativeSeparators(sciezka))
-               .arg(kalendarz.IloscNadchodzacych());
+               .arg(kalendarz.IloscNadchodzacych() - pominiete);
+    if (pominiete > 0)
+        out << QStringLiteral("Pominięto lokaty kończące się po roku 9999: %1.\n").arg(pominiete);
     return 0;
 }
 

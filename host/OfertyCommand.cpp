@@ -1,5 +1,8 @@
 #include "HostTools.h"
 
+#include "data/EDataError.h"
+#include "domain/OchronaPlikuDanych.h"
+
 #include "CommandLineOptions.h"
 #include "JsonWriter.h"
 #include "OfferJson.h"
@@ -79,6 +82,10 @@ int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
         return 0;
     }
     const QString cel = QFileInfo(opcje.value(kEksportuj)).absoluteFilePath();
+    const QString odmowa =
+        OdmowaZapisuEksportu(cel, QFileInfo(opcje.value(kDb)).absoluteFilePath());
+    if (!odmowa.isEmpty())
+        throw EDataError(odmowa);
     EksportujOfertyDoPliku(oferty, cel);
     out << QStringLiteral("Zapisano lokaty bankowe (%1) do pliku \"%2\".\n")
                .arg(oferty.size())

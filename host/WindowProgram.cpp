@@ -5,8 +5,14 @@
 #include "DemoData.h"
 #include "HouseholdSetup.h"
 #include "ModuleLibrary.h"
+#include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "data/TekstBledu.h"
+#include "domain/Komunikaty.h"
+#include "platform/DataFileLock.h"
+#include "platform/IMessageBoxes.h"
+#include "platform/Platform.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -34,17 +40,32 @@ QString ShowModule(const ModuleLibrary& module, TProjektDB& project) {
     return error;
 }
 
+// A file another window of the program has open is offered read-only; "Nie"
+// (the default) cancels the start.
+bool OpenReadOnly(const QString& path, const DataFileLock::Holder& holder) {
+    TMessage question{kTytulPytania,
+                      DataFileLock::heldMessage(path, holder) +
+                          QStringLiteral("\rOtworzyć go tylko do odczytu?"),
+                      TMessageIcon::Warning, TMessageButtons::YesNo, true};
+    return Platform::messageBoxes().show(question) == TMessageResult::Yes;
+}
+
 int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     ModuleLibrary module;
     QString error;
-    if (!module.Load(ModuleLibrary::DefaultPath(), error)) {
-        err << error << "\n";
+    if (!module.Load(ModuleLibrary::DefaultPath(), error))
+        throw EDataError(error);
+    RequireRegularFile(path);
+    DataFileLock lock(path);
+    const bool readOnly = !lock.tryLock();
+    if (readOnly && !OpenReadOnly(path, lock.holder())) {
+        err << ConsoleText(DataFileLock::heldMessage(path, lock.holder())) << "\n";
         return 1;
     }
-    RequireRegularFile(path);
     const bool isNew = IsNewDataFile(path);
     TProjektDB project(path);
-    if (isNew) {
+    project.SetOtwartyTylkoDoOdczytu(readOnly);
+    if (isNew && !readOnly) {
         AddHouseholdRecords(project);
         if (options.demo)
             AddDemoData(project);
@@ -111,7 +132,11 @@ int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
     try {
         code = Run(options, path, err);
     } catch (const std::exception& error) {
+        // Started from the desktop menu, nobody reads stderr: the failure is
+        // shown on screen too.
         err << ConsoleErrorText(error) << "\n";
+        Platform::messageBoxes().show(
+            {kTytulBledu, TekstBledu(error), TMessageIcon::Error, TMessageButtons::Ok, false});
     }
     err.flush();
     return code;

@@ -1,5 +1,6 @@
 #include "DisplayCheck.h"
 #include "FirstFrame.h"
+#include "HostMessageBoxes.h"
 #include "HostTools.h"
 #include "WindowProgram.h"
 #include "platform/BuildConfig.h"
@@ -79,6 +80,7 @@ int RunWindow(int argc, char* argv[], const WindowOptions& options, QTextStream&
     QGuiApplication::setDesktopFileName(QStringLiteral(TALVORA_APP_ID));
     InstallQtTranslation(app);
     FirstFrame::InstallIfAsked();
+    HostMessageBoxes boxes;
     return RunWindowProgram(options, err);
 }
 

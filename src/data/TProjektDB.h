@@ -44,6 +44,11 @@ public:
     TKolekcjeDanych& Kolekcje() { return *fKolekcje; }
     const TPlikiDB& PlikiDB() const { return *fPlikiDB; }
     bool ReadOnlyMode() const { return fReadOnlyMode; }
+    // The file is open in another window of the program: this one may read
+    // it but never writes it (the windows disable every command that would
+    // change data, and the save refuses).
+    bool OtwartyTylkoDoOdczytu() const { return fOtwartyTylkoDoOdczytu; }
+    void SetOtwartyTylkoDoOdczytu(bool value) { fOtwartyTylkoDoOdczytu = value; }
 
     // The table the host's window shows; Pusta after start-up.
     TTabele WyswietlanaTabela() const { return fWyswietlanaTabela; }
@@ -198,4 +203,5 @@ private:
     TTabele fWyswietlanaTabela = TTabele::Pusta;
     bool fPokazujLokatyWOszczednosciach = false;
     bool fReadOnlyMode = false;
+    bool fOtwartyTylkoDoOdczytu = false;
 };

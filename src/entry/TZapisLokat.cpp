@@ -39,6 +39,9 @@ TZapisLokat::TZapisLokat(TProjektDB& projekt) : fProjekt(projekt) {}
 // The deposits, the offers and the savings a profit went to are written in
 // one transaction: the file holds all of them or, after any failure, none.
 void TZapisLokat::Zapisz() {
+    // A file open in another window is never written from this one.
+    if (fProjekt.OtwartyTylkoDoOdczytu())
+        return OdrzucZmiany();
     TKolekcjeDanych& kolekcje = fProjekt.Kolekcje();
     std::vector<TTabele> tabele{TTabele::Lokaty, TTabele::HarmonogramyLokatBankowych};
     const bool oszczednosci = kolekcje.ZmienionoINiezapisanoOszczednosci();

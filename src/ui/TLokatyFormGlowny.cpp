@@ -480,9 +480,16 @@ TLokatyFormGlowny::HarmonogramWiersza(const TWierszRaportu* wiersz) const {
     return static_cast<THarmonogramLokatyBankowej*>(wiersz->rekord);
 }
 
+bool TLokatyFormGlowny::TylkoDoOdczytu() const {
+    return MyDB && MyDB->OtwartyTylkoDoOdczytu();
+}
+
+// A file open only to read offers the commands that read; every command that
+// would change data is disabled, and so is "Zapisz i zamknij".
 void TLokatyFormGlowny::UstawPrzyciski() {
-    const bool zakladkaLokat = pgc_Zakladki->currentWidget() == ts_TwojeLokaty;
-    const bool zakladkaOfert = pgc_Zakladki->currentWidget() == ts_LokatyBankowe;
+    const bool zapis = !TylkoDoOdczytu();
+    const bool zakladkaLokat = zapis && pgc_Zakladki->currentWidget() == ts_TwojeLokaty;
+    const bool zakladkaOfert = zapis && pgc_Zakladki->currentWidget() == ts_LokatyBankowe;
     const bool wierszLokaty = zakladkaLokat && WybranyWierszLokaty() != nullptr;
     const TLokata* lokata = zakladkaLokat ? WybranaLokata() : nullptr;
     const bool aktywna = lokata && lokata->Aktywna();
@@ -502,6 +509,11 @@ void TLokatyFormGlowny::UstawPrzyciski() {
     sbtn_DodajLokateBankowa->setEnabled(zakladkaOfert);
     sbtn_EdytujLokateBankowa->setEnabled(wierszOferty);
     sbtn_UsunLokateBankowa->setEnabled(wierszOferty);
+    for (QWidget* zmienia :
+         {static_cast<QWidget*>(btn_AktualizujLokaty),
+          static_cast<QWidget*>(sbtn_OdczytajLokatyBankoweZPliku), static_cast<QWidget*>(btn_OK)})
+        zmienia->setEnabled(zapis);
+    setWindowTitle(zapis ? QStringLiteral("Lokaty") : QStringLiteral("Lokaty (tylko do odczytu)"));
 
     pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
                              QStringLiteral("Lokaty oferowane przez banki (%1)")
@@ -518,6 +530,8 @@ void TLokatyFormGlowny::pmenu_LokatyPopup() {
 }
 
 void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
+    Usuwszystkieztegobanku1->setEnabled(!TylkoDoOdczytu());
+    Usuwszystkie1->setEnabled(!TylkoDoOdczytu());
     Dodaj2->setEnabled(sbtn_DodajLokateBankowa->isEnabled());
     Edytuj2->setEnabled(sbtn_EdytujLokateBankowa->isEnabled());
     Usu2->setEnabled(sbtn_UsunLokateBankowa->isEnabled());

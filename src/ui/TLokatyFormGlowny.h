@@ -49,6 +49,8 @@ public:
     // Rebuilds the deposit list and its summary; with the flag also the offer
     // list. Always ends with UstawPrzyciski.
     void WypelnijListy(bool wypelnijHarmonogramy);
+    // The data file is open in another window: nothing may be changed here.
+    bool TylkoDoOdczytu() const;
     // Enabled and visible state of the side buttons, the offers tab caption.
     void UstawPrzyciski();
     // Header, columns and initial order; run once as the window is shown.

@@ -28,6 +28,9 @@ const QString kOfertyNiezapisane = QStringLiteral(
     "Co najmniej jedna lokata bankowa została dodana lub zmieniona i nie jest zapisana. "
     "Zamknij najpierw ten moduł klikając w przycisk \"Zapisz i zamknij\" aby zapisać "
     "wprowadzone zmiany po czym uruchom go ponownie aby móc dodać nową lokatę.");
+const QString kTylkoDoOdczytu =
+    QStringLiteral("Nie można założyć lokaty: plik danych jest otwarty w innym oknie programu, "
+                   "to okno tylko go odczytuje.");
 const QString kNieMoznaDodac = QStringLiteral("Nie można dodać nowej lokaty !!!\r");
 const QString kNieMoznaEdytowac = QStringLiteral("Nie można edytować wybranej lokaty !!!\r");
 const QString kNieMoznaDodacNaPodstawie =
@@ -215,6 +218,10 @@ void TLokatyFormGlowny::sbtn_PorownajOfertyClick() {
     dialog.UstawOgraniczeniaKwoty(MaksymalnaDlugoscKwoty(), MaksymalnaWartoscWProgramie());
     if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted || !dialog.WybranaOferta())
         return;
+    if (TylkoDoOdczytu()) {
+        PokazBlad(kTylkoDoOdczytu);
+        return;
+    }
     const THarmonogramLokatyBankowej& oferta = *dialog.WybranaOferta();
     TLokata wzor;
     wzor.SetNazwa(oferta.Bank() + QStringLiteral(" - ") + oferta.NazwaWyswietlana());
@@ -228,7 +235,7 @@ void TLokatyFormGlowny::sbtn_PorownajOfertyClick() {
 
 void TLokatyFormGlowny::sbtn_EdytujLokateClick() {
     TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
-    if (!kolekcje || !WybranyWierszLokaty())
+    if (!kolekcje || !WybranyWierszLokaty() || TylkoDoOdczytu())
         return;
     if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
         PokazBlad(kNieMoznaEdytowac + kOfertyNiezapisane);

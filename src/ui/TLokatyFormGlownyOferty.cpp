@@ -164,7 +164,7 @@ void TLokatyFormGlowny::sbtn_DodajLokateBankowaClick() {
 void TLokatyFormGlowny::sbtn_EdytujLokateBankowaClick() {
     TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
     THarmonogramLokatyBankowej* harmonogram = WybranyHarmonogram();
-    if (!kolekcje || !harmonogram)
+    if (!kolekcje || !harmonogram || TylkoDoOdczytu())
         return;
     if (!harmonogram->fHarmonogramDodanyPrzezUzytkownika &&
         !ZapytajTakNie(QStringLiteral(

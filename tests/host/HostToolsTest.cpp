@@ -11,7 +11,7 @@
 namespace {
 
 TEST(HostTools, ShortHelpIsTheHelpOfEveryTool) {
-    ASSERT_EQ(HostTools().size(), 9u);
+    ASSERT_EQ(HostTools().size(), 10u);
     for (const Tool& tool : HostTools()) {
         SCOPED_TRACE(tool.name.toStdString());
         const TWynikPolecenia krotka = UruchomPolecenie(tool.name, {"-h"});
@@ -31,7 +31,7 @@ TEST(HostTools, TheProgramsHelpListsTheToolsInAColumn) {
         EXPECT_EQ(program.exitCode(), 0);
         const QString tekst = QString::fromUtf8(program.readAllStandardOutput());
         const QStringList linie = tekst.section("Polecenia:\n", 1).split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(linie.size(), 9) << tekst.toStdString();
+        ASSERT_EQ(linie.size(), 10) << tekst.toStdString();
         const QRegularExpression wzor(QStringLiteral("^  (\\S+) +\\S"));
         for (const QString& linia : linie) {
             const auto m = wzor.match(linia);
