@@ -1,5 +1,7 @@
 #include "domain/PlikOfert.h"
 
+#include "domain/TagiStrumienia.h"
+
 #include "domain/EPlikOfert.h"
 #include "domain/TOdczytStrumienia.h"
 #include "domain/TZapisStrumienia.h"
@@ -73,12 +75,25 @@ TListaOfert OdczytajOfertyZBajtow(QByteArrayView bajty) {
     return oferty;
 }
 
+// Only a regular file is read (a FIFO would wait forever, a device never
+// end); its signature is checked before anything else, and the rest is
+// mapped rather than copied, so memory follows what the reader touches.
 TListaOfert OdczytajOfertyZPliku(const QString& sciezka) {
+    const QString odczyt = QStringLiteral("Nie udało się odczytać pliku");
+    if (QFileInfo::exists(sciezka) && !QFileInfo(sciezka).isFile())
+        BladPliku(odczyt, sciezka, QStringLiteral("to nie jest zwykły plik"));
     QFile plik(sciezka);
     if (!plik.open(QIODevice::ReadOnly))
-        BladPliku(QStringLiteral("Nie udało się odczytać pliku"), sciezka, plik.errorString());
+        BladPliku(odczyt, sciezka, plik.errorString());
+    const QByteArray sygnatura = plik.peek(TagiStrumienia::kDlugoscSygnatury);
+    if (sygnatura != QByteArray(TagiStrumienia::kSygnatura, TagiStrumienia::kDlugoscSygnatury))
+        return OdczytajOfertyZBajtow(sygnatura); // the reader's own verdict on the signature
+    const qint64 rozmiar = plik.size();
+    if (const uchar* mapa = plik.map(0, rozmiar))
+        return OdczytajOfertyZBajtow(
+            QByteArray::fromRawData(reinterpret_cast<const char*>(mapa), rozmiar));
     const QByteArray bajty = plik.readAll();
     if (plik.error() != QFileDevice::NoError)
-        BladPliku(QStringLiteral("Nie udało się odczytać pliku"), sciezka, plik.errorString());
+        BladPliku(odczyt, sciezka, plik.errorString());
     return OdczytajOfertyZBajtow(bajty);
 }

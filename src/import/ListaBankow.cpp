@@ -2,27 +2,15 @@
 
 #include "domain/Pomocnicze.h"
 #include "domain/PorownanieTekstow.h"
+#include "import/EImportError.h"
 #include "import/PobieranieZInternetu.h"
 #include "import/TDokumentHTML.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace {
-
-// Deletes the temporary page when the reading ends, however it ends.
-class TPlikTymczasowy {
-public:
-    explicit TPlikTymczasowy(QString sciezka) : fSciezka(std::move(sciezka)) {}
-    ~TPlikTymczasowy() { QFile::remove(fSciezka); }
-    TPlikTymczasowy(const TPlikTymczasowy&) = delete;
-    TPlikTymczasowy& operator=(const TPlikTymczasowy&) = delete;
-
-    const QString& Sciezka() const { return fSciezka; }
-
-private:
-    QString fSciezka;
-};
 
 bool JestTabelaBankow(const TElementHTML& element) {
     return element.MaNazwe("table") &&
@@ -31,10 +19,17 @@ bool JestTabelaBankow(const TElementHTML& element) {
 
 } // namespace
 
+// The page goes to a private folder of its own (made without following links,
+// readable by the user only, unique), which goes with everything in it when
+// the reading ends, however it ends: two fetches at once never share a file.
 TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony) {
-    const TPlikTymczasowy plik(KatalogTymczasowy() + QStringLiteral("banki.html"));
-    PobierzPlikZInternetu(url, plik.Sciezka());
-    QFile strona(plik.Sciezka());
+    const QTemporaryDir katalog(KatalogTymczasowy() + QStringLiteral("talvora-XXXXXX"));
+    if (!katalog.isValid())
+        throw EImportError(QStringLiteral("Nie można utworzyć folderu tymczasowego: %1")
+                               .arg(katalog.errorString()));
+    const QString sciezka = katalog.filePath(QStringLiteral("banki.html"));
+    PobierzPlikZInternetu(url, sciezka);
+    QFile strona(sciezka);
     if (!strona.open(QIODevice::ReadOnly))
         return {};
     const QByteArray tresc = strona.readAll();

@@ -30,8 +30,9 @@ struct TUsunNaglowki {
 class TPlikDocelowy {
 public:
     TPlikDocelowy(const QString& sciezka, const std::atomic<bool>* zatrzymaj,
-                  std::chrono::milliseconds bezczynnosc)
-        : fPlik(sciezka), fZatrzymaj(zatrzymaj), fBezczynnosc(bezczynnosc) {}
+                  const TLimityPobierania& limity)
+        : fPlik(sciezka), fZatrzymaj(zatrzymaj), fBezczynnosc(limity.bezczynnosc),
+          fMaksRozmiar(limity.rozmiar) {}
 
     bool Otworz() {
         if (fPlik.isOpen())
@@ -44,6 +45,10 @@ public:
     }
 
     bool Zapisz(const char* dane, qint64 ile) {
+        if (fPlik.size() + ile > fMaksRozmiar) {
+            fZaDuzy = true;
+            return false;
+        }
         if (fPlik.write(dane, ile) == ile)
             return true;
         fBlad = QStringLiteral("Nie można zapisać pliku \"%1\": %2")
@@ -84,6 +89,7 @@ public:
     void Zamknij() { fPlik.close(); }
 
     bool Zatrzymano() const { return fZatrzymano; }
+    bool ZaDuzy() const { return fZaDuzy; }
     bool PrzekroczonoBezczynnosc() const { return fBezczynny; }
     const QString& Blad() const { return fBlad; }
 
@@ -91,6 +97,8 @@ private:
     QFile fPlik;
     const std::atomic<bool>* fZatrzymaj;
     std::chrono::milliseconds fBezczynnosc;
+    qint64 fMaksRozmiar;
+    bool fZaDuzy = false;
     curl_off_t fOdebrano = 0;
     std::chrono::steady_clock::time_point fOstatniPostep = std::chrono::steady_clock::now();
     bool fZatrzymano = false;
@@ -121,7 +129,7 @@ bool PrzygotujBiblioteke() {
 }
 
 void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocelowy& plik,
-           char* bufor, std::chrono::milliseconds polaczenie) {
+           char* bufor, const TLimityPobierania& limity) {
     static const QByteArray kAgent = kNazwaAplikacji.toUtf8();
     curl_easy_setopt(uchwyt, CURLOPT_URL, url.constData());
     curl_easy_setopt(uchwyt, CURLOPT_USERAGENT, kAgent.constData());
@@ -132,7 +140,10 @@ void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocel
     curl_easy_setopt(uchwyt, CURLOPT_MAXREDIRS, kMaksPrzekierowan);
     curl_easy_setopt(uchwyt, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(uchwyt, CURLOPT_BUFFERSIZE, kRozmiarBloku);
-    curl_easy_setopt(uchwyt, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(polaczenie.count()));
+    curl_easy_setopt(uchwyt, CURLOPT_CONNECTTIMEOUT_MS,
+                     static_cast<long>(limity.polaczenie.count()));
+    curl_easy_setopt(uchwyt, CURLOPT_TIMEOUT_MS, static_cast<long>(limity.calosc.count()));
+    curl_easy_setopt(uchwyt, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limity.rozmiar));
     curl_easy_setopt(uchwyt, CURLOPT_ERRORBUFFER, bufor);
     curl_easy_setopt(uchwyt, CURLOPT_WRITEFUNCTION, ZapiszBlok);
     curl_easy_setopt(uchwyt, CURLOPT_WRITEDATA, &plik);
@@ -154,11 +165,30 @@ bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
         throw EImportError(kBladDostepu);
     naglowki.reset(curl_slist_append(naglowki.release(), "Pragma: no-cache"));
 
-    TPlikDocelowy plik(sciezka, zatrzymaj, limity.bezczynnosc);
+    TPlikDocelowy plik(sciezka, zatrzymaj, limity);
     char bufor[CURL_ERROR_SIZE] = {};
     const QByteArray adres = url.toUtf8();
-    Ustaw(uchwyt.get(), adres, naglowki.get(), plik, bufor, limity.polaczenie);
+    Ustaw(uchwyt.get(), adres, naglowki.get(), plik, bufor, limity);
+    const auto poczatek = std::chrono::steady_clock::now();
     const CURLcode wynik = curl_easy_perform(uchwyt.get());
+    const bool poTerminie = std::chrono::steady_clock::now() - poczatek >= limity.calosc;
+    if (plik.ZaDuzy() || wynik == CURLE_FILESIZE_EXCEEDED) {
+        plik.Porzuc();
+        const qint64 mb = 1024 * 1024;
+        const QString limit = limity.rozmiar % mb == 0
+                                  ? QStringLiteral("%1 MB").arg(limity.rozmiar / mb)
+                                  : QStringLiteral("%1 B").arg(limity.rozmiar);
+        throw EImportError(
+            QStringLiteral("Strona %1 jest za duża (ponad %2); pobieranie przerwano.")
+                .arg(url, limit));
+    }
+    if (wynik == CURLE_OPERATION_TIMEDOUT && poTerminie) {
+        plik.Porzuc();
+        throw EImportError(QStringLiteral("Pobieranie strony %1 trwało dłużej niż %2 s i zostało "
+                                          "przerwane.")
+                               .arg(url)
+                               .arg(limity.calosc.count() / 1000.0));
+    }
 
     if (!plik.Blad().isEmpty()) {
         plik.Porzuc();

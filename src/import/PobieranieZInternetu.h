@@ -1,6 +1,7 @@
 #pragma once
 // Fetching a web page into a local file, and whether the machine is online.
 #include <QString>
+#include <QtGlobal>
 #include <atomic>
 #include <chrono>
 
@@ -11,9 +12,15 @@ inline const QString kNazwaAplikacji = QStringLiteral("Talvora");
 // `polaczenie`, or sends no byte of the body for `bezczynnosc` (checked about
 // once a second), ends the download with the URL-access error instead of
 // hanging the import.
+// A download that has not ended after `calosc` (a server sending one byte a
+// second, say) is cut off, and so is a body larger than `rozmiar` bytes (an
+// endless page would fill the disk, a huge one exhaust the HTML parser);
+// both failures remove the partial file.
 struct TLimityPobierania {
     std::chrono::milliseconds polaczenie{30000};
     std::chrono::milliseconds bezczynnosc{60000};
+    std::chrono::milliseconds calosc{120000};
+    qint64 rozmiar = 16 * 1024 * 1024;
 };
 
 // Downloads `url` (http or https; redirects followed, at most 10; the system's

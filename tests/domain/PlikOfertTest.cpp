@@ -13,6 +13,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 #include <thread>
 
 namespace {
@@ -298,6 +299,24 @@ TEST_F(PlikOfertNaDysku, MissingFileNamesThePath) {
     } catch (const EPlikOfert& blad) {
         EXPECT_TRUE(blad.Message().startsWith("Nie udało się odczytać pliku \"" +
                                               Sciezka("nie ma.vq_lb") + "\": "));
+    }
+}
+
+// Only regular files are read: a FIFO would wait for a writer forever and
+// /dev/zero never ends.
+TEST(PlikOfertRodzaj, WhatIsNoRegularFileIsRefusedAtOnce) {
+    QTemporaryDir katalog;
+    const QString kolejka = katalog.filePath("kolejka.vq_lb");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(kolejka).constData(), 0600), 0);
+    for (const QString& sciezka : {kolejka, QStringLiteral("/dev/zero"), katalog.path()}) {
+        SCOPED_TRACE(sciezka.toStdString());
+        try {
+            OdczytajOfertyZPliku(sciezka);
+            ADD_FAILURE() << "read";
+        } catch (const EPlikOfert& e) {
+            EXPECT_TRUE(e.Message().endsWith("to nie jest zwykły plik"))
+                << e.Message().toStdString();
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <future>
 #include <gtest/gtest.h>
 
 namespace {
@@ -71,6 +72,60 @@ TEST_F(ListaBankowTest, DownloadErrorLeavesNoTemporaryFile) {
     } catch (const EImportError& e) {
         EXPECT_TRUE(e.Message().startsWith("Error in getting URL access"));
     }
+}
+
+// Two fetches at once each read their own page, and a link planted where
+// the list used to be written is neither followed nor overwritten.
+TEST_F(ListaBankowTest, FetchesAtOnceNeverShareAFileNorFollowAPlantedLink) {
+    const QString ofiara = katalog.filePath("ofiara.txt");
+    {
+        QFile f(ofiara);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("nie ruszać");
+    }
+    ASSERT_TRUE(QFile::link(ofiara, katalog.filePath("banki.html")));
+    TestHttpServer drugi;
+    const auto lista = [](const char* bank) {
+        TestHttpResponse r;
+        r.body = QByteArray("<html><body><table id=banki><tr><td><a href=\"x\">") + bank +
+                 "</a></td></tr></table></body></html>";
+        r.chunkSize = 16;
+        r.chunkDelay = std::chrono::milliseconds(5);
+        return r;
+    };
+    serwer.serve(kSciezkaListy, lista("Alfa"));
+    drugi.serve(kSciezkaListy, lista("Beta"));
+    auto pierwsza = std::async(std::launch::async, [&] {
+        return PobierzListeBankow(serwer.url(QString::fromLatin1(kSciezkaListy)), serwer.base());
+    });
+    auto druga = std::async(std::launch::async, [&] {
+        return PobierzListeBankow(drugi.url(QString::fromLatin1(kSciezkaListy)), drugi.base());
+    });
+    EXPECT_EQ(pierwsza.get().keys(), QStringList({"Alfa"}));
+    EXPECT_EQ(druga.get().keys(), QStringList({"Beta"}));
+    QFile f(ofiara);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "nie ruszać");
+    QFile::remove(katalog.filePath("banki.html"));
+    QFile::remove(ofiara);
+}
+
+// A page nested far deeper than any bank page is refused at once instead of
+// occupying the parser for minutes.
+TEST_F(ListaBankowTest, AnAbsurdlyNestedPageIsRefused) {
+    const QByteArray strona = "<html><body>" + QByteArray("<div>").repeated(200000) + "x";
+    try {
+        CzytajListeBankow(strona, kStrona);
+        ADD_FAILURE() << "the page was parsed";
+    } catch (const EImportError& e) {
+        EXPECT_TRUE(e.Message().startsWith("Strona ma elementy zagnieżdżone głębiej niż"));
+    }
+    EXPECT_EQ(CzytajListeBankow("<html><body>" + QByteArray("<div>").repeated(1000) +
+                                    "<table id=banki><tr><td><a href=y>Bank</a></td></tr></table>",
+                                kStrona)
+                  .size(),
+              1)
+        << "ordinary nesting, even unclosed, still reads";
 }
 
 } // namespace

@@ -182,4 +182,48 @@ TEST_F(PobieranieZInternetuTest, FileThatCannotBeCreatedNamesTheFile) {
     EXPECT_TRUE(blad.contains(sciezka));
 }
 
+// A page larger than the cap stops the transfer, whether its length is
+// declared or it simply never ends, and leaves no file.
+TEST_F(PobieranieZInternetuTest, APageOverTheSizeCapIsRefusedAndLeavesNoFile) {
+    const TLimityPobierania limity{2000ms, 300ms, 120000ms, 4096};
+    for (const bool dlugosc : {true, false}) {
+        SCOPED_TRACE(dlugosc);
+        TestHttpResponse duza;
+        duza.body = Bajty(100000);
+        duza.declareLength = dlugosc;
+        duza.chunkSize = dlugosc ? 0 : 1000;
+        serwer.serve("/duza", duza);
+        try {
+            PobierzPlikZInternetu(serwer.url("/duza"), sciezka, nullptr, limity);
+            ADD_FAILURE() << "the whole page was taken";
+        } catch (const EImportError& e) {
+            EXPECT_EQ(e.Message(), "Strona " + serwer.url("/duza") +
+                                       " jest za duża (ponad 4096 B); pobieranie przerwano.");
+        }
+        EXPECT_FALSE(QFile::exists(sciezka));
+    }
+}
+
+// A server that sends a byte now and then never trips the idle limit; the
+// overall deadline ends the download all the same.
+TEST_F(PobieranieZInternetuTest, ADripServerIsCutOffAtTheOverallDeadline) {
+    TestHttpResponse kroplowka;
+    kroplowka.body = Bajty(200);
+    kroplowka.chunkSize = 1;
+    kroplowka.chunkDelay = 50ms;
+    serwer.serve("/kroplowka", kroplowka);
+    QElapsedTimer czas;
+    czas.start();
+    try {
+        PobierzPlikZInternetu(serwer.url("/kroplowka"), sciezka, nullptr,
+                              TLimityPobierania{2000ms, 1000ms, 1000ms});
+        ADD_FAILURE() << "the drip was waited out";
+    } catch (const EImportError& e) {
+        EXPECT_EQ(e.Message(), "Pobieranie strony " + serwer.url("/kroplowka") +
+                                   " trwało dłużej niż 1 s i zostało przerwane.");
+    }
+    EXPECT_LT(czas.elapsed(), 5000);
+    EXPECT_FALSE(QFile::exists(sciezka));
+}
+
 } // namespace

@@ -232,10 +232,13 @@ void TFormParserLokatBankowych::showEvent(QShowEvent* event) {
 }
 
 void TFormParserLokatBankowych::FormShow() {
-    fSciezkaDoPlikuHTML =
-        KatalogTymczasowy() +
+    // A private folder of this window's own, so no other process can plant
+    // or read the page; it goes with the window.
+    fKatalogPobran =
+        std::make_unique<QTemporaryDir>(KatalogTymczasowy() + QStringLiteral("talvora-XXXXXX"));
+    fSciezkaDoPlikuHTML = fKatalogPobran->filePath(
         QStringLiteral("plik_%1.html")
-            .arg(ToQDateTime(Now()).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
+            .arg(ToQDateTime(Now()).toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"))));
     fListaHarmonogramow.clear();
     btn_OK->setEnabled(false);
     AktualizujNaglowek();

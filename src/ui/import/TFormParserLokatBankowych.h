@@ -1,5 +1,7 @@
 #pragma once
 #include "domain/THarmonogramLokatyBankowej.h"
+#include <QTemporaryDir>
+#include <memory>
 
 #include <QDialog>
 #include <QMetaObject>
@@ -116,6 +118,7 @@ private:
     // Deletes the downloaded page, if there is one.
     void UsunStrone();
 
+    std::unique_ptr<QTemporaryDir> fKatalogPobran;
     QString fSciezkaDoPlikuHTML;
     TListaOfert fListaHarmonogramow;
     // The offers of the rows, by row index.
