@@ -30,10 +30,15 @@ bool KopiujPliki(const QString& plik, const QString& kopia) {
 bool KopiaZatwierdzonegoStanu(const QString& plik, const QString& kopia) {
     try {
         TSQLiteDatabase zrodlo(plik, TSQLiteDatabase::TTryb::TylkoOdczyt);
+        zrodlo.SetTimeout(5000); // a window may be writing its save
         zrodlo.BackupTo(kopia);
         return true;
-    } catch (const ESQLiteException&) {
+    } catch (const ESQLiteException& blad) {
         QFile::remove(kopia);
+        if (blad.Zajety())
+            throw EDataError(QStringLiteral("Plik danych %1 jest właśnie zapisywany przez inny "
+                                            "program. Spróbuj ponownie za chwilę.")
+                                 .arg(plik));
         return KopiujPliki(plik, kopia);
     }
 }

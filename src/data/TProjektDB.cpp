@@ -76,9 +76,11 @@ void TProjektDB::UruchomBaze() {
     SprawdzCzyPlikDanych();
     SprawdzZapisDoBazy();
     try {
+        ZabezpieczPlikInnejWersji();
         UtworzTabele();
         AktualizujUklad();
         UtworzWidoki();
+        OznaczWersjePliku();
     } catch (const ESQLiteException& e) {
         if (KodUszkodzonegoPliku(e.KodRozszerzony()))
             throw EDataError(KomunikatUszkodzonegoPliku(fPlikiDB->DataFile(), e.Message()));
@@ -118,6 +120,21 @@ void TProjektDB::OtworzPolaczenie() {
     } catch (const ESQLiteException& e) {
         throw EDataError(e.Message());
     }
+}
+
+// A file written by another version of the program (or by one before the
+// version was recorded) is backed up before this version changes anything
+// in it; a new, empty file needs no backup.
+void TProjektDB::ZabezpieczPlikInnejWersji() {
+    const bool maTabele =
+        fBaza->GetTableValue(QStringLiteral("SELECT count(*) FROM sqlite_master")) > 0;
+    if (maTabele && fBaza->GetTableValue(QStringLiteral("PRAGMA user_version")) != kWersjaPliku)
+        UtworzKopieZapasowa();
+}
+
+void TProjektDB::OznaczWersjePliku() {
+    if (fBaza->GetTableValue(QStringLiteral("PRAGMA user_version")) != kWersjaPliku)
+        fBaza->ExecSQL(QStringLiteral("PRAGMA user_version = %1").arg(kWersjaPliku));
 }
 
 // Another program's database is refused before anything is written to it.

@@ -154,6 +154,8 @@ private:
 
     // Layout upgrade (TProjektDBAktualizacja.cpp).
     void AktualizujUklad();
+    void ZabezpieczPlikInnejWersji();
+    void OznaczWersjePliku();
     QStringList BrakujaceKolumny();
     bool KolumnaIstnieje(const QString& tabela, const QString& kolumna);
     void PrzeniesStaryUklad(const QString& tabela);
@@ -202,6 +204,9 @@ private:
     std::map<int32_t, QString> fZapisOsob;
     TTabele fWyswietlanaTabela = TTabele::Pusta;
     bool fPokazujLokatyWOszczednosciach = false;
+    // The layout version this program records in the file (PRAGMA user_version).
+    static constexpr int64_t kWersjaPliku = 1;
+    bool fKopiaPrzedZmiana = false;
     bool fReadOnlyMode = false;
     bool fOtwartyTylkoDoOdczytu = false;
 };

@@ -80,7 +80,8 @@ void TProjektDB::AktualizujUklad() {
     QStringList uzupelnienia = BrakujaceKolumny();
     if (stare.isEmpty() && uzupelnienia.isEmpty())
         return;
-    UtworzKopieZapasowa();
+    if (!fKopiaPrzedZmiana)
+        UtworzKopieZapasowa();
     for (const QString& tabela : stare)
         PrzeniesStaryUklad(tabela);
     // A table moved out of its old layout is created again whole.

@@ -84,7 +84,9 @@ TWynikZapisuList TProjektDB::ZapiszListyWJednejTransakcji(const std::vector<TTab
 }
 
 QString TProjektDB::UtworzKopieZapasowa() {
-    return TKopieZapasowe(fPlikiDB->DataFile()).Utworz(*fBaza);
+    const QString kopia = TKopieZapasowe(fPlikiDB->DataFile()).Utworz(*fBaza);
+    fKopiaPrzedZmiana = true;
+    return kopia;
 }
 
 TZapisTabeli TProjektDB::PrzygotujZapis(TTabele tabela) {

@@ -149,4 +149,17 @@ TEST(TKopieZapasoweStart, AnUpgradeOfAnOldLayoutIsPrecededByABackup) {
     EXPECT_EQ(TKopieZapasowe(plik.path()).Lista().size(), 1u) << "a current file is not copied";
 }
 
+// A file last written by another version is backed up before this one
+// changes anything in it, once.
+TEST(TKopieZapasoweStart, AFileOfAnotherVersionIsBackedUpBeforeItsFirstChange) {
+    ScriptedMessageBoxes boxes;
+    TempDatabaseFile plik;
+    { TProjektDB nowy(plik.path()); }
+    EXPECT_TRUE(TKopieZapasowe(plik.path()).Lista().empty()) << "a new file needs no backup";
+    UtworzPlik(plik.path(), {"PRAGMA user_version = 0"});
+    { TProjektDB innejWersji(plik.path()); }
+    { TProjektDB znowu(plik.path()); }
+    EXPECT_EQ(TKopieZapasowe(plik.path()).Lista().size(), 1u);
+}
+
 } // namespace

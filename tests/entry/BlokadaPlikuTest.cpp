@@ -12,6 +12,7 @@
 #include "platform/DataFileLock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -29,6 +30,7 @@ protected:
     // Every row of every table: the data, whatever the file's header counts.
     QStringList Dane() {
         TSQLiteDatabase baza(plik.path());
+        baza.SetTimeout(5000); // another process may be writing
         return ZrzutBazy(baza);
     }
     static int Narzedzie(const QStringList& argumenty, QString& bledy) {
@@ -91,7 +93,7 @@ TEST_F(BlokadaPliku, TheLockHoldsAcrossProcessesAndOutlivesNoKilledProgram) {
     okno.start(QCoreApplication::applicationDirPath() + "/talvora", {"--db", plik.path()});
     ASSERT_TRUE(okno.waitForStarted(10000));
     const QString blokada = DataFileLock::lockFileName(plik.path());
-    for (int i = 0; i < 200 && !QFile::exists(blokada); ++i)
+    for (int i = 0; i < 600 && !QFile::exists(blokada); ++i)
         QThread::msleep(50);
     ASSERT_TRUE(QFile::exists(blokada)) << "the window never took its lock";
     const QStringList przed = Dane();
@@ -110,6 +112,18 @@ TEST_F(BlokadaPliku, TheLockHoldsAcrossProcessesAndOutlivesNoKilledProgram) {
     EXPECT_TRUE(QFile::exists(blokada)) << "SIGKILL leaves the lock file";
     bledy.clear();
     EXPECT_EQ(Narzedzie({"baza", "--db", plik.path()}, bledy), 0) << bledy.toStdString();
+}
+
+// Started from the desktop menu nobody reads stderr: a failure to start is
+// shown in a box too.
+TEST_F(BlokadaPliku, AStartUpFailureIsShownOnScreen) {
+    QString bledy;
+    QTextStream err(&bledy);
+    EXPECT_EQ(RunWindowProgram({QDir::tempPath(), false, false}, err), 1);
+    ASSERT_EQ(komunikaty.messages.size(), 1);
+    EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+    EXPECT_TRUE(komunikaty.messages[0].text.contains("nie jest zwykły plik"));
+    EXPECT_TRUE(bledy.contains("nie jest zwykły plik")) << bledy.toStdString();
 }
 
 } // namespace

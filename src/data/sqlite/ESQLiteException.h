@@ -14,6 +14,8 @@ public:
     int Kod() const { return fKodRozszerzony & 0xFF; }
     // The extended result code (SQLITE_READONLY_DBMOVED, SQLITE_IOERR_WRITE, ...).
     int KodRozszerzony() const { return fKodRozszerzony; }
+    // Another connection held the file longer than this one would wait.
+    bool Zajety() const;
 
 private:
     int fKodRozszerzony;
