@@ -514,6 +514,8 @@ void TLokatyFormGlowny::UstawPrzyciski() {
           static_cast<QWidget*>(sbtn_OdczytajLokatyBankoweZPliku), static_cast<QWidget*>(btn_OK)})
         zmienia->setEnabled(zapis);
     setWindowTitle(zapis ? QStringLiteral("Lokaty") : QStringLiteral("Lokaty (tylko do odczytu)"));
+    if (pan_1)
+        pan_1->SetHeading(windowTitle());
 
     pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
                              QStringLiteral("Lokaty oferowane przez banki (%1)")
