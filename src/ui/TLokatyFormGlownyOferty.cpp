@@ -104,9 +104,12 @@ void TLokatyFormGlowny::DodajLubNadpiszHarmonogram(
         kolekcje->SetZmienionoINiezapisanoLokaty(true);
         return;
     }
-    // An imported offer nobody changed is brought up to date silently.
-    if (istniejacy->fHarmonogramDodanyPrzezUzytkownika &&
-        !ZapytajTakNie(PytanieONadpisanie(*harmonogram)))
+    // An imported offer nobody changed is brought up to date silently, and a
+    // deleted one is simply replaced. Overwriting the user's own offer cannot be
+    // undone, so the question defaults to "Nie".
+    const bool ofertaUzytkownika = istniejacy->fHarmonogramDodanyPrzezUzytkownika &&
+                                  istniejacy->fZmiany != TTypModyfikacji::Usunieto;
+    if (ofertaUzytkownika && !ZapytajPrzedUtrataDanych(PytanieONadpisanie(*harmonogram)))
         return;
     NadpiszHarmonogram(*harmonogram, *istniejacy);
     kolekcje->SetZmienionoINiezapisanoLokaty(true);

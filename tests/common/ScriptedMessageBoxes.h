@@ -6,7 +6,8 @@
 #include <deque>
 
 // Message boxes for tests: records every message and answers questions from
-// a queue (then with `defaultAnswer`). Installs itself for its lifetime.
+// a queue, then with `defaultAnswer`, or with the default button when
+// `answerByEnter` is set. Installs itself for its lifetime.
 class ScriptedMessageBoxes : public IMessageBoxes {
 public:
     ScriptedMessageBoxes() : fPrevious(Platform::setMessageBoxes(this)) {}
@@ -16,6 +17,8 @@ public:
         messages.append(message);
         if (message.buttons == TMessageButtons::Ok)
             return TMessageResult::Ok;
+        if (answers.empty() && answerByEnter)
+            return message.defaultNo ? TMessageResult::No : TMessageResult::Yes;
         if (answers.empty())
             return defaultAnswer;
         const TMessageResult answer = answers.front();
@@ -33,6 +36,7 @@ public:
     QList<TMessage> messages;
     std::deque<TMessageResult> answers;
     TMessageResult defaultAnswer = TMessageResult::No;
+    bool answerByEnter = false;
 
 private:
     IMessageBoxes* fPrevious;

@@ -240,6 +240,65 @@ TEST_F(TPoleceniaOfertTest, CloneWithoutChangeNeverAddsASecondOffer) {
     EXPECT_EQ(Oferty().size(), 3u);
 }
 
+// Every question whose "Tak" loses an offer is answered by Enter here: the
+// catalogue must stay as it was.
+TEST_F(TPoleceniaOfertTest, EnterNeverDestroysAnOffer) {
+    THarmonogramLokatyBankowej& alfa = DodajOferte(7, "Bank Alfa", true);
+    THarmonogramLokatyBankowej& beta = DodajOferte(8, "Bank Beta", true);
+    komunikaty.answerByEnter = true;
+
+    Dodaj("Bank Alfa", "Lokata", 4.5); // the editor into the name of an own offer
+    WybierzOferte(&beta);
+    okna.expect<TEdytor>(Wypelnij("Bank Alfa", "Lokata", 4.5)); // a clone into it
+    okno.Klonuj1Click();
+    auto importowana = std::make_unique<THarmonogramLokatyBankowej>(alfa);
+    importowana->fHarmonogramDodanyPrzezUzytkownika = false;
+    importowana->fPozostaleInformacje = QStringLiteral("z importu");
+    okno.DodajLubNadpiszHarmonogram(importowana);
+    for (const TPolecenie polecenie :
+         {&TLokatyFormGlowny::sbtn_UsunLokateBankowaClick,
+          &TLokatyFormGlowny::Usuwszystkieztegobanku1Click, &TLokatyFormGlowny::Usuwszystkie1Click}) {
+        WybierzOferte(&alfa);
+        (okno.*polecenie)();
+    }
+
+    EXPECT_EQ(komunikaty.messages.size(), 6);
+    for (const TMessage& pytanie : komunikaty.messages)
+        EXPECT_TRUE(pytanie.defaultNo) << pytanie.text.toStdString();
+    ASSERT_EQ(Oferty().size(), 2u);
+    for (const THarmonogramLokatyBankowej* h : {&alfa, &beta}) {
+        EXPECT_EQ(h->fZmiany, TTyp::BezZmian);
+        EXPECT_TRUE(h->fHarmonogramDodanyPrzezUzytkownika);
+    }
+    EXPECT_EQ(alfa.fPozostaleInformacje, "");
+    EXPECT_FALSE(Kolekcje().ZmienionoINiezapisanoLokaty());
+}
+
+// An offer the user deleted is not shown any more: an equal imported one takes
+// its row without a question and is an imported offer again.
+TEST_F(TPoleceniaOfertTest, ImportReplacesADeletedOfferWithoutAsking) {
+    THarmonogramLokatyBankowej& wlasna = DodajOferte(7, "Bank Alfa", true);
+    komunikaty.answers.push_back(TMessageResult::Yes);
+    WybierzOferte(&wlasna);
+    okno.sbtn_UsunLokateBankowaClick();
+    ASSERT_EQ(wlasna.fZmiany, TTyp::Usunieto);
+    komunikaty.messages.clear();
+
+    auto importowana = std::make_unique<THarmonogramLokatyBankowej>(wlasna);
+    importowana->fHarmonogramDodanyPrzezUzytkownika = false;
+    importowana->fOprocentowanieWSkaliRoku = 4.504; // prints as 4,50 %: the same key
+    okno.DodajLubNadpiszHarmonogram(importowana);
+
+    EXPECT_TRUE(komunikaty.messages.isEmpty());
+    ASSERT_EQ(Oferty().size(), 1u);
+    EXPECT_EQ(wlasna.fZmiany, TTyp::Zmieniono);
+    EXPECT_FALSE(wlasna.fHarmonogramDodanyPrzezUzytkownika);
+    EXPECT_DOUBLE_EQ(wlasna.fOprocentowanieWSkaliRoku, 4.504);
+    okno.WypelnijListy(true);
+    EXPECT_EQ(okno.findChild<QTabWidget*>("pgc_Zakladki")->tabText(1),
+              "Lokaty oferowane przez banki (1)");
+}
+
 TEST_F(TPoleceniaOfertTest, EditingAnImportedOfferAsksOnce) {
     THarmonogramLokatyBankowej& h = DodajOferte(7, "Bank Alfa", false);
     WybierzOferte(&h);
@@ -414,7 +473,6 @@ TEST_F(TPoleceniaOfertTest, RevivedOfferIsInsertedOnSave) {
     WybierzOferte(Oferty()[0].get());
     okno.sbtn_UsunLokateBankowaClick();
     ASSERT_EQ(Oferty()[0]->fZmiany, TTyp::Usunieto);
-    komunikaty.answers.push_back(TMessageResult::Yes);
     Dodaj("Bank Alfa", "Lokata", 4.5);
     ASSERT_EQ(Oferty().size(), 1u);
     EXPECT_EQ(Oferty()[0]->fZmiany, TTyp::Dodano);
