@@ -1,6 +1,7 @@
 #include "domain/TLokata.h"
 
 #include "domain/ArytmetykaRozszerzona.h"
+#include "domain/ParametryOferty.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/Clock.h"
 
@@ -8,6 +9,7 @@
 #include <cfenv>
 #include <cmath>
 #include <limits>
+#include <stdexcept>
 
 namespace {
 
@@ -208,4 +210,19 @@ double TLokata::ObliczSzacowanyZyskZLokaty(THarmonogramLokatyBankowej* harmonogr
     szacunek.zysk = SzacowanyZysk(fKwota, dni, stopa, szacunek.dlugoscOkresu);
     fOstatniSzacunek = szacunek;
     return szacunek.zysk;
+}
+
+std::optional<int64_t>
+TLokata::OdsetkiNettoWgBanku(const THarmonogramLokatyBankowej* oferta) const {
+    if (!oferta)
+        return std::nullopt;
+    const auto parametry =
+        ParametryOferty(*oferta, fKwota, fDataRozpoczecia, fOkresLokaty, fJednostkaLokaty);
+    if (!parametry)
+        return std::nullopt;
+    try {
+        return THarmonogramOdsetek::Oblicz(*parametry, false).OdsetkiNetto();
+    } catch (const std::overflow_error&) {
+        return std::nullopt;
+    }
 }

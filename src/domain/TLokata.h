@@ -61,6 +61,12 @@ public:
     // refill of the deposit list never repeats a long estimate.
     double ObliczSzacowanyZyskZLokaty(THarmonogramLokatyBankowej* harmonogram) const;
 
+    // The net interest the bank pays at the end of the term, in grosze: the
+    // offer's exact schedule for this deposit's amount, start and term, 19 %
+    // tax rounded up in every period. Nothing without an offer or when the
+    // schedule cannot be computed exactly.
+    std::optional<int64_t> OdsetkiNettoWgBanku(const THarmonogramLokatyBankowej* oferta) const;
+
     // The unit has no property: callers read and write it directly.
     TJednostkaOkresu fJednostkaLokaty = TJednostkaOkresu::Brak;
 

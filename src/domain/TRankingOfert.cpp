@@ -1,6 +1,7 @@
 #include "domain/TRankingOfert.h"
 
 #include "domain/Formatowanie.h"
+#include "domain/ParametryOferty.h"
 #include "domain/TLokata.h"
 
 #include <algorithm>
@@ -87,19 +88,8 @@ TPozycjaRankingu TRankingOfert::Pozycja(THarmonogramLokatyBankowej& oferta, TLok
 std::optional<TParametryHarmonogramu>
 TRankingOfert::Parametry(const THarmonogramLokatyBankowej& oferta,
                          const TKryteriaRankingu& kryteria) {
-    const auto kwota = TLiczbaDziesietna::ZLiczby(kryteria.kwota);
-    const auto grosze = kwota ? kwota->WSkali(2) : std::nullopt;
-    const auto oprocentowanie = TLiczbaDziesietna::ZLiczby(oferta.OprocentowanieWSkaliRoku());
-    if (!grosze || !oprocentowanie || oferta.OkresDepozytu() > std::numeric_limits<uint16_t>::max())
-        return std::nullopt;
-    TParametryHarmonogramu parametry;
-    parametry.kwota = *grosze;
-    parametry.start = kryteria.start;
-    parametry.okres = static_cast<uint16_t>(oferta.OkresDepozytu());
-    parametry.jednostka = oferta.fJednostkaDepozytu;
-    parametry.oprocentowanie = *oprocentowanie;
-    parametry.kapitalizacja = oferta.fKapitalizacja;
-    return parametry;
+    return ParametryOferty(oferta, kryteria.kwota, kryteria.start, oferta.OkresDepozytu(),
+                           oferta.fJednostkaDepozytu);
 }
 
 QString TRankingOfert::Powod(TEtap najdalej) const {

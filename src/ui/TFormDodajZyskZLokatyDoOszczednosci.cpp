@@ -36,7 +36,7 @@ QString TekstAktualnejKwoty(double kwota) {
 TFormDodajZyskZLokatyDoOszczednosci::TFormDodajZyskZLokatyDoOszczednosci(QWidget* owner)
     : QDialog(owner) {
     setObjectName(QStringLiteral("FormDodajZyskZLokatyDoOszczednosci"));
-    setWindowTitle(QStringLiteral("Dodaj zysk z lokaty do oszczędnosci"));
+    setWindowTitle(QStringLiteral("Dodaj zysk z lokaty do oszczędności"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     UtworzKontrolki();
@@ -109,15 +109,32 @@ QWidget* TFormDodajZyskZLokatyDoOszczednosci::UtworzPrzyciski() {
 }
 
 QString TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(const QString& nazwaLokaty,
-                                                             bool jestHarmonogram,
-                                                             double szacowanyZysk) {
-    QString tekst = QStringLiteral("Lokata \"%1\" została zakończona.\r").arg(nazwaLokaty);
-    if (jestHarmonogram)
-        tekst += QStringLiteral("Szacowany zysk z lokaty: ") + FormatMoney(szacowanyZysk);
-    else
-        tekst += QStringLiteral(
-            "Szacowany zysk z lokaty nie został policzony, nie wybrano lokaty bankowej.");
-    return tekst + QStringLiteral("\r\rCzy chcesz dodać zysk z lokaty do oszczdności ?");
+                                                             TZrodloZysku zrodlo, double zysk,
+                                                             const QString& warunki) {
+    QString tekst = QStringLiteral("Lokata \"%1\" została zakończona").arg(nazwaLokaty);
+    switch (zrodlo) {
+    case TZrodloZysku::BezOferty:
+        tekst += QStringLiteral(".\rSzacowany zysk z lokaty nie został policzony, nie wybrano "
+                                "lokaty bankowej.");
+        break;
+    case TZrodloZysku::Bank:
+        tekst += QStringLiteral(".\rZysk wypłacany przez bank (odsetki po potrąceniu 19 % "
+                                "podatku): ") +
+                 FormatMoney(zysk);
+        break;
+    case TZrodloZysku::PrzedTerminem:
+        tekst += QStringLiteral(" przed terminem.\rWarunki wcześniejszego zerwania lokaty: ") +
+                 (warunki.trimmed().isEmpty() ? QStringLiteral("oferta ich nie podaje.")
+                                              : warunki.trimmed()) +
+                 QStringLiteral("\rO wypłaconych odsetkach decydują warunki banku: wpisz kwotę, "
+                                "którą bank wypłacił.");
+        break;
+    case TZrodloZysku::PozaZakresem:
+        tekst += QStringLiteral(".\rZysk z lokaty nie został policzony: kwota lub "
+                                "oprocentowanie są poza zakresem dokładnych obliczeń.");
+        break;
+    }
+    return tekst + QStringLiteral("\r\rCzy chcesz dodać zysk z lokaty do oszczędności ?");
 }
 
 void TFormDodajZyskZLokatyDoOszczednosci::UstawInformacje(const QString& tekst) {
@@ -133,7 +150,7 @@ void TFormDodajZyskZLokatyDoOszczednosci::UstawZysk(double zysk, int maksymalnaD
 }
 
 double TFormDodajZyskZLokatyDoOszczednosci::Kwota() const {
-    return KwotaZTekstu(e_AddZysk_Ile->text());
+    return e_AddZysk_Ile->value();
 }
 
 void TFormDodajZyskZLokatyDoOszczednosci::WypelnijOszczednosci(const TTabDwuwymiarowa& tablica) {

@@ -10,8 +10,8 @@ class QPushButton;
 class THeaderPanel;
 class TKwotaEdit;
 
-// Offered when a deposit has been ended: the profit (the estimate, which the
-// user may change) can be added to one of the user's savings. "Dodaj" closes
+// Offered when a deposit has been ended: the profit (what the bank pays, which
+// the user may change) can be added to one of the user's savings. "Dodaj" closes
 // only with an amount above 0; the other button and the close box close
 // without adding anything.
 class TFormDodajZyskZLokatyDoOszczednosci : public QDialog {
@@ -20,9 +20,17 @@ class TFormDodajZyskZLokatyDoOszczednosci : public QDialog {
 public:
     explicit TFormDodajZyskZLokatyDoOszczednosci(QWidget* owner = nullptr);
 
-    // The information about the ended deposit, its lines broken by "\r".
-    static QString TekstInformacji(const QString& nazwaLokaty, bool jestHarmonogram,
-                                   double szacowanyZysk);
+    // How the profit offered was found.
+    enum class TZrodloZysku : int8_t {
+        BezOferty,     // the deposit has no offer: nothing was computed
+        Bank,          // ended at or after its end: what the bank pays, net
+        PrzedTerminem, // broken early: the bank's early-break terms decide
+        PozaZakresem,  // the schedule cannot be computed exactly
+    };
+    // The information about the ended deposit, its lines broken by "\r";
+    // `warunki` are the offer's early-break terms (used when broken early).
+    static QString TekstInformacji(const QString& nazwaLokaty, TZrodloZysku zrodlo, double zysk,
+                                   const QString& warunki = {});
     void UstawInformacje(const QString& tekst);
     QString Informacja() const { return fInformacja; }
 

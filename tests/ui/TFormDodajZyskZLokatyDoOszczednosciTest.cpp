@@ -29,16 +29,39 @@ protected:
     TFormDodajZyskZLokatyDoOszczednosci dialog;
 };
 
-TEST_F(TFormDodajZyskZLokatyDoOszczednosciTest, TekstInformacjiZZyskiemIBezLokatyBankowej) {
-    EXPECT_EQ(
-        TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(QStringLiteral("Roczna"), true, 91.92),
-        QStringLiteral("Lokata \"Roczna\" została zakończona.\rSzacowany zysk z lokaty: "
-                       "91,92 zł\r\rCzy chcesz dodać zysk z lokaty do oszczdności ?"));
-    EXPECT_EQ(
-        TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(QStringLiteral("Roczna"), false, 0),
-        QStringLiteral("Lokata \"Roczna\" została zakończona.\rSzacowany zysk z lokaty nie "
-                       "został policzony, nie wybrano lokaty bankowej.\r\rCzy chcesz dodać "
-                       "zysk z lokaty do oszczdności ?"));
+TEST_F(TFormDodajZyskZLokatyDoOszczednosciTest, TekstInformacjiDlaKazdegoZrodlaZysku) {
+    using Z = TFormDodajZyskZLokatyDoOszczednosci::TZrodloZysku;
+    const QString pytanie = QStringLiteral("\r\rCzy chcesz dodać zysk z lokaty do oszczędności ?");
+    const struct {
+        Z zrodlo;
+        QString warunki;
+        QString tekst;
+    } przypadki[] = {
+        {Z::Bank,
+         {},
+         "Lokata \"Roczna\" została zakończona.\rZysk wypłacany przez bank (odsetki po "
+         "potrąceniu 19 % podatku): 40,80 zł"},
+        {Z::BezOferty,
+         {},
+         "Lokata \"Roczna\" została zakończona.\rSzacowany zysk z lokaty nie został policzony, "
+         "nie wybrano lokaty bankowej."},
+        {Z::PrzedTerminem, " Tracisz odsetki. ",
+         "Lokata \"Roczna\" została zakończona przed terminem.\rWarunki wcześniejszego zerwania "
+         "lokaty: Tracisz odsetki.\rO wypłaconych odsetkach decydują warunki banku: wpisz kwotę, "
+         "którą bank wypłacił."},
+        {Z::PrzedTerminem, "",
+         "Lokata \"Roczna\" została zakończona przed terminem.\rWarunki wcześniejszego zerwania "
+         "lokaty: oferta ich nie podaje.\rO wypłaconych odsetkach decydują warunki banku: wpisz "
+         "kwotę, którą bank wypłacił."},
+        {Z::PozaZakresem,
+         {},
+         "Lokata \"Roczna\" została zakończona.\rZysk z lokaty nie został policzony: kwota lub "
+         "oprocentowanie są poza zakresem dokładnych obliczeń."},
+    };
+    for (const auto& p : przypadki)
+        EXPECT_EQ(TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(QStringLiteral("Roczna"),
+                                                                       p.zrodlo, 40.8, p.warunki),
+                  p.tekst + pytanie);
     dialog.UstawInformacje(QStringLiteral("a\rb"));
     EXPECT_EQ(dialog.lbl_Info->text(), QStringLiteral("a\nb")); // lines broken on screen
 }
