@@ -2,6 +2,7 @@
 
 #include "domain/ArytmetykaRozszerzona.h"
 #include "domain/Formatowanie.h"
+#include "domain/TLiczbaDziesietna.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -64,6 +65,18 @@ double KwotaZTekstu(const QString& tekst) {
     }
     double wartosc = 0;
     return TryStrToFloat(liczba, wartosc) ? wartosc : 0;
+}
+
+double KwotaWGroszachZTekstu(const QString& tekst) {
+    QString cyfry = tekst;
+    cyfry.remove(FormatyProcesu().ThousandSeparator);
+    const auto liczba = TLiczbaDziesietna::ZTekstu(cyfry.trimmed());
+    const auto grosze = liczba ? liczba->WSkali(2) : std::nullopt;
+    if (grosze)
+        return static_cast<double>(*grosze) / 100;
+    const auto zLiczby = TLiczbaDziesietna::ZLiczby(KwotaZTekstu(tekst));
+    const auto zaokraglone = zLiczby ? zLiczby->WSkali(2) : std::nullopt;
+    return zaokraglone ? static_cast<double>(*zaokraglone) / 100 : KwotaZTekstu(tekst);
 }
 
 QString OczyscTekst(const QString& tekst) {

@@ -15,6 +15,12 @@
 // other than digits and "-" are dropped. Unreadable text gives 0.
 double KwotaZTekstu(const QString& tekst);
 
+// An amount typed into a money field ("1000,505"), rounded to the grosz half
+// up from the digits as typed (1000,51), not from the nearest double: what a
+// field shows after the user leaves it is exactly what is stored. Other text
+// is read by KwotaZTekstu and rounded the same way.
+double KwotaWGroszachZTekstu(const QString& tekst);
+
 // A name typed by the user, cleaned before it is stored: leading blanks and
 // control characters go, the characters ; \ / < > | * ? : " and control
 // characters are dropped, and runs of blanks become one blank when the text

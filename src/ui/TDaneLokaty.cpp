@@ -7,7 +7,7 @@
 
 TSprawdzoneDaneLokaty SprawdzDaneLokaty(const TDaneLokaty& dane) {
     TSprawdzoneDaneLokaty wynik;
-    wynik.kwota = ZaokraglijDo(KwotaZTekstu(dane.tekstKwoty), -2);
+    wynik.kwota = KwotaWGroszachZTekstu(dane.tekstKwoty);
     wynik.nazwa = OczyscNazwe(dane.nazwa);
     if (!(wynik.kwota > 0))
         wynik.blad = TBladDanychLokaty::Kwota;

@@ -1,5 +1,6 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
+#include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 #include "ui/PolaEdytorow.h"
 #include "ui/PrzyciskiDialogu.h"
@@ -208,8 +209,10 @@ TDaneLokaty TFormDodajEdytujLokate::Dane() const {
     return dane;
 }
 
+// Any amount typed counts here, even one below a grosz: the check after OK
+// then says what is wrong with it.
 void TFormDodajEdytujLokate::ZmianaDanych() {
-    btn_OK->setEnabled(!e_AddL_Nazwa->text().isEmpty() && e_AddL_Ile->value() > 0 &&
+    btn_OK->setEnabled(!e_AddL_Nazwa->text().isEmpty() && KwotaZTekstu(e_AddL_Ile->text()) > 0 &&
                        se_AddL_OkresLokaty->value() > 0 &&
                        cb_AddL_JednostkaLokaty->currentIndex() >= 0);
 }

@@ -104,7 +104,7 @@ TKwotaEdit::TKwotaEdit(QWidget* parent) : QLineEdit(parent) {
 }
 
 double TKwotaEdit::value() const {
-    return std::min(KwotaZTekstu(text()), fMaksimum);
+    return std::min(KwotaWGroszachZTekstu(text()), fMaksimum);
 }
 
 void TKwotaEdit::setValue(double wartosc) {

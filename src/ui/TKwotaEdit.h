@@ -14,14 +14,16 @@ class TKalkulator;
 // a typed text may not exceed the maximum value. The button at the right edge
 // (or F4, Alt+Down) opens a small calculator whose result becomes the value.
 //
-// text() is the typed number; value() is that text read as an amount.
+// text() is the typed number; value() is that text read as an amount, rounded
+// to the grosz as it is shown and stored.
 class TKwotaEdit : public QLineEdit {
     Q_OBJECT
 
 public:
     explicit TKwotaEdit(QWidget* parent = nullptr);
 
-    // The typed text read as an amount (KwotaZTekstu), at most maximum().
+    // The typed text read as an amount rounded to the grosz half up
+    // (KwotaWGroszachZTekstu), at most maximum(): what is shown and stored.
     double value() const;
     // Writes the value with two decimals, kept between 0 and maximum().
     void setValue(double value);

@@ -29,7 +29,7 @@ double TSpinLiczby::valueFromText(const QString& text) const {
     QString liczba = text;
     if (!suffix().isEmpty() && liczba.endsWith(suffix()))
         liczba.chop(suffix().size());
-    return KwotaZTekstu(liczba);
+    return fRodzaj == TRodzaj::Kwota ? KwotaWGroszachZTekstu(liczba) : KwotaZTekstu(liczba);
 }
 
 QValidator::State TSpinLiczby::validate(QString& input, int&) const {

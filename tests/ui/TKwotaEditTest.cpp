@@ -89,10 +89,13 @@ TEST_F(TKwotaEditTest, WartoscToWpisanyTekstPokazanyZDwomaMiejscamiISymbolem) {
     EXPECT_EQ(pole.text(), QStringLiteral("0,00"));
     EXPECT_EQ(pole.formattedText(), QStringLiteral("0,00 zł"));
 
-    // A value below a grosz is kept as typed, although it shows as 0,00.
+    // A value below a grosz is kept as typed; its value is what it shows.
     pole.setText(QStringLiteral("0,001"));
-    EXPECT_GT(pole.value(), 0.0);
+    EXPECT_EQ(pole.value(), 0.0);
     EXPECT_EQ(pole.formattedText(), QStringLiteral("0,00 zł"));
+    pole.setText(QStringLiteral("0,005"));
+    EXPECT_DOUBLE_EQ(pole.value(), 0.01);
+    EXPECT_EQ(pole.formattedText(), QStringLiteral("0,01 zł"));
 }
 
 TEST_F(TKwotaEditTest, DuzaWartoscMiesciSieWMaksymalnejDlugosci) {
