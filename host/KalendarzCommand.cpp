@@ -78,7 +78,8 @@ void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
 int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz,
             const QString& plikDanych, const QString& sciezka) {
     QString blad = OdmowaZapisuEksportu(sciezka, plikDanych);
-    int pominiete = 0;
+    // The deposits come from the file, so every one is stored.
+    TPlikKalendarza::TPominiete pominiete;
     if (blad.isEmpty())
         blad = TPlikKalendarza::Zapisz(
             sciezka, TPlikKalendarza::Tekst(kalendarz, plikDanych, Now(), pominiete));
@@ -88,9 +89,10 @@ int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz
     }
     out << QStringLiteral("Zapisano %1 (wydarzenia: %2)\n")
                .arg(QDir::toNativeSeparators(sciezka))
-               .arg(kalendarz.IloscNadchodzacych() - pominiete);
-    if (pominiete > 0)
-        out << QStringLiteral("Pominięto lokaty kończące się po roku 9999: %1.\n").arg(pominiete);
+               .arg(kalendarz.IloscNadchodzacych() - pominiete.Razem());
+    if (pominiete.poRoku9999 > 0)
+        out << QStringLiteral("Pominięto lokaty kończące się po roku 9999: %1.\n")
+                   .arg(pominiete.poRoku9999);
     return 0;
 }
 

@@ -60,13 +60,13 @@ void DodajWydarzenie(QByteArray& tekst, const TPozycjaKalendarza& p, const QStri
 
 QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
                                   TDateTime teraz) {
-    int pominiete = 0;
+    TPominiete pominiete;
     return Tekst(kalendarz, plikDanych, teraz, pominiete);
 }
 
 QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
-                                  TDateTime teraz, int& pominiete) {
-    pominiete = 0;
+                                  TDateTime teraz, TPominiete& pominiete) {
+    pominiete = {};
     const QString znacznikCzasu =
         ToQDateTime(teraz).toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss'Z'"));
     QByteArray tekst;
@@ -76,10 +76,12 @@ QByteArray TPlikKalendarza::Tekst(const TKalendarzLokat& kalendarz, const QStrin
     for (const TMiesiacKalendarza& miesiac : kalendarz.Miesiace())
         if (!miesiac.poTerminie)
             for (const TPozycjaKalendarza& p : miesiac.lokaty) {
-                if (DataDoZapisu(p.dataZakonczenia))
-                    DodajWydarzenie(tekst, p, plikDanych, znacznikCzasu);
+                if (p.lokata->Zmiany() == TTypModyfikacji::Dodano)
+                    ++pominiete.niezapisane;
+                else if (!DataDoZapisu(p.dataZakonczenia))
+                    ++pominiete.poRoku9999;
                 else
-                    ++pominiete;
+                    DodajWydarzenie(tekst, p, plikDanych, znacznikCzasu);
             }
     tekst += ZawinLinie(QStringLiteral("END:VCALENDAR"));
     return tekst;

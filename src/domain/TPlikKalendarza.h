@@ -17,10 +17,18 @@ public:
     // (it makes the events' UIDs); `teraz` stamps the events.
     static QByteArray Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
                             TDateTime teraz);
-    // The same; a deposit whose end date the format cannot write (a year
-    // after 9999) is left out and counted in `pominiete`.
+    // The deposits left out of a file, counted.
+    struct TPominiete {
+        // The end date is after 9999, which the format cannot write.
+        int poRoku9999 = 0;
+        // Not saved yet: its id, and so its event's UID, is provisional and
+        // importing the file again after the save would double the event.
+        int niezapisane = 0;
+        int Razem() const { return poRoku9999 + niezapisane; }
+    };
+    // The same, counting what was left out.
     static QByteArray Tekst(const TKalendarzLokat& kalendarz, const QString& plikDanych,
-                            TDateTime teraz, int& pominiete);
+                            TDateTime teraz, TPominiete& pominiete);
 
     // The event's UID: the deposit's id and a hash of the data file's full
     // path. A deposit keeps its id in its data file, so exporting again gives

@@ -166,7 +166,7 @@ void TZakladkaKalendarza::btn_EksportujDoKalendarzaClick() {
                                                QStringLiteral("Lokaty.ics"), fPlikDanych);
     if (sciezka.isEmpty())
         return;
-    int pominiete = 0;
+    TPlikKalendarza::TPominiete pominiete;
     const QByteArray tekst = TPlikKalendarza::Tekst(*fKalendarz, fPlikDanych, Now(), pominiete);
     const QString blad = TPlikKalendarza::Zapisz(sciezka, tekst);
     if (!blad.isEmpty()) {
@@ -177,10 +177,14 @@ void TZakladkaKalendarza::btn_EksportujDoKalendarzaClick() {
         QStringLiteral("Daty zakończenia lokat (%1) zostały zapisane do pliku \"%2\". "
                        "Otwórz go w swoim kalendarzu; ponowny eksport zaktualizuje "
                        "te same wydarzenia.")
-            .arg(fKalendarz->IloscNadchodzacych() - pominiete)
+            .arg(fKalendarz->IloscNadchodzacych() - pominiete.Razem())
             .arg(sciezka);
-    if (pominiete > 0)
-        informacja +=
-            QStringLiteral(" Pominięto lokaty kończące się po roku 9999: %1.").arg(pominiete);
+    if (pominiete.poRoku9999 > 0)
+        informacja += QStringLiteral(" Pominięto lokaty kończące się po roku 9999: %1.")
+                          .arg(pominiete.poRoku9999);
+    if (pominiete.niezapisane > 0)
+        informacja += QStringLiteral(" Pominięto lokaty jeszcze niezapisane: %1; zapisz zmiany "
+                                     "i wyeksportuj kalendarz ponownie.")
+                          .arg(pominiete.niezapisane);
     PokazInformacje(QStringLiteral("Informacja"), informacja);
 }

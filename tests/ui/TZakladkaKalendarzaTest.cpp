@@ -173,6 +173,8 @@ TEST_F(ZakladkaKalendarzaTest, DoubleClickOpensTheDepositInTheEditor) {
 
 TEST_F(ZakladkaKalendarzaTest, ExportWritesTheFileChosenOrNamesThePathThatFailed) {
     WypelnijPrzyklad();
+    Dodaj(1006, "Niezapisana", 1000, EncodeDate(2024, 5, 1)); // left out: no stored id yet
+    Kolekcje().Lokaty().back()->SetZmiany(TTypModyfikacji::Dodano);
     Pokaz();
     const QString cel = katalog.filePath("lokaty.ics");
     pliki.answers = {cel, katalog.filePath("brak/lokaty.ics"), QString()};
@@ -190,6 +192,10 @@ TEST_F(ZakladkaKalendarzaTest, ExportWritesTheFileChosenOrNamesThePathThatFailed
         ("UID:" + TPlikKalendarza::Uid(2, katalog.filePath("DataFile.dat")) + "\r\n").toUtf8()));
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_TRUE(komunikaty.messages[0].text.contains(cel));
+    EXPECT_TRUE(komunikaty.messages[0].text.startsWith("Daty zakończenia lokat (3)"));
+    EXPECT_TRUE(komunikaty.messages[0].text.endsWith(
+        " Pominięto lokaty jeszcze niezapisane: 1; zapisz zmiany i wyeksportuj kalendarz "
+        "ponownie."));
 
     eksport()->click();
     ASSERT_EQ(komunikaty.messages.size(), 2);
