@@ -3,7 +3,6 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
-#include "entry/TZapisLokat.h"
 #include "platform/Platform.h"
 #include "ui/TLokatyFormGlowny.h"
 
@@ -29,13 +28,14 @@ private:
 } // namespace
 
 TPokazanieModulu::TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel)
-    : fProjekt(projekt), fWlasciciel(wlasciciel) {}
+    : fProjekt(projekt), fWlasciciel(wlasciciel), fZapis(projekt) {}
 
 void TPokazanieModulu::Wykonaj() {
     UstawFormaty();
     auto okno = std::make_unique<TLokatyFormGlowny>(fWlasciciel);
     TZwolnienieOkna zwolnienie(okno);
     okno->MyDB = &fProjekt;
+    okno->UstawZapisWMiejscu([this] { return fZapis.ZapiszIZostaw(); });
     PokazOkno(*okno);
 }
 
@@ -46,11 +46,10 @@ void TPokazanieModulu::PokazOkno(TLokatyFormGlowny& okno) {
 }
 
 void TPokazanieModulu::ZakonczPokazanie(int wynik) {
-    TZapisLokat zapis(fProjekt);
     if (wynik != 1)
-        zapis.OdrzucZmiany();
+        fZapis.OdrzucZmiany();
     else if (fProjekt.Kolekcje().ZmienionoINiezapisanoLokaty())
-        zapis.Zapisz();
+        fZapis.Zapisz();
     else
-        zapis.Porzuc();
+        fZapis.Porzuc();
 }

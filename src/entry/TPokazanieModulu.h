@@ -1,4 +1,5 @@
 #pragma once
+#include "entry/TZapisLokat.h"
 
 class QWidget;
 class TLokatyFormGlowny;
@@ -8,9 +9,9 @@ class TProjektDB;
 // the offer catalogue, show the deposits window modally, write the deposits
 // and offers when the window was closed with "Zapisz i zamknij" and something
 // changed, then leave the lists for the host. Closed any other way, the
-// showing also drops the profits the user added to savings in it. The window
-// is freed and forgets
-// the project whatever happens; errors pass on to the caller.
+// showing also drops the profits the user added to savings after the last
+// "Zapisz" (the window's save that keeps it open). The window is freed and
+// forgets the project whatever happens; errors pass on to the caller.
 class TPokazanieModulu {
 public:
     TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel);
@@ -23,4 +24,5 @@ private:
 
     TProjektDB& fProjekt;
     QWidget* fWlasciciel;
+    TZapisLokat fZapis;
 };

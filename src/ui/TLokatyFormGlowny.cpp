@@ -239,7 +239,7 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
         "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
         QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
     sbtn_EksportujDopliku = new TPrzyciskBoczny(
-        "sbtn_EksportujDopliku", QStringLiteral("Elsportuj\r\ndo pliku"),
+        "sbtn_EksportujDopliku", QStringLiteral("Eksportuj\r\ndo pliku"),
         QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);
 
     lv_HarmonogramyLokatBankowych = new TListaRaportowa("lv_HarmonogramyLokatBankowych", t);
@@ -281,6 +281,10 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
         "btn_OK", QStringLiteral("&Zapisz i zamknij"),
         QStringLiteral("Kliknij, zaby zapisać dokonane zmiany i zamknąć to okno"), pnl1);
     btn_OK->setDefault(true);
+    btn_Zapisz = UtworzPrzycisk(
+        "btn_Zapisz", QStringLiteral("Zapi&sz"),
+        QStringLiteral("Kliknij, aby zapisać dokonane zmiany i pracować dalej (Ctrl+S)"), pnl1);
+    btn_Zapisz->hide();
     auto* uklad = new QHBoxLayout(pnl1);
     uklad->setContentsMargins(8, 0, 8, 0);
     uklad->setSpacing(0);
@@ -288,6 +292,8 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     uklad->addSpacing(20);
     uklad->addWidget(btn_ZestawienieLokat);
     uklad->addStretch(1);
+    uklad->addWidget(btn_Zapisz);
+    uklad->addSpacing(8);
     uklad->addWidget(btn_OK);
     return pnl1;
 }
@@ -373,6 +379,7 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(btn_Pomoc, &QPushButton::clicked, this, &T::btn_PomocClick);
     connect(btn_ZestawienieLokat, &QPushButton::clicked, this, &T::btn_ZestawienieLokatClick);
     connect(btn_OK, &QPushButton::clicked, this, &T::btn_OKClick);
+    connect(btn_Zapisz, &QPushButton::clicked, this, &T::btn_ZapiszClick);
 
     connect(Dodaj1, &QAction::triggered, this, &T::sbtn_DodajLokateClick);
     connect(Edytuj1, &QAction::triggered, this, &T::sbtn_EdytujLokateClick);
@@ -420,6 +427,12 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
     pomoc->setContext(Qt::WindowShortcut);
     connect(pomoc, &QShortcut::activated, this, &T::btn_PomocClick);
+    auto* zapisz = new QShortcut(QKeySequence::Save, this);
+    zapisz->setContext(Qt::WindowShortcut);
+    connect(zapisz, &QShortcut::activated, this, [this] {
+        if (btn_Zapisz->isVisible() && btn_Zapisz->isEnabled())
+            btn_ZapiszClick();
+    });
 }
 
 // The calendar opens a deposit as the deposits tab does: selected, then edited.
@@ -513,6 +526,9 @@ void TLokatyFormGlowny::UstawPrzyciski() {
          {static_cast<QWidget*>(btn_AktualizujLokaty),
           static_cast<QWidget*>(sbtn_OdczytajLokatyBankoweZPliku), static_cast<QWidget*>(btn_OK)})
         zmienia->setEnabled(zapis);
+    const TKolekcjeDanych* kolekcje = Kolekcje();
+    btn_Zapisz->setVisible(static_cast<bool>(fZapisWMiejscu));
+    btn_Zapisz->setEnabled(zapis && kolekcje && kolekcje->ZmienionoINiezapisanoLokaty());
     setWindowTitle(zapis ? QStringLiteral("Lokaty") : QStringLiteral("Lokaty (tylko do odczytu)"));
     if (pan_1)
         pan_1->SetHeading(windowTitle());
@@ -551,6 +567,53 @@ void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
 void TLokatyFormGlowny::btn_OKClick() {
     fKliknietoOK = true;
     done(QDialog::Accepted);
+}
+
+void TLokatyFormGlowny::UstawZapisWMiejscu(TZapisWMiejscu zapis) {
+    fZapisWMiejscu = std::move(zapis);
+    UstawPrzyciski();
+}
+
+void TLokatyFormGlowny::btn_ZapiszClick() {
+    ZapiszWMiejscu();
+}
+
+// The lists are read back from the file: every record is new, so the
+// selection and the deposits ended in this showing are found again by id (a
+// deposit added before the save by the id the file gave it) and the offer by
+// its bank, name and rate.
+bool TLokatyFormGlowny::ZapiszWMiejscu() {
+    if (!fZapisWMiejscu || TylkoDoOdczytu())
+        return false;
+    const TLokata* lokata = WybranaLokata();
+    const int32_t idLokaty = lokata ? lokata->Id() : -1;
+    const THarmonogramLokatyBankowej* oferta = WybranyHarmonogram();
+    const QString kluczOferty = oferta ? oferta->BankNazwaOprocentowanie() : QString();
+    const std::optional<std::map<int32_t, int32_t>> noweId = fZapisWMiejscu();
+    if (!noweId)
+        return false;
+    const auto PoZapisie = [&noweId](int32_t id) {
+        const auto nowe = noweId->find(id);
+        return nowe == noweId->end() ? id : nowe->second;
+    };
+    std::map<int32_t, TZyskZakonczonej> zakonczone;
+    for (const auto& [id, zysk] : fZakonczoneWTymPokazaniu)
+        zakonczone[PoZapisie(id)] = zysk;
+    fZakonczoneWTymPokazaniu = std::move(zakonczone);
+    WypelnijListy(true);
+    if (TKolekcjeDanych* kolekcje = Kolekcje()) {
+        const TLokata* wybrana = nullptr;
+        for (const auto& zapisana : kolekcje->Lokaty())
+            if (zapisana->Id() == PoZapisie(idLokaty))
+                wybrana = zapisana.get();
+        lv_Lokaty->ZaznaczRekord(wybrana);
+        lv_HarmonogramyLokatBankowych->ZaznaczRekord(
+            kluczOferty.isEmpty()
+                ? nullptr
+                : kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(kluczOferty));
+    }
+    UstawPrzyciski();
+    return true;
 }
 
 void TLokatyFormGlowny::showEvent(QShowEvent* event) {

@@ -6,7 +6,10 @@
 #include <QPointer>
 #include <QString>
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QKeySequence;
@@ -56,6 +59,13 @@ public:
     // Header, columns and initial order; run once as the window is shown.
     void PrzygotujOkno();
 
+    // The save that keeps the window open ("Zapisz"): it returns the ids the
+    // file gave the deposits added since the last save, by their provisional
+    // ids, or nothing when it failed (the user was told). Without it the
+    // button is hidden and an unsaved offer still blocks adding deposits.
+    using TZapisWMiejscu = std::function<std::optional<std::map<int32_t, int32_t>>()>;
+    void UstawZapisWMiejscu(TZapisWMiejscu zapis);
+
     bool KliknietoOK() const { return fKliknietoOK; }
     double MaksymalnaWartoscWProgramie() const { return fMaksymalnaWartoscWProgramie; }
     int MaksymalnaDlugoscKwoty() const { return fMaksymalnaDlugoscKwoty; }
@@ -85,6 +95,18 @@ public:
     // refused, as every adding is, while an offer is not saved.
     void DodajLokate(const TLokata& wzor);
     void ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna);
+    // Shows the deposits tab with this deposit selected.
+    void PokazLokate(const TLokata* lokata);
+    // Where the profit of a deposit ended in this showing went; an amount of
+    // 0 when none was added.
+    struct TZyskZakonczonej {
+        int32_t idOszczednosci = -1;
+        double kwota = 0;
+    };
+    // The deposits ended in this showing, by id.
+    const std::map<int32_t, TZyskZakonczonej>& ZakonczoneWTymPokazaniu() const {
+        return fZakonczoneWTymPokazaniu;
+    }
 
     // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
     // the catalogue when it is appended (the pointer is then empty); in every
@@ -144,6 +166,7 @@ public slots:
     void btn_PomocClick();
     void btn_ZestawienieLokatClick();
     void btn_OKClick();
+    void btn_ZapiszClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -185,7 +208,19 @@ private:
     // the bank list, the bank choice and the import windows.
     void ImportujZWybranychBankow();
 
+    // Starting again a deposit ended in this showing takes its profit back.
+    bool CofnijZyskPrzedRozpoczeciem(const TLokata& lokata);
+    // A deposit refers to its offer by the id the file gives it: while an
+    // offer is unsaved, adding or editing deposits first offers to save. False
+    // (after the refusal `odmowa` when saving is not possible) when the
+    // offers stay unsaved.
+    bool OfertyZapisaneLubZapisz(const QString& odmowa);
+    // "Zapisz": the lists come back with the stored ids, the selection kept.
+    bool ZapiszWMiejscu();
+
     bool fKliknietoOK = false;
+    std::map<int32_t, TZyskZakonczonej> fZakonczoneWTymPokazaniu;
+    TZapisWMiejscu fZapisWMiejscu;
     double fMaksymalnaWartoscWProgramie = 1e15;
     int fMaksymalnaDlugoscKwoty = 15;
 
@@ -221,6 +256,7 @@ private:
     QPushButton* btn_Pomoc = nullptr;
     QPushButton* btn_ZestawienieLokat = nullptr;
     QPushButton* btn_OK = nullptr;
+    QPushButton* btn_Zapisz = nullptr;
 
     QMenu* pmenu_Lokaty = nullptr;
     QAction* Dodaj1 = nullptr;

@@ -2,12 +2,13 @@
 // one, start, end and delete.
 //
 // A deposit refers to its offer by id, and offers added while the window is
-// open get their ids only when they are saved. So adding and editing are
-// refused while any offer is new: the user saves and opens the window again.
+// open get their ids only when they are saved. So while any offer is new,
+// adding and editing first offer to save ("Zapisz", the window stays open).
 #include "ui/TLokatyFormGlowny.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TekstBledu.h"
+#include "domain/Formatowanie.h"
 #include "domain/Komunikaty.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
@@ -16,9 +17,11 @@
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
 #include "ui/TFormPorownajOferty.h"
 #include "ui/TKwotaEdit.h"
+#include "ui/TListaRaportowa.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <exception>
 #include <optional>
 
@@ -28,6 +31,10 @@ const QString kOfertyNiezapisane = QStringLiteral(
     "Co najmniej jedna lokata bankowa została dodana lub zmieniona i nie jest zapisana. "
     "Zamknij najpierw ten moduł klikając w przycisk \"Zapisz i zamknij\" aby zapisać "
     "wprowadzone zmiany po czym uruchom go ponownie aby móc dodać nową lokatę.");
+const QString kZapisacOferty = QStringLiteral(
+    "Co najmniej jedna lokata bankowa została dodana lub zmieniona i nie jest zapisana, a lokata "
+    "może wskazywać tylko zapisaną lokatę bankową. Czy zapisać teraz wszystkie zmiany? Okno "
+    "pozostanie otwarte.");
 const QString kTylkoDoOdczytu =
     QStringLiteral("Nie można założyć lokaty: plik danych jest otwarty w innym oknie programu, "
                    "to okno tylko go odczytuje.");
@@ -120,43 +127,74 @@ void DodajNowaLokate(TLokatyFormGlowny& okno, TKolekcjeDanych& kolekcje, const T
     kolekcje.Lokaty().push_back(std::move(lokata));
     kolekcje.SetZmienionoINiezapisanoLokaty(true);
     okno.WypelnijListy(false);
+    okno.PokazLokate(kolekcje.Lokaty().back().get());
 }
 
 QString TekstDni(TDateTime odKiedy, TDateTime doKiedy) {
     return QString::number(DaysBetween(odKiedy, doKiedy));
 }
 
-// Adds the profit the user confirmed to the chosen savings and to the profits
-// waiting to be booked as income under the savings' category.
-void DodajZyskDoOszczednosci(TKolekcjeDanych& kolekcje,
-                             const TFormDodajZyskZLokatyDoOszczednosci& dialog) {
-    const int32_t idOszczednosci = dialog.IdWybranejOszczednosci();
-    const double kwota = dialog.Kwota();
+// Adds `znak` × the profit to its savings and to the profits waiting to be
+// booked as income under the savings' category; false (the error shown) when
+// the savings' arithmetic refuses.
+bool ZmienOszczednosc(TKolekcjeDanych& kolekcje, const TLokatyFormGlowny::TZyskZakonczonej& zysk,
+                      int znak) {
     try {
-        if (!kolekcje.DodajDoOszczednosciWartosc(kwota, idOszczednosci, false))
-            return;
+        const bool zmieniono =
+            znak > 0 ? kolekcje.DodajDoOszczednosciWartosc(zysk.kwota, zysk.idOszczednosci, false)
+                     : kolekcje.OdejmijZOszczednosciWartosc(zysk.kwota, zysk.idOszczednosci, false);
+        if (!zmieniono)
+            return false;
     } catch (const std::exception& blad) {
         PokazBlad(TekstBledu(blad));
-        return;
+        return false;
     }
-    const int32_t idKategorii = kolekcje.PobierzIDKatOszczednosciDlaOszczednosci(idOszczednosci);
-    kolekcje.ZyskiZLokatDoDodaniaJakoPrzychod()[idKategorii] += kwota;
+    const int32_t idKategorii =
+        kolekcje.PobierzIDKatOszczednosciDlaOszczednosci(zysk.idOszczednosci);
+    kolekcje.ZyskiZLokatDoDodaniaJakoPrzychod()[idKategorii] += znak * zysk.kwota;
+    return true;
 }
 
-// The profit dialog of an ended deposit.
-void ZaproponujDodanieZysku(TLokatyFormGlowny& okno, TKolekcjeDanych& kolekcje, TLokata& lokata) {
-    THarmonogramLokatyBankowej* harmonogram =
-        kolekcje.PobierzHarmonogramLokatyBankowejDlaID(lokata.IdHarmonogramLokaty());
-    const double zysk = lokata.ObliczSzacowanyZyskZLokaty(harmonogram);
+using TZrodloZysku = TFormDodajZyskZLokatyDoOszczednosci::TZrodloZysku;
 
+struct TPropozycjaZysku {
+    TZrodloZysku zrodlo = TZrodloZysku::BezOferty;
+    double kwota = 0;
+    QString warunki;
+};
+
+// What goes into savings is money: at or after its end a deposit earns what
+// the bank's exact schedule pays, net of tax; broken early it earns what the
+// bank's terms leave, which only the user knows, so 0 is proposed.
+TPropozycjaZysku ZaproponowanyZysk(const TLokata& lokata,
+                                   const THarmonogramLokatyBankowej* oferta) {
+    if (!oferta)
+        return {};
+    if (CompareDateTime(lokata.SzacowanaDataZakonczenia(), Now()) > 0)
+        return {TZrodloZysku::PrzedTerminem, 0, oferta->WarunkiWczesniejszegoZerwaniaLokaty()};
+    const std::optional<int64_t> netto = lokata.OdsetkiNettoWgBanku(oferta);
+    if (!netto)
+        return {TZrodloZysku::PozaZakresem, 0, {}};
+    return {TZrodloZysku::Bank, static_cast<double>(*netto) / 100, {}};
+}
+
+// The profit dialog of an ended deposit; what was added to which savings (an
+// amount of 0 when nothing was).
+TLokatyFormGlowny::TZyskZakonczonej
+ZaproponujDodanieZysku(TLokatyFormGlowny& okno, TKolekcjeDanych& kolekcje, const TLokata& lokata) {
+    const TPropozycjaZysku propozycja = ZaproponowanyZysk(
+        lokata, kolekcje.PobierzHarmonogramLokatyBankowejDlaID(lokata.IdHarmonogramLokaty()));
     TFormDodajZyskZLokatyDoOszczednosci dialog(&okno);
     dialog.lbl_AddZysk_Head->setText(QStringLiteral("Zysk z lokaty"));
     dialog.UstawInformacje(TFormDodajZyskZLokatyDoOszczednosci::TekstInformacji(
-        lokata.Nazwa(), lokata.IdHarmonogramLokaty() != -1, zysk));
-    dialog.UstawZysk(zysk, okno.MaksymalnaDlugoscKwoty(), okno.MaksymalnaWartoscWProgramie());
+        lokata.Nazwa(), propozycja.zrodlo, propozycja.kwota, propozycja.warunki));
+    dialog.UstawZysk(propozycja.kwota, okno.MaksymalnaDlugoscKwoty(),
+                     okno.MaksymalnaWartoscWProgramie());
     dialog.WypelnijOszczednosci(kolekcje.UtworzTabliceOszczednosciZKwotami(false, -1));
-    if (Platform::modalRunner().runModal(&dialog) == QDialog::Accepted && dialog.kliknietoOK)
-        DodajZyskDoOszczednosci(kolekcje, dialog);
+    if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted || !dialog.kliknietoOK)
+        return {};
+    const TLokatyFormGlowny::TZyskZakonczonej zysk{dialog.IdWybranejOszczednosci(), dialog.Kwota()};
+    return ZmienOszczednosc(kolekcje, zysk, 1) ? zysk : TLokatyFormGlowny::TZyskZakonczonej{};
 }
 
 // The deposit a start or end command works on: without the project or a
@@ -188,10 +226,8 @@ void TLokatyFormGlowny::DodajLokate(const TLokata& wzor) {
     TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
     if (!kolekcje)
         return;
-    if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
-        PokazBlad(kNieMoznaDodac + kOfertyNiezapisane);
+    if (!OfertyZapisaneLubZapisz(kNieMoznaDodac))
         return;
-    }
     TFormDodajEdytujLokate dialog(this);
     dialog.setWindowTitle(QStringLiteral("Dodaj nową lokatę"));
     dialog.UstawNaglowek(QStringLiteral(" Dodaj nową lokatę"));
@@ -222,7 +258,15 @@ void TLokatyFormGlowny::sbtn_PorownajOfertyClick() {
         PokazBlad(kTylkoDoOdczytu);
         return;
     }
-    const THarmonogramLokatyBankowej& oferta = *dialog.WybranaOferta();
+    // Saving reads the catalogue back: the chosen offer is found again.
+    const QString kluczOferty = dialog.WybranaOferta()->BankNazwaOprocentowanie();
+    if (!OfertyZapisaneLubZapisz(kNieMoznaDodac))
+        return;
+    const THarmonogramLokatyBankowej* wybrana =
+        kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(kluczOferty);
+    if (!wybrana)
+        return;
+    const THarmonogramLokatyBankowej& oferta = *wybrana;
     TLokata wzor;
     wzor.SetNazwa(oferta.Bank() + QStringLiteral(" - ") + oferta.NazwaWyswietlana());
     wzor.SetKwota(dialog.Kwota());
@@ -237,10 +281,8 @@ void TLokatyFormGlowny::sbtn_EdytujLokateClick() {
     TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
     if (!kolekcje || !WybranyWierszLokaty() || TylkoDoOdczytu())
         return;
-    if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
-        PokazBlad(kNieMoznaEdytowac + kOfertyNiezapisane);
+    if (!OfertyZapisaneLubZapisz(kNieMoznaEdytowac))
         return;
-    }
     TLokata* lokata = WybranaLokata();
     if (!lokata)
         return;
@@ -273,10 +315,8 @@ void TLokatyFormGlowny::sbtn_RozpocznijJakoNowaLokateClick() {
         PokazBrakPolaczeniaZBaza();
         return;
     }
-    if (!kolekcje->HarmonogramyLokatBankowychSaZapisane()) {
-        PokazBlad(kNieMoznaDodacNaPodstawie + kOfertyNiezapisane);
+    if (!OfertyZapisaneLubZapisz(kNieMoznaDodacNaPodstawie))
         return;
-    }
     const TLokata* wzor = WybranaLokata();
     if (!wzor) {
         PokazBlad(QStringLiteral("Nie można dodać nowej lokaty na podstawie lokaty wybranej, "
@@ -315,8 +355,45 @@ void TLokatyFormGlowny::sbtn_RozpocznijLokateClick() {
             TekstDni(teraz, lokata->DataRozpoczecia());
         if (!ZapytajTakNie(pytanie))
             return;
+    } else if (!CofnijZyskPrzedRozpoczeciem(*lokata)) {
+        return;
     }
     ZakonczLubRozpocznijLokate(lokata, true);
+}
+
+// A profit added to savings when the deposit was ended in this showing is
+// taken back from the savings and from the income to be booked, so that ending
+// it again does not count it twice. A deposit ended in an earlier showing may
+// have had its profit booked then; that cannot be undone from here.
+bool TLokatyFormGlowny::CofnijZyskPrzedRozpoczeciem(const TLokata& lokata) {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    const auto zakonczona = fZakonczoneWTymPokazaniu.find(lokata.Id());
+    const QString poczatek =
+        QStringLiteral("Czy jesteś pewien że chcesz ponownie rozpocząć lokatę \"%1\" ????.\r")
+            .arg(lokata.Nazwa());
+    if (zakonczona == fZakonczoneWTymPokazaniu.end()) {
+        if (lokata.Zmiany() == TTypModyfikacji::Dodano)
+            return true;
+        return ZapytajTakNie(poczatek +
+                             QStringLiteral("Lokata została zakończona wcześniej. Zysk dodany "
+                                            "wtedy do oszczędności nie zostanie cofnięty: jeżeli "
+                                            "go dodano, popraw kwotę oszczędności ręcznie."));
+    }
+    const TZyskZakonczonej zysk = zakonczona->second;
+    if (zysk.kwota != 0 && kolekcje) {
+        const QString oszczednosc = kolekcje->PobierzOpisKategoriiPoID(
+            kolekcje->PobierzIDKatOszczednosciDlaOszczednosci(zysk.idOszczednosci),
+            TTabele::Kategorie_Oszczednosci);
+        if (!ZapytajPrzedUtrataDanych(
+                poczatek +
+                QStringLiteral("Zysk %1 dodany przy jej zakończeniu do oszczędności \"%2\" "
+                               "zostanie z niej odjęty i nie zostanie zaksięgowany jako przychód.")
+                    .arg(FormatMoney(zysk.kwota), oszczednosc)) ||
+            !ZmienOszczednosc(*kolekcje, zysk, -1))
+            return false;
+    }
+    fZakonczoneWTymPokazaniu.erase(zakonczona);
+    return true;
 }
 
 void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {
@@ -368,7 +445,25 @@ void TLokatyFormGlowny::ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna
         return;
     }
     if (!aktywna)
-        ZaproponujDodanieZysku(*this, *kolekcje, *lokata);
+        fZakonczoneWTymPokazaniu[lokata->Id()] = ZaproponujDodanieZysku(*this, *kolekcje, *lokata);
     kolekcje->SetZmienionoINiezapisanoLokaty(true);
     WypelnijListy(false);
+}
+
+bool TLokatyFormGlowny::OfertyZapisaneLubZapisz(const QString& odmowa) {
+    const TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje || kolekcje->HarmonogramyLokatBankowychSaZapisane())
+        return true;
+    if (!fZapisWMiejscu || TylkoDoOdczytu()) {
+        PokazBlad(odmowa + kOfertyNiezapisane);
+        return false;
+    }
+    return ZapytajTakNie(kZapisacOferty) && ZapiszWMiejscu();
+}
+
+void TLokatyFormGlowny::PokazLokate(const TLokata* lokata) {
+    pgc_Zakladki->setCurrentWidget(ts_TwojeLokaty);
+    lv_Lokaty->ZaznaczRekord(lokata);
+    lv_Lokaty->setFocus();
+    UstawPrzyciski();
 }

@@ -108,7 +108,7 @@ void TLokatyFormGlowny::DodajLubNadpiszHarmonogram(
     // deleted one is simply replaced. Overwriting the user's own offer cannot be
     // undone, so the question defaults to "Nie".
     const bool ofertaUzytkownika = istniejacy->fHarmonogramDodanyPrzezUzytkownika &&
-                                  istniejacy->fZmiany != TTypModyfikacji::Usunieto;
+                                   istniejacy->fZmiany != TTypModyfikacji::Usunieto;
     if (ofertaUzytkownika && !ZapytajPrzedUtrataDanych(PytanieONadpisanie(*harmonogram)))
         return;
     NadpiszHarmonogram(*harmonogram, *istniejacy);

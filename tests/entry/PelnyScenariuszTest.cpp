@@ -21,11 +21,13 @@
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
@@ -180,16 +182,22 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
         WybierzPozycje(oferta, opisOferty);
         ClickButton(edytor, QStringLiteral("btn_OK"));
     });
-    // The profit dialog proposes the estimate and the host's savings.
+    // The profit dialog: broken early, the deposit earns what the bank's terms
+    // leave, so the user types what the bank paid; the host's savings are offered.
     okna.expect([&](QDialog& dialog) {
         auto* informacja = dialog.findChild<QLabel*>(QStringLiteral("lbl_Info"));
+        auto* kwota = dialog.findChild<QLineEdit*>(QStringLiteral("e_AddZysk_Ile"));
         auto* oszczednosc = dialog.findChild<QComboBox*>(QStringLiteral("cbb_AddZysk_Oszczednosc"));
         auto* stan = dialog.findChild<QLabel*>(QStringLiteral("lbl_PrzelejL_Kwota"));
-        ASSERT_TRUE(informacja && oszczednosc && stan);
-        EXPECT_EQ(informacja->text(), "Lokata \"Lokata na remont\" została zakończona.\n"
-                                      "Szacowany zysk z lokaty: " +
-                                          FormatMoney(zysk) +
-                                          "\n\nCzy chcesz dodać zysk z lokaty do oszczdności ?");
+        ASSERT_TRUE(informacja && kwota && oszczednosc && stan);
+        EXPECT_EQ(informacja->text(),
+                  "Lokata \"Lokata na remont\" została zakończona przed terminem.\nWarunki "
+                  "wcześniejszego zerwania lokaty: oferta ich nie podaje.\nO wypłaconych "
+                  "odsetkach decydują warunki banku: wpisz kwotę, którą bank wypłacił.\n\nCzy "
+                  "chcesz dodać zysk z lokaty do oszczędności ?");
+        EXPECT_EQ(kwota->text(), "0,00");
+        kwota->selectAll();
+        QTest::keyClicks(kwota, FormatFixed(zyskWGroszach, 2));
         EXPECT_EQ(oszczednosc->currentText(), kKonto);
         EXPECT_EQ(stan->text(), "Aktualna kwota powyższej oszczędności: " + FormatMoney(0));
         ClickButton(dialog, QStringLiteral("btn_OK"));
@@ -329,6 +337,67 @@ TEST_F(PelnyScenariusz, TypedOfferCarriesANewDepositAndIsExported) {
                            "FormDodajEdytujLokate", "LokatyFormGlowny"}));
 }
 
+// On a new file the user adds an offer and wants a deposit of it at once: the
+// refusal offers to save, "Zapisz" keeps the window open, and the offer can be
+// chosen right away. After the in-place save the window works on the stored
+// rows: saving again writes nothing twice.
+TEST_F(PelnyScenariusz, ANewOfferIsUsableAfterZapiszWithoutClosing) {
+    const QString opis = QStringLiteral("Bank Nowy - Lokata Nowa 3M (4,20%)");
+    komunikaty.answers = {TMessageResult::Yes}; // save now?
+    int zapisaneOferty = 0;
+    okna.expect([&](QDialog& okno) {
+        auto* zapisz = okno.findChild<QPushButton*>(QStringLiteral("btn_Zapisz"));
+        ASSERT_TRUE(zapisz && zapisz->isVisible());
+        EXPECT_FALSE(zapisz->isEnabled()) << "nothing to save yet";
+        okno.findChild<QTabWidget*>(QStringLiteral("pgc_Zakladki"))->setCurrentIndex(1);
+        ClickButton(okno, QStringLiteral("sbtn_DodajLokateBankowa"));
+        EXPECT_TRUE(zapisz->isEnabled());
+        okno.findChild<QTabWidget*>(QStringLiteral("pgc_Zakladki"))->setCurrentIndex(0);
+        ClickButton(okno, QStringLiteral("sbtn_DodajLokate"));
+        const WierszLokaty dodana = ZnajdzLokate(okno, kNazwa);
+        ASSERT_TRUE(dodana.wiersz.isValid()) << "the new deposit is not listed";
+        EXPECT_EQ(dodana.komorki.value("Lokata bankowa"), opis);
+        EXPECT_EQ(dodana.lista->currentIndex(), dodana.wiersz) << "the new deposit is selected";
+        EXPECT_TRUE(zapisz->isEnabled());
+        QApplication::setActiveWindow(&okno);
+        QTest::keyClick(dodana.lista, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_FALSE(zapisz->isEnabled());
+        zapisaneOferty = static_cast<int>(projekt->Baza().GetTableValue(
+            QStringLiteral("SELECT count(*) FROM HarmonogramyLokat")));
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    okna.expect([&](QDialog& edytor) { // the offer editor
+        edytor.findChild<QComboBox*>(QStringLiteral("cb_AddLB_Bank"))->setEditText("Bank Nowy");
+        edytor.findChild<QLineEdit*>(QStringLiteral("e_AddLB_Nazwa"))->setText("Lokata Nowa");
+        edytor.findChild<QSpinBox*>(QStringLiteral("se_AddLB_OkresDepozytu"))->setValue(3);
+        edytor.findChild<QDoubleSpinBox*>(QStringLiteral("se_OprocentowanieWSkaliRoku"))
+            ->setValue(4.2);
+        edytor.findChild<QComboBox*>(QStringLiteral("cb_AddLB_Kapitalizacja"))->setCurrentIndex(1);
+        ClickButton(edytor, QStringLiteral("btn_OK"));
+    });
+    okna.expect([&](QDialog& edytor) { // the deposit editor, after the save
+        edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Nazwa"))->setText(kNazwa);
+        edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Ile"))->setText("1000");
+        WybierzPozycje(
+            edytor.findChild<QComboBox*>(QStringLiteral("cb_AddL_HarmonogramLokatyBankowej")),
+            opis);
+        ClickButton(edytor, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+
+    EXPECT_EQ(komunikaty.texts().size(), 1) << komunikaty.texts().join('\n').toStdString();
+    EXPECT_EQ(zapisaneOferty, 3);
+    TProjektDB zPliku(plik.path());
+    ASSERT_EQ(zPliku.Kolekcje().Lokaty().size(), 1u);
+    const auto& oferty = zPliku.Kolekcje().HarmonogramyLokatBankowych();
+    ASSERT_EQ(oferty.size(), 3u);
+    const auto nowa = std::find_if(oferty.begin(), oferty.end(), [&](const auto& o) {
+        return o->BankNazwaOprocentowanie() == opis;
+    });
+    ASSERT_NE(nowa, oferty.end());
+    EXPECT_EQ(zPliku.Kolekcje().Lokaty()[0]->IdHarmonogramLokaty(), (*nowa)->Id());
+}
+
 // Ending a deposit and adding its profit, then closing the window without
 // saving: the deposit stays active in the file, and the profit is dropped as
 // well (balances as before the showing, no profit waiting to be booked), so
@@ -358,6 +427,7 @@ TEST_F(PelnyScenariusz, ClosingWithoutSavingDropsTheProfitAddedToSavings) {
     });
     okna.expect([&](QDialog& dialog) {
         ASSERT_EQ(dialog.objectName(), "FormDodajZyskZLokatyDoOszczednosci");
+        dialog.findChild<QLineEdit*>(QStringLiteral("e_AddZysk_Ile"))->setText("10");
         ClickButton(dialog, QStringLiteral("btn_OK"));
     });
     PokazModul();

@@ -9,6 +9,8 @@
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "data/TWartoscSQL.h"
+#include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
@@ -329,6 +331,33 @@ TEST_F(TPoleceniaLokatTest, DodanieZapisujeOczyszczonaNazweIWartosciEdytora) {
     Wybierz(&nowa); // listed
 }
 
+// What the amount field shows once the user leaves it is exactly what the
+// deposit holds and what the database is given.
+TEST_F(TPoleceniaLokatTest, KwotaPokazanaToKwotaZapisana) {
+    const struct {
+        const char* wpisano;
+        const char* pokazano;
+        const char* doBazy;
+    } przypadki[] = {
+        {"1000,505", "1 000,51 zł", "1000.51"}, {"1000,504", "1 000,50 zł", "1000.5"},
+        {"0,005", "0,01 zł", "0.01"},           {"2,675", "2,68 zł", "2.68"},
+        {"1,115", "1,12 zł", "1.12"},           {"99999,995", "100 000,00 zł", "100000"},
+    };
+    for (const auto& p : przypadki) {
+        QString pokazane;
+        okna.expect<TEdytor>(Wypelnij(QStringLiteral("Lokata"), QString::fromUtf8(p.wpisano),
+                                      [&pokazane](TEdytor& d) {
+                                          d.e_AddL_Nazwa->setFocus();
+                                          pokazane = d.e_AddL_Ile->formattedText();
+                                      }));
+        Uruchom(&TLokatyFormGlowny::sbtn_DodajLokateClick);
+        EXPECT_EQ(pokazane, QString::fromUtf8(p.pokazano)) << p.wpisano;
+        EXPECT_EQ(FormatMoney(OstatniaLokata()->Kwota()), pokazane) << p.wpisano;
+        EXPECT_EQ(TWartoscSQL::Kwota(OstatniaLokata()->Kwota()), QString::fromUtf8(p.doBazy))
+            << p.wpisano;
+    }
+}
+
 TEST_F(TPoleceniaLokatTest, BezOfertWKataloguLokataNieMaOferty) {
     okna.expect<TEdytor>(Wypelnij(QStringLiteral("Lokata"), QStringLiteral("100"), [](TEdytor& d) {
         EXPECT_EQ(d.cb_AddL_HarmonogramLokatyBankowej->count(), 0);
@@ -478,14 +507,110 @@ TEST_F(TPoleceniaLokatTest, RozpoczecieOdmowionePoTerminieAPrzedStartemPytaOLicz
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
     EXPECT_TRUE(okna.shown.isEmpty()); // starting shows no profit dialog
 
-    // Started already: no question.
+    // Started already and ended in an earlier showing: its profit, if one was
+    // added then, stays where it went.
     TLokata& biezaca =
         DodajLokate(3, QStringLiteral("Bieżąca"), kTeraz - 1, 30, TJednostkaOkresu::Dzien, false);
     Wybierz(&biezaca);
     komunikaty.messages.clear();
+    komunikaty.answers = {TMessageResult::Yes};
+    Uruchom(&TLokatyFormGlowny::sbtn_RozpocznijLokateClick);
+    EXPECT_EQ(komunikaty.texts(),
+              QStringList{"Czy jesteś pewien że chcesz ponownie rozpocząć lokatę \"Bieżąca\" "
+                          "????.\rLokata została zakończona wcześniej. Zysk dodany wtedy do "
+                          "oszczędności nie zostanie cofnięty: jeżeli go dodano, popraw kwotę "
+                          "oszczędności ręcznie."});
+    EXPECT_TRUE(biezaca.Aktywna());
+
+    // Added in this showing: nothing was ever booked, nothing is asked.
+    TLokata& nowa =
+        DodajLokate(4, QStringLiteral("Nowa"), kTeraz - 1, 30, TJednostkaOkresu::Dzien, false);
+    nowa.SetZmiany(TTypModyfikacji::Dodano);
+    Wybierz(&nowa);
+    komunikaty.messages.clear();
     Uruchom(&TLokatyFormGlowny::sbtn_RozpocznijLokateClick);
     EXPECT_TRUE(komunikaty.messages.isEmpty());
-    EXPECT_TRUE(biezaca.Aktywna());
+    EXPECT_TRUE(nowa.Aktywna());
+}
+
+// Ending, adding the profit, starting again and ending again must not put the
+// profit into savings twice.
+TEST_F(TPoleceniaLokatTest, PonowneRozpoczecieCofaZyskDodanyWTymPokazaniu) {
+    TOszczednosc& konto = DodajOszczednosc(3, 1, QStringLiteral("Konto"), 100);
+    TLokata& lokata =
+        DodajLokate(1, QStringLiteral("Lokata"), kTeraz - 10, 30, TJednostkaOkresu::Dzien, true);
+    const auto zakoncz = [&](const QString& kwota) {
+        komunikaty.answers = {TMessageResult::Yes}; // before its end: asked first
+        okna.expect<TDialogZysku>([kwota](TDialogZysku& d) {
+            d.e_AddZysk_Ile->setText(kwota);
+            ClickButton(d, QStringLiteral("btn_OK"));
+        });
+        Uruchom(&TLokatyFormGlowny::sbtn_ZakonczLokateClick);
+    };
+    Wybierz(&lokata);
+    zakoncz(QStringLiteral("12,34"));
+    EXPECT_DOUBLE_EQ(konto.Ile(), 112.34);
+    EXPECT_DOUBLE_EQ(Kolekcje().ZyskiZLokatDoDodaniaJakoPrzychod().at(1), 12.34);
+
+    const QString pytanie = QStringLiteral(
+        "Czy jesteś pewien że chcesz ponownie rozpocząć lokatę \"Lokata\" ????.\rZysk 12,34 zł "
+        "dodany przy jej zakończeniu do oszczędności \"Konto\" zostanie z niej odjęty i nie "
+        "zostanie zaksięgowany jako przychód.");
+    komunikaty.messages.clear();
+    komunikaty.answerByEnter = true; // Enter keeps everything as it is
+    Uruchom(&TLokatyFormGlowny::sbtn_RozpocznijLokateClick);
+    EXPECT_EQ(komunikaty.texts(), QStringList{pytanie});
+    EXPECT_FALSE(lokata.Aktywna());
+    EXPECT_DOUBLE_EQ(konto.Ile(), 112.34);
+
+    komunikaty.answerByEnter = false;
+    komunikaty.answers = {TMessageResult::Yes};
+    Uruchom(&TLokatyFormGlowny::sbtn_RozpocznijLokateClick);
+    EXPECT_TRUE(lokata.Aktywna());
+    EXPECT_DOUBLE_EQ(konto.Ile(), 100.0);
+    EXPECT_DOUBLE_EQ(Kolekcje().ZyskiZLokatDoDodaniaJakoPrzychod().at(1), 0.0);
+
+    zakoncz(QStringLiteral("5"));
+    EXPECT_DOUBLE_EQ(konto.Ile(), 105.0);
+    EXPECT_DOUBLE_EQ(Kolekcje().ZyskiZLokatDoDodaniaJakoPrzychod().at(1), 5.0);
+    EXPECT_EQ(okno.ZakonczoneWTymPokazaniu().at(1).kwota, 5.0);
+}
+
+// The profit proposed is what the bank pays: the exact schedule's net interest
+// for a deposit that reached its end, nothing for one broken early (then the
+// offer's early-break terms are shown).
+TEST_F(TPoleceniaLokatTest, ProponowanyZyskToOdsetkiNettoBankuLubZeroPrzedTerminem) {
+    THarmonogramLokatyBankowej& oferta = DodajOferte(5, kOferta3M);
+    oferta.fOprocentowanieWSkaliRoku = 4.1;
+    oferta.fKapitalizacja = TKapitalizacja::Dzienna;
+    oferta.fWarunkiWczesniejszegoZerwaniaLokaty = QStringLiteral("Odsetki przepadają.");
+    DodajOszczednosc(3, 1, QStringLiteral("Konto"), 0);
+    // 15 000 zł for 30 days at 4,10 % capitalised daily: 50,69 zł gross,
+    // 40,80 zł net when the tax is taken each day.
+    TLokata& po = DodajLokate(1, QStringLiteral("Po"), kTeraz - 31, 30, TJednostkaOkresu::Dzien,
+                              true, 5, 15000);
+    TLokata& przed = DodajLokate(2, QStringLiteral("Przed"), kTeraz - 10, 30,
+                                 TJednostkaOkresu::Dzien, true, 5, 15000);
+    const struct {
+        TLokata* lokata;
+        double kwota;
+        const char* fragment;
+    } przypadki[] = {
+        {&po, 40.80, "Zysk wypłacany przez bank (odsetki po potrąceniu 19 % podatku): 40,80 zł"},
+        {&przed, 0.0, "Warunki wcześniejszego zerwania lokaty: Odsetki przepadają."},
+    };
+    for (const auto& p : przypadki) {
+        Wybierz(p.lokata);
+        komunikaty.answers = {TMessageResult::Yes};
+        okna.expect<TDialogZysku>([&p](TDialogZysku& d) {
+            EXPECT_DOUBLE_EQ(d.e_AddZysk_Ile->value(), p.kwota);
+            EXPECT_TRUE(d.Informacja().contains(QString::fromUtf8(p.fragment)))
+                << d.Informacja().toStdString();
+            ClickButton(d, QStringLiteral("btn_Cancel"));
+        });
+        Uruchom(&TLokatyFormGlowny::sbtn_ZakonczLokateClick);
+    }
+    EXPECT_EQ(okna.pending(), 0u);
 }
 
 TEST_F(TPoleceniaLokatTest, ZakonczeniePrzedTerminemPytaOLiczbeDni) {
@@ -519,12 +644,12 @@ TEST_F(TPoleceniaLokatTest, ZakonczenieBezOfertyProponujeZeroIOdmawiaDodania) {
     DodajOszczednosc(3, 1, QStringLiteral("Konto"), 100);
     Wybierz(&lokata);
     okna.expect<TDialogZysku>([](TDialogZysku& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Dodaj zysk z lokaty do oszczędnosci"));
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Dodaj zysk z lokaty do oszczędności"));
         EXPECT_EQ(d.lbl_AddZysk_Head->text(), QStringLiteral("Zysk z lokaty"));
         EXPECT_EQ(d.Informacja(),
                   QStringLiteral("Lokata \"Bez oferty\" została zakończona.\rSzacowany zysk z "
                                  "lokaty nie został policzony, nie wybrano lokaty bankowej.\r\rCzy "
-                                 "chcesz dodać zysk z lokaty do oszczdności ?"));
+                                 "chcesz dodać zysk z lokaty do oszczędności ?"));
         EXPECT_EQ(d.e_AddZysk_Ile->value(), 0.0);
         EXPECT_TRUE(d.btn_OK->isEnabled());
         ClickButton(d, QStringLiteral("btn_OK"));
@@ -545,7 +670,8 @@ TEST_F(TPoleceniaLokatTest, ZyskiDodaneDoOszczednosciTejSamejKategoriiSumujaSie)
     DodajOferte(5, kOferta3M);
     TOszczednosc& konto = DodajOszczednosc(3, 1, QStringLiteral("Konto"), 100);
     DodajOszczednosc(4, 2, QStringLiteral("Skarbonka"), 5);
-    // Two deposits of 10 000 for 3 months at 4,50 % monthly: 91,92 each.
+    // Two deposits of 10 000 for 3 months at 4,50 % monthly, from 1 March: the
+    // bank pays 92,14 zł net each.
     TLokata& pierwsza = DodajLokate(1, QStringLiteral("Pierwsza"), EncodeDate(2024, 3, 1), 3,
                                     TJednostkaOkresu::Miesiac, true, 5);
     TLokata& druga = DodajLokate(2, QStringLiteral("Druga"), EncodeDate(2024, 3, 1), 3,
@@ -554,10 +680,11 @@ TEST_F(TPoleceniaLokatTest, ZyskiDodaneDoOszczednosciTejSamejKategoriiSumujaSie)
     Wybierz(&pierwsza);
     okna.expect<TDialogZysku>([](TDialogZysku& d) {
         EXPECT_EQ(d.Informacja(),
-                  QStringLiteral("Lokata \"Pierwsza\" została zakończona.\rSzacowany zysk z "
-                                 "lokaty: 91,92 zł\r\rCzy chcesz dodać zysk z lokaty do "
-                                 "oszczdności ?"));
-        EXPECT_DOUBLE_EQ(d.e_AddZysk_Ile->value(), 91.92);
+                  QStringLiteral("Lokata \"Pierwsza\" została zakończona.\rZysk wypłacany "
+                                 "przez bank (odsetki po potrąceniu 19 % podatku): 92,14 "
+                                 "zł\r\rCzy chcesz dodać zysk z lokaty do "
+                                 "oszczędności ?"));
+        EXPECT_DOUBLE_EQ(d.e_AddZysk_Ile->value(), 92.14);
         EXPECT_EQ(d.cbb_AddZysk_Oszczednosc->count(), 2);
         d.cbb_AddZysk_Oszczednosc->setCurrentText(QStringLiteral("Konto"));
         EXPECT_EQ(d.lbl_PrzelejL_Kwota->text(),
@@ -569,7 +696,7 @@ TEST_F(TPoleceniaLokatTest, ZyskiDodaneDoOszczednosciTejSamejKategoriiSumujaSie)
     Wybierz(&druga);
     okna.expect<TDialogZysku>([](TDialogZysku& d) {
         d.cbb_AddZysk_Oszczednosc->setCurrentText(QStringLiteral("Konto"));
-        d.e_AddZysk_Ile->setText(QStringLiteral("8,08")); // the user books less
+        d.e_AddZysk_Ile->setText(QStringLiteral("7,86")); // the user books less
         ClickButton(d, QStringLiteral("btn_OK"));
     });
     Uruchom(&TLokatyFormGlowny::sbtn_ZakonczLokateClick);

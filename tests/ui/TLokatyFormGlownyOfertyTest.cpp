@@ -130,6 +130,18 @@ protected:
             ClickButton(d, QStringLiteral("btn_OK"));
         };
     }
+    // An imported offer with the key of `wzor`.
+    static std::unique_ptr<THarmonogramLokatyBankowej>
+    Importowana(const THarmonogramLokatyBankowej& wzor) {
+        auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
+        oferta->fBank = wzor.fBank;
+        oferta->fNazwaHarmonogramu = wzor.fNazwaHarmonogramu;
+        oferta->fOkresDepozytu = wzor.fOkresDepozytu;
+        oferta->fJednostkaDepozytu = wzor.fJednostkaDepozytu;
+        oferta->fOprocentowanieWSkaliRoku = wzor.fOprocentowanieWSkaliRoku;
+        oferta->fKapitalizacja = wzor.fKapitalizacja;
+        return oferta;
+    }
     static void ZatwierdzBezZmian(TEdytor& d) { ClickButton(d, QStringLiteral("btn_OK")); }
 
     void Dodaj(const QString& bank, const QString& nazwa, double oprocentowanie) {
@@ -251,13 +263,12 @@ TEST_F(TPoleceniaOfertTest, EnterNeverDestroysAnOffer) {
     WybierzOferte(&beta);
     okna.expect<TEdytor>(Wypelnij("Bank Alfa", "Lokata", 4.5)); // a clone into it
     okno.Klonuj1Click();
-    auto importowana = std::make_unique<THarmonogramLokatyBankowej>(alfa);
-    importowana->fHarmonogramDodanyPrzezUzytkownika = false;
+    auto importowana = Importowana(alfa);
     importowana->fPozostaleInformacje = QStringLiteral("z importu");
     okno.DodajLubNadpiszHarmonogram(importowana);
-    for (const TPolecenie polecenie :
-         {&TLokatyFormGlowny::sbtn_UsunLokateBankowaClick,
-          &TLokatyFormGlowny::Usuwszystkieztegobanku1Click, &TLokatyFormGlowny::Usuwszystkie1Click}) {
+    for (const TPolecenie polecenie : {&TLokatyFormGlowny::sbtn_UsunLokateBankowaClick,
+                                       &TLokatyFormGlowny::Usuwszystkieztegobanku1Click,
+                                       &TLokatyFormGlowny::Usuwszystkie1Click}) {
         WybierzOferte(&alfa);
         (okno.*polecenie)();
     }
@@ -284,8 +295,7 @@ TEST_F(TPoleceniaOfertTest, ImportReplacesADeletedOfferWithoutAsking) {
     ASSERT_EQ(wlasna.fZmiany, TTyp::Usunieto);
     komunikaty.messages.clear();
 
-    auto importowana = std::make_unique<THarmonogramLokatyBankowej>(wlasna);
-    importowana->fHarmonogramDodanyPrzezUzytkownika = false;
+    auto importowana = Importowana(wlasna);
     importowana->fOprocentowanieWSkaliRoku = 4.504; // prints as 4,50 %: the same key
     okno.DodajLubNadpiszHarmonogram(importowana);
 

@@ -407,7 +407,7 @@ TEST_F(LokatyFormGlownyTest, SideButtonsCarryCaptionsHintsAndLineBreaks) {
          "Kliknij, aby dodać do listy nową lokatę na bazie lokaty zaznaczonej"},
         {"sbtn_OdczytajLokatyBankoweZPliku", "Importuj\r\nz pliku",
          "Importuj lokaty bankowe z pliku"},
-        {"sbtn_EksportujDopliku", "Elsportuj\r\ndo pliku",
+        {"sbtn_EksportujDopliku", "Eksportuj\r\ndo pliku",
          "Eksportuj widoczne lokaty bankowe do pliku"},
     };
     for (const auto& p : przyciski) {
