@@ -57,6 +57,8 @@ TAMHSensitiveLabel* Odnosnik(const QString& tekst, const char* nazwa, bool podkr
     auto* odnosnik = new TAMHSensitiveLabel(tekst, rodzic);
     odnosnik->setObjectName(QString::fromLatin1(nazwa));
     odnosnik->setCursor(Qt::PointingHandCursor);
+    odnosnik->setFocusPolicy(Qt::StrongFocus);
+    odnosnik->setAccessibleName(tekst);
     QFont podMysza = odnosnik->font();
     podMysza.setUnderline(podkreslPodMysza);
     odnosnik->SetFontMouseMove({podMysza, QColor(Qt::blue)});

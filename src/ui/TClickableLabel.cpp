@@ -1,6 +1,10 @@
 #include "ui/TClickableLabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 TClickableLabel::TClickableLabel(QWidget* parent) : QLabel(parent) {}
 
@@ -20,4 +24,26 @@ void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     QLabel::mouseReleaseEvent(event);
     if (click)
         emit clicked();
+}
+
+void TClickableLabel::keyPressEvent(QKeyEvent* event) {
+    const int klawisz = event->key();
+    if ((klawisz == Qt::Key_Space || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        event->accept();
+        emit clicked();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void TClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    QStyleOptionFocusRect ramka;
+    ramka.initFrom(this);
+    ramka.rect = contentsRect();
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &ramka, &p, this);
 }

@@ -1,8 +1,10 @@
 #pragma once
 #include <QLabel>
 
-// A label with a click: a left button pressed and released over it. Windows
-// attach link actions (opening a page, clearing a choice) to `clicked`.
+// A label with a click: a left button pressed and released over it, or Space
+// or Enter while it has the focus (a window that wants it reachable from the
+// keyboard gives it a focus policy; the focus is then drawn around it).
+// Windows attach link actions (opening a page, clearing a choice) to `clicked`.
 class TClickableLabel : public QLabel {
     Q_OBJECT
 
@@ -16,6 +18,8 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool fPressed = false;

@@ -5,7 +5,6 @@
 #include "domain/TFormatSettings.h"
 #include "platform/Clock.h"
 #include "ui/PrzyciskiDialogu.h"
-#include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/UkladDialogu.h"
@@ -124,12 +123,7 @@ TFormPorownajOferty::TFormPorownajOferty(const TKatalog& oferty, QWidget* owner)
     btn_OK->setToolTip(QStringLiteral("Kliknij, aby dodać lokatę według wybranej oferty"));
     UlozDialog(this, pan_1, {kryteria, ranking, harmonogram}, przyciski, kSzerokoscOkna);
 
-    fFormSize = new TFormSize(this);
-    fFormSize->SetLocation(TPersistLocation::plRegistry);
-    fFormSize->SetSaveName(QStringLiteral("Software\\Brenvik\\Talvora\\FormSetting"));
-    fFormSize->SetSaveKey(QStringLiteral("FormPorownajOferty"));
-    fFormSize->SetSaveSize(false);
-
+    // No stored placement: the dialog opens centred on the window it belongs to.
     TKryteriaRankingu poczatkowe;
     poczatkowe.kwota = kDomyslnaKwota;
     poczatkowe.start = Today();
@@ -230,6 +224,7 @@ void TFormPorownajOferty::PolaczZdarzenia() {
     connect(e_Kwota, &TKwotaEdit::valueChanged, this, &T::Uszereguj);
     connect(se_Okres, &QSpinBox::valueChanged, this, &T::Uszereguj);
     connect(cb_Jednostka, &QComboBox::currentIndexChanged, this, &T::Uszereguj);
+    connect(cb_Jednostka, &QComboBox::currentIndexChanged, this, &T::UstawPolaOkresu);
     connect(se_Tolerancja, &QSpinBox::valueChanged, this, &T::Uszereguj);
     connect(cb_Data, &QDateEdit::dateChanged, this, &T::Uszereguj);
     connect(chb_KontoOsobiste, &QCheckBox::toggled, this, &T::Uszereguj);
@@ -255,7 +250,15 @@ void TFormPorownajOferty::UstawKryteria(const TKryteriaRankingu& kryteria) {
     se_Tolerancja->setValue(kryteria.tolerancja);
     cb_Data->setDate(ToQDate(kryteria.start));
     chb_KontoOsobiste->setChecked(kryteria.kontoOsobisteDozwolone);
+    UstawPolaOkresu();
     Uszereguj();
+}
+
+// With the period "dowolny" its length and tolerance mean nothing.
+void TFormPorownajOferty::UstawPolaOkresu() {
+    const bool okres = cb_Jednostka->currentIndex() > 0;
+    se_Okres->setEnabled(okres);
+    se_Tolerancja->setEnabled(okres);
 }
 
 TKryteriaRankingu TFormPorownajOferty::Kryteria() const {

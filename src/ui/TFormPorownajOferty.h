@@ -12,7 +12,6 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
-class TFormSize;
 class THeaderPanel;
 class TKwotaEdit;
 
@@ -49,6 +48,8 @@ public:
     // Ranks the offers for the criteria shown and fills the list; the first
     // offer is selected.
     void Uszereguj();
+    // The period boxes follow the unit: disabled while it is "dowolny".
+    void UstawPolaOkresu();
 
     // The form's controls (object names are the same).
     THeaderPanel* pan_1;
@@ -79,5 +80,4 @@ private:
 
     const TKatalog& fOferty;
     std::unique_ptr<TRankingOfert> fRanking;
-    TFormSize* fFormSize = nullptr;
 };

@@ -156,6 +156,7 @@ QRect TKwotaEdit::ObszarTekstu() const {
 void TKwotaEdit::paintEvent(QPaintEvent* event) {
     if (hasFocus()) {
         QLineEdit::paintEvent(event);
+        PokazSymbolPrzyEdycji();
         return;
     }
     QPainter p(this);
@@ -168,7 +169,26 @@ void TKwotaEdit::paintEvent(QPaintEvent* event) {
     p.drawText(obszar, Qt::AlignRight | Qt::AlignVCenter, formattedText());
 }
 
+// While the number is edited the symbol stays after it, in the margin kept
+// free for it, so the field always says what it holds.
+int TKwotaEdit::SzerokoscSymbolu() const {
+    return fSymbolWaluty.isEmpty()
+               ? 0
+               : fontMetrics().horizontalAdvance(QLatin1Char(' ') + fSymbolWaluty);
+}
+
+void TKwotaEdit::PokazSymbolPrzyEdycji() {
+    if (fSymbolWaluty.isEmpty())
+        return;
+    QPainter p(this);
+    const QRect obszar = ObszarTekstu();
+    p.setPen(palette().color(QPalette::PlaceholderText));
+    p.drawText(QRect(obszar.right(), obszar.top(), SzerokoscSymbolu(), obszar.height()),
+               Qt::AlignRight | Qt::AlignVCenter, fSymbolWaluty);
+}
+
 void TKwotaEdit::focusInEvent(QFocusEvent* event) {
+    setTextMargins(0, 0, SzerokoscSymbolu(), 0);
     QLineEdit::focusInEvent(event);
     // Entering with the keyboard selects the whole number, so typing replaces it.
     if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason ||
@@ -181,6 +201,7 @@ void TKwotaEdit::focusInEvent(QFocusEvent* event) {
 }
 
 void TKwotaEdit::focusOutEvent(QFocusEvent* event) {
+    setTextMargins(0, 0, 0, 0);
     QLineEdit::focusOutEvent(event);
     update();
 }

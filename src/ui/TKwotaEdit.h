@@ -7,7 +7,8 @@ class TKalkulator;
 // A calculator field for an amount of money.
 //
 // The field holds the number as the user typed it ("1234,5"): while it has the
-// focus that plain number is edited; without the focus it shows the amount
+// focus that plain number is edited, the currency symbol after it; without the
+// focus it shows the amount
 // formatted with two decimals, grouped thousands and the currency symbol after
 // it ("1 234,50 zł"). Only digits and one decimal separator of the module's
 // formats can be typed (Backspace, Delete and the cursor keys edit as usual);
@@ -55,6 +56,8 @@ protected:
 private:
     void PrzyjmijWynikKalkulatora(double wynik);
     QRect ObszarTekstu() const;
+    int SzerokoscSymbolu() const;
+    void PokazSymbolPrzyEdycji();
 
     double fMaksimum = 1e15;
     QString fSymbolWaluty;

@@ -126,6 +126,15 @@ void TListaRaportowa::keyPressEvent(QKeyEvent* event) {
         emit WierszZatwierdzony(*wiersz);
         return;
     }
+    // Shift+F10 opens the context menu as the Menu key does, at the current row.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier &&
+        contextMenuPolicy() == Qt::CustomContextMenu) {
+        event->accept();
+        const QRect obszar = visualRect(currentIndex());
+        emit customContextMenuRequested(obszar.isValid() ? obszar.center()
+                                                         : viewport()->rect().center());
+        return;
+    }
     QTreeView::keyPressEvent(event);
 }
 

@@ -112,11 +112,11 @@ void TLokatyFormGlowny::UtworzKontrolki() {
     pgc_Zakladki->setObjectName(QStringLiteral("pgc_Zakladki"));
     pgc_Zakladki->setIconSize(QSize(22, 22));
     pgc_Zakladki->setDocumentMode(false);
-    pgc_Zakladki->addTab(UtworzZakladkeLokat(), TIkonyLokat::Lokata(), QStringLiteral("Lokaty"));
+    pgc_Zakladki->addTab(UtworzZakladkeLokat(), TIkonyLokat::Lokata(), QStringLiteral("&Lokaty"));
     pgc_Zakladki->addTab(UtworzZakladkeHarmonogramow(), TIkonyLokat::Bank(),
-                         QStringLiteral("Lokaty oferowane przez banki"));
+                         QStringLiteral("Lokaty &oferowane przez banki"));
     ts_Kalendarz = new TZakladkaKalendarza;
-    pgc_Zakladki->addTab(ts_Kalendarz, TIkonyLokat::Kalendarz(), QStringLiteral("Kalendarz"));
+    pgc_Zakladki->addTab(ts_Kalendarz, TIkonyLokat::Kalendarz(), QStringLiteral("&Kalendarz"));
     auto* obszar = new QVBoxLayout;
     obszar->setContentsMargins(6, 6, 6, 0);
     obszar->addWidget(pgc_Zakladki);
@@ -319,22 +319,26 @@ void TLokatyFormGlowny::UtworzMenuLokat() {
     pmenu_Lokaty->setObjectName(QStringLiteral("pmenu_Lokaty"));
     QMenu* m = pmenu_Lokaty;
     QWidget* l = lv_Lokaty;
-    Dodaj1 = DodajPozycjeMenu(m, l, "Dodaj1", QStringLiteral("Dodaj"), QKeySequence("Ctrl+D"));
-    Edytuj1 = DodajPozycjeMenu(m, l, "Edytuj1", QStringLiteral("Edytuj"), QKeySequence("Ctrl+E"));
+    Dodaj1 = DodajPozycjeMenu(m, l, "Dodaj1", QStringLiteral("&Dodaj"), QKeySequence("Ctrl+D"));
+    Edytuj1 = DodajPozycjeMenu(m, l, "Edytuj1", QStringLiteral("&Edytuj"), QKeySequence("Ctrl+E"));
     DodajSeparator(m, "N1");
-    Usu1 = DodajPozycjeMenu(m, l, "Usu1", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    Usu1 = DodajPozycjeMenu(m, l, "Usu1", QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
     DodajSeparator(m, "N2");
     PrzerwijZakoczlokate1 =
-        DodajPozycjeMenu(m, l, "PrzerwijZakoczlokate1", QStringLiteral("Przerwij/Zakończ lokatę"),
+        DodajPozycjeMenu(m, l, "PrzerwijZakoczlokate1", QStringLiteral("&Przerwij/Zakończ lokatę"),
                          QKeySequence("Ctrl+B"));
     Rozpocznijlokate1 = DodajPozycjeMenu(
-        m, l, "Rozpocznijlokate1", QStringLiteral("Rozpocznij lokatę"), QKeySequence("Ctrl+G"));
-    Utwrznowjakta1 = DodajPozycjeMenu(m, l, "Utwrznowjakta1", QStringLiteral("Utwórz nową jak ta"),
+        m, l, "Rozpocznijlokate1", QStringLiteral("&Rozpocznij lokatę"), QKeySequence("Ctrl+G"));
+    Utwrznowjakta1 = DodajPozycjeMenu(m, l, "Utwrznowjakta1", QStringLiteral("U&twórz nową jak ta"),
                                       QKeySequence("Ctrl+C"));
     DodajSeparator(m, "N5");
     Informacjeolokaciebankowej1 = DodajPozycjeMenu(m, l, "Informacjeolokaciebankowej1",
-                                                   QStringLiteral("Informacje o lokacie bankowej"),
+                                                   QStringLiteral("&Informacje o lokacie bankowej"),
                                                    QKeySequence("Ctrl+Space"));
+    DodajSeparator(m, "N8");
+    EksportujDoKalendarza1 =
+        DodajPozycjeMenu(m, l, "EksportujDoKalendarza1",
+                         QStringLiteral("Eksportuj do &kalendarza…"), QKeySequence());
 }
 
 void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
@@ -342,21 +346,28 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
     pmenu_LokatyBankowe->setObjectName(QStringLiteral("pmenu_LokatyBankowe"));
     QMenu* m = pmenu_LokatyBankowe;
     QWidget* l = lv_HarmonogramyLokatBankowych;
-    Dodaj2 = DodajPozycjeMenu(m, l, "Dodaj2", QStringLiteral("Dodaj"), QKeySequence("Ctrl+D"));
-    Edytuj2 = DodajPozycjeMenu(m, l, "Edytuj2", QStringLiteral("Edytuj"), QKeySequence("Ctrl+E"));
+    Dodaj2 = DodajPozycjeMenu(m, l, "Dodaj2", QStringLiteral("&Dodaj"), QKeySequence("Ctrl+D"));
+    Edytuj2 = DodajPozycjeMenu(m, l, "Edytuj2", QStringLiteral("&Edytuj"), QKeySequence("Ctrl+E"));
     DodajSeparator(m, "N6");
-    Klonuj1 = DodajPozycjeMenu(m, l, "Klonuj1", QStringLiteral("Klonuj"), QKeySequence());
+    Klonuj1 = DodajPozycjeMenu(m, l, "Klonuj1", QStringLiteral("&Klonuj"), QKeySequence());
     DodajSeparator(m, "N3");
-    Usu2 = DodajPozycjeMenu(m, l, "Usu2", QStringLiteral("Usuń"), QKeySequence(Qt::Key_Delete));
+    Usu2 = DodajPozycjeMenu(m, l, "Usu2", QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
     Usuwszystkieztegobanku1 =
         DodajPozycjeMenu(m, l, "Usuwszystkieztegobanku1",
-                         QStringLiteral("Usuń wszystkie z tego banku"), QKeySequence());
+                         QStringLiteral("Usuń wszystkie z &tego banku"), QKeySequence());
     DodajSeparator(m, "N4");
     Usuwszystkie1 =
-        DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń wszystkie"), QKeySequence());
+        DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń &wszystkie"), QKeySequence());
     DodajSeparator(m, "N7");
-    PorownajOferty1 = DodajPozycjeMenu(m, l, "PorownajOferty1", QStringLiteral("Porównaj oferty"),
+    PorownajOferty1 = DodajPozycjeMenu(m, l, "PorownajOferty1", QStringLiteral("&Porównaj oferty"),
                                        QKeySequence());
+    DodajSeparator(m, "N9");
+    Importujzpliku1 = DodajPozycjeMenu(m, l, "Importujzpliku1",
+                                       QStringLiteral("&Importuj z pliku…"), QKeySequence());
+    Eksportujdopliku1 = DodajPozycjeMenu(m, l, "Eksportujdopliku1",
+                                         QStringLiteral("Eksp&ortuj do pliku…"), QKeySequence());
+    PobierzzInternetu1 = DodajPozycjeMenu(m, l, "PobierzzInternetu1",
+                                          QStringLiteral("Pobierz z I&nternetu…"), QKeySequence());
 }
 
 void TLokatyFormGlowny::PolaczZdarzenia() {
@@ -397,6 +408,11 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(Usuwszystkie1, &QAction::triggered, this, &T::Usuwszystkie1Click);
     connect(sbtn_PorownajOferty, &QToolButton::clicked, this, &T::sbtn_PorownajOfertyClick);
     connect(PorownajOferty1, &QAction::triggered, this, &T::sbtn_PorownajOfertyClick);
+    connect(Importujzpliku1, &QAction::triggered, this, &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
+    connect(Eksportujdopliku1, &QAction::triggered, this, &T::sbtn_EksportujDoplikuClick);
+    connect(PobierzzInternetu1, &QAction::triggered, this, &T::btn_AktualizujLokatyClick);
+    connect(EksportujDoKalendarza1, &QAction::triggered, ts_Kalendarz,
+            &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
@@ -534,7 +550,7 @@ void TLokatyFormGlowny::UstawPrzyciski() {
         pan_1->SetHeading(windowTitle());
 
     pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
-                             QStringLiteral("Lokaty oferowane przez banki (%1)")
+                             QStringLiteral("Lokaty &oferowane przez banki (%1)")
                                  .arg(lv_HarmonogramyLokatBankowych->IloscWierszy()));
 }
 
@@ -545,6 +561,7 @@ void TLokatyFormGlowny::pmenu_LokatyPopup() {
     PrzerwijZakoczlokate1->setEnabled(sbtn_ZakonczLokate->isEnabled());
     Rozpocznijlokate1->setEnabled(sbtn_RozpocznijLokate->isEnabled());
     Utwrznowjakta1->setEnabled(sbtn_RozpocznijJakoNowaLokate->isEnabled());
+    EksportujDoKalendarza1->setEnabled(ts_Kalendarz->MoznaEksportowac());
 }
 
 void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
@@ -554,6 +571,9 @@ void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
     Edytuj2->setEnabled(sbtn_EdytujLokateBankowa->isEnabled());
     Usu2->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
     Klonuj1->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
+    Importujzpliku1->setEnabled(sbtn_OdczytajLokatyBankoweZPliku->isEnabled());
+    Eksportujdopliku1->setEnabled(sbtn_EksportujDopliku->isEnabled());
+    PobierzzInternetu1->setEnabled(btn_AktualizujLokaty->isEnabled());
 }
 
 void TLokatyFormGlowny::btn_PomocClick() {

@@ -266,6 +266,7 @@ private:
     QAction* Rozpocznijlokate1 = nullptr;
     QAction* Utwrznowjakta1 = nullptr;
     QAction* Informacjeolokaciebankowej1 = nullptr;
+    QAction* EksportujDoKalendarza1 = nullptr;
     QMenu* pmenu_LokatyBankowe = nullptr;
     QAction* Dodaj2 = nullptr;
     QAction* Edytuj2 = nullptr;
@@ -274,4 +275,7 @@ private:
     QAction* Usuwszystkieztegobanku1 = nullptr;
     QAction* Usuwszystkie1 = nullptr;
     QAction* PorownajOferty1 = nullptr;
+    QAction* Importujzpliku1 = nullptr;
+    QAction* Eksportujdopliku1 = nullptr;
+    QAction* PobierzzInternetu1 = nullptr;
 };

@@ -403,10 +403,11 @@ void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {
     const TDateTime teraz = Now();
     const TDateTime koniec = lokata->SzacowanaDataZakonczenia();
     if (CompareDateTime(koniec, teraz) > 0) {
+        // Counted as the list's column counts the days left, so the two agree.
         const QString pytanie =
             QStringLiteral("Czy jesteś pewien że chcesz przerwać wybraną lokatę ????.\r"
                            "Ilość dni do końca lokaty: ") +
-            TekstDni(teraz, koniec);
+            QString::number(DaysBetween(teraz, koniec) + 1);
         if (!ZapytajPrzedUtrataDanych(pytanie))
             return;
     }

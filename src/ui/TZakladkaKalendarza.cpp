@@ -158,6 +158,10 @@ void TZakladkaKalendarza::PokazMiesiac(int indeks) {
     lv_Kalendarz->clearSelection();
 }
 
+bool TZakladkaKalendarza::MoznaEksportowac() const {
+    return btn_EksportujDoKalendarza->isEnabled();
+}
+
 void TZakladkaKalendarza::btn_EksportujDoKalendarzaClick() {
     if (!fKalendarz)
         return;

@@ -34,6 +34,9 @@ public:
     // month to the top of the list.
     void PokazMiesiac(int indeks);
 
+    // Whether there is an upcoming end date to export.
+    bool MoznaEksportowac() const;
+
 public slots:
     void btn_EksportujDoKalendarzaClick();
 

@@ -207,7 +207,7 @@ TEST_F(PelnyScenariusz, AddEndAndBookTheProfitThenFindItAllAgain) {
     ASSERT_EQ(komunikaty.messages.size(), 1) << komunikaty.texts().join('\n').toStdString();
     EXPECT_EQ(komunikaty.messages[0].caption, "UWAGA !!!");
     EXPECT_EQ(komunikaty.messages[0].text, "Czy jesteś pewien że chcesz przerwać wybraną lokatę "
-                                           "????.\rIlość dni do końca lokaty: 183");
+                                           "????.\rIlość dni do końca lokaty: 184");
     TKolekcjeDanych& k = projekt->Kolekcje();
     const int32_t kategoriaKonta =
         k.PobierzIDKategoriiPoOpisie(kKonto, TTabele::Kategorie_Oszczednosci);

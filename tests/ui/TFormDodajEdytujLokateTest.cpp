@@ -113,6 +113,18 @@ TEST_F(TFormDodajEdytujLokateTest, HarmonogramJestOpcjonalnyIOdnosnikGoCzysci) {
     EXPECT_EQ(dialog.cb_AddL_HarmonogramLokatyBankowej->currentIndex(), -1);
     EXPECT_EQ(dialog.Dane().opisHarmonogramu, QString());
     EXPECT_TRUE(dialog.btn_OK->isEnabled());
+
+    // The link is reached with Tab from the offer list and acts on Space and Enter.
+    for (const Qt::Key klawisz : {Qt::Key_Space, Qt::Key_Return}) {
+        dialog.WybierzHarmonogram(QStringLiteral("Bank A - Lokata 3M (3 miesiące) 4,50%"));
+        dialog.cb_AddL_HarmonogramLokatyBankowej->setFocus();
+        EXPECT_EQ(dialog.cb_AddL_HarmonogramLokatyBankowej->nextInFocusChain(),
+                  dialog.lbl_UstawPustaLokateBankowa);
+        dialog.lbl_UstawPustaLokateBankowa->setFocus();
+        QTest::keyClick(dialog.lbl_UstawPustaLokateBankowa, klawisz);
+        EXPECT_EQ(dialog.cb_AddL_HarmonogramLokatyBankowej->currentIndex(), -1);
+        EXPECT_TRUE(dialog.isVisible()) << "Enter on the link does not close the editor";
+    }
 }
 
 TEST_F(TFormDodajEdytujLokateTest, ListaHarmonogramowRozwijaSieNaSzerokoscNajdluzszegoTekstu) {

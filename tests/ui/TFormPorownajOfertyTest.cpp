@@ -11,7 +11,6 @@
 #include "data/TProjektDB.h"
 #include "domain/TFormatSettings.h"
 #include "ui/TFormDodajEdytujLokate.h"
-#include "ui/TFormSize.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/TLokatyFormGlowny.h"
 
@@ -124,6 +123,8 @@ TEST_F(TFormPorownajOfertyTest, RankSelectSeeScheduleAndAddTheDeposit) {
 }
 
 TEST_F(TFormPorownajOfertyTest, NothingFitsSaysWhyAndAddsNothing) {
+    okno.show();
+    okno.move(40, 30);
     okna.expect<TPorownanie>([](TPorownanie& d) {
         d.e_Kwota->setValue(20000);
         d.cb_Jednostka->setCurrentIndex(2); // weeks
@@ -136,9 +137,15 @@ TEST_F(TFormPorownajOfertyTest, NothingFitsSaysWhyAndAddsNothing) {
         EXPECT_EQ(d.lv_Harmonogram->topLevelItemCount(), 0);
         d.se_Tolerancja->setValue(12); // about a week, give or take 12: 3 months fit
         EXPECT_EQ(d.lv_Ranking->topLevelItemCount(), 1);
-        // The dialog keeps its place on screen under its own key.
-        ASSERT_NE(d.findChild<TFormSize*>(), nullptr);
-        EXPECT_EQ(d.findChild<TFormSize*>()->SaveKey(), "FormPorownajOferty");
+        // Any period: its length and tolerance cannot be set.
+        d.cb_Jednostka->setCurrentIndex(0);
+        EXPECT_FALSE(d.se_Okres->isEnabled());
+        EXPECT_FALSE(d.se_Tolerancja->isEnabled());
+        d.cb_Jednostka->setCurrentIndex(3);
+        EXPECT_TRUE(d.se_Okres->isEnabled());
+        // It opens centred on the main window.
+        const QPoint srodekOkna = d.parentWidget()->window()->frameGeometry().center();
+        EXPECT_LE((d.frameGeometry().center() - srodekOkna).manhattanLength(), 10);
         ClickButton(d, QStringLiteral("btn_Cancel"));
     });
     ClickButton(okno, QStringLiteral("sbtn_PorownajOferty"));

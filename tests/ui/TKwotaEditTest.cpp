@@ -3,6 +3,7 @@
 
 #include "domain/TFormatSettings.h"
 
+#include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -88,6 +89,14 @@ TEST_F(TKwotaEditTest, WartoscToWpisanyTekstPokazanyZDwomaMiejscamiISymbolem) {
     pole.setValue(0);
     EXPECT_EQ(pole.text(), QStringLiteral("0,00"));
     EXPECT_EQ(pole.formattedText(), QStringLiteral("0,00 zł"));
+
+    // Edited, the number keeps room for the symbol shown after it.
+    pole.show();
+    QApplication::setActiveWindow(&pole);
+    pole.setFocus();
+    EXPECT_GT(pole.textMargins().right(), 0);
+    pole.clearFocus();
+    EXPECT_EQ(pole.textMargins().right(), 0);
 
     // A value below a grosz is kept as typed; its value is what it shows.
     pole.setText(QStringLiteral("0,001"));

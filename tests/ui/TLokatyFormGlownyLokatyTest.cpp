@@ -614,7 +614,7 @@ TEST_F(TPoleceniaLokatTest, ProponowanyZyskToOdsetkiNettoBankuLubZeroPrzedTermin
 }
 
 TEST_F(TPoleceniaLokatTest, ZakonczeniePrzedTerminemPytaOLiczbeDni) {
-    // 30 days that end in 10.6 days.
+    // 30 days that end in 10.6 days: the eleventh day, as the list counts.
     TLokata& lokata = DodajLokate(1, QStringLiteral("Trwająca"), kTeraz - 19.4, 30,
                                   TJednostkaOkresu::Dzien, true);
     Wybierz(&lokata);
@@ -622,7 +622,7 @@ TEST_F(TPoleceniaLokatTest, ZakonczeniePrzedTerminemPytaOLiczbeDni) {
     Uruchom(&TLokatyFormGlowny::sbtn_ZakonczLokateClick);
     EXPECT_EQ(komunikaty.texts(),
               QStringList{"Czy jesteś pewien że chcesz przerwać wybraną lokatę ????.\rIlość dni do "
-                          "końca lokaty: 10"});
+                          "końca lokaty: 11"});
     EXPECT_TRUE(komunikaty.messages[0].defaultNo) << "a stray Enter keeps the deposit running";
     EXPECT_TRUE(lokata.Aktywna());
     EXPECT_TRUE(okna.shown.isEmpty());

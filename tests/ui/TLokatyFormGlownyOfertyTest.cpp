@@ -186,7 +186,7 @@ TEST_F(TPoleceniaOfertTest, AddingPutsANewUsersOfferIntoTheCatalogue) {
     EXPECT_TRUE(h.fHarmonogramDodanyPrzezUzytkownika);
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
     EXPECT_EQ(okno.findChild<QTabWidget*>("pgc_Zakladki")->tabText(1),
-              "Lokaty oferowane przez banki (3)");
+              "Lokaty &oferowane przez banki (3)");
     EXPECT_TRUE(komunikaty.messages.isEmpty());
 }
 
@@ -306,7 +306,7 @@ TEST_F(TPoleceniaOfertTest, ImportReplacesADeletedOfferWithoutAsking) {
     EXPECT_DOUBLE_EQ(wlasna.fOprocentowanieWSkaliRoku, 4.504);
     okno.WypelnijListy(true);
     EXPECT_EQ(okno.findChild<QTabWidget*>("pgc_Zakladki")->tabText(1),
-              "Lokaty oferowane przez banki (1)");
+              "Lokaty &oferowane przez banki (1)");
 }
 
 TEST_F(TPoleceniaOfertTest, EditingAnImportedOfferAsksOnce) {
@@ -407,7 +407,7 @@ TEST_F(TPoleceniaOfertTest, DeletingAllSkipsOffersInUseWithOneMessageEach) {
     EXPECT_EQ(c.fZmiany, TTyp::Usunieto);
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
     EXPECT_EQ(okno.findChild<QTabWidget*>("pgc_Zakladki")->tabText(1),
-              "Lokaty oferowane przez banki (1)");
+              "Lokaty &oferowane przez banki (1)");
 }
 
 TEST_F(TPoleceniaOfertTest, WithoutDatabaseOrRowTheCommandsRefuse) {

@@ -219,8 +219,8 @@ TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffe
     EXPECT_EQ(komorki(oferty(), pierwszyWiersz(oferty(), 1)),
               QStringList({"Beta", "Roczna 1R", "1 rok", "4,00%", "Kwartalna", "1 000,00 zł",
                            "50 000,00 zł", "Zmienne", "Wymagane", "", ""}));
-    EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (3)");
-    EXPECT_EQ(zakladki()->tabText(0), "Lokaty");
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty &oferowane przez banki (3)");
+    EXPECT_EQ(zakladki()->tabText(0), "&Lokaty");
 }
 
 TEST_F(LokatyFormGlownyTest, EmptyCollectionsGiveEmptyListsAndZeroSummary) {
@@ -230,7 +230,7 @@ TEST_F(LokatyFormGlownyTest, EmptyCollectionsGiveEmptyListsAndZeroSummary) {
     EXPECT_EQ(kontrolka<QLabel>("lbl_IleLokat")->text(),
               "Ilość aktywnych lokat: 0,   kwota na lokatach: 0,00 zł,   szacowany zysk z "
               "lokat: 0,00 zł");
-    EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (0)");
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty &oferowane przez banki (0)");
 }
 
 TEST_F(LokatyFormGlownyTest, RowColoursFollowStateAndDaysLeft) {
@@ -312,7 +312,7 @@ TEST_F(LokatyFormGlownyTest, OfferHeaderClickRefillsInCatalogueOrder) {
     dodaj({5, "Aaa", "Nowa", 1, J::Miesiac, 1.0, K::Roczna});
     kliknijNaglowek(oferty(), 3);
     EXPECT_EQ(komorki(oferty(), pierwszyWiersz(oferty(), 0)).value(0), "Aaa");
-    EXPECT_EQ(zakladki()->tabText(1), "Lokaty oferowane przez banki (4)");
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty &oferowane przez banki (4)");
 }
 
 TEST_F(LokatyFormGlownyTest, SideButtonsFollowSelectionAndTab) {
@@ -432,23 +432,27 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
     for (const QAction* a : menu->actions())
         pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
                        a->shortcut().toString();
-    EXPECT_EQ(pozycje,
-              QStringList({"Dodaj1|Dodaj|Ctrl+D", "Edytuj1|Edytuj|Ctrl+E", "N1|-|", "Usu1|Usuń|Del",
-                           "N2|-|", "PrzerwijZakoczlokate1|Przerwij/Zakończ lokatę|Ctrl+B",
-                           "Rozpocznijlokate1|Rozpocznij lokatę|Ctrl+G",
-                           "Utwrznowjakta1|Utwórz nową jak ta|Ctrl+C", "N5|-|",
-                           "Informacjeolokaciebankowej1|Informacje o lokacie "
-                           "bankowej|Ctrl+Space"}));
+    EXPECT_EQ(pozycje, QStringList({"Dodaj1|&Dodaj|Ctrl+D", "Edytuj1|&Edytuj|Ctrl+E", "N1|-|",
+                                    "Usu1|&Usuń|Del", "N2|-|",
+                                    "PrzerwijZakoczlokate1|&Przerwij/Zakończ lokatę|Ctrl+B",
+                                    "Rozpocznijlokate1|&Rozpocznij lokatę|Ctrl+G",
+                                    "Utwrznowjakta1|U&twórz nową jak ta|Ctrl+C", "N5|-|",
+                                    "Informacjeolokaciebankowej1|&Informacje o lokacie "
+                                    "bankowej|Ctrl+Space",
+                                    "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|"}));
     auto* menuOfert = kontrolka<QMenu>("pmenu_LokatyBankowe");
     pozycje.clear();
     for (const QAction* a : menuOfert->actions())
         pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
                        a->shortcut().toString();
-    EXPECT_EQ(pozycje, QStringList({"Dodaj2|Dodaj|Ctrl+D", "Edytuj2|Edytuj|Ctrl+E", "N6|-|",
-                                    "Klonuj1|Klonuj|", "N3|-|", "Usu2|Usuń|Del",
-                                    "Usuwszystkieztegobanku1|Usuń wszystkie z tego banku|", "N4|-|",
-                                    "Usuwszystkie1|Usuń wszystkie|", "N7|-|",
-                                    "PorownajOferty1|Porównaj oferty|"}));
+    EXPECT_EQ(pozycje, QStringList({"Dodaj2|&Dodaj|Ctrl+D", "Edytuj2|&Edytuj|Ctrl+E", "N6|-|",
+                                    "Klonuj1|&Klonuj|", "N3|-|", "Usu2|&Usuń|Del",
+                                    "Usuwszystkieztegobanku1|Usuń wszystkie z &tego banku|",
+                                    "N4|-|", "Usuwszystkie1|Usuń &wszystkie|", "N7|-|",
+                                    "PorownajOferty1|&Porównaj oferty|", "N9|-|",
+                                    "Importujzpliku1|&Importuj z pliku…|",
+                                    "Eksportujdopliku1|Eksp&ortuj do pliku…|",
+                                    "PobierzzInternetu1|Pobierz z I&nternetu…|"}));
 
     const auto wlaczona = [this](const char* nazwa) {
         return kontrolka<QAction>(nazwa)->isEnabled();
@@ -497,6 +501,22 @@ TEST_F(LokatyFormGlownyTest, ShortcutsActOnTheListThatHasTheFocus) {
     EXPECT_EQ(edycjaLokaty.count(), 1);
     EXPECT_EQ(nowaJakTa.count(), 1);
     EXPECT_EQ(edycjaOferty.count(), 0);
+}
+
+// Shift+F10 opens a list's context menu as the Menu key does.
+TEST_F(LokatyFormGlownyTest, ShiftF10OpensTheContextMenu) {
+    wypelnijPrzyklad();
+    pokaz();
+    QApplication::setActiveWindow(okno.get());
+    for (const auto& [lista, menu] :
+         {std::pair{lokaty(), "pmenu_Lokaty"}, std::pair{oferty(), "pmenu_LokatyBankowe"}}) {
+        zakladki()->setCurrentIndex(lista == lokaty() ? 0 : 1);
+        lista->setFocus();
+        QSignalSpy otwarte(kontrolka<QMenu>(menu), &QMenu::aboutToShow);
+        QTest::keyClick(lista, Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_EQ(otwarte.count(), 1) << menu;
+        kontrolka<QMenu>(menu)->close();
+    }
 }
 
 TEST_F(LokatyFormGlownyTest, HelpAndRankingOpenConfiguredPages) {

@@ -103,7 +103,7 @@ TEST_F(ZakladkaKalendarzaTest, ThirdTabShowsTheMonthsAndTheChartOfTheNextYear) {
     WypelnijPrzyklad();
     Pokaz();
     EXPECT_EQ(zakladki()->indexOf(zakladka()), 2);
-    EXPECT_EQ(zakladki()->tabText(2), "Kalendarz");
+    EXPECT_EQ(zakladki()->tabText(2), "&Kalendarz");
     EXPECT_FALSE(PokazujePustyStan());
 
     const QStringList grupy = Grupy();

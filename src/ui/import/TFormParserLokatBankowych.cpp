@@ -179,7 +179,7 @@ QWidget* TFormParserLokatBankowych::UtworzDolnyPanel() {
                                          QStringLiteral("&Wybierz/Pomiń\r\nwszystkie"), {}, pnl1);
     btn_WybierzPominWszystkie->hide();
     btn_Odswiez = Przycisk(
-        "btn_Odswiez", QStringLiteral("&Odśwież"),
+        "btn_Odswiez", QStringLiteral("O&dśwież"),
         QStringLiteral("Kliknij, aby dane dla tego banku odświeżyć lub pobrać ponownie"), pnl1);
     btn_Cancel = Przycisk("btn_Cancel", QStringLiteral("&Anuluj"), {}, pnl1);
     btn_OK = Przycisk("btn_OK", QStringLiteral("&OK, importuj wybrane lokaty"),
@@ -212,7 +212,7 @@ void TFormParserLokatBankowych::UtworzKolumny(const QStringList& tytulyTabeli) {
     QList<Qt::Alignment> wyrownania;
     for (int i = pierwsza; i < tytulyTabeli.size(); ++i) {
         tytuly.append(tytulyTabeli.at(i));
-        wyrownania.append(i <= 7 ? Qt::AlignRight : Qt::AlignLeft);
+        wyrownania.append(i >= 3 && i <= 7 ? Qt::AlignRight : Qt::AlignLeft); // Bank, Nazwa left
     }
     WyczyscListe();
     lv_Parsuj_LokatyDlaBanku->UstawKolumny(tytuly, wyrownania);

@@ -40,9 +40,9 @@ QMenu* UtworzMenuWyboru(QAbstractItemView& lista, QWidget& okno, QAction*& wybie
                         QAction*& pomin) {
     auto* menu = new QMenu(&okno);
     menu->setObjectName(QStringLiteral("PopupMenu1"));
-    wybierz = menu->addAction(QStringLiteral("Wybierz wszystkie"));
+    wybierz = menu->addAction(QStringLiteral("&Wybierz wszystkie"));
     wybierz->setObjectName(QStringLiteral("Wybierzwszystkie1"));
-    pomin = menu->addAction(QStringLiteral("Pomiń wszystkie"));
+    pomin = menu->addAction(QStringLiteral("&Pomiń wszystkie"));
     pomin->setObjectName(QStringLiteral("Pomiwszystkie1"));
     lista.setContextMenuPolicy(Qt::CustomContextMenu);
     QObject::connect(
