@@ -398,6 +398,44 @@ TEST_F(PelnyScenariusz, ANewOfferIsUsableAfterZapiszWithoutClosing) {
     EXPECT_EQ(zPliku.Kolekcje().Lokaty()[0]->IdHarmonogramLokaty(), (*nowa)->Id());
 }
 
+// A deposit added, ended with its profit booked, saved with "Zapisz" (it gets
+// its stored id) and started again: the profit is still known and taken back.
+TEST_F(PelnyScenariusz, StartingAgainAfterZapiszTakesTheProfitBack) {
+    const double naKonciePrzed = Konto(*projekt).Ile();
+    TKolekcjeDanych& k = projekt->Kolekcje();
+    const int32_t kategoriaKonta =
+        k.PobierzIDKategoriiPoOpisie(kKonto, TTabele::Kategorie_Oszczednosci);
+    komunikaty.answers = {TMessageResult::Yes, TMessageResult::Yes}; // end early; start again
+    okna.expect([&](QDialog& okno) {
+        ClickButton(okno, QStringLiteral("sbtn_DodajLokate"));
+        ClickButton(okno, QStringLiteral("sbtn_ZakonczLokate"));
+        ClickButton(okno, QStringLiteral("btn_Zapisz"));
+        EXPECT_DOUBLE_EQ(k.ZyskiZLokatDoDodaniaJakoPrzychod()[kategoriaKonta], 10.0);
+        ZnajdzLokate(okno, kNazwa).Zaznacz();
+        ClickButton(okno, QStringLiteral("sbtn_RozpocznijLokate"));
+        ClickButton(okno, QStringLiteral("btn_OK"));
+    });
+    okna.expect([&](QDialog& edytor) {
+        edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Nazwa"))->setText(kNazwa);
+        edytor.findChild<QLineEdit*>(QStringLiteral("e_AddL_Ile"))->setText("1000");
+        ClickButton(edytor, QStringLiteral("btn_OK"));
+    });
+    okna.expect([&](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("e_AddZysk_Ile"))->setText("10");
+        ClickButton(dialog, QStringLiteral("btn_OK"));
+    });
+    PokazModul();
+
+    ASSERT_EQ(komunikaty.messages.size(), 2) << komunikaty.texts().join('\n').toStdString();
+    EXPECT_TRUE(komunikaty.messages[1].text.contains(
+        "Zysk 10,00 zł dodany przy jej zakończeniu do oszczędności \"" + kKonto + "\""));
+    EXPECT_DOUBLE_EQ(k.ZyskiZLokatDoDodaniaJakoPrzychod()[kategoriaKonta], 0.0);
+    TProjektDB zPliku(plik.path());
+    ASSERT_EQ(zPliku.Kolekcje().Lokaty().size(), 1u);
+    EXPECT_TRUE(zPliku.Kolekcje().Lokaty()[0]->Aktywna());
+    EXPECT_DOUBLE_EQ(Konto(zPliku).Ile(), naKonciePrzed);
+}
+
 // Ending a deposit and adding its profit, then closing the window without
 // saving: the deposit stays active in the file, and the profit is dropped as
 // well (balances as before the showing, no profit waiting to be booked), so

@@ -759,6 +759,31 @@ TEST_F(TPoleceniaLokatTest, BladArytmetykiOszczednosciJestPokazanyANieRzucony) {
     EXPECT_TRUE(Kolekcje().ZmienionoINiezapisanoLokaty());
 }
 
+// Every question whose "Tak" loses a deposit or the window's changes is
+// answered by Enter here: nothing may change.
+TEST_F(TPoleceniaLokatTest, EnterNigdyNieNiszczyLokatyAniZmian) {
+    TLokata& lokata =
+        DodajLokate(1, QStringLiteral("Trwająca"), kTeraz - 10, 30, TJednostkaOkresu::Dzien, true);
+    Kolekcje().SetZmienionoINiezapisanoLokaty(true);
+    komunikaty.answerByEnter = true;
+    for (const TPolecenie polecenie :
+         {&TLokatyFormGlowny::sbtn_ZakonczLokateClick, &TLokatyFormGlowny::sbtn_UsunLokateClick}) {
+        Wybierz(&lokata);
+        Uruchom(polecenie);
+    }
+    okno.show();
+    okno.close();
+    EXPECT_EQ(komunikaty.messages.size(), 3);
+    for (const TMessage& pytanie : komunikaty.messages)
+        EXPECT_TRUE(pytanie.defaultNo) << pytanie.text.toStdString();
+    EXPECT_TRUE(lokata.Aktywna());
+    EXPECT_EQ(lokata.Zmiany(), TTypModyfikacji::BezZmian);
+    EXPECT_TRUE(okno.isVisible()) << "the window with unsaved changes stays open";
+    EXPECT_TRUE(okna.shown.isEmpty());
+    okno.MyDB = nullptr;
+    okno.close();
+}
+
 TEST_F(TPoleceniaLokatTest, UsuniecieOznaczaLokateIJejNieWyswietla) {
     TLokata& lokata =
         DodajLokate(1, QStringLiteral("Do usunięcia"), kTeraz, 3, TJednostkaOkresu::Miesiac, true);
