@@ -16,6 +16,9 @@ const QString kBladAdresu = QStringLiteral("Error in getting URL access");
 
 // The blocks the body is read in; the stop request is looked at after each.
 constexpr long kRozmiarBloku = 1460;
+// How long the transfer waits for the server at a time before it looks at
+// the stop request again.
+constexpr int kOdstepSprawdzaniaMs = 50;
 constexpr long kMaksPrzekierowan = 10;
 
 struct TUsunUchwyt {
@@ -152,6 +155,40 @@ void Ustaw(CURL* uchwyt, const QByteArray& url, curl_slist* naglowki, TPlikDocel
     curl_easy_setopt(uchwyt, CURLOPT_XFERINFODATA, &plik);
 }
 
+// Takes the transfer's handle off its multi handle before that goes.
+struct TUsunMulti {
+    CURL* uchwyt;
+    void operator()(CURLM* multi) const {
+        curl_multi_remove_handle(multi, uchwyt);
+        curl_multi_cleanup(multi);
+    }
+};
+
+CURLcode WynikTransferu(CURLM* multi) {
+    int zostalo = 0;
+    while (const CURLMsg* wiadomosc = curl_multi_info_read(multi, &zostalo))
+        if (wiadomosc->msg == CURLMSG_DONE)
+            return wiadomosc->data.result;
+    return CURLE_FAILED_INIT;
+}
+
+// Runs the transfer in steps of at most kOdstepSprawdzaniaMs, so a stop
+// request ends it within one step even while the server is silent (the
+// client's own loop would look only about once a second). A stop gives
+// CURLE_ABORTED_BY_CALLBACK.
+CURLcode Wykonaj(CURL* uchwyt, TPlikDocelowy& plik) {
+    const std::unique_ptr<CURLM, TUsunMulti> multi(curl_multi_init(), TUsunMulti{uchwyt});
+    if (!multi || curl_multi_add_handle(multi.get(), uchwyt) != CURLM_OK)
+        return curl_easy_perform(uchwyt);
+    int trwa = 1;
+    while (curl_multi_perform(multi.get(), &trwa) == CURLM_OK && trwa > 0) {
+        if (plik.ZatrzymanieZadane())
+            return CURLE_ABORTED_BY_CALLBACK;
+        curl_multi_poll(multi.get(), nullptr, 0, kOdstepSprawdzaniaMs, nullptr);
+    }
+    return WynikTransferu(multi.get());
+}
+
 } // namespace
 
 bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
@@ -169,7 +206,7 @@ bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
     char bufor[CURL_ERROR_SIZE] = {};
     const QByteArray adres = url.toUtf8();
     Ustaw(uchwyt.get(), adres, naglowki.get(), plik, bufor, limity);
-    const CURLcode wynik = curl_easy_perform(uchwyt.get());
+    const CURLcode wynik = Wykonaj(uchwyt.get(), plik);
     // A time-out after the connection was made is the overall deadline; one
     // before it is the connection's own.
     curl_off_t polaczono = 0;

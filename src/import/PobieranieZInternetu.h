@@ -9,16 +9,16 @@
 inline const QString kNazwaAplikacji = QStringLiteral("Talvora");
 
 // How long a download may wait. A server that accepts no connection within
-// `polaczenie`, or sends no byte of the body for `bezczynnosc` (checked about
-// once a second), ends the download with the URL-access error instead of
-// hanging the import.
+// `polaczenie`, or sends nothing for `bezczynnosc` (neither the response nor
+// a byte of the body), ends the download with the URL-access error instead
+// of hanging the import.
 // A download that has not ended after `calosc` (a server sending one byte a
 // second, say) is cut off, and so is a body larger than `rozmiar` bytes (an
 // endless page would fill the disk, a huge one exhaust the HTML parser);
 // both failures remove the partial file.
 struct TLimityPobierania {
-    std::chrono::milliseconds polaczenie{30000};
-    std::chrono::milliseconds bezczynnosc{60000};
+    std::chrono::milliseconds polaczenie{15000};
+    std::chrono::milliseconds bezczynnosc{30000};
     std::chrono::milliseconds calosc{120000};
     qint64 rozmiar = 16 * 1024 * 1024;
 };
@@ -34,8 +34,9 @@ struct TLimityPobierania {
 // that cannot be created or written gives a message naming the file.
 //
 // The application's shutting-down flag (ShutdownFlag) and `zatrzymaj`, when
-// given, end the transfer after the current block: the partial file (empty
-// when nothing had come yet) is kept and the function returns true.
+// given, end the transfer after the current block, or within a twentieth of
+// a second while the server sends nothing: the partial file (empty when
+// nothing had come yet) is kept and the function returns true.
 // May run on any thread.
 bool PobierzPlikZInternetu(const QString& url, const QString& sciezka,
                            const std::atomic<bool>* zatrzymaj = nullptr,

@@ -168,22 +168,29 @@ void TestHttpServer::handle(int client) {
                 response.body = "Not Found";
             }
         }
-        QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
-                            ReasonPhrase(response.status) +
-                            "\r\nContent-Type: " + response.contentType +
-                            "\r\nConnection: close\r\n";
-        if (response.declareLength)
-            header += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-        for (const auto& [name, value] : response.headers)
-            header += name + ": " + value + "\r\n";
-        header += "\r\n";
-        if (sendAll(client, header.constData(), header.size()) && request.method != "HEAD")
-            sendBody(client, response);
+        if (response.silent)
+            waitUntilStopped(client);
+        else
+            respond(client, request, response);
     }
     std::lock_guard lock(fMutex);
     shutdown(client, SHUT_RDWR);
     close(client);
     fClients.erase(std::find(fClients.begin(), fClients.end(), client));
+}
+
+void TestHttpServer::respond(int client, const TestHttpRequest& request,
+                             const TestHttpResponse& response) const {
+    QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
+                        ReasonPhrase(response.status) +
+                        "\r\nContent-Type: " + response.contentType + "\r\nConnection: close\r\n";
+    if (response.declareLength)
+        header += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    for (const auto& [name, value] : response.headers)
+        header += name + ": " + value + "\r\n";
+    header += "\r\n";
+    if (sendAll(client, header.constData(), header.size()) && request.method != "HEAD")
+        sendBody(client, response);
 }
 
 bool TestHttpServer::sendAll(int client, const char* data, int64_t size) const {

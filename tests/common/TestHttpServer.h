@@ -10,6 +10,7 @@
 //     server.serve("/wolna", {.body = duza, .chunkSize = 100,
 //                             .chunkDelay = std::chrono::milliseconds(50)});
 //     server.serve("/zawieszona", {.body = duza, .stallAfter = 10});  // 10 bytes, then silence
+//     server.serve("/milczy", {.silent = true});                       // no answer at all
 //     PobierzPlikZInternetu(server.url("/strona.html"), path);
 //     server.requests();                                               // what came in
 //
@@ -44,6 +45,9 @@ struct TestHttpResponse {
     // A stalling body: after this many bytes (>= 0) nothing more is sent and the
     // connection stays open until the client or the server ends it.
     int64_t stallAfter = -1;
+    // A server that takes the request and never answers: nothing is sent, not
+    // even the status line, until the client or the server ends the connection.
+    bool silent = false;
 };
 
 struct TestHttpRequest {
@@ -79,6 +83,8 @@ public:
 private:
     void acceptLoop();
     void handle(int client);
+    void respond(int client, const TestHttpRequest& request,
+                 const TestHttpResponse& response) const;
     bool sendAll(int client, const char* data, int64_t size) const;
     void sendBody(int client, const TestHttpResponse& response) const;
     void waitUntilStopped(int client) const;

@@ -156,6 +156,26 @@ TEST_F(PobieranieZInternetuTest, StopRequestEndsASlowTransferAndKeepsThePartialF
     EXPECT_EQ(czesc, wolna.body.left(czesc.size()));
 }
 
+// A user's "Anuluj" must not wait for the server: a stop ends a transfer
+// that receives nothing well within a second.
+TEST_F(PobieranieZInternetuTest, StopEndsASilentTransferAtOnce) {
+    TestHttpResponse milczy;
+    milczy.silent = true;
+    serwer.serve("/milczy", milczy);
+    std::atomic<bool> stop{false};
+    auto pobieranie = std::async(std::launch::async, [&] {
+        return PobierzPlikZInternetu(serwer.url("/milczy"), sciezka, &stop);
+    });
+    while (serwer.requestCount("/milczy") == 0)
+        std::this_thread::sleep_for(5ms);
+    QElapsedTimer czas;
+    czas.start();
+    stop = true;
+    ASSERT_EQ(pobieranie.wait_for(5s), std::future_status::ready);
+    EXPECT_LT(czas.elapsed(), 1000);
+    EXPECT_TRUE(pobieranie.get());
+}
+
 TEST_F(PobieranieZInternetuTest, ShuttingDownEndsEvenATransferThatReceivesNothing) {
     TestHttpResponse cisza;
     cisza.body = Bajty(100);
