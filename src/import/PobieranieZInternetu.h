@@ -25,13 +25,17 @@ struct TLimityPobierania {
 
 // Downloads `url` (http or https; redirects followed, at most 10; the system's
 // proxy variables honoured; no cached copy) and writes the response body
-// unchanged into the file at `sciezka`, whatever the HTTP status: an error
-// page is saved too. Returns true when the body has been written.
+// unchanged into the file at `sciezka`. Returns true when the body has been
+// written.
 //
-// Errors (EImportError): "Error in getting internet access" or "Error in
-// getting URL access" followed directly by the HTTP client's own text (no
-// file is left; a transfer cut off midway removes its partial file); a file
-// that cannot be created or written gives a message naming the file.
+// Errors (EImportError) leave no file (a transfer cut off midway removes its
+// partial file). A failed transfer, an HTTP error status (400 and above: an
+// error page is not a page) included, says "Nie można pobrać strony <url>:
+// <the cause in Polish>." and on the next line ("\r") the technical text:
+// "Error in getting internet access" or "Error in getting URL access"
+// followed directly by the HTTP client's own message. A page over the size
+// cap or past the overall deadline, and a file that cannot be created or
+// written, have messages of their own naming the page or the file.
 //
 // The application's shutting-down flag (ShutdownFlag) and `zatrzymaj`, when
 // given, end the transfer after the current block, or within a twentieth of

@@ -152,7 +152,19 @@ void TestHttpServer::acceptLoop() {
     }
 }
 
+void TestHttpServer::greetWith(const QByteArray& bytes) {
+    std::lock_guard lock(fMutex);
+    fGreeting = bytes;
+}
+
 void TestHttpServer::handle(int client) {
+    QByteArray greeting;
+    {
+        std::lock_guard lock(fMutex);
+        greeting = fGreeting;
+    }
+    if (!greeting.isEmpty())
+        sendAll(client, greeting.constData(), greeting.size());
     const QByteArray head = ReadHead(client, fStopping);
     if (!head.isEmpty()) {
         const TestHttpRequest request = ParseHead(head);

@@ -11,6 +11,7 @@
 //                             .chunkDelay = std::chrono::milliseconds(50)});
 //     server.serve("/zawieszona", {.body = duza, .stallAfter = 10});  // 10 bytes, then silence
 //     server.serve("/milczy", {.silent = true});                       // no answer at all
+//     server.greetWith("HTTP/1.1 200 OK\r\n\r\n");                   // before any request
 //     PobierzPlikZInternetu(server.url("/strona.html"), path);
 //     server.requests();                                               // what came in
 //
@@ -71,6 +72,9 @@ public:
     // Sets (or replaces) the response for a path; may be called while serving.
     void serve(const QByteArray& path, TestHttpResponse response);
     void redirect(const QByteArray& path, const QByteArray& location, int status = 302);
+    // Bytes every new connection gets at once, before its request is read (a
+    // client that speaks TLS then meets a server that does not).
+    void greetWith(const QByteArray& bytes);
 
     // Every request received so far, in order of arrival.
     std::vector<TestHttpRequest> requests() const;
@@ -94,6 +98,7 @@ private:
     std::atomic<bool> fStopping{false};
     mutable std::mutex fMutex;
     QMap<QByteArray, TestHttpResponse> fResponses;
+    QByteArray fGreeting;
     std::vector<TestHttpRequest> fRequests;
     std::vector<int> fClients;
     std::vector<std::thread> fHandlers;

@@ -70,7 +70,10 @@ TEST_F(ListaBankowTest, DownloadErrorLeavesNoTemporaryFile) {
         PobierzListeBankow(adres, kStrona);
         ADD_FAILURE() << "no error";
     } catch (const EImportError& e) {
-        EXPECT_TRUE(e.Message().startsWith("Error in getting URL access"));
+        EXPECT_TRUE(e.Message().startsWith("Nie można pobrać strony " + adres +
+                                           ": serwer odrzucił połączenie.\rError in getting URL "
+                                           "access"))
+            << e.Message().toStdString();
     }
 }
 

@@ -233,7 +233,10 @@ TEST_F(TImportZeStronyTest, FailedBankListDownloadGoesToTheErrorBox) {
     EXPECT_TRUE(okna.shown.isEmpty());
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
-    EXPECT_TRUE(komunikaty.messages[0].text.startsWith("Error in getting URL access"));
+    EXPECT_TRUE(komunikaty.messages[0].text.startsWith(
+        "Nie można pobrać strony " + AdresyWWW::ListaBankow() +
+        ": serwer odrzucił połączenie.\rError in getting URL access"))
+        << komunikaty.messages[0].text.toStdString();
     EXPECT_TRUE(GlowneWlaczone());
     EXPECT_FALSE(QFile::exists(PlikBankow()));
 }
