@@ -228,7 +228,9 @@ TEST_F(TImportOfertTest, UnreadableFileShowsTheErrorThenAnEmptyList) {
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
     EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
-    EXPECT_EQ(komunikaty.messages[0].text, "Invalid stream format");
+    EXPECT_EQ(komunikaty.messages[0].text,
+              "Plik \"" + sciezka +
+                  "\" nie jest plikiem lokat bankowych tego programu.\rInvalid stream format");
     EXPECT_TRUE(Oferty().empty());
 }
 
