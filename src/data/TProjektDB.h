@@ -98,7 +98,8 @@ public:
     // file then holds either every change or none of them, whenever the
     // program stops. A backup of the file is made first; when it cannot be
     // made nothing is written. The result names the list whose statement
-    // failed (none is then in the database). Raises EDataError, before
+    // failed (none is then in the database), or no list when the transaction
+    // itself could not begin or commit. Raises EDataError, before
     // anything ran, when a statement cannot be built or the backup fails.
     TWynikZapisuList ZapiszListyWJednejTransakcji(const std::vector<TTabele>& tabele);
     // A consistent copy of the open file into the backup folder beside it.

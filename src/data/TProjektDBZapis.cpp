@@ -70,8 +70,9 @@ TWynikZapisuList TProjektDB::ZapiszListyWJednejTransakcji(const std::vector<TTab
             for (const QString& polecenie : zapis.Polecenia())
                 fBaza->ExecSQL(polecenie);
         }
-        transakcja.Commit();
+        // A failed commit is no one list's failure.
         wynik.NiezapisanaLista.clear();
+        transakcja.Commit();
     } catch (const std::exception& blad) {
         const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad);
         wynik.Polecenia = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad),

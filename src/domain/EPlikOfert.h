@@ -3,8 +3,8 @@
 
 // A failure of reading or writing an offer file. The reader's messages are
 // the stream's own: "Invalid stream format", "Invalid property value",
-// "Stream read error"; a file that cannot be opened or written says which
-// path and why.
+// "Stream read error"; reading a file puts a sentence naming the file before
+// them. A file that cannot be opened or written says which path and why.
 class EPlikOfert : public EMessageError {
 public:
     using EMessageError::EMessageError;

@@ -22,6 +22,23 @@ constexpr qsizetype kTypowaDlugoscWpisu = 160;
                      QLatin1String("\": ") + powod);
 }
 
+// The reader's verdict on the bytes of the file at `sciezka`, its message
+// after a sentence for the user: a file without the signature is not an
+// offer file at all, one with it is damaged or cut short.
+TListaOfert CzytajPlik(QByteArrayView bajty, const QString& sciezka, bool zSygnatura) {
+    try {
+        return OdczytajOfertyZBajtow(bajty);
+    } catch (const EPlikOfert& blad) {
+        const QString plik =
+            QLatin1String("Plik \"") + QDir::toNativeSeparators(sciezka) + QLatin1Char('"');
+        const QString opis =
+            zSygnatura ? QStringLiteral(" jest uszkodzony lub niepełny; nie można odczytać "
+                                        "zapisanych w nim lokat bankowych.")
+                       : QStringLiteral(" nie jest plikiem lokat bankowych tego programu.");
+        throw EPlikOfert(plik + opis + QLatin1Char('\r') + blad.Message());
+    }
+}
+
 } // namespace
 
 QByteArray ZapiszOfertyDoBajtow(const TListaOfert& oferty) {
@@ -87,13 +104,13 @@ TListaOfert OdczytajOfertyZPliku(const QString& sciezka) {
         BladPliku(odczyt, sciezka, plik.errorString());
     const QByteArray sygnatura = plik.peek(TagiStrumienia::kDlugoscSygnatury);
     if (sygnatura != QByteArray(TagiStrumienia::kSygnatura, TagiStrumienia::kDlugoscSygnatury))
-        return OdczytajOfertyZBajtow(sygnatura); // the reader's own verdict on the signature
+        return CzytajPlik(sygnatura, sciezka, false); // the reader's own verdict on the signature
     const qint64 rozmiar = plik.size();
     if (const uchar* mapa = plik.map(0, rozmiar))
-        return OdczytajOfertyZBajtow(
-            QByteArray::fromRawData(reinterpret_cast<const char*>(mapa), rozmiar));
+        return CzytajPlik(QByteArray::fromRawData(reinterpret_cast<const char*>(mapa), rozmiar),
+                          sciezka, true);
     const QByteArray bajty = plik.readAll();
     if (plik.error() != QFileDevice::NoError)
         BladPliku(odczyt, sciezka, plik.errorString());
-    return OdczytajOfertyZBajtow(bajty);
+    return CzytajPlik(bajty, sciezka, true);
 }

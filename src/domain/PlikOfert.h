@@ -30,5 +30,8 @@ void EksportujOfertyDoPliku(const TListaOfert& oferty, const QString& sciezka);
 TListaOfert OdczytajOfertyZBajtow(QByteArrayView bajty);
 
 // As OdczytajOfertyZBajtow for the file at `sciezka`; a file that cannot be
-// opened or read fails with EPlikOfert naming the path and the reason.
+// opened or read fails with EPlikOfert naming the path and the reason. A file
+// the reader refuses says first, in one sentence naming the path, that it is
+// not an offer file (no signature) or is damaged or cut short; the reader's
+// message follows on the next line ("\r").
 TListaOfert OdczytajOfertyZPliku(const QString& sciezka);

@@ -2,8 +2,11 @@
 
 #include "data/KomunikatyStartu.h"
 #include "data/TKolekcjeDanych.h"
+#include "data/TPlikiDB.h"
 #include "data/TProjektDB.h"
+#include "data/TWynikZapisuList.h"
 #include "data/TekstBledu.h"
+#include "data/sqlite/ESQLiteException.h"
 #include "domain/Komunikaty.h"
 
 #include <algorithm>
@@ -21,16 +24,47 @@ const char* const kZmianyZostajaWOknie =
     "Zmiany nie zostały utracone: pozostają w oknie. Aby je zapisać, kliknij jeszcze raz w "
     "przycisk \"Zapisz\" lub \"Zapisz i zamknij\".";
 
-// The list named, the cause in words chosen by SQLite's code, then
-// SQLite's own line.
-QString NieZapisano(const QString& lista, const TWynikPolecenSQL& wynik) {
-    if (wynik.Stan == TWynikPolecenSQL::TStan::Pominieto)
+const char* const kNicSieNieZmienilo = ". W pliku danych nie zmieniło się nic.\r";
+
+// The lists named: "listy \"Lokaty\"", or "list \"Lokaty\" i \"Lokaty bankowe\"".
+QString NazwyList(const QStringList& listy) {
+    QStringList cytaty;
+    for (const QString& lista : listy)
+        cytaty << QLatin1Char('"') + lista + QLatin1Char('"');
+    if (cytaty.size() == 1)
+        return QStringLiteral("listy ") + cytaty.first();
+    const QString ostatnia = cytaty.takeLast();
+    return QStringLiteral("list ") + cytaty.join(QStringLiteral(", ")) + QStringLiteral(" i ") +
+           ostatnia;
+}
+
+// The list that failed, or every list when the transaction as a whole did
+// (it could not begin or commit); the cause in words chosen by SQLite's code,
+// then SQLite's own line.
+QString NieZapisano(const QStringList& listy, const TWynikZapisuList& wynik) {
+    const TWynikPolecenSQL& polecenia = wynik.Polecenia;
+    if (polecenia.Stan == TWynikPolecenSQL::TStan::Pominieto)
         return QStringLiteral("Nie udało się zapisać zmian: w pliku danych trwa inna operacja "
                               "zapisu. W pliku danych nie zmieniło się nic.\r");
-    return QStringLiteral("Nie udało się zapisać zmian: nie zapisano listy \"") + lista +
-           QStringLiteral("\" (") + PrzyczynaBleduZapisu(wynik.KodSQLite) +
-           QStringLiteral("). W pliku danych nie zmieniło się nic.\r") + wynik.Blad +
-           QLatin1Char('\r');
+    const QStringList niezapisane =
+        wynik.NiezapisanaLista.isEmpty() ? listy : QStringList{wynik.NiezapisanaLista};
+    return QStringLiteral("Nie udało się zapisać zmian: nie zapisano ") + NazwyList(niezapisane) +
+           QStringLiteral(" (") + PrzyczynaBleduZapisu(polecenia.KodSQLite) + QLatin1Char(')') +
+           QString::fromUtf8(kNicSieNieZmienilo) + polecenia.Blad + QLatin1Char('\r');
+}
+
+// An error raised before any statement ran (the backup, a statement that
+// could not be built): every list named; our own errors carry a Polish
+// sentence, which follows; SQLite's and any other get a cause in words.
+QString NieZapisano(const QStringList& listy, const std::exception& blad) {
+    QString przyczyna;
+    if (const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad))
+        przyczyna = QStringLiteral(" (") + PrzyczynaBleduZapisu(sqlite->KodRozszerzony()) +
+                    QLatin1Char(')');
+    else if (!dynamic_cast<const EMessageError*>(&blad))
+        przyczyna = QStringLiteral(" (nieoczekiwany błąd programu)");
+    return QStringLiteral("Nie udało się zapisać zmian: nie zapisano ") + NazwyList(listy) +
+           przyczyna + QString::fromUtf8(kNicSieNieZmienilo) + TekstBledu(blad) + QLatin1Char('\r');
 }
 
 // The provisional id of each deposit added since the last save, in list
@@ -101,14 +135,17 @@ bool TZapisLokat::ZapiszListy(const QString& coDalej) {
     const bool oszczednosci = kolekcje.ZmienionoINiezapisanoOszczednosci();
     if (oszczednosci)
         tabele.push_back(TTabele::Oszczednosci);
+    QStringList listy;
+    for (TTabele tabela : tabele)
+        listy << fProjekt.PlikiDB().PobierzCaptionTabeli(tabela);
     try {
         const TWynikZapisuList wynik = fProjekt.ZapiszListyWJednejTransakcji(tabele);
         if (!wynik.Zapisano()) {
-            PokazBlad(NieZapisano(wynik.NiezapisanaLista, wynik.Polecenia) + coDalej);
+            PokazBlad(NieZapisano(listy, wynik) + coDalej);
             return false;
         }
     } catch (const std::exception& blad) {
-        PokazBlad(TekstBledu(blad) + QLatin1Char('\r') + coDalej);
+        PokazBlad(NieZapisano(listy, blad) + coDalej);
         return false;
     }
     if (oszczednosci)

@@ -5,6 +5,7 @@
 #include "import/EImportError.h"
 #include "import/PobieranieZInternetu.h"
 #include "import/TDokumentHTML.h"
+#include "platform/ShutdownFlag.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -22,13 +23,16 @@ bool JestTabelaBankow(const TElementHTML& element) {
 // The page goes to a private folder of its own (made without following links,
 // readable by the user only, unique), which goes with everything in it when
 // the reading ends, however it ends: two fetches at once never share a file.
-TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony) {
+TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony,
+                               const std::atomic<bool>* zatrzymaj) {
     const QTemporaryDir katalog(KatalogTymczasowy() + QStringLiteral("talvora-XXXXXX"));
     if (!katalog.isValid())
         throw EImportError(QStringLiteral("Nie można utworzyć folderu tymczasowego: %1")
                                .arg(katalog.errorString()));
     const QString sciezka = katalog.filePath(QStringLiteral("banki.html"));
-    PobierzPlikZInternetu(url, sciezka);
+    PobierzPlikZInternetu(url, sciezka, zatrzymaj);
+    if ((zatrzymaj && zatrzymaj->load()) || ShutdownFlag::isSet())
+        return {};
     QFile strona(sciezka);
     if (!strona.open(QIODevice::ReadOnly))
         return {};

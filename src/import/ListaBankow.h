@@ -3,6 +3,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 
 // Bank name (exact, letter case included) to the absolute link of the bank's
 // offer page.
@@ -16,7 +17,10 @@ using TMapaBankow = QMap<QString, QString>;
 // followed by the href without any "about:". The file is deleted whatever
 // happens. A page without such a table, or that cannot be read, gives an
 // empty map; download errors (EImportError) leave this function.
-TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony);
+// `zatrzymaj`, when given and set, ends the download at once (see
+// PobierzPlikZInternetu) and gives an empty map: a page cut short is not read.
+TMapaBankow PobierzListeBankow(const QString& url, const QString& adresStrony,
+                               const std::atomic<bool>* zatrzymaj = nullptr);
 
 // The same for a saved page's bytes.
 TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStrony);

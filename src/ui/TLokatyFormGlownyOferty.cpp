@@ -21,6 +21,7 @@
 #include "ui/TListaRaportowa.h"
 #include "ui/import/TFormImportLokatBanki.h"
 #include "ui/import/TFormParserLokatBankowych.h"
+#include "ui/import/TFormPobieranieListyBankow.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -301,13 +302,7 @@ TLokatyFormGlowny::TWylaczenieOkna::~TWylaczenieOkna() {
 
 void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
     const TWylaczenieOkna wylaczenie(*this);
-    // The bank list is fetched on this thread: the window waits disabled.
-    // Download errors (EImportError) carry their message as UTF-8 in what().
-    try {
-        ImportujZWybranychBankow();
-    } catch (const std::exception& blad) {
-        PokazBlad(QString::fromUtf8(blad.what()));
-    }
+    ImportujZWybranychBankow();
 }
 
 void TLokatyFormGlowny::ImportujZWybranychBankow() {
@@ -317,10 +312,18 @@ void TLokatyFormGlowny::ImportujZWybranychBankow() {
                                  "Nie jesteś połączony z Internetem."));
         return;
     }
-    TFormImportLokatBanki dialog(this);
-    const TMapaBankow banki = PobierzListeBankow(adresListy, AdresyWWW::StronaLokat());
+    // The list comes in the background while a small window waits with a
+    // moving bar and "Anuluj"; a user's cancel needs no message.
+    TFormPobieranieListyBankow pobieranie(adresListy, AdresyWWW::StronaLokat(), this);
+    if (Platform::modalRunner().runModal(&pobieranie) != QDialog::Accepted) {
+        if (!pobieranie.Blad().isEmpty())
+            PokazBlad(pobieranie.Blad());
+        return;
+    }
+    const TMapaBankow& banki = pobieranie.Banki();
     if (banki.isEmpty())
         return;
+    TFormImportLokatBanki dialog(this);
     dialog.WypelnijBanki(banki);
     if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted)
         return;

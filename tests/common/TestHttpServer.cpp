@@ -152,7 +152,19 @@ void TestHttpServer::acceptLoop() {
     }
 }
 
+void TestHttpServer::greetWith(const QByteArray& bytes) {
+    std::lock_guard lock(fMutex);
+    fGreeting = bytes;
+}
+
 void TestHttpServer::handle(int client) {
+    QByteArray greeting;
+    {
+        std::lock_guard lock(fMutex);
+        greeting = fGreeting;
+    }
+    if (!greeting.isEmpty())
+        sendAll(client, greeting.constData(), greeting.size());
     const QByteArray head = ReadHead(client, fStopping);
     if (!head.isEmpty()) {
         const TestHttpRequest request = ParseHead(head);
@@ -168,22 +180,29 @@ void TestHttpServer::handle(int client) {
                 response.body = "Not Found";
             }
         }
-        QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
-                            ReasonPhrase(response.status) +
-                            "\r\nContent-Type: " + response.contentType +
-                            "\r\nConnection: close\r\n";
-        if (response.declareLength)
-            header += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
-        for (const auto& [name, value] : response.headers)
-            header += name + ": " + value + "\r\n";
-        header += "\r\n";
-        if (sendAll(client, header.constData(), header.size()) && request.method != "HEAD")
-            sendBody(client, response);
+        if (response.silent)
+            waitUntilStopped(client);
+        else
+            respond(client, request, response);
     }
     std::lock_guard lock(fMutex);
     shutdown(client, SHUT_RDWR);
     close(client);
     fClients.erase(std::find(fClients.begin(), fClients.end(), client));
+}
+
+void TestHttpServer::respond(int client, const TestHttpRequest& request,
+                             const TestHttpResponse& response) const {
+    QByteArray header = "HTTP/1.1 " + QByteArray::number(response.status) + ' ' +
+                        ReasonPhrase(response.status) +
+                        "\r\nContent-Type: " + response.contentType + "\r\nConnection: close\r\n";
+    if (response.declareLength)
+        header += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+    for (const auto& [name, value] : response.headers)
+        header += name + ": " + value + "\r\n";
+    header += "\r\n";
+    if (sendAll(client, header.constData(), header.size()) && request.method != "HEAD")
+        sendBody(client, response);
 }
 
 bool TestHttpServer::sendAll(int client, const char* data, int64_t size) const {

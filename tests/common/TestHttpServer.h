@@ -10,6 +10,8 @@
 //     server.serve("/wolna", {.body = duza, .chunkSize = 100,
 //                             .chunkDelay = std::chrono::milliseconds(50)});
 //     server.serve("/zawieszona", {.body = duza, .stallAfter = 10});  // 10 bytes, then silence
+//     server.serve("/milczy", {.silent = true});                       // no answer at all
+//     server.greetWith("HTTP/1.1 200 OK\r\n\r\n");                   // before any request
 //     PobierzPlikZInternetu(server.url("/strona.html"), path);
 //     server.requests();                                               // what came in
 //
@@ -44,6 +46,9 @@ struct TestHttpResponse {
     // A stalling body: after this many bytes (>= 0) nothing more is sent and the
     // connection stays open until the client or the server ends it.
     int64_t stallAfter = -1;
+    // A server that takes the request and never answers: nothing is sent, not
+    // even the status line, until the client or the server ends the connection.
+    bool silent = false;
 };
 
 struct TestHttpRequest {
@@ -67,6 +72,9 @@ public:
     // Sets (or replaces) the response for a path; may be called while serving.
     void serve(const QByteArray& path, TestHttpResponse response);
     void redirect(const QByteArray& path, const QByteArray& location, int status = 302);
+    // Bytes every new connection gets at once, before its request is read (a
+    // client that speaks TLS then meets a server that does not).
+    void greetWith(const QByteArray& bytes);
 
     // Every request received so far, in order of arrival.
     std::vector<TestHttpRequest> requests() const;
@@ -79,6 +87,8 @@ public:
 private:
     void acceptLoop();
     void handle(int client);
+    void respond(int client, const TestHttpRequest& request,
+                 const TestHttpResponse& response) const;
     bool sendAll(int client, const char* data, int64_t size) const;
     void sendBody(int client, const TestHttpResponse& response) const;
     void waitUntilStopped(int client) const;
@@ -88,6 +98,7 @@ private:
     std::atomic<bool> fStopping{false};
     mutable std::mutex fMutex;
     QMap<QByteArray, TestHttpResponse> fResponses;
+    QByteArray fGreeting;
     std::vector<TestHttpRequest> fRequests;
     std::vector<int> fClients;
     std::vector<std::thread> fHandlers;

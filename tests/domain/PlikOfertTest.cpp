@@ -302,6 +302,39 @@ TEST_F(PlikOfertNaDysku, MissingFileNamesThePath) {
     }
 }
 
+// A file the reader refuses names itself and says what is wrong with it
+// before the reader's own message.
+TEST_F(PlikOfertNaDysku, ARefusedFileSaysWhichAndWhyBeforeTheReadersMessage) {
+    const QByteArray dobry = ZapiszOfertyDoBajtow(Lista(OfertaZPrzykladu()));
+    const struct {
+        const char* nazwa;
+        QByteArray tresc;
+        QString opis;
+        QString czytnik;
+    } przypadki[] = {
+        {"inny.vq_lb", "PK\x03\x04 archiwum", " nie jest plikiem lokat bankowych tego programu.",
+         "Invalid stream format"},
+        {"pusty.vq_lb", "", " nie jest plikiem lokat bankowych tego programu.",
+         "Stream read error"},
+        {"uciety.vq_lb", dobry.left(dobry.size() - 3),
+         " jest uszkodzony lub niepełny; nie można odczytać zapisanych w nim lokat bankowych.",
+         "Stream read error"},
+    };
+    for (const auto& p : przypadki) {
+        const QString sciezka = Sciezka(p.nazwa);
+        QFile plik(sciezka);
+        ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+        plik.write(p.tresc);
+        plik.close();
+        try {
+            OdczytajOfertyZPliku(sciezka);
+            ADD_FAILURE() << p.nazwa << " was read";
+        } catch (const EPlikOfert& blad) {
+            EXPECT_EQ(blad.Message(), "Plik \"" + sciezka + "\"" + p.opis + "\r" + p.czytnik);
+        }
+    }
+}
+
 // Only regular files are read: a FIFO would wait for a writer forever and
 // /dev/zero never ends.
 TEST(PlikOfertRodzaj, WhatIsNoRegularFileIsRefusedAtOnce) {

@@ -53,8 +53,13 @@ protected:
         EXPECT_EQ(ModulLokat().LastError(), "");
     }
 
-    // The bank choice: Alfa Bank and Żółty Bank ticked, then OK.
+    // The waiting window until the bank list has come, then the bank choice:
+    // Alfa Bank and Żółty Bank ticked, then OK.
     void WybierzDwaBanki() {
+        okna.expect([](QDialog& d) {
+            EXPECT_EQ(d.objectName(), "FormPobieranieListyBankow");
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 10000));
+        });
         okna.expect([](QDialog& d) {
             QTreeWidget* banki = Lista(d, "lv_ImportLBanki_Banki");
             ASSERT_EQ(banki->topLevelItemCount(), 3);

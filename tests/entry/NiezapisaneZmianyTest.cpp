@@ -6,6 +6,8 @@
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ModalWatchdog.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <functional>
 
 namespace {
@@ -16,7 +18,7 @@ struct Awaria {
     const char* nazwa;
     std::function<void(TSQLiteDatabase&)> wywolaj, napraw;
     const char* poczatek;   // the message's first line
-    const char* bladSQLite; // SQLite's own line, empty when SQLite ran nothing
+    const char* bladSQLite; // what follows: SQLite's line or the Polish cause, maybe empty
 };
 
 void PrintTo(const Awaria& awaria, std::ostream* os) {
@@ -35,6 +37,38 @@ void UsunWyzwalacz(TSQLiteDatabase& baza) {
     baza.ExecSQL("DROP TRIGGER Awaria");
 }
 
+QString PlikDanych(TSQLiteDatabase& baza) {
+    return baza.GetTableString("SELECT file FROM pragma_database_list WHERE name = 'main'");
+}
+
+// Another program in the middle of reading the file: the save's statements
+// run, its commit cannot take the file.
+std::unique_ptr<TSQLiteDatabase> gCzytelnik;
+
+void ZacznijCzytanie(TSQLiteDatabase& baza) {
+    gCzytelnik = std::make_unique<TSQLiteDatabase>(PlikDanych(baza));
+    gCzytelnik->BeginTransaction();
+    gCzytelnik->GetTableValue("SELECT COUNT(*) FROM Lokaty");
+}
+
+void ZakonczCzytanie(TSQLiteDatabase&) {
+    gCzytelnik.reset();
+}
+
+// A file where the backups' folder should be: no backup, so no save.
+QString MiejsceKopii(TSQLiteDatabase& baza) {
+    return QFileInfo(PlikDanych(baza)).absolutePath() + "/kopie";
+}
+
+void ZajmijMiejsceKopii(TSQLiteDatabase& baza) {
+    QFile plik(MiejsceKopii(baza));
+    ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+}
+
+void ZwolnijMiejsceKopii(TSQLiteDatabase& baza) {
+    QFile::remove(MiejsceKopii(baza));
+}
+
 const char* const kZmianyZostaja =
     "Zmiany nie zostały utracone: pozostają w programie i będą widoczne po ponownym otwarciu "
     "modułu. Aby je zapisać, kliknij w nim jeszcze raz w przycisk \"Zapisz i zamknij\"; "
@@ -49,6 +83,14 @@ const Awaria kAwarie[] = {
      "Nie udało się zapisać zmian: nie zapisano listy \"Lokaty bankowe\" (zmiany naruszają "
      "reguły danych w pliku). W pliku danych nie zmieniło się nic.",
      "awaria zapisu"},
+    {"commit", ZacznijCzytanie, ZakonczCzytanie,
+     "Nie udało się zapisać zmian: nie zapisano list \"Lokaty\" i \"Lokaty bankowe\" (plik "
+     "danych jest zablokowany przez inny program). W pliku danych nie zmieniło się nic.",
+     "database is locked"},
+    {"backup", ZajmijMiejsceKopii, ZwolnijMiejsceKopii,
+     "Nie udało się zapisać zmian: nie zapisano list \"Lokaty\" i \"Lokaty bankowe\". W pliku "
+     "danych nie zmieniło się nic.",
+     "Nie udało się utworzyć kopii zapasowej pliku danych"},
     {"open_transaction", [](TSQLiteDatabase& b) { b.BeginTransaction(); },
      [](TSQLiteDatabase& b) { b.Rollback(); },
      "Nie udało się zapisać zmian: w pliku danych trwa inna operacja zapisu. W pliku danych nie "

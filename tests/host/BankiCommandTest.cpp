@@ -52,7 +52,7 @@ TEST_F(BankiCommandTest, DownloadErrorAndWrongArguments) {
     const QString zamkniety =
         QStringLiteral("http://127.0.0.1:%1/").arg(TestHttpServer::unusedPort());
     SprawdzBledyIPomoc("banki",
-                       {{{"--strona", zamkniety}, 1, "Error in getting URL access"},
+                       {{{"--strona", zamkniety}, 1, "Nie można pobrać strony http://127.0.0.1:"},
                         {{"--strona="}, 2, "Podaj adres serwisu"},
                         {{"--inny"}, 2, "Nieznany argument"}},
                        "Użycie: talvora banki");

@@ -146,10 +146,14 @@ TEST_F(OfertyCommandTest, BadFilesFailWithTheReadersMessage) {
     Zapisz(Sciezka("uciety.vq_lb"), dobry.left(5));
     const struct {
         QString plik;
-        const char* blad;
+        QString blad;
     } przypadki[] = {
-        {Sciezka("inny.vq_lb"), "Invalid stream format"},
-        {Sciezka("uciety.vq_lb"), "Stream read error"},
+        {Sciezka("inny.vq_lb"),
+         "Plik \"" + Sciezka("inny.vq_lb") +
+             "\" nie jest plikiem lokat bankowych tego programu.\nInvalid stream format"},
+        {Sciezka("uciety.vq_lb"), "Plik \"" + Sciezka("uciety.vq_lb") +
+                                      "\" jest uszkodzony lub niepełny; nie można odczytać "
+                                      "zapisanych w nim lokat bankowych.\nStream read error"},
         {Sciezka("brak.vq_lb"), "Nie udało się odczytać pliku"},
     };
     for (const auto& p : przypadki) {

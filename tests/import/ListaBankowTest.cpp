@@ -70,8 +70,33 @@ TEST_F(ListaBankowTest, DownloadErrorLeavesNoTemporaryFile) {
         PobierzListeBankow(adres, kStrona);
         ADD_FAILURE() << "no error";
     } catch (const EImportError& e) {
-        EXPECT_TRUE(e.Message().startsWith("Error in getting URL access"));
+        EXPECT_TRUE(e.Message().startsWith("Nie można pobrać strony " + adres +
+                                           ": serwer odrzucił połączenie.\rError in getting URL "
+                                           "access"))
+            << e.Message().toStdString();
     }
+}
+
+// A list cut short by a stop is not read: the banks that had come would pass
+// for the whole list.
+TEST_F(ListaBankowTest, AStoppedDownloadGivesNoBanks) {
+    TestHttpResponse wolna;
+    wolna.body = "<html><body><table id=banki><tr><td><a href=x>Alfa</a></td></tr>" +
+                 QByteArray(20000, ' ') + "</table></body></html>";
+    wolna.chunkSize = 16;
+    wolna.chunkDelay = std::chrono::milliseconds(5);
+    serwer.serve(kSciezkaListy, wolna);
+    std::atomic<bool> stop{false};
+    auto lista = std::async(std::launch::async, [&] {
+        return PobierzListeBankow(serwer.url(QString::fromLatin1(kSciezkaListy)), serwer.base(),
+                                  &stop);
+    });
+    while (serwer.requestCount(kSciezkaListy) == 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // Alfa has come
+    stop = true;
+    ASSERT_EQ(lista.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    EXPECT_TRUE(lista.get().isEmpty());
 }
 
 // Two fetches at once each read their own page, and a link planted where

@@ -6,8 +6,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <arpa/inet.h>
 #include <future>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
@@ -35,9 +39,9 @@ protected:
     }
 
     // The message of the error the download raised, or empty.
-    QString Blad(const QString& adres) {
+    QString Blad(const QString& adres, const TLimityPobierania& limity = kKrotkieLimity) {
         try {
-            Pobierz(adres);
+            PobierzPlikZInternetu(adres, sciezka, nullptr, limity);
         } catch (const EImportError& e) {
             return e.Message();
         }
@@ -56,23 +60,14 @@ QByteArray Bajty(qsizetype ile) {
     return bajty;
 }
 
-TEST_F(PobieranieZInternetuTest, BodyIsSavedUnchangedWhateverItsSizeAndStatus) {
-    struct TOdpowiedz {
-        int status;
-        QByteArray tresc;
-    };
-    const TOdpowiedz odpowiedzi[] = {
-        {200, {}},       {200, Bajty(1460)},         {200, Bajty(1461)}, {200, Bajty(300000)},
-        {404, "nie ma"}, {500, "<html>błąd</html>"},
-    };
-    for (const TOdpowiedz& o : odpowiedzi) {
+TEST_F(PobieranieZInternetuTest, BodyIsSavedUnchangedWhateverItsSize) {
+    for (const QByteArray& tresc : {QByteArray(), Bajty(1460), Bajty(1461), Bajty(300000)}) {
         TestHttpResponse odpowiedz;
-        odpowiedz.status = o.status;
-        odpowiedz.body = o.tresc;
+        odpowiedz.body = tresc;
         serwer.serve("/strona", odpowiedz);
         QFile::remove(sciezka);
         EXPECT_TRUE(Pobierz(serwer.url("/strona")));
-        EXPECT_EQ(Tresc(), o.tresc) << o.status << " " << o.tresc.size();
+        EXPECT_EQ(Tresc(), tresc) << tresc.size();
     }
 }
 
@@ -101,25 +96,96 @@ TEST_F(PobieranieZInternetuTest, RedirectsAreFollowedAndAnExistingFileIsReplaced
     EXPECT_EQ(serwer.requestCount("/cel"), 1);
 }
 
-TEST_F(PobieranieZInternetuTest, EndlessRedirectsFailWithTheUrlError) {
+TEST_F(PobieranieZInternetuTest, EndlessRedirectsGiveUpAfterTen) {
     serwer.redirect("/petla", "/petla");
-    EXPECT_TRUE(Blad(serwer.url("/petla")).startsWith("Error in getting URL access"));
+    EXPECT_TRUE(Blad(serwer.url("/petla"))
+                    .startsWith("Nie można pobrać strony " + serwer.url("/petla") +
+                                ": strona przekierowuje bez końca.\r"));
     EXPECT_FALSE(QFile::exists(sciezka));
     EXPECT_EQ(serwer.requestCount("/petla"), 11);
 }
 
-TEST_F(PobieranieZInternetuTest, RefusedConnectionGivesTheUrlErrorAndNoFile) {
-    const QString blad =
-        Blad(QStringLiteral("http://127.0.0.1:%1/strona").arg(TestHttpServer::unusedPort()));
-    EXPECT_TRUE(blad.startsWith("Error in getting URL access")) << blad.toStdString();
-    EXPECT_GT(blad.size(), QStringLiteral("Error in getting URL access").size());
-    EXPECT_FALSE(QFile::exists(sciezka));
-}
+// A server that takes connections into a full queue and never accepts
+// them: a client's connection is never made.
+class TSerwerBezMiejsca {
+public:
+    TSerwerBezMiejsca() {
+        sockaddr_in adres{};
+        adres.sin_family = AF_INET;
+        adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t dlugosc = sizeof(adres);
+        const auto* ogolny = reinterpret_cast<sockaddr*>(&adres);
+        ::bind(fGniazdo, ogolny, dlugosc);
+        ::listen(fGniazdo, 0);
+        getsockname(fGniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc);
+        fPort = ntohs(adres.sin_port);
+        ::connect(fZapelniacz, ogolny, dlugosc); // takes the one place in the queue
+    }
+    ~TSerwerBezMiejsca() {
+        close(fZapelniacz);
+        close(fGniazdo);
+    }
+    QString Url() const { return QStringLiteral("http://127.0.0.1:%1/strona").arg(fPort); }
 
-TEST_F(PobieranieZInternetuTest, OnlyWebAddressesAreFetched) {
-    EXPECT_TRUE(
-        Blad(QStringLiteral("file:///etc/hostname")).startsWith("Error in getting URL access"));
-    EXPECT_FALSE(QFile::exists(sciezka));
+private:
+    int fGniazdo = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int fZapelniacz = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    uint16_t fPort = 0;
+};
+
+// Each failure says in one Polish sentence which page and why, and gives the
+// technical text (the access error and the client's own words) on the next
+// line; no file is left.
+TEST_F(PobieranieZInternetuTest, FailuresSayWhyInPolishThenTheTechnicalLine) {
+    TestHttpResponse brak;
+    brak.status = 404;
+    brak.body = "<html>nie ma</html>";
+    serwer.serve("/brak", brak);
+    TestHttpResponse blad;
+    blad.status = 503;
+    blad.body = "<html>przerwa</html>";
+    serwer.serve("/blad", blad);
+    TestHttpResponse milczy;
+    milczy.silent = true;
+    serwer.serve("/milczy", milczy);
+    TestHttpServer bezTLS;
+    bezTLS.greetWith("HTTP/1.1 400 Bad Request\r\n\r\n");
+    const TSerwerBezMiejsca bezMiejsca;
+    const struct {
+        QString adres;
+        QString przyczyna;
+        QString techniczny; // the start of the second line
+        TLimityPobierania limity = kKrotkieLimity;
+    } przypadki[] = {
+        {QStringLiteral("http://127.0.0.1:%1/strona").arg(TestHttpServer::unusedPort()),
+         "serwer odrzucił połączenie", "Error in getting URL access"},
+        {"http://nie-ma-takiego-serwera.invalid/strona",
+         "nie znaleziono serwera o nazwie nie-ma-takiego-serwera.invalid",
+         "Error in getting URL access"},
+        {bezTLS.url("/strona").replace("http:", "https:"),
+         "nie udało się nawiązać bezpiecznego połączenia (TLS)", "Error in getting URL access"},
+        {serwer.url("/brak"), "serwer nie ma takiej strony (błąd HTTP 404)",
+         "Error in getting URL accessThe requested URL returned error: 404"},
+        {serwer.url("/blad"), "serwer odpowiedział błędem HTTP 503",
+         "Error in getting URL accessThe requested URL returned error: 503"},
+        {serwer.url("/milczy"), "serwer nie przysłał żadnych danych przez 300 ms",
+         "Error in getting URL accessOperation too slow. No data received for 300 ms"},
+        {bezMiejsca.Url(),
+         "serwer nie odpowiedział na próbę połączenia w ciągu 300 ms",
+         "Error in getting URL access",
+         {300ms, 2000ms}},
+        {"file:///etc/hostname", "adres nie jest adresem strony internetowej (http lub https)",
+         "Error in getting URL access"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.adres.toStdString());
+        const QStringList linie = Blad(p.adres, p.limity).split('\r');
+        ASSERT_EQ(linie.size(), 2) << linie.join('|').toStdString();
+        EXPECT_EQ(linie[0], "Nie można pobrać strony " + p.adres + ": " + p.przyczyna + ".");
+        EXPECT_TRUE(linie[1].startsWith(p.techniczny)) << linie[1].toStdString();
+        EXPECT_GT(linie[1].size(), QStringLiteral("Error in getting URL access").size());
+        EXPECT_FALSE(QFile::exists(sciezka));
+    }
 }
 
 TEST_F(PobieranieZInternetuTest, ServerThatStopsSendingEndsWithinTheLimit) {
@@ -130,7 +196,10 @@ TEST_F(PobieranieZInternetuTest, ServerThatStopsSendingEndsWithinTheLimit) {
     QElapsedTimer czas;
     czas.start();
     const QString blad = Blad(serwer.url("/zawieszona"));
-    EXPECT_EQ(blad, "Error in getting URL accessOperation too slow. No data received for 300 ms");
+    EXPECT_EQ(blad,
+              "Nie można pobrać strony " + serwer.url("/zawieszona") +
+                  ": serwer nie przysłał żadnych danych przez 300 ms.\r"
+                  "Error in getting URL accessOperation too slow. No data received for 300 ms");
     EXPECT_LT(czas.elapsed(), 5000);
     // A page cut off midway is not left behind to be read as a whole one.
     EXPECT_FALSE(QFile::exists(sciezka));
@@ -154,6 +223,26 @@ TEST_F(PobieranieZInternetuTest, StopRequestEndsASlowTransferAndKeepsThePartialF
     EXPECT_GT(czesc.size(), 0);
     EXPECT_LT(czesc.size(), wolna.body.size());
     EXPECT_EQ(czesc, wolna.body.left(czesc.size()));
+}
+
+// A user's "Anuluj" must not wait for the server: a stop ends a transfer
+// that receives nothing well within a second.
+TEST_F(PobieranieZInternetuTest, StopEndsASilentTransferAtOnce) {
+    TestHttpResponse milczy;
+    milczy.silent = true;
+    serwer.serve("/milczy", milczy);
+    std::atomic<bool> stop{false};
+    auto pobieranie = std::async(std::launch::async, [&] {
+        return PobierzPlikZInternetu(serwer.url("/milczy"), sciezka, &stop);
+    });
+    while (serwer.requestCount("/milczy") == 0)
+        std::this_thread::sleep_for(5ms);
+    QElapsedTimer czas;
+    czas.start();
+    stop = true;
+    ASSERT_EQ(pobieranie.wait_for(5s), std::future_status::ready);
+    EXPECT_LT(czas.elapsed(), 1000);
+    EXPECT_TRUE(pobieranie.get());
 }
 
 TEST_F(PobieranieZInternetuTest, ShuttingDownEndsEvenATransferThatReceivesNothing) {

@@ -4,9 +4,11 @@
 #include "ui/import/TFormImportLokatBanki.h"
 
 #include "common/Fixtures.h"
+#include "common/ManualBackgroundWork.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/TestHttpServer.h"
 #include "common/widgets/ModalActions.h"
+#include "common/widgets/ModalWatchdog.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -16,17 +18,22 @@
 #include "domain/TFormatSettings.h"
 #include "platform/IOnlineTest.h"
 #include "platform/Platform.h"
+#include "ui/QtModalRunner.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/import/TFormParserLokatBankowych.h"
+#include "ui/import/TFormPobieranieListyBankow.h"
+#include "ui/import/TPasekOczekiwania.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <gtest/gtest.h>
@@ -35,6 +42,9 @@ namespace {
 
 using TOkno = TFormParserLokatBankowych;
 using TDialog = TFormImportLokatBanki;
+using TCzekanie = TFormPobieranieListyBankow;
+
+const QByteArray kLista = "/lokaty-twojego-banku.php?bank=&waluta=0";
 
 const QString kBrakPolaczenia = QStringLiteral(
     "Nie można pobrać informacji o lokatach bankowych.\rNie jesteś połączony z Internetem.");
@@ -110,6 +120,25 @@ TEST(TFormImportLokatBankiTest, OkWaitsForATickAndTheHeaderCounts) {
     EXPECT_TRUE(d.lbl1->text().startsWith("Zestawienie lokat bankowych pochodzi ze strony "));
 }
 
+// Run as the program runs it (exec()), a download that ends as soon as it
+// starts still closes the waiting window with the list: the window never
+// waits for a finish that came before its loop began.
+TEST(TFormPobieranieListyBankowTest, UnderTheRealModalLoopAnInstantDownloadClosesTheWindow) {
+    TestHttpServer serwer;
+    serwer.serve(kLista, Strona("<html><body><table id=banki><tr><td><a href='b.php'>Alfa</a>"
+                                "</td></tr></table></body></html>"));
+    ManualBackgroundWork praca(ManualBackgroundWork::Mode::Immediate);
+    IBackgroundWork* poprzednia = Platform::setBackgroundWork(&praca);
+    {
+        ModalWatchdog straznik;
+        TCzekanie okno(serwer.url(QString::fromLatin1(kLista)), serwer.base());
+        EXPECT_EQ(QtModalRunner().runModal(&okno), 1);
+        EXPECT_EQ(okno.Banki(), (TMapaBankow{{"Alfa", serwer.base() + "b.php"}}));
+        EXPECT_TRUE(straznik.closed().isEmpty());
+    }
+    Platform::setBackgroundWork(poprzednia);
+}
+
 class TImportZeStronyTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -129,14 +158,22 @@ protected:
     TListaOfert& Oferty() { return projekt->Kolekcje().HarmonogramyLokatBankowych(); }
     bool GlowneWlaczone() { return glowne.findChild<QTabWidget*>("pgc_Zakladki")->isEnabled(); }
 
+    // The waiting window while the bank list downloads: the bar moves until
+    // the window closes by itself.
+    void CzekajNaListe() {
+        okna.expect<TCzekanie>([](TCzekanie& d) {
+            EXPECT_TRUE(d.bar_TrwaPobieranie->Porusza());
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !d.isVisible(); }, 10000));
+        });
+    }
+
     // Three banks on the list, each with its offer page.
     void Witryna() {
-        serwer.serve("/lokaty-twojego-banku.php?bank=&waluta=0",
-                     Strona("<html><body><table id=banki>"
-                            "<tr><td><a href='b.php?bank=gamma'>Gamma</a></td></tr>"
-                            "<tr><td><a href='b.php?bank=alfa'>Alfa</a></td></tr>"
-                            "<tr><td><a href='b.php?bank=beta'>Beta</a></td></tr>"
-                            "</table></body></html>"));
+        serwer.serve(kLista, Strona("<html><body><table id=banki>"
+                                    "<tr><td><a href='b.php?bank=gamma'>Gamma</a></td></tr>"
+                                    "<tr><td><a href='b.php?bank=alfa'>Alfa</a></td></tr>"
+                                    "<tr><td><a href='b.php?bank=beta'>Beta</a></td></tr>"
+                                    "</table></body></html>"));
         for (const char* bank : {"alfa", "beta", "gamma"})
             serwer.serve(QByteArray("/b.php?bank=") + bank,
                          Strona(CzytajFixture("strona_lokat.html")));
@@ -166,6 +203,7 @@ TEST_F(TImportZeStronyTest, ButtonShowsOnlyForASiteSetAtRunTime) {
 TEST_F(TImportZeStronyTest, ChosenBanksOpenInSortedOrderAndTheTickedOffersAreMerged) {
     Witryna();
     QStringList banki;
+    CzekajNaListe();
     okna.expect<TDialog>([&](TDialog& d) {
         EXPECT_FALSE(GlowneWlaczone());
         EXPECT_EQ(Nazwy(d), (QStringList{"Alfa", "Beta", "Gamma"}));
@@ -208,18 +246,20 @@ TEST_F(TImportZeStronyTest, OfflineDownloadsNothingAndSaysSo) {
 
 TEST_F(TImportZeStronyTest, EmptyListOrCancelledChoiceImportsNothing) {
     // A page without the banks table: no dialog, no message.
-    serwer.serve("/lokaty-twojego-banku.php?bank=&waluta=0", Strona("<html><body></body></html>"));
+    serwer.serve(kLista, Strona("<html><body></body></html>"));
+    CzekajNaListe();
     glowne.btn_AktualizujLokatyClick();
-    EXPECT_TRUE(okna.shown.isEmpty());
+    EXPECT_EQ(okna.shownNames(), QStringList{"FormPobieranieListyBankow"});
     EXPECT_TRUE(komunikaty.messages.isEmpty());
 
     Witryna();
+    CzekajNaListe();
     okna.expect<TDialog>([&](TDialog& d) {
         Zaznacz(d.lv_ImportLBanki_Banki, 0);
         ClickButton(d, "btn_Cancel");
     });
     glowne.btn_AktualizujLokatyClick();
-    EXPECT_EQ(okna.shown.size(), 1);
+    EXPECT_EQ(okna.shown.size(), 3);
     EXPECT_EQ(serwer.requestCount("/b.php?bank=alfa"), 0);
     EXPECT_TRUE(Oferty().empty());
     EXPECT_TRUE(GlowneWlaczone());
@@ -229,13 +269,57 @@ TEST_F(TImportZeStronyTest, EmptyListOrCancelledChoiceImportsNothing) {
 TEST_F(TImportZeStronyTest, FailedBankListDownloadGoesToTheErrorBox) {
     AdresyWWW::UstawStroneLokat(
         QStringLiteral("http://127.0.0.1:%1/").arg(TestHttpServer::unusedPort()));
+    CzekajNaListe();
     glowne.btn_AktualizujLokatyClick();
-    EXPECT_TRUE(okna.shown.isEmpty());
+    EXPECT_EQ(okna.shownNames(), QStringList{"FormPobieranieListyBankow"});
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
-    EXPECT_TRUE(komunikaty.messages[0].text.startsWith("Error in getting URL access"));
+    EXPECT_TRUE(komunikaty.messages[0].text.startsWith(
+        "Nie można pobrać strony " + AdresyWWW::ListaBankow() +
+        ": serwer odrzucił połączenie.\rError in getting URL access"))
+        << komunikaty.messages[0].text.toStdString();
     EXPECT_TRUE(GlowneWlaczone());
     EXPECT_FALSE(QFile::exists(PlikBankow()));
+}
+
+// A site that takes the request and never answers: while the list is awaited
+// the program goes on (timers fire, the bar moves, keys and clicks are
+// handled), and "Anuluj" (or Esc) ends the download at once: no message, no
+// further window, nothing imported, the main window usable again.
+TEST_F(TImportZeStronyTest, AStalledSiteKeepsTheProgramResponsiveAndCancelStopsAtOnce) {
+    TestHttpResponse milczy;
+    milczy.silent = true;
+    serwer.serve(kLista, milczy);
+    const std::function<void(TCzekanie&)> anuluj[] = {
+        [](TCzekanie& d) { QTest::mouseClick(d.btn_Cancel, Qt::LeftButton); },
+        [](TCzekanie& d) { QTest::keyClick(&d, Qt::Key_Escape); },
+    };
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        okna.shown.clear();
+        QElapsedTimer czas;
+        okna.expect<TCzekanie>([&](TCzekanie& d) {
+            EXPECT_FALSE(GlowneWlaczone());
+            ASSERT_TRUE(QTest::qWaitFor([&] { return serwer.requestCount(kLista) == i + 1; }));
+            int tykniecia = 0;
+            QTimer zegar;
+            QObject::connect(&zegar, &QTimer::timeout, [&] { ++tykniecia; });
+            zegar.start(10);
+            const int pozycja = d.bar_TrwaPobieranie->Pozycja();
+            QTest::qWait(300);
+            EXPECT_GE(tykniecia, 10);
+            EXPECT_NE(d.bar_TrwaPobieranie->Pozycja(), pozycja);
+            ASSERT_TRUE(d.isVisible());
+            czas.start();
+            anuluj[i](d);
+        });
+        glowne.btn_AktualizujLokatyClick();
+        EXPECT_LT(czas.elapsed(), 1000);
+        EXPECT_EQ(okna.shownNames(), QStringList{"FormPobieranieListyBankow"});
+        EXPECT_TRUE(komunikaty.messages.isEmpty());
+        EXPECT_TRUE(GlowneWlaczone());
+        EXPECT_TRUE(Oferty().empty());
+    }
 }
 
 } // namespace

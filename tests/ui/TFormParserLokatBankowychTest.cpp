@@ -228,7 +228,9 @@ TEST_F(TImportOfertTest, UnreadableFileShowsTheErrorThenAnEmptyList) {
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
     EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
-    EXPECT_EQ(komunikaty.messages[0].text, "Invalid stream format");
+    EXPECT_EQ(komunikaty.messages[0].text,
+              "Plik \"" + sciezka +
+                  "\" nie jest plikiem lokat bankowych tego programu.\rInvalid stream format");
     EXPECT_TRUE(Oferty().empty());
 }
 
@@ -363,18 +365,45 @@ TEST_F(TImportZInternetuTest, PageErrorKeepsTheRowsAndOffersRefresh) {
     EXPECT_EQ(Oferty()[0]->fNazwaHarmonogramu, "Lokata na start");
 }
 
-TEST_F(TImportZInternetuTest, RefusedDownloadShowsTheErrorAndAnEmptyList) {
-    okna.expect<TOkno>([&](TOkno& d) {
-        ASSERT_TRUE(Czekaj([&] { return d.lv_Parsuj_LokatyDlaBanku->isVisible(); }));
-        EXPECT_EQ(d.IloscWierszy(), 0);
-        EXPECT_EQ(d.lbl_Parsuj_Head->text(), "Lokaty bankowe oferowane przez \"Bank X\"");
-    });
-    glowne.ImportujLokatyBanku(
-        "Bank X", QStringLiteral("http://127.0.0.1:%1/bank.php").arg(TestHttpServer::unusedPort()));
-    ASSERT_EQ(komunikaty.messages.size(), 1);
-    EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
-    EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
-    EXPECT_TRUE(komunikaty.messages[0].text.startsWith("Error in getting URL access"));
+// A page that cannot be fetched, an error page among them, is reported as
+// such (never read as a page whose structure has changed), and the list
+// stays empty.
+TEST_F(TImportZInternetuTest, FailedDownloadShowsWhyAndAnEmptyList) {
+    TestHttpResponse brak = Strona("<html><body>Nie ma takiej strony</body></html>");
+    brak.status = 404;
+    serwer.serve("/brak.php", brak);
+    TestHttpResponse awaria = Strona("<html><body>Awaria</body></html>");
+    awaria.status = 500;
+    serwer.serve("/awaria.php", awaria);
+    const struct {
+        QString adres;
+        QString poczatek;
+    } przypadki[] = {
+        {QStringLiteral("http://127.0.0.1:%1/bank.php").arg(TestHttpServer::unusedPort()),
+         ": serwer odrzucił połączenie.\rError in getting URL access"},
+        {serwer.url("/brak.php"),
+         ": serwer nie ma takiej strony (błąd HTTP 404).\r"
+         "Error in getting URL accessThe requested URL returned error: 404"},
+        {serwer.url("/awaria.php"), ": serwer odpowiedział błędem HTTP 500.\r"},
+    };
+    for (const auto& p : przypadki) {
+        SCOPED_TRACE(p.adres.toStdString());
+        komunikaty.messages.clear();
+        okna.expect<TOkno>([&](TOkno& d) {
+            ASSERT_TRUE(Czekaj([&] { return d.lv_Parsuj_LokatyDlaBanku->isVisible(); }));
+            EXPECT_EQ(d.IloscWierszy(), 0);
+            EXPECT_FALSE(d.pan_Czekaj->isVisible());
+            EXPECT_EQ(d.lbl_Parsuj_Head->text(), "Lokaty bankowe oferowane przez \"Bank X\"");
+        });
+        glowne.ImportujLokatyBanku("Bank X", p.adres);
+        ASSERT_EQ(komunikaty.messages.size(), 1);
+        EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
+        EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
+        EXPECT_TRUE(komunikaty.messages[0].text.startsWith("Nie można pobrać strony " + p.adres +
+                                                           p.poczatek))
+            << komunikaty.messages[0].text.toStdString();
+    }
+    EXPECT_TRUE(Oferty().empty());
 }
 
 TEST_F(TImportZInternetuTest, EveryChosenBankGetsAWindowInListOrderEvenAfterACancel) {

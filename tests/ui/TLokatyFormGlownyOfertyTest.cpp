@@ -77,9 +77,9 @@ protected:
     TKolekcjeDanych& Kolekcje() { return projekt->Kolekcje(); }
     TListaOfert& Oferty() { return Kolekcje().HarmonogramyLokatBankowych(); }
 
-    // 3 months at 4,50 %, capitalised monthly, dated long ago.
-    THarmonogramLokatyBankowej& DodajOferte(int32_t id, const QString& bank, bool uzytkownika,
-                                            double oprocentowanie = 4.5) {
+    // 3 months at 4,50 %, capitalised monthly, dated long ago; not in the catalogue.
+    static std::unique_ptr<THarmonogramLokatyBankowej>
+    NowaOferta(int32_t id, const QString& bank, bool uzytkownika, double oprocentowanie = 4.5) {
         auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
         oferta->fId = id;
         oferta->fBank = bank;
@@ -90,7 +90,12 @@ protected:
         oferta->fKapitalizacja = TKapitalizacja::Miesieczna;
         oferta->fHarmonogramDodanyPrzezUzytkownika = uzytkownika;
         oferta->fDataDodaniaModyfikacji = kDawniej;
-        Oferty().push_back(std::move(oferta));
+        return oferta;
+    }
+
+    THarmonogramLokatyBankowej& DodajOferte(int32_t id, const QString& bank, bool uzytkownika,
+                                            double oprocentowanie = 4.5) {
+        Oferty().push_back(NowaOferta(id, bank, uzytkownika, oprocentowanie));
         return *Oferty().back();
     }
 
@@ -129,18 +134,6 @@ protected:
             d.cb_AddLB_Kapitalizacja->setCurrentIndex(1);
             ClickButton(d, QStringLiteral("btn_OK"));
         };
-    }
-    // An imported offer with the key of `wzor`.
-    static std::unique_ptr<THarmonogramLokatyBankowej>
-    Importowana(const THarmonogramLokatyBankowej& wzor) {
-        auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
-        oferta->fBank = wzor.fBank;
-        oferta->fNazwaHarmonogramu = wzor.fNazwaHarmonogramu;
-        oferta->fOkresDepozytu = wzor.fOkresDepozytu;
-        oferta->fJednostkaDepozytu = wzor.fJednostkaDepozytu;
-        oferta->fOprocentowanieWSkaliRoku = wzor.fOprocentowanieWSkaliRoku;
-        oferta->fKapitalizacja = wzor.fKapitalizacja;
-        return oferta;
     }
     static void ZatwierdzBezZmian(TEdytor& d) { ClickButton(d, QStringLiteral("btn_OK")); }
 
@@ -263,7 +256,7 @@ TEST_F(TPoleceniaOfertTest, EnterNeverDestroysAnOffer) {
     WybierzOferte(&beta);
     okna.expect<TEdytor>(Wypelnij("Bank Alfa", "Lokata", 4.5)); // a clone into it
     okno.Klonuj1Click();
-    auto importowana = Importowana(alfa);
+    auto importowana = NowaOferta(alfa.fId, alfa.fBank, false);
     importowana->fPozostaleInformacje = QStringLiteral("z importu");
     okno.DodajLubNadpiszHarmonogram(importowana);
     for (const TPolecenie polecenie : {&TLokatyFormGlowny::sbtn_UsunLokateBankowaClick,
@@ -295,8 +288,8 @@ TEST_F(TPoleceniaOfertTest, ImportReplacesADeletedOfferWithoutAsking) {
     ASSERT_EQ(wlasna.fZmiany, TTyp::Usunieto);
     komunikaty.messages.clear();
 
-    auto importowana = Importowana(wlasna);
-    importowana->fOprocentowanieWSkaliRoku = 4.504; // prints as 4,50 %: the same key
+    // 4,504 % prints as 4,50 %: the same key.
+    auto importowana = NowaOferta(wlasna.fId, wlasna.fBank, false, 4.504);
     okno.DodajLubNadpiszHarmonogram(importowana);
 
     EXPECT_TRUE(komunikaty.messages.isEmpty());
