@@ -277,6 +277,8 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     btn_ZestawienieLokat = UtworzPrzycisk(
         "btn_ZestawienieLokat", QStringLiteral("&Ranking lokat bankowych"),
         QStringLiteral("Kliknij, aby wyświetlić zestawienie najlepszych lokat bankowych"), pnl1);
+    // Shown, as the web import, only for a site chosen while the program runs.
+    btn_ZestawienieLokat->setVisible(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
     btn_OK = UtworzPrzycisk(
         "btn_OK", QStringLiteral("&Zapisz i zamknij"),
         QStringLiteral("Kliknij, zaby zapisać dokonane zmiany i zamknąć to okno"), pnl1);
@@ -560,8 +562,9 @@ void TLokatyFormGlowny::btn_PomocClick() {
     OtworzStroneWWW(AdresyWWW::Pomoc());
 }
 
+// The deposit-rates site's front page, which ranks the banks' deposits.
 void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
-    OtworzStroneWWW(AdresyWWW::RankingLokatBankowych());
+    OtworzStroneWWW(AdresyWWW::StronaLokat());
 }
 
 void TLokatyFormGlowny::btn_OKClick() {

@@ -499,33 +499,47 @@ TEST_F(LokatyFormGlownyTest, ShortcutsActOnTheListThatHasTheFocus) {
     EXPECT_EQ(edycjaOferty.count(), 0);
 }
 
-TEST_F(LokatyFormGlownyTest, HelpAndRankingOpenConfiguredPages) {
+const QString kNieOtwartoStrony =
+    "Nie udało się otworzyć strony w przeglądarce internetowej !!!\r"
+    "Skopiuj poniższy adres i otwórz go w przeglądarce samodzielnie:\r\r";
+
+TEST_F(LokatyFormGlownyTest, HelpOpensTheConfiguredPage) {
     ScriptedWebBrowser przegladarka;
     AdresyWWW::UstawPomoc("http://pomoc.test/lokaty");
-    AdresyWWW::UstawHostRankingu("http://ranking.test/");
     pokaz();
     QApplication::setActiveWindow(okno.get());
     oferty()->setFocus();
     QTest::keyClick(oferty(), Qt::Key_F1);
     QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
-    QTest::mouseClick(kontrolka<QPushButton>("btn_ZestawienieLokat"), Qt::LeftButton);
     EXPECT_EQ(przegladarka.urls,
-              QStringList({"http://pomoc.test/lokaty", "http://pomoc.test/lokaty",
-                           "http://ranking.test/lokaty_bankowe/"}));
+              QStringList({"http://pomoc.test/lokaty", "http://pomoc.test/lokaty"}));
 
-    // When no browser takes the page, each of them shows its address to copy.
+    // When no browser takes the page, its address is shown to copy.
     ScriptedMessageBoxes komunikaty;
     przegladarka.opens = false;
-    QTest::keyClick(oferty(), Qt::Key_F1);
     QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
-    QTest::mouseClick(kontrolka<QPushButton>("btn_ZestawienieLokat"), Qt::LeftButton);
-    ASSERT_EQ(komunikaty.messages.size(), 3);
-    const QString tekst = "Nie udało się otworzyć strony w przeglądarce internetowej !!!\r"
-                          "Skopiuj poniższy adres i otwórz go w przeglądarce samodzielnie:\r\r";
-    EXPECT_EQ(komunikaty.texts(),
-              QStringList({tekst + "http://pomoc.test/lokaty", tekst + "http://pomoc.test/lokaty",
-                           tekst + "http://ranking.test/lokaty_bankowe/"}));
-    EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
+    EXPECT_EQ(komunikaty.texts(), QStringList({kNieOtwartoStrony + "http://pomoc.test/lokaty"}));
+    EXPECT_EQ(komunikaty.messages.value(0).icon, TMessageIcon::Error);
+}
+
+// The ranking is the front page of the deposit-rates site, offered only when
+// the site was chosen as the program started: never a placeholder address.
+TEST_F(LokatyFormGlownyTest, RankingShowsOnlyForASiteChosenAtRunTime) {
+    qunsetenv("TALVORA_STRONA_LOKAT");
+    pokaz();
+    EXPECT_TRUE(kontrolka<QPushButton>("btn_ZestawienieLokat")->isHidden());
+
+    ScriptedWebBrowser przegladarka;
+    ScriptedMessageBoxes komunikaty;
+    AdresyWWW::UstawStroneLokat("http://lokaty.test");
+    pokaz();
+    auto* ranking = kontrolka<QPushButton>("btn_ZestawienieLokat");
+    EXPECT_TRUE(ranking->isVisible());
+    QTest::mouseClick(ranking, Qt::LeftButton);
+    przegladarka.opens = false;
+    QTest::mouseClick(ranking, Qt::LeftButton);
+    EXPECT_EQ(przegladarka.urls, QStringList({"http://lokaty.test/", "http://lokaty.test/"}));
+    EXPECT_EQ(komunikaty.texts(), QStringList({kNieOtwartoStrony + "http://lokaty.test/"}));
 }
 
 TEST_F(LokatyFormGlownyTest, ClosingAfterChangesAsksAndOnlyOkGivesResultOne) {
