@@ -4,6 +4,7 @@
 #include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "platform/Clock.h"
+#include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
@@ -135,6 +136,7 @@ TFormPorownajOferty::TFormPorownajOferty(const TKatalog& oferty, QWidget* owner)
     poczatkowe.start = Today();
     UstawKryteria(poczatkowe);
     PolaczZdarzenia();
+    UstawKlawiszPomocy(this, StronyPomocy::PorownajOferty);
 }
 
 TFormPorownajOferty::~TFormPorownajOferty() = default;

@@ -10,6 +10,7 @@
 #include "domain/TLokata.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
+#include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"
@@ -558,8 +559,12 @@ void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
     Klonuj1->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
 }
 
+// The page of the tab in front.
 void TLokatyFormGlowny::btn_PomocClick() {
-    OtworzStroneWWW(AdresyWWW::Pomoc());
+    const QWidget* zakladka = pgc_Zakladki->currentWidget();
+    OtworzPomoc(zakladka == ts_LokatyBankowe ? StronyPomocy::Oferty
+                : zakladka == ts_Kalendarz   ? StronyPomocy::Kalendarz
+                                             : StronyPomocy::Lokaty);
 }
 
 // The deposit-rates site's front page, which ranks the banks' deposits.

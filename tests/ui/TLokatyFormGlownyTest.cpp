@@ -9,23 +9,27 @@
 #include "data/TProjektDB.h"
 #include "domain/AdresyWWW.h"
 #include "domain/TFormatSettings.h"
+#include "platform/BuildConfig.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPrzyciskBoczny.h"
 
 #include <QAction>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -503,22 +507,38 @@ const QString kNieOtwartoStrony =
     "Nie udało się otworzyć strony w przeglądarce internetowej !!!\r"
     "Skopiuj poniższy adres i otwórz go w przeglądarce samodzielnie:\r\r";
 
-TEST_F(LokatyFormGlownyTest, HelpOpensTheConfiguredPage) {
+// Pomoc and F1 (wherever the focus is) open the help page of the tab in
+// front; run from the build tree, the pages come from the source tree.
+TEST_F(LokatyFormGlownyTest, HelpOpensThePageOfTheTabInFront) {
+    wypelnijPrzyklad();
     ScriptedWebBrowser przegladarka;
-    AdresyWWW::UstawPomoc("http://pomoc.test/lokaty");
     pokaz();
     QApplication::setActiveWindow(okno.get());
-    oferty()->setFocus();
-    QTest::keyClick(oferty(), Qt::Key_F1);
-    QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
-    EXPECT_EQ(przegladarka.urls,
-              QStringList({"http://pomoc.test/lokaty", "http://pomoc.test/lokaty"}));
+    const struct {
+        QWidget* fokus;
+        QString strona;
+    } zakladka[] = {{lokaty(), "lokaty.html"},
+                    {oferty(), "oferty.html"},
+                    {kontrolka<TListaRaportowa>("lv_Kalendarz"), "kalendarz.html"}};
+    QStringList adresy;
+    for (int i = 0; i < 3; ++i) {
+        zakladki()->setCurrentIndex(i);
+        zakladka[i].fokus->setFocus();
+        przegladarka.urls.clear();
+        QTest::keyClick(zakladka[i].fokus, Qt::Key_F1);
+        QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
+        adresy.append(
+            QUrl::fromLocalFile(QDir(TALVORA_HELP_SOURCE_DIR).filePath(zakladka[i].strona))
+                .toString(QUrl::FullyEncoded));
+        EXPECT_EQ(przegladarka.urls, QStringList({adresy.last(), adresy.last()})) << i;
+    }
+    EXPECT_EQ(QSet<QString>(adresy.begin(), adresy.end()).size(), 3);
 
     // When no browser takes the page, its address is shown to copy.
     ScriptedMessageBoxes komunikaty;
     przegladarka.opens = false;
     QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
-    EXPECT_EQ(komunikaty.texts(), QStringList({kNieOtwartoStrony + "http://pomoc.test/lokaty"}));
+    EXPECT_EQ(komunikaty.texts(), QStringList({kNieOtwartoStrony + adresy.last()}));
     EXPECT_EQ(komunikaty.messages.value(0).icon, TMessageIcon::Error);
 }
 
