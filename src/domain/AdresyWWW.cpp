@@ -2,11 +2,17 @@
 
 #include "platform/BuildConfig.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+
 namespace {
 
-QString& gPomoc() {
-    static QString adres = QStringLiteral(TALVORA_HELP_URL);
-    return adres;
+// Set by UstawKatalogiPomocy; empty when not set.
+QStringList& gKatalogiPomocy() {
+    static QStringList katalogi;
+    return katalogi;
 }
 
 QString& gHostRankingu() {
@@ -38,8 +44,25 @@ QString BezKoncowegoUkosnika(QString tekst) {
 
 } // namespace
 
-QString AdresyWWW::Pomoc() {
-    return gPomoc();
+QStringList AdresyWWW::KatalogiPomocy() {
+    if (!gKatalogiPomocy().isEmpty())
+        return gKatalogiPomocy();
+    QStringList katalogi;
+    // The program's folder is known once the application object exists.
+    if (QCoreApplication::instance())
+        katalogi.append(QDir::cleanPath(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                        QStringLiteral(TALVORA_HELP_DIR_FROM_BIN)));
+    katalogi.append(QStringLiteral(TALVORA_HELP_SOURCE_DIR));
+    return katalogi;
+}
+
+QString AdresyWWW::Pomoc(const QString& strona) {
+    for (const QString& katalog : KatalogiPomocy()) {
+        const QFileInfo plik(QDir(katalog), strona);
+        if (plik.isFile())
+            return QUrl::fromLocalFile(plik.absoluteFilePath()).toString(QUrl::FullyEncoded);
+    }
+    return {};
 }
 
 QString AdresyWWW::HostRankingu() {
@@ -76,8 +99,8 @@ void AdresyWWW::UstawStroneLokat(const QString& adres) {
     gStronaLokat() = adres;
 }
 
-void AdresyWWW::UstawPomoc(const QString& adres) {
-    gPomoc() = adres;
+void AdresyWWW::UstawKatalogiPomocy(const QStringList& katalogi) {
+    gKatalogiPomocy() = katalogi;
 }
 
 void AdresyWWW::UstawHostRankingu(const QString& host) {
@@ -85,7 +108,7 @@ void AdresyWWW::UstawHostRankingu(const QString& host) {
 }
 
 void AdresyWWW::PrzywrocDomyslne() {
-    gPomoc() = QStringLiteral(TALVORA_HELP_URL);
+    gKatalogiPomocy().clear();
     gHostRankingu() = QStringLiteral(TALVORA_RANKING_HOST);
     gStronaLokat().clear();
 }

@@ -1,14 +1,22 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 
-// Addresses of the web pages the windows open or read: the module's help page,
-// the partner ranking pages and the deposit-rates site of the offer import.
-// The defaults are fixed when the project is configured (BuildConfig.h); a
-// test or the host may replace them while the process runs.
+// Addresses of the pages the windows open or read: the module's help pages
+// (files shipped with the program), the partner ranking pages and the
+// deposit-rates site of the offer import. The defaults are fixed when the
+// project is configured (BuildConfig.h); a test or the host may replace them
+// while the process runs.
 class AdresyWWW {
 public:
-    // The help page of the deposits module.
-    static QString Pomoc();
+    // The folders searched for the help pages, in this order: the installed
+    // one (share/talvora/pomoc beside the program's bin/ folder), then the
+    // source tree's docs/pomoc, for a program run from the build tree. Those
+    // set with UstawKatalogiPomocy replace both.
+    static QStringList KatalogiPomocy();
+    // The file:// address of the help page `strona` ("lokaty.html") in the
+    // first of those folders that holds it; empty when none does.
+    static QString Pomoc(const QString& strona);
     // The ranking site's host (scheme and host, no trailing slash).
     static QString HostRankingu();
     // The ranking of bank deposits: host + "/lokaty_bankowe/".
@@ -28,7 +36,8 @@ public:
     // The bank list page of a site given by its base address ("/" added when missing).
     static QString ListaBankow(const QString& stronaLokat);
 
-    static void UstawPomoc(const QString& adres);
+    // Empty: back to the configured folders.
+    static void UstawKatalogiPomocy(const QStringList& katalogi);
     static void UstawHostRankingu(const QString& host);
     // Empty: back to the environment variable or the configured site.
     static void UstawStroneLokat(const QString& adres);

@@ -3,6 +3,7 @@
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
 #include "ui/PolaEdytorow.h"
+#include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/THeaderPanel.h"
@@ -39,6 +40,7 @@ TFormDodajEdytujLokate::TFormDodajEdytujLokate(QWidget* owner) : QDialog(owner) 
     UtworzKontrolki();
     PolaczZdarzenia();
     ZmianaDanych();
+    UstawKlawiszPomocy(this, StronyPomocy::Lokata);
 }
 
 void TFormDodajEdytujLokate::UtworzKontrolki() {

@@ -5,6 +5,7 @@
 #include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "ui/PolaEdytorow.h"
+#include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/TDaneLokaty.h"
 #include "ui/THeaderPanel.h"
@@ -83,6 +84,7 @@ TFormDodajEdytujLokateBankowa::TFormDodajEdytujLokateBankowa(QWidget* owner) : Q
     PolaczZdarzenia();
     UstawWalute();
     ZmianaDanych();
+    UstawKlawiszPomocy(this, StronyPomocy::Oferta);
 }
 
 void TFormDodajEdytujLokateBankowa::UtworzKontrolki() {

@@ -4,6 +4,7 @@
 #include "domain/Komunikaty.h"
 #include "domain/Pomocnicze.h"
 #include "domain/TFormatSettings.h"
+#include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
@@ -45,6 +46,7 @@ TFormDodajZyskZLokatyDoOszczednosci::TFormDodajZyskZLokatyDoOszczednosci(QWidget
     connect(cbb_AddZysk_Oszczednosc, &QComboBox::currentIndexChanged, this,
             &TFormDodajZyskZLokatyDoOszczednosci::ZmianaDanych);
     ZmianaDanych();
+    UstawKlawiszPomocy(this, StronyPomocy::ZyskZLokaty);
 }
 
 void TFormDodajZyskZLokatyDoOszczednosci::UtworzKontrolki() {

@@ -4,6 +4,7 @@
 #include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
 #include "platform/Clock.h"
+#include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKwotaEdit.h"
@@ -129,6 +130,7 @@ TFormPorownajOferty::TFormPorownajOferty(const TKatalog& oferty, QWidget* owner)
     poczatkowe.start = Today();
     UstawKryteria(poczatkowe);
     PolaczZdarzenia();
+    UstawKlawiszPomocy(this, StronyPomocy::PorownajOferty);
 }
 
 TFormPorownajOferty::~TFormPorownajOferty() = default;

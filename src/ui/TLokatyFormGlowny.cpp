@@ -10,6 +10,7 @@
 #include "domain/TLokata.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
+#include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"
@@ -277,6 +278,8 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     btn_ZestawienieLokat = UtworzPrzycisk(
         "btn_ZestawienieLokat", QStringLiteral("&Ranking lokat bankowych"),
         QStringLiteral("Kliknij, aby wyświetlić zestawienie najlepszych lokat bankowych"), pnl1);
+    // Shown, as the web import, only for a site chosen while the program runs.
+    btn_ZestawienieLokat->setVisible(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
     btn_OK = UtworzPrzycisk(
         "btn_OK", QStringLiteral("&Zapisz i zamknij"),
         QStringLiteral("Kliknij, zaby zapisać dokonane zmiany i zamknąć to okno"), pnl1);
@@ -576,12 +579,17 @@ void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
     PobierzzInternetu1->setEnabled(btn_AktualizujLokaty->isEnabled());
 }
 
+// The page of the tab in front.
 void TLokatyFormGlowny::btn_PomocClick() {
-    OtworzStroneWWW(AdresyWWW::Pomoc());
+    const QWidget* zakladka = pgc_Zakladki->currentWidget();
+    OtworzPomoc(zakladka == ts_LokatyBankowe ? StronyPomocy::Oferty
+                : zakladka == ts_Kalendarz   ? StronyPomocy::Kalendarz
+                                             : StronyPomocy::Lokaty);
 }
 
+// The deposit-rates site's front page, which ranks the banks' deposits.
 void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
-    OtworzStroneWWW(AdresyWWW::RankingLokatBankowych());
+    OtworzStroneWWW(AdresyWWW::StronaLokat());
 }
 
 void TLokatyFormGlowny::btn_OKClick() {

@@ -1,6 +1,11 @@
 #include "domain/AdresyWWW.h"
 #include "platform/BuildConfig.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -31,6 +36,54 @@ TEST_F(AdresyWWWTest, RatesSiteComesFromSetterThenEnvironmentThenConfiguration) 
     qputenv("TALVORA_STRONA_LOKAT", "");
     EXPECT_EQ(AdresyWWW::StronaLokat(), QStringLiteral(TALVORA_RATES_SITE "/"));
     EXPECT_FALSE(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
+}
+
+// A page is taken from the first folder that holds it, as a file:// address
+// that survives blanks and Polish letters in the path.
+TEST_F(AdresyWWWTest, HelpPageComesFromTheFirstFolderHoldingIt) {
+    QTemporaryDir katalog;
+    const QDir d(katalog.path());
+    const QString pusty = d.filePath("pusty"), pierwszy = d.filePath("Żółta pomoc"),
+                  drugi = d.filePath("druga");
+    for (const QString& folder : {pusty, pierwszy, drugi})
+        ASSERT_TRUE(d.mkpath(folder));
+    const auto Utworz = [](const QString& sciezka) {
+        QFile plik(sciezka);
+        ASSERT_TRUE(plik.open(QIODevice::WriteOnly));
+    };
+    Utworz(pierwszy + "/lokaty.html");
+    Utworz(drugi + "/lokaty.html");
+    Utworz(drugi + "/oferty.html");
+    // A folder named like a page is no page.
+    ASSERT_TRUE(d.mkpath(pusty + "/kalendarz.html"));
+    AdresyWWW::UstawKatalogiPomocy({pusty, pierwszy, d.filePath("brak"), drugi});
+
+    const struct {
+        const char* strona;
+        QString plik;
+    } przypadki[] = {{"lokaty.html", pierwszy + "/lokaty.html"},
+                     {"oferty.html", drugi + "/oferty.html"},
+                     {"kalendarz.html", {}},
+                     {"brak.html", {}}};
+    for (const auto& p : przypadki) {
+        const QString adres = AdresyWWW::Pomoc(p.strona);
+        EXPECT_EQ(QUrl(adres).toLocalFile(), p.plik) << p.strona;
+        EXPECT_EQ(adres.isEmpty(), p.plik.isEmpty()) << p.strona;
+    }
+    EXPECT_TRUE(AdresyWWW::Pomoc("lokaty.html").startsWith("file:///"));
+    EXPECT_TRUE(AdresyWWW::Pomoc("lokaty.html").contains("%20pomoc/"));
+}
+
+// Installed, the pages lie in share/talvora/pomoc beside the program's bin/;
+// a program run from the build tree reads them from the sources.
+TEST_F(AdresyWWWTest, HelpFoldersAreTheInstalledOneThenTheSourceTree) {
+    AdresyWWW::UstawKatalogiPomocy({"/inny"});
+    AdresyWWW::PrzywrocDomyslne();
+    const QStringList katalogi = AdresyWWW::KatalogiPomocy();
+    ASSERT_EQ(katalogi.size(), 2);
+    const QDir prefiks(QCoreApplication::applicationDirPath() + "/..");
+    EXPECT_EQ(prefiks.relativeFilePath(katalogi[0]), "share/talvora/pomoc");
+    EXPECT_EQ(katalogi[1], TALVORA_HELP_SOURCE_DIR);
 }
 
 } // namespace

@@ -32,6 +32,25 @@ check_layout() {
         "share/metainfo/$app_id.metainfo.xml" share/man/man1/talvora.1; do
         [ -f "$prefix/$file" ] || fail "$prefix/$file is missing"
     done
+    check_help "$prefix"
+}
+
+# Every help page of the sources is installed in share/talvora/pomoc, and the
+# pictures, style sheets and pages the installed pages refer to are installed
+# too, where their relative links point.
+help_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../docs/pomoc" && pwd)
+check_help() {
+    local help=$1/share/talvora/pomoc
+    local page target
+    for page in "$help_sources"/*.html "$help_sources"/*.css; do
+        [ -f "$help/$(basename "$page")" ] || fail "$help/$(basename "$page") is missing"
+    done
+    for page in "$help"/*.html; do
+        while read -r target; do
+            case $target in http://* | https://* | "") continue ;; esac
+            [ -f "$help/$target" ] || fail "$page refers to $target, which is not installed"
+        done < <(grep -o '\(href\|src\)="[^"]*"' "$page" | sed 's/^[a-z]*="//; s/"$//; s/#.*//')
+    done
 }
 
 # Every library the program and the module need is found, and the program's

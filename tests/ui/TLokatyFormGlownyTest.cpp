@@ -9,23 +9,27 @@
 #include "data/TProjektDB.h"
 #include "domain/AdresyWWW.h"
 #include "domain/TFormatSettings.h"
+#include "platform/BuildConfig.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPrzyciskBoczny.h"
 
 #include <QAction>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -519,33 +523,63 @@ TEST_F(LokatyFormGlownyTest, ShiftF10OpensTheContextMenu) {
     }
 }
 
-TEST_F(LokatyFormGlownyTest, HelpAndRankingOpenConfiguredPages) {
+const QString kNieOtwartoStrony =
+    "Nie udało się otworzyć strony w przeglądarce internetowej !!!\r"
+    "Skopiuj poniższy adres i otwórz go w przeglądarce samodzielnie:\r\r";
+
+// Pomoc and F1 (wherever the focus is) open the help page of the tab in
+// front; run from the build tree, the pages come from the source tree.
+TEST_F(LokatyFormGlownyTest, HelpOpensThePageOfTheTabInFront) {
+    wypelnijPrzyklad();
     ScriptedWebBrowser przegladarka;
-    AdresyWWW::UstawPomoc("http://pomoc.test/lokaty");
-    AdresyWWW::UstawHostRankingu("http://ranking.test/");
     pokaz();
     QApplication::setActiveWindow(okno.get());
-    oferty()->setFocus();
-    QTest::keyClick(oferty(), Qt::Key_F1);
-    QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
-    QTest::mouseClick(kontrolka<QPushButton>("btn_ZestawienieLokat"), Qt::LeftButton);
-    EXPECT_EQ(przegladarka.urls,
-              QStringList({"http://pomoc.test/lokaty", "http://pomoc.test/lokaty",
-                           "http://ranking.test/lokaty_bankowe/"}));
+    const struct {
+        QWidget* fokus;
+        QString strona;
+    } zakladka[] = {{lokaty(), "lokaty.html"},
+                    {oferty(), "oferty.html"},
+                    {kontrolka<TListaRaportowa>("lv_Kalendarz"), "kalendarz.html"}};
+    QStringList adresy;
+    for (int i = 0; i < 3; ++i) {
+        zakladki()->setCurrentIndex(i);
+        zakladka[i].fokus->setFocus();
+        przegladarka.urls.clear();
+        QTest::keyClick(zakladka[i].fokus, Qt::Key_F1);
+        QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
+        adresy.append(
+            QUrl::fromLocalFile(QDir(TALVORA_HELP_SOURCE_DIR).filePath(zakladka[i].strona))
+                .toString(QUrl::FullyEncoded));
+        EXPECT_EQ(przegladarka.urls, QStringList({adresy.last(), adresy.last()})) << i;
+    }
+    EXPECT_EQ(QSet<QString>(adresy.begin(), adresy.end()).size(), 3);
 
-    // When no browser takes the page, each of them shows its address to copy.
+    // When no browser takes the page, its address is shown to copy.
     ScriptedMessageBoxes komunikaty;
     przegladarka.opens = false;
-    QTest::keyClick(oferty(), Qt::Key_F1);
     QTest::mouseClick(kontrolka<QPushButton>("btn_Pomoc"), Qt::LeftButton);
-    QTest::mouseClick(kontrolka<QPushButton>("btn_ZestawienieLokat"), Qt::LeftButton);
-    ASSERT_EQ(komunikaty.messages.size(), 3);
-    const QString tekst = "Nie udało się otworzyć strony w przeglądarce internetowej !!!\r"
-                          "Skopiuj poniższy adres i otwórz go w przeglądarce samodzielnie:\r\r";
-    EXPECT_EQ(komunikaty.texts(),
-              QStringList({tekst + "http://pomoc.test/lokaty", tekst + "http://pomoc.test/lokaty",
-                           tekst + "http://ranking.test/lokaty_bankowe/"}));
-    EXPECT_EQ(komunikaty.messages[0].icon, TMessageIcon::Error);
+    EXPECT_EQ(komunikaty.texts(), QStringList({kNieOtwartoStrony + adresy.last()}));
+    EXPECT_EQ(komunikaty.messages.value(0).icon, TMessageIcon::Error);
+}
+
+// The ranking is the front page of the deposit-rates site, offered only when
+// the site was chosen as the program started: never a placeholder address.
+TEST_F(LokatyFormGlownyTest, RankingShowsOnlyForASiteChosenAtRunTime) {
+    qunsetenv("TALVORA_STRONA_LOKAT");
+    pokaz();
+    EXPECT_TRUE(kontrolka<QPushButton>("btn_ZestawienieLokat")->isHidden());
+
+    ScriptedWebBrowser przegladarka;
+    ScriptedMessageBoxes komunikaty;
+    AdresyWWW::UstawStroneLokat("http://lokaty.test");
+    pokaz();
+    auto* ranking = kontrolka<QPushButton>("btn_ZestawienieLokat");
+    EXPECT_TRUE(ranking->isVisible());
+    QTest::mouseClick(ranking, Qt::LeftButton);
+    przegladarka.opens = false;
+    QTest::mouseClick(ranking, Qt::LeftButton);
+    EXPECT_EQ(przegladarka.urls, QStringList({"http://lokaty.test/", "http://lokaty.test/"}));
+    EXPECT_EQ(komunikaty.texts(), QStringList({kNieOtwartoStrony + "http://lokaty.test/"}));
 }
 
 TEST_F(LokatyFormGlownyTest, ClosingAfterChangesAsksAndOnlyOkGivesResultOne) {

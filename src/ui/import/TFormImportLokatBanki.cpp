@@ -1,6 +1,7 @@
 #include "ui/import/TFormImportLokatBanki.h"
 
 #include "domain/AdresyWWW.h"
+#include "ui/PomocOkien.h"
 #include "ui/THeaderPanel.h"
 #include "ui/import/WyborWierszy.h"
 
@@ -65,6 +66,7 @@ TFormImportLokatBanki::TFormImportLokatBanki(QWidget* owner) : QDialog(owner) {
     connect(Wybierzwszystkie1, &QAction::triggered, this,
             &TFormImportLokatBanki::Wybierzwszystkie1Click);
     connect(Pomiwszystkie1, &QAction::triggered, this, &TFormImportLokatBanki::Pomiwszystkie1Click);
+    UstawKlawiszPomocy(this, StronyPomocy::WyborBankow);
 }
 
 QWidget* TFormImportLokatBanki::UtworzDolnyPanel() {

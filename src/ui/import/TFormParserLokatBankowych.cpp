@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/IBackgroundWork.h"
 #include "platform/Platform.h"
+#include "ui/PomocOkien.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TListaRaportowa.h"
@@ -108,6 +109,9 @@ TFormParserLokatBankowych::TFormParserLokatBankowych(QWidget* owner) : QDialog(o
         Platform::backgroundWork().createWorker(this, QStringLiteral("PobierzDaneZInternetu"));
     jvThreadPlik =
         Platform::backgroundWork().createWorker(this, QStringLiteral("PobierzDaneZPliku"));
+    UstawKlawiszPomocy(this, [this] {
+        return TrybPliku() ? StronyPomocy::ImportZPliku : StronyPomocy::ImportZeStrony;
+    });
 }
 
 TFormParserLokatBankowych::~TFormParserLokatBankowych() {
