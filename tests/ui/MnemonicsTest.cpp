@@ -7,6 +7,7 @@
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/import/TFormImportLokatBanki.h"
 #include "ui/import/TFormParserLokatBankowych.h"
+#include "ui/import/TFormPobieranieListyBankow.h"
 
 #include "domain/TFormatSettings.h"
 
@@ -88,6 +89,7 @@ TEST(Mnemonics, EveryWindowHasUniqueAltKeys) {
         [&] { return std::make_unique<TFormPorownajOferty>(katalog); },
         [] { return std::make_unique<TFormImportLokatBanki>(); },
         [] { return std::make_unique<TFormParserLokatBankowych>(); },
+        [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
     };
     for (const auto& utworz : okna) {
         const std::unique_ptr<QWidget> okno = utworz();
