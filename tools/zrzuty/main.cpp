@@ -41,6 +41,8 @@ int main(int argc, char* argv[]) {
         uslugi.install();
         TLokatyFormGlowny okno;
         okno.MyDB = &projekt;
+        // "Zapisz" is shown as in the program; the pictures never save.
+        okno.UstawZapisWMiejscu([] { return std::optional<std::map<int32_t, int32_t>>(); });
         ScheduleTabScreenshots(okno, arguments.first());
         okno.exec();
         okno.MyDB = nullptr;
