@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's pictures: the picture tool talvora-zrzuty opens the
 # deposits window on fresh demo data under a virtual X server and saves into
-# docs/ a picture of each tab (lokaty.png, oferty.png, kalendarz.png), of the
+# docs/ a picture of each tab (lokaty.png, oferty.png, kalendarz.png), of the deposits
+# tab in a dark palette (lokaty_ciemny.png), of the
 # deposit editor filled in (dodaj_lokate.png), of the offer editor adding and
 # editing an offer (dodaj_oferte.png, edytuj_oferte.png), of the offer
 # comparison (porownaj_oferty.png), of the profit dialog of an ended deposit
@@ -20,7 +21,7 @@ mkdir -p "$root/docs"
 env XDG_CONFIG_HOME="$work/config" XDG_DATA_HOME="$work/data" LANG=pl_PL.UTF-8 \
     xvfb-run -a -s "-screen 0 1280x1024x24" \
     "$build/bin/talvora-zrzuty" "$root/docs"
-ls -l "$root/docs/lokaty.png" "$root/docs/oferty.png" "$root/docs/kalendarz.png" "$root/docs/dodaj_lokate.png" \
+ls -l "$root/docs/lokaty.png" "$root/docs/lokaty_ciemny.png" "$root/docs/oferty.png" "$root/docs/kalendarz.png" "$root/docs/dodaj_lokate.png" \
     "$root/docs/dodaj_oferte.png" "$root/docs/edytuj_oferte.png" \
     "$root/docs/porownaj_oferty.png" "$root/docs/zysk_z_lokaty.png" \
     "$root/docs/import_z_pliku.png" "$root/docs/import_oczekiwanie.png" \

@@ -1,5 +1,6 @@
 #include "ui/TDelegatWierszy.h"
 
+#include "ui/KontrastTekstu.h"
 #include "ui/TListaRaportowa.h"
 
 #include <QPainter>
@@ -22,7 +23,11 @@ void TDelegatWierszy::initStyleOption(QStyleOptionViewItem* option,
     if (!kolory)
         return;
     option->backgroundBrush = kolory->tlo;
-    option->palette.setColor(QPalette::Text, kolory->tekst);
+    // The background may be fixed while the text follows the desktop's palette
+    // (light text in a dark theme): the text is chosen to be read on it.
+    option->palette.setColor(
+        QPalette::Text,
+        KolorCzytelnyNa(kolory->tlo, {kolory->tekst, option->palette.color(QPalette::Text)}));
 }
 
 void TDelegatWierszy::paint(QPainter* painter, const QStyleOptionViewItem& option,
@@ -55,7 +60,9 @@ void TDelegatWierszy::RysujGrupe(QPainter* painter, const QStyleOptionViewItem& 
     QFont czcionka = option.font;
     czcionka.setBold(true);
     painter->setFont(czcionka);
-    painter->setPen(KolorNaglowkaGrupy());
+    painter->setPen(KolorCzytelnyNa(option.palette.color(QPalette::Base),
+                                    {KolorNaglowkaGrupy(), option.palette.color(QPalette::Link),
+                                     option.palette.color(QPalette::Text)}));
     const QRect tekst = option.rect.adjusted(6, 0, -6, 0);
     const QString naglowek = index.data(Qt::DisplayRole).toString();
     QRect zajety;

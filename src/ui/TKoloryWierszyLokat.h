@@ -14,7 +14,8 @@ public:
 
     static QColor TloKonczacejSie() { return QColor(209, 255, 160); }
     static QColor TloNieaktywnej() { return QColor(249, 249, 249); }
-    static QColor TekstNieaktywnej() { return QColor(140, 140, 140); }
+    // Grey that still reads 4.5 : 1 on the inactive background.
+    static QColor TekstNieaktywnej() { return QColor(110, 110, 110); }
     static QColor TloParzystejOferty() { return QColor(220, 230, 241); }
 
     // A deposit row: system window colours for an active deposit (green

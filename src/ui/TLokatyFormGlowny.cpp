@@ -10,6 +10,7 @@
 #include "domain/TLokata.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
+#include "ui/KontrastTekstu.h"
 #include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
@@ -177,9 +178,7 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     lbl_IleLokat->setFont(pogrubiona);
     Label1 = new TAMHFlashLabel(kTekstUwagiOZysku, pan_LokatyBottom);
     Label1->setObjectName(QStringLiteral("Label1"));
-    QPalette czerwona = Label1->palette();
-    czerwona.setColor(QPalette::WindowText, QColor(192, 0, 0));
-    Label1->setPalette(czerwona);
+    UstawKolorUwagi();
     Label1->SetInterval(kOkresMigania);
     // At the window's smallest width the notice is wider than the panel.
     Label1->setWordWrap(true);
@@ -692,6 +691,21 @@ void TLokatyFormGlowny::closeEvent(QCloseEvent* event) {
         return;
     }
     QDialog::closeEvent(event);
+}
+
+// The notice is red: dark red on a light window, light red on a dark one.
+void TLokatyFormGlowny::UstawKolorUwagi() {
+    QPalette paleta = Label1->palette();
+    paleta.setColor(QPalette::WindowText, KolorCzytelnyNa(palette().color(QPalette::Window),
+                                                          {QColor(192, 0, 0), QColor(255, 128, 128),
+                                                           palette().color(QPalette::WindowText)}));
+    Label1->setPalette(paleta);
+}
+
+void TLokatyFormGlowny::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange && Label1)
+        UstawKolorUwagi();
+    QDialog::changeEvent(event);
 }
 
 void TLokatyFormGlowny::keyPressEvent(QKeyEvent* event) {

@@ -172,6 +172,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void UtworzKontrolki();
@@ -201,6 +202,7 @@ private:
     void pmenu_LokatyPopup();
     void pmenu_LokatyBankowePopup();
     bool ZapytajOZamkniecieBezZapisu() const;
+    void UstawKolorUwagi();
     // Every ticked row of the import window that still carries its offer
     // goes through DodajLubNadpiszHarmonogram, in row order.
     void PrzejmijZaznaczone(TFormParserLokatBankowych& okno);

@@ -2,6 +2,7 @@
 
 #include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
+#include "ui/KontrastTekstu.h"
 #include "ui/TDelegatWierszy.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKoloryWierszyLokat.h"
@@ -142,9 +143,17 @@ void TWykresKalendarza::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
 }
 
+QColor TWykresKalendarza::Tlo() const {
+    return palette().color(QPalette::Base);
+}
+
+QColor TWykresKalendarza::KolorTekstu() const {
+    return KolorCzytelnyNa(Tlo(), {palette().color(QPalette::Text)});
+}
+
 void TWykresKalendarza::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), Tlo());
     p.setRenderHint(QPainter::Antialiasing, false);
     const double maksimum = Maksimum();
     RysujOsie(p, Obszar(), maksimum);
@@ -152,7 +161,8 @@ void TWykresKalendarza::paintEvent(QPaintEvent*) {
         RysujSlupek(p, i, maksimum);
     RysujLegende(p);
     if (maksimum <= 0) {
-        p.setPen(palette().color(QPalette::PlaceholderText));
+        p.setPen(KolorCzytelnyNa(
+            Tlo(), {palette().color(QPalette::PlaceholderText), palette().color(QPalette::Text)}));
         p.drawText(Obszar(), Qt::AlignCenter | Qt::TextWordWrap,
                    QStringLiteral("W najbliższych 12 miesiącach nie kończy się żadna lokata."));
     }
@@ -167,7 +177,7 @@ void TWykresKalendarza::RysujLegende(QPainter& p) const {
     for (const auto& [opis, kolor] : {std::pair{QStringLiteral("szacowany zysk"), KolorZysku()},
                                       std::pair{QStringLiteral("kwota"), KolorKwoty()}}) {
         x -= miara.horizontalAdvance(opis);
-        p.setPen(palette().color(QPalette::Text));
+        p.setPen(KolorTekstu());
         p.drawText(QRect(x, y, miara.horizontalAdvance(opis), miara.height()), Qt::AlignLeft, opis);
         x -= bok + 4;
         p.fillRect(x, y + 2, bok, bok, kolor);
@@ -180,11 +190,11 @@ void TWykresKalendarza::RysujOsie(QPainter& p, const QRect& obszar, double maksi
     const QFontMetrics miara(font());
     for (int i = 0; i <= kLinieSiatki; ++i) {
         const int y = obszar.bottom() - obszar.height() * i / kLinieSiatki;
-        p.setPen(i == 0 ? QColor(150, 150, 150) : TDelegatWierszy::KolorSiatki());
+        p.setPen(i == 0 ? KolorTekstu() : TDelegatWierszy::KolorSiatki());
         p.drawLine(obszar.left(), y, obszar.right(), y);
         if (maksimum <= 0 && i > 0)
             continue;
-        p.setPen(palette().color(QPalette::Text));
+        p.setPen(KolorTekstu());
         const QString kwota = FormatMoney(maksimum * i / kLinieSiatki, 0);
         const QRect etykieta(0, y - miara.height() / 2, kMarginesLewy - 6, miara.height());
         p.drawText(etykieta, Qt::AlignRight | Qt::AlignVCenter, kwota);
@@ -213,7 +223,7 @@ void TWykresKalendarza::RysujSlupek(QPainter& p, int indeks, double maksimum) co
     QFont czcionka = font();
     czcionka.setBold(biezacy);
     p.setFont(czcionka);
-    p.setPen(palette().color(QPalette::Text));
+    p.setPen(KolorTekstu());
     const QRect podpis(kolumna.left(), obszar.bottom() + 3, kolumna.width(), kMiejsceNaPodpisy - 3);
     QString tekst = KrotkaNazwaMiesiaca(m.miesiac);
     if (biezacy || m.miesiac == 1)

@@ -44,6 +44,10 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    // The chart follows the palette's base colour; its texts are chosen to be
+    // read on it.
+    QColor Tlo() const;
+    QColor KolorTekstu() const;
     QRect Obszar() const;
     double Maksimum() const;
     void RysujLegende(QPainter& p) const;

@@ -258,7 +258,7 @@ TEST_F(LokatyFormGlownyTest, RowColoursFollowStateAndDaysLeft) {
         {"osiem", "8", paleta.color(QPalette::Base), paleta.color(QPalette::Text)},
         {"zero", "0", zielone, paleta.color(QPalette::Text)},
         {"minus jeden", "-1", zielone, paleta.color(QPalette::Text)},
-        {"nieaktywna", "Lokata nie jest aktywna", QColor(249, 249, 249), QColor(140, 140, 140)},
+        {"nieaktywna", "Lokata nie jest aktywna", QColor(249, 249, 249), QColor(110, 110, 110)},
     };
     lokaty()->clearSelection();
     const QImage obraz = lokaty()->viewport()->grab().toImage();

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPixmap>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -208,6 +209,29 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
     }
 }
 
+// Adwaita-dark's main colours, as a dark desktop theme gives them.
+QPalette CiemnaPaleta() {
+    QPalette p(QColor(53, 53, 53), QColor(36, 36, 36));
+    p.setColor(QPalette::Base, QColor(30, 30, 30));
+    p.setColor(QPalette::AlternateBase, QColor(45, 45, 45));
+    for (const auto rola : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(rola, QColor(238, 238, 236));
+    p.setColor(QPalette::PlaceholderText, QColor(150, 150, 150));
+    p.setColor(QPalette::Link, QColor(120, 174, 237));
+    for (const auto rola : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, rola, QColor(145, 145, 145));
+    p.setColor(QPalette::Highlight, QColor(53, 132, 228));
+    return p;
+}
+
+// The deposits tab once more, in a dark theme.
+void ZrobZrzutCiemny(TLokatyFormGlowny& okno, const QDir& folder) {
+    const QPalette jasna = okno.palette();
+    okno.setPalette(CiemnaPaleta());
+    ZapiszObraz(okno, folder, QStringLiteral("lokaty_ciemny.png"));
+    okno.setPalette(jasna);
+}
+
 void ZrobZrzuty(TLokatyFormGlowny& okno, const QDir& folder) {
     auto* zakladki = okno.findChild<QTabWidget*>();
     if (!zakladki) {
@@ -219,6 +243,7 @@ void ZrobZrzuty(TLokatyFormGlowny& okno, const QDir& folder) {
         }
         zakladki->setCurrentIndex(0);
     }
+    ZrobZrzutCiemny(okno, folder);
     ZrobZrzutyDialogow(okno, folder);
     // Closed without saving: the deposit ended for the picture is forgotten.
     okno.reject();
