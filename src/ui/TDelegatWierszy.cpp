@@ -3,7 +3,10 @@
 #include "ui/KontrastTekstu.h"
 #include "ui/TListaRaportowa.h"
 
+#include <QAbstractItemView>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 TDelegatWierszy::TDelegatWierszy(TListaRaportowa* lista)
     : QStyledItemDelegate(lista), fLista(lista) {}
@@ -73,4 +76,19 @@ void TDelegatWierszy::RysujGrupe(QPainter* painter, const QStyleOptionViewItem& 
         painter->drawLine(zajety.right() + 8, y, tekst.right(), y);
     }
     painter->restore();
+}
+
+bool TDelegatWierszy::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                const QStyleOptionViewItem& option, const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || TModelRaportu::JestGrupa(index))
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString tekst = index.data(Qt::DisplayRole).toString();
+    // The text's room: the cell less the margins the style keeps around it.
+    const int miejsce = option.rect.width() - 8;
+    if (option.fontMetrics.horizontalAdvance(tekst) <= miejsce) {
+        QToolTip::hideText();
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    QToolTip::showText(event->globalPos(), tekst, view->viewport(), option.rect);
+    return true;
 }

@@ -16,6 +16,9 @@ public:
                const QModelIndex& index) const override;
     // Group headers are as tall as rows (the list has uniform row heights).
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    // A text cut short by its column ("…") shows whole as the cell's tooltip.
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
 
     static QColor KolorSiatki();
     static QColor KolorNaglowkaGrupy();

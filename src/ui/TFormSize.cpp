@@ -225,6 +225,9 @@ QRect TFormSize::KeptOnDesktop(QRect rect) {
     const QScreen* primary = QGuiApplication::primaryScreen();
     if (!primary)
         return rect;
+    // Bounds kept on a larger screen shrink to the work area of this one.
+    if (const QScreen* screen = ScreenNearest(rect.topLeft()))
+        rect.setSize(rect.size().boundedTo(screen->availableGeometry().size()));
     const QRect desktop = primary->virtualGeometry();
     const int desktopRight = desktop.x() + desktop.width();
     const int desktopBottom = desktop.y() + desktop.height();

@@ -28,6 +28,10 @@ TListaRaportowa::TListaRaportowa(const char* nazwa, QWidget* parent)
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
     header()->setSectionResizeMode(QHeaderView::Interactive);
+    connect(header(), &QHeaderView::sectionResized, this, [this](int kolumna, int, int szerokosc) {
+        if (!fUstawiaSzerokosc)
+            fReczne[kolumna] = szerokosc;
+    });
     setItemDelegate(new TDelegatWierszy(this));
     connect(this, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& indeks) {
         if (const TWierszRaportu* wiersz = WierszDla(indeks))
@@ -108,14 +112,57 @@ void TListaRaportowa::DopasujSzerokoscKolumn() {
     if (!fMiara)
         fMiara = std::make_unique<TSzerokosciKolumn>(font());
     const QList<int> szerokosci = fMiara->Szerokosci(fModel->Tytuly(), fModel->Wiersze());
+    fNaturalne.clear();
     for (int kolumna = 0; kolumna < szerokosci.size(); ++kolumna) {
         int szerokosc = szerokosci[kolumna];
         if (kolumna == 0) {
             szerokosc += fModel->MaIkone() ? iconSize().width() : 0;
             szerokosc += fModel->MaPolaWyboru() ? 20 : 0;
         }
-        setColumnWidth(kolumna, szerokosc + 20);
+        fNaturalne.append(szerokosc + 20);
     }
+    ZmiescKolumny();
+}
+
+int TListaRaportowa::NaturalnaSzerokosc() const {
+    int suma = 0;
+    for (int kolumna = 0; kolumna < fNaturalne.size(); ++kolumna)
+        suma += fReczne.value(kolumna, fNaturalne[kolumna]);
+    return suma;
+}
+
+void TListaRaportowa::UstawSzerokosc(int kolumna, int szerokosc) {
+    fUstawiaSzerokosc = true;
+    setColumnWidth(kolumna, fReczne.value(kolumna, szerokosc));
+    fUstawiaSzerokosc = false;
+}
+
+// The flexible columns give what the others leave too little room for.
+void TListaRaportowa::ZmiescKolumny() {
+    int nadmiar = NaturalnaSzerokosc() - viewport()->width();
+    QMap<int, int> ustapi;
+    int mogaUstapic = 0;
+    for (const int kolumna : fElastyczne) {
+        if (kolumna >= fNaturalne.size() || fReczne.contains(kolumna))
+            continue;
+        const int tytul =
+            header()->fontMetrics().horizontalAdvance(fModel->Tytuly().value(kolumna));
+        ustapi[kolumna] = std::max(0, fNaturalne[kolumna] - (tytul + 24));
+        mogaUstapic += ustapi[kolumna];
+    }
+    for (int kolumna = 0; kolumna < fNaturalne.size(); ++kolumna) {
+        int szerokosc = fNaturalne[kolumna];
+        if (nadmiar > 0 && mogaUstapic > 0 && ustapi.contains(kolumna))
+            szerokosc -= static_cast<int>(std::min<qint64>(
+                ustapi[kolumna], qint64{nadmiar} * ustapi[kolumna] / mogaUstapic + 1));
+        UstawSzerokosc(kolumna, szerokosc);
+    }
+}
+
+void TListaRaportowa::resizeEvent(QResizeEvent* event) {
+    QTreeView::resizeEvent(event);
+    if (!fElastyczne.isEmpty())
+        ZmiescKolumny();
 }
 
 void TListaRaportowa::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "ui/TModelRaportu.h"
 
+#include <QMap>
 #include <QTreeView>
 #include <memory>
 #include <vector>
@@ -69,7 +70,16 @@ public:
 
     // Every column as wide as its widest text (title included) plus 20
     // pixels; the first also makes room for the row image and check box.
+    // Then, when the columns are wider than the list, its flexible columns
+    // give way (see UstawKolumnyElastyczne). A column the user sized by hand
+    // keeps the user's width.
     void DopasujSzerokoscKolumn();
+    // The columns that shrink, in proportion to what they can give, down to
+    // their title's width when the list is narrower than its texts; their
+    // texts then end in "…" and show whole in the tooltip.
+    void UstawKolumnyElastyczne(const QList<int>& kolumny) { fElastyczne = kolumny; }
+    // The width every column would take without giving way.
+    int NaturalnaSzerokosc() const;
 
 signals:
     // A double click or Enter (Return) on a row: it is opened.
@@ -80,9 +90,18 @@ protected:
     // window (its default button).
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ZmiescKolumny();
+    void UstawSzerokosc(int kolumna, int szerokosc);
+
     TModelRaportu* fModel;
     // Kept between fillings: texts measured once are not measured again.
     std::unique_ptr<TSzerokosciKolumn> fMiara;
+    QList<int> fElastyczne;
+    // The widths the texts ask for, and those the user set by dragging.
+    QList<int> fNaturalne;
+    QMap<int, int> fReczne;
+    bool fUstawiaSzerokosc = false;
 };

@@ -10,6 +10,7 @@
 #include "domain/TLokata.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
+#include "ui/DopasowanieDoEkranu.h"
 #include "ui/KontrastTekstu.h"
 #include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
@@ -29,6 +30,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
@@ -63,14 +65,24 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QStri
 }
 
 // The column keeps one width whichever of its buttons are shown: that of the
-// widest button, hidden ones included.
+// widest button, hidden ones included. On a screen too low for all of its
+// buttons the column scrolls (the focus brings a button into view).
 QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
                            const QList<QWidget*>& dol) {
-    auto* kolumna = new QWidget(rodzic);
+    auto* przewijanie = new QScrollArea(rodzic);
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setWidgetResizable(true);
+    przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    przewijanie->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    przewijanie->viewport()->setAutoFillBackground(false);
+    auto* kolumna = new QWidget(przewijanie);
     int szerokosc = kSzerokoscKolumnyPrzyciskow;
     for (const QWidget* w : gora + dol)
         szerokosc = qMax(szerokosc, w->sizeHint().width() + 6);
-    kolumna->setFixedWidth(szerokosc);
+    przewijanie->setFixedWidth(szerokosc);
+    przewijanie->setWidget(kolumna);
+    // The tab's own background shows through, as without the scroll area.
+    kolumna->setAutoFillBackground(false);
     auto* uklad = new QVBoxLayout(kolumna);
     uklad->setContentsMargins(3, 2, 3, 2);
     uklad->setSpacing(2);
@@ -79,7 +91,7 @@ QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
     uklad->addStretch(1);
     for (QWidget* w : dol)
         uklad->addWidget(w, 0, Qt::AlignHCenter);
-    return kolumna;
+    return przewijanie;
 }
 
 } // namespace
@@ -651,6 +663,7 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
     WypelnijListy(true);
     if (!fFormSize->HasStoredPlacement())
         PokazWszystkieKolumnyLokat();
+    DopasujDoEkranu(*this);
 }
 
 // At the first start (no placement kept yet) the window grows to show every
@@ -658,9 +671,9 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
 // stands in the middle of that area.
 void TLokatyFormGlowny::PokazWszystkieKolumnyLokat() {
     layout()->activate();
-    int lista = 2 * lv_Lokaty->frameWidth() + lv_Lokaty->verticalScrollBar()->sizeHint().width();
-    for (int kolumna = 0; kolumna < lv_Lokaty->IloscKolumn(); ++kolumna)
-        lista += lv_Lokaty->columnWidth(kolumna);
+    const int lista = 2 * lv_Lokaty->frameWidth() +
+                      lv_Lokaty->verticalScrollBar()->sizeHint().width() +
+                      lv_Lokaty->NaturalnaSzerokosc();
     const QRect obszar = screen()->availableGeometry();
     const int ramka = frameGeometry().width() - width();
     const int szerokosc =

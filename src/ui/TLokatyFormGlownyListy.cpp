@@ -73,6 +73,9 @@ void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
     for (int i = 0; i < tytuly.size(); ++i)
         wyrownania.append(i == 0 ? Qt::AlignLeft : Qt::AlignRight);
     lv_Lokaty->UstawKolumny(tytuly, wyrownania);
+    // "Lokata bankowa" and "Szacowany zysk" (whose hint without an offer is
+    // long) give way first, so that the days left stay in view.
+    lv_Lokaty->UstawKolumnyElastyczne({4, 6});
     kolekcje->PosortujLokatyPoDacieZakonczenia();
 }
 
