@@ -143,6 +143,7 @@ QWidget* TFormPorownajOferty::UtworzKryteria() {
     e_Kwota = new TKwotaEdit(pola);
     e_Kwota->setObjectName(QStringLiteral("e_Kwota"));
     se_Okres = new QSpinBox(pola);
+    se_Okres->setAccessibleName(QStringLiteral("Okres"));
     se_Okres->setObjectName(QStringLiteral("se_Okres"));
     se_Okres->setRange(1, kMaksymalnyOkres);
     se_Okres->setAlignment(Qt::AlignRight);
@@ -150,6 +151,7 @@ QWidget* TFormPorownajOferty::UtworzKryteria() {
     cb_Jednostka->setObjectName(QStringLiteral("cb_Jednostka"));
     cb_Jednostka->addItems(kJednostki);
     se_Tolerancja = new QSpinBox(pola);
+    se_Tolerancja->setAccessibleName(QStringLiteral("Tolerancja okresu"));
     se_Tolerancja->setObjectName(QStringLiteral("se_Tolerancja"));
     se_Tolerancja->setRange(0, kMaksymalnyOkres);
     se_Tolerancja->setAlignment(Qt::AlignRight);
@@ -185,6 +187,7 @@ QWidget* TFormPorownajOferty::UtworzRanking() {
     auto* uklad = new QVBoxLayout(panel);
     uklad->setContentsMargins(0, 0, 0, 0);
     lv_Ranking = Lista("lv_Ranking", kKolumnyRankingu, 220, panel);
+    lv_Ranking->setAccessibleName(QStringLiteral("Ranking ofert"));
     lv_Ranking->setToolTip(QStringLiteral("Od najwyższej rentowności netto w skali roku"));
     lv_Ranking->headerItem()->setToolTip(
         5, QStringLiteral("Szacowany zysk netto, tak jak liczy go lista lokat"));
@@ -211,6 +214,7 @@ QWidget* TFormPorownajOferty::UtworzHarmonogram() {
     uklad->setContentsMargins(0, 0, 0, 0);
     auto* tytul = new QLabel(QStringLiteral("Harmonogram odsetek wybranej oferty:"), panel);
     lv_Harmonogram = Lista("lv_Harmonogram", kKolumnyHarmonogramu, 150, panel);
+    lv_Harmonogram->setAccessibleName(QStringLiteral("Harmonogram odsetek wybranej oferty"));
     lv_Harmonogram->setSelectionMode(QAbstractItemView::NoSelection);
     lbl_Podsumowanie = new QLabel(panel);
     lbl_Podsumowanie->setObjectName(QStringLiteral("lbl_Podsumowanie"));

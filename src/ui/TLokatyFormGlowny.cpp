@@ -71,6 +71,7 @@ QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
                            const QList<QWidget*>& dol) {
     auto* przewijanie = new QScrollArea(rodzic);
     przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setFocusPolicy(Qt::NoFocus);
     przewijanie->setWidgetResizable(true);
     przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     przewijanie->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -179,6 +180,7 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
         TIkonyLokat::NowaJakTa(), ts_TwojeLokaty);
 
     lv_Lokaty = new TListaRaportowa("lv_Lokaty", ts_TwojeLokaty);
+    lv_Lokaty->setAccessibleName(QStringLiteral("Twoje lokaty"));
 
     pan_LokatyBottom = new QWidget(ts_TwojeLokaty);
     pan_LokatyBottom->setObjectName(QStringLiteral("pan_LokatyBottom"));
@@ -255,6 +257,8 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
         QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);
 
     lv_HarmonogramyLokatBankowych = new TListaRaportowa("lv_HarmonogramyLokatBankowych", t);
+    lv_HarmonogramyLokatBankowych->setAccessibleName(
+        QStringLiteral("Lokaty oferowane przez banki"));
     QPalette biala = lv_HarmonogramyLokatBankowych->palette();
     biala.setColor(QPalette::Base, Qt::white);
     biala.setColor(QPalette::Text, Qt::black);

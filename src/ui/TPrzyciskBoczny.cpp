@@ -46,7 +46,8 @@ TPrzyciskBoczny::TPrzyciskBoczny(const char* nazwa, const QString& tytul, const 
     setIconSize(QSize(kRozmiarIkony, kRozmiarIkony));
     setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     setAutoRaise(true);
-    setFocusPolicy(Qt::NoFocus);
+    // Reached with Tab, pressed with Space, as any button.
+    setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 

@@ -4,10 +4,13 @@
 #include "domain/TFormatSettings.h"
 #include "ui/KontrastTekstu.h"
 #include "ui/TDelegatWierszy.h"
+#include "ui/TDostepWykresuKalendarza.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TKoloryWierszyLokat.h"
 
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -55,11 +58,14 @@ TWykresKalendarza::TWykresKalendarza(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("wyk_Kalendarz"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    TDostepWykresuKalendarza::ZainstalujFabryke();
 }
 
 void TWykresKalendarza::UstawMiesiace(std::vector<TMiesiacKalendarza> miesiace) {
     fMiesiace = std::move(miesiace);
     fPodMysza = -1;
+    fWybrany = -1;
     update();
 }
 
@@ -135,6 +141,45 @@ void TWykresKalendarza::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && slupek >= 0)
         emit SlupekKlikniety(slupek);
     QWidget::mousePressEvent(event);
+}
+
+void TWykresKalendarza::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (fWybrany < 0 && IloscSlupkow() > 0)
+        fWybrany = 0;
+    update();
+}
+
+void TWykresKalendarza::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+        return Wybierz(fWybrany - 1);
+    case Qt::Key_Right:
+        return Wybierz(fWybrany + 1);
+    case Qt::Key_Home:
+        return Wybierz(0);
+    case Qt::Key_End:
+        return Wybierz(IloscSlupkow() - 1);
+    case Qt::Key_Space:
+        return Wybierz(fWybrany);
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+// The bar becomes the chosen one, its month is reported as a click would,
+// and a screen reader is told which bar has the focus now.
+void TWykresKalendarza::Wybierz(int indeks) {
+    if (IloscSlupkow() == 0)
+        return;
+    fWybrany = std::clamp(indeks, 0, IloscSlupkow() - 1);
+    update();
+    emit SlupekKlikniety(fWybrany);
+    if (QAccessible::isActive()) {
+        QAccessibleEvent zdarzenie(this, QAccessible::Focus);
+        zdarzenie.setChild(fWybrany);
+        QAccessible::updateAccessibility(&zdarzenie);
+    }
 }
 
 void TWykresKalendarza::leaveEvent(QEvent* event) {
@@ -219,6 +264,12 @@ void TWykresKalendarza::RysujSlupek(QPainter& p, int indeks, double maksimum) co
         p.fillRect(lewa, dno - wysokoscKwoty, szerokosc, wysokoscKwoty, KolorKwoty());
         p.fillRect(lewa, dno - wysokoscKwoty - wysokoscZysku, szerokosc, wysokoscZysku,
                    KolorZysku());
+    }
+    if (hasFocus() && indeks == fWybrany) {
+        QPen ramka(KolorTekstu());
+        ramka.setStyle(Qt::DotLine);
+        p.setPen(ramka);
+        p.drawRect(kolumna.adjusted(0, 0, -1, -1));
     }
     QFont czcionka = font();
     czcionka.setBold(biezacy);

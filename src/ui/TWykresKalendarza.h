@@ -9,8 +9,10 @@
 // The bar chart of the maturity calendar: one bar per month, the first being
 // the current month (marked), with the amount that frees up in the module's
 // header colour and the estimated profit stacked on top in green. Hovering a
-// bar shows its month and amounts; clicking it reports the month. Painted
-// here, so it needs nothing beyond Qt Widgets.
+// bar shows its month and amounts; clicking it reports the month. With the
+// focus, the arrow keys (Home, End) choose a bar and report its month too;
+// screen readers see the bars as the chart's children. Painted here, so it
+// needs nothing beyond Qt Widgets.
 class TWykresKalendarza : public QWidget {
     Q_OBJECT
 
@@ -29,6 +31,8 @@ public:
     QString OpisSlupka(int indeks) const;
     // The month's name as the chart and the list show it ("marzec 2026").
     static QString NazwaMiesiaca(int rok, int miesiac);
+    // The bar chosen with the keyboard, or -1.
+    int WybranySlupek() const { return fWybrany; }
 
     QSize sizeHint() const override { return {600, 210}; }
     QSize minimumSizeHint() const override { return {360, 150}; }
@@ -42,6 +46,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     // The chart follows the palette's base colour; its texts are chosen to be
@@ -55,5 +61,8 @@ private:
     void RysujSlupek(QPainter& p, int indeks, double maksimum) const;
 
     std::vector<TMiesiacKalendarza> fMiesiace;
+    void Wybierz(int indeks);
+
     int fPodMysza = -1;
+    int fWybrany = -1;
 };

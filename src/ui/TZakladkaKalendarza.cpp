@@ -76,6 +76,7 @@ QWidget* TZakladkaKalendarza::UtworzWidokKalendarza() {
     auto* kalendarz = new QWidget(pnl_Kalendarz);
     wyk_Kalendarz = new TWykresKalendarza(kalendarz);
     lv_Kalendarz = new TListaRaportowa("lv_Kalendarz", kalendarz);
+    lv_Kalendarz->setAccessibleName(QStringLiteral("Lokaty według miesiąca zakończenia"));
     lv_Kalendarz->UstawIkone(TIkonyLokat::Lokata());
     lv_Kalendarz->UstawKolory([this](const TWierszRaportu& wiersz) {
         return std::optional(TKoloryWierszyLokat::Lokaty(static_cast<const TLokata*>(wiersz.rekord),

@@ -31,6 +31,7 @@ void Przewijana(QDialog* dialog, QVBoxLayout* uklad, QWidget* zawartosc, int wys
     auto* przewijanie = new QScrollArea(dialog);
     przewijanie->setObjectName(QStringLiteral("przewijanie"));
     przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setFocusPolicy(Qt::NoFocus);
     przewijanie->setWidgetResizable(true);
     przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     przewijanie->setWidget(zawartosc);

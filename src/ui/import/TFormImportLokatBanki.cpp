@@ -34,6 +34,7 @@ TFormImportLokatBanki::TFormImportLokatBanki(QWidget* owner) : QDialog(owner) {
     lbl_ImportLBanki_Head->setObjectName(QStringLiteral("lbl_ImportLBanki_Head"));
 
     lv_ImportLBanki_Banki = new QTreeWidget(this);
+    lv_ImportLBanki_Banki->setAccessibleName(QStringLiteral("Banki"));
     lv_ImportLBanki_Banki->setObjectName(QStringLiteral("lv_ImportLBanki_Banki"));
     lv_ImportLBanki_Banki->setRootIsDecorated(false);
     lv_ImportLBanki_Banki->setUniformRowHeights(true);

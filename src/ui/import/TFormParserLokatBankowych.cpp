@@ -159,6 +159,7 @@ QWidget* TFormParserLokatBankowych::UtworzSrodek() {
     pan_Czekaj->hide();
 
     lv_Parsuj_LokatyDlaBanku = new TListaRaportowa("lv_Parsuj_LokatyDlaBanku", srodek);
+    lv_Parsuj_LokatyDlaBanku->setAccessibleName(QStringLiteral("Lokaty do zaimportowania"));
     lv_Parsuj_LokatyDlaBanku->setIconSize(QSize());
     lv_Parsuj_LokatyDlaBanku->UstawPolaWyboru(true);
     lv_Parsuj_LokatyDlaBanku->setSelectionMode(QAbstractItemView::ExtendedSelection);

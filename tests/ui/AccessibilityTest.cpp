@@ -1,0 +1,103 @@
+// Every control a keyboard can reach in every window has a name a screen
+// reader can say.
+#include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormDodajEdytujLokateBankowa.h"
+#include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
+#include "ui/TFormPorownajOferty.h"
+#include "ui/TLokatyFormGlowny.h"
+#include "ui/TWykresKalendarza.h"
+#include "ui/import/TFormImportLokatBanki.h"
+#include "ui/import/TFormParserLokatBankowych.h"
+#include "ui/import/TFormPobieranieListyBankow.h"
+
+#include "domain/TFormatSettings.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+void SprawdzNazwy(QWidget& okno) {
+    okno.show();
+    const std::string nazwa = okno.objectName().toStdString();
+    for (QWidget* w : okno.findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&okno) || w->focusProxy())
+            continue;
+        QAccessibleInterface* dostep = QAccessible::queryAccessibleInterface(w);
+        ASSERT_NE(dostep, nullptr) << nazwa << " " << w->objectName().toStdString();
+        EXPECT_FALSE(dostep->text(QAccessible::Name).trimmed().isEmpty())
+            << nazwa << ": " << w->metaObject()->className() << " "
+            << w->objectName().toStdString();
+    }
+    okno.hide();
+}
+
+TEST(Accessibility, EveryFocusableControlHasAName) {
+    UstawFormaty();
+    const TFormPorownajOferty::TKatalog katalog;
+    const std::function<std::unique_ptr<QWidget>()> okna[] = {
+        [] { return std::make_unique<TLokatyFormGlowny>(); },
+        [] { return std::make_unique<TFormDodajEdytujLokate>(); },
+        [] { return std::make_unique<TFormDodajEdytujLokateBankowa>(); },
+        [] { return std::make_unique<TFormDodajZyskZLokatyDoOszczednosci>(); },
+        [&] { return std::make_unique<TFormPorownajOferty>(katalog); },
+        [] { return std::make_unique<TFormImportLokatBanki>(); },
+        [] { return std::make_unique<TFormParserLokatBankowych>(); },
+        [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
+    };
+    for (const auto& utworz : okna) {
+        const std::unique_ptr<QWidget> okno = utworz();
+        SprawdzNazwy(*okno);
+        for (QTabWidget* zakladki : okno->findChildren<QTabWidget*>())
+            for (int i = 0; i < zakladki->count(); ++i) {
+                zakladki->setCurrentIndex(i);
+                SprawdzNazwy(*okno);
+            }
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The chart's bars are its accessible children and are walked with the arrows.
+TEST(Accessibility, TheChartsBarsAreChildrenWalkedWithTheArrows) {
+    UstawFormaty();
+    TWykresKalendarza wykres;
+    std::vector<TMiesiacKalendarza> miesiace(3);
+    for (int i = 0; i < 3; ++i) {
+        miesiace[i].rok = 2024;
+        miesiace[i].miesiac = 3 + i;
+        miesiace[i].kwota = 1000 * (i + 1);
+    }
+    wykres.UstawMiesiace(miesiace);
+    wykres.show();
+    QApplication::setActiveWindow(&wykres);
+    wykres.setFocus();
+    QAccessibleInterface* dostep = QAccessible::queryAccessibleInterface(&wykres);
+    ASSERT_NE(dostep, nullptr);
+    EXPECT_EQ(dostep->role(), QAccessible::Chart);
+    EXPECT_FALSE(dostep->text(QAccessible::Name).isEmpty());
+    ASSERT_EQ(dostep->childCount(), 3);
+    EXPECT_TRUE(dostep->child(1)->text(QAccessible::Name).startsWith("kwiecień 2024, "));
+    EXPECT_TRUE(dostep->child(1)->text(QAccessible::Name).contains("Kwota: 2 000,00 zł"));
+
+    QSignalSpy klikniete(&wykres, &TWykresKalendarza::SlupekKlikniety);
+    QTest::keyClick(&wykres, Qt::Key_Right);
+    QTest::keyClick(&wykres, Qt::Key_Right);
+    QTest::keyClick(&wykres, Qt::Key_Right); // stays on the last bar
+    QTest::keyClick(&wykres, Qt::Key_Home);
+    ASSERT_EQ(klikniete.size(), 4);
+    EXPECT_EQ(klikniete[1].at(0).toInt(), 2);
+    EXPECT_EQ(klikniete[2].at(0).toInt(), 2);
+    EXPECT_EQ(klikniete[3].at(0).toInt(), 0);
+    EXPECT_EQ(dostep->indexOfChild(dostep->focusChild()), 0);
+}
+
+} // namespace
