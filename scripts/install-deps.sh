@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core
     appstream desktop-file-utils groff-base
+    shared-mime-info
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -2,7 +2,7 @@
 # Builds the Debian package (cpack -G DEB) into a temporary folder, checks that
 # its Depends names the package of every library it links, unpacks it with
 # dpkg-deb -x into a temporary root (no change to the system) and runs the
-# unpacked program from there.
+# unpacked program from there, file types included.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -19,6 +19,7 @@ dpkg-deb -x "$deb" "$root"
 check_layout "$root/usr"
 check_libraries "$root/usr"
 check_tools "$root/usr/bin/talvora"
+check_file_types "$root/usr"
 
 # The libraries the unpacked files link directly, where the linker finds them
 # outside the package.

@@ -3,7 +3,7 @@
 # installed program from another folder: the tools, and the window on demo data
 # (offscreen), which paints its tabs and dialogs into pictures and closes
 # itself. Also checks the desktop entry and the AppStream metadata with the
-# freedesktop validators, and the man page.
+# freedesktop validators, the file types, and the man page.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -18,6 +18,7 @@ hints=$(desktop-file-validate "$prefix/share/applications/$app_id.desktop") || f
 appstreamcli validate-tree --no-net "$prefix" >"$work/appstream.txt" ||
     fail "appstreamcli: $(cat "$work/appstream.txt")"
 check_libraries "$prefix"
+check_file_types "$prefix"
 check_tools "$prefix/bin/talvora"
 
 run env QT_QPA_PLATFORM=offscreen TALVORA_FIRST_FRAME="$work/first.png" \
