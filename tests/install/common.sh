@@ -78,6 +78,7 @@ $found"
 # too, where their relative links point.
 help_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../docs/pomoc" && pwd)
 dist_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../dist" && pwd)
+dist_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../dist" && pwd)
 check_help() {
     local help=$1/share/talvora/pomoc
     local page target

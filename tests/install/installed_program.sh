@@ -2,8 +2,9 @@
 # Installs the build into a temporary prefix ("cmake --install") and starts the
 # installed program from another folder: the tools, and the window on demo data
 # (offscreen), which paints its tabs and dialogs into pictures and closes
-# itself. Also checks the desktop entry and the AppStream metadata with the
-# freedesktop validators, the file types, and the man page.
+# itself. Also checks the desktop entry and the AppStream metadata (also as it
+# is written with the README's pictures as screenshots) with the freedesktop
+# validators, the file types, and the man page.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -17,6 +18,19 @@ hints=$(desktop-file-validate "$prefix/share/applications/$app_id.desktop") || f
 [ -z "$hints" ] || fail "desktop-file-validate: $hints"
 appstreamcli validate-tree --no-net "$prefix" >"$work/appstream.txt" ||
     fail "appstreamcli: $(cat "$work/appstream.txt")"
+# Published with the README's pictures, the metadata lists each of them.
+metainfo=$work/screenshots.metainfo.xml
+cmake -DTEMPLATE="$dist_sources/$app_id.metainfo.xml.in" -DOUTPUT="$metainfo" -DAPP_ID="$app_id" \
+    -DVERSION="$version" -DRELEASE_DATE=2026-01-01 -DSCREENSHOTS_URL=https://talvora.example/docs \
+    -P "$dist_sources/Metainfo.cmake" || fail "Metainfo.cmake"
+appstreamcli validate --no-net "$metainfo" >"$work/appstream.txt" ||
+    fail "appstreamcli with screenshots: $(cat "$work/appstream.txt")"
+pictures=$(sed -n 's|.*<image type="source">https://talvora.example/docs/\(.*\)</image>|\1|p' "$metainfo")
+[ "$(wc -l <<<"$pictures")" -ge 4 ] || fail "the metadata lists the screenshots: $pictures"
+for picture in $pictures; do
+    grep -qF "(docs/$picture)" "$dist_sources/../README.md" ||
+        fail "screenshot $picture is not a picture of the README"
+done
 check_libraries "$prefix"
 check_file_types "$prefix"
 check_tools "$prefix/bin/talvora"
