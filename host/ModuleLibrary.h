@@ -14,8 +14,9 @@ public:
 
     // Where the module is looked for: $TALVORA_MODULE when set, else next to
     // the running program, where the build puts it, else in the private
-    // library folder of an installed program (lib/talvora/ beside its bin/).
-    // Both are found from the program's own path, never from the current folder.
+    // library folder of an installed program (lib/<triplet>/talvora/ beside its
+    // bin/). Both are found from the program's own path, never from the
+    // current folder.
     static QString DefaultPath();
 
     // Loads the library and finds the exports; false with `error` set when

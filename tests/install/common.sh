@@ -30,7 +30,8 @@ check_layout() {
     for file in bin/talvora "$module_dir/libVQ.Lokaty.so" "$module_dir/libtalvora_core.so" \
         "share/applications/$app_id.desktop" "share/icons/hicolor/scalable/apps/$app_id.svg" \
         "share/metainfo/$app_id.metainfo.xml" "share/mime/packages/$app_id.xml" \
-        share/man/man1/talvora.1; do
+        share/man/man1/talvora.1.gz share/doc/talvora/copyright \
+        share/doc/talvora/changelog.Debian.gz; do
         [ -f "$prefix/$file" ] || fail "$prefix/$file is missing"
     done
     check_help "$prefix"
@@ -77,7 +78,6 @@ $found"
 # pictures, style sheets and pages the installed pages refer to are installed
 # too, where their relative links point.
 help_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../docs/pomoc" && pwd)
-dist_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../dist" && pwd)
 dist_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../dist" && pwd)
 check_help() {
     local help=$1/share/talvora/pomoc

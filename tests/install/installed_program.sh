@@ -44,7 +44,8 @@ grep -q '"Nazwa"' <<<"$output" || fail "the demo data file lists no deposit: $ou
 
 # The man page renders without warnings and has a section for every tool the
 # program lists.
-man_page=$prefix/share/man/man1/talvora.1
+man_page=$work/talvora.1
+gzip -dc "$prefix/share/man/man1/talvora.1.gz" >"$man_page" || fail "talvora.1.gz is no gzip file"
 if command -v groff >/dev/null; then
     warnings=$(groff -k -man -Tutf8 -ww -z "$man_page" 2>&1)
     [ -z "$warnings" ] || fail "groff: $warnings"
