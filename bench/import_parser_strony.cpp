@@ -2,6 +2,7 @@
 // into offers, against gumbo building the tree of the very same page and
 // nothing else. Both start from the page's bytes in memory. The ratio printed
 // at the end is the figure to watch.
+#include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "domain/TFormatSettings.h"
 #include "import/ParserStronyLokat.h"
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy("BM_DrzewoGumbo", {"BM_ParsujStroneZLokatami"});

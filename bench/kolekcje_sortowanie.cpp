@@ -1,6 +1,7 @@
 // Sorting the offer catalogue and listing its labels, against a plain sort of
 // the same labels by code units (QString operator<) in the same run. The
 // figures to watch are the two ratios printed at the end.
+#include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/TFormatSettings.h"
@@ -177,7 +178,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy(

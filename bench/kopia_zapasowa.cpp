@@ -2,6 +2,7 @@
 // against copying the same file with cp in the same run. The backup goes
 // through SQLite's online backup, so it is consistent even while the file is
 // open; the ratio printed at the end is the figure to watch (target: 1.5).
+#include "InicjalizacjaBenchmarkow.h"
 #include "PrzykladoweWydatki.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKopieZapasowe.h"
@@ -62,7 +63,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     Wspolne();
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -3,6 +3,7 @@
 // arithmetic without any objects. The ratio of the two is what matters. The
 // deposit keeps its last estimate, so the first benchmark asks a new deposit
 // each time; the second asks the same one again, as a refill of the list does.
+#include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
@@ -91,7 +92,7 @@ BENCHMARK(BM_PonownySzacunekLokaty)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ZwyklaPetla)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy("BM_ZwyklaPetla",

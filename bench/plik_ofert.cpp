@@ -7,6 +7,7 @@
 //  - reading (the offers made, not freed) against reading the file's bytes
 //    and walking their tags without making any object.
 // Times are wall-clock. The ratios printed at the end are the figures to watch.
+#include "InicjalizacjaBenchmarkow.h"
 #include "PrzykladoweOferty.h"
 #include "ReporterZIlorazami.h"
 #include "domain/PlikOfert.h"
@@ -160,7 +161,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy(

@@ -2,6 +2,7 @@
 // of each offer, its bank-exact totals and the sort) against computing the
 // offers' estimates alone, as the deposit list does. The ratio of the two is
 // what matters: the exact totals should cost no more than the estimates.
+#include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "domain/TLokata.h"
 #include "domain/TRankingOfert.h"
@@ -85,7 +86,7 @@ BENCHMARK(BM_RankingOfert)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SzacunkiOfert)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy("BM_SzacunkiOfert", {"BM_RankingOfert"});

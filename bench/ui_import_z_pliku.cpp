@@ -2,6 +2,7 @@
 // mode: texts of every column, check boxes, the rows taking the offers over)
 // until the list is first painted, against a bare QTreeWidget of the same
 // size given the same texts with check boxes and painted, in one run.
+#include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/Formatowanie.h"
@@ -148,7 +149,7 @@ int main(int argc, char** argv) {
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     QApplication app(argc, argv);
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki",

@@ -2,6 +2,7 @@
 // filling bare QTreeWidgets with the same texts and no logic, in one run; and
 // the same filling with 100,000 offers, to see that a large catalogue does not
 // freeze the window.
+#include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -166,7 +167,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki", {"BM_WypelnijListy/10000"});

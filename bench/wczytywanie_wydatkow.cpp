@@ -4,6 +4,7 @@
 // making the records (and, for comparison, the former buffering of the whole
 // result). The ratios printed at the end are
 // the figures to watch.
+#include "InicjalizacjaBenchmarkow.h"
 #include "PrzykladoweWydatki.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
@@ -188,7 +189,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     Wspolne();
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -3,6 +3,7 @@
 // same empty data file. Both sides keep SQLite's default journal and sync
 // settings, so each commits once with the same fsyncs. Times are wall-clock.
 // The ratios printed at the end are the figures to watch.
+#include "InicjalizacjaBenchmarkow.h"
 #include "PrzykladoweOferty.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
@@ -172,7 +173,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     UstawLokalizacjeBazowa(QLocale(QLocale::Polish, QLocale::Poland));
     UstawFormaty();
-    benchmark::Initialize(&argc, argv);
+    InicjalizujBenchmarki(&argc, argv);
     Wspolne();
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
     benchmark::RunSpecifiedBenchmarks(&reporter);

@@ -48,21 +48,29 @@ bool ModuleLibrary::Load(const QString& path, QString& error) {
     SetApplicationVariablesFn set = nullptr;
     ShowFormVQFn show = nullptr;
     LastErrorVQFn lastError = nullptr;
+    SetOfferFileVQFn offerFile = nullptr;
     if (!Resolve(library, "SetApplicationVariables", set, error) ||
         !Resolve(library, "ShowFormVQ", show, error) ||
-        !Resolve(library, "LastErrorVQ", lastError, error)) {
+        !Resolve(library, "LastErrorVQ", lastError, error) ||
+        !Resolve(library, "SetOfferFileVQ", offerFile, error)) {
         dlclose(library);
         return false;
     }
     fSetApplicationVariables = set;
     fShowFormVQ = show;
     fLastErrorVQ = lastError;
+    fSetOfferFileVQ = offerFile;
     return true;
 }
 
 void ModuleLibrary::SetApplicationVariables(void* hostAppHandle, TProjektDB* hostProjektDB) const {
     if (fSetApplicationVariables)
         fSetApplicationVariables(hostAppHandle, hostProjektDB);
+}
+
+void ModuleLibrary::SetOfferFile(const QString& path) const {
+    if (fSetOfferFileVQ)
+        fSetOfferFileVQ(path.toUtf8().constData());
 }
 
 void ModuleLibrary::ShowFormVQ() const {

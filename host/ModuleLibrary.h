@@ -4,7 +4,7 @@
 class TProjektDB;
 
 // The deposits module, loaded at run time from libVQ.Lokaty.so with
-// dlopen(RTLD_NOW | RTLD_LOCAL) and reached only through its three exported
+// dlopen(RTLD_NOW | RTLD_LOCAL) and reached only through its four exported
 // functions. The library stays loaded until the process ends: Qt may keep
 // references into a widget library's code (meta-objects, style and font
 // caches) until the application object is gone, as with Qt's own plugins.
@@ -14,8 +14,9 @@ public:
 
     // Where the module is looked for: $TALVORA_MODULE when set, else next to
     // the running program, where the build puts it, else in the private
-    // library folder of an installed program (lib/talvora/ beside its bin/).
-    // Both are found from the program's own path, never from the current folder.
+    // library folder of an installed program (lib/<triplet>/talvora/ beside its
+    // bin/). Both are found from the program's own path, never from the
+    // current folder.
     static QString DefaultPath();
 
     // Loads the library and finds the exports; false with `error` set when
@@ -24,6 +25,9 @@ public:
     bool IsLoaded() const { return fShowFormVQ != nullptr; }
 
     void SetApplicationVariables(void* hostAppHandle, TProjektDB* hostProjektDB) const;
+    // An offer file for the next ShowFormVQ to read into its import window
+    // once the deposits window shows; "" for none.
+    void SetOfferFile(const QString& path) const;
     void ShowFormVQ() const;
     // The text of the error that ended the last showing, "" when it ran its course.
     QString LastError() const;
@@ -32,8 +36,10 @@ private:
     using SetApplicationVariablesFn = void (*)(void*, TProjektDB*);
     using ShowFormVQFn = void (*)();
     using LastErrorVQFn = const char* (*)();
+    using SetOfferFileVQFn = void (*)(const char*);
 
     SetApplicationVariablesFn fSetApplicationVariables = nullptr;
     ShowFormVQFn fShowFormVQ = nullptr;
     LastErrorVQFn fLastErrorVQ = nullptr;
+    SetOfferFileVQFn fSetOfferFileVQ = nullptr;
 };

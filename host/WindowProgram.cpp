@@ -3,6 +3,7 @@
 #include "CommandLineOptions.h"
 #include "ConsoleText.h"
 #include "DemoData.h"
+#include "FileArgument.h"
 #include "HouseholdSetup.h"
 #include "ModuleLibrary.h"
 #include "data/EDataError.h"
@@ -29,9 +30,12 @@ namespace {
 // Shows the module until it leaves no unsaved deposits or offers behind: a
 // save that failed keeps the user's changes in the collections, and showing
 // the window again lets the user retry, or discard them with the close box.
-// An error that ended a showing stops the loop. Returns that error.
-QString ShowModule(const ModuleLibrary& module, TProjektDB& project) {
+// An error that ended a showing stops the loop. Returns that error. An offer
+// file given on the command line is read in the first showing only (the module
+// forgets it in every showing).
+QString ShowModule(const ModuleLibrary& module, TProjektDB& project, const QString& offerFile) {
     QString error;
+    module.SetOfferFile(offerFile);
     do {
         module.SetApplicationVariables(nullptr, &project);
         module.ShowFormVQ();
@@ -70,7 +74,7 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
         if (options.demo)
             AddDemoData(project);
     }
-    error = ShowModule(module, project);
+    error = ShowModule(module, project, options.offerFile);
     // A showing that ended in an error may have left a profit in the savings
     // whose deposit was never saved: it is not written either.
     const QString savings = error.isEmpty() ? SaveChangedSavings(project) : QString();
@@ -78,6 +82,29 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
         if (!message.isEmpty())
             err << ConsoleText(message) << "\n";
     return error.isEmpty() && savings.isEmpty() ? 0 : 1;
+}
+
+// "talvora FILE": a data file takes the place of --db, so it cannot come with
+// --db or --demo; an offer file goes into the window of whichever data file
+// the other options choose.
+bool TakeFileArgument(const QString& path, WindowOptions& options, QString& error) {
+    switch (FileArgument::Recognize(path, error)) {
+    case FileArgument::Kind::OfferFile:
+        options.offerFile = path;
+        return true;
+    case FileArgument::Kind::DataFile:
+        if (!options.dataFile.isEmpty() || options.demo) {
+            error = QStringLiteral("Plik danych \"%1\" podano obok %2: podaj jeden plik danych.")
+                        .arg(path, options.demo ? QStringLiteral("--demo")
+                                                : QStringLiteral("--db ") + options.dataFile);
+            return false;
+        }
+        options.dataFile = path;
+        return true;
+    case FileArgument::Kind::None:
+        break;
+    }
+    return false;
 }
 
 } // namespace
@@ -95,7 +122,8 @@ QString SaveChangedSavings(TProjektDB& project) {
 bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QString& error) {
     CommandLineOptions parser({QStringLiteral("--db")},
                               {QStringLiteral("--demo"), QStringLiteral("--help"),
-                               QStringLiteral("-h"), QStringLiteral("--version")});
+                               QStringLiteral("-h"), QStringLiteral("--version")},
+                              1);
     if (!parser.parse(arguments, error))
         return false;
     options.dataFile = parser.value(QStringLiteral("--db"));
@@ -106,7 +134,9 @@ bool ParseWindowOptions(const QStringList& arguments, WindowOptions& options, QS
         error = QStringLiteral("Po --db brakuje ścieżki pliku danych.");
         return false;
     }
-    return true;
+    if (parser.positional().isEmpty() || options.help || options.version)
+        return true;
+    return TakeFileArgument(parser.positional().first(), options, error);
 }
 
 QString DefaultDataFile(bool demo) {
@@ -128,9 +158,12 @@ int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
     const QString path =
         QFileInfo(options.dataFile.isEmpty() ? DefaultDataFile(options.demo) : options.dataFile)
             .absoluteFilePath();
+    WindowOptions absolute = options;
+    if (!options.offerFile.isEmpty())
+        absolute.offerFile = QFileInfo(options.offerFile).absoluteFilePath();
     int code = 1;
     try {
-        code = Run(options, path, err);
+        code = Run(absolute, path, err);
     } catch (const std::exception& error) {
         // Started from the desktop menu, nobody reads stderr: the failure is
         // shown on screen too.

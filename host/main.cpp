@@ -16,16 +16,25 @@
 namespace {
 
 const char* const kUsage =
-    "Użycie: talvora [--db PLIK] [--demo]\n"
+    "Użycie: talvora [--db PLIK] [--demo] [PLIK]\n"
     "       talvora POLECENIE [--help]\n"
     "Bez polecenia otwiera okno lokat na pliku danych (domyślnie\n"
     "~/.local/share/Talvora/DataFile.dat, zakładanym przy pierwszym uruchomieniu).\n"
-    "  --db PLIK  inny plik danych\n"
-    "  --demo     przykładowe lokaty i oferty banków w osobnym pliku\n"
-    "             (domyślnie ~/.local/share/Talvora/DemoDataFile.dat)\n"
-    "  -h, --help ta pomoc\n"
-    "  --version  wersja programu\n"
-    "Polecenia:\n";
+    "PLIK to plik danych (otwierany jak z --db) albo plik lokat bankowych (.vq_lb),\n"
+    "który okno od razu odczytuje do importu ofert.\n";
+
+// The window's options, listed in one column with the tools.
+struct UsageOption {
+    const char* name;
+    const char* text;
+};
+const UsageOption kOptions[] = {
+    {"--db PLIK", "inny plik danych"},
+    {"--demo", "przykładowe lokaty i oferty banków w osobnym pliku"},
+    {"", "(domyślnie ~/.local/share/Talvora/DemoDataFile.dat)"},
+    {"-h, --help", "ta pomoc"},
+    {"--version", "wersja programu"},
+};
 
 QStringList ArgumentsOf(int argc, char* argv[]) {
     QStringList arguments;
@@ -39,12 +48,20 @@ bool IsHostCommand(const QStringList& arguments) {
 }
 
 void PrintUsage(QTextStream& stream) {
-    stream << kUsage;
     qsizetype width = 0;
+    for (const UsageOption& option : kOptions)
+        width = std::max(width, QString::fromUtf8(option.name).size());
     for (const Tool& tool : HostTools())
         width = std::max(width, tool.name.size());
+    const auto line = [&](const QString& name, const QString& text) {
+        stream << "  " << name.leftJustified(width) << "  " << text << "\n";
+    };
+    stream << kUsage;
+    for (const UsageOption& option : kOptions)
+        line(QString::fromUtf8(option.name), QString::fromUtf8(option.text));
+    stream << "Polecenia:\n";
     for (const Tool& tool : HostTools())
-        stream << "  " << tool.name.leftJustified(width) << "  " << tool.summary << "\n";
+        line(tool.name, tool.summary);
     stream.flush();
 }
 
@@ -94,8 +111,7 @@ int main(int argc, char* argv[]) {
     WindowOptions options;
     QString error;
     if (!ParseWindowOptions(arguments, options, error)) {
-        err << error << "\n";
-        PrintUsage(err);
+        err << error << "\nOpis argumentów: talvora --help\n";
         return 2;
     }
     QTextStream out(stdout);

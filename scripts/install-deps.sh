@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need,
-# skipping the work when everything is already there.
+# skipping the work when everything is already there. The install tests check
+# the desktop entry, the AppStream metadata, the MIME types and the Debian
+# package with the validators below; CPack's dependency scan runs `file`.
 set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config ccache
@@ -9,6 +11,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils imagemagick fonts-dejavu-core
     appstream desktop-file-utils groff-base
+    file shared-mime-info lintian
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -60,7 +60,7 @@ QWidget* OknoGospodarza() {
     return nullptr;
 }
 
-void PokazModul(TProjektDB* projekt) {
+void PokazModul(TProjektDB* projekt, const QString& plikOfert) {
     QtPlatformServices uslugi;
     QWidget* wlasciciel = OknoGospodarza();
     uslugi.install(wlasciciel);
@@ -69,7 +69,7 @@ void PokazModul(TProjektDB* projekt) {
         return;
     }
     try {
-        TPokazanieModulu(*projekt, wlasciciel).Wykonaj();
+        TPokazanieModulu(*projekt, wlasciciel, plikOfert).Wykonaj();
     } catch (const std::exception& blad) {
         ZglosBlad(TekstBledu(blad));
     } catch (...) {
@@ -84,13 +84,22 @@ void SetApplicationVariables(void* hostAppHandle, TProjektDB* hostProjektDB) {
     HostProjektDB = hostProjektDB;
 }
 
+void SetOfferFileVQ(const char* sciezkaUtf8) {
+    try {
+        PlikOfertDoOdczytu = sciezkaUtf8 ? QString::fromUtf8(sciezkaUtf8) : QString();
+    } catch (...) {
+        PlikOfertDoOdczytu.clear();
+    }
+}
+
 void ShowFormVQ() {
     gOstatniBlad.clear();
     TProjektDB* projekt = std::exchange(HostProjektDB, nullptr);
     try {
+        const QString plikOfert = std::exchange(PlikOfertDoOdczytu, QString());
         const QString brak = BrakWarunkowOkien();
         if (brak.isEmpty())
-            PokazModul(projekt);
+            PokazModul(projekt, plikOfert);
         else
             ZglosBlad(brak);
     } catch (...) {

@@ -1,7 +1,7 @@
 #pragma once
 // The exported functions of the deposits module, libVQ.Lokaty.so. Nothing
 // else of the library is visible: the host loads it with dlopen and looks up
-// these three names. No exception leaves them.
+// these four names. No exception leaves them.
 
 class TProjektDB;
 
@@ -19,6 +19,13 @@ VQ_LOKATY_EKSPORT void SetApplicationVariables(void* hostAppHandle, TProjektDB* 
 // the project is forgotten: the host calls SetApplicationVariables again before
 // the next showing.
 VQ_LOKATY_EKSPORT void ShowFormVQ();
+
+// Keeps an offer file (a UTF-8 path; null or "" for none) for the next
+// ShowFormVQ only: once the deposits window shows, its offer-file import reads
+// this file, as if the user had chosen it after "Importuj z pliku". This is how
+// "talvora PLIK.vq_lb" reaches the module without the host knowing its
+// windows; the path is forgotten by every ShowFormVQ, whatever its outcome.
+VQ_LOKATY_EKSPORT void SetOfferFileVQ(const char* sciezkaUtf8);
 
 // Why the last ShowFormVQ did not run its course (the text the user was shown,
 // UTF-8 with "\r" line breaks), or "" when it did. Valid until the next call

@@ -6,6 +6,7 @@
 #include "platform/Platform.h"
 #include "ui/TLokatyFormGlowny.h"
 
+#include <QMetaObject>
 #include <memory>
 
 namespace {
@@ -27,8 +28,9 @@ private:
 
 } // namespace
 
-TPokazanieModulu::TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel)
-    : fProjekt(projekt), fWlasciciel(wlasciciel), fZapis(projekt) {}
+TPokazanieModulu::TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel,
+                                   const QString& plikOfert)
+    : fProjekt(projekt), fWlasciciel(wlasciciel), fPlikOfert(plikOfert), fZapis(projekt) {}
 
 void TPokazanieModulu::Wykonaj() {
     UstawFormaty();
@@ -42,6 +44,12 @@ void TPokazanieModulu::Wykonaj() {
 void TPokazanieModulu::PokazOkno(TLokatyFormGlowny& okno) {
     fProjekt.WczytajDaneZTabeliDoKolekcji(TTabele::HarmonogramyLokatBankowych);
     fProjekt.Kolekcje().WyczyscZyskiZLokatBankowych();
+    // Queued, the reading waits for the modal loop, which first shows the
+    // window; a window closed before that never reads the file.
+    if (!fPlikOfert.isEmpty())
+        QMetaObject::invokeMethod(
+            &okno, [&okno, plik = fPlikOfert] { okno.OdczytajLokatyBankoweZPliku(plik); },
+            Qt::QueuedConnection);
     ZakonczPokazanie(Platform::modalRunner().runModal(&okno));
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include "entry/TZapisLokat.h"
 
+#include <QString>
+
 class QWidget;
 class TLokatyFormGlowny;
 class TProjektDB;
@@ -12,9 +14,13 @@ class TProjektDB;
 // showing also drops the profits the user added to savings after the last
 // "Zapisz" (the window's save that keeps it open). The window is freed and
 // forgets the project whatever happens; errors pass on to the caller.
+//
+// Given an offer file, the showing reads it once the window's modal loop
+// runs: the import window opens over the shown deposits window, as after
+// "Importuj z pliku" with that file chosen.
 class TPokazanieModulu {
 public:
-    TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel);
+    TPokazanieModulu(TProjektDB& projekt, QWidget* wlasciciel, const QString& plikOfert = {});
 
     void Wykonaj();
 
@@ -24,5 +30,6 @@ private:
 
     TProjektDB& fProjekt;
     QWidget* fWlasciciel;
+    QString fPlikOfert;
     TZapisLokat fZapis;
 };

@@ -2,3 +2,4 @@
 
 void* HostAppHandle = nullptr;
 TProjektDB* HostProjektDB = nullptr;
+QString PlikOfertDoOdczytu;

@@ -23,6 +23,8 @@
 #include "ui/TZakladkaKalendarza.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -51,9 +53,26 @@ const QString kPytanieOZamkniecie = QStringLiteral(
     "Czy chcesz zamknąć to okno BEZ ZAPISANIA dokonanych zmian ???");
 
 constexpr int kWysokoscDolnegoPaska = 42;
+constexpr int kNazwaPlikuWNaglowku = 48;
 constexpr int kSzerokoscKolumnyPrzyciskow = 66;
 constexpr int kOdstepPodsumowania = 70;
 constexpr int kOkresMigania = 900;
+
+// "Lokaty — DataFile.dat": the window names the data file it shows.
+QString TytulOkna(const QString& nazwaPliku, bool zapis) {
+    const QString tytul =
+        nazwaPliku.isEmpty() ? QStringLiteral("Lokaty") : QStringLiteral("Lokaty — ") + nazwaPliku;
+    return zapis ? tytul : tytul + QStringLiteral(" (tylko do odczytu)");
+}
+
+// The header shows a very long file name shortened in the middle, so that it
+// cannot widen the window; its tooltip holds the whole path.
+QString NazwaWNaglowku(const QString& nazwaPliku) {
+    if (nazwaPliku.size() <= kNazwaPlikuWNaglowku)
+        return nazwaPliku;
+    const int polowa = kNazwaPlikuWNaglowku / 2;
+    return nazwaPliku.left(polowa) + QChar(0x2026) + nazwaPliku.right(polowa);
+}
 
 QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QString& podpowiedz,
                             QWidget* rodzic) {
@@ -563,9 +582,13 @@ void TLokatyFormGlowny::UstawPrzyciski() {
     const TKolekcjeDanych* kolekcje = Kolekcje();
     btn_Zapisz->setVisible(static_cast<bool>(fZapisWMiejscu));
     btn_Zapisz->setEnabled(zapis && kolekcje && kolekcje->ZmienionoINiezapisanoLokaty());
-    setWindowTitle(zapis ? QStringLiteral("Lokaty") : QStringLiteral("Lokaty (tylko do odczytu)"));
-    if (pan_1)
-        pan_1->SetHeading(windowTitle());
+    const QString plikDanych = MyDB ? MyDB->PlikiDB().DataFile() : QString();
+    const QString nazwaPliku = QFileInfo(plikDanych).fileName();
+    setWindowTitle(TytulOkna(nazwaPliku, zapis));
+    if (pan_1) {
+        pan_1->SetHeading(TytulOkna(NazwaWNaglowku(nazwaPliku), zapis));
+        pan_1->setToolTip(QDir::toNativeSeparators(plikDanych));
+    }
 
     pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
                              QStringLiteral("Lokaty &oferowane przez banki (%1)")

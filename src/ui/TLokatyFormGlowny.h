@@ -119,6 +119,10 @@ public:
     // chooser; empty when the user cancelled.
     QString saveDialog() const;
     QString openDialog() const;
+    // The offer-file import on a chosen file: the import window reads it and
+    // the offers ticked there are merged. Refused, with a message, while the
+    // data file is open only to read.
+    void OdczytajLokatyBankoweZPliku(const QString& sciezka);
 
     // The web import: the import window for each bank in list order, then
     // the lists refilled (TLokatyFormGlownyOferty.cpp).

@@ -332,12 +332,22 @@ void TLokatyFormGlowny::ImportujZWybranychBankow() {
 }
 
 void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {
+    if (!Kolekcje())
+        return;
+    const QString sciezka = openDialog();
+    if (!sciezka.isEmpty())
+        OdczytajLokatyBankoweZPliku(sciezka);
+}
+
+void TLokatyFormGlowny::OdczytajLokatyBankoweZPliku(const QString& sciezka) {
     TKolekcjeDanych* kolekcje = Kolekcje();
     if (!kolekcje)
         return;
-    const QString sciezka = openDialog();
-    if (sciezka.isEmpty())
+    if (TylkoDoOdczytu()) {
+        PokazBlad(QStringLiteral("Nie można dodać lokat bankowych z pliku ") + sciezka +
+                  QStringLiteral(": plik danych jest otwarty tylko do odczytu."));
         return;
+    }
     if (!QFile::exists(sciezka)) {
         PokazBlad(QStringLiteral("Nie można odczytać danych o lokatach bankowych, wskazany plik ") +
                   sciezka + QStringLiteral(" nie istnieje !!!"));

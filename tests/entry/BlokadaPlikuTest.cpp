@@ -68,7 +68,7 @@ TEST_F(BlokadaPliku, ASecondWindowOpensTheFileOnlyToReadIt) {
         komunikaty.messages[0].text.contains("jest otwarty w innym oknie programu (proces " +
                                              QString::number(QCoreApplication::applicationPid())));
     EXPECT_TRUE(komunikaty.messages[0].defaultNo);
-    EXPECT_EQ(tytul, "Lokaty (tylko do odczytu)");
+    EXPECT_EQ(tytul, "Lokaty — DemoDataFile.dat (tylko do odczytu)");
     EXPECT_FALSE(zapisWlaczony);
     EXPECT_FALSE(dodawanieWlaczone);
     EXPECT_EQ(Dane(), przed);

@@ -7,9 +7,12 @@
 #include "common/widgets/ModalWatchdog.h"
 #include "data/TempDatabaseFile.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "domain/PlikOfert.h"
 #include "ui/TLokatyFormGlowny.h"
 
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTreeView>
 #include <functional>
 #include <gtest/gtest.h>
@@ -32,10 +35,10 @@ void WybierzPierwszaLokate(QWidget& okno) {
 
 class ProgramGospodarza : public testing::Test {
 protected:
-    int Uruchom() {
+    int Uruchom(const QString& plikOfert = {}) {
         QString bledy;
         QTextStream err(&bledy);
-        const int kod = RunWindowProgram({plik.path(), true, false}, err);
+        const int kod = RunWindowProgram({plik.path(), true, false, false, plikOfert}, err);
         EXPECT_EQ(bledy, "");
         return kod;
     }
@@ -142,6 +145,48 @@ TEST_F(ProgramGospodarza, AProfitReachesTheSavingsOnlyWithItsEndedDeposit) {
     EXPECT_EQ(po.aktywne, przed.aktywne - 1);
     EXPECT_EQ(po.groszeOszczednosci, przed.groszeOszczednosci + 1000);
     EXPECT_EQ(po.stanyOszczednosci, przed.stanyOszczednosci + 1);
+}
+
+// "talvora --demo PLIK.vq_lb": the import window reads the file over the
+// deposits window, which names its data file; the ticked offer is saved with
+// "Zapisz i zamknij".
+TEST_F(ProgramGospodarza, AnOfferFileGivenIsReadIntoTheImportWindowAtOnce) {
+    QTemporaryDir katalog;
+    const QString oferty = katalog.filePath("oferty.vq_lb");
+    TListaOfert lista;
+    lista.push_back(std::make_unique<THarmonogramLokatyBankowej>());
+    lista[0]->fBank = QStringLiteral("Bank Próbny");
+    lista[0]->fNazwaHarmonogramu = QStringLiteral("Lokata z pliku");
+    lista[0]->fOkresDepozytu = 3;
+    lista[0]->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
+    lista[0]->fOprocentowanieWSkaliRoku = 4.5;
+    EksportujOfertyDoPliku(lista, oferty);
+
+    QString nadImportem, tytul, podpowiedz;
+    int wczytane = -1, ofert = -1;
+    WhenModalShows([&](QWidget& import) {
+        nadImportem = import.parentWidget() ? import.parentWidget()->window()->windowTitle() : "";
+        QTreeView* wiersze = ListInTest::FindList(import, "lv_Parsuj_LokatyDlaBanku");
+        ASSERT_NE(wiersze, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !ListInTest::Rows(*wiersze).isEmpty(); }));
+        wczytane = static_cast<int>(ListInTest::Rows(*wiersze).size());
+        ClickButton(import, "btn_WybierzPominWszystkie");
+        WhenModalShows([&](QWidget& okno) {
+            tytul = okno.windowTitle();
+            podpowiedz = okno.findChild<QWidget*>("pan_1")->toolTip();
+            ofert = Rekordy(okno, "lv_HarmonogramyLokatBankowych");
+            ClickButton(okno, "btn_OK");
+        });
+        ClickButton(import, "btn_OK");
+    });
+    EXPECT_EQ(Uruchom(oferty), 0);
+    EXPECT_EQ(nadImportem, "Lokaty — DemoDataFile.dat");
+    EXPECT_EQ(wczytane, 1);
+    EXPECT_EQ(tytul, "Lokaty — DemoDataFile.dat");
+    EXPECT_EQ(podpowiedz, plik.path());
+    EXPECT_EQ(ofert, 8);
+    EXPECT_EQ(Wartosc("SELECT count(*) FROM HarmonogramyLokat WHERE Bank = 'Bank Próbny'"), 1);
+    EXPECT_TRUE(komunikaty.messages.isEmpty()) << komunikaty.texts().join('\n').toStdString();
 }
 
 } // namespace

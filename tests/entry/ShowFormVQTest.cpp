@@ -5,6 +5,7 @@
 #include "common/widgets/ModalWatchdog.h"
 #include "common/widgets/ScriptedModalRunner.h"
 
+#include <QDir>
 #include <QPointer>
 #include <QWidget>
 #include <thread>
@@ -118,6 +119,25 @@ TEST_F(ShowFormVQ, WithoutAProjectOnlyTheErrorBoxIsShown) {
     }
     EXPECT_EQ(ModulLokat().LastError(), kBrakProjektu);
     EXPECT_EQ(ZrzutBazy(Baza()), zrzut);
+}
+
+// An offer file is kept for the next showing only, whatever its outcome: one
+// that ended without a project forgets it too.
+TEST_F(ShowFormVQ, AnOfferFileIsForgottenByEveryShowing) {
+    ModulLokat().SetOfferFile(QDir(plik.folder()).filePath("oferty.vq_lb"));
+    ModulLokat().SetApplicationVariables(&oknoGospodarza, nullptr);
+    ModulLokat().ShowFormVQ();
+    ASSERT_EQ(ModulLokat().LastError(), kBrakProjektu);
+
+    QString pierwsze;
+    WhenModalShows([&](QWidget& okno) {
+        pierwsze = okno.objectName();
+        okno.close();
+    });
+    ModulLokat().SetApplicationVariables(&oknoGospodarza, projekt.get());
+    ModulLokat().ShowFormVQ();
+    EXPECT_EQ(pierwsze, "LokatyFormGlowny");
+    EXPECT_EQ(komunikaty.texts(), QStringList{kBrakProjektu});
 }
 
 TEST_F(ShowFormVQ, CalledFromAnotherThreadItRefusesWithoutAWindow) {

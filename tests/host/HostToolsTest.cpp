@@ -1,5 +1,6 @@
 // Every tool goes through one opening: "-h" is "--help", and "talvora
-// --help" lists the tools from the same table, their summaries in a column.
+// --help" lists the tools from the same table, their summaries in the column
+// of the window's options.
 #include "HostTools.h"
 #include "UruchomPolecenie.h"
 
@@ -23,22 +24,32 @@ TEST(HostTools, ShortHelpIsTheHelpOfEveryTool) {
     }
 }
 
-TEST(HostTools, TheProgramsHelpListsTheToolsInAColumn) {
+// The window's options and the tools share one column for their texts.
+TEST(HostTools, TheProgramsHelpListsOptionsAndToolsInOneColumn) {
     for (const char* pomoc : {"--help", "-h"}) {
         QProcess program;
         program.start(QCoreApplication::applicationDirPath() + "/talvora", {pomoc});
         ASSERT_TRUE(program.waitForFinished(30000));
         EXPECT_EQ(program.exitCode(), 0);
         const QString tekst = QString::fromUtf8(program.readAllStandardOutput());
-        const QStringList linie = tekst.section("Polecenia:\n", 1).split('\n', Qt::SkipEmptyParts);
-        ASSERT_EQ(linie.size(), 10) << tekst.toStdString();
-        const QRegularExpression wzor(QStringLiteral("^  (\\S+) +\\S"));
-        for (const QString& linia : linie) {
-            const auto m = wzor.match(linia);
-            ASSERT_TRUE(m.hasMatch()) << linia.toStdString();
-            EXPECT_EQ(m.capturedEnd(0) - 1, QStringLiteral("  harmonogram  ").size())
+        const QStringList narzedzia =
+            tekst.section("Polecenia:\n", 1).split('\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(narzedzia.size(), 10) << tekst.toStdString();
+        const QRegularExpression wzor(QStringLiteral("^  (\\S+)  +\\S"));
+        for (const QString& linia : narzedzia)
+            EXPECT_TRUE(wzor.match(linia).hasMatch()) << linia.toStdString();
+        const qsizetype kolumna = QStringLiteral("  harmonogram  ").size();
+        const QString tabela = "  --db" + tekst.section("\n  --db", 1);
+        int wcietych = 0;
+        for (const QString& linia : tabela.split('\n')) {
+            if (!linia.startsWith("  "))
+                continue;
+            ++wcietych;
+            EXPECT_TRUE(linia.size() > kolumna && linia.mid(kolumna - 2, 2) == "  " &&
+                        linia[kolumna] != ' ')
                 << linia.toStdString();
         }
+        EXPECT_EQ(wcietych, 15) << "five option lines and ten tools";
     }
 }
 

@@ -29,16 +29,56 @@ check_layout() {
     local prefix=$1
     for file in bin/talvora "$module_dir/libVQ.Lokaty.so" "$module_dir/libtalvora_core.so" \
         "share/applications/$app_id.desktop" "share/icons/hicolor/scalable/apps/$app_id.svg" \
-        "share/metainfo/$app_id.metainfo.xml" share/man/man1/talvora.1; do
+        "share/metainfo/$app_id.metainfo.xml" "share/mime/packages/$app_id.xml" \
+        share/man/man1/talvora.1.gz share/doc/talvora/copyright \
+        share/doc/talvora/changelog.Debian.gz; do
         [ -f "$prefix/$file" ] || fail "$prefix/$file is missing"
     done
     check_help "$prefix"
+}
+
+# The desktop entry takes a file and names the program's own types, never
+# SQLite databases as such; with the shared MIME database built from the
+# installed package file alone (besides the system's), an offer file is known
+# by its name and by its signature, and the data file by its name, each with
+# the program's icon and a Polish comment.
+check_file_types() {
+    local prefix=$1
+    local entry=$prefix/share/applications/$app_id.desktop
+    grep -qx 'Exec=talvora %f' "$entry" || fail "$entry: $(grep '^Exec=' "$entry")"
+    local types
+    types=$(sed -n 's/^MimeType=//p' "$entry")
+    for type in application/x-talvora-oferty application/x-talvora-dane; do
+        [[ ";$types" == *";$type;"* ]] || fail "$entry does not declare $type: $types"
+    done
+    [[ "$types" != *sqlite* ]] || fail "$entry claims SQLite databases: $types"
+
+    XDG_DATA_DIRS=$prefix/share update-mime-database "$prefix/share/mime" ||
+        fail "update-mime-database $prefix/share/mime"
+    local files=$work/types
+    mkdir -p "$files"
+    printf 'TPF0\001\000' >"$files/oferty.vq_lb"
+    cp "$files/oferty.vq_lb" "$files/oferty z banku"
+    run "$prefix/bin/talvora" baza --db "$files/DataFile.dat" >/dev/null || fail "talvora baza"
+    cp "$files/DataFile.dat" "$files/inne.dat"
+    local found expected
+    found=$(run env XDG_DATA_DIRS="$prefix/share:/usr/share" LANG=pl_PL.UTF-8 \
+        "$build/bin/test_mime_type" "$files/oferty.vq_lb" "$files/oferty z banku" \
+        "$files/DataFile.dat" "$files/inne.dat") || fail "test_mime_type failed"
+    expected="application/x-talvora-oferty|$app_id|Oferty lokat bankowych programu Talvora
+application/x-talvora-oferty|$app_id|Oferty lokat bankowych programu Talvora
+application/x-talvora-dane|$app_id|Plik danych programu Talvora"
+    [ "$(head -n3 <<<"$found")" = "$expected" ] || fail "the MIME database gives:
+$found"
+    [[ "$(tail -n1 <<<"$found")" == application/vnd.sqlite3\|* ]] ||
+        fail "another SQLite file is taken: $found"
 }
 
 # Every help page of the sources is installed in share/talvora/pomoc, and the
 # pictures, style sheets and pages the installed pages refer to are installed
 # too, where their relative links point.
 help_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../docs/pomoc" && pwd)
+dist_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../dist" && pwd)
 check_help() {
     local help=$1/share/talvora/pomoc
     local page target

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the Debian package (cpack -G DEB) into a temporary folder, checks that
-# its Depends names the package of every library it links, unpacks it with
+# its Depends names the package of every library it links, that it has no
+# maintainer scripts and a changelog of its version, runs lintian and the
+# freedesktop validators on it (those that are installed), unpacks it with
 # dpkg-deb -x into a temporary root (no change to the system) and runs the
-# unpacked program from there.
+# unpacked program from there, file types included.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 
@@ -14,11 +16,44 @@ fi
 deb=${packages[0]}
 echo "$(basename "$deb"): $(stat -c %s "$deb") bytes"
 
+# Its libraries are private and the caches it touches have triggers of their
+# own: there is nothing for a maintainer script to do.
+dpkg-deb -e "$deb" "$work/control"
+for script in preinst postinst prerm postrm; do
+    [ ! -e "$work/control/$script" ] || fail "the package has a $script: $(cat "$work/control/$script")"
+done
+
 root=$work/root
 dpkg-deb -x "$deb" "$root"
 check_layout "$root/usr"
 check_libraries "$root/usr"
 check_tools "$root/usr/bin/talvora"
+check_file_types "$root/usr"
+package_version=$(dpkg-deb -f "$deb" Version)
+top=$(gzip -dc "$root/usr/share/doc/talvora/changelog.Debian.gz" | head -n1)
+[[ "$top" == "talvora ($package_version) "* ]] ||
+    fail "changelog.Debian.gz begins with '$top', the package is $package_version"
+
+# What a packager runs; each when installed (scripts/install-deps.sh does).
+validate() {
+    local tool=$1
+    shift
+    if ! command -v "$tool" >/dev/null; then
+        echo "SKIP: $tool is not installed"
+        return
+    fi
+    "$@" >"$work/$tool.txt" 2>&1 || fail "$*: $(cat "$work/$tool.txt")"
+}
+validate desktop-file-validate desktop-file-validate \
+    "$root/usr/share/applications/$app_id.desktop"
+[ ! -s "$work/desktop-file-validate.txt" ] ||
+    fail "desktop-file-validate: $(cat "$work/desktop-file-validate.txt")"
+validate appstreamcli appstreamcli validate-tree --no-net "$root"
+validate lintian lintian --fail-on error,warning --tag-display-limit 0 "$deb"
+if [ -f "$work/lintian.txt" ]; then
+    # Running as root is only worth a note; anything else lintian says is shown.
+    grep -v '^running with root privileges' "$work/lintian.txt" || true
+fi
 
 # The libraries the unpacked files link directly, where the linker finds them
 # outside the package.

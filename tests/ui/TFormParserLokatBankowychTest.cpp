@@ -205,6 +205,17 @@ TEST_F(TImportOfertTest, MissingFileIsReportedAndNoWindowOpens) {
                   " nie istnieje !!!");
 }
 
+// A data file open only to read takes no offers: the file is not even read.
+TEST_F(TImportOfertTest, AReadOnlyDataFileRefusesTheImport) {
+    projekt->SetOtwartyTylkoDoOdczytu(true);
+    const QString sciezka = PlikTrzechBankow();
+    glowne.OdczytajLokatyBankoweZPliku(sciezka);
+    EXPECT_TRUE(okna.shown.isEmpty());
+    EXPECT_EQ(komunikaty.texts(), QStringList{"Nie można dodać lokat bankowych z pliku " + sciezka +
+                                              ": plik danych jest otwarty tylko do odczytu."});
+    EXPECT_TRUE(Oferty().empty());
+}
+
 TEST_F(TImportOfertTest, UnreadableFileShowsTheErrorThenAnEmptyList) {
     ManualBackgroundWork praca(ManualBackgroundWork::Mode::Immediate);
     IBackgroundWork* poprzednia = Platform::setBackgroundWork(&praca);

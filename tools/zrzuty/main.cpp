@@ -19,14 +19,31 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 
+namespace {
+
+const char* const kUsage = "Użycie: talvora-zrzuty FOLDER (istniejący folder na obrazy)\n";
+
+// "--help" and "-h" need no display, so they are answered before the
+// application object connects to one.
+bool AsksForHelp(int argc, char* argv[]) {
+    return argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    if (AsksForHelp(argc, argv)) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.size() != 1 || !QDir(arguments.first()).exists()) {
-        err << "Użycie: talvora-zrzuty FOLDER (istniejący folder na obrazy)\n";
+        err << kUsage;
         return 2;
     }
     InstallQtTranslation(app);
