@@ -62,9 +62,9 @@ void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
             .key(u"Ilosc")
             .integer(m.Ilosc())
             .key(u"Kwota")
-            .number(m.kwota)
+            .money(m.kwota)
             .key(u"SzacowanyZysk")
-            .number(m.szacowanyZysk)
+            .money(m.szacowanyZysk)
             .key(u"Lokaty")
             .beginArray();
         for (const TPozycjaKalendarza& p : m.lokaty)

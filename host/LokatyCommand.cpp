@@ -76,7 +76,7 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
             .key(u"Nazwa")
             .string(l.Nazwa())
             .key(u"Kwota")
-            .number(l.Kwota())
+            .money(l.Kwota())
             .key(u"DataRozpoczecia")
             .string(Data(l.DataRozpoczecia()))
             .key(u"OkresLokaty")

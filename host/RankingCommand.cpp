@@ -127,9 +127,9 @@ void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
             .number(p.szacowanyZysk);
         if (p.dokladnie) {
             json.key(u"OdsetkiNetto")
-                .number(Zlote(p.dokladnie->OdsetkiNetto()))
+                .money(Zlote(p.dokladnie->OdsetkiNetto()))
                 .key(u"KwotaKoncowa")
-                .number(Zlote(p.dokladnie->KwotaKoncowa()))
+                .money(Zlote(p.dokladnie->KwotaKoncowa()))
                 .key(u"RentownoscNettoRoczna")
                 .number(p.dokladnie->RentownoscNettoRoczna())
                 .key(u"DataZakonczenia")
