@@ -8,7 +8,7 @@
 #include "domain/TWierszeListLokat.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEtykietaSkracana.h"
-#include "ui/TGrupyBankow.h"
+#include "domain/TGrupyBankow.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
@@ -133,9 +133,7 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
             zysk += zyskLokaty;
         }
     }
-    lv_Lokaty->Wypelnij(
-        {QStringLiteral("Lokaty aktywne"), QStringLiteral("Lokaty nieaktywne, zakończone")},
-        std::move(wiersze));
+    lv_Lokaty->Wypelnij(TWierszeListLokat::NaglowkiGrup(), std::move(wiersze));
     lv_Lokaty->ZaznaczRekord(wybrana);
     lv_Lokaty->DopasujSzerokoscKolumn();
     lbl_IleLokat->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));

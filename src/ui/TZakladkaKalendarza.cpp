@@ -22,28 +22,9 @@
 
 namespace {
 
-// The cells of the deposit list that the calendar shows, in its order: name,
-// amount, end date, profit, days left, offer.
-const QList<int> kKolumny = {0, 1, 5, 6, 7, 4};
-
 const QString kBrakLokat = QStringLiteral(
     "Nie masz aktywnych lokat.\r\rDodaj lokatę na zakładce \"Lokaty\", a tutaj zobaczysz, "
     "w którym miesiącu wrócą Twoje pieniądze i ile na nich zarobisz.");
-
-QString NaglowekMiesiaca(const TMiesiacKalendarza& m) {
-    const QString nazwa = m.poTerminie ? QStringLiteral("Po terminie")
-                                       : TWykresKalendarza::NazwaMiesiaca(m.rok, m.miesiac);
-    return nazwa + QStringLiteral("   (lokat: %1, kwota: %2, szacowany zysk: %3)")
-                       .arg(m.Ilosc())
-                       .arg(FormatMoney(m.kwota), FormatMoney(m.szacowanyZysk));
-}
-
-QStringList Wybrane(const QStringList& wszystkie) {
-    QStringList wybrane;
-    for (int i : kKolumny)
-        wybrane.append(wszystkie.value(i));
-    return wybrane;
-}
 
 } // namespace
 
@@ -125,18 +106,18 @@ void TZakladkaKalendarza::Wypelnij(TKolekcjeDanych* kolekcje, const QString& pli
 void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
     const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
     QList<Qt::Alignment> wyrownania;
-    for (int i : kKolumny)
-        wyrownania.append(i == 0 || i == 4 ? Qt::AlignLeft : Qt::AlignRight);
-    lv_Kalendarz->UstawKolumny(Wybrane(tytuly), wyrownania);
+    for (bool doPrawej : TWierszeListLokat::KalendarzDoPrawej())
+        wyrownania.append(doPrawej ? Qt::AlignRight : Qt::AlignLeft);
+    lv_Kalendarz->UstawKolumny(TWierszeListLokat::KolumnyKalendarza(tytuly), wyrownania);
     QStringList grupy;
     std::vector<TWierszRaportu> wiersze;
     for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
         for (const TPozycjaKalendarza& p : m.lokaty)
             wiersze.push_back(
-                {Wybrane(TListaRaportowa::WcietaNazwa(
+                {TWierszeListLokat::KolumnyKalendarza(TListaRaportowa::WcietaNazwa(
                      TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk))),
                  p.lokata, static_cast<int>(grupy.size())});
-        grupy.append(NaglowekMiesiaca(m));
+        grupy.append(m.Naglowek());
     }
     lv_Kalendarz->Wypelnij(grupy, std::move(wiersze));
     lv_Kalendarz->DopasujSzerokoscKolumn();
@@ -145,7 +126,7 @@ void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
 void TZakladkaKalendarza::PokazMiesiac(int indeks) {
     if (indeks < 0 || indeks >= wyk_Kalendarz->IloscSlupkow())
         return;
-    const QString naglowek = NaglowekMiesiaca(wyk_Kalendarz->Miesiac(indeks));
+    const QString naglowek = wyk_Kalendarz->Miesiac(indeks).Naglowek();
     const QStringList grupy = lv_Kalendarz->Grupy();
     const int grupa = static_cast<int>(grupy.indexOf(naglowek));
     for (const TWierszRaportu* wiersz : lv_Kalendarz->Wiersze())
