@@ -7,6 +7,7 @@
 #include "domain/TKomorkiHarmonogramow.h"
 #include "domain/TWierszeListLokat.h"
 #include "ui/TAMHFlashLabel.h"
+#include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
 #include "domain/TGrupyBankow.h"
 #include "ui/THeaderPanel.h"
@@ -157,6 +158,18 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
     lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
     lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
+}
+
+TTabelaListy TLokatyFormGlowny::TabelaListy(const TListaRaportowa* lista) const {
+    if (lista == lv_Lokaty)
+        return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty"), lbl_IleLokat->text());
+    return TEksportListy::Tabela(
+        *lista, QStringLiteral("Lokaty oferowane przez banki"),
+        QStringLiteral("Ilość lokat bankowych: %1").arg(lista->IloscWierszy()));
+}
+
+QString TLokatyFormGlowny::PlikDanych() const {
+    return MyDB ? MyDB->PlikiDB().DataFile() : QString();
 }
 
 void TLokatyFormGlowny::lv_LokatyColumnClick(int kolumna) {

@@ -9,6 +9,7 @@
 #include "domain/TWierszeListLokat.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "ui/TEksportListy.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
@@ -17,6 +18,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -46,6 +48,7 @@ TZakladkaKalendarza::TZakladkaKalendarza(QWidget* parent) : QWidget(parent) {
     uklad->setContentsMargins(2, 4, 4, 2);
     uklad->addLayout(przyciski);
     uklad->addWidget(UtworzWidokKalendarza(), 1);
+    UtworzMenuKalendarza();
 }
 
 TZakladkaKalendarza::~TZakladkaKalendarza() = default;
@@ -84,6 +87,52 @@ QWidget* TZakladkaKalendarza::UtworzWidokKalendarza() {
                     emit OtworzLokate(lokata);
             });
     return pnl_Kalendarz;
+}
+
+void TZakladkaKalendarza::UtworzMenuKalendarza() {
+    pmenu_Kalendarz = new QMenu(this);
+    pmenu_Kalendarz->setObjectName(QStringLiteral("pmenu_Kalendarz"));
+    const auto dodaj = [this](const char* nazwa, const QString& tytul) {
+        QAction* pozycja = pmenu_Kalendarz->addAction(tytul);
+        pozycja->setObjectName(QLatin1String(nazwa));
+        return pozycja;
+    };
+    EksportujDoKalendarza2 =
+        dodaj("EksportujDoKalendarza2", QStringLiteral("Eksportuj do &kalendarza…"));
+    pmenu_Kalendarz->addSeparator();
+    EksportujListe3 = dodaj("EksportujListe3", TEksportListy::TytulEksportu());
+    DrukujListe3 = dodaj("DrukujListe3", TEksportListy::TytulDruku());
+    connect(EksportujDoKalendarza2, &QAction::triggered, this,
+            &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
+    connect(EksportujListe3, &QAction::triggered, this,
+            [this] { TEksportListy::EksportujDoCSV(TabelaListy(), fPlikDanych); });
+    connect(DrukujListe3, &QAction::triggered, this,
+            [this] { TEksportListy::Drukuj(TabelaListy()); });
+    connect(pmenu_Kalendarz, &QMenu::aboutToShow, this, &TZakladkaKalendarza::pmenu_KalendarzPopup);
+    lv_Kalendarz->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lv_Kalendarz, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        pmenu_Kalendarz->popup(lv_Kalendarz->viewport()->mapToGlobal(p));
+    });
+}
+
+void TZakladkaKalendarza::pmenu_KalendarzPopup() {
+    EksportujDoKalendarza2->setEnabled(MoznaEksportowac());
+    EksportujListe3->setEnabled(lv_Kalendarz->IloscWierszy() > 0);
+    DrukujListe3->setEnabled(lv_Kalendarz->IloscWierszy() > 0);
+}
+
+TTabelaListy TZakladkaKalendarza::TabelaListy() const {
+    int ilosc = 0;
+    double kwota = 0;
+    double zysk = 0;
+    if (fKalendarz)
+        for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
+            ilosc += m.Ilosc();
+            kwota += m.kwota;
+            zysk += m.szacowanyZysk;
+        }
+    return TEksportListy::Tabela(*lv_Kalendarz, QStringLiteral("Kalendarz"),
+                                 TWierszeListLokat::Podsumowanie(ilosc, kwota, zysk));
 }
 
 void TZakladkaKalendarza::Wypelnij(TKolekcjeDanych* kolekcje, const QString& plikDanych) {

@@ -443,7 +443,9 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
                                     "Utwrznowjakta1|U&twórz nową jak ta|Ctrl+C", "N5|-|",
                                     "Informacjeolokaciebankowej1|&Informacje o lokacie "
                                     "bankowej|Ctrl+Space",
-                                    "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|"}));
+                                    "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|",
+                                    "N10|-|", "EksportujListe1|Ek&sportuj do CSV…|",
+                                    "DrukujListe1|Druku&j…|"}));
     auto* menuOfert = kontrolka<QMenu>("pmenu_LokatyBankowe");
     pozycje.clear();
     for (const QAction* a : menuOfert->actions())
@@ -456,7 +458,9 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
                                     "PorownajOferty1|&Porównaj oferty|", "N9|-|",
                                     "Importujzpliku1|&Importuj z pliku…|",
                                     "Eksportujdopliku1|Eksp&ortuj do pliku…|",
-                                    "PobierzzInternetu1|Pobierz z I&nternetu…|"}));
+                                    "PobierzzInternetu1|Pobierz z I&nternetu…|", "N11|-|",
+                                    "EksportujListe2|Ek&sportuj do CSV…|",
+                                    "DrukujListe2|Druku&j…|"}));
 
     const auto wlaczona = [this](const char* nazwa) {
         return kontrolka<QAction>(nazwa)->isEnabled();
