@@ -64,8 +64,9 @@ TTabelaListy Tabela(const QStringList& tytulyLokat, const TKalendarzLokat& kalen
     for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
         for (const TPozycjaKalendarza& p : m.lokaty)
             tabela.wiersze.push_back(
-                {m.Naglowek(), TWierszeListLokat::KolumnyKalendarza(TWierszeListLokat::KomorkiLokaty(
-                                   *p.lokata, p.oferta, p.szacowanyZysk))});
+                {m.Naglowek(),
+                 TWierszeListLokat::KolumnyKalendarza(
+                     TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk))});
     return tabela;
 }
 

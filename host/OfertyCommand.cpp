@@ -14,9 +14,9 @@
 #include "data/TProjektDB.h"
 #include "domain/Formatowanie.h"
 #include "domain/PlikOfert.h"
+#include "domain/TFormatSettings.h"
 #include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
-#include "domain/TFormatSettings.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -102,9 +102,9 @@ QStringList Komorki(const TPozycjaRankingu& p) {
 }
 
 QStringList Naglowek() {
-    return {QStringLiteral("Oferta"),         QStringLiteral("Okres"),
-            QStringLiteral("Kapitalizacja"),  QStringLiteral("Szacowany zysk"),
-            QStringLiteral("Odsetki netto"),  QStringLiteral("Kwota końcowa"),
+    return {QStringLiteral("Oferta"),           QStringLiteral("Okres"),
+            QStringLiteral("Kapitalizacja"),    QStringLiteral("Szacowany zysk"),
+            QStringLiteral("Odsetki netto"),    QStringLiteral("Kwota końcowa"),
             QStringLiteral("Rentowność netto"), QStringLiteral("Koniec")};
 }
 

@@ -346,7 +346,8 @@ void TLokatyFormGlowny::UtworzMenuLokat() {
     DodajSeparator(m, "N10");
     EksportujListe1 =
         DodajPozycjeMenu(m, l, "EksportujListe1", TEksportListy::TytulEksportu(), QKeySequence());
-    DrukujListe1 = DodajPozycjeMenu(m, l, "DrukujListe1", TEksportListy::TytulDruku(), QKeySequence());
+    DrukujListe1 =
+        DodajPozycjeMenu(m, l, "DrukujListe1", TEksportListy::TytulDruku(), QKeySequence());
 }
 
 void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
@@ -379,7 +380,8 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
     DodajSeparator(m, "N11");
     EksportujListe2 =
         DodajPozycjeMenu(m, l, "EksportujListe2", TEksportListy::TytulEksportu(), QKeySequence());
-    DrukujListe2 = DodajPozycjeMenu(m, l, "DrukujListe2", TEksportListy::TytulDruku(), QKeySequence());
+    DrukujListe2 =
+        DodajPozycjeMenu(m, l, "DrukujListe2", TEksportListy::TytulDruku(), QKeySequence());
 }
 
 void TLokatyFormGlowny::PolaczZdarzenia() {

@@ -4,12 +4,12 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
 #include "domain/TWierszeListLokat.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
-#include "domain/TGrupyBankow.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"

@@ -124,9 +124,8 @@ TWydrukListy::TUklad TWydrukListy::Uklad(const QPaintDevice& urzadzenie) const {
 
 bool TWydrukListy::NaglowekPrzed(int i, bool pierwszyNaStronie) const {
     const auto& w = fTabela.wiersze;
-    return fTabela.grupy &&
-           (pierwszyNaStronie || w[static_cast<std::size_t>(i)].grupa !=
-                                     w[static_cast<std::size_t>(i) - 1].grupa);
+    return fTabela.grupy && (pierwszyNaStronie || w[static_cast<std::size_t>(i)].grupa !=
+                                                      w[static_cast<std::size_t>(i) - 1].grupa);
 }
 
 std::vector<std::vector<int>> TWydrukListy::Strony(const QPaintDevice& urzadzenie) const {

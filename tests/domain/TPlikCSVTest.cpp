@@ -100,11 +100,11 @@ TEST_F(PlikCSVTest, AReaderGetsTheCaptionsAndTheRowsAsShown) {
     tabela.grupy = false;
     tabela.wiersze.resize(1);
     EXPECT_EQ(*CsvReader::Read(TPlikCSV::Tekst(tabela)),
-              (std::vector<QStringList>{
-                  {"Nazwa", "Kwota", "Uwagi"},
-                  {"Wakacje; \"nad morzem\"", "10000,55", "dwie\r\nlinie"}}));
+              (std::vector<QStringList>{{"Nazwa", "Kwota", "Uwagi"},
+                                        {"Wakacje; \"nad morzem\"", "10000,55", "dwie\r\nlinie"}}));
     tabela.wiersze.clear();
-    EXPECT_EQ(TPlikCSV::Tekst(tabela), QString(QChar(QChar::ByteOrderMark)) + "Nazwa;Kwota;Uwagi\r\n");
+    EXPECT_EQ(TPlikCSV::Tekst(tabela),
+              QString(QChar(QChar::ByteOrderMark)) + "Nazwa;Kwota;Uwagi\r\n");
 }
 
 TEST_F(PlikCSVTest, WritesTheWholeFileOrSaysWhyNot) {

@@ -34,8 +34,8 @@ QByteArray WyjscieNarzedzia(const QStringList& argumenty) {
 void ZapiszDane(const QString& sciezka) {
     TProjektDB projekt(sciezka);
     TKolekcjeDanych& k = projekt.Kolekcje();
-    const auto oferta = [&k](const char* bank, const char* nazwa, uint32_t miesiecy,
-                             double procent, double minimalna) {
+    const auto oferta = [&k](const char* bank, const char* nazwa, uint32_t miesiecy, double procent,
+                             double minimalna) {
         auto h = std::make_unique<THarmonogramLokatyBankowej>();
         h->fBank = QString::fromUtf8(bank);
         h->fNazwaHarmonogramu = QString::fromUtf8(nazwa);
@@ -51,8 +51,8 @@ void ZapiszDane(const QString& sciezka) {
     oferta("Żółty Bank", "Lokata Srebrna", 3, 5.25, 1000);
     oferta("Alfa", "Roczna", 12, 4.5, 0);
     oferta("ŻÓŁTY BANK", "Nocna", 1, 6, 250000.5);
-    ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych)
-                    .Zapisano());
+    ASSERT_TRUE(
+        projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych).Zapisano());
     const auto lokata = [&k](const char* nazwa, double kwota, TDateTime start, uint16_t okres,
                              int32_t idOferty, bool aktywna) {
         k.Lokaty().push_back(std::make_unique<TLokata>(-1, QString::fromUtf8(nazwa), kwota, start,

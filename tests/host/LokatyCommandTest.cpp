@@ -216,10 +216,11 @@ TEST_F(LokatyCommandTest, CsvReadsBackToTheRowsOfTheJson) {
             EXPECT_NEAR(LiczbaCSV(w[7]), l["SzacowanyZysk"].toDouble(), 0.005);
         const int dni = l["IloscDniDoZakonczenia"].toInt();
         EXPECT_EQ(w[8], dni == TLokata::kDniNieaktywnej ? "Lokata nie jest aktywna"
-                                                         : QString::number(dni));
+                                                        : QString::number(dni));
     }
     // The name keeps its line break (the data file drops ";" and quotes).
-    EXPECT_TRUE((*wiersze)[1][1].startsWith("Dom remont\nna wiosnę")) << (*wiersze)[1][1].toStdString();
+    EXPECT_TRUE((*wiersze)[1][1].startsWith("Dom remont\nna wiosnę"))
+        << (*wiersze)[1][1].toStdString();
     EXPECT_EQ((*wiersze)[1][2], "300000,00");
 }
 

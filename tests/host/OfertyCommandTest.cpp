@@ -141,8 +141,8 @@ TEST_F(OfertyCommandTest, CsvReadsBackToTheRowsOfTheJson) {
         h->fWarunkiWczesniejszegoZerwaniaLokaty = "utrata odsetek;\r\nbez opłat";
         h->fZmiany = TTypModyfikacji::Dodano;
         oferty.insert(oferty.begin(), std::move(h));
-        ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych)
-                        .Zapisano());
+        ASSERT_TRUE(
+            projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych).Zapisano());
     }
     const TWynik csv = Uruchom({"--db", plik.path(), "--csv"});
     ASSERT_EQ(csv.kod, 0) << csv.err.toStdString();
@@ -182,8 +182,7 @@ TEST_F(OfertyCommandTest, CsvReadsBackToTheRowsOfTheJson) {
         else
             EXPECT_EQ(w[7], "(brak górnego ograniczenia)");
         EXPECT_EQ(w[8], o["OprocentowanieStaleWCalymOkresieLokaty"].toBool() ? "Stałe" : "Zmienne");
-        EXPECT_EQ(w[9],
-                  o["WymaganeKontoOsobisteWTymBanku"].toBool() ? "Wymagane" : "Niewymagane");
+        EXPECT_EQ(w[9], o["WymaganeKontoOsobisteWTymBanku"].toBool() ? "Wymagane" : "Niewymagane");
         EXPECT_EQ(w[10], o["WarunkiWczesniejszegoZerwaniaLokaty"].toString());
         EXPECT_EQ(w[11], o["PozostaleInformacje"].toString());
     }

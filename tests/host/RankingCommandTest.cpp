@@ -101,8 +101,7 @@ TEST_F(RankingCommandTest, CsvHasTheColumnsOfTheTableAndTheRowsOfTheJson) {
     ASSERT_EQ(csv.kod, 0) << csv.err.toStdString();
     const auto wiersze = CsvReader::Read(csv.out);
     ASSERT_TRUE(wiersze.has_value()) << csv.out.toStdString();
-    const QJsonArray ranking =
-        QJsonDocument::fromJson(Uruchom({"--json"}).out.toUtf8()).array();
+    const QJsonArray ranking = QJsonDocument::fromJson(Uruchom({"--json"}).out.toUtf8()).array();
     ASSERT_EQ(wiersze->size(), ranking.size() + 1u);
     EXPECT_EQ(wiersze->front(),
               QStringList({"Oferta", "Okres", "Kapitalizacja", "Szacowany zysk", "Odsetki netto",

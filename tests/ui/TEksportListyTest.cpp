@@ -162,8 +162,8 @@ TEST_F(EksportListyTest, DepositRowsKeepTheirGroupQuotesAndPlainAmounts) {
     const auto wiersze = CsvReader::Read(QString::fromUtf8(Zawartosc(cel)));
     ASSERT_TRUE(wiersze.has_value());
     ASSERT_EQ(wiersze->size(), 4u);
-    EXPECT_EQ((*wiersze)[1].mid(0, 5), QStringList({"Lokaty aktywne", "Lokata A", "300000,00",
-                                                    "2024-01-10", "3 miesiące"}));
+    EXPECT_EQ((*wiersze)[1].mid(0, 5),
+              QStringList({"Lokaty aktywne", "Lokata A", "300000,00", "2024-01-10", "3 miesiące"}));
     EXPECT_EQ((*wiersze)[2].mid(0, 3),
               QStringList({"Lokaty aktywne", "Na \"wakacje\";\nlato", "2500,50"}));
     EXPECT_EQ((*wiersze)[3].mid(0, 3),
