@@ -44,6 +44,16 @@ bool CommandLineOptions::parse(const QStringList& arguments, QString& error) {
     return true;
 }
 
+QString CommandLineOptions::exclusive(const QStringList& names) const {
+    QStringList given;
+    for (const QString& name : names)
+        if (has(name))
+            given << name;
+    if (given.size() < 2)
+        return {};
+    return QStringLiteral("Argumenty %1 i %2 wykluczają się.").arg(given[0], given[1]);
+}
+
 bool CommandLineOptions::requireDataFile(QString& error) const {
     if (!value(QStringLiteral("--db")).isEmpty())
         return true;

@@ -23,6 +23,10 @@ public:
     // The plain arguments, in the order given.
     const QStringList& positional() const { return fPositional; }
 
+    // Options that exclude each other: the error for the first two given
+    // together ("Argumenty --json i --csv wykluczają się."), or an empty text.
+    QString exclusive(const QStringList& names) const;
+
     // The data file of a tool that opens one ("--db FILE"): false with
     // `error` set when it is missing or empty.
     bool requireDataFile(QString& error) const;

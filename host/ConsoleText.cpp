@@ -8,10 +8,10 @@ bool Sterujacy(char16_t znak) {
     return znak < 0x20 || (znak >= 0x7F && znak <= 0x9F);
 }
 
-QString Zastap(QString tekst, bool zachowajLinie) {
+// `zachowane` are the control characters kept.
+QString Zastap(QString tekst, QStringView zachowane) {
     for (QChar& znak : tekst) {
-        const char16_t kod = znak.unicode();
-        if (Sterujacy(kod) && !(zachowajLinie && (kod == u'\n' || kod == u'\t')))
+        if (Sterujacy(znak.unicode()) && !zachowane.contains(znak))
             znak = QChar(QChar::ReplacementCharacter);
     }
     return tekst;
@@ -21,11 +21,15 @@ QString Zastap(QString tekst, bool zachowajLinie) {
 
 QString ConsoleText(QString tekst) {
     tekst.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    return Zastap(std::move(tekst), true);
+    return Zastap(std::move(tekst), u"\n\t");
 }
 
 QString ConsoleCell(QString tekst) {
-    return Zastap(std::move(tekst), false);
+    return Zastap(std::move(tekst), {});
+}
+
+QString ConsoleField(QString tekst) {
+    return Zastap(std::move(tekst), u"\r\n\t");
 }
 
 QString ConsoleErrorText(const std::exception& blad) {

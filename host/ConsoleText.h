@@ -9,5 +9,8 @@
 QString ConsoleText(QString tekst);
 // A table cell: one line, so line breaks and tabs become U+FFFD too.
 QString ConsoleCell(QString tekst);
+// A CSV field: its line breaks ("\r" too) and tabs are kept, the field being
+// quoted; every other control character becomes U+FFFD.
+QString ConsoleField(QString tekst);
 // The text of any error (TekstBledu) as a console shows it.
 QString ConsoleErrorText(const std::exception& blad);

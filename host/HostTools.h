@@ -13,6 +13,7 @@ struct ToolCall {
     QTextStream& out;
     QTextStream& err;
     bool json() const { return options.has(QStringLiteral("--json")); }
+    bool csv() const { return options.has(QStringLiteral("--csv")); }
 };
 
 // One command-line tool of the host ("talvora NAME ..."): what "--help"

@@ -1,14 +1,36 @@
 #include "JsonWriter.h"
 
+#include "domain/Formatowanie.h"
+#include "domain/TFormatSettings.h"
+
 #include <charconv>
 #include <cmath>
 
 QString JsonWriter::Number(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("null");
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    const double size = std::fabs(value);
+    const bool plain = size == 0 || (size >= 1e-6 && size < 1e21);
+    // Fixed notation below 1e21 takes at most 21 digits before the point and
+    // 17 significant digits after six zeros behind it.
+    char buffer[64];
+    const auto result =
+        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
     return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString JsonWriter::Money(double value) {
+    if (!std::isfinite(value))
+        return QStringLiteral("null");
+    TFormatSettings kropka;
+    kropka.DecimalSeparator = QLatin1Char('.');
+    QString text = FormatFixed(value, 2, kropka);
+    while (text.endsWith(u'0'))
+        text.chop(1);
+    if (text.endsWith(u'.'))
+        text.chop(1);
+    return text;
 }
 
 QString JsonWriter::Quote(QStringView value) {
@@ -93,6 +115,12 @@ JsonWriter& JsonWriter::key(QStringView name) {
 JsonWriter& JsonWriter::number(double value) {
     beforeValue();
     fText += Number(value);
+    return *this;
+}
+
+JsonWriter& JsonWriter::money(double value) {
+    beforeValue();
+    fText += Money(value);
     return *this;
 }
 

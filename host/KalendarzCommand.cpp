@@ -3,6 +3,7 @@
 #include "domain/OchronaPlikuDanych.h"
 
 #include "CommandLineOptions.h"
+#include "CsvOutput.h"
 #include "JsonWriter.h"
 #include "ReadOnlyDataFile.h"
 #include "TextTable.h"
@@ -13,6 +14,7 @@
 #include "domain/TFormatSettings.h"
 #include "domain/TKalendarzLokat.h"
 #include "domain/TPlikKalendarza.h"
+#include "domain/TWierszeListLokat.h"
 #include "platform/Clock.h"
 
 #include <QDir>
@@ -25,6 +27,7 @@ namespace {
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
 const QString kIcs = QStringLiteral("--ics");
+const QString kCsv = QStringLiteral("--csv");
 
 // The data file as a reading tool opens it: an existing file only.
 QStringList Naglowek() {
@@ -52,6 +55,21 @@ void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
     WriteTextTable(out, wiersze, {false, true, true, true, false});
 }
 
+// The calendar tab's list: each deposit under its month's heading.
+TTabelaListy Tabela(const QStringList& tytulyLokat, const TKalendarzLokat& kalendarz) {
+    TTabelaListy tabela;
+    tabela.tytul = QStringLiteral("Kalendarz");
+    tabela.kolumny = TWierszeListLokat::KolumnyKalendarza(tytulyLokat);
+    tabela.grupy = true;
+    for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
+        for (const TPozycjaKalendarza& p : m.lokaty)
+            tabela.wiersze.push_back(
+                {m.Naglowek(),
+                 TWierszeListLokat::KolumnyKalendarza(
+                     TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk))});
+    return tabela;
+}
+
 void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
     JsonWriter json;
     json.beginArray();
@@ -62,9 +80,9 @@ void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
             .key(u"Ilosc")
             .integer(m.Ilosc())
             .key(u"Kwota")
-            .number(m.kwota)
+            .money(m.kwota)
             .key(u"SzacowanyZysk")
-            .number(m.szacowanyZysk)
+            .money(m.szacowanyZysk)
             .key(u"Lokaty")
             .beginArray();
         for (const TPozycjaKalendarza& p : m.lokaty)
@@ -101,9 +119,7 @@ int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz
 static QString SprawdzIcs(const CommandLineOptions& opcje) {
     if (opcje.has(kIcs) && opcje.value(kIcs).isEmpty())
         return QStringLiteral("Podaj plik kalendarza: --ics PLIK.");
-    if (opcje.has(kIcs) && opcje.has(kJson))
-        return QStringLiteral("Argumenty --json i --ics wykluczają się.");
-    return {};
+    return opcje.exclusive({kJson, kIcs, kCsv});
 }
 
 static int Run(const ToolCall& call) {
@@ -119,6 +135,8 @@ static int Run(const ToolCall& call) {
         return PiszIcs(out, err, kalendarz, plik.Sciezka(), opcje.value(kIcs));
     if (call.json())
         PiszJson(out, kalendarz);
+    else if (call.csv())
+        WriteCsv(out, Tabela(kolekcje.TabelaLokaty().TytulyKolumn().mid(1), kalendarz));
     else
         PiszTabele(out, kalendarz);
     return 0;
@@ -126,7 +144,7 @@ static int Run(const ToolCall& call) {
 
 static QString Pomoc() {
     return QStringLiteral(
-        "Użycie: talvora kalendarz --db PLIK [--json] [--ics PLIK]\n"
+        "Użycie: talvora kalendarz --db PLIK [--json | --csv | --ics PLIK]\n"
         "\n"
         "Kiedy wracają pieniądze: aktywne lokaty z pliku danych pogrupowane według\n"
         "miesiąca szacowanej daty zakończenia, z ilością lokat, kwotą, która się zwalnia,\n"
@@ -136,7 +154,12 @@ static QString Pomoc() {
         "\n"
         "  --db PLIK   plik danych\n"
         "  --json      tablica obiektów JSON: Miesiac (\"yyyy-MM\" lub \"po terminie\"),\n"
-        "              Ilosc, Kwota, SzacowanyZysk, Lokaty (ich identyfikatory)\n"
+        "              Ilosc, Kwota, SzacowanyZysk (sumy zaokrąglone do grosza), Lokaty\n"
+        "              (ich identyfikatory)\n"
+        "  --csv       lista zakładki \"Kalendarz\" (\"Eksportuj…\"): każda lokata pod\n"
+        "              nagłówkiem swojego miesiąca (kolumna Grupa) z kolumnami listy;\n"
+        "              UTF-8 ze znacznikiem BOM, pola rozdzielone \";\", kwoty jako liczby\n"
+        "              z przecinkiem dziesiętnym\n"
         "  --ics PLIK  zamiast tego zapisuje plik kalendarza (iCalendar): jedno całodniowe\n"
         "              wydarzenie w dniu zakończenia każdej lokaty, która kończy się dziś\n"
         "              lub później, z przypomnieniem trzy dni wcześniej; ponowny eksport\n"
@@ -152,7 +175,7 @@ Tool KalendarzTool() {
             QStringLiteral("kiedy kończą się lokaty: miesiąc po miesiącu (--help: argumenty)"),
             Pomoc(),
             {kDb, kIcs},
-            {kJson},
+            {kJson, kCsv},
             0,
             true,
             SprawdzIcs,

@@ -1,6 +1,7 @@
 #include "HostTools.h"
 
 #include "CommandLineOptions.h"
+#include "CsvOutput.h"
 #include "JsonWriter.h"
 #include "ReadOnlyDataFile.h"
 #include "TextTable.h"
@@ -19,6 +20,7 @@ namespace {
 
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
+const QString kCsv = QStringLiteral("--csv");
 
 // One deposit with the offer it follows and its estimated profit.
 struct Pozycja {
@@ -65,6 +67,19 @@ void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<P
     WriteTextTable(out, wiersze, FirstColumnLeft(tytuly.size()));
 }
 
+// The deposit list as the window shows it: under "Lokaty aktywne" and the
+// group of the others.
+TTabelaListy Tabela(const QStringList& tytuly, const std::vector<Pozycja>& pozycje) {
+    const QStringList grupy = TWierszeListLokat::NaglowkiGrup();
+    TTabelaListy tabela;
+    tabela.tytul = QStringLiteral("Lokaty");
+    tabela.kolumny = tytuly;
+    tabela.grupy = true;
+    for (const Pozycja& p : pozycje)
+        tabela.wiersze.push_back({grupy[p.lokata->Aktywna() ? 0 : 1], Komorki(p)});
+    return tabela;
+}
+
 void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
     JsonWriter json;
     json.beginArray();
@@ -76,7 +91,7 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
             .key(u"Nazwa")
             .string(l.Nazwa())
             .key(u"Kwota")
-            .number(l.Kwota())
+            .money(l.Kwota())
             .key(u"DataRozpoczecia")
             .string(Data(l.DataRozpoczecia()))
             .key(u"OkresLokaty")
@@ -114,16 +129,23 @@ static int Run(const ToolCall& call) {
     ReadOnlyDataFile plik(opcje.value(kDb));
     TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
     const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
+    const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
     if (call.json())
         PiszJson(out, pozycje);
+    else if (call.csv())
+        WriteCsv(out, Tabela(tytuly, pozycje));
     else
-        PiszTabele(out, kolekcje.TabelaLokaty().TytulyKolumn().mid(1), pozycje);
+        PiszTabele(out, tytuly, pozycje);
     return 0;
+}
+
+static QString SprawdzFormat(const CommandLineOptions& opcje) {
+    return opcje.exclusive({kJson, kCsv});
 }
 
 static QString Pomoc() {
     return QStringLiteral(
-        "Użycie: talvora lokaty --db PLIK [--json]\n"
+        "Użycie: talvora lokaty --db PLIK [--json | --csv]\n"
         "\n"
         "Czyta istniejący plik danych (nie zmienia go ani nie zakłada nowego: ścieżka bez\n"
         "pliku to błąd) i wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota,\n"
@@ -136,7 +158,10 @@ static QString Pomoc() {
         "             DataRozpoczecia, OkresLokaty, JednostkaLokaty, OkresLokatyString,\n"
         "             IdHarmonogramLokaty, LokataBankowa, SzacowanaDataZakonczenia,\n"
         "             SzacowanyZysk (null bez lokaty bankowej), IloscDniDoZakonczenia,\n"
-        "             Aktywna\n"
+        "             Aktywna; kwoty zaokrąglone do grosza, SzacowanyZysk dokładnie\n"
+        "  --csv      lista jak w oknie (\"Eksportuj…\"): kolumna Grupa (lokaty aktywne,\n"
+        "             nieaktywne) i kolumny listy lokat; UTF-8 ze znacznikiem BOM, pola\n"
+        "             rozdzielone \";\", kwoty jako liczby z przecinkiem dziesiętnym\n"
         "  --help     ten opis\n"
         "\n"
         "Błędne argumenty: komunikat na stderr i kod wyjścia 2; plik, którego nie można\n"
@@ -148,9 +173,9 @@ Tool LokatyTool() {
             QStringLiteral("lokaty z pliku danych z szacowanym zyskiem (--help: argumenty)"),
             Pomoc(),
             {kDb},
-            {kJson},
+            {kJson, kCsv},
             0,
             true,
-            nullptr,
+            SprawdzFormat,
             Run};
 }

@@ -1,6 +1,7 @@
 #include "HostTools.h"
 
 #include "CommandLineOptions.h"
+#include "CsvOutput.h"
 #include "DepositArguments.h"
 #include "JsonWriter.h"
 #include "ReadOnlyDataFile.h"
@@ -24,6 +25,7 @@ const QString kTolerancja = QStringLiteral("--tolerancja");
 const QString kStart = QStringLiteral("--start");
 const QString kBezKonta = QStringLiteral("--bez-konta");
 const QString kJson = QStringLiteral("--json");
+const QString kCsv = QStringLiteral("--csv");
 
 bool CzytajPlik(const QString& tekst, TKryteriaRankingu&) {
     return !tekst.isEmpty();
@@ -99,16 +101,29 @@ QStringList Komorki(const TPozycjaRankingu& p) {
                    << Data(h.DataZakonczenia());
 }
 
+QStringList Naglowek() {
+    return {QStringLiteral("Oferta"),           QStringLiteral("Okres"),
+            QStringLiteral("Kapitalizacja"),    QStringLiteral("Szacowany zysk"),
+            QStringLiteral("Odsetki netto"),    QStringLiteral("Kwota końcowa"),
+            QStringLiteral("Rentowność netto"), QStringLiteral("Koniec")};
+}
+
+// The table of the text output, without groups.
+TTabelaListy Tabela(const TRankingOfert& ranking) {
+    TTabelaListy tabela;
+    tabela.tytul = QStringLiteral("Ranking lokat bankowych");
+    tabela.kolumny = Naglowek();
+    for (const TPozycjaRankingu& p : ranking.Pozycje())
+        tabela.wiersze.push_back({QString(), Komorki(p)});
+    return tabela;
+}
+
 void PiszTekst(const TRankingOfert& ranking, QTextStream& out) {
     if (ranking.Pozycje().empty()) {
         out << ranking.PowodBrakuOfert() << u'\n';
         return;
     }
-    std::vector<QStringList> wiersze{
-        {QStringLiteral("Oferta"), QStringLiteral("Okres"), QStringLiteral("Kapitalizacja"),
-         QStringLiteral("Szacowany zysk"), QStringLiteral("Odsetki netto"),
-         QStringLiteral("Kwota końcowa"), QStringLiteral("Rentowność netto"),
-         QStringLiteral("Koniec")}};
+    std::vector<QStringList> wiersze{Naglowek()};
     for (const TPozycjaRankingu& p : ranking.Pozycje())
         wiersze.push_back(Komorki(p));
     WriteTextTable(out, wiersze, FirstColumnLeft(wiersze.front().size()));
@@ -127,9 +142,9 @@ void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
             .number(p.szacowanyZysk);
         if (p.dokladnie) {
             json.key(u"OdsetkiNetto")
-                .number(Zlote(p.dokladnie->OdsetkiNetto()))
+                .money(Zlote(p.dokladnie->OdsetkiNetto()))
                 .key(u"KwotaKoncowa")
-                .number(Zlote(p.dokladnie->KwotaKoncowa()))
+                .money(Zlote(p.dokladnie->KwotaKoncowa()))
                 .key(u"RentownoscNettoRoczna")
                 .number(p.dokladnie->RentownoscNettoRoczna())
                 .key(u"DataZakonczenia")
@@ -161,16 +176,22 @@ static int Run(const ToolCall& call) {
     const TRankingOfert ranking(plik.Projekt().Kolekcje().HarmonogramyLokatBankowych(), kryteria);
     if (call.json())
         PiszJson(ranking, out);
+    else if (call.csv())
+        WriteCsv(out, Tabela(ranking));
     else
         PiszTekst(ranking, out);
     return 0;
+}
+
+static QString SprawdzFormat(const CommandLineOptions& opcje) {
+    return opcje.exclusive({kJson, kCsv});
 }
 
 static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora ranking --db PLIK --kwota KWOTA\n"
         "                        [--okres N --jednostka JEDNOSTKA [--tolerancja T]]\n"
-        "                        [--start RRRR-MM-DD] [--bez-konta] [--json]\n"
+        "                        [--start RRRR-MM-DD] [--bez-konta] [--json | --csv]\n"
         "\n"
         "Szereguje oferty lokat z katalogu pliku danych, które przyjmują podaną kwotę\n"
         "(kwota minimalna nie większa od niej, maksymalna 0 lub nie mniejsza), od\n"
@@ -190,7 +211,11 @@ static QString Pomoc() {
         "  --json                   tablica obiektów JSON: Id, BankNazwaOprocentowanie,\n"
         "                           SzacowanyZysk, OdsetkiNetto, KwotaKoncowa,\n"
         "                           RentownoscNettoRoczna, DataZakonczenia (null, gdy\n"
-        "                           kwoty wykraczają poza zakres obliczeń)\n"
+        "                           kwoty wykraczają poza zakres obliczeń); kwoty\n"
+        "                           zaokrąglone do grosza, SzacowanyZysk dokładnie\n"
+        "  --csv                    te same kolumny co tabela; UTF-8 ze znacznikiem BOM,\n"
+        "                           pola rozdzielone \";\", kwoty jako liczby z przecinkiem\n"
+        "                           dziesiętnym (gdy nic nie pasuje: sam nagłówek)\n"
         "  --help                   ten opis\n"
         "\n"
         "Gdy żadna oferta nie pasuje, wypisuje dlaczego (w JSON pustą tablicę). Błędne\n"
@@ -203,9 +228,9 @@ Tool RankingTool() {
             QStringLiteral("oferty z pliku danych uszeregowane dla kwoty (--help: argumenty)"),
             Pomoc(),
             {kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart},
-            {kBezKonta, kJson},
+            {kBezKonta, kJson, kCsv},
             0,
             false,
-            nullptr,
+            SprawdzFormat,
             Run};
 }

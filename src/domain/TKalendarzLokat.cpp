@@ -1,5 +1,7 @@
 #include "domain/TKalendarzLokat.h"
 
+#include "domain/Formatowanie.h"
+
 #include <QHash>
 #include <algorithm>
 
@@ -11,6 +13,20 @@ QString TMiesiacKalendarza::Klucz() const {
     return QStringLiteral("%1-%2")
         .arg(rok, 4, 10, QLatin1Char('0'))
         .arg(miesiac, 2, 10, QLatin1Char('0'));
+}
+
+QString TMiesiacKalendarza::Naglowek() const {
+    const QString nazwa = poTerminie ? QStringLiteral("Po terminie") : NazwaMiesiaca(rok, miesiac);
+    return nazwa + QStringLiteral("   (lokat: %1, kwota: %2, szacowany zysk: %3)")
+                       .arg(Ilosc())
+                       .arg(FormatMoney(kwota), FormatMoney(szacowanyZysk));
+}
+
+QString TMiesiacKalendarza::NazwaMiesiaca(int rok, int miesiac) {
+    const QStringList& nazwy = UstawieniaFormatow.LongMonthNames;
+    const QString nazwa =
+        miesiac >= 1 && miesiac <= nazwy.size() ? nazwy.at(miesiac - 1) : QString::number(miesiac);
+    return nazwa + QLatin1Char(' ') + QString::number(rok);
 }
 
 namespace {

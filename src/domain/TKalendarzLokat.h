@@ -28,6 +28,12 @@ struct TMiesiacKalendarza {
     int Ilosc() const { return static_cast<int>(lokaty.size()); }
     // "yyyy-MM", or "po terminie" for the group of overdue deposits.
     QString Klucz() const;
+    // The month's heading in the calendar list: its name (or "Po terminie")
+    // with the number of deposits, the amount and the estimated profit.
+    QString Naglowek() const;
+
+    // "grudzień 2026": the month's name as the formats give it, and the year.
+    static QString NazwaMiesiaca(int rok, int miesiac);
 };
 
 // When the money comes back: the active deposits (deleted ones left out)

@@ -1,11 +1,11 @@
 #include "domain/TPlikKalendarza.h"
 
 #include "domain/Formatowanie.h"
+#include "domain/ZapisCalegoPliku.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -151,14 +151,5 @@ QByteArray TPlikKalendarza::ZawinLinie(const QString& linia) {
 }
 
 QString TPlikKalendarza::Zapisz(const QString& sciezka, const QByteArray& bajty) {
-    const QString poczatek = QStringLiteral("Nie udało się zapisać pliku \"") +
-                             QDir::toNativeSeparators(sciezka) + QStringLiteral("\": ");
-    if (QFileInfo(sciezka).isDir())
-        return poczatek + QStringLiteral("to jest folder");
-    // QSaveFile writes beside the target, flushes and closes, then renames;
-    // unless committed it removes its temporary file.
-    QSaveFile plik(sciezka);
-    if (!plik.open(QIODevice::WriteOnly) || plik.write(bajty) != bajty.size() || !plik.commit())
-        return poczatek + plik.errorString();
-    return {};
+    return ZapiszCalyPlik(sciezka, bajty);
 }

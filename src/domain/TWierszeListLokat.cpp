@@ -6,11 +6,32 @@
 
 namespace {
 
+// The cells of a deposit row in the calendar's order.
+const QList<int> kKolumnyKalendarza = {0, 1, 5, 6, 7, 4};
+
 QString Data(TDateTime wartosc) {
     return FormatDateTime(UstawieniaFormatow.ShortDateFormat, wartosc, UstawieniaFormatow);
 }
 
 } // namespace
+
+QStringList TWierszeListLokat::NaglowkiGrup() {
+    return {QStringLiteral("Lokaty aktywne"), QStringLiteral("Lokaty nieaktywne, zakończone")};
+}
+
+QStringList TWierszeListLokat::KolumnyKalendarza(const QStringList& komorkiLokaty) {
+    QStringList wybrane;
+    for (int i : kKolumnyKalendarza)
+        wybrane.append(komorkiLokaty.value(i));
+    return wybrane;
+}
+
+QList<bool> TWierszeListLokat::KalendarzDoPrawej() {
+    QList<bool> doPrawej;
+    for (int i : kKolumnyKalendarza)
+        doPrawej.append(i != 0 && i != 4);
+    return doPrawej;
+}
 
 QString TWierszeListLokat::TekstBrakuLokatyBankowej() {
     return QStringLiteral("wybierz lokatę bankową aby policzyć szacowany zysk");

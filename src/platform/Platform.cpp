@@ -29,6 +29,13 @@ public:
     QString chooseFileToSave(const QString&, const QString&, const QString&) override { return {}; }
 };
 
+class NoPrinter : public IPrinter {
+public:
+    bool print(const QString&, const std::function<void(QPagedPaintDevice&)>&) override {
+        return false;
+    }
+};
+
 class NoModalRunner : public IModalRunner {
 public:
     int runModal(QWidget*) override { return 0; }
@@ -49,6 +56,7 @@ SystemClock gSystemClock;
 ConsoleMessageBoxes gConsoleMessageBoxes;
 NoWebBrowser gNoWebBrowser;
 NoFileChooser gNoFileChooser;
+NoPrinter gNoPrinter;
 NoModalRunner gNoModalRunner;
 SystemOnlineTest gSystemOnlineTest;
 ThreadBackgroundWork gThreadBackgroundWork;
@@ -57,6 +65,7 @@ Slot<Clock> gClock{&gSystemClock};
 Slot<IMessageBoxes> gMessageBoxes{&gConsoleMessageBoxes};
 Slot<IWebBrowser> gWebBrowser{&gNoWebBrowser};
 Slot<IFileChooser> gFileChooser{&gNoFileChooser};
+Slot<IPrinter> gPrinter{&gNoPrinter};
 Slot<IModalRunner> gModalRunner{&gNoModalRunner};
 Slot<IOnlineTest> gOnlineTest{&gSystemOnlineTest};
 Slot<IBackgroundWork> gBackgroundWork{&gThreadBackgroundWork};
@@ -74,6 +83,9 @@ IWebBrowser& Platform::webBrowser() {
 }
 IFileChooser& Platform::fileChooser() {
     return gFileChooser.get();
+}
+IPrinter& Platform::printer() {
+    return gPrinter.get();
 }
 IModalRunner& Platform::modalRunner() {
     return gModalRunner.get();
@@ -96,6 +108,9 @@ IWebBrowser* Platform::setWebBrowser(IWebBrowser* s) {
 }
 IFileChooser* Platform::setFileChooser(IFileChooser* s) {
     return gFileChooser.set(s);
+}
+IPrinter* Platform::setPrinter(IPrinter* s) {
+    return gPrinter.set(s);
 }
 IModalRunner* Platform::setModalRunner(IModalRunner* s) {
     return gModalRunner.set(s);

@@ -34,6 +34,7 @@ QtPlatformServices::~QtPlatformServices() {
 void QtPlatformServices::install(QWidget* owner) {
     fMessageBoxes.SetOwner(owner);
     fFileChooser.SetOwner(owner);
+    fPrinter.SetOwner(owner);
     if (!fMessageBoxesInstalled)
         fMessageBoxesInstalled = InstallOverDefault<IMessageBoxes>(
             &Platform::setMessageBoxes, &Platform::messageBoxes, &fMessageBoxes);
@@ -43,6 +44,9 @@ void QtPlatformServices::install(QWidget* owner) {
     if (!fFileChooserInstalled)
         fFileChooserInstalled = InstallOverDefault<IFileChooser>(
             &Platform::setFileChooser, &Platform::fileChooser, &fFileChooser);
+    if (!fPrinterInstalled)
+        fPrinterInstalled =
+            InstallOverDefault<IPrinter>(&Platform::setPrinter, &Platform::printer, &fPrinter);
     if (!fModalRunnerInstalled)
         fModalRunnerInstalled = InstallOverDefault<IModalRunner>(
             &Platform::setModalRunner, &Platform::modalRunner, &fModalRunner);
@@ -55,6 +59,8 @@ void QtPlatformServices::uninstall() {
                                  fWebBrowserInstalled);
     RemoveIfCurrent<IFileChooser>(&Platform::setFileChooser, &Platform::fileChooser, &fFileChooser,
                                   fFileChooserInstalled);
+    RemoveIfCurrent<IPrinter>(&Platform::setPrinter, &Platform::printer, &fPrinter,
+                              fPrinterInstalled);
     RemoveIfCurrent<IModalRunner>(&Platform::setModalRunner, &Platform::modalRunner, &fModalRunner,
                                   fModalRunnerInstalled);
 }

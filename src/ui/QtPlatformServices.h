@@ -2,6 +2,7 @@
 #include "ui/QtFileChooser.h"
 #include "ui/QtMessageBoxes.h"
 #include "ui/QtModalRunner.h"
+#include "ui/QtPrinter.h"
 #include "ui/QtWebBrowser.h"
 
 // The Qt implementations of the desktop services, installed in Platform while
@@ -28,9 +29,11 @@ private:
     QtMessageBoxes fMessageBoxes;
     QtWebBrowser fWebBrowser;
     QtFileChooser fFileChooser;
+    QtPrinter fPrinter;
     QtModalRunner fModalRunner;
     bool fMessageBoxesInstalled = false;
     bool fWebBrowserInstalled = false;
     bool fFileChooserInstalled = false;
+    bool fPrinterInstalled = false;
     bool fModalRunnerInstalled = false;
 };

@@ -14,6 +14,7 @@
 #include "ui/KontrastTekstu.h"
 #include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
+#include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
@@ -376,6 +377,11 @@ void TLokatyFormGlowny::UtworzMenuLokat() {
     EksportujDoKalendarza1 =
         DodajPozycjeMenu(m, l, "EksportujDoKalendarza1",
                          QStringLiteral("Eksportuj do &kalendarza…"), QKeySequence());
+    DodajSeparator(m, "N10");
+    EksportujListe1 =
+        DodajPozycjeMenu(m, l, "EksportujListe1", TEksportListy::TytulEksportu(), QKeySequence());
+    DrukujListe1 =
+        DodajPozycjeMenu(m, l, "DrukujListe1", TEksportListy::TytulDruku(), QKeySequence());
 }
 
 void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
@@ -405,6 +411,11 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
                                          QStringLiteral("Eksp&ortuj do pliku…"), QKeySequence());
     PobierzzInternetu1 = DodajPozycjeMenu(m, l, "PobierzzInternetu1",
                                           QStringLiteral("Pobierz z I&nternetu…"), QKeySequence());
+    DodajSeparator(m, "N11");
+    EksportujListe2 =
+        DodajPozycjeMenu(m, l, "EksportujListe2", TEksportListy::TytulEksportu(), QKeySequence());
+    DrukujListe2 =
+        DodajPozycjeMenu(m, l, "DrukujListe2", TEksportListy::TytulDruku(), QKeySequence());
 }
 
 void TLokatyFormGlowny::PolaczZdarzenia() {
@@ -450,6 +461,13 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(PobierzzInternetu1, &QAction::triggered, this, &T::btn_AktualizujLokatyClick);
     connect(EksportujDoKalendarza1, &QAction::triggered, ts_Kalendarz,
             &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
+    for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
+        const bool lokaty = lista == lv_Lokaty;
+        connect(lokaty ? EksportujListe1 : EksportujListe2, &QAction::triggered, this,
+                [this, lista] { TEksportListy::EksportujDoCSV(TabelaListy(lista), PlikDanych()); });
+        connect(lokaty ? DrukujListe1 : DrukujListe2, &QAction::triggered, this,
+                [this, lista] { TEksportListy::Drukuj(TabelaListy(lista)); });
+    }
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
@@ -603,6 +621,8 @@ void TLokatyFormGlowny::pmenu_LokatyPopup() {
     Rozpocznijlokate1->setEnabled(sbtn_RozpocznijLokate->isEnabled());
     Utwrznowjakta1->setEnabled(sbtn_RozpocznijJakoNowaLokate->isEnabled());
     EksportujDoKalendarza1->setEnabled(ts_Kalendarz->MoznaEksportowac());
+    EksportujListe1->setEnabled(lv_Lokaty->IloscWierszy() > 0);
+    DrukujListe1->setEnabled(lv_Lokaty->IloscWierszy() > 0);
 }
 
 void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
@@ -615,6 +635,8 @@ void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
     Importujzpliku1->setEnabled(sbtn_OdczytajLokatyBankoweZPliku->isEnabled());
     Eksportujdopliku1->setEnabled(sbtn_EksportujDopliku->isEnabled());
     PobierzzInternetu1->setEnabled(btn_AktualizujLokaty->isEnabled());
+    EksportujListe2->setEnabled(lv_HarmonogramyLokatBankowych->IloscWierszy() > 0);
+    DrukujListe2->setEnabled(lv_HarmonogramyLokatBankowych->IloscWierszy() > 0);
 }
 
 // The page of the tab in front.

@@ -29,6 +29,7 @@ class TLokata;
 class THarmonogramLokatyBankowej;
 class TListaRaportowa;
 struct TWierszRaportu;
+struct TTabelaListy;
 class TProjektDB;
 class TZakladkaKalendarza;
 
@@ -200,6 +201,10 @@ private:
     void UstawWyswietlanaTabele();
 
     void PokazWszystkieKolumnyLokat();
+    // A list of the window as shown, with its title and summary, for the
+    // CSV export and the printout; the data file exports must not overwrite.
+    TTabelaListy TabelaListy(const TListaRaportowa* lista) const;
+    QString PlikDanych() const;
 
     void lv_LokatyColumnClick(int kolumna);
     void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
@@ -273,6 +278,8 @@ private:
     QAction* Utwrznowjakta1 = nullptr;
     QAction* Informacjeolokaciebankowej1 = nullptr;
     QAction* EksportujDoKalendarza1 = nullptr;
+    QAction* EksportujListe1 = nullptr;
+    QAction* DrukujListe1 = nullptr;
     QMenu* pmenu_LokatyBankowe = nullptr;
     QAction* Dodaj2 = nullptr;
     QAction* Edytuj2 = nullptr;
@@ -284,4 +291,6 @@ private:
     QAction* Importujzpliku1 = nullptr;
     QAction* Eksportujdopliku1 = nullptr;
     QAction* PobierzzInternetu1 = nullptr;
+    QAction* EksportujListe2 = nullptr;
+    QAction* DrukujListe2 = nullptr;
 };

@@ -4,11 +4,12 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
 #include "domain/TWierszeListLokat.h"
 #include "ui/TAMHFlashLabel.h"
+#include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
-#include "ui/TGrupyBankow.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
@@ -136,9 +137,7 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
             zysk += zyskLokaty;
         }
     }
-    lv_Lokaty->Wypelnij(
-        {QStringLiteral("Lokaty aktywne"), QStringLiteral("Lokaty nieaktywne, zakończone")},
-        std::move(wiersze));
+    lv_Lokaty->Wypelnij(TWierszeListLokat::NaglowkiGrup(), std::move(wiersze));
     lv_Lokaty->ZaznaczRekord(wybrana);
     lv_Lokaty->DopasujSzerokoscKolumn();
     lbl_IleLokat->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
@@ -162,6 +161,18 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
     lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
     lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
+}
+
+TTabelaListy TLokatyFormGlowny::TabelaListy(const TListaRaportowa* lista) const {
+    if (lista == lv_Lokaty)
+        return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty"), lbl_IleLokat->text());
+    return TEksportListy::Tabela(
+        *lista, QStringLiteral("Lokaty oferowane przez banki"),
+        QStringLiteral("Ilość lokat bankowych: %1").arg(lista->IloscWierszy()));
+}
+
+QString TLokatyFormGlowny::PlikDanych() const {
+    return MyDB ? MyDB->PlikiDB().DataFile() : QString();
 }
 
 void TLokatyFormGlowny::lv_LokatyColumnClick(int kolumna) {

@@ -70,10 +70,7 @@ void TWykresKalendarza::UstawMiesiace(std::vector<TMiesiacKalendarza> miesiace) 
 }
 
 QString TWykresKalendarza::NazwaMiesiaca(int rok, int miesiac) {
-    const QStringList& nazwy = UstawieniaFormatow.LongMonthNames;
-    const QString nazwa =
-        miesiac >= 1 && miesiac <= nazwy.size() ? nazwy.at(miesiac - 1) : QString::number(miesiac);
-    return nazwa + QLatin1Char(' ') + QString::number(rok);
+    return TMiesiacKalendarza::NazwaMiesiaca(rok, miesiac);
 }
 
 QRect TWykresKalendarza::Obszar() const {

@@ -9,6 +9,7 @@
 #include "domain/TWierszeListLokat.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
+#include "ui/TEksportListy.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
@@ -17,33 +18,15 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-// The cells of the deposit list that the calendar shows, in its order: name,
-// amount, end date, profit, days left, offer.
-const QList<int> kKolumny = {0, 1, 5, 6, 7, 4};
-
 const QString kBrakLokat = QStringLiteral(
     "Nie masz aktywnych lokat.\r\rDodaj lokatę na zakładce \"Lokaty\", a tutaj zobaczysz, "
     "w którym miesiącu wrócą Twoje pieniądze i ile na nich zarobisz.");
-
-QString NaglowekMiesiaca(const TMiesiacKalendarza& m) {
-    const QString nazwa = m.poTerminie ? QStringLiteral("Po terminie")
-                                       : TWykresKalendarza::NazwaMiesiaca(m.rok, m.miesiac);
-    return nazwa + QStringLiteral("   (lokat: %1, kwota: %2, szacowany zysk: %3)")
-                       .arg(m.Ilosc())
-                       .arg(FormatMoney(m.kwota), FormatMoney(m.szacowanyZysk));
-}
-
-QStringList Wybrane(const QStringList& wszystkie) {
-    QStringList wybrane;
-    for (int i : kKolumny)
-        wybrane.append(wszystkie.value(i));
-    return wybrane;
-}
 
 } // namespace
 
@@ -65,6 +48,7 @@ TZakladkaKalendarza::TZakladkaKalendarza(QWidget* parent) : QWidget(parent) {
     uklad->setContentsMargins(2, 4, 4, 2);
     uklad->addLayout(przyciski);
     uklad->addWidget(UtworzWidokKalendarza(), 1);
+    UtworzMenuKalendarza();
 }
 
 TZakladkaKalendarza::~TZakladkaKalendarza() = default;
@@ -106,6 +90,52 @@ QWidget* TZakladkaKalendarza::UtworzWidokKalendarza() {
     return pnl_Kalendarz;
 }
 
+void TZakladkaKalendarza::UtworzMenuKalendarza() {
+    pmenu_Kalendarz = new QMenu(this);
+    pmenu_Kalendarz->setObjectName(QStringLiteral("pmenu_Kalendarz"));
+    const auto dodaj = [this](const char* nazwa, const QString& tytul) {
+        QAction* pozycja = pmenu_Kalendarz->addAction(tytul);
+        pozycja->setObjectName(QLatin1String(nazwa));
+        return pozycja;
+    };
+    EksportujDoKalendarza2 =
+        dodaj("EksportujDoKalendarza2", QStringLiteral("Eksportuj do &kalendarza…"));
+    pmenu_Kalendarz->addSeparator();
+    EksportujListe3 = dodaj("EksportujListe3", TEksportListy::TytulEksportu());
+    DrukujListe3 = dodaj("DrukujListe3", TEksportListy::TytulDruku());
+    connect(EksportujDoKalendarza2, &QAction::triggered, this,
+            &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
+    connect(EksportujListe3, &QAction::triggered, this,
+            [this] { TEksportListy::EksportujDoCSV(TabelaListy(), fPlikDanych); });
+    connect(DrukujListe3, &QAction::triggered, this,
+            [this] { TEksportListy::Drukuj(TabelaListy()); });
+    connect(pmenu_Kalendarz, &QMenu::aboutToShow, this, &TZakladkaKalendarza::pmenu_KalendarzPopup);
+    lv_Kalendarz->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(lv_Kalendarz, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        pmenu_Kalendarz->popup(lv_Kalendarz->viewport()->mapToGlobal(p));
+    });
+}
+
+void TZakladkaKalendarza::pmenu_KalendarzPopup() {
+    EksportujDoKalendarza2->setEnabled(MoznaEksportowac());
+    EksportujListe3->setEnabled(lv_Kalendarz->IloscWierszy() > 0);
+    DrukujListe3->setEnabled(lv_Kalendarz->IloscWierszy() > 0);
+}
+
+TTabelaListy TZakladkaKalendarza::TabelaListy() const {
+    int ilosc = 0;
+    double kwota = 0;
+    double zysk = 0;
+    if (fKalendarz)
+        for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
+            ilosc += m.Ilosc();
+            kwota += m.kwota;
+            zysk += m.szacowanyZysk;
+        }
+    return TEksportListy::Tabela(*lv_Kalendarz, QStringLiteral("Kalendarz"),
+                                 TWierszeListLokat::Podsumowanie(ilosc, kwota, zysk));
+}
+
 void TZakladkaKalendarza::Wypelnij(TKolekcjeDanych* kolekcje, const QString& plikDanych) {
     fPlikDanych = plikDanych;
     lv_Kalendarz->Wyczysc();
@@ -126,18 +156,18 @@ void TZakladkaKalendarza::Wypelnij(TKolekcjeDanych* kolekcje, const QString& pli
 void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
     const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
     QList<Qt::Alignment> wyrownania;
-    for (int i : kKolumny)
-        wyrownania.append(i == 0 || i == 4 ? Qt::AlignLeft : Qt::AlignRight);
-    lv_Kalendarz->UstawKolumny(Wybrane(tytuly), wyrownania);
+    for (bool doPrawej : TWierszeListLokat::KalendarzDoPrawej())
+        wyrownania.append(doPrawej ? Qt::AlignRight : Qt::AlignLeft);
+    lv_Kalendarz->UstawKolumny(TWierszeListLokat::KolumnyKalendarza(tytuly), wyrownania);
     QStringList grupy;
     std::vector<TWierszRaportu> wiersze;
     for (const TMiesiacKalendarza& m : fKalendarz->Miesiace()) {
         for (const TPozycjaKalendarza& p : m.lokaty)
             wiersze.push_back(
-                {Wybrane(TListaRaportowa::WcietaNazwa(
+                {TWierszeListLokat::KolumnyKalendarza(TListaRaportowa::WcietaNazwa(
                      TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk))),
                  p.lokata, static_cast<int>(grupy.size())});
-        grupy.append(NaglowekMiesiaca(m));
+        grupy.append(m.Naglowek());
     }
     lv_Kalendarz->Wypelnij(grupy, std::move(wiersze));
     lv_Kalendarz->DopasujSzerokoscKolumn();
@@ -146,7 +176,7 @@ void TZakladkaKalendarza::WypelnijListe(TKolekcjeDanych& kolekcje) {
 void TZakladkaKalendarza::PokazMiesiac(int indeks) {
     if (indeks < 0 || indeks >= wyk_Kalendarz->IloscSlupkow())
         return;
-    const QString naglowek = NaglowekMiesiaca(wyk_Kalendarz->Miesiac(indeks));
+    const QString naglowek = wyk_Kalendarz->Miesiac(indeks).Naglowek();
     const QStringList grupy = lv_Kalendarz->Grupy();
     const int grupa = static_cast<int>(grupy.indexOf(naglowek));
     for (const TWierszRaportu* wiersz : lv_Kalendarz->Wiersze())

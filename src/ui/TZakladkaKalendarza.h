@@ -3,7 +3,9 @@
 #include <QWidget>
 #include <memory>
 
+class QAction;
 class QLabel;
+class QMenu;
 class QStackedWidget;
 class QToolButton;
 class TKalendarzLokat;
@@ -11,12 +13,14 @@ class TKolekcjeDanych;
 class TListaRaportowa;
 class TLokata;
 class TWykresKalendarza;
+struct TTabelaListy;
 
 // The deposits window's "Kalendarz" tab: when the money of the active
 // deposits comes back. A bar chart of the next 12 months over a list of the
 // months with their deposits (overdue ones first); a click on a bar selects
 // that month in the list. "Eksportuj do kalendarza" writes the end dates as
-// an iCalendar file. Without active deposits the tab says so instead.
+// an iCalendar file; the list's menu also writes the list as CSV or prints
+// it. Without active deposits the tab says so instead.
 class TZakladkaKalendarza : public QWidget {
     Q_OBJECT
 
@@ -46,6 +50,10 @@ signals:
 
 private:
     QWidget* UtworzWidokKalendarza();
+    void UtworzMenuKalendarza();
+    void pmenu_KalendarzPopup();
+    // The list as shown, with the sums of all its months under it.
+    TTabelaListy TabelaListy() const;
     void WypelnijListe(TKolekcjeDanych& kolekcje);
 
     std::unique_ptr<TKalendarzLokat> fKalendarz;
@@ -56,4 +64,8 @@ private:
     TWykresKalendarza* wyk_Kalendarz = nullptr;
     TListaRaportowa* lv_Kalendarz = nullptr;
     QLabel* lbl_BrakLokat = nullptr;
+    QMenu* pmenu_Kalendarz = nullptr;
+    QAction* EksportujDoKalendarza2 = nullptr;
+    QAction* EksportujListe3 = nullptr;
+    QAction* DrukujListe3 = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "UruchomPolecenie.h"
+#include "common/CsvReader.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
@@ -86,6 +87,37 @@ TEST_F(KalendarzCommandTest, JsonGivesEachMonthWithItsSumsAndDepositIds) {
     EXPECT_EQ(lipiec["Lokaty"].toArray(), QJsonArray({2}));
 }
 
+// The CSV is the calendar tab's list: each deposit of the JSON's months, in
+// its month's order, under the month's heading; the amounts as numbers.
+TEST_F(KalendarzCommandTest, CsvListsEachDepositUnderItsMonth) {
+    const TWynik csv = Uruchom({"--db", plik.path(), "--csv"});
+    ASSERT_EQ(csv.kod, 0) << csv.err.toStdString();
+    const auto wiersze = CsvReader::Read(csv.out);
+    ASSERT_TRUE(wiersze.has_value()) << csv.out.toStdString();
+    EXPECT_EQ(wiersze->front(),
+              QStringList({"Grupa", "Nazwa", "Kwota", "Szacowana data zakończenia",
+                           "Szacowany zysk", "Ilość dni do zakończenia", "Lokata bankowa"}));
+    const QJsonArray miesiace =
+        QJsonDocument::fromJson(Uruchom({"--db", plik.path(), "--json"}).out.toUtf8()).array();
+    std::size_t wiersz = 1;
+    for (const QJsonValue& wartosc : miesiace) {
+        const QJsonObject m = wartosc.toObject();
+        double kwota = 0;
+        for (int i = 0; i < m["Ilosc"].toInt(); ++i, ++wiersz) {
+            ASSERT_LT(wiersz, wiersze->size());
+            const QStringList& w = (*wiersze)[wiersz];
+            EXPECT_EQ(w[0], (*wiersze)[wiersz - i][0]) << "one heading per month";
+            kwota += QString(w[2]).replace(u',', u'.').toDouble();
+        }
+        EXPECT_DOUBLE_EQ(kwota, m["Kwota"].toDouble()) << m["Miesiac"].toString().toStdString();
+    }
+    EXPECT_EQ(wiersz, wiersze->size());
+    EXPECT_TRUE((*wiersze)[1][0].startsWith("Po terminie   (lokat: 1, kwota: 700,00 zł"));
+    EXPECT_EQ((*wiersze)[1].mid(1, 2), QStringList({"Zaległa", "700,00"}));
+    EXPECT_TRUE((*wiersze)[2][0].startsWith("czerwiec 2013   (lokat: 2, kwota: 15 000,00 zł"))
+        << (*wiersze)[2][0].toStdString();
+}
+
 TEST_F(KalendarzCommandTest, TableListsMonthsWithTheirDeposits) {
     const TWynik wynik = Uruchom({"--db=" + plik.path()});
     ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();
@@ -141,10 +173,13 @@ TEST_F(KalendarzCommandTest, ArgumentsAndFileErrorsCreateNothing) {
             {{"--db", plik.path(), "--json", "--ics", "x.ics"},
              2,
              "Argumenty --json i --ics wykluczają się."},
+            {{"--db", plik.path(), "--ics", "x.ics", "--csv"},
+             2,
+             "Argumenty --ics i --csv wykluczają się."},
             {{"--db", brak}, 1, "Nie ma pliku danych "},
             {{"--db", plik.path(), "--ics", plik.folder()}, 1, "Nie udało się zapisać pliku"},
         },
-        "Użycie: talvora kalendarz --db PLIK [--json] [--ics PLIK]");
+        "Użycie: talvora kalendarz --db PLIK [--json | --csv | --ics PLIK]");
     EXPECT_FALSE(QFileInfo::exists(brak));
     EXPECT_FALSE(QFileInfo::exists("x.ics"));
 }

@@ -1,4 +1,5 @@
 #include "UruchomPolecenie.h"
+#include "common/CsvReader.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
@@ -165,6 +166,64 @@ TEST_F(LokatyCommandTest, ListsInTheOrderOfTheDepositsWindow) {
     EXPECT_TRUE(wiersze[3].startsWith("Stara  ")) << wiersze[3].toStdString();
 }
 
+// A number as the CSV writes it: digits with a decimal comma, nothing else.
+double LiczbaCSV(const QString& pole) {
+    bool poprawna = false;
+    const double liczba = QString(pole).replace(u',', u'.').toDouble(&poprawna);
+    EXPECT_TRUE(poprawna && !pole.contains(u' ') && !pole.contains(u'.')) << pole.toStdString();
+    return liczba;
+}
+
+// The CSV, read back by a strict reader, has the deposits of the JSON in the
+// same order, each in the deposit list's columns under its group.
+TEST_F(LokatyCommandTest, CsvReadsBackToTheRowsOfTheJson) {
+    const QString nazwa = "Dom; \"remont\"\nna wiosnę \x1b[2J";
+    {
+        TProjektDB projekt(plik.path());
+        projekt.Kolekcje().Lokaty().push_back(
+            std::make_unique<TLokata>(-1, nazwa, 300000, EncodeDate(2013, 5, 20), 3,
+                                      TJednostkaOkresu::Miesiac, 1, true, TTypModyfikacji::Dodano));
+        ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty).Zapisano());
+    }
+    const TWynik csv = Uruchom({"--db", plik.path(), "--csv"});
+    ASSERT_EQ(csv.kod, 0) << csv.err.toStdString();
+    EXPECT_TRUE(csv.out.startsWith(QChar(QChar::ByteOrderMark)));
+    const auto wiersze = CsvReader::Read(csv.out);
+    ASSERT_TRUE(wiersze.has_value()) << csv.out.toStdString();
+    const QJsonArray lokaty =
+        QJsonDocument::fromJson(Uruchom({"--db", plik.path(), "--json"}).out.toUtf8()).array();
+    ASSERT_EQ(wiersze->size(), lokaty.size() + 1u);
+    EXPECT_EQ(wiersze->front(),
+              QStringList({"Grupa", "Nazwa", "Kwota", "Data rozpoczęcia", "Czas trwania",
+                           "Lokata bankowa", "Szacowana data zakończenia", "Szacowany zysk",
+                           "Ilość dni do zakończenia"}));
+
+    for (qsizetype i = 0; i < lokaty.size(); ++i) {
+        const QJsonObject l = lokaty[i].toObject();
+        const QStringList& w = (*wiersze)[static_cast<std::size_t>(i) + 1];
+        ASSERT_EQ(w.size(), 9) << i;
+        EXPECT_EQ(w[0], l["Aktywna"].toBool() ? "Lokaty aktywne" : "Lokaty nieaktywne, zakończone");
+        // Control characters that would act on a terminal are shown, not sent.
+        EXPECT_EQ(w[1], l["Nazwa"].toString().replace(u'\x1b', QChar(QChar::ReplacementCharacter)));
+        EXPECT_EQ(LiczbaCSV(w[2]), l["Kwota"].toDouble());
+        EXPECT_EQ(w[3], l["DataRozpoczecia"].toString());
+        EXPECT_EQ(w[4], l["OkresLokatyString"].toString());
+        EXPECT_EQ(w[5], l["LokataBankowa"].toString());
+        EXPECT_EQ(w[6], l["SzacowanaDataZakonczenia"].toString());
+        if (l["SzacowanyZysk"].isNull())
+            EXPECT_EQ(w[7], "wybierz lokatę bankową aby policzyć szacowany zysk");
+        else
+            EXPECT_NEAR(LiczbaCSV(w[7]), l["SzacowanyZysk"].toDouble(), 0.005);
+        const int dni = l["IloscDniDoZakonczenia"].toInt();
+        EXPECT_EQ(w[8], dni == TLokata::kDniNieaktywnej ? "Lokata nie jest aktywna"
+                                                        : QString::number(dni));
+    }
+    // The name keeps its line break (the data file drops ";" and quotes).
+    EXPECT_TRUE((*wiersze)[1][1].startsWith("Dom remont\nna wiosnę"))
+        << (*wiersze)[1][1].toStdString();
+    EXPECT_EQ((*wiersze)[1][2], "300000,00");
+}
+
 TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
     ScriptedMessageBoxes boxes;
     SprawdzBledyIPomoc(
@@ -172,10 +231,11 @@ TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
         {
             {{}, 2, "Podaj plik danych: --db PLIK."},
             {{"--db"}, 2, "Argument --db wymaga wartości."},
-            {{"--db", "x.dat", "--csv"}, 2, "Nieznany argument: --csv"},
+            {{"--db", "x.dat", "--xml"}, 2, "Nieznany argument: --xml"},
+            {{"--db", "x.dat", "--csv", "--json"}, 2, "Argumenty --json i --csv wykluczają się."},
             {{"--db", "/proc/DataFile.dat"}, 1, "Nie ma pliku danych /proc/DataFile.dat."},
         },
-        "Użycie: talvora lokaty --db PLIK [--json]");
+        "Użycie: talvora lokaty --db PLIK [--json | --csv]");
 }
 
 // A reading tool creates nothing: neither the file nor its folders.

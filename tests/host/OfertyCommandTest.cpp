@@ -1,4 +1,5 @@
 #include "UruchomPolecenie.h"
+#include "common/CsvReader.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -112,6 +113,87 @@ TEST_F(OfertyCommandTest, JsonListsTheCatalogueWithExactValues) {
     EXPECT_EQ(pierwsza["KapitalizacjaNazwa"].toString(), "(brak danych)");
 }
 
+// A number as the CSV writes it: digits with a decimal comma, nothing else.
+double LiczbaCSV(const QString& pole) {
+    bool poprawna = false;
+    const double liczba = QString(pole).replace(u',', u'.').toDouble(&poprawna);
+    EXPECT_TRUE(poprawna && !pole.contains(u' ') && !pole.contains(u'.')) << pole.toStdString();
+    return liczba;
+}
+
+// The CSV, read back by a strict reader, has the offers of the JSON in the
+// same order (the window's: bank after bank), each in the offer list's
+// columns under its bank's group.
+TEST_F(OfertyCommandTest, CsvReadsBackToTheRowsOfTheJson) {
+    {
+        TProjektDB projekt(plik.path());
+        TListaOfert& oferty = projekt.Kolekcje().HarmonogramyLokatBankowych();
+        auto h = std::make_unique<THarmonogramLokatyBankowej>();
+        h->fBank = "MBANK";
+        h->fNazwaHarmonogramu = "Lokata; \"nocna\"";
+        h->fOkresDepozytu = 3;
+        h->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
+        h->fOprocentowanieWSkaliRoku = 6.25;
+        h->fKapitalizacja = TKapitalizacja::Miesieczna;
+        h->fKwotaMinimalna = 300000;
+        h->fOprocentowanieStaleWCalymOkresieLokaty = true;
+        h->fWymaganeKontoOsobisteWTymBanku = true;
+        h->fWarunkiWczesniejszegoZerwaniaLokaty = "utrata odsetek;\r\nbez opłat";
+        h->fZmiany = TTypModyfikacji::Dodano;
+        oferty.insert(oferty.begin(), std::move(h));
+        ASSERT_TRUE(
+            projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych).Zapisano());
+    }
+    const TWynik csv = Uruchom({"--db", plik.path(), "--csv"});
+    ASSERT_EQ(csv.kod, 0) << csv.err.toStdString();
+    const auto wiersze = CsvReader::Read(csv.out);
+    ASSERT_TRUE(wiersze.has_value()) << csv.out.toStdString();
+    const QJsonArray oferty =
+        QJsonDocument::fromJson(Uruchom({"--db", plik.path(), "--json"}).out.toUtf8()).array();
+    ASSERT_EQ(oferty.size(), 3);
+    ASSERT_EQ(wiersze->size(), 4u);
+    EXPECT_EQ(wiersze->front(),
+              QStringList({"Grupa", "Bank", "Nazwa", "Okres lokaty", "% w skali roku",
+                           "Kapitalizacja", "Kwota minimalna", "Kwota maksymalna", "Oprocentowanie",
+                           "Posiadanie konta osobistego", "Warunki wcześniejszego zerwania umowy",
+                           "Pozostałe informacje"}));
+
+    QStringList banki;
+    for (qsizetype i = 0; i < oferty.size(); ++i) {
+        const QJsonObject o = oferty[i].toObject();
+        const QStringList& w = (*wiersze)[static_cast<std::size_t>(i) + 1];
+        ASSERT_EQ(w.size(), 12) << i;
+        banki << o["Bank"].toString();
+        EXPECT_EQ(w[0].compare(o["Bank"].toString(), Qt::CaseInsensitive), 0) << w[0].toStdString();
+        EXPECT_EQ(w[1], o["Bank"].toString());
+        EXPECT_EQ(w[2], o["NazwaWyswietlana"].toString());
+        EXPECT_EQ(w[3], o["OkresLokaty"].toString());
+        ASSERT_TRUE(w[4].endsWith(u'%'));
+        EXPECT_NEAR(LiczbaCSV(w[4].chopped(1)), o["OprocentowanieWSkaliRoku"].toDouble(), 0.005);
+        EXPECT_EQ(w[5], o["KapitalizacjaNazwa"].toString());
+        const double minimalna = o["KwotaMinimalna"].toDouble();
+        const double maksymalna = o["KwotaMaksymalna"].toDouble();
+        if (minimalna > 0)
+            EXPECT_EQ(LiczbaCSV(w[6]), minimalna);
+        else
+            EXPECT_EQ(w[6], "(brak)");
+        if (maksymalna > 0)
+            EXPECT_EQ(LiczbaCSV(w[7]), maksymalna);
+        else
+            EXPECT_EQ(w[7], "(brak górnego ograniczenia)");
+        EXPECT_EQ(w[8], o["OprocentowanieStaleWCalymOkresieLokaty"].toBool() ? "Stałe" : "Zmienne");
+        EXPECT_EQ(w[9], o["WymaganeKontoOsobisteWTymBanku"].toBool() ? "Wymagane" : "Niewymagane");
+        EXPECT_EQ(w[10], o["WarunkiWczesniejszegoZerwaniaLokaty"].toString());
+        EXPECT_EQ(w[11], o["PozostaleInformacje"].toString());
+    }
+    // Both spellings of one bank form one group after the other bank.
+    EXPECT_EQ(banki.first(), "Bank Śląski");
+    EXPECT_EQ((*wiersze)[2][0], (*wiersze)[3][0]);
+    // The line break stays in its field (the data file drops ";" and quotes).
+    EXPECT_EQ((*wiersze)[3][6], "300000,00");
+    EXPECT_EQ((*wiersze)[3][10], "utrata odsetek\r\nbez opłat");
+}
+
 TEST_F(OfertyCommandTest, ExportWritesWhatTheWindowWritesAndTheFileListsBack) {
     const QString cel = Sciezka("oferty.vq_lb");
     const TWynik eksport = Uruchom({"--db", plik.path(), "--eksportuj", cel});
@@ -172,6 +254,10 @@ TEST_F(OfertyCommandTest, WrongArgumentsAndMissingDataFile) {
                            {{"--db", plik.path(), "--plik", "x.vq_lb"}, 2, "Podaj albo"},
                            {{"--plik", "x.vq_lb", "--eksportuj", "y.vq_lb"}, 2, "--eksportuj"},
                            {{"--db", plik.path(), "--eksportuj", "y", "--json"}, 2, "--json"},
+                           {{"--db", plik.path(), "--eksportuj", "y", "--csv"}, 2, "--csv"},
+                           {{"--db", plik.path(), "--csv", "--json"},
+                            2,
+                            "Argumenty --json i --csv wykluczają się."},
                            {{"--db", plik.path(), "--nowy"}, 2, ""},
                            {{"--db", brak}, 1, "Nie ma pliku danych"},
                        },

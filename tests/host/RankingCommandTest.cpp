@@ -1,5 +1,5 @@
 #include "UruchomPolecenie.h"
-
+#include "common/CsvReader.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
@@ -95,6 +95,31 @@ TEST_F(RankingCommandTest, JsonRanksTheOffersThatTakeTheAmount) {
     EXPECT_EQ(Skrot(plik.path()), przed); // read, never written
 }
 
+// The CSV has the text table's columns and the JSON's offers in its order.
+TEST_F(RankingCommandTest, CsvHasTheColumnsOfTheTableAndTheRowsOfTheJson) {
+    const TWynikPolecenia csv = Uruchom({"--csv"});
+    ASSERT_EQ(csv.kod, 0) << csv.err.toStdString();
+    const auto wiersze = CsvReader::Read(csv.out);
+    ASSERT_TRUE(wiersze.has_value()) << csv.out.toStdString();
+    const QJsonArray ranking = QJsonDocument::fromJson(Uruchom({"--json"}).out.toUtf8()).array();
+    ASSERT_EQ(wiersze->size(), ranking.size() + 1u);
+    EXPECT_EQ(wiersze->front(),
+              QStringList({"Oferta", "Okres", "Kapitalizacja", "Szacowany zysk", "Odsetki netto",
+                           "Kwota końcowa", "Rentowność netto", "Koniec"}));
+    for (qsizetype i = 0; i < ranking.size(); ++i) {
+        const QJsonObject p = ranking[i].toObject();
+        const QStringList& w = (*wiersze)[static_cast<std::size_t>(i) + 1];
+        EXPECT_EQ(w[0], p["BankNazwaOprocentowanie"].toString());
+        EXPECT_EQ(QString(w[4]).replace(u',', u'.').toDouble(), p["OdsetkiNetto"].toDouble());
+        EXPECT_EQ(QString(w[5]).replace(u',', u'.').toDouble(), p["KwotaKoncowa"].toDouble());
+        EXPECT_EQ(w[7], p["DataZakonczenia"].toString());
+    }
+    EXPECT_EQ((*wiersze)[2].mid(3, 3), QStringList({"202,00", "200,83", "10200,83"}));
+
+    const TWynikPolecenia pusty = Uruchom({"--okres", "2", "--jednostka", "tydzien", "--csv"});
+    EXPECT_EQ(CsvReader::Read(pusty.out)->size(), 1u) << "the captions only";
+}
+
 TEST_F(RankingCommandTest, TermToleranceAndAccountFilter) {
     EXPECT_EQ(Identyfikatory({"--okres", "6", "--jednostka", "miesiac"}), (std::vector<int>{3, 1}));
     EXPECT_EQ(Identyfikatory({"--okres", "6", "--jednostka", "miesiac", "--tolerancja", "6"}),
@@ -130,6 +155,9 @@ TEST(RankingCommand, ArgumentsAndMissingFile) {
             {{"--kwota", "100"}, 2, "Brak wymaganego argumentu --db."},
             {{"--db", "x.dat"}, 2, "Brak wymaganego argumentu --kwota."},
             {{"--db", "x.dat", "--kwota", "0"}, 2, "Nie można odczytać kwoty: \"0\""},
+            {{"--db", "x.dat", "--kwota", "100", "--json", "--csv"},
+             2,
+             "Argumenty --json i --csv wykluczają się."},
             {{"--db", "x.dat", "--kwota", "100", "--okres", "6"},
              2,
              "Okres podaj razem z jednostką"},

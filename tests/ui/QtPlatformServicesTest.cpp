@@ -27,6 +27,7 @@ TEST(QtPlatformServices, InstallsOverTheDefaultsAndPutsThemBack) {
         EXPECT_EQ(&Platform::fileChooser(), &services.fileChooser());
         EXPECT_TRUE(Is<QtWebBrowser>(Platform::webBrowser()));
         EXPECT_TRUE(Is<QtModalRunner>(Platform::modalRunner()));
+        EXPECT_TRUE(Is<QtPrinter>(Platform::printer()));
         EXPECT_EQ(services.messageBoxes().Owner(), &owner);
         EXPECT_EQ(services.fileChooser().Owner(), &owner);
         services.uninstall();
@@ -39,6 +40,7 @@ TEST(QtPlatformServices, InstallsOverTheDefaultsAndPutsThemBack) {
     EXPECT_FALSE(Is<QtWebBrowser>(Platform::webBrowser()));
     EXPECT_FALSE(Is<QtFileChooser>(Platform::fileChooser()));
     EXPECT_FALSE(Is<QtModalRunner>(Platform::modalRunner()));
+    EXPECT_FALSE(Is<QtPrinter>(Platform::printer()));
 }
 
 TEST(QtPlatformServices, LeavesServicesATestInstalledInPlace) {

@@ -436,27 +436,30 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
     for (const QAction* a : menu->actions())
         pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
                        a->shortcut().toString();
-    EXPECT_EQ(pozycje, QStringList({"Dodaj1|&Dodaj|Ctrl+D", "Edytuj1|&Edytuj|Ctrl+E", "N1|-|",
-                                    "Usu1|&Usuń|Del", "N2|-|",
-                                    "PrzerwijZakoczlokate1|&Przerwij/Zakończ lokatę|Ctrl+B",
-                                    "Rozpocznijlokate1|&Rozpocznij lokatę|Ctrl+G",
-                                    "Utwrznowjakta1|U&twórz nową jak ta|Ctrl+C", "N5|-|",
-                                    "Informacjeolokaciebankowej1|&Informacje o lokacie "
-                                    "bankowej|Ctrl+Space",
-                                    "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|"}));
+    EXPECT_EQ(
+        pozycje,
+        QStringList({"Dodaj1|&Dodaj|Ctrl+D", "Edytuj1|&Edytuj|Ctrl+E", "N1|-|", "Usu1|&Usuń|Del",
+                     "N2|-|", "PrzerwijZakoczlokate1|&Przerwij/Zakończ lokatę|Ctrl+B",
+                     "Rozpocznijlokate1|&Rozpocznij lokatę|Ctrl+G",
+                     "Utwrznowjakta1|U&twórz nową jak ta|Ctrl+C", "N5|-|",
+                     "Informacjeolokaciebankowej1|&Informacje o lokacie "
+                     "bankowej|Ctrl+Space",
+                     "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|", "N10|-|",
+                     "EksportujListe1|Ek&sportuj do CSV…|", "DrukujListe1|Druku&j…|"}));
     auto* menuOfert = kontrolka<QMenu>("pmenu_LokatyBankowe");
     pozycje.clear();
     for (const QAction* a : menuOfert->actions())
         pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
                        a->shortcut().toString();
-    EXPECT_EQ(pozycje, QStringList({"Dodaj2|&Dodaj|Ctrl+D", "Edytuj2|&Edytuj|Ctrl+E", "N6|-|",
-                                    "Klonuj1|&Klonuj|", "N3|-|", "Usu2|&Usuń|Del",
-                                    "Usuwszystkieztegobanku1|Usuń wszystkie z &tego banku|",
-                                    "N4|-|", "Usuwszystkie1|Usuń &wszystkie|", "N7|-|",
-                                    "PorownajOferty1|&Porównaj oferty|", "N9|-|",
-                                    "Importujzpliku1|&Importuj z pliku…|",
-                                    "Eksportujdopliku1|Eksp&ortuj do pliku…|",
-                                    "PobierzzInternetu1|Pobierz z I&nternetu…|"}));
+    EXPECT_EQ(
+        pozycje,
+        QStringList(
+            {"Dodaj2|&Dodaj|Ctrl+D", "Edytuj2|&Edytuj|Ctrl+E", "N6|-|", "Klonuj1|&Klonuj|", "N3|-|",
+             "Usu2|&Usuń|Del", "Usuwszystkieztegobanku1|Usuń wszystkie z &tego banku|", "N4|-|",
+             "Usuwszystkie1|Usuń &wszystkie|", "N7|-|", "PorownajOferty1|&Porównaj oferty|",
+             "N9|-|", "Importujzpliku1|&Importuj z pliku…|",
+             "Eksportujdopliku1|Eksp&ortuj do pliku…|", "PobierzzInternetu1|Pobierz z I&nternetu…|",
+             "N11|-|", "EksportujListe2|Ek&sportuj do CSV…|", "DrukujListe2|Druku&j…|"}));
 
     const auto wlaczona = [this](const char* nazwa) {
         return kontrolka<QAction>(nazwa)->isEnabled();

@@ -1,4 +1,4 @@
-#include "ui/TGrupyBankow.h"
+#include "domain/TGrupyBankow.h"
 
 #include "domain/PorownanieTekstow.h"
 
