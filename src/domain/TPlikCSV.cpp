@@ -71,13 +71,27 @@ QStringList Naglowek(const TTabelaListy& tabela) {
     return tabela.grupy ? QStringList{TPlikCSV::kKolumnaGrupy} + tabela.kolumny : tabela.kolumny;
 }
 
+// A spreadsheet takes a cell that starts with "=", "+", "-", "@" or a control
+// character for a formula, and texts come from web pages and offer files: such
+// a text is opened with an apostrophe, which spreadsheets show as text. A
+// plain number ("-10", "-5,00") stays a number.
+QString BezFormuly(const QString& pole) {
+    static const QRegularExpression liczba(QStringLiteral("^-?\\d+(?:,\\d+)?$"));
+    if (pole.isEmpty() || liczba.match(pole).hasMatch())
+        return pole;
+    const QChar pierwszy = pole.front();
+    const bool formula = pierwszy == u'=' || pierwszy == u'+' || pierwszy == u'-' ||
+                         pierwszy == u'@' || pierwszy == u'\t' || pierwszy == u'\r';
+    return formula ? QLatin1Char('\'') + pole : pole;
+}
+
 QStringList Pola(const TTabelaListy& tabela, const TTabelaListy::TWiersz& wiersz,
                  const TRozpoznanieKwot& kwoty) {
     QStringList pola;
     if (tabela.grupy)
-        pola.append(wiersz.grupa);
+        pola.append(BezFormuly(wiersz.grupa));
     for (const QString& komorka : wiersz.komorki)
-        pola.append(kwoty.Wartosc(komorka));
+        pola.append(BezFormuly(kwoty.Wartosc(komorka)));
     return pola;
 }
 

@@ -107,6 +107,25 @@ TEST_F(PlikCSVTest, AReaderGetsTheCaptionsAndTheRowsAsShown) {
               QString(QChar(QChar::ByteOrderMark)) + "Nazwa;Kwota;Uwagi\r\n");
 }
 
+// Texts from web pages and offer files must not become formulas in a
+// spreadsheet; numbers stay numbers.
+TEST_F(PlikCSVTest, TextsThatLookLikeFormulasAreKeptAsText) {
+    TTabelaListy tabela;
+    tabela.kolumny = {"Nazwa", "Dni"};
+    for (const char* nazwa : {"=HYPERLINK(\"x\")", "+1+1", "-1+cmd", "@SUM(A1)", "\tx", "Zwykła"})
+        tabela.wiersze.push_back({{}, {QString::fromUtf8(nazwa), "-10"}});
+    tabela.wiersze.push_back({{}, {"Ujemna", FormatMoney(-5)}});
+    const auto wiersze = CsvReader::Read(TPlikCSV::Tekst(tabela));
+    ASSERT_TRUE(wiersze.has_value());
+    QStringList nazwy;
+    for (std::size_t i = 1; i < wiersze->size(); ++i)
+        nazwy << (*wiersze)[i][0];
+    EXPECT_EQ(nazwy, (QStringList{"'=HYPERLINK(\"x\")", "'+1+1", "'-1+cmd", "'@SUM(A1)", "'\tx",
+                                  "Zwykła", "Ujemna"}));
+    EXPECT_EQ((*wiersze)[1][1], "-10");
+    EXPECT_EQ(wiersze->back()[1], "-5,00");
+}
+
 TEST_F(PlikCSVTest, WritesTheWholeFileOrSaysWhyNot) {
     QTemporaryDir katalog;
     TTabelaListy tabela;
