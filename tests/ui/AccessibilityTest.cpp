@@ -1,15 +1,8 @@
 // Every control a keyboard can reach in every window has a name a screen
 // reader can say.
-#include "ui/TFormDodajEdytujLokate.h"
-#include "ui/TFormDodajEdytujLokateBankowa.h"
-#include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
-#include "ui/TFormPorownajOferty.h"
-#include "ui/TLokatyFormGlowny.h"
 #include "ui/TWykresKalendarza.h"
-#include "ui/import/TFormImportLokatBanki.h"
-#include "ui/import/TFormParserLokatBankowych.h"
-#include "ui/import/TFormPobieranieListyBankow.h"
 
+#include "common/widgets/EveryWindow.h"
 #include "domain/TFormatSettings.h"
 
 #include <QAccessible>
@@ -17,9 +10,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -40,26 +31,14 @@ void SprawdzNazwy(QWidget& okno) {
 
 TEST(Accessibility, EveryFocusableControlHasAName) {
     UstawFormaty();
-    const TFormPorownajOferty::TKatalog katalog;
-    const std::function<std::unique_ptr<QWidget>()> okna[] = {
-        [] { return std::make_unique<TLokatyFormGlowny>(); },
-        [] { return std::make_unique<TFormDodajEdytujLokate>(); },
-        [] { return std::make_unique<TFormDodajEdytujLokateBankowa>(); },
-        [] { return std::make_unique<TFormDodajZyskZLokatyDoOszczednosci>(); },
-        [&] { return std::make_unique<TFormPorownajOferty>(katalog); },
-        [] { return std::make_unique<TFormImportLokatBanki>(); },
-        [] { return std::make_unique<TFormParserLokatBankowych>(); },
-        [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
-    };
-    for (const auto& utworz : okna) {
-        const std::unique_ptr<QWidget> okno = utworz();
-        SprawdzNazwy(*okno);
-        for (QTabWidget* zakladki : okno->findChildren<QTabWidget*>())
+    ForEveryWindow([](QWidget& okno) {
+        SprawdzNazwy(okno);
+        for (QTabWidget* zakladki : okno.findChildren<QTabWidget*>())
             for (int i = 0; i < zakladki->count(); ++i) {
                 zakladki->setCurrentIndex(i);
-                SprawdzNazwy(*okno);
+                SprawdzNazwy(okno);
             }
-    }
+    });
 }
 
 } // namespace

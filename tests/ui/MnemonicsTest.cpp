@@ -1,14 +1,7 @@
 // Every window's Alt+letter keys: no two controls that can be reached at the
 // same time share a letter, whichever tab is shown.
-#include "ui/TFormDodajEdytujLokate.h"
-#include "ui/TFormDodajEdytujLokateBankowa.h"
-#include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
-#include "ui/TFormPorownajOferty.h"
-#include "ui/TLokatyFormGlowny.h"
-#include "ui/import/TFormImportLokatBanki.h"
-#include "ui/import/TFormParserLokatBankowych.h"
-#include "ui/import/TFormPobieranieListyBankow.h"
 
+#include "common/widgets/EveryWindow.h"
 #include "domain/TFormatSettings.h"
 
 #include <QAbstractButton>
@@ -18,9 +11,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QTabWidget>
-#include <functional>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace {
 
@@ -80,21 +71,7 @@ void SprawdzOkno(QWidget& okno) {
 
 TEST(Mnemonics, EveryWindowHasUniqueAltKeys) {
     UstawFormaty();
-    const TFormPorownajOferty::TKatalog katalog;
-    const std::function<std::unique_ptr<QWidget>()> okna[] = {
-        [] { return std::make_unique<TLokatyFormGlowny>(); },
-        [] { return std::make_unique<TFormDodajEdytujLokate>(); },
-        [] { return std::make_unique<TFormDodajEdytujLokateBankowa>(); },
-        [] { return std::make_unique<TFormDodajZyskZLokatyDoOszczednosci>(); },
-        [&] { return std::make_unique<TFormPorownajOferty>(katalog); },
-        [] { return std::make_unique<TFormImportLokatBanki>(); },
-        [] { return std::make_unique<TFormParserLokatBankowych>(); },
-        [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
-    };
-    for (const auto& utworz : okna) {
-        const std::unique_ptr<QWidget> okno = utworz();
-        SprawdzOkno(*okno);
-    }
+    ForEveryWindow(SprawdzOkno);
 }
 
 } // namespace

@@ -1,0 +1,28 @@
+#include "common/widgets/EveryWindow.h"
+
+#include "ui/TFormDodajEdytujLokate.h"
+#include "ui/TFormDodajEdytujLokateBankowa.h"
+#include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
+#include "ui/TFormPorownajOferty.h"
+#include "ui/TLokatyFormGlowny.h"
+#include "ui/import/TFormImportLokatBanki.h"
+#include "ui/import/TFormParserLokatBankowych.h"
+#include "ui/import/TFormPobieranieListyBankow.h"
+
+void ForEveryWindow(const std::function<void(QWidget&)>& check) {
+    const TFormPorownajOferty::TKatalog catalogue;
+    const std::function<std::unique_ptr<QWidget>()> windows[] = {
+        [] { return std::make_unique<TLokatyFormGlowny>(); },
+        [] { return std::make_unique<TFormDodajEdytujLokate>(); },
+        [] { return std::make_unique<TFormDodajEdytujLokateBankowa>(); },
+        [] { return std::make_unique<TFormDodajZyskZLokatyDoOszczednosci>(); },
+        [&] { return std::make_unique<TFormPorownajOferty>(catalogue); },
+        [] { return std::make_unique<TFormImportLokatBanki>(); },
+        [] { return std::make_unique<TFormParserLokatBankowych>(); },
+        [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
+    };
+    for (const auto& make : windows) {
+        const std::unique_ptr<QWidget> window = make();
+        check(*window);
+    }
+}
