@@ -61,8 +61,9 @@ protected:
         EXPECT_TRUE(obszar.contains(w.frameGeometry())) << nazwa;
         EXPECT_LE(w.minimumWidth(), obszar.width()) << nazwa;
         EXPECT_LE(w.minimumHeight(), obszar.height()) << nazwa;
-        if (w.layout())
+        if (w.layout()) {
             EXPECT_LE(w.layout()->minimumSize().height(), w.height()) << nazwa;
+        }
         for (const QPushButton* b : w.findChildren<QPushButton*>()) {
             if (!b->isVisibleTo(&w))
                 continue;
