@@ -93,8 +93,6 @@ int main(int argc, char** argv) {
     UstawFormaty();
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_DrzewoGumbo", {"BM_ParsujStroneZLokatami"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter, {{"BM_DrzewoGumbo", {"BM_ParsujStroneZLokatami"}}});
     return 0;
 }

@@ -180,10 +180,8 @@ int main(int argc, char** argv) {
     UstawFormaty();
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy(
-        "BM_SortEtykietQString",
-        {"BM_EtykietyHarmonogramow", "BM_PosortujHarmonogramy", "BM_PobierzOpisyKategorii"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter, {{"BM_SortEtykietQString",
+                                  {"BM_EtykietyHarmonogramow", "BM_PosortujHarmonogramy",
+                                   "BM_PobierzOpisyKategorii"}}});
     return 0;
 }

@@ -66,8 +66,6 @@ int main(int argc, char** argv) {
     InicjalizujBenchmarki(&argc, argv);
     Wspolne();
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_KopiaCp", {"BM_KopiaZapasowa"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter, {{"BM_KopiaCp", {"BM_KopiaZapasowa"}}});
     return 0;
 }

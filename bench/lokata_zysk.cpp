@@ -94,9 +94,7 @@ BENCHMARK(BM_ZwyklaPetla)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_ZwyklaPetla",
-                           {"BM_SzacowanyZyskLokaty", "BM_PonownySzacunekLokaty"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter,
+                      {{"BM_ZwyklaPetla", {"BM_SzacowanyZyskLokaty", "BM_PonownySzacunekLokaty"}}});
     return 0;
 }

@@ -163,12 +163,10 @@ int main(int argc, char** argv) {
     UstawFormaty();
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy(
-        "BM_ZapisGotowegoBufora",
-        {"BM_Eksport", "BM_ZapisGotowegoBuforaBezpieczny", "BM_SerializacjaDoBufora"});
-    reporter.DrukujIlorazy("BM_ZapisGotowegoBuforaBezpieczny", {"BM_Eksport"});
-    reporter.DrukujIlorazy("BM_OdczytBajtowITagow", {"BM_Odczyt"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(
+        reporter, {{"BM_ZapisGotowegoBufora",
+                    {"BM_Eksport", "BM_ZapisGotowegoBuforaBezpieczny", "BM_SerializacjaDoBufora"}},
+                   {"BM_ZapisGotowegoBuforaBezpieczny", {"BM_Eksport"}},
+                   {"BM_OdczytBajtowITagow", {"BM_Odczyt"}}});
     return 0;
 }

@@ -88,8 +88,6 @@ BENCHMARK(BM_SzacunkiOfert)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_SzacunkiOfert", {"BM_RankingOfert"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter, {{"BM_SzacunkiOfert", {"BM_RankingOfert"}}});
     return 0;
 }

@@ -151,10 +151,8 @@ int main(int argc, char** argv) {
     UstawFormaty();
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki",
-                           {"BM_DodajDoListy/0", "BM_DodajDoListy/1", "BM_TylkoTeksty"});
+    UruchomBenchmarki(reporter, {{"BM_TeSameTekstyBezLogiki",
+                                  {"BM_DodajDoListy/0", "BM_DodajDoListy/1", "BM_TylkoTeksty"}}});
     gOtoczenie.reset();
-    benchmark::Shutdown();
     return 0;
 }

@@ -169,9 +169,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     InicjalizujBenchmarki(&argc, argv);
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Procesora);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_TeSameTekstyBezLogiki", {"BM_WypelnijListy/10000"});
+    UruchomBenchmarki(reporter, {{"BM_TeSameTekstyBezLogiki", {"BM_WypelnijListy/10000"}}});
     gOtoczenia.clear();
-    benchmark::Shutdown();
     return 0;
 }

@@ -192,10 +192,9 @@ int main(int argc, char** argv) {
     InicjalizujBenchmarki(&argc, argv);
     Wspolne();
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_GoleSqlite3Step",
-                           {"BM_Sqlite3StepIKomorki", "BM_BuforWynikow", "BM_OdczytTekstow",
-                            "BM_OdczytIKonwersje", "BM_TworzenieRekordow", "BM_WczytajWydatki"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter,
+                      {{"BM_GoleSqlite3Step",
+                        {"BM_Sqlite3StepIKomorki", "BM_BuforWynikow", "BM_OdczytTekstow",
+                         "BM_OdczytIKonwersje", "BM_TworzenieRekordow", "BM_WczytajWydatki"}}});
     return 0;
 }

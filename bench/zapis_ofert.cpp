@@ -176,9 +176,7 @@ int main(int argc, char** argv) {
     InicjalizujBenchmarki(&argc, argv);
     Wspolne();
     ReporterZIlorazami reporter(ReporterZIlorazami::RodzajCzasu::Rzeczywisty);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    reporter.DrukujIlorazy("BM_PowlokaSqlite3", {"BM_ZapiszOferty"});
-    reporter.DrukujIlorazy("BM_Sqlite3Exec", {"BM_ZapiszOferty"});
-    benchmark::Shutdown();
+    UruchomBenchmarki(reporter, {{"BM_PowlokaSqlite3", {"BM_ZapiszOferty"}},
+                                 {"BM_Sqlite3Exec", {"BM_ZapiszOferty"}}});
     return 0;
 }
