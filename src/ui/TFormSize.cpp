@@ -196,6 +196,8 @@ void TFormSize::Restore(bool position, bool size) {
     const QRect rect = KeptOnDesktop(StoredRect(*store, position, size));
     ApplyPlacement(rect, ReadBool(*store, kMaximized, fForm->isMaximized()));
     fMagnet = magnet;
+    if (size)
+        emit SizeRestored(*store);
 }
 
 // The stored bounds, each missing value taken from the window's own bounds.
@@ -271,6 +273,7 @@ void TFormSize::Write(bool position, bool size) {
         store->setValue(kRight, rect.x() + rect.width());
         store->setValue(kBottom, rect.y() + rect.height());
         store->setValue(kMaximized, fForm->windowState().testFlag(Qt::WindowMaximized));
+        emit SizeWriting(*store);
     }
     store->sync();
 }

@@ -16,7 +16,9 @@ enum class TPersistLocation : int8_t { plIniFile, plRegistry };
 // by the window (its form); a form holds at most one. The placement is
 // restored when the form is first shown and written when it goes (hidden,
 // closed or destroyed), in the section SaveKey [-user] [-machine] with the
-// values "Left", "Top", "Right", "Bottom" and "Maximized".
+// values "Left", "Top", "Right", "Bottom" and "Maximized". What else a
+// window keeps with its size (its columns' widths) it reads and writes in the
+// same section through SizeRestored and SizeWriting.
 class TFormSize : public QObject {
     Q_OBJECT
 
@@ -66,6 +68,12 @@ public:
     // Where a window whose frame is `frame` lands when its edges snap to the
     // work area's edges within `distance` pixels.
     static QPoint MagnetPosition(const QRect& frame, const QRect& workArea, int distance);
+
+signals:
+    // The section, open for reading after the size was restored and for
+    // writing before it is synced.
+    void SizeRestored(const QSettings& section);
+    void SizeWriting(QSettings& section);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

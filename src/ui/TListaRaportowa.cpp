@@ -1,11 +1,13 @@
 #include "ui/TListaRaportowa.h"
 
 #include "ui/TDelegatWierszy.h"
+#include "ui/TFormSize.h"
 #include "ui/TSzerokosciKolumn.h"
 
 #include <QEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QSettings>
 
 TListaRaportowa::TListaRaportowa(const char* nazwa, QWidget* parent)
     : QTreeView(parent), fModel(new TModelRaportu(this)) {
@@ -129,6 +131,52 @@ int TListaRaportowa::NaturalnaSzerokosc() const {
     for (int kolumna = 0; kolumna < fNaturalne.size(); ++kolumna)
         suma += fReczne.value(kolumna, fNaturalne[kolumna]);
     return suma;
+}
+
+QString TListaRaportowa::KluczSzerokosci() const {
+    return QStringLiteral("Kolumny/") + objectName();
+}
+
+void TListaRaportowa::WczytajReczneSzerokosci(const QSettings& sekcja) {
+    fReczne.clear();
+    const QStringList pary =
+        sekcja.value(KluczSzerokosci()).toString().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    for (const QString& para : pary) {
+        const QStringList czesci = para.split(QLatin1Char(':'));
+        bool kolumnaOk = false;
+        bool szerokoscOk = false;
+        const int kolumna = czesci.value(0).toInt(&kolumnaOk);
+        const int szerokosc = czesci.value(1).toInt(&szerokoscOk);
+        // What another program or a damaged file left there is passed over.
+        if (czesci.size() == 2 && kolumnaOk && szerokoscOk && kolumna >= 0 && kolumna < 100 &&
+            szerokosc >= header()->minimumSectionSize() && szerokosc <= 10000)
+            fReczne[kolumna] = szerokosc;
+    }
+    if (!fNaturalne.isEmpty())
+        ZmiescKolumny();
+}
+
+void TListaRaportowa::ZapiszReczneSzerokosci(QSettings& sekcja) const {
+    if (fReczne.isEmpty()) {
+        sekcja.remove(KluczSzerokosci());
+        return;
+    }
+    QStringList pary;
+    for (auto it = fReczne.cbegin(); it != fReczne.cend(); ++it)
+        pary << QStringLiteral("%1:%2").arg(it.key()).arg(it.value());
+    sekcja.setValue(KluczSzerokosci(), pary.join(QLatin1Char(',')));
+}
+
+void TListaRaportowa::PamietajSzerokosciKolumn(const TFormSize& polozenie) {
+    QWidget* okno = polozenie.Form();
+    connect(&polozenie, &TFormSize::SizeRestored, okno, [okno](const QSettings& sekcja) {
+        for (TListaRaportowa* lista : okno->findChildren<TListaRaportowa*>())
+            lista->WczytajReczneSzerokosci(sekcja);
+    });
+    connect(&polozenie, &TFormSize::SizeWriting, okno, [okno](QSettings& sekcja) {
+        for (const TListaRaportowa* lista : okno->findChildren<TListaRaportowa*>())
+            lista->ZapiszReczneSzerokosci(sekcja);
+    });
 }
 
 void TListaRaportowa::UstawSzerokosc(int kolumna, int szerokosc) {

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+class QSettings;
+class TFormSize;
 class TSzerokosciKolumn;
 
 // A read-only report list: columns with titles and alignment, rows grouped
@@ -81,6 +83,14 @@ public:
     // The width every column would take without giving way.
     int NaturalnaSzerokosc() const;
 
+    // The widths the user set by hand, kept in a window's placement section
+    // under "Kolumny/<list's name>" as "column:width" pairs.
+    void WczytajReczneSzerokosci(const QSettings& sekcja);
+    void ZapiszReczneSzerokosci(QSettings& sekcja) const;
+    // Every list of the placement's window keeps its hand-set widths with
+    // the window's size.
+    static void PamietajSzerokosciKolumn(const TFormSize& polozenie);
+
 signals:
     // A double click or Enter (Return) on a row: it is opened.
     void WierszZatwierdzony(const TWierszRaportu& wiersz);
@@ -94,6 +104,7 @@ protected:
 
 private:
     void ZmiescKolumny();
+    QString KluczSzerokosci() const;
     void UstawSzerokosc(int kolumna, int szerokosc);
 
     TModelRaportu* fModel;

@@ -173,6 +173,7 @@ void TLokatyFormGlowny::UtworzZapisPolozenia() {
     fFormSize->SetMagnetDistance(20);
     fFormSize->SetSaveUser(false);
     fFormSize->SetSaveMachine(false);
+    TListaRaportowa::PamietajSzerokosciKolumn(*fFormSize);
 }
 
 QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {

@@ -19,6 +19,7 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
@@ -109,10 +110,27 @@ TEST_F(ScreenFit, DepositColumnsThroughDaysLeftAreInView) {
     EXPECT_LE(lista->columnViewportPosition(ostatnia) + lista->columnWidth(ostatnia),
               lista->viewport()->width());
 
-    // A width the user sets by hand is kept through a refill.
+    // A width the user sets by hand is kept through a refill, and with the
+    // window's placement for its next showing.
+    QSettings("Brenvik", "Talvora").remove("FormSetting/LokatyFormGlowny/Kolumny");
     lista->header()->resizeSection(0, 333);
     okno->WypelnijListy(false);
     EXPECT_EQ(lista->columnWidth(0), 333);
+    okno->close();
+    EXPECT_EQ(QSettings("Brenvik", "Talvora")
+                  .value("FormSetting/LokatyFormGlowny/Kolumny/lv_Lokaty")
+                  .toString(),
+              "0:333");
+    // What does not read as a sensible width is passed over.
+    QSettings("Brenvik", "Talvora")
+        .setValue("FormSetting/LokatyFormGlowny/Kolumny/lv_Lokaty", "0:333,1:abc,2:3,x,:9");
+    okno = std::make_unique<TLokatyFormGlowny>();
+    okno->MyDB = projekt.get();
+    okno->show();
+    lista = okno->findChild<TListaRaportowa*>(QStringLiteral("lv_Lokaty"));
+    EXPECT_EQ(lista->columnWidth(0), 333);
+    EXPECT_GT(lista->columnWidth(2), 3);
+    QSettings("Brenvik", "Talvora").remove("FormSetting/LokatyFormGlowny/Kolumny");
 }
 
 } // namespace

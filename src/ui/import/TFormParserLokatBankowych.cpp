@@ -104,6 +104,7 @@ TFormParserLokatBankowych::TFormParserLokatBankowych(QWidget* owner) : QDialog(o
     fFormSize->SetLocation(TPersistLocation::plRegistry);
     fFormSize->SetSaveName(QStringLiteral("Software\\Brenvik\\Talvora\\FormSetting"));
     fFormSize->SetSaveKey(QStringLiteral("FormParserLokatBankowych"));
+    TListaRaportowa::PamietajSzerokosciKolumn(*fFormSize);
 
     jvThreadInternet =
         Platform::backgroundWork().createWorker(this, QStringLiteral("PobierzDaneZInternetu"));
