@@ -30,3 +30,9 @@ QColor KolorCzytelnyNa(const QColor& tlo, std::initializer_list<QColor> kandydac
     const QColor bialy(Qt::white);
     return WspolczynnikKontrastu(czarny, tlo) >= WspolczynnikKontrastu(bialy, tlo) ? czarny : bialy;
 }
+
+QColor KolorOstrzezeniaNa(const QPalette& paleta) {
+    return KolorCzytelnyNa(
+        paleta.color(QPalette::Window),
+        {QColor(192, 0, 0), QColor(255, 128, 128), paleta.color(QPalette::WindowText)});
+}

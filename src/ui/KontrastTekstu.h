@@ -1,5 +1,6 @@
 #pragma once
 #include <QColor>
+#include <QPalette>
 #include <initializer_list>
 
 // Text that can be read on the background it is painted on, in a light and in
@@ -13,3 +14,6 @@ double WspolczynnikKontrastu(const QColor& a, const QColor& b);
 QColor KolorCzytelnyNa(const QColor& tlo, std::initializer_list<QColor> kandydaci);
 
 inline constexpr double kMinimalnyKontrast = 4.5;
+
+// The warning colour (red) for text on the palette's window background.
+QColor KolorOstrzezeniaNa(const QPalette& paleta);

@@ -62,6 +62,17 @@ void Budynek(QPainter& p) {
     p.drawRect(QRectF(1, 28, 30, 3));
 }
 
+// The bank building with a clock over its corner: an offer whose data is old.
+void BudynekNieaktualny(QPainter& p) {
+    Budynek(p);
+    p.setPen(QPen(QColor(150, 90, 0), 1.4));
+    p.setBrush(QColor(255, 200, 60));
+    p.drawEllipse(QRectF(15, 13, 16, 16));
+    p.setPen(QPen(QColor(90, 50, 0), 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(23, 21), QPointF(23, 16));
+    p.drawLine(QPointF(23, 21), QPointF(27, 23));
+}
+
 void Plus(QPainter& p) {
     p.setPen(QPen(QColor(30, 120, 40), 1.2));
     p.setBrush(QColor(70, 175, 80));
@@ -207,6 +218,9 @@ QIcon TIkonyLokat::Lokata() {
 }
 QIcon TIkonyLokat::Bank() {
     return Ikona(Budynek);
+}
+QIcon TIkonyLokat::BankNieaktualny() {
+    return Ikona(BudynekNieaktualny);
 }
 QIcon TIkonyLokat::Dodaj() {
     return Ikona(Plus);

@@ -87,6 +87,11 @@ QStringList TListaRaportowa::WcietaNazwa(QStringList komorki) {
 }
 
 const TWierszRaportu* TListaRaportowa::WybranyWiersz() const {
+    // Of several selected rows, the current one.
+    const QModelIndex biezacy = currentIndex();
+    if (biezacy.isValid() && selectionModel()->isRowSelected(biezacy.row(), biezacy.parent()))
+        if (const TWierszRaportu* wiersz = WierszDla(biezacy))
+            return wiersz;
     const QModelIndexList wybrane = selectionModel()->selectedRows();
     for (const QModelIndex& indeks : wybrane)
         if (const TWierszRaportu* wiersz = WierszDla(indeks))
@@ -108,6 +113,26 @@ void TListaRaportowa::ZaznaczRekord(const void* rekord) {
                 return;
             }
     clearSelection();
+}
+
+void TListaRaportowa::ZaznaczRekordy(const QList<const void*>& rekordy) {
+    clearSelection();
+    QItemSelection zaznaczenie;
+    QModelIndex pierwszy;
+    for (const TWierszRaportu* wiersz : Wiersze()) {
+        if (!rekordy.contains(wiersz->rekord))
+            continue;
+        const QModelIndex indeks = IndeksWiersza(*wiersz);
+        if (!pierwszy.isValid())
+            pierwszy = indeks;
+        zaznaczenie.select(indeks, indeks);
+    }
+    if (!pierwszy.isValid())
+        return;
+    selectionModel()->setCurrentIndex(pierwszy, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(zaznaczenie,
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(pierwszy);
 }
 
 void TListaRaportowa::DopasujSzerokoscKolumn() {

@@ -45,6 +45,7 @@ public:
 
     // The image every row shows before its first text (none by default).
     void UstawIkone(const QIcon& ikona) { fModel->UstawIkone(ikona); }
+    void UstawIkoneUwagi(const QIcon& ikona) { fModel->UstawIkoneUwagi(ikona); }
     void UstawPolaWyboru(bool polaWyboru) { fModel->UstawPolaWyboru(polaWyboru); }
     void UstawKolory(TDobieranieKolorow dobieranie) { fModel->UstawKolory(std::move(dobieranie)); }
     std::optional<TKoloryWiersza> KoloryWiersza(const TWierszRaportu* wiersz) const {
@@ -58,6 +59,9 @@ public:
     // Selects the row that carries the record and shows it; selects nothing
     // when no row carries it.
     void ZaznaczRekord(const void* rekord);
+    // Selects the rows of these records; the first of them in the list's
+    // order becomes the current row.
+    void ZaznaczRekordy(const QList<const void*>& rekordy);
     // Rows (not group headers) in display order.
     std::vector<const TWierszRaportu*> Wiersze() const { return fModel->WierszeWKolejnosci(); }
     int IloscWierszy() const { return static_cast<int>(fModel->Wiersze().size()); }

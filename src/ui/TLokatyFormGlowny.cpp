@@ -15,11 +15,13 @@
 #include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
+#include "ui/TEtykietaGwarancji.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TListaRaportowa.h"
+#include "ui/TPasekKonczacychSieLokat.h"
 #include "ui/TPrzyciskBoczny.h"
 #include "ui/TZakladkaKalendarza.h"
 
@@ -211,6 +213,7 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     QFont pogrubiona = lbl_IleLokat->font();
     pogrubiona.setBold(true);
     lbl_IleLokat->setFont(pogrubiona);
+    lbl_GwarancjaBFG = new TEtykietaGwarancji(pan_LokatyBottom);
     Label1 = new TAMHFlashLabel(kTekstUwagiOZysku, pan_LokatyBottom);
     Label1->setObjectName(QStringLiteral("Label1"));
     UstawKolorUwagi();
@@ -221,8 +224,11 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     dol->setContentsMargins(kOdstepPodsumowania, 4, 4, 4);
     dol->setSpacing(4);
     dol->addWidget(lbl_IleLokat);
+    dol->addWidget(lbl_GwarancjaBFG);
     dol->addWidget(Label1);
     dol->addStretch(1);
+
+    pan_KonczaceSie = new TPasekKonczacychSieLokat(ts_TwojeLokaty);
 
     auto* gora = new QHBoxLayout;
     gora->setContentsMargins(0, 0, 0, 0);
@@ -236,6 +242,7 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     auto* uklad = new QVBoxLayout(ts_TwojeLokaty);
     uklad->setContentsMargins(2, 4, 4, 2);
     uklad->setSpacing(0);
+    uklad->addWidget(pan_KonczaceSie);
     uklad->addLayout(gora, 1);
     uklad->addWidget(pan_LokatyBottom);
     return ts_TwojeLokaty;
@@ -284,6 +291,9 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     biala.setColor(QPalette::Base, Qt::white);
     biala.setColor(QPalette::Text, Qt::black);
     lv_HarmonogramyLokatBankowych->setPalette(biala);
+    lbl_IleOfert = new TEtykietaSkracana(t);
+    lbl_IleOfert->setObjectName(QStringLiteral("lbl_IleOfert"));
+    lbl_IleOfert->setContentsMargins(2, 4, 2, 0);
     Label2 = new QLabel(kTekstUwagiOWydajnosci, t);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setContentsMargins(2, 4, 2, 4);
@@ -291,6 +301,7 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
     auto* prawa = new QVBoxLayout;
     prawa->setContentsMargins(0, 0, 0, 0);
     prawa->addWidget(lv_HarmonogramyLokatBankowych, 1);
+    prawa->addWidget(lbl_IleOfert);
     prawa->addWidget(Label2);
     auto* uklad = new QHBoxLayout(t);
     uklad->setContentsMargins(2, 4, 4, 2);
@@ -383,6 +394,10 @@ void TLokatyFormGlowny::UtworzMenuLokat() {
         DodajPozycjeMenu(m, l, "EksportujListe1", TEksportListy::TytulEksportu(), QKeySequence());
     DrukujListe1 =
         DodajPozycjeMenu(m, l, "DrukujListe1", TEksportListy::TytulDruku(), QKeySequence());
+    DodajSeparator(m, "N11");
+    BankiJednejInstytucji1 = DodajPozycjeMenu(
+        m, l, "BankiJednejInstytucji1", QStringLiteral("&Banki jednej instytucji (gwarancja BFG)…"),
+        QKeySequence());
 }
 
 void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
@@ -469,6 +484,8 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
         connect(lokaty ? DrukujListe1 : DrukujListe2, &QAction::triggered, this,
                 [this, lista] { TEksportListy::Drukuj(TabelaListy(lista)); });
     }
+    connect(BankiJednejInstytucji1, &QAction::triggered, this, &T::BankiJednejInstytucjiClick);
+    connect(pan_KonczaceSie, &TPasekKonczacychSieLokat::PokazLokaty, this, &T::ZaznaczKonczaceSie);
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
@@ -710,6 +727,8 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     PrzygotujOkno();
+    WczytajUstawieniaGwarancji();
+    pan_KonczaceSie->NowePokazanie();
     WypelnijListy(true);
     if (!fFormSize->HasStoredPlacement())
         PokazWszystkieKolumnyLokat();
@@ -759,9 +778,7 @@ void TLokatyFormGlowny::closeEvent(QCloseEvent* event) {
 // The notice is red: dark red on a light window, light red on a dark one.
 void TLokatyFormGlowny::UstawKolorUwagi() {
     QPalette paleta = Label1->palette();
-    paleta.setColor(QPalette::WindowText, KolorCzytelnyNa(palette().color(QPalette::Window),
-                                                          {QColor(192, 0, 0), QColor(255, 128, 128),
-                                                           palette().color(QPalette::WindowText)}));
+    paleta.setColor(QPalette::WindowText, KolorOstrzezeniaNa(palette()));
     Label1->setPalette(paleta);
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "domain/TKursEUR.h"
+#include "domain/TPolaczoneBanki.h"
 #include "import/ListaBankow.h"
 
 #include <QDialog>
@@ -20,7 +22,9 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TAMHFlashLabel;
+class TEtykietaGwarancji;
 class TEtykietaSkracana;
+class TPasekKonczacychSieLokat;
 class TFormParserLokatBankowych;
 class TFormSize;
 class THeaderPanel;
@@ -201,6 +205,15 @@ private:
     void UstawWyswietlanaTabele();
 
     void PokazWszystkieKolumnyLokat();
+    // The lines of the banks over the deposit-guarantee limit and the bar of
+    // the deposits past or near their end, after the deposit list is filled.
+    void PokazGwarancje(TKolekcjeDanych& kolekcje);
+    void PokazKonczaceSie(TKolekcjeDanych& kolekcje);
+    void ZaznaczKonczaceSie();
+    void BankiJednejInstytucjiClick();
+    // The rate and settings the lines and the bar use, read at each showing.
+    void WczytajUstawieniaGwarancji();
+    void UstawWysokoscPodsumowania();
     // A list of the window as shown, with its title and summary, for the
     // CSV export and the printout; the data file exports must not overwrite.
     TTabelaListy TabelaListy(const TListaRaportowa* lista) const;
@@ -236,6 +249,10 @@ private:
     int fMaksymalnaDlugoscKwoty = 15;
 
     TFormSize* fFormSize = nullptr;
+    TKursEUR fKursEUR;
+    std::vector<TParaBankow> fPolaczoneBanki;
+    int fDniDoZakonczenia = 7;
+    int fDniDoNieaktualnosci = 30;
 
     // Controls, named as on screen (object names are the same).
     THeaderPanel* pan_1 = nullptr;
@@ -254,6 +271,9 @@ private:
     QWidget* pan_LokatyBottom = nullptr;
     TEtykietaSkracana* lbl_IleLokat = nullptr;
     TAMHFlashLabel* Label1 = nullptr;
+    TEtykietaGwarancji* lbl_GwarancjaBFG = nullptr;
+    TEtykietaSkracana* lbl_IleOfert = nullptr;
+    TPasekKonczacychSieLokat* pan_KonczaceSie = nullptr;
     QToolButton* sbtn_DodajLokateBankowa = nullptr;
     QToolButton* sbtn_EdytujLokateBankowa = nullptr;
     QToolButton* sbtn_UsunLokateBankowa = nullptr;
@@ -280,6 +300,7 @@ private:
     QAction* EksportujDoKalendarza1 = nullptr;
     QAction* EksportujListe1 = nullptr;
     QAction* DrukujListe1 = nullptr;
+    QAction* BankiJednejInstytucji1 = nullptr;
     QMenu* pmenu_LokatyBankowe = nullptr;
     QAction* Dodaj2 = nullptr;
     QAction* Edytuj2 = nullptr;

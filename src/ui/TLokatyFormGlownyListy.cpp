@@ -6,7 +6,9 @@
 #include "data/TProjektDB.h"
 #include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
+#include "domain/TWiekOferty.h"
 #include "domain/TWierszeListLokat.h"
+#include "platform/Clock.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
@@ -48,10 +50,7 @@ IndeksHarmonogramow(const TListaObiektow<THarmonogramLokatyBankowej>& harmonogra
 void TLokatyFormGlowny::PrzygotujOkno() {
     pan_1->SetHeading(windowTitle());
     lbl_IleLokat->UstawTekst(QString());
-    const QMargins marginesy = pan_LokatyBottom->layout()->contentsMargins();
-    pan_LokatyBottom->setMinimumHeight(lbl_IleLokat->sizeHint().height() +
-                                       Label1->sizeHint().height() + marginesy.top() +
-                                       marginesy.bottom() + pan_LokatyBottom->layout()->spacing());
+    UstawWysokoscPodsumowania();
     pgc_Zakladki->setCurrentWidget(ts_TwojeLokaty);
     TKolekcjeDanych* kolekcje = Kolekcje();
     PrzygotujKolumnyLokat(kolekcje);
@@ -83,6 +82,7 @@ void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
 void TLokatyFormGlowny::PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje) {
     lv_HarmonogramyLokatBankowych->WyczyscKolumny();
     lv_HarmonogramyLokatBankowych->UstawIkone(TIkonyLokat::Bank());
+    lv_HarmonogramyLokatBankowych->UstawIkoneUwagi(TIkonyLokat::BankNieaktualny());
     lv_HarmonogramyLokatBankowych->UstawKolory([](const TWierszRaportu& wiersz) {
         return std::optional(TKoloryWierszyLokat::Harmonogramu(wiersz.indeks));
     });
@@ -141,6 +141,8 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
     lv_Lokaty->ZaznaczRekord(wybrana);
     lv_Lokaty->DopasujSzerokoscKolumn();
     lbl_IleLokat->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
+    PokazGwarancje(kolekcje);
+    PokazKonczaceSie(kolekcje);
 }
 
 void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
@@ -151,13 +153,23 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     TKomorkiHarmonogramow komorki;
     std::vector<TWierszRaportu> wiersze;
     wiersze.reserve(harmonogramy.size());
+    const TDateTime dzis = Now();
+    int nieaktualne = 0;
     for (const auto& h : harmonogramy) {
         if (!h)
             continue;
         const int grupa = banki.Grupa(h->fBank);
-        if (h->fZmiany != TTypModyfikacji::Usunieto)
-            wiersze.push_back({komorki.Komorki(*h), h.get(), grupa});
+        if (h->fZmiany == TTypModyfikacji::Usunieto)
+            continue;
+        wiersze.push_back({komorki.Komorki(*h), h.get(), grupa});
+        // Rates change every few weeks: old data is marked, with its age.
+        if (TWiekOferty::Nieaktualna(*h, dzis, fDniDoNieaktualnosci)) {
+            wiersze.back().uwaga = TWiekOferty::Podpowiedz(*h, dzis);
+            ++nieaktualne;
+        }
     }
+    lbl_IleOfert->UstawTekst(QStringLiteral("Ilość lokat bankowych: %1, ").arg(wiersze.size()) +
+                             TWiekOferty::Podsumowanie(nieaktualne, fDniDoNieaktualnosci));
     lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
     lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
     lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
@@ -166,9 +178,8 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
 TTabelaListy TLokatyFormGlowny::TabelaListy(const TListaRaportowa* lista) const {
     if (lista == lv_Lokaty)
         return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty"), lbl_IleLokat->text());
-    return TEksportListy::Tabela(
-        *lista, QStringLiteral("Lokaty oferowane przez banki"),
-        QStringLiteral("Ilość lokat bankowych: %1").arg(lista->IloscWierszy()));
+    return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty oferowane przez banki"),
+                                 lbl_IleOfert->text());
 }
 
 QString TLokatyFormGlowny::PlikDanych() const {

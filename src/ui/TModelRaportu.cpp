@@ -217,7 +217,13 @@ QVariant TModelRaportu::DaneWiersza(const TWierszRaportu& wiersz, int kolumna, i
     case Qt::DisplayRole:
         return wiersz.komorki.value(kolumna);
     case Qt::DecorationRole:
-        return kolumna == 0 && MaIkone() ? QVariant(fIkona) : QVariant();
+        if (kolumna != 0)
+            return {};
+        if (!wiersz.uwaga.isEmpty() && !fIkonaUwagi.isNull())
+            return fIkonaUwagi;
+        return MaIkone() ? QVariant(fIkona) : QVariant();
+    case Qt::ToolTipRole:
+        return kolumna == 0 && !wiersz.uwaga.isEmpty() ? QVariant(wiersz.uwaga) : QVariant();
     case Qt::CheckStateRole:
         if (kolumna == 0 && fPolaWyboru)
             return wiersz.zaznaczony ? Qt::Checked : Qt::Unchecked;

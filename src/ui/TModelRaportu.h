@@ -34,6 +34,8 @@ public:
     void Wyczysc();
 
     void UstawIkone(const QIcon& ikona) { fIkona = ikona; }
+    // The image of rows with a note (TWierszRaportu::uwaga).
+    void UstawIkoneUwagi(const QIcon& ikona) { fIkonaUwagi = ikona; }
     bool MaIkone() const { return !fIkona.isNull(); }
     // Rows with a check box in their first cell; set before the rows come.
     void UstawPolaWyboru(bool polaWyboru) { fPolaWyboru = polaWyboru; }
@@ -95,6 +97,7 @@ private:
     // Position of each row under its group (or at the top level).
     std::vector<int> fPozycje;
     QIcon fIkona;
+    QIcon fIkonaUwagi;
     bool fPolaWyboru = false;
     TDobieranieKolorow fKolory;
 };

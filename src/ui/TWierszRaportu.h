@@ -13,6 +13,9 @@ struct TWierszRaportu {
     int indeks = -1;
     // The check box, in a list whose rows have one.
     bool zaznaczony = false;
+    // A note on the row: the first column then shows the list's note image
+    // and the note as its tooltip. Empty for most rows.
+    QString uwaga{};
 };
 
 // Colours of one row, chosen before the row is painted.

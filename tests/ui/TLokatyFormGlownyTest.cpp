@@ -445,7 +445,8 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
                      "Informacjeolokaciebankowej1|&Informacje o lokacie "
                      "bankowej|Ctrl+Space",
                      "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|", "N10|-|",
-                     "EksportujListe1|Ek&sportuj do CSV…|", "DrukujListe1|Druku&j…|"}));
+                     "EksportujListe1|Ek&sportuj do CSV…|", "DrukujListe1|Druku&j…|", "N11|-|",
+                     "BankiJednejInstytucji1|&Banki jednej instytucji (gwarancja BFG)…|"}));
     auto* menuOfert = kontrolka<QMenu>("pmenu_LokatyBankowe");
     pozycje.clear();
     for (const QAction* a : menuOfert->actions())

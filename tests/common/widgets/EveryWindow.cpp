@@ -1,5 +1,6 @@
 #include "common/widgets/EveryWindow.h"
 
+#include "ui/TFormBankiJednejInstytucji.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
@@ -20,6 +21,10 @@ void ForEveryWindow(const std::function<void(QWidget&)>& check) {
         [] { return std::make_unique<TFormImportLokatBanki>(); },
         [] { return std::make_unique<TFormParserLokatBankowych>(); },
         [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
+        [] {
+            return std::make_unique<TFormBankiJednejInstytucji>(
+                std::vector<TParaBankow>{{"Alfa", "Alfa Direct"}}, QStringList{"Alfa", "Beta"});
+        },
     };
     for (const auto& make : windows) {
         const std::unique_ptr<QWidget> window = make();

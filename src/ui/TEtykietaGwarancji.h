@@ -1,0 +1,24 @@
+#pragma once
+#include <QLabel>
+#include <QStringList>
+
+// The lines under the deposits' summary, one for each bank where the
+// household's deposits go over the deposit-guarantee limit, in the warning
+// colour; hidden when there is none.
+class TEtykietaGwarancji : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit TEtykietaGwarancji(QWidget* parent = nullptr);
+
+    void UstawLinie(const QStringList& linie);
+    QStringList Linie() const { return fLinie; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void UstawKolor();
+
+    QStringList fLinie;
+};

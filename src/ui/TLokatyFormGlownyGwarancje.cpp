@@ -1,0 +1,83 @@
+// The deposits window's answers to "is my money safe and what needs me
+// soon": the lines of the banks over the deposit-guarantee limit, the bar of
+// the deposits past or near their end, and the user's pairs of bank names that
+// are one institution.
+#include "ui/TLokatyFormGlowny.h"
+
+#include "data/TKolekcjeDanych.h"
+#include "data/TUstawieniaLokat.h"
+#include "domain/TGwarancjeBFG.h"
+#include "domain/TKonczaceSieLokaty.h"
+#include "platform/Clock.h"
+#include "platform/Platform.h"
+#include "ui/TAMHFlashLabel.h"
+#include "ui/TEtykietaGwarancji.h"
+#include "ui/TEtykietaSkracana.h"
+#include "ui/TFormBankiJednejInstytucji.h"
+#include "ui/TListaRaportowa.h"
+#include "ui/TPasekKonczacychSieLokat.h"
+
+#include <QLayout>
+#include <QSet>
+
+void TLokatyFormGlowny::WczytajUstawieniaGwarancji() {
+    fKursEUR = TUstawieniaLokat::KursDoUzycia();
+    fPolaczoneBanki = TUstawieniaLokat::PolaczoneBanki();
+    fDniDoZakonczenia = TUstawieniaLokat::DniDoZakonczenia();
+    fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
+}
+
+void TLokatyFormGlowny::PokazGwarancje(TKolekcjeDanych& kolekcje) {
+    const TGwarancjeBFG gwarancje(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
+                                  fPolaczoneBanki, fKursEUR);
+    lbl_GwarancjaBFG->UstawLinie(gwarancje.Ostrzezenia());
+    UstawWysokoscPodsumowania();
+}
+
+void TLokatyFormGlowny::PokazKonczaceSie(TKolekcjeDanych& kolekcje) {
+    pan_KonczaceSie->Pokaz(TKonczaceSieLokaty(kolekcje.Lokaty(), Now(), fDniDoZakonczenia).Tekst());
+}
+
+void TLokatyFormGlowny::ZaznaczKonczaceSie() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje)
+        return;
+    QList<const void*> rekordy;
+    for (const TLokata* lokata :
+         TKonczaceSieLokaty(kolekcje->Lokaty(), Now(), fDniDoZakonczenia).Wszystkie())
+        rekordy.append(lokata);
+    lv_Lokaty->ZaznaczRekordy(rekordy);
+    lv_Lokaty->setFocus();
+}
+
+void TLokatyFormGlowny::BankiJednejInstytucjiClick() {
+    TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
+    if (!kolekcje)
+        return;
+    QStringList banki;
+    QSet<QString> znane;
+    for (const auto& oferta : kolekcje->HarmonogramyLokatBankowych())
+        if (oferta && !znane.contains(oferta->fBank)) {
+            znane.insert(oferta->fBank);
+            banki.append(oferta->fBank);
+        }
+    banki.sort(Qt::CaseInsensitive);
+    TFormBankiJednejInstytucji okno(fPolaczoneBanki, banki, this);
+    if (Platform::modalRunner().runModal(&okno) != QDialog::Accepted)
+        return;
+    TUstawieniaLokat::UstawPolaczoneBanki(okno.Pary());
+    fPolaczoneBanki = TUstawieniaLokat::PolaczoneBanki();
+    PokazGwarancje(*kolekcje);
+}
+
+// The summary panel keeps room for its lines, the guarantee lines included
+// while they are shown.
+void TLokatyFormGlowny::UstawWysokoscPodsumowania() {
+    QLayout* uklad = pan_LokatyBottom->layout();
+    const QMargins marginesy = uklad->contentsMargins();
+    int wysokosc = lbl_IleLokat->sizeHint().height() + Label1->sizeHint().height() +
+                   marginesy.top() + marginesy.bottom() + uklad->spacing();
+    if (!lbl_GwarancjaBFG->isHidden())
+        wysokosc += lbl_GwarancjaBFG->sizeHint().height() + uklad->spacing();
+    pan_LokatyBottom->setMinimumHeight(wysokosc);
+}
