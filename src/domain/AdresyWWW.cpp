@@ -26,6 +26,12 @@ QString& gStronaLokat() {
     return adres;
 }
 
+// Set by UstawApiNBP; empty when not set.
+QString& gApiNBP() {
+    static QString adres;
+    return adres;
+}
+
 QString ZUkosnikiemNaKoncu(const QString& adres) {
     return adres.endsWith(QLatin1Char('/')) ? adres : adres + QLatin1Char('/');
 }
@@ -95,6 +101,21 @@ QString AdresyWWW::ListaBankow(const QString& stronaLokat) {
            QStringLiteral("lokaty-twojego-banku.php?bank=&waluta=0");
 }
 
+QString AdresyWWW::ApiNBP() {
+    QString adres = gApiNBP();
+    if (adres.isEmpty())
+        adres = qEnvironmentVariable("TALVORA_NBP_API");
+    return ZUkosnikiemNaKoncu(adres.isEmpty() ? QStringLiteral(TALVORA_NBP_API) : adres);
+}
+
+QString AdresyWWW::KursEURNBP() {
+    return ApiNBP() + QStringLiteral("api/exchangerates/rates/a/eur/?format=json");
+}
+
+void AdresyWWW::UstawApiNBP(const QString& adres) {
+    gApiNBP() = adres;
+}
+
 void AdresyWWW::UstawStroneLokat(const QString& adres) {
     gStronaLokat() = adres;
 }
@@ -111,4 +132,5 @@ void AdresyWWW::PrzywrocDomyslne() {
     gKatalogiPomocy().clear();
     gHostRankingu() = QStringLiteral(TALVORA_RANKING_HOST);
     gStronaLokat().clear();
+    gApiNBP().clear();
 }

@@ -4,7 +4,8 @@
 
 // Addresses of the pages the windows open or read: the module's help pages
 // (files shipped with the program), the partner ranking pages and the
-// deposit-rates site of the offer import. The defaults are fixed when the
+// deposit-rates site of the offer import, and the National Bank of Poland's
+// web API that gives the euro rate of the deposit guarantee. The defaults are fixed when the
 // project is configured (BuildConfig.h); a test or the host may replace them
 // while the process runs.
 class AdresyWWW {
@@ -36,11 +37,21 @@ public:
     // The bank list page of a site given by its base address ("/" added when missing).
     static QString ListaBankow(const QString& stronaLokat);
 
+    // The National Bank of Poland's web API, ending in "/": the one set with
+    // UstawApiNBP, else the environment variable TALVORA_NBP_API when it is
+    // set and not empty, else the configured TALVORA_NBP_API.
+    static QString ApiNBP();
+    // The euro's latest mid rate of table A, as JSON:
+    // ApiNBP() + "api/exchangerates/rates/a/eur/?format=json".
+    static QString KursEURNBP();
+
     // Empty: back to the configured folders.
     static void UstawKatalogiPomocy(const QStringList& katalogi);
     static void UstawHostRankingu(const QString& host);
     // Empty: back to the environment variable or the configured site.
     static void UstawStroneLokat(const QString& adres);
+    // Empty: back to the environment variable or the configured address.
+    static void UstawApiNBP(const QString& adres);
     // Back to the configured addresses.
     static void PrzywrocDomyslne();
 };

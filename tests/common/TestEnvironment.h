@@ -1,4 +1,5 @@
 #pragma once
-// Prepares a test process: a private settings, data and temporary location, and the
-// format base pinned to Polish (Poland) so results do not depend on the machine.
+// Prepares a test process: a private settings, data and temporary location, the
+// format base pinned to Polish (Poland) so results do not depend on the machine, and
+// the National Bank of Poland's API moved to a closed loopback port.
 void PrepareTestEnvironment();

@@ -14,9 +14,31 @@ class AdresyWWWTest : public testing::Test {
 protected:
     void TearDown() override {
         qunsetenv("TALVORA_STRONA_LOKAT");
+        qputenv("TALVORA_NBP_API", fApiNBP);
         AdresyWWW::PrzywrocDomyslne();
     }
+
+private:
+    const QByteArray fApiNBP = qgetenv("TALVORA_NBP_API");
 };
+
+TEST_F(AdresyWWWTest, NbpApiComesFromSetterThenEnvironmentThenConfiguration) {
+    qunsetenv("TALVORA_NBP_API");
+    const QString skonfigurowany = QStringLiteral(TALVORA_NBP_API);
+    EXPECT_EQ(AdresyWWW::ApiNBP(), skonfigurowany);
+    EXPECT_EQ(AdresyWWW::KursEURNBP(),
+              skonfigurowany + "api/exchangerates/rates/a/eur/?format=json");
+
+    qputenv("TALVORA_NBP_API", "http://127.0.0.1:8080");
+    EXPECT_EQ(AdresyWWW::KursEURNBP(),
+              "http://127.0.0.1:8080/api/exchangerates/rates/a/eur/?format=json");
+    AdresyWWW::UstawApiNBP("http://nbp.test/");
+    EXPECT_EQ(AdresyWWW::ApiNBP(), "http://nbp.test/");
+
+    AdresyWWW::PrzywrocDomyslne();
+    qputenv("TALVORA_NBP_API", "");
+    EXPECT_EQ(AdresyWWW::ApiNBP(), skonfigurowany);
+}
 
 TEST_F(AdresyWWWTest, RatesSiteComesFromSetterThenEnvironmentThenConfiguration) {
     qunsetenv("TALVORA_STRONA_LOKAT");
