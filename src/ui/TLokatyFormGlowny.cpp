@@ -15,6 +15,7 @@
 #include "ui/PomocOkien.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
+#include "import/TAktualizacjaKursuEUR.h"
 #include "ui/TEtykietaGwarancji.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormSize.h"

@@ -22,6 +22,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TAMHFlashLabel;
+class TAktualizacjaKursuEUR;
 class TEtykietaGwarancji;
 class TEtykietaSkracana;
 class TPasekKonczacychSieLokat;
@@ -211,8 +212,10 @@ private:
     void PokazKonczaceSie(TKolekcjeDanych& kolekcje);
     void ZaznaczKonczaceSie();
     void BankiJednejInstytucjiClick();
-    // The rate and settings the lines and the bar use, read at each showing.
+    // The rate and settings the lines and the bar use, read at each showing;
+    // a newer rate, when one is due, is downloaded meanwhile.
     void WczytajUstawieniaGwarancji();
+    void PrzyjmijKursEUR(const TKursEUR& kurs);
     void UstawWysokoscPodsumowania();
     // A list of the window as shown, with its title and summary, for the
     // CSV export and the printout; the data file exports must not overwrite.
@@ -250,6 +253,8 @@ private:
 
     TFormSize* fFormSize = nullptr;
     TKursEUR fKursEUR;
+    // Downloads a newer euro rate in the background when the window opens.
+    std::unique_ptr<TAktualizacjaKursuEUR> fAktualizacjaKursu;
     std::vector<TParaBankow> fPolaczoneBanki;
     int fDniDoZakonczenia = 7;
     int fDniDoNieaktualnosci = 30;

@@ -8,6 +8,7 @@
 #include "data/TUstawieniaLokat.h"
 #include "domain/TGwarancjeBFG.h"
 #include "domain/TKonczaceSieLokaty.h"
+#include "import/TAktualizacjaKursuEUR.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ui/TAMHFlashLabel.h"
@@ -21,10 +22,21 @@
 #include <QSet>
 
 void TLokatyFormGlowny::WczytajUstawieniaGwarancji() {
-    fKursEUR = TUstawieniaLokat::KursDoUzycia();
+    if (!fAktualizacjaKursu || !fAktualizacjaKursu->Trwa()) {
+        fKursEUR = TUstawieniaLokat::KursDoUzycia();
+        fAktualizacjaKursu = std::make_unique<TAktualizacjaKursuEUR>(
+            this, [this](const TKursEUR& kurs) { PrzyjmijKursEUR(kurs); });
+        fAktualizacjaKursu->Rozpocznij();
+    }
     fPolaczoneBanki = TUstawieniaLokat::PolaczoneBanki();
     fDniDoZakonczenia = TUstawieniaLokat::DniDoZakonczenia();
     fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
+}
+
+void TLokatyFormGlowny::PrzyjmijKursEUR(const TKursEUR& kurs) {
+    fKursEUR = kurs;
+    if (TKolekcjeDanych* kolekcje = Kolekcje())
+        PokazGwarancje(*kolekcje);
 }
 
 void TLokatyFormGlowny::PokazGwarancje(TKolekcjeDanych& kolekcje) {
