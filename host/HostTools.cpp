@@ -35,9 +35,10 @@ int RunTool(const Tool& tool, const QStringList& arguments, QTextStream& out, QT
 } // namespace
 
 const std::vector<Tool>& HostTools() {
-    static const std::vector<Tool> tools = {
-        ZyskTool(),   BazaTool(),  LokatyTool(),      OfertyTool(),  KalendarzTool(),
-        StronaTool(), BankiTool(), HarmonogramTool(), RankingTool(), KopieTool()};
+    static const std::vector<Tool> tools = {ZyskTool(),      BazaTool(),        LokatyTool(),
+                                            OfertyTool(),    KalendarzTool(),   StronaTool(),
+                                            BankiTool(),     HarmonogramTool(), RankingTool(),
+                                            GwarancjeTool(), KopieTool()};
     return tools;
 }
 

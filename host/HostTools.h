@@ -53,3 +53,4 @@ Tool BankiTool();
 Tool HarmonogramTool();
 Tool RankingTool();
 Tool KopieTool();
+Tool GwarancjeTool();

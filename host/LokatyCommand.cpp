@@ -2,6 +2,7 @@
 
 #include "CommandLineOptions.h"
 #include "CsvOutput.h"
+#include "DepositArguments.h"
 #include "JsonWriter.h"
 #include "ReadOnlyDataFile.h"
 #include "TextTable.h"
@@ -10,9 +11,12 @@
 #include "data/TProjektDB.h"
 #include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
+#include "domain/TKonczaceSieLokaty.h"
 #include "domain/TWierszeListLokat.h"
+#include "platform/Clock.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -21,6 +25,7 @@ namespace {
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
 const QString kCsv = QStringLiteral("--csv");
+const QString kKonczaSie = QStringLiteral("--koncza-sie");
 
 // One deposit with the offer it follows and its estimated profit.
 struct Pozycja {
@@ -48,6 +53,30 @@ std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
     std::stable_partition(pozycje.begin(), pozycje.end(),
                           [](const Pozycja& p) { return p.lokata->Aktywna(); });
     return pozycje;
+}
+
+// Only the deposits past their end or ending within `dni` days, in the same order.
+std::vector<Pozycja> KonczaceSie(const std::vector<Pozycja>& pozycje,
+                                 const TKonczaceSieLokaty& konczace) {
+    const std::vector<const TLokata*> wybrane = konczace.Wszystkie();
+    std::vector<Pozycja> wynik;
+    for (const Pozycja& p : pozycje)
+        if (std::find(wybrane.begin(), wybrane.end(), p.lokata) != wybrane.end())
+            wynik.push_back(p);
+    return wynik;
+}
+
+// With --koncza-sie: keeps only those deposits and, in the text form, first
+// says how many there are. False when there are none (and the text said so).
+bool ZostawKonczaceSie(const ToolCall& call, TKolekcjeDanych& kolekcje,
+                       std::vector<Pozycja>& pozycje) {
+    const TKonczaceSieLokaty konczace(kolekcje.Lokaty(), Today(),
+                                      call.options.value(kKonczaSie).toInt());
+    pozycje = KonczaceSie(pozycje, konczace);
+    if (call.json() || call.csv())
+        return true;
+    call.out << (konczace.Puste() ? konczace.TekstBraku() : konczace.Tekst()) << u'\n';
+    return !konczace.Puste();
 }
 
 QString Data(TDateTime data) {
@@ -128,8 +157,10 @@ static int Run(const ToolCall& call) {
     const CommandLineOptions& opcje = call.options;
     ReadOnlyDataFile plik(opcje.value(kDb));
     TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
-    const std::vector<Pozycja> pozycje = Pozycje(kolekcje);
+    std::vector<Pozycja> pozycje = Pozycje(kolekcje);
     const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
+    if (opcje.has(kKonczaSie) && !ZostawKonczaceSie(call, kolekcje, pozycje))
+        return 0;
     if (call.json())
         PiszJson(out, pozycje);
     else if (call.csv())
@@ -139,13 +170,18 @@ static int Run(const ToolCall& call) {
     return 0;
 }
 
-static QString SprawdzFormat(const CommandLineOptions& opcje) {
+static QString SprawdzArgumenty(const CommandLineOptions& opcje) {
+    uint16_t dni = 0;
+    if (opcje.has(kKonczaSie) && !ReadPeriod(opcje.value(kKonczaSie), dni))
+        return QStringLiteral("Nie można odczytać liczby dni: \"%1\" (oczekiwano liczby "
+                              "całkowitej od 0 do 65535).")
+            .arg(opcje.value(kKonczaSie));
     return opcje.exclusive({kJson, kCsv});
 }
 
 static QString Pomoc() {
     return QStringLiteral(
-        "Użycie: talvora lokaty --db PLIK [--json | --csv]\n"
+        "Użycie: talvora lokaty --db PLIK [--koncza-sie DNI] [--json | --csv]\n"
         "\n"
         "Czyta istniejący plik danych (nie zmienia go ani nie zakłada nowego: ścieżka bez\n"
         "pliku to błąd) i wypisuje każdą lokatę z kolumnami listy lokat: nazwa, kwota,\n"
@@ -154,6 +190,10 @@ static QString Pomoc() {
         "dzień.\n"
         "\n"
         "  --db PLIK  plik danych (nie jest zmieniany)\n"
+        "  --koncza-sie DNI\n"
+        "             tylko aktywne lokaty po terminie (szacowana data zakończenia minęła)\n"
+        "             i kończące się dziś lub w ciągu DNI dni; najpierw wiersz z ich\n"
+        "             liczbą, a gdy takich nie ma, sam ten komunikat (kod wyjścia 0)\n"
         "  --json     tablica obiektów JSON z dokładnymi wartościami: Id, Nazwa, Kwota,\n"
         "             DataRozpoczecia, OkresLokaty, JednostkaLokaty, OkresLokatyString,\n"
         "             IdHarmonogramLokaty, LokataBankowa, SzacowanaDataZakonczenia,\n"
@@ -172,10 +212,10 @@ Tool LokatyTool() {
     return {QStringLiteral("lokaty"),
             QStringLiteral("lokaty z pliku danych z szacowanym zyskiem (--help: argumenty)"),
             Pomoc(),
-            {kDb},
+            {kDb, kKonczaSie},
             {kJson, kCsv},
             0,
             true,
-            SprawdzFormat,
+            SprawdzArgumenty,
             Run};
 }

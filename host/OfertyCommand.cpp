@@ -17,6 +17,7 @@
 #include "domain/TFormatSettings.h"
 #include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
+#include "platform/Clock.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -110,7 +111,7 @@ void PiszJson(QTextStream& out, const TOfertyWGrupach& oferty) {
     JsonWriter json;
     json.beginArray();
     for (const OfertaWGrupie& o : oferty)
-        WriteOfferJson(json, *o.oferta);
+        WriteOfferJson(json, *o.oferta, Today());
     json.endArray();
     out << json.text() << u'\n';
 }
@@ -183,7 +184,9 @@ static QString Pomoc() {
         "                    HarmonogramDodanyPrzezUzytkownika,\n"
         "                    WarunkiWczesniejszegoZerwaniaLokaty, PozostaleInformacje,\n"
         "                    BankNazwaOprocentowanie, NazwaWyswietlana, OkresLokaty,\n"
-        "                    KapitalizacjaNazwa; kwoty zaokrąglone do grosza\n"
+        "                    KapitalizacjaNazwa, DataDodaniaModyfikacji (RRRR-MM-DD: kiedy\n"
+        "                    ofertę wpisano lub zaimportowano), DniOdAktualizacji (ile dni\n"
+        "                    temu); kwoty zaokrąglone do grosza\n"
         "  --csv             lista jak w oknie (\"Eksportuj…\"): kolumna Grupa (bank) i\n"
         "                    kolumny listy lokat bankowych; UTF-8 ze znacznikiem BOM, pola\n"
         "                    rozdzielone \";\", kwoty jako liczby z przecinkiem dziesiętnym\n"

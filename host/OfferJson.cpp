@@ -1,6 +1,10 @@
 #include "OfferJson.h"
 
-void WriteOfferJson(JsonWriter& json, const THarmonogramLokatyBankowej& o) {
+#include "domain/TKursEUR.h"
+#include "domain/TWiekOferty.h"
+
+void WriteOfferJson(JsonWriter& json, const THarmonogramLokatyBankowej& o,
+                    std::optional<TDateTime> dzis) {
     json.beginObject()
         .key(u"Id")
         .integer(o.fId)
@@ -39,6 +43,11 @@ void WriteOfferJson(JsonWriter& json, const THarmonogramLokatyBankowej& o) {
         .key(u"OkresLokaty")
         .string(o.OkresLokaty())
         .key(u"KapitalizacjaNazwa")
-        .string(o.KapitalizacjaNazwa())
-        .endObject();
+        .string(o.KapitalizacjaNazwa());
+    if (dzis)
+        json.key(u"DataDodaniaModyfikacji")
+            .string(DataWFormacieISO(DateOf(o.DataDodaniaModyfikacji())))
+            .key(u"DniOdAktualizacji")
+            .integer(TWiekOferty::DniOdAktualizacji(o, *dzis));
+    json.endObject();
 }

@@ -24,6 +24,7 @@ const QString kJednostka = QStringLiteral("--jednostka");
 const QString kTolerancja = QStringLiteral("--tolerancja");
 const QString kStart = QStringLiteral("--start");
 const QString kBezKonta = QStringLiteral("--bez-konta");
+const QString kMaksWiek = QStringLiteral("--maks-wiek");
 const QString kJson = QStringLiteral("--json");
 const QString kCsv = QStringLiteral("--csv");
 
@@ -55,6 +56,13 @@ bool CzytajStart(const QString& tekst, TKryteriaRankingu& k) {
     return ReadDate(tekst, k.start);
 }
 
+bool CzytajMaksWiek(const QString& tekst, TKryteriaRankingu& k) {
+    uint16_t dni = 0;
+    const bool poprawny = ReadPeriod(tekst, dni);
+    k.maksymalnyWiekOferty = dni;
+    return poprawny;
+}
+
 const ToolArgument<TKryteriaRankingu> kArgumenty[] = {
     {kDb, true, CzytajPlik, "pliku danych", "podaj ścieżkę pliku"},
     {kKwota, true, CzytajKwote, "kwoty",
@@ -65,6 +73,8 @@ const ToolArgument<TKryteriaRankingu> kArgumenty[] = {
     {kTolerancja, false, CzytajTolerancje, "tolerancji",
      "oczekiwano liczby całkowitej od 0 do 65535"},
     {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+    {kMaksWiek, false, CzytajMaksWiek, "maksymalnego wieku oferty",
+     "oczekiwano liczby dni od 0 do 65535"},
 };
 
 // The term's options go together: a number with its unit, the tolerance
@@ -191,7 +201,8 @@ static QString Pomoc() {
     return QStringLiteral(
         "Użycie: talvora ranking --db PLIK --kwota KWOTA\n"
         "                        [--okres N --jednostka JEDNOSTKA [--tolerancja T]]\n"
-        "                        [--start RRRR-MM-DD] [--bez-konta] [--json | --csv]\n"
+        "                        [--start RRRR-MM-DD] [--bez-konta] [--maks-wiek DNI]\n"
+        "                        [--json | --csv]\n"
         "\n"
         "Szereguje oferty lokat z katalogu pliku danych, które przyjmują podaną kwotę\n"
         "(kwota minimalna nie większa od niej, maksymalna 0 lub nie mniejsza), od\n"
@@ -208,6 +219,8 @@ static QString Pomoc() {
         "                           (domyślnie 0)\n"
         "  --start RRRR-MM-DD       dzień rozpoczęcia lokaty (domyślnie dzisiaj)\n"
         "  --bez-konta              pomiń oferty wymagające konta osobistego w banku\n"
+        "  --maks-wiek DNI          pomiń oferty wpisane lub zaimportowane więcej niż DNI\n"
+        "                           dni temu (nieaktualne: banki często zmieniają stawki)\n"
         "  --json                   tablica obiektów JSON: Id, BankNazwaOprocentowanie,\n"
         "                           SzacowanyZysk, OdsetkiNetto, KwotaKoncowa,\n"
         "                           RentownoscNettoRoczna, DataZakonczenia (null, gdy\n"
@@ -227,7 +240,7 @@ Tool RankingTool() {
     return {QStringLiteral("ranking"),
             QStringLiteral("oferty z pliku danych uszeregowane dla kwoty (--help: argumenty)"),
             Pomoc(),
-            {kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart},
+            {kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart, kMaksWiek},
             {kBezKonta, kJson, kCsv},
             0,
             false,

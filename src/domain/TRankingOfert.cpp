@@ -3,6 +3,8 @@
 #include "domain/Formatowanie.h"
 #include "domain/ParametryOferty.h"
 #include "domain/TLokata.h"
+#include "domain/TWiekOferty.h"
+#include "platform/Clock.h"
 
 #include <algorithm>
 #include <limits>
@@ -64,6 +66,9 @@ TRankingOfert::TEtap TRankingOfert::Etap(const THarmonogramLokatyBankowej& ofert
         return TEtap::Okres;
     if (!fKryteria.kontoOsobisteDozwolone && oferta.WymaganeKontoOsobisteWTymBanku())
         return TEtap::Konto;
+    if (fKryteria.maksymalnyWiekOferty &&
+        TWiekOferty::Nieaktualna(oferta, Today(), *fKryteria.maksymalnyWiekOferty))
+        return TEtap::Wiek;
     return TEtap::Przyjeta;
 }
 
@@ -104,9 +109,15 @@ QString TRankingOfert::Powod(TEtap najdalej) const {
     case TEtap::Okres:
         return QStringLiteral("Żadna oferta przyjmująca kwotę %1 nie trwa %2.")
             .arg(FormatMoney(fKryteria.kwota, 2), OpisOkresu());
-    default:
+    case TEtap::Konto:
         return QStringLiteral("Każda pasująca oferta wymaga konta osobistego w swoim banku.");
+    default:
+        break;
     }
+    const int dni = fKryteria.maksymalnyWiekOferty.value_or(0);
+    return QStringLiteral("Każda pasująca oferta ma dane starsze niż %1 (sprawdź aktualne "
+                          "oferty banków).")
+        .arg(dni == 1 ? QStringLiteral("1 dzień") : QStringLiteral("%1 dni").arg(dni));
 }
 
 QString TRankingOfert::OpisOkresu() const {

@@ -10,8 +10,9 @@
 class TLokata;
 
 // What the user wants to place: an amount from a start day, optionally for
-// about a term (okres units, give or take tolerancja units), and whether an
-// offer may require a personal account in its bank.
+// about a term (okres units, give or take tolerancja units), whether an
+// offer may require a personal account in its bank, and how old (in days
+// since it was typed or imported, counted to today) an offer may be.
 struct TKryteriaRankingu {
     double kwota = 0;
     TDateTime start = 0;
@@ -19,6 +20,7 @@ struct TKryteriaRankingu {
     TJednostkaOkresu jednostka = TJednostkaOkresu::Brak; // Brak: any term
     uint16_t tolerancja = 0;
     bool kontoOsobisteDozwolone = true;
+    std::optional<int> maksymalnyWiekOferty; // none: any age
 };
 
 // One ranked offer: the estimate that the deposit list shows for it and the
@@ -33,7 +35,7 @@ struct TPozycjaRankingu {
 
 // The catalogue's offers ranked for an amount: those not deleted that accept
 // the amount (minimum up to it, maximum 0 or from it), fit the term and the
-// account choice, best net yield per year first, then the larger net
+// account choice and are not too old, best net yield per year first, then the larger net
 // interest, then the lower id.
 class TRankingOfert {
 public:
@@ -53,7 +55,7 @@ public:
 
 private:
     // How far an offer got through the filters, in their order.
-    enum class TEtap { Usunieta, BezOkresu, Kwota, Okres, Konto, Przyjeta };
+    enum class TEtap { Usunieta, BezOkresu, Kwota, Okres, Konto, Wiek, Przyjeta };
 
     TEtap Etap(const THarmonogramLokatyBankowej& oferta) const;
     TPozycjaRankingu Pozycja(THarmonogramLokatyBankowej& oferta, TLokata& lokata) const;

@@ -2,6 +2,8 @@
 #include "domain/Formatowanie.h"
 #include "domain/TLokata.h"
 
+#include "common/ScopedClock.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -124,6 +126,28 @@ TEST_F(TRankingOfertTest, TermFitsWithinTheToleranceInEstimateDays) {
     EXPECT_EQ(posortowane(), (std::vector<int32_t>{6}));
     k.jednostka = J::Brak; // any term
     EXPECT_EQ(posortowane(), (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(TRankingOfertTest, OffersOlderThanTheMaximumAgeAreLeftOut) {
+    ScopedClock zegar(EncodeDateTime(2026, 12, 10, 10, 0));
+    Katalog katalog = NowyKatalog({{1, 6, J::Miesiac, 6}, {2, 6, J::Miesiac, 5}, {3}});
+    katalog[0]->fDataDodaniaModyfikacji = EncodeDate(2026, 11, 9);  // 31 days
+    katalog[1]->fDataDodaniaModyfikacji = EncodeDate(2026, 11, 10); // 30 days
+    katalog[2]->fDataDodaniaModyfikacji = EncodeDateTime(2026, 12, 10, 9, 0);
+    TKryteriaRankingu k = Kryteria(10000);
+    EXPECT_EQ(Identyfikatory(TRankingOfert(katalog, k)), (std::vector<int32_t>{1, 2, 3}));
+    k.maksymalnyWiekOferty = 30;
+    EXPECT_EQ(Identyfikatory(TRankingOfert(katalog, k)), (std::vector<int32_t>{2, 3}));
+    k.maksymalnyWiekOferty = 0;
+    EXPECT_EQ(Identyfikatory(TRankingOfert(katalog, k)), (std::vector<int32_t>{3}));
+
+    katalog.pop_back();
+    k.maksymalnyWiekOferty = 1;
+    const TRankingOfert pusty(katalog, k);
+    EXPECT_TRUE(pusty.Pozycje().empty());
+    EXPECT_EQ(pusty.PowodBrakuOfert(),
+              "Każda pasująca oferta ma dane starsze niż 1 dzień (sprawdź aktualne oferty "
+              "banków).");
 }
 
 TEST_F(TRankingOfertTest, EmptyRankingSaysWhy) {

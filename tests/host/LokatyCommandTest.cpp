@@ -224,6 +224,49 @@ TEST_F(LokatyCommandTest, CsvReadsBackToTheRowsOfTheJson) {
     EXPECT_EQ((*wiersze)[1][2], "300000,00");
 }
 
+// Today is 2013-06-01: one deposit ended a month ago, one ends today, one in
+// a week and one in eight days; the fixture's others end next year or are
+// not active.
+TEST_F(LokatyCommandTest, EndingSoonListsOnlyOverdueAndThoseEndingWithinTheDays) {
+    {
+        TProjektDB projekt(plik.path());
+        TKolekcjeDanych& k = projekt.Kolekcje();
+        const auto dodaj = [&k](const char* nazwa, TDateTime start) {
+            k.Lokaty().push_back(std::make_unique<TLokata>(-1, nazwa, 1000, start, 1,
+                                                           TJednostkaOkresu::Miesiac, 1, true,
+                                                           TTypModyfikacji::Dodano));
+        };
+        dodaj("Za osiem dni", EncodeDate(2013, 5, 9));
+        dodaj("Za tydzień", EncodeDate(2013, 5, 8));
+        dodaj("Dziś", EncodeDate(2013, 5, 1));
+        dodaj("Po terminie", EncodeDate(2013, 4, 1));
+        ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty).Zapisano());
+    }
+    const TWynik json = Uruchom({"--db", plik.path(), "--koncza-sie", "7", "--json"});
+    ASSERT_EQ(json.kod, 0) << json.err.toStdString();
+    QStringList nazwy;
+    for (const QJsonValue& l : QJsonDocument::fromJson(json.out.toUtf8()).array())
+        nazwy << l.toObject()["Nazwa"].toString();
+    EXPECT_EQ(nazwy, QStringList({"Po terminie", "Dziś", "Za tydzień"}));
+
+    const TWynik tabela = Uruchom({"--db", plik.path(), "--koncza-sie", "0"});
+    ASSERT_EQ(tabela.kod, 0);
+    const QStringList linie = tabela.out.split('\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(linie.size(), 4) << tabela.out.toStdString();
+    EXPECT_EQ(linie[0], "Lokaty po terminie: 1,   kończące się w ciągu 0 dni: 1");
+    EXPECT_EQ(Komorki(linie[2]).first(), "Po terminie");
+    EXPECT_EQ(Komorki(linie[3]).first(), "Dziś");
+}
+
+TEST_F(LokatyCommandTest, EndingSoonWithNoneSaysSo) {
+    const TWynik tekst = Uruchom({"--db", plik.path(), "--koncza-sie", "7"});
+    EXPECT_EQ(tekst.kod, 0);
+    EXPECT_EQ(tekst.out, "Brak lokat po terminie i kończących się w ciągu 7 dni.\n");
+    const TWynik json = Uruchom({"--db", plik.path(), "--koncza-sie", "7", "--json"});
+    EXPECT_EQ(json.kod, 0);
+    EXPECT_EQ(json.out, "[]\n");
+}
+
 TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
     ScriptedMessageBoxes boxes;
     SprawdzBledyIPomoc(
@@ -233,9 +276,13 @@ TEST(LokatyCommand, ArgumentsAndStartUpErrors) {
             {{"--db"}, 2, "Argument --db wymaga wartości."},
             {{"--db", "x.dat", "--xml"}, 2, "Nieznany argument: --xml"},
             {{"--db", "x.dat", "--csv", "--json"}, 2, "Argumenty --json i --csv wykluczają się."},
+            {{"--db", "x.dat", "--koncza-sie", "tydzień"},
+             2,
+             "Nie można odczytać liczby dni: \"tydzień\""},
+            {{"--db", "x.dat", "--koncza-sie", "-1"}, 2, "Nie można odczytać liczby dni"},
             {{"--db", "/proc/DataFile.dat"}, 1, "Nie ma pliku danych /proc/DataFile.dat."},
         },
-        "Użycie: talvora lokaty --db PLIK [--json | --csv]");
+        "Użycie: talvora lokaty --db PLIK [--koncza-sie DNI] [--json | --csv]");
 }
 
 // A reading tool creates nothing: neither the file nor its folders.

@@ -1,5 +1,6 @@
 #include "UruchomPolecenie.h"
 #include "common/CsvReader.h"
+#include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -90,7 +91,9 @@ TEST_F(OfertyCommandTest, JsonListsTheCatalogueWithExactValues) {
                                 "BankNazwaOprocentowanie",
                                 "NazwaWyswietlana",
                                 "OkresLokaty",
-                                "KapitalizacjaNazwa"};
+                                "KapitalizacjaNazwa",
+                                "DataDodaniaModyfikacji",
+                                "DniOdAktualizacji"};
     const QJsonObject pierwsza = oferty[0].toObject();
     EXPECT_EQ(pierwsza.size(), klucze.size());
     qsizetype poprzedni = -1;
@@ -111,6 +114,35 @@ TEST_F(OfertyCommandTest, JsonListsTheCatalogueWithExactValues) {
               "Bank Śląski - Lokata roczna 12M (5,10%)");
     EXPECT_EQ(pierwsza["OkresLokaty"].toString(), "12 miesięcy");
     EXPECT_EQ(pierwsza["KapitalizacjaNazwa"].toString(), "(brak danych)");
+}
+
+// The day an offer was typed or imported and its age today, across a year end.
+TEST_F(OfertyCommandTest, JsonGivesEachOffersDayAndAge) {
+    // An offer is dated when it is saved: each is saved again on its own day.
+    ScopedClock zegar(0);
+    {
+        TProjektDB projekt(plik.path());
+        TListaOfert& oferty = projekt.Kolekcje().HarmonogramyLokatBankowych();
+        const TDateTime daty[] = {EncodeDateTime(2026, 7, 20, 15, 30),
+                                  EncodeDateTime(2026, 12, 31, 23, 0)};
+        for (int i = 0; i < 2; ++i) {
+            zegar.set(daty[i]);
+            for (const auto& oferta : oferty)
+                oferta->fZmiany = TTypModyfikacji::BezZmian;
+            oferty[i]->fZmiany = TTypModyfikacji::Zmieniono;
+            ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych)
+                            .Zapisano());
+        }
+    }
+    zegar.set(EncodeDateTime(2027, 1, 1, 0, 30));
+    const TWynik wynik = Uruchom({"--db", plik.path(), "--json"});
+    ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();
+    const QJsonArray oferty = QJsonDocument::fromJson(wynik.out.toUtf8()).array();
+    ASSERT_EQ(oferty.size(), 2);
+    EXPECT_EQ(oferty[0].toObject()["DataDodaniaModyfikacji"].toString(), "2026-07-20");
+    EXPECT_EQ(oferty[0].toObject()["DniOdAktualizacji"].toInt(), 165);
+    EXPECT_EQ(oferty[1].toObject()["DataDodaniaModyfikacji"].toString(), "2026-12-31");
+    EXPECT_EQ(oferty[1].toObject()["DniOdAktualizacji"].toInt(), 1);
 }
 
 // A number as the CSV writes it: digits with a decimal comma, nothing else.

@@ -128,6 +128,34 @@ TEST_F(RankingCommandTest, TermToleranceAndAccountFilter) {
     EXPECT_EQ(Identyfikatory({"--okres", "2", "--jednostka", "tydzien"}), std::vector<int>{});
 }
 
+// An offer is dated when it is saved: each is saved again on its own day.
+TEST_F(RankingCommandTest, OffersOlderThanTheMaximumAgeAreLeftOut) {
+    ScopedClock zegar(0);
+    {
+        TProjektDB projekt(plik.path());
+        auto& oferty = projekt.Kolekcje().HarmonogramyLokatBankowych();
+        const TDateTime daty[] = {EncodeDate(2026, 11, 9), EncodeDate(2026, 1, 1),
+                                  EncodeDate(2026, 11, 10), EncodeDate(2026, 12, 10)};
+        for (size_t i = 0; i < oferty.size(); ++i) {
+            zegar.set(daty[i]);
+            for (const auto& oferta : oferty)
+                oferta->fZmiany = TTypModyfikacji::BezZmian;
+            oferty[i]->fZmiany = TTypModyfikacji::Zmieniono;
+            ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych)
+                            .Zapisano());
+        }
+    }
+    zegar.set(EncodeDateTime(2026, 12, 10, 10, 0));
+    EXPECT_EQ(Identyfikatory({}), (std::vector<int>{3, 1, 4}));
+    EXPECT_EQ(Identyfikatory({"--maks-wiek", "30"}), (std::vector<int>{3, 4}));
+    EXPECT_EQ(Identyfikatory({"--maks-wiek", "0"}), (std::vector<int>{4}));
+    const TWynikPolecenia pusty =
+        Uruchom({"--maks-wiek", "0", "--bez-konta", "--okres", "6", "--jednostka", "miesiac"});
+    EXPECT_EQ(pusty.kod, 0);
+    EXPECT_EQ(pusty.out, "Każda pasująca oferta ma dane starsze niż 0 dni (sprawdź aktualne "
+                         "oferty banków).\n");
+}
+
 TEST_F(RankingCommandTest, TextTableOrSaysWhyNothingFits) {
     const TWynikPolecenia tabela = Uruchom({"--bez-konta"});
     EXPECT_EQ(tabela.kod, 0);
@@ -167,6 +195,9 @@ TEST(RankingCommand, ArgumentsAndMissingFile) {
             {{"--db", "x.dat", "--kwota", "100", "--okres", "6", "--jednostka", "brak"},
              2,
              "Nie można odczytać jednostki okresu"},
+            {{"--db", "x.dat", "--kwota", "100", "--maks-wiek", "miesiąc"},
+             2,
+             "Nie można odczytać maksymalnego wieku oferty"},
             {{"--db", brak.path(), "--kwota", "100"}, 1, "Nie ma pliku danych"},
         },
         "Użycie: talvora ranking");
