@@ -3,6 +3,7 @@
 #include "data/TekstBledu.h"
 #include "domain/Formatowanie.h"
 #include "domain/TFormatSettings.h"
+#include "domain/TWiekOferty.h"
 #include "platform/Clock.h"
 #include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -39,7 +41,8 @@ constexpr double kDomyslnaKwota = 10000;
 const QStringList kKolumnyRankingu = {
     QStringLiteral("Bank"),           QStringLiteral("Oferta"),        QStringLiteral("Okres"),
     QStringLiteral("Oprocentowanie"), QStringLiteral("Kapitalizacja"), QStringLiteral("Szacunek"),
-    QStringLiteral("Zysk netto"),     QStringLiteral("Rentowność"),    QStringLiteral("Koniec")};
+    QStringLiteral("Zysk netto"),     QStringLiteral("Rentowność"),    QStringLiteral("Koniec"),
+    QStringLiteral("Dane sprzed")};
 const QStringList kKolumnyHarmonogramu = {
     QStringLiteral("Od"),      QStringLiteral("Do"),
     QStringLiteral("Dni"),     QStringLiteral("Odsetki brutto"),
@@ -86,7 +89,7 @@ QString Data(TDateTime data) {
     return FormatDateTime(UstawieniaFormatow.ShortDateFormat, data);
 }
 
-QStringList KomorkiRankingu(const TPozycjaRankingu& p) {
+QStringList KomorkiRankingu(const TPozycjaRankingu& p, const QString& wiek) {
     const THarmonogramLokatyBankowej& o = *p.oferta;
     QStringList komorki{o.Bank(),
                         o.NazwaWyswietlana(),
@@ -95,9 +98,9 @@ QStringList KomorkiRankingu(const TPozycjaRankingu& p) {
                         o.KapitalizacjaNazwa(),
                         Kwota(p.szacowanyZysk)};
     if (!p.dokladnie)
-        return komorki << QStringLiteral("poza zakresem") << QString() << QString();
+        return komorki << QStringLiteral("poza zakresem") << QString() << QString() << wiek;
     return komorki << Grosze(p.dokladnie->OdsetkiNetto()) << FormatPercent(p.rentownosc)
-                   << Data(p.dokladnie->DataZakonczenia());
+                   << Data(p.dokladnie->DataZakonczenia()) << wiek;
 }
 
 void DopasujKolumny(QTreeWidget* lista) {
@@ -108,7 +111,7 @@ void DopasujKolumny(QTreeWidget* lista) {
 } // namespace
 
 TFormPorownajOferty::TFormPorownajOferty(const TKatalog& oferty, QWidget* owner)
-    : QDialog(owner), fOferty(oferty) {
+    : QDialog(owner), fOferty(oferty), fProgNieaktualnosci(TWiekOferty::kDomyslnyProg) {
     setObjectName(QStringLiteral("FormPorownajOferty"));
     setWindowTitle(QStringLiteral("Porównaj oferty"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -128,6 +131,7 @@ TFormPorownajOferty::TFormPorownajOferty(const TKatalog& oferty, QWidget* owner)
     TKryteriaRankingu poczatkowe;
     poczatkowe.kwota = kDomyslnaKwota;
     poczatkowe.start = Today();
+    UstawProgNieaktualnosci(fProgNieaktualnosci);
     UstawKryteria(poczatkowe);
     PolaczZdarzenia();
     UstawKlawiszPomocy(this, StronyPomocy::PorownajOferty);
@@ -164,6 +168,8 @@ QWidget* TFormPorownajOferty::UtworzKryteria() {
     chb_KontoOsobiste =
         new QCheckBox(QStringLiteral("Pokaż też oferty wymagające konta osobistego w banku"), pola);
     chb_KontoOsobiste->setObjectName(QStringLiteral("chb_KontoOsobiste"));
+    chb_PominNieaktualne = new QCheckBox(pola);
+    chb_PominNieaktualne->setObjectName(QStringLiteral("chb_PominNieaktualne"));
 
     auto* okres = new QHBoxLayout;
     okres->addWidget(cb_Jednostka);
@@ -177,6 +183,7 @@ QWidget* TFormPorownajOferty::UtworzKryteria() {
     siatka->addWidget(Etykieta(QStringLiteral("&Okres około:"), cb_Jednostka, pola), 1, 0);
     siatka->addLayout(okres, 1, 1);
     siatka->addWidget(chb_KontoOsobiste, 1, 2, 1, 2);
+    siatka->addWidget(chb_PominNieaktualne, 2, 2, 1, 2);
     siatka->setColumnStretch(1, 1);
     siatka->setColumnStretch(3, 1);
     return pola;
@@ -234,11 +241,31 @@ void TFormPorownajOferty::PolaczZdarzenia() {
     connect(se_Tolerancja, &QSpinBox::valueChanged, this, &T::Uszereguj);
     connect(cb_Data, &QDateEdit::dateChanged, this, &T::Uszereguj);
     connect(chb_KontoOsobiste, &QCheckBox::toggled, this, &T::Uszereguj);
+    connect(chb_PominNieaktualne, &QCheckBox::toggled, this, &T::Uszereguj);
     connect(lv_Ranking, &QTreeWidget::itemSelectionChanged, this, &T::PokazHarmonogram);
     connect(lv_Ranking, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (WybranaOferta())
             accept();
     });
+}
+
+void TFormPorownajOferty::UstawGwarancje(const TGwarancjeBFG& gwarancje) {
+    fGwarancje = gwarancje;
+    Uszereguj();
+}
+
+void TFormPorownajOferty::UstawProgNieaktualnosci(int dni) {
+    fProgNieaktualnosci = dni;
+    chb_PominNieaktualne->setText(
+        QStringLiteral("Pomiń &nieaktualne (dane starsze niż %1 dni)").arg(dni));
+    const TDateTime dzis = Now();
+    const bool saAktualne = std::any_of(fOferty.begin(), fOferty.end(), [&](const auto& o) {
+        return o && o->fZmiany != TTypModyfikacji::Usunieto &&
+               !TWiekOferty::Nieaktualna(*o, dzis, dni);
+    });
+    const QSignalBlocker blokada(chb_PominNieaktualne);
+    chb_PominNieaktualne->setChecked(saAktualne);
+    Uszereguj();
 }
 
 void TFormPorownajOferty::UstawOgraniczeniaKwoty(int maksymalnaDlugosc, double maksymalnaWartosc) {
@@ -247,15 +274,21 @@ void TFormPorownajOferty::UstawOgraniczeniaKwoty(int maksymalnaDlugosc, double m
 }
 
 void TFormPorownajOferty::UstawKryteria(const TKryteriaRankingu& kryteria) {
-    const QSignalBlocker blokady[] = {
-        QSignalBlocker(e_Kwota),       QSignalBlocker(se_Okres), QSignalBlocker(cb_Jednostka),
-        QSignalBlocker(se_Tolerancja), QSignalBlocker(cb_Data),  QSignalBlocker(chb_KontoOsobiste)};
+    const QSignalBlocker blokady[] = {QSignalBlocker(e_Kwota),
+                                      QSignalBlocker(se_Okres),
+                                      QSignalBlocker(cb_Jednostka),
+                                      QSignalBlocker(se_Tolerancja),
+                                      QSignalBlocker(cb_Data),
+                                      QSignalBlocker(chb_KontoOsobiste),
+                                      QSignalBlocker(chb_PominNieaktualne)};
     e_Kwota->setValue(kryteria.kwota);
     cb_Jednostka->setCurrentIndex(static_cast<int>(kryteria.jednostka) + 1);
     se_Okres->setValue(std::max<int>(kryteria.okres, 1));
     se_Tolerancja->setValue(kryteria.tolerancja);
     cb_Data->setDate(ToQDate(kryteria.start));
     chb_KontoOsobiste->setChecked(kryteria.kontoOsobisteDozwolone);
+    if (kryteria.maksymalnyWiekOferty)
+        chb_PominNieaktualne->setChecked(true);
     UstawPolaOkresu();
     Uszereguj();
 }
@@ -277,6 +310,8 @@ TKryteriaRankingu TFormPorownajOferty::Kryteria() const {
         kryteria.tolerancja = static_cast<uint16_t>(se_Tolerancja->value());
     }
     kryteria.kontoOsobisteDozwolone = chb_KontoOsobiste->isChecked();
+    if (chb_PominNieaktualne->isChecked())
+        kryteria.maksymalnyWiekOferty = fProgNieaktualnosci;
     return kryteria;
 }
 
@@ -294,7 +329,7 @@ void TFormPorownajOferty::Uszereguj() {
     if (kryteria.kwota > 0) {
         fRanking = std::make_unique<TRankingOfert>(fOferty, kryteria);
         for (size_t i = 0; i < fRanking->Pozycje().size(); ++i) {
-            QTreeWidgetItem* wiersz = Wiersz(KomorkiRankingu(fRanking->Pozycje()[i]), {0, 1, 4});
+            QTreeWidgetItem* wiersz = WierszRankingu(fRanking->Pozycje()[i]);
             wiersz->setData(0, Qt::UserRole, static_cast<qulonglong>(i));
             lv_Ranking->addTopLevelItem(wiersz);
         }
@@ -308,6 +343,31 @@ void TFormPorownajOferty::Uszereguj() {
     if (lv_Ranking->topLevelItemCount() > 0)
         lv_Ranking->setCurrentItem(lv_Ranking->topLevelItem(0));
     PokazHarmonogram();
+}
+
+// How much the offer's bank would be over the guarantee limit with this
+// deposit (its amount and estimated profit); empty when it stays within it.
+QString TFormPorownajOferty::TekstNadwyzki(const TPozycjaRankingu& pozycja) const {
+    if (!fGwarancje)
+        return {};
+    return fGwarancje->TekstNadwyzkiPoDodaniu(pozycja.oferta->Bank(),
+                                              Kwota() + pozycja.szacowanyZysk);
+}
+
+QTreeWidgetItem* TFormPorownajOferty::WierszRankingu(const TPozycjaRankingu& pozycja) const {
+    const THarmonogramLokatyBankowej& oferta = *pozycja.oferta;
+    const TDateTime dzis = Now();
+    QTreeWidgetItem* wiersz =
+        Wiersz(KomorkiRankingu(
+                   pozycja, TWiekOferty::TekstWieku(TWiekOferty::DniOdAktualizacji(oferta, dzis))),
+               {0, 1, 4});
+    if (const QString nadwyzka = TekstNadwyzki(pozycja); !nadwyzka.isEmpty()) {
+        wiersz->setIcon(0, style()->standardIcon(QStyle::SP_MessageBoxWarning));
+        wiersz->setToolTip(0, nadwyzka);
+    }
+    if (TWiekOferty::Nieaktualna(oferta, dzis, fProgNieaktualnosci))
+        wiersz->setToolTip(kKolumnyRankingu.size() - 1, TWiekOferty::Podpowiedz(oferta, dzis));
+    return wiersz;
 }
 
 const TPozycjaRankingu* TFormPorownajOferty::WybranaPozycja() const {
@@ -345,6 +405,8 @@ void TFormPorownajOferty::PokazHarmonogram() {
                 .arg(Grosze(h.OdsetkiBrutto()), Grosze(h.Podatek()), Grosze(h.OdsetkiNetto()),
                      IntToStr(h.Dni()), Data(h.DataZakonczenia()), Grosze(h.KwotaKoncowa()),
                      FormatPercent(h.RentownoscNettoRoczna())));
+        if (const QString nadwyzka = TekstNadwyzki(*pozycja); !nadwyzka.isEmpty())
+            lbl_Podsumowanie->setText(lbl_Podsumowanie->text() + QLatin1Char('\n') + nadwyzka);
     } catch (const std::exception& blad) {
         lbl_Podsumowanie->setText(TekstBledu(blad));
     }

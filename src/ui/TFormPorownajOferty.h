@@ -1,8 +1,10 @@
 #pragma once
+#include "domain/TGwarancjeBFG.h"
 #include "domain/TRankingOfert.h"
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QCheckBox;
@@ -12,6 +14,7 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 class QTreeWidget;
+class QTreeWidgetItem;
 class THeaderPanel;
 class TKwotaEdit;
 
@@ -33,6 +36,14 @@ public:
     // is open.
     explicit TFormPorownajOferty(const TKatalog& oferty, QWidget* owner = nullptr);
     ~TFormPorownajOferty() override;
+
+    // The household's sums per bank: an offer whose bank would go over the
+    // deposit-guarantee limit with the amount (and its estimated profit) is
+    // marked, with by how much as its tooltip.
+    void UstawGwarancje(const TGwarancjeBFG& gwarancje);
+    // Offers older than `dni` days are "nieaktualne"; "Pomiń nieaktualne" is
+    // ticked when the catalogue has a current offer.
+    void UstawProgNieaktualnosci(int dni);
 
     // The longest text and the largest value the amount takes.
     void UstawOgraniczeniaKwoty(int maksymalnaDlugosc, double maksymalnaWartosc);
@@ -59,6 +70,7 @@ public:
     QSpinBox* se_Tolerancja;
     QDateEdit* cb_Data;
     QCheckBox* chb_KontoOsobiste;
+    QCheckBox* chb_PominNieaktualne;
     QTreeWidget* lv_Ranking;
     QLabel* lbl_BrakOfert;
     QTreeWidget* lv_Harmonogram;
@@ -77,7 +89,11 @@ private:
     void UstawDostepnosc();
     void PokazHarmonogram();
     const TPozycjaRankingu* WybranaPozycja() const;
+    QTreeWidgetItem* WierszRankingu(const TPozycjaRankingu& pozycja) const;
+    QString TekstNadwyzki(const TPozycjaRankingu& pozycja) const;
 
     const TKatalog& fOferty;
     std::unique_ptr<TRankingOfert> fRanking;
+    std::optional<TGwarancjeBFG> fGwarancje;
+    int fProgNieaktualnosci;
 };

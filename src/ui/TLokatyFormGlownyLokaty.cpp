@@ -10,6 +10,7 @@
 #include "data/TekstBledu.h"
 #include "domain/Formatowanie.h"
 #include "domain/Komunikaty.h"
+#include "domain/TGwarancjeBFG.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ui/TDaneLokaty.h"
@@ -252,6 +253,9 @@ void TLokatyFormGlowny::sbtn_PorownajOfertyClick() {
         return;
     TFormPorownajOferty dialog(kolekcje->HarmonogramyLokatBankowych(), this);
     dialog.UstawOgraniczeniaKwoty(MaksymalnaDlugoscKwoty(), MaksymalnaWartoscWProgramie());
+    dialog.UstawProgNieaktualnosci(fDniDoNieaktualnosci);
+    dialog.UstawGwarancje(TGwarancjeBFG(kolekcje->Lokaty(), kolekcje->HarmonogramyLokatBankowych(),
+                                        fPolaczoneBanki, fKursEUR));
     if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted || !dialog.WybranaOferta())
         return;
     if (TylkoDoOdczytu()) {

@@ -86,7 +86,7 @@ TEST_F(TFormPorownajOfertyTest, RankSelectSeeScheduleAndAddTheDeposit) {
         // 6 months at 5 % after the term beat 3 months at 4,5 % monthly.
         EXPECT_EQ(Wiersz(d.lv_Ranking->topLevelItem(0)),
                   QStringList({"Bank B", "Lokata 6M", "6 miesięcy", "5,00%", "Po okresie umowy",
-                               "405,00 zł", "406,10 zł", "4,05%", "2024-12-10"}));
+                               "405,00 zł", "406,10 zł", "4,05%", "2024-12-10", "dziś"}));
         d.lv_Ranking->setCurrentItem(d.lv_Ranking->topLevelItem(1));
         EXPECT_EQ(d.WybranaOferta()->Id(), 1);
         // 2 000 000 gr × 4,5 % × 30 / 365 = 7 397,26 gr → 73,97 zł, tax 14,0543 → 14,06 zł.

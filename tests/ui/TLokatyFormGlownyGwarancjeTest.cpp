@@ -11,10 +11,13 @@
 #include "ui/TEtykietaGwarancji.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormBankiJednejInstytucji.h"
+#include "ui/TFormPorownajOferty.h"
+#include "ui/TKwotaEdit.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPasekKonczacychSieLokat.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QItemSelectionModel>
@@ -25,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -190,6 +194,39 @@ TEST_F(GwarancjeWOknie, OldOffersAreMarkedWithTheirAge) {
     EXPECT_EQ(ikony.size(), 2) << "the old offer has its own image";
     EXPECT_EQ(kontrolka<TEtykietaSkracana>("lbl_IleOfert")->text(),
               "Ilość lokat bankowych: 2, starsze niż 30 dni: 1");
+}
+
+// The comparison marks an offer whose bank would go over the limit with the
+// amount, and leaves old offers out unless asked.
+TEST_F(GwarancjeWOknie, ComparisonMarksTheBankOverTheLimitAndSkipsOldOffers) {
+    oferta(1, "Alfa");
+    oferta(2, "Beta", EncodeDate(2026, 7, 20));
+    lokata(1, 400000, 1);
+    pokaz();
+    ScriptedModalRunner dialogi;
+    dialogi.expect<TFormPorownajOferty>([](TFormPorownajOferty& d) {
+        EXPECT_TRUE(d.chb_PominNieaktualne->isChecked());
+        d.e_Kwota->setValue(50000);
+        ASSERT_EQ(d.lv_Ranking->topLevelItemCount(), 1);
+        const QTreeWidgetItem* alfa = d.lv_Ranking->topLevelItem(0);
+        EXPECT_EQ(alfa->text(0), "Alfa");
+        EXPECT_FALSE(alfa->icon(0).isNull());
+        EXPECT_TRUE(alfa->toolTip(0).startsWith(
+            "Po założeniu tej lokaty w banku Alfa: 450 000,00 zł — o 22 700,00 zł ponad"));
+        EXPECT_TRUE(d.lbl_Podsumowanie->text().contains("o 22 700,00 zł ponad gwarancję BFG"));
+
+        d.chb_PominNieaktualne->setChecked(false);
+        ASSERT_EQ(d.lv_Ranking->topLevelItemCount(), 2);
+        const int wiek = d.lv_Ranking->columnCount() - 1;
+        QStringList wieki;
+        for (int i = 0; i < 2; ++i)
+            wieki << d.lv_Ranking->topLevelItem(i)->text(0) + " " +
+                         d.lv_Ranking->topLevelItem(i)->text(wiek);
+        wieki.sort();
+        EXPECT_EQ(wieki, (QStringList{"Alfa 9 dni", "Beta 143 dni"}));
+    });
+    kontrolka<QAction>("PorownajOferty1")->trigger();
+    EXPECT_EQ(dialogi.pending(), 0u);
 }
 
 } // namespace
