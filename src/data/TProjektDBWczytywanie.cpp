@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -40,12 +41,27 @@ template <class F> auto JakoBladDanych(F f) {
     }
 }
 
-bool MniejszyBezWielkosciLiter(const QString& a, const QString& b) {
-    const int bezWielkosci = PorownajTeksty(a, b, TWielkoscLiter::Ignoruj);
-    if (bezWielkosci != 0)
-        return bezWielkosci < 0;
-    const int zWielkoscia = PorownajTeksty(a, b, TWielkoscLiter::Rozrozniaj);
-    return zWielkoscia != 0 ? zWielkoscia < 0 : a < b;
+// Without regard to letter case, then with it, then by the code units; each
+// text is collated once, not in every comparison.
+QStringList PosortowaneBezWielkosciLiter(const QStringList& wartosci) {
+    const std::vector<QString> teksty(wartosci.begin(), wartosci.end());
+    const std::vector<int32_t> bezWielkosci = RangiTekstow(teksty, TWielkoscLiter::Ignoruj);
+    const std::vector<int32_t> zWielkoscia = RangiTekstow(teksty, TWielkoscLiter::Rozrozniaj);
+    std::vector<size_t> kolejnosc(teksty.size());
+    for (size_t i = 0; i < kolejnosc.size(); ++i)
+        kolejnosc[i] = i;
+    std::stable_sort(kolejnosc.begin(), kolejnosc.end(), [&](size_t a, size_t b) {
+        if (bezWielkosci[a] != bezWielkosci[b])
+            return bezWielkosci[a] < bezWielkosci[b];
+        if (zWielkoscia[a] != zWielkoscia[b])
+            return zWielkoscia[a] < zWielkoscia[b];
+        return teksty[a] < teksty[b];
+    });
+    QStringList wynik;
+    wynik.reserve(wartosci.size());
+    for (size_t i : kolejnosc)
+        wynik.append(teksty[i]);
+    return wynik;
 }
 
 } // namespace
@@ -159,8 +175,7 @@ std::optional<QStringList> TProjektDB::PobierzZawartoscKolumny(TTabele tabela,
         QStringList wartosci;
         for (; !wynik->Eof(); wynik->Next())
             wartosci << wynik->FieldAsString(0);
-        std::stable_sort(wartosci.begin(), wartosci.end(), MniejszyBezWielkosciLiter);
-        return wartosci;
+        return PosortowaneBezWielkosciLiter(wartosci);
     } catch (const std::exception&) {
         return std::nullopt;
     }

@@ -28,7 +28,7 @@ inline char16_t MalaLitera(char16_t znak) {
 
 TZbiorTekstow::TZbiorTekstow(TWielkoscLiter tryb)
     : fTryb(tryb), fKolator(KolatorTekstow(tryb)),
-      fProste(fKolator.locale().language() == QLocale::Polish), fTeksty(Mniejszy{&fKolator}) {}
+      fProste(fKolator.locale().language() == QLocale::Polish) {}
 
 bool TZbiorTekstow::Dodaj(const QString& tekst) {
     size_t hash = 0;
@@ -36,7 +36,7 @@ bool TZbiorTekstow::Dodaj(const QString& tekst) {
         return DodajProsty(tekst, hash);
     if (fProste)
         PrzejdzNaKolacje();
-    return fTeksty.insert(tekst).second;
+    return fTeksty.emplace(tekst, fKolator).second;
 }
 
 bool TZbiorTekstow::HashProsty(const QString& tekst, size_t& hash) const {
@@ -91,7 +91,7 @@ void TZbiorTekstow::PowiekszSloty() {
 void TZbiorTekstow::PrzejdzNaKolacje() {
     fProste = false;
     for (const QString& tekst : fDodane)
-        fTeksty.insert(tekst);
+        fTeksty.emplace(tekst, fKolator);
     fDodane.clear();
     fHashe.clear();
     fSloty.clear();

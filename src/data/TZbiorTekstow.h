@@ -1,5 +1,6 @@
 #pragma once
 #include "domain/PorownanieTekstow.h"
+#include "domain/TKluczTekstu.h"
 
 #include <QCollator>
 #include <QString>
@@ -14,8 +15,9 @@
 // letters collate equal exactly when they are identical (ignoring letter
 // case: when their lower-case forms are identical), so while every text added
 // is of that kind, adding costs a hash lookup and no collation at all. The
-// first other text moves the set to a search by the collation, which costs a
-// logarithmic number of comparisons.
+// first other text moves the set to a search by collation keys: each text
+// added is collated once, and its key compared with a logarithmic number of
+// others.
 class TZbiorTekstow {
 public:
     explicit TZbiorTekstow(TWielkoscLiter tryb);
@@ -26,13 +28,6 @@ public:
     bool Dodaj(const QString& tekst);
 
 private:
-    struct Mniejszy {
-        const QCollator* kolator;
-        bool operator()(const QString& a, const QString& b) const {
-            return kolator->compare(a, b) < 0;
-        }
-    };
-
     // The hash of the text's simple form (lower case when ignoring letter
     // case); false when the text holds a character outside the set above.
     bool HashProsty(const QString& tekst, size_t& hash) const;
@@ -49,5 +44,5 @@ private:
     std::vector<uint32_t> fSloty;
     std::vector<QString> fDodane;
     std::vector<size_t> fHashe;
-    std::set<QString, Mniejszy> fTeksty;
+    std::set<TKluczTekstu> fTeksty;
 };

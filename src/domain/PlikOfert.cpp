@@ -5,6 +5,7 @@
 #include "domain/EPlikOfert.h"
 #include "domain/TOdczytStrumienia.h"
 #include "domain/TZapisStrumienia.h"
+#include "platform/Clock.h"
 
 #include <QDir>
 #include <QFile>
@@ -76,14 +77,15 @@ void EksportujOfertyDoPliku(const TListaOfert& oferty, const QString& sciezka) {
 TListaOfert OdczytajOfertyZBajtow(QByteArrayView bajty) {
     TOdczytStrumienia odczyt(bajty);
     TListaOfert oferty;
+    const TDateTime chwila = Now();
     odczyt.ReadSignature();
     odczyt.ReadListBegin();
     while (!odczyt.EndOfList()) {
         odczyt.ReadListBegin();
-        odczyt.ReadString(); // the class name
+        odczyt.SkipString(); // the class name
         while (!odczyt.EndOfList()) {
-            auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
-            oferta->ReadFromStream(odczyt);
+            auto oferta = std::make_unique<THarmonogramLokatyBankowej>(chwila);
+            oferta->ReadFromStream(odczyt, chwila);
             oferty.push_back(std::move(oferta));
         }
         odczyt.ReadListEnd();

@@ -1,6 +1,7 @@
 #include "domain/PorownanieTekstow.h"
 
 #include "domain/TFormatSettings.h"
+#include "domain/TKluczTekstu.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -70,22 +71,22 @@ std::vector<int32_t> RangiTekstow(const std::vector<QString>& teksty, TWielkoscL
     }
 
     const QCollator& kolator = KolatorTekstow(tryb);
-    std::vector<QCollatorSortKey> klucze;
+    std::vector<TKluczTekstu> klucze;
     klucze.reserve(rozne.size());
     for (const QString* tekst : rozne)
-        klucze.push_back(kolator.sortKey(*tekst));
+        klucze.emplace_back(*tekst, kolator);
     std::vector<int32_t> kolejnosc(rozne.size());
     for (size_t i = 0; i < kolejnosc.size(); ++i)
         kolejnosc[i] = static_cast<int32_t>(i);
     std::sort(kolejnosc.begin(), kolejnosc.end(), [&](int32_t a, int32_t b) {
-        return klucze[static_cast<size_t>(a)].compare(klucze[static_cast<size_t>(b)]) < 0;
+        return klucze[static_cast<size_t>(a)] < klucze[static_cast<size_t>(b)];
     });
 
     std::vector<int32_t> rangaRoznego(rozne.size());
     int32_t ranga = -1;
     for (size_t i = 0; i < kolejnosc.size(); ++i) {
         const auto biezacy = static_cast<size_t>(kolejnosc[i]);
-        if (i == 0 || klucze[static_cast<size_t>(kolejnosc[i - 1])].compare(klucze[biezacy]) != 0)
+        if (i == 0 || klucze[static_cast<size_t>(kolejnosc[i - 1])].Porownaj(klucze[biezacy]) != 0)
             ++ranga;
         rangaRoznego[biezacy] = ranga;
     }

@@ -1,7 +1,11 @@
 #pragma once
+#include "domain/TKluczTekstu.h"
+
+#include <QCollator>
 #include <QHash>
 #include <QString>
 #include <QStringList>
+#include <map>
 
 // The banks of the offer list, one group each, in the order they first
 // appear. A name that equals a known bank when letter case is ignored (by the
@@ -16,9 +20,14 @@ public:
 private:
     int GrupaPisowni(const QString& bank);
 
+    QCollator fKolator = KolatorTekstow(TWielkoscLiter::Ignoruj);
     QStringList fNaglowki;
-    // Spellings already placed, so that each spelling is compared only once.
+    // Spellings already placed, so that each spelling is collated only once.
     QHash<QString, int> fPisownie;
+    // The groups by the collation key (ignoring letter case) of their bank:
+    // a new spelling finds its group by comparing keys, not by collating it
+    // with every known bank.
+    std::map<TKluczTekstu, int> fGrupyKluczy;
     // The last bank asked for: a sorted catalogue asks for one bank many times.
     QString fOstatni;
     int fOstatniaGrupa = -1;

@@ -11,6 +11,9 @@ THarmonogramLokatyBankowej::THarmonogramLokatyBankowej() {
     Clear();
 }
 
+THarmonogramLokatyBankowej::THarmonogramLokatyBankowej(TDateTime chwila)
+    : fDataDodaniaModyfikacji(chwila) {}
+
 THarmonogramLokatyBankowej::~THarmonogramLokatyBankowej() = default;
 
 void THarmonogramLokatyBankowej::Clear() {
@@ -181,6 +184,10 @@ void THarmonogramLokatyBankowej::WriteToStream(TZapisStrumienia& writer) const {
 }
 
 void THarmonogramLokatyBankowej::ReadFromStream(TOdczytStrumienia& reader) {
+    ReadFromStream(reader, Now());
+}
+
+void THarmonogramLokatyBankowej::ReadFromStream(TOdczytStrumienia& reader, TDateTime chwila) {
     reader.ReadListBegin();
     fNazwaHarmonogramu = reader.ReadString();
     fBank = reader.ReadString();
@@ -197,7 +204,7 @@ void THarmonogramLokatyBankowej::ReadFromStream(TOdczytStrumienia& reader) {
     fHarmonogramDodanyPrzezUzytkownika = reader.ReadBoolean();
     fWarunkiWczesniejszegoZerwaniaLokaty = reader.ReadString();
     fPozostaleInformacje = reader.ReadString();
-    fDataDodaniaModyfikacji = Now();
+    fDataDodaniaModyfikacji = chwila;
     fZmiany = TTypModyfikacji::Dodano;
     reader.ReadListEnd();
 }

@@ -16,6 +16,8 @@ class TZapisStrumienia;
 class THarmonogramLokatyBankowej {
 public:
     THarmonogramLokatyBankowej();
+    // An empty offer dated `chwila` instead of now.
+    explicit THarmonogramLokatyBankowej(TDateTime chwila);
     ~THarmonogramLokatyBankowej();
     THarmonogramLokatyBankowej(const THarmonogramLokatyBankowej&) = delete;
     THarmonogramLokatyBankowej& operator=(const THarmonogramLokatyBankowej&) = delete;
@@ -30,6 +32,9 @@ public:
     // Reads a record written by WriteToStream into this offer, which then
     // counts as new: dated now and marked Dodano. Fails with EPlikOfert.
     void ReadFromStream(TOdczytStrumienia& reader);
+    // The same, dated `chwila`: the offers of one file share the moment it
+    // was read, which the clock gives once instead of for every offer.
+    void ReadFromStream(TOdczytStrumienia& reader, TDateTime chwila);
 
     int32_t Id() const { return fId; }
     const QString& NazwaHarmonogramu() const { return fNazwaHarmonogramu; }
@@ -70,22 +75,24 @@ public:
     QString KwotaMaksymalnaString() const;
     QString WymaganeKontoOsobisteWTymBankuNazwa() const;
 
-    int32_t fId = -1;
+    // Widest first, so that no padding lies between the fields: a catalogue
+    // or an offer file holds many offers.
     QString fNazwaHarmonogramu;
     QString fBank;
-    uint32_t fOkresDepozytu = 0;
-    TJednostkaOkresu fJednostkaDepozytu = TJednostkaOkresu::Brak;
-    bool fOprocentowanieStaleWCalymOkresieLokaty = false;
+    QString fWarunkiWczesniejszegoZerwaniaLokaty;
+    QString fPozostaleInformacje;
     double fOprocentowanieWSkaliRoku = 0;
-    TKapitalizacja fKapitalizacja = TKapitalizacja::Brak;
     double fKwotaMinimalna = 0;
     double fKwotaMaksymalna = 0;
-    bool fWymaganeKontoOsobisteWTymBanku = false;
-    bool fMozliwoscWczesniejszegoZerwaniaLokaty = false;
-    QString fWarunkiWczesniejszegoZerwaniaLokaty;
-    bool fHarmonogramDodanyPrzezUzytkownika = false;
-    QString fPozostaleInformacje;
     double fIloscOkresowKapitalizacji = 0;
     TDateTime fDataDodaniaModyfikacji = 0;
+    int32_t fId = -1;
+    uint32_t fOkresDepozytu = 0;
+    TJednostkaOkresu fJednostkaDepozytu = TJednostkaOkresu::Brak;
+    TKapitalizacja fKapitalizacja = TKapitalizacja::Brak;
     TTypModyfikacji fZmiany = TTypModyfikacji::BezZmian;
+    bool fOprocentowanieStaleWCalymOkresieLokaty = false;
+    bool fWymaganeKontoOsobisteWTymBanku = false;
+    bool fMozliwoscWczesniejszegoZerwaniaLokaty = false;
+    bool fHarmonogramDodanyPrzezUzytkownika = false;
 };

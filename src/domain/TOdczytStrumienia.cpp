@@ -4,8 +4,8 @@
 #include "domain/StronyKodowe.h"
 #include "domain/TagiStrumienia.h"
 
-#include <QHashFunctions>
 #include <QtEndian>
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -13,6 +13,25 @@ namespace {
 
 [[noreturn]] void ZlaWartosc() {
     throw EPlikOfert(QStringLiteral("Invalid property value"));
+}
+
+// The place of a text's bytes among the texts read: from the tag, the length
+// and the first and last eight bytes, which tell apart the texts of a file
+// (names and terms differ at their ends) without walking a long text. Texts
+// that share a place only make each other decoded again.
+std::size_t Miejsce(uint8_t tag, QByteArrayView bajty) {
+    uint64_t poczatek = 0;
+    uint64_t koniec = 0;
+    const auto n = static_cast<std::size_t>(bajty.size());
+    const std::size_t ile = std::min<std::size_t>(n, sizeof(uint64_t));
+    if (ile > 0) {
+        std::memcpy(&poczatek, bajty.data(), ile);
+        std::memcpy(&koniec, bajty.data() + n - ile, ile);
+    }
+    uint64_t hash = (poczatek * 0x9E3779B97F4A7C15ULL) ^ (koniec + n * 0xC2B2AE3D27D4EB4FULL) ^ tag;
+    hash ^= hash >> 29;
+    hash *= 0xBF58476D1CE4E5B9ULL;
+    return static_cast<std::size_t>(hash ^ (hash >> 32));
 }
 
 } // namespace
@@ -106,6 +125,10 @@ QString TOdczytStrumienia::ReadString() {
     return Zapamietany(tag, BajtyTekstu(tag));
 }
 
+void TOdczytStrumienia::SkipString() {
+    BajtyTekstu(ReadTag());
+}
+
 QByteArrayView TOdczytStrumienia::BajtyTekstu(uint8_t tag) {
     qsizetype n = 0;
     switch (tag) {
@@ -144,7 +167,10 @@ QString TOdczytStrumienia::Dekoduj(uint8_t tag, QByteArrayView bajty) {
 }
 
 QString TOdczytStrumienia::Zapamietany(uint8_t tag, QByteArrayView bajty) {
-    TTekst& t = fOstatnie[qHash(bajty, tag) % fOstatnie.size()];
+    // An empty text allocates nothing and shares nothing.
+    if (bajty.isEmpty())
+        return Dekoduj(tag, bajty);
+    TTekst& t = fOstatnie[Miejsce(tag, bajty) % fOstatnie.size()];
     const bool teSame =
         t.tag == tag && t.bajty.size() == bajty.size() &&
         std::memcmp(t.bajty.data(), bajty.data(), static_cast<std::size_t>(bajty.size())) == 0;

@@ -35,6 +35,8 @@ public:
     // Short and long texts (bytes of the Windows-1250 code page, of which
     // ASCII is a part), UTF-16 and UTF-8 texts.
     QString ReadString();
+    // Moves past a text, checked as ReadString checks it, without making it.
+    void SkipString();
 
 private:
     // Moves past n bytes and returns where they start; fails when fewer are

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -64,15 +66,23 @@ TMapaBankow CzytajListeBankow(const QByteArray& tresc, const QString& adresStron
     return banki;
 }
 
+// The map's keys come in the order of their code units, so their index
+// breaks the ties of the collation as comparing the texts would.
 QStringList PosortowaneNazwyBankow(const TMapaBankow& banki) {
-    QStringList nazwy = banki.keys();
-    const QCollator& bezWielkosci = KolatorTekstow(TWielkoscLiter::Ignoruj);
-    const QCollator& zWielkoscia = KolatorTekstow(TWielkoscLiter::Rozrozniaj);
-    std::sort(nazwy.begin(), nazwy.end(), [&](const QString& a, const QString& b) {
-        int wynik = bezWielkosci.compare(a, b);
-        if (wynik == 0)
-            wynik = zWielkoscia.compare(a, b);
-        return wynik != 0 ? wynik < 0 : a < b;
+    const QStringList klucze = banki.keys();
+    const std::vector<QString> nazwy(klucze.begin(), klucze.end());
+    const std::vector<int32_t> bezWielkosci = RangiTekstow(nazwy, TWielkoscLiter::Ignoruj);
+    const std::vector<int32_t> zWielkoscia = RangiTekstow(nazwy, TWielkoscLiter::Rozrozniaj);
+    std::vector<size_t> kolejnosc(nazwy.size());
+    for (size_t i = 0; i < kolejnosc.size(); ++i)
+        kolejnosc[i] = i;
+    std::sort(kolejnosc.begin(), kolejnosc.end(), [&](size_t a, size_t b) {
+        return std::tie(bezWielkosci[a], zWielkoscia[a], a) <
+               std::tie(bezWielkosci[b], zWielkoscia[b], b);
     });
-    return nazwy;
+    QStringList wynik;
+    wynik.reserve(klucze.size());
+    for (size_t i : kolejnosc)
+        wynik.append(nazwy[i]);
+    return wynik;
 }

@@ -1,6 +1,7 @@
 #include "domain/PorownanieTekstow.h"
 #include "data/TZbiorTekstow.h"
 #include "domain/TFormatSettings.h"
+#include "domain/TKluczTekstu.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,50 @@ TEST(PorownanieTekstowTest, RanksFollowTheCollationAndShareEqualTexts) {
     EXPECT_EQ(RangiTekstow(teksty, W::Rozrozniaj), (std::vector<int32_t>{3, 4, 0, 3, 2, 1}));
     EXPECT_EQ(RangiTekstow(teksty, W::Ignoruj), (std::vector<int32_t>{2, 2, 0, 2, 1, 0}));
     EXPECT_TRUE(RangiTekstow({}, W::Ignoruj).empty());
+}
+
+// Texts where a collation key could part from the collator: letter case,
+// Polish letters, a combining ogonek, a fullwidth letter, and texts the
+// collation ignores entirely (a zero-width space, a control character), whose
+// keys equal the empty text's although the collator puts the empty text first.
+const std::vector<QString> kTrudneTeksty{"",
+                                         QString::fromUtf8("\u200B"),
+                                         QString(QChar(1)),
+                                         " ",
+                                         "a",
+                                         "A",
+                                         QString::fromUtf8("a\u200B"),
+                                         "ą",
+                                         QString::fromUtf8("a\u0328"),
+                                         QString::fromUtf8("A\u0328"),
+                                         "Ą",
+                                         QString::fromUtf8("\uFF41"),
+                                         "Bank Śląski",
+                                         "BANK ŚLĄSKI",
+                                         "Bank Slaski",
+                                         "Łódź",
+                                         "lodz",
+                                         "10",
+                                         "9"};
+
+int Znak(int wynik) {
+    return (wynik > 0) - (wynik < 0);
+}
+
+TEST(PorownanieTekstowTest, KeysAndRanksOrderEveryPairAsTheCollatorDoes) {
+    for (W tryb : {W::Ignoruj, W::Rozrozniaj}) {
+        SCOPED_TRACE(tryb == W::Ignoruj ? "ignoring case" : "with case");
+        const std::vector<int32_t> rangi = RangiTekstow(kTrudneTeksty, tryb);
+        for (size_t i = 0; i < kTrudneTeksty.size(); ++i)
+            for (size_t j = 0; j < kTrudneTeksty.size(); ++j) {
+                const QString& a = kTrudneTeksty[i];
+                const QString& b = kTrudneTeksty[j];
+                SCOPED_TRACE((a + " / " + b).toStdString());
+                const int oczekiwany = PorownajTeksty(a, b, tryb);
+                EXPECT_EQ(TKluczTekstu(a, tryb).Porownaj(TKluczTekstu(b, tryb)), oczekiwany);
+                EXPECT_EQ(Znak(rangi[i] - rangi[j]), oczekiwany);
+            }
+    }
 }
 
 TEST(PorownanieTekstowTest, SetKeepsOneTextOfThoseEqualIgnoringCase) {

@@ -13,7 +13,8 @@ QByteArray Hex(const char* hex) {
 
 // Many more distinct texts than the reader remembers, of one length and one
 // byte apart, each also repeated in another field of the next record, in
-// every encoding the writer uses (ASCII, long ASCII, UTF-8, UTF-16).
+// every encoding the writer uses (ASCII, long ASCII, UTF-8, UTF-16), and an
+// empty one.
 TEST(TOdczytStrumienia, RepeatedAndNearlyEqualTextsReadBackExactly) {
     const QString dlugi(300, QLatin1Char('x'));
     TListaOfert oferty;
@@ -24,7 +25,11 @@ TEST(TOdczytStrumienia, RepeatedAndNearlyEqualTextsReadBackExactly) {
                               : QStringLiteral("銀行 %1").arg(i % 5);
         o->fWarunkiWczesniejszegoZerwaniaLokaty =
             i > 0 ? oferty.back()->fNazwaHarmonogramu : QString();
-        o->fPozostaleInformacje = i % 2 ? dlugi : dlugi.left(299) + QLatin1Char('y');
+        // Long texts alike at both ends, one byte apart at the end or in the
+        // middle.
+        o->fPozostaleInformacje = i % 3 == 0   ? dlugi
+                                  : i % 3 == 1 ? dlugi.left(299) + QLatin1Char('y')
+                                               : QString(dlugi).replace(150, 1, QLatin1Char('y'));
         oferty.push_back(std::move(o));
     }
     const TListaOfert odczytane = OdczytajOfertyZBajtow(ZapiszOfertyDoBajtow(oferty));

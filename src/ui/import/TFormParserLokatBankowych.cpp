@@ -1,5 +1,6 @@
 #include "ui/import/TFormParserLokatBankowych.h"
 
+#include "data/SortowanieListy.h"
 #include "domain/Komunikaty.h"
 #include "domain/PlikOfert.h"
 #include "domain/Pomocnicze.h"
@@ -30,6 +31,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -55,16 +57,36 @@ QPushButton* Przycisk(const char* nazwa, const QString& tekst, const QString& po
 
 // The order of the offers of a file: bank, then name, both without regard to
 // letter case; then the period in days; then the rate in whole points (halves
-// to even), so rates less than half a point apart compare equal.
-bool WczesniejWPliku(const THarmonogramLokatyBankowej& a, const THarmonogramLokatyBankowej& b,
-                     const QCollator& kolator) {
-    if (const int bank = kolator.compare(a.fBank, b.fBank); bank != 0)
-        return bank < 0;
-    if (const int nazwa = kolator.compare(a.fNazwaHarmonogramu, b.fNazwaHarmonogramu); nazwa != 0)
-        return nazwa < 0;
-    if (a.OkresLokatyIloscDni() != b.OkresLokatyIloscDni())
-        return a.OkresLokatyIloscDni() < b.OkresLokatyIloscDni();
-    return std::nearbyint(a.fOprocentowanieWSkaliRoku - b.fOprocentowanieWSkaliRoku) < 0;
+// to even), so rates less than half a point apart compare equal. Banks and
+// names are compared by their ranks in the collation, each text collated once.
+void PosortujJakWPliku(TFormParserLokatBankowych::TListaOfert& oferty) {
+    std::vector<QString> banki, nazwy;
+    banki.reserve(oferty.size());
+    nazwy.reserve(oferty.size());
+    for (const auto& oferta : oferty) {
+        banki.push_back(oferta->fBank);
+        nazwy.push_back(oferta->fNazwaHarmonogramu);
+    }
+    const std::vector<int32_t> rangiBankow = RangiTekstow(banki, TWielkoscLiter::Ignoruj);
+    const std::vector<int32_t> rangiNazw = RangiTekstow(nazwy, TWielkoscLiter::Ignoruj);
+    struct Klucz {
+        int32_t bank;
+        int32_t nazwa;
+        uint32_t dni;
+        double oprocentowanie;
+    };
+    std::vector<Klucz> klucze;
+    klucze.reserve(oferty.size());
+    for (size_t i = 0; i < oferty.size(); ++i)
+        klucze.push_back({rangiBankow[i], rangiNazw[i], oferty[i]->OkresLokatyIloscDni(),
+                          oferty[i]->fOprocentowanieWSkaliRoku});
+    // A stable merge sort stays safe with the rate comparison, which is not
+    // transitive.
+    PosortujWedlugKluczy(oferty, klucze, [](const Klucz& a, const Klucz& b) {
+        if (std::tie(a.bank, a.nazwa, a.dni) != std::tie(b.bank, b.nazwa, b.dni))
+            return std::tie(a.bank, a.nazwa, a.dni) < std::tie(b.bank, b.nazwa, b.dni);
+        return std::nearbyint(a.oprocentowanie - b.oprocentowanie) < 0;
+    });
 }
 
 // Reads the offer file (nothing when it is gone) and sorts its offers. May
@@ -73,12 +95,7 @@ void OdczytajIPosortuj(const QString& sciezka, TFormParserLokatBankowych::TLista
     if (!QFile::exists(sciezka))
         return;
     wynik = OdczytajOfertyZPliku(sciezka);
-    const QCollator& kolator = KolatorTekstow(TWielkoscLiter::Ignoruj);
-    // A stable merge sort stays safe with the rate comparison, which is not
-    // transitive.
-    std::stable_sort(wynik.begin(), wynik.end(), [&kolator](const auto& a, const auto& b) {
-        return WczesniejWPliku(*a, *b, kolator);
-    });
+    PosortujJakWPliku(wynik);
 }
 
 } // namespace
