@@ -1,6 +1,7 @@
 #include "TempDatabaseFile.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteScratchCopy.h"
 #include "data/sqlite/TSQLiteTable.h"
 #include "data/sqlite/TSQLiteUniTable.h"
 #include "data/sqlite/TTransakcjaSQLite.h"
@@ -326,3 +327,24 @@ TEST(SQLiteOpen, FileThatCannotBeOpenedNamesItAndTheReason) {
 }
 
 } // namespace
+
+// A private copy of a data file is read through a mapping and written
+// without waiting for the disk; only connections opened while the scope
+// lives are set so, and they keep it.
+TEST(SQLiteScratchCopy, SetsOnlyTheConnectionsOpenedWhileItLives) {
+    TempDatabaseFile file;
+    const auto settings = [](TSQLiteDatabase& db) {
+        return std::pair{db.GetTableValue("PRAGMA mmap_size"),
+                         db.GetTableValue("PRAGMA synchronous")};
+    };
+    std::unique_ptr<TSQLiteDatabase> copy;
+    {
+        const TSQLiteScratchCopy scratch;
+        copy = std::make_unique<TSQLiteDatabase>(file.path());
+    }
+    TSQLiteDatabase plain(file.path());
+    EXPECT_GT(settings(*copy).first, 0);
+    EXPECT_EQ(settings(*copy).second, 0);
+    EXPECT_EQ(settings(plain).first, 0);
+    EXPECT_EQ(settings(plain).second, 2) << "FULL, SQLite's default";
+}
