@@ -28,6 +28,9 @@ long AnonHugePagesKb() {
 }
 
 TEST(HugePageHeap, SmallAllocationsOfALoadLandInHugePages) {
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "the sanitizer's allocator keeps a heap of its own";
+#endif
     const QString mode = ThpMode();
     if (mode != "madvise" && mode != "always")
         GTEST_SKIP() << "transparent huge pages are not offered: " << mode.toStdString();
