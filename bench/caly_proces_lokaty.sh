@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The whole process of `talvora lokaty` on a data file with 100,000 expenses
 # and 10,000 offers, against the sqlite3 shell printing the same expense rows:
-# the medians of 9 runs of each (wall time, and processor time, which another
-# load on the machine disturbs less), their ratios, and the tool's peak
+# the medians of 9 runs of each, in turns (wall time, and processor time, which
+# another load on the machine disturbs less), their ratios, and the tool's peak
 # memory. Two files: one whose comments are half empty (and attachments and
 # the offers' other information empty), and one whose every text column is
 # filled with Polish letters, each text a different one.
@@ -62,21 +62,35 @@ czas_procesora() {
                    print s }' "$1"
 }
 
-# The medians over $runs runs of `$@` (output discarded) of its wall time and
-# of its processor time (user + system), in seconds: "WALL CPU".
+# raz COMMAND...: runs the command once (output discarded) and prints its
+# wall time and processor time (user + system) in seconds.
+raz() {
+    local start end
+    # `times` is run by this shell itself, so it counts the command run here.
+    times >"$work/przed.times"
+    start=$EPOCHREALTIME
+    "$@" >/dev/null
+    end=$EPOCHREALTIME
+    times >"$work/po.times"
+    awk -v a="$start" -v b="$end" -v c="$(czas_procesora "$work/przed.times")" \
+        -v d="$(czas_procesora "$work/po.times")" 'BEGIN { printf "%f %f", b - a, d - c }'
+}
+
+# mediany COMMAND -- BASELINE: the two commands in turns over $runs rounds (so
+# that a passing load on the machine slows both alike) and the medians of
+# their wall and processor times: "WALL CPU BASELINE_WALL BASELINE_CPU".
 mediany() {
-    local start end przebiegi=$work/przebiegi
+    local polecenie=() przebiegi=$work/przebiegi
+    while [ "$1" != -- ]; do
+        polecenie+=("$1")
+        shift
+    done
+    shift
     : >"$przebiegi"
     for _ in $(seq "$runs"); do
-        # `times` is run by this shell itself, so it counts the command run here.
-        times >"$work/przed.times"
-        start=$EPOCHREALTIME
-        "$@" >/dev/null
-        end=$EPOCHREALTIME
-        times >"$work/po.times"
-        echo "$start $end $(czas_procesora "$work/przed.times") $(czas_procesora "$work/po.times")"
-    done | awk '{ print $2 - $1, $4 - $3 }' >"$przebiegi"
-    for kolumna in 1 2; do
+        echo "$(raz "${polecenie[@]}") $(raz "$@")" >>"$przebiegi"
+    done
+    for kolumna in 1 2 3 4; do
         cut -d' ' -f"$kolumna" "$przebiegi" | sort -g | sed -n "$(((runs + 1) / 2))p"
     done | paste -sd' '
 }
@@ -87,8 +101,8 @@ zmierz() {
     cp "$plik" "$work/przed"
     "$talvora" lokaty --db "$plik" >/dev/null # warms the page cache and checks that it runs
     sqlite3 "$plik" 'SELECT * FROM "Wydatki";' >/dev/null
-    read -r lokaty lokaty_cpu < <(mediany "$talvora" lokaty --db "$plik")
-    read -r shell shell_cpu < <(mediany sqlite3 "$plik" 'SELECT * FROM "Wydatki";')
+    read -r lokaty lokaty_cpu shell shell_cpu < <(mediany "$talvora" lokaty --db "$plik" -- \
+        sqlite3 "$plik" 'SELECT * FROM "Wydatki";')
     pamiec=$(/usr/bin/time -v "$talvora" lokaty --db "$plik" 2>&1 >/dev/null |
         sed -n 's/.*Maximum resident set size (kbytes): //p')
     cmp -s "$plik" "$work/przed" || { echo "talvora lokaty changed the data file" >&2; exit 1; }

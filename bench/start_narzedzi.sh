@@ -2,7 +2,8 @@
 # How fast the command-line tools start, against the sqlite3 shell doing as
 # little: `talvora --version` against `sqlite3 --version`, and a deposit
 # calculation (`talvora zysk`) against `sqlite3 :memory: 'select 1'`. Medians
-# of many runs (wall time, started from this shell), and their ratios.
+# of many runs (wall time, started from this shell, the two commands in
+# turns), and their ratios.
 #
 #   bench/start_narzedzi.sh [build/bin/talvora] [RUNS]
 #
@@ -13,16 +14,33 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 talvora=${1:-$root/build/bin/talvora}
 runs=${2:-201}
 
-# Median wall time in milliseconds of `$@` over $runs runs, output discarded.
-mediana() {
-    local start end
+# iloraz COMMAND -- BASELINE: the medians, in milliseconds, of the wall times
+# of the two commands (output discarded), run in turns over $runs rounds so
+# that a passing load on the machine slows both alike: "COMMAND BASELINE".
+iloraz() {
+    local polecenie=() start end
+    while [ "$1" != -- ]; do
+        polecenie+=("$1")
+        shift
+    done
+    shift
     for _ in $(seq "$runs"); do
+        start=$EPOCHREALTIME
+        "${polecenie[@]}" >/dev/null
+        end=$EPOCHREALTIME
+        printf '%s %s ' "$start" "$end"
         start=$EPOCHREALTIME
         "$@" >/dev/null
         end=$EPOCHREALTIME
-        echo "$start $end"
-    done | awk '{ print ($2 - $1) * 1000 }' | sort -g | sed -n "$(((runs + 1) / 2))p"
+        printf '%s %s\n' "$start" "$end"
+    done | awk '{ print ($2 - $1) * 1000, ($4 - $3) * 1000 }' >"$przebiegi"
+    for kolumna in 1 2; do
+        cut -d' ' -f"$kolumna" "$przebiegi" | sort -g | sed -n "$(((runs + 1) / 2))p"
+    done | paste -sd' '
 }
+
+przebiegi=$(mktemp)
+trap 'rm -f "$przebiegi"' EXIT
 
 zysk=(zysk --kwota 10000 --okres 3 --jednostka miesiac --oprocentowanie 4,5
     --kapitalizacja miesieczna --start 2026-01-31)
@@ -31,10 +49,8 @@ zysk=(zysk --kwota 10000 --okres 3 --jednostka miesiac --oprocentowanie 4,5
 "$talvora" "${zysk[@]}" >/dev/null
 sqlite3 :memory: 'select 1' >/dev/null
 
-wersja=$(mediana "$talvora" --version)
-wersja_sqlite=$(mediana sqlite3 --version)
-obliczenie=$(mediana "$talvora" "${zysk[@]}")
-obliczenie_sqlite=$(mediana sqlite3 :memory: 'select 1')
+read -r wersja wersja_sqlite < <(iloraz "$talvora" --version -- sqlite3 --version)
+read -r obliczenie obliczenie_sqlite < <(iloraz "$talvora" "${zysk[@]}" -- sqlite3 :memory: 'select 1')
 
 printf 'mediana z %d przebiegów\n' "$runs"
 wiersz() {
