@@ -1,5 +1,6 @@
 #include "HostTools.h"
 
+#include "WebToolsLibrary.h"
 #include "domain/TFormatSettings.h"
 
 #include <exception>
@@ -32,21 +33,40 @@ int RunTool(const Tool& tool, const QStringList& arguments, QTextStream& out, QT
     }
 }
 
+// The program's own tools: they need no window and no web.
+const std::vector<Tool>& OwnTools() {
+    static const std::vector<Tool> tools = {ZyskTool(),    BazaTool(),      LokatyTool(),
+                                            OfertyTool(),  KalendarzTool(), HarmonogramTool(),
+                                            RankingTool(), KopieTool()};
+    return tools;
+}
+
+const Tool* FindTool(const std::vector<Tool>& tools, const QString& name) {
+    for (const Tool& tool : tools)
+        if (tool.name == name)
+            return &tool;
+    return nullptr;
+}
+
 } // namespace
 
 const std::vector<Tool>& HostTools() {
-    static const std::vector<Tool> tools = {ZyskTool(),      BazaTool(),        LokatyTool(),
-                                            OfertyTool(),    KalendarzTool(),   StronaTool(),
-                                            BankiTool(),     HarmonogramTool(), RankingTool(),
-                                            GwarancjeTool(), KopieTool()};
+    static const std::vector<Tool> tools = [] {
+        std::vector<Tool> all = OwnTools();
+        const std::vector<Tool>& web = WebToolsLibrary::Tools();
+        all.insert(all.end(), web.begin(), web.end());
+        return all;
+    }();
     return tools;
 }
 
 const Tool* FindHostTool(const QString& name) {
-    for (const Tool& tool : HostTools())
-        if (tool.name == name)
-            return &tool;
-    return nullptr;
+    if (const Tool* tool = FindTool(OwnTools(), name))
+        return tool;
+    // An option is no tool's name: the window's options load no web library.
+    if (name.isEmpty() || name.startsWith(u'-'))
+        return nullptr;
+    return FindTool(WebToolsLibrary::Tools(), name);
 }
 
 int RunHostCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {

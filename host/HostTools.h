@@ -35,14 +35,19 @@ struct Tool {
     int (*run)(const ToolCall& call) = nullptr;
 };
 
-// The tools, in the order "talvora --help" lists them.
+// The tools, in the order "talvora --help" lists them: the program's own,
+// then those of the web library (WebToolsLibrary), which this loads.
 const std::vector<Tool>& HostTools();
+// The tool called `name`; the web library is loaded only for a name that is
+// none of the program's own tools.
 const Tool* FindHostTool(const QString& name);
 
 // Runs "talvora NAME ARGS..." when NAME is a tool; returns -1 when it is not.
 int RunHostCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-// The table's entries, one per tool, each defined beside its work.
+// The table's entries, one per tool, each defined beside its work; StronaTool,
+// BankiTool and GwarancjeTool (it downloads the euro rate) are built into the
+// web library and listed by it.
 Tool ZyskTool();
 Tool BazaTool();
 Tool LokatyTool();

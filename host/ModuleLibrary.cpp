@@ -1,9 +1,7 @@
 #include "ModuleLibrary.h"
 
-#include "platform/BuildConfig.h"
+#include "PrivateLibrary.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <dlfcn.h>
 
@@ -30,12 +28,7 @@ QString ModuleLibrary::DefaultPath() {
     const QString fromEnvironment = qEnvironmentVariable("TALVORA_MODULE");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment;
-    const QDir programDir(QCoreApplication::applicationDirPath());
-    const QString besideProgram = programDir.filePath(QLatin1String(kFileName));
-    if (QFile::exists(besideProgram))
-        return besideProgram;
-    return QDir::cleanPath(programDir.filePath(QStringLiteral(TALVORA_MODULE_DIR_FROM_BIN "/") +
-                                               QLatin1String(kFileName)));
+    return PrivateLibrary::Path(kFileName);
 }
 
 bool ModuleLibrary::Load(const QString& path, QString& error) {

@@ -12,11 +12,8 @@ class ModuleLibrary {
 public:
     static constexpr const char* kFileName = "libVQ.Lokaty.so";
 
-    // Where the module is looked for: $TALVORA_MODULE when set, else next to
-    // the running program, where the build puts it, else in the private
-    // library folder of an installed program (lib/<triplet>/talvora/ beside its
-    // bin/). Both are found from the program's own path, never from the
-    // current folder.
+    // Where the module is looked for: $TALVORA_MODULE when set, else where
+    // the program's other private libraries are (PrivateLibrary::Path).
     static QString DefaultPath();
 
     // Loads the library and finds the exports; false with `error` set when

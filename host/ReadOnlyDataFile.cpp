@@ -5,6 +5,8 @@
 #include "data/TekstBledu.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteScratchCopy.h"
+#include "platform/HugePageHeap.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -51,10 +53,15 @@ ReadOnlyDataFile::ReadOnlyDataFile(const QString& sciezka)
     if (!QFileInfo(plik).isFile())
         throw EDataError(QStringLiteral("Nie ma pliku danych %1.").arg(plik));
     const QString kopia = fKatalog.filePath(QFileInfo(plik).fileName());
+    // Both the file and the copy are read through a mapping; the copy is
+    // written without waiting for the disk.
+    const TSQLiteScratchCopy kopiaRobocza;
     if (!fKatalog.isValid() || !KopiaZatwierdzonegoStanu(plik, kopia) ||
         !QFile::setPermissions(kopia, QFile::ReadOwner | QFile::WriteOwner))
         throw EDataError(QStringLiteral("Nie można odczytać pliku danych %1.").arg(plik));
     try {
+        // The collections take about twice the file's bytes (texts in UTF-16).
+        const HugePageHeap sterta(3 * static_cast<size_t>(QFileInfo(kopia).size()));
         fProjekt = std::make_unique<TProjektDB>(kopia);
     } catch (const std::exception& blad) {
         throw EDataError(TekstBledu(blad).replace(kopia, plik));

@@ -1,11 +1,9 @@
-#include "DisplayCheck.h"
-#include "FirstFrame.h"
-#include "HostMessageBoxes.h"
 #include "HostTools.h"
-#include "WindowProgram.h"
+#include "WebToolsLibrary.h"
+#include "WindowLibrary.h"
+#include "WindowOptions.h"
 #include "platform/BuildConfig.h"
 
-#include <QApplication>
 #include <QCoreApplication>
 #include <QTextStream>
 #include <algorithm>
@@ -77,28 +75,15 @@ int CheckOutputWritten(int code, QTextStream& out, QTextStream& err) {
     return 1;
 }
 
-// The command-line tools need no windows: a core application serves them.
+// The command-line tools need no windows: a core application serves them. The
+// window program and the tools that need the web are libraries of their own,
+// loaded only when they are used (WindowLibrary, WebToolsLibrary).
 int RunCommand(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const int code = RunHostCommand(app.arguments().mid(1), out, err);
     return CheckOutputWritten(code, out, err);
-}
-
-int RunWindow(int argc, char* argv[], const WindowOptions& options, QTextStream& err) {
-    const QString missing = MissingDisplayMessage();
-    if (!missing.isEmpty()) {
-        err << missing << "\n";
-        return 1;
-    }
-    QApplication app(argc, argv);
-    // Lets the desktop match the window with the launcher and its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral(TALVORA_APP_ID));
-    InstallQtTranslation(app);
-    FirstFrame::InstallIfAsked();
-    HostMessageBoxes boxes;
-    return RunWindowProgram(options, err);
 }
 
 } // namespace
@@ -111,17 +96,24 @@ int main(int argc, char* argv[]) {
     WindowOptions options;
     QString error;
     if (!ParseWindowOptions(arguments, options, error)) {
-        err << error << "\nOpis argumentów: talvora --help\n";
+        err << error << "\n";
+        // A tool's name that is not found when the web tools cannot be loaded.
+        if (!WebToolsLibrary::LoadError().isEmpty())
+            err << WebToolsLibrary::LoadError() << "\n";
+        err << "Opis argumentów: talvora --help\n";
         return 2;
     }
     QTextStream out(stdout);
     if (options.help) {
         PrintUsage(out);
+        // The list lacks the web tools when their library cannot be loaded.
+        if (!WebToolsLibrary::LoadError().isEmpty())
+            err << WebToolsLibrary::LoadError() << "\n";
         return 0;
     }
     if (options.version) {
         out << "talvora " TALVORA_VERSION "\n";
         return 0;
     }
-    return RunWindow(argc, argv, options, err);
+    return WindowLibrary::Run(argc, argv, options, err);
 }

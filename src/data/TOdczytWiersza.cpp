@@ -230,5 +230,17 @@ bool TOdczytWiersza::Flaga(const TKolumna& kolumna) const {
 }
 
 QString TOdczytWiersza::Tekst(const TKolumna& kolumna) const {
-    return TekstKomorki(Komorka(kolumna));
+    const int i = Komorka(kolumna);
+    sqlite3_stmt* z = fZapytanie.get();
+    if (fTypy[i] != TSQLiteTable::Text || sqlite3_column_type(z, i) != SQLITE_TEXT)
+        return TekstKomorki(i);
+    const auto* tekst = reinterpret_cast<const char*>(sqlite3_column_text(z, i));
+    const int dlugosc = sqlite3_column_bytes(z, i);
+    if (!tekst || dlugosc == 0)
+        return TekstKomorki(i);
+    if (fTeksty.empty())
+        fTeksty.resize(fNazwy.size());
+    if (!fTeksty[i])
+        fTeksty[i] = std::make_unique<TTekstyPowtarzane>();
+    return fTeksty[i]->Tekst(tekst, dlugosc);
 }

@@ -1,10 +1,12 @@
 #pragma once
+#include "data/TTekstyPowtarzane.h"
 #include "data/sqlite/TSQLiteStatement.h"
 #include "platform/DateTimeUtils.h"
 
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class TSQLiteDatabase;
@@ -49,7 +51,8 @@ public:
     TDateTime Data(const TKolumna& kolumna) const;
     // "0" false, any other number true.
     bool Flaga(const TKolumna& kolumna) const;
-    // The stored text; empty for NULL.
+    // The stored text; empty for NULL. A text that repeats in the column is
+    // shared with the records read before (TTekstyPowtarzane).
     QString Tekst(const TKolumna& kolumna) const;
 
 private:
@@ -71,4 +74,6 @@ private:
     bool fWiersz = false;
     // Dates are written as "yyyy-MM-dd hh:mm[:ss]" in the current settings.
     bool fDatyISO = false;
+    // The texts read by Tekst, per column; made on its first text.
+    mutable std::vector<std::unique_ptr<TTekstyPowtarzane>> fTeksty;
 };

@@ -159,6 +159,7 @@ private:
     void OznaczWersjePliku();
     QStringList BrakujaceKolumny();
     bool KolumnaIstnieje(const QString& tabela, const QString& kolumna);
+    bool KolumnyIstnieja(const QString& tabela, const QStringList& kolumny);
     void PrzeniesStaryUklad(const QString& tabela);
     QString WolnaNazwaDlaStaregoUkladu(const QString& tabela);
     QString PolecenieKopiowaniaWierszy(const QString& tabela, const QString& zrodlo);

@@ -91,11 +91,27 @@ void TProjektDB::AktualizujUklad() {
         fBaza->ExecSQL(polecenie);
 }
 
+// The columns added to a table since its first layout are probed together,
+// in one pass over the table; only a table that lacks one of them is probed
+// column by column, to tell which.
 QStringList TProjektDB::BrakujaceKolumny() {
+    const std::vector<TSchematBazy::TUzupelnienie> uzupelnienia = TSchematBazy::Uzupelnienia();
+    QStringList sprawdzone;
+    QStringList pelne;
     QStringList polecenia;
-    for (const TSchematBazy::TUzupelnienie& u : TSchematBazy::Uzupelnienia())
-        if (!KolumnaIstnieje(u.tabela, u.kolumna))
+    for (const TSchematBazy::TUzupelnienie& u : uzupelnienia) {
+        if (!sprawdzone.contains(u.tabela)) {
+            sprawdzone << u.tabela;
+            QStringList kolumny;
+            for (const TSchematBazy::TUzupelnienie& v : uzupelnienia)
+                if (v.tabela == u.tabela)
+                    kolumny << v.kolumna;
+            if (kolumny.size() > 1 && KolumnyIstnieja(u.tabela, kolumny))
+                pelne << u.tabela;
+        }
+        if (!pelne.contains(u.tabela) && !KolumnaIstnieje(u.tabela, u.kolumna))
             polecenia << u.polecenie;
+    }
     return polecenia;
 }
 
@@ -106,16 +122,31 @@ QStringList TProjektDB::BrakujaceKolumny() {
 // answers "missing"; any other failure is raised.
 bool TProjektDB::KolumnaIstnieje(const QString& tabela, const QString& kolumna) {
     try {
-        TOdczytWiersza sonda(
-            *fBaza, QStringLiteral("SELECT ") + kolumna + QStringLiteral(" FROM ") + tabela,
-            tabela);
-        while (sonda.Nastepny()) {
-        }
-        return true;
+        return KolumnyIstnieja(tabela, {kolumna});
     } catch (const ESQLiteException& blad) {
         if (blad.Kod() != SQLITE_ERROR || KolumnaWUkladzie(tabela, kolumna))
             throw;
         return false;
+    }
+}
+
+// The same pass over several columns at once, reading what the probes of
+// each would read. True when it runs through; false when SQLite cannot
+// compile it for several columns (one of them is missing); SQLite's error
+// otherwise (a damaged table, or the one column missing).
+bool TProjektDB::KolumnyIstnieja(const QString& tabela, const QStringList& kolumny) {
+    try {
+        TOdczytWiersza sonda(*fBaza,
+                             QStringLiteral("SELECT ") + kolumny.join(QStringLiteral(", ")) +
+                                 QStringLiteral(" FROM ") + tabela,
+                             tabela);
+        while (sonda.Nastepny()) {
+        }
+        return true;
+    } catch (const ESQLiteException& blad) {
+        if (kolumny.size() > 1 && blad.Kod() == SQLITE_ERROR)
+            return false;
+        throw;
     }
 }
 

@@ -1,6 +1,7 @@
 #include "TempDatabaseFile.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteScratchCopy.h"
 #include "data/sqlite/TSQLiteTable.h"
 #include "data/sqlite/TSQLiteUniTable.h"
 #include "data/sqlite/TTransakcjaSQLite.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sqlite3.h>
+#include <tuple>
 
 namespace {
 
@@ -326,3 +328,24 @@ TEST(SQLiteOpen, FileThatCannotBeOpenedNamesItAndTheReason) {
 }
 
 } // namespace
+
+// A private copy of a data file is read through a mapping and written
+// without waiting for the disk; only connections opened while the scope
+// lives are set so, and they keep it.
+TEST(SQLiteScratchCopy, SetsOnlyTheConnectionsOpenedWhileItLives) {
+    TempDatabaseFile file;
+    using Settings = std::tuple<int64_t, int64_t, int64_t>; // mmap_size, synchronous, temp_store
+    const auto settings = [](TSQLiteDatabase& db) {
+        return Settings{db.GetTableValue("PRAGMA mmap_size"),
+                        db.GetTableValue("PRAGMA synchronous"),
+                        db.GetTableValue("PRAGMA temp_store")};
+    };
+    std::unique_ptr<TSQLiteDatabase> copy;
+    {
+        const TSQLiteScratchCopy scratch;
+        copy = std::make_unique<TSQLiteDatabase>(file.path());
+    }
+    TSQLiteDatabase plain(file.path());
+    EXPECT_EQ(settings(*copy), Settings(int64_t{1} << 30, 0, 2)) << "mapped, OFF, MEMORY";
+    EXPECT_EQ(settings(plain), Settings(0, 2, 0)) << "SQLite's defaults";
+}

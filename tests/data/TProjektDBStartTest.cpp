@@ -122,9 +122,11 @@ TEST(TProjektDBStart, OlderFilesGainTheMissingColumns) {
                 "CREATE TABLE Osoby (Id INTEGER PRIMARY KEY AUTOINCREMENT, Imie VARCHAR NOT NULL, "
                 "Nazwisko VARCHAR NOT NULL, Pseudonim VARCHAR, Adres VARCHAR, Telefon VARCHAR)",
                 "INSERT INTO Osoby (Imie, Nazwisko) VALUES ('Jan', 'Nowak')",
+                // Of the two columns added to expenses, only the second is missing.
                 "CREATE TABLE Wydatki (Id INTEGER PRIMARY KEY AUTOINCREMENT, IdKategoriaWydatki "
                 "INTEGER NOT NULL, Ile REAL NOT NULL, IdKategoriaOszczednosci INTEGER NOT NULL, "
-                "Data DATETIME NOT NULL, IdOsoba INTEGER NOT NULL, Komentarz TEXT)",
+                "Data DATETIME NOT NULL, IdOsoba INTEGER NOT NULL, Komentarz TEXT, "
+                "ZlecenieStale BOOL NOT NULL DEFAULT 0)",
                 "CREATE TABLE HistoriaPrzelewow (Id INTEGER PRIMARY KEY AUTOINCREMENT, Ile REAL "
                 "NOT NULL, IdKategoriaOszczednosciFrom INTEGER NOT NULL, "
                 "IdKategoriaOszczednosciTo INTEGER NOT NULL, Data DATETIME NOT NULL)",

@@ -9,6 +9,7 @@
 #include "platform/BuildConfig.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <stdexcept>
 
 namespace {
@@ -273,6 +274,34 @@ TEST_F(TProjektDBWczytywanie, UnsavedChangesAreKeptUnlessTheLoadIsForced) {
 // The same column name lives in several tables, and a stored value can be
 // as long as SQLite allows: the message names the table and the row, and
 // echoes only the start of the value.
+// Texts that repeat in a column are shared between the records, not stored
+// again; every text reads back as stored, whether it repeats, is empty, NULL
+// or new in each row (a column of such texts is not remembered after a while).
+TEST_F(TProjektDBWczytywanie, RepeatedTextsAreSharedAndEveryTextReadsBack) {
+    Wykonaj(
+        {"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 3000) "
+         "INSERT INTO Wydatki (IdKategoriaWydatki, Ile, IdKategoriaOszczednosci, Data, IdOsoba, "
+         "Komentarz, Zalacznik) SELECT 1, i, 1, printf('2013-05-%02d 10:00', 1 + i % 28), 1, "
+         "CASE i % 5 WHEN 0 THEN NULL WHEN 1 THEN '' WHEN 2 THEN 'zakupy „Żabka” ' || (i % 3) "
+         "WHEN 3 THEN 'wspólny' ELSE 'inny ' || i END, 'paragon-' || i || '-żółć.pdf' FROM n"});
+    projekt->OdswiezZawartoscKolekcji(TTabele::Wydatki);
+    ASSERT_EQ(k().Wydatki().size(), 3000u);
+    std::map<const QChar*, int> dane; // the rows that hold the same copy
+    for (const auto& w : k().Wydatki()) {
+        const int i = static_cast<int>(w->Ile());
+        SCOPED_TRACE(i);
+        const QString komentarz[] = {QString(), QString(""),
+                                     QStringLiteral("zakupy „Żabka” %1").arg(i % 3),
+                                     QStringLiteral("wspólny"), QStringLiteral("inny %1").arg(i)};
+        EXPECT_EQ(w->Komentarz(), komentarz[i % 5]);
+        EXPECT_EQ(w->Zalacznik(), QStringLiteral("paragon-%1-żółć.pdf").arg(i));
+        if (i % 5 == 2 || i % 5 == 3)
+            ++dane[w->Komentarz().constData()];
+    }
+    // 1200 rows of four texts; the new texts between them may push one out now and then.
+    EXPECT_LT(dane.size(), 40u);
+}
+
 TEST_F(TProjektDBWczytywanie, BadValueNamesItsTableAndRowAndIsCut) {
     const QString dlugi = QString(1 << 20, QLatin1Char('x'));
     const struct {

@@ -28,6 +28,7 @@ run() {
 check_layout() {
     local prefix=$1
     for file in bin/talvora "$module_dir/libVQ.Lokaty.so" "$module_dir/libtalvora_core.so" \
+        "$module_dir/libtalvora_window.so" "$module_dir/libtalvora_web.so" \
         "share/applications/$app_id.desktop" "share/icons/hicolor/scalable/apps/$app_id.svg" \
         "share/metainfo/$app_id.metainfo.xml" "share/mime/packages/$app_id.xml" \
         share/man/man1/talvora.1.gz share/doc/talvora/copyright \
@@ -79,6 +80,7 @@ $found"
 # too, where their relative links point.
 help_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../docs/pomoc" && pwd)
 dist_sources=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../dist" && pwd)
+fixtures=$(cd "$(dirname "${BASH_SOURCE[0]}")/../fixtures" && pwd)
 check_help() {
     local help=$1/share/talvora/pomoc
     local page target
@@ -93,17 +95,21 @@ check_help() {
     done
 }
 
-# Every library the program and the module need is found, and the program's
-# own library is the one inside the installation.
+# Every library the program, the module and the libraries the program loads on
+# use need is found, and the program's own library is the one inside the
+# installation. The program itself links neither windows nor the web.
 check_libraries() {
     local prefix=$1
-    for file in "$prefix/bin/talvora" "$prefix/$module_dir/libVQ.Lokaty.so"; do
-        local libraries
+    local file libraries
+    for file in "$prefix/bin/talvora" "$prefix/$module_dir"/lib{VQ.Lokaty,talvora_window,talvora_web}.so; do
         libraries=$(env -i ldd "$file") || fail "ldd $file"
         ! grep -q "not found" <<<"$libraries" || fail "$file: $libraries"
         grep -q "libtalvora_core.so => $prefix/" <<<"$libraries" ||
             fail "$file does not use the installed libtalvora_core.so: $libraries"
     done
+    libraries=$(env -i ldd "$prefix/bin/talvora")
+    ! grep -E "lib(Qt6Widgets|Qt6Gui|curl|gumbo)\.so" <<<"$libraries" ||
+        fail "bin/talvora links a window or web library"
 }
 
 # The version and one tool, run as installed.
@@ -116,4 +122,8 @@ check_tools() {
         --oprocentowanie 4,5 --kapitalizacja miesieczna --start 2026-01-31 --json) ||
         fail "talvora zysk failed"
     grep -q '"SzacowanyZysk":91.92' <<<"$output" || fail "talvora zysk printed '$output'"
+    # A web tool: its library is found in the installation.
+    output=$(run "$program" strona "$fixtures/strona_lokat.html" --bank X --json) ||
+        fail "talvora strona failed"
+    grep -q '"Bank":"X"' <<<"$output" || fail "talvora strona printed '$output'"
 }

@@ -1,6 +1,7 @@
 #include "data/sqlite/TSQLiteDatabase.h"
 
 #include "data/sqlite/ESQLiteException.h"
+#include "data/sqlite/TSQLiteScratchCopy.h"
 #include "data/sqlite/TSQLiteTable.h"
 #include "data/sqlite/TSQLiteUniTable.h"
 
@@ -93,11 +94,14 @@ TSQLiteDatabase::TSQLiteDatabase(const QString& fileName)
 TSQLiteDatabase::TSQLiteDatabase(const QString& fileName, TTryb tryb) {
     const QByteArray name = fileName.toUtf8();
     sqlite3* handle = nullptr;
-    const int flags = tryb == TTryb::TylkoOdczyt ? SQLITE_OPEN_READONLY
-                                                 : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int flags = (tryb == TTryb::TylkoOdczyt ? SQLITE_OPEN_READONLY
+                                                  : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE) |
+                      SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(name.constData(), &handle, flags, nullptr);
     if (rc == SQLITE_OK) {
         fDB = handle;
+        if (TSQLiteScratchCopy::Active())
+            sqlite3_exec(handle, TSQLiteScratchCopy::kPragmas, nullptr, nullptr, nullptr);
         return;
     }
     const QString reason =

@@ -25,7 +25,10 @@ public:
     // Called with each statement's text just before it is bound and run.
     using THookQuery = std::function<void(TSQLiteDatabase& sender, const QString& sql)>;
 
-    // Opens the file, creating it when missing. No busy timeout, no pragma.
+    // Opens the file, creating it when missing. No busy timeout, no pragma
+    // (but those of TSQLiteScratchCopy while one lives). A connection is used
+    // by one thread at a time (the program shares none between threads), so
+    // SQLite locks no mutex of its own around each call.
     explicit TSQLiteDatabase(const QString& fileName);
     // Opens an existing file only to read it: nothing is created, and the
     // file is never written (not even to finish a save that was cut short).
