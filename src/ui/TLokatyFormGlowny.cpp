@@ -228,6 +228,8 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     dol->addWidget(lbl_GwarancjaBFG);
     dol->addWidget(Label1);
     dol->addStretch(1);
+    // Its wrapped lines need another height when its width changes.
+    pan_LokatyBottom->installEventFilter(this);
 
     pan_KonczaceSie = new TPasekKonczacychSieLokat(ts_TwojeLokaty);
 

@@ -182,6 +182,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void changeEvent(QEvent* event) override;
 
 private:

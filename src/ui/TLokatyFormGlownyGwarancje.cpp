@@ -19,6 +19,7 @@
 #include "ui/TPasekKonczacychSieLokat.h"
 
 #include <QLayout>
+#include <QResizeEvent>
 #include <QSet>
 
 void TLokatyFormGlowny::WczytajUstawieniaGwarancji() {
@@ -82,14 +83,35 @@ void TLokatyFormGlowny::BankiJednejInstytucjiClick() {
     PokazGwarancje(*kolekcje);
 }
 
+namespace {
+
+// A wrapped label's size hint guesses a narrow width and so too many lines;
+// once laid out, its real width gives its real height.
+int WysokoscEtykiety(const QWidget& etykieta, int szerokosc) {
+    if (szerokosc > 0 && etykieta.hasHeightForWidth())
+        return etykieta.heightForWidth(szerokosc);
+    return etykieta.sizeHint().height();
+}
+
+} // namespace
+
 // The summary panel keeps room for its lines, the guarantee lines included
-// while they are shown.
+// while they are shown, wrapped at the panel's width.
 void TLokatyFormGlowny::UstawWysokoscPodsumowania() {
     QLayout* uklad = pan_LokatyBottom->layout();
     const QMargins marginesy = uklad->contentsMargins();
-    int wysokosc = lbl_IleLokat->sizeHint().height() + Label1->sizeHint().height() +
-                   marginesy.top() + marginesy.bottom() + uklad->spacing();
+    const int szerokosc = pan_LokatyBottom->width() - marginesy.left() - marginesy.right();
+    int wysokosc = WysokoscEtykiety(*lbl_IleLokat, szerokosc) +
+                   WysokoscEtykiety(*Label1, szerokosc) + marginesy.top() + marginesy.bottom() +
+                   uklad->spacing();
     if (!lbl_GwarancjaBFG->isHidden())
-        wysokosc += lbl_GwarancjaBFG->sizeHint().height() + uklad->spacing();
+        wysokosc += WysokoscEtykiety(*lbl_GwarancjaBFG, szerokosc) + uklad->spacing();
     pan_LokatyBottom->setMinimumHeight(wysokosc);
+}
+
+bool TLokatyFormGlowny::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == pan_LokatyBottom && zdarzenie->type() == QEvent::Resize &&
+        static_cast<QResizeEvent*>(zdarzenie)->oldSize().width() != pan_LokatyBottom->width())
+        UstawWysokoscPodsumowania();
+    return QDialog::eventFilter(obiekt, zdarzenie);
 }

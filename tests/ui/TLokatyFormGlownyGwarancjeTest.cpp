@@ -17,6 +17,7 @@
 #include "ui/TPasekKonczacychSieLokat.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -111,6 +112,11 @@ TEST_F(GwarancjeWOknie, LinesFollowTheDepositsAndTheJoinedBrands) {
         QStringList{"W banku Alfa: 500 000,00 zł — o 72 700,00 zł ponad gwarancję BFG "
                     "(100 000 EUR ≈ 427 300,00 zł, kurs NBP z 2024-12-31 (brak połączenia))"});
     EXPECT_FALSE(gwarancje()->toolTip().isEmpty());
+    // The summary panel keeps room for the wrapped line and no more: the
+    // notice under it ends at the panel's bottom margin.
+    QApplication::processEvents();
+    auto* panel = kontrolka<QWidget>("pan_LokatyBottom");
+    EXPECT_LE(panel->height() - kontrolka<QWidget>("Label1")->geometry().bottom(), 8);
 
     // Ending one deposit brings the bank under the limit: the line goes.
     kolekcje().Lokaty()[1]->SetAktywna(false);

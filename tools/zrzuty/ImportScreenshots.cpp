@@ -1,5 +1,7 @@
 #include "ImportScreenshots.h"
 
+#include "SavePicture.h"
+
 #include "data/TKolekcjeDanych.h"
 #include "domain/PlikOfert.h"
 #include "platform/IBackgroundWork.h"
@@ -10,7 +12,6 @@
 #include "ui/import/TFormParserLokatBankowych.h"
 #include "ui/import/TPasekOczekiwania.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -88,12 +89,6 @@ private:
     IBackgroundWorker::Finish fPobieranie;
 };
 
-void Zapisz(QWidget& okno, const QDir& folder, const QString& nazwa) {
-    QApplication::processEvents();
-    if (!okno.grab().save(folder.filePath(nazwa)))
-        qWarning("Nie udało się zapisać obrazu %s", qPrintable(folder.filePath(nazwa)));
-}
-
 void ZaznaczPierwsze(QTreeWidget* lista, int ile) {
     for (int i = 0; i < ile && i < lista->topLevelItemCount(); ++i)
         lista->topLevelItem(i)->setCheckState(0, Qt::Checked);
@@ -121,7 +116,7 @@ void ZrobZrzutPliku(TLokatyFormGlowny& okno, const QDir& folder) {
     import.btn_Odswiez->hide();
     import.show();
     ZaznaczPierwsze(import.lv_Parsuj_LokatyDlaBanku, 2);
-    Zapisz(import, folder, QStringLiteral("import_z_pliku.png"));
+    SavePicture(import, folder, QStringLiteral("import_z_pliku.png"));
     import.reject();
 }
 
@@ -136,13 +131,13 @@ void ZrobZrzutyStrony(TLokatyFormGlowny& okno, TPracaDoZrzutow& praca, const QDi
     import.show();
     for (int i = 0; i < 60; ++i)
         import.bar_TrwaPobieranie->Krok();
-    Zapisz(import, folder, QStringLiteral("import_oczekiwanie.png"));
+    SavePicture(import, folder, QStringLiteral("import_oczekiwanie.png"));
     QFile strona(import.SciezkaDoPlikuHTML());
     if (strona.open(QIODevice::WriteOnly) && strona.write(kPrzykladowaStrona) > 0) {
         strona.close();
         praca.ZakonczPobieranie();
         ZaznaczPierwsze(import.lv_Parsuj_LokatyDlaBanku, 2);
-        Zapisz(import, folder, QStringLiteral("import_ze_strony.png"));
+        SavePicture(import, folder, QStringLiteral("import_ze_strony.png"));
     }
     import.reject();
 }
@@ -156,7 +151,7 @@ void ZrobZrzutBankow(TLokatyFormGlowny& okno, const QDir& folder) {
     banki.WypelnijBanki(mapa);
     banki.show();
     ZaznaczPierwsze(banki.lv_ImportLBanki_Banki, 2);
-    Zapisz(banki, folder, QStringLiteral("import_banki.png"));
+    SavePicture(banki, folder, QStringLiteral("import_banki.png"));
     banki.reject();
 }
 

@@ -1,6 +1,8 @@
 #include "TabScreenshots.h"
 
+#include "GuaranteeScreenshots.h"
 #include "ImportScreenshots.h"
+#include "SavePicture.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/Clock.h"
@@ -14,12 +16,10 @@
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/TSpinLiczby.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPalette>
-#include <QPixmap>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -45,13 +45,6 @@ QString NazwaPliku(int zakladka) {
     }
 }
 
-void ZapiszObraz(QWidget& okno, const QDir& folder, const QString& nazwa) {
-    QApplication::processEvents();
-    const QString plik = folder.filePath(nazwa);
-    if (!okno.grab().save(plik))
-        qWarning("Nie udało się zapisać obrazu %s", qPrintable(plik));
-}
-
 // Takes the place of the modal showing while a command opens its dialog: the
 // dialog is shown, filled, saved as a picture and closed unconfirmed, so the
 // command goes on as after "Anuluj".
@@ -72,7 +65,7 @@ public:
         dialog->show();
         if (fWypelnij)
             fWypelnij(*dialog);
-        ZapiszObraz(*dialog, fFolder, fNazwa);
+        SavePicture(*dialog, fFolder, fNazwa);
         dialog->hide();
         return QDialog::Rejected;
     }
@@ -228,24 +221,25 @@ QPalette CiemnaPaleta() {
 void ZrobZrzutCiemny(TLokatyFormGlowny& okno, const QDir& folder) {
     const QPalette jasna = okno.palette();
     okno.setPalette(CiemnaPaleta());
-    ZapiszObraz(okno, folder, QStringLiteral("lokaty_ciemny.png"));
+    SavePicture(okno, folder, QStringLiteral("lokaty_ciemny.png"));
     okno.setPalette(jasna);
 }
 
 void ZrobZrzuty(TLokatyFormGlowny& okno, const QDir& folder) {
     auto* zakladki = okno.findChild<QTabWidget*>();
     if (!zakladki) {
-        ZapiszObraz(okno, folder, NazwaPliku(0));
+        SavePicture(okno, folder, NazwaPliku(0));
     } else {
         for (int i = 0; i < zakladki->count(); ++i) {
             zakladki->setCurrentIndex(i);
-            ZapiszObraz(okno, folder, NazwaPliku(i));
+            SavePicture(okno, folder, NazwaPliku(i));
         }
         zakladki->setCurrentIndex(0);
     }
     ZrobZrzutCiemny(okno, folder);
     ZrobZrzutyDialogow(okno, folder);
-    // Closed without saving: the deposit ended for the picture is forgotten.
+    TakeGuaranteeScreenshots(okno, folder);
+    // Closed without saving: what was changed for the pictures is forgotten.
     okno.reject();
 }
 
