@@ -11,7 +11,8 @@
 # import_ze_strony.png), of the bank choice (import_banki.png), and, after a
 # large deposit is added and one bank's offers are made old in memory, of the
 # guarantee warning with the bar of deposits ending soon (gwarancja_bfg.png)
-# and of the offers marked as old (oferty_nieaktualne.png), then closes the
+# and of the offers marked as old (oferty_nieaktualne.png) and the comparison
+# marking the offers of the bank over the limit (porownaj_gwarancja.png), then closes the
 # window without saving. The euro rate is not downloaded (the address given
 # points nowhere), so the pictures show the built-in one. The user's own data and settings are not touched.
 set -euo pipefail
@@ -31,4 +32,5 @@ ls -l "$root/docs/lokaty.png" "$root/docs/lokaty_ciemny.png" "$root/docs/oferty.
     "$root/docs/porownaj_oferty.png" "$root/docs/zysk_z_lokaty.png" \
     "$root/docs/import_z_pliku.png" "$root/docs/import_oczekiwanie.png" \
     "$root/docs/import_ze_strony.png" "$root/docs/import_banki.png" \
-    "$root/docs/gwarancja_bfg.png" "$root/docs/oferty_nieaktualne.png"
+    "$root/docs/gwarancja_bfg.png" "$root/docs/oferty_nieaktualne.png" \
+    "$root/docs/porownaj_gwarancja.png"

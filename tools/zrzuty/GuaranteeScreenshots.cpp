@@ -1,11 +1,15 @@
 #include "GuaranteeScreenshots.h"
 
+#include "DialogPicture.h"
 #include "SavePicture.h"
 #include "data/TKolekcjeDanych.h"
 #include "platform/Clock.h"
+#include "ui/TFormPorownajOferty.h"
 #include "ui/TLokatyFormGlowny.h"
 
+#include <QCheckBox>
 #include <QTabWidget>
+#include <QToolButton>
 #include <memory>
 
 namespace {
@@ -39,6 +43,21 @@ void PostarzOferty(TKolekcjeDanych& kolekcje) {
             oferta->fDataDodaniaModyfikacji = Now() - kWiekStarychOfert;
 }
 
+// 100 000 zł for about a year, the old offers shown with their age: the
+// offers of the bank already over the limit are marked.
+void WypelnijPorownanie(QDialog& dialog) {
+    auto* porownanie = qobject_cast<TFormPorownajOferty*>(&dialog);
+    if (!porownanie)
+        return;
+    TKryteriaRankingu kryteria = porownanie->Kryteria();
+    kryteria.kwota = 100000;
+    kryteria.okres = 12;
+    kryteria.jednostka = TJednostkaOkresu::Miesiac;
+    kryteria.tolerancja = 12;
+    porownanie->UstawKryteria(kryteria);
+    porownanie->chb_PominNieaktualne->setChecked(false);
+}
+
 } // namespace
 
 void TakeGuaranteeScreenshots(TLokatyFormGlowny& okno, const QDir& folder) {
@@ -56,5 +75,9 @@ void TakeGuaranteeScreenshots(TLokatyFormGlowny& okno, const QDir& folder) {
     SavePicture(okno, folder, QStringLiteral("gwarancja_bfg.png"));
     zakladki->setCurrentIndex(1);
     SavePicture(okno, folder, QStringLiteral("oferty_nieaktualne.png"));
+    if (auto* porownaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_PorownajOferty"))) {
+        DialogPicture zrzut(folder, QStringLiteral("porownaj_gwarancja.png"), WypelnijPorownanie);
+        porownaj->click();
+    }
     zakladki->setCurrentIndex(0);
 }

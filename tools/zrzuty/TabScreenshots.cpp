@@ -1,13 +1,12 @@
 #include "TabScreenshots.h"
 
+#include "DialogPicture.h"
 #include "GuaranteeScreenshots.h"
 #include "ImportScreenshots.h"
 #include "SavePicture.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/Clock.h"
-#include "platform/IModalRunner.h"
-#include "platform/Platform.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormPorownajOferty.h"
@@ -25,7 +24,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <functional>
 
 namespace {
 
@@ -44,38 +42,6 @@ QString NazwaPliku(int zakladka) {
         return QStringLiteral("zakladka") + QString::number(zakladka + 1) + QStringLiteral(".png");
     }
 }
-
-// Takes the place of the modal showing while a command opens its dialog: the
-// dialog is shown, filled, saved as a picture and closed unconfirmed, so the
-// command goes on as after "Anuluj".
-class TZrzutDialogu : public IModalRunner {
-public:
-    TZrzutDialogu(const QDir& folder, const QString& nazwa,
-                  std::function<void(QDialog&)> wypelnij = {})
-        : fFolder(folder), fNazwa(nazwa), fWypelnij(std::move(wypelnij)),
-          fPoprzedni(Platform::setModalRunner(this)) {}
-    ~TZrzutDialogu() override { Platform::setModalRunner(fPoprzedni); }
-    TZrzutDialogu(const TZrzutDialogu&) = delete;
-    TZrzutDialogu& operator=(const TZrzutDialogu&) = delete;
-
-    int runModal(QWidget* okno) override {
-        auto* dialog = qobject_cast<QDialog*>(okno);
-        if (!dialog)
-            return QDialog::Rejected;
-        dialog->show();
-        if (fWypelnij)
-            fWypelnij(*dialog);
-        SavePicture(*dialog, fFolder, fNazwa);
-        dialog->hide();
-        return QDialog::Rejected;
-    }
-
-private:
-    QDir fFolder;
-    QString fNazwa;
-    std::function<void(QDialog&)> fWypelnij;
-    IModalRunner* fPoprzedni;
-};
 
 // A name, an amount and the first offer, with the offer's own term.
 void WypelnijEdytor(TKolekcjeDanych& kolekcje, QDialog& dialog) {
@@ -128,13 +94,13 @@ void ZrobZrzutyEdytoraOfert(TLokatyFormGlowny& okno, const QDir& folder) {
         return;
     zakladki->setCurrentIndex(1);
     if (auto* dodaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_DodajLokateBankowa"))) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_oferte.png"),
+        DialogPicture zrzut(folder, QStringLiteral("dodaj_oferte.png"),
                             [](QDialog& dialog) { WypelnijEdytorOferty(dialog); });
         dodaj->click();
     }
     auto* edytuj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_EdytujLokateBankowa"));
     if (edytuj && WybierzOferteDoEdycji(okno)) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("edytuj_oferte.png"));
+        DialogPicture zrzut(folder, QStringLiteral("edytuj_oferte.png"));
         edytuj->click();
     }
     zakladki->setCurrentIndex(0);
@@ -185,19 +151,19 @@ void ZrobZrzutyDialogow(TLokatyFormGlowny& okno, const QDir& folder) {
     if (!kolekcje || kolekcje->ZmienionoINiezapisanoLokaty())
         return;
     if (auto* dodaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_DodajLokate"))) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("dodaj_lokate.png"),
+        DialogPicture zrzut(folder, QStringLiteral("dodaj_lokate.png"),
                             [kolekcje](QDialog& dialog) { WypelnijEdytor(*kolekcje, dialog); });
         dodaj->click();
     }
     ZrobZrzutyEdytoraOfert(okno, folder);
     if (auto* porownaj = okno.findChild<QToolButton*>(QStringLiteral("sbtn_PorownajOferty"))) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("porownaj_oferty.png"),
+        DialogPicture zrzut(folder, QStringLiteral("porownaj_oferty.png"),
                             [](QDialog& dialog) { WypelnijPorownanie(dialog); });
         porownaj->click();
     }
     TakeImportScreenshots(okno, folder);
     if (TLokata* lokata = LokataDoZakonczenia(okno)) {
-        TZrzutDialogu zrzut(folder, QStringLiteral("zysk_z_lokaty.png"));
+        DialogPicture zrzut(folder, QStringLiteral("zysk_z_lokaty.png"));
         okno.ZakonczLubRozpocznijLokate(lokata, false);
     }
 }
