@@ -401,6 +401,8 @@ void TLokatyFormGlowny::UtworzMenuLokat() {
     BankiJednejInstytucji1 = DodajPozycjeMenu(
         m, l, "BankiJednejInstytucji1", QStringLiteral("&Banki jednej instytucji (gwarancja BFG)…"),
         QKeySequence());
+    ProgiOstrzezen1 = DodajPozycjeMenu(m, l, "ProgiOstrzezen1", QStringLiteral("Pro&gi ostrzeżeń…"),
+                                       QKeySequence());
 }
 
 void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
@@ -435,6 +437,9 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
         DodajPozycjeMenu(m, l, "EksportujListe2", TEksportListy::TytulEksportu(), QKeySequence());
     DrukujListe2 =
         DodajPozycjeMenu(m, l, "DrukujListe2", TEksportListy::TytulDruku(), QKeySequence());
+    // The age after which offers are marked is set here too, where they are listed.
+    DodajSeparator(m, "N12");
+    m->addAction(ProgiOstrzezen1);
 }
 
 void TLokatyFormGlowny::PolaczZdarzenia() {
@@ -488,6 +493,7 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
                 [this, lista] { TEksportListy::Drukuj(TabelaListy(lista)); });
     }
     connect(BankiJednejInstytucji1, &QAction::triggered, this, &T::BankiJednejInstytucjiClick);
+    connect(ProgiOstrzezen1, &QAction::triggered, this, &T::ProgiOstrzezenClick);
     connect(pan_KonczaceSie, &TPasekKonczacychSieLokat::PokazLokaty, this, &T::ZaznaczKonczaceSie);
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);

@@ -213,6 +213,7 @@ private:
     void PokazKonczaceSie(TKolekcjeDanych& kolekcje);
     void ZaznaczKonczaceSie();
     void BankiJednejInstytucjiClick();
+    void ProgiOstrzezenClick();
     // The rate and settings the lines and the bar use, read at each showing;
     // a newer rate, when one is due, is downloaded meanwhile.
     void WczytajUstawieniaGwarancji();
@@ -307,6 +308,7 @@ private:
     QAction* EksportujListe1 = nullptr;
     QAction* DrukujListe1 = nullptr;
     QAction* BankiJednejInstytucji1 = nullptr;
+    QAction* ProgiOstrzezen1 = nullptr;
     QMenu* pmenu_LokatyBankowe = nullptr;
     QAction* Dodaj2 = nullptr;
     QAction* Edytuj2 = nullptr;

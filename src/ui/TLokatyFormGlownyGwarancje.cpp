@@ -15,6 +15,7 @@
 #include "ui/TEtykietaGwarancji.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormBankiJednejInstytucji.h"
+#include "ui/TFormProgiOstrzezen.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPasekKonczacychSieLokat.h"
 
@@ -94,6 +95,22 @@ int WysokoscEtykiety(const QWidget& etykieta, int szerokosc) {
 }
 
 } // namespace
+
+// New thresholds take effect at once: the offers' marks and summary, the
+// comparison, and the bar of deposits ending soon.
+void TLokatyFormGlowny::ProgiOstrzezenClick() {
+    TFormProgiOstrzezen okno(fDniDoNieaktualnosci, fDniDoZakonczenia, this);
+    if (Platform::modalRunner().runModal(&okno) != QDialog::Accepted)
+        return;
+    TUstawieniaLokat::UstawDniDoNieaktualnosci(okno.DniDoNieaktualnosci());
+    TUstawieniaLokat::UstawDniDoZakonczenia(okno.DniDoZakonczenia());
+    fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
+    fDniDoZakonczenia = TUstawieniaLokat::DniDoZakonczenia();
+    if (TKolekcjeDanych* kolekcje = Kolekcje()) {
+        WypelnijListy(true);
+        PokazKonczaceSie(*kolekcje);
+    }
+}
 
 // The summary panel keeps room for its lines, the guarantee lines included
 // while they are shown, wrapped at the panel's width.

@@ -12,6 +12,7 @@
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormBankiJednejInstytucji.h"
 #include "ui/TFormPorownajOferty.h"
+#include "ui/TFormProgiOstrzezen.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPasekKonczacychSieLokat.h"
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QSet>
 #include <QSettings>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,6 +202,39 @@ TEST_F(GwarancjeWOknie, OldOffersAreMarkedWithTheirAge) {
     EXPECT_EQ(ikony.size(), 2) << "the old offer has its own image";
     EXPECT_EQ(kontrolka<TEtykietaSkracana>("lbl_IleOfert")->text(),
               "Ilość lokat bankowych: 2, starsze niż 30 dni: 1");
+}
+
+// The thresholds set in their dialog are kept and take effect at once; a
+// cancelled dialog changes nothing.
+TEST_F(GwarancjeWOknie, ThresholdsDialogChangesTheMarksAndTheBar) {
+    oferta(1, "Alfa", EncodeDate(2026, 11, 20));  // 20 days old
+    lokata(1, 1000, 1, EncodeDate(2026, 12, 20)); // ends in 10 days
+    pokaz();
+    EXPECT_FALSE(pasek()->isVisibleTo(okno.get()));
+    ScriptedModalRunner dialogi;
+    dialogi.expect<TFormProgiOstrzezen>([](TFormProgiOstrzezen& d) {
+        EXPECT_EQ(d.se_DniDoNieaktualnosci->value(), 30);
+        EXPECT_EQ(d.se_DniDoZakonczenia->value(), 7);
+        d.se_DniDoNieaktualnosci->setValue(14);
+        d.se_DniDoZakonczenia->setValue(10);
+        d.btn_OK->click();
+    });
+    dialogi.expect<TFormProgiOstrzezen>([](TFormProgiOstrzezen& d) {
+        EXPECT_EQ(d.se_DniDoNieaktualnosci->value(), 14);
+        d.se_DniDoNieaktualnosci->setValue(60);
+        d.btn_Cancel->click();
+    });
+    kontrolka<QAction>("ProgiOstrzezen1")->trigger();
+    EXPECT_EQ(TUstawieniaLokat::DniDoNieaktualnosci(), 14);
+    EXPECT_EQ(TUstawieniaLokat::DniDoZakonczenia(), 10);
+    EXPECT_EQ(kontrolka<TEtykietaSkracana>("lbl_IleOfert")->text(),
+              "Ilość lokat bankowych: 1, starsze niż 14 dni: 1");
+    ASSERT_TRUE(pasek()->isVisibleTo(okno.get()));
+    EXPECT_EQ(pasek()->Tekst(), "Lokaty po terminie: 0,   kończące się w ciągu 10 dni: 1");
+
+    kontrolka<QAction>("ProgiOstrzezen1")->trigger();
+    EXPECT_EQ(dialogi.pending(), 0u);
+    EXPECT_EQ(TUstawieniaLokat::DniDoNieaktualnosci(), 14);
 }
 
 // The comparison marks an offer whose bank would go over the limit with the

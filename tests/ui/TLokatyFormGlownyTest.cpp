@@ -446,21 +446,33 @@ TEST_F(LokatyFormGlownyTest, PopupMenusCopyButtonStatesWhenOpened) {
                      "bankowej|Ctrl+Space",
                      "N8|-|", "EksportujDoKalendarza1|Eksportuj do &kalendarza…|", "N10|-|",
                      "EksportujListe1|Ek&sportuj do CSV…|", "DrukujListe1|Druku&j…|", "N11|-|",
-                     "BankiJednejInstytucji1|&Banki jednej instytucji (gwarancja BFG)…|"}));
+                     "BankiJednejInstytucji1|&Banki jednej instytucji (gwarancja BFG)…|",
+                     "ProgiOstrzezen1|Pro&gi ostrzeżeń…|"}));
     auto* menuOfert = kontrolka<QMenu>("pmenu_LokatyBankowe");
     pozycje.clear();
     for (const QAction* a : menuOfert->actions())
         pozycje << a->objectName() + "|" + (a->isSeparator() ? "-" : a->text()) + "|" +
                        a->shortcut().toString();
-    EXPECT_EQ(
-        pozycje,
-        QStringList(
-            {"Dodaj2|&Dodaj|Ctrl+D", "Edytuj2|&Edytuj|Ctrl+E", "N6|-|", "Klonuj1|&Klonuj|", "N3|-|",
-             "Usu2|&Usuń|Del", "Usuwszystkieztegobanku1|Usuń wszystkie z &tego banku|", "N4|-|",
-             "Usuwszystkie1|Usuń &wszystkie|", "N7|-|", "PorownajOferty1|&Porównaj oferty|",
-             "N9|-|", "Importujzpliku1|&Importuj z pliku…|",
-             "Eksportujdopliku1|Eksp&ortuj do pliku…|", "PobierzzInternetu1|Pobierz z I&nternetu…|",
-             "N11|-|", "EksportujListe2|Ek&sportuj do CSV…|", "DrukujListe2|Druku&j…|"}));
+    EXPECT_EQ(pozycje, QStringList({"Dodaj2|&Dodaj|Ctrl+D",
+                                    "Edytuj2|&Edytuj|Ctrl+E",
+                                    "N6|-|",
+                                    "Klonuj1|&Klonuj|",
+                                    "N3|-|",
+                                    "Usu2|&Usuń|Del",
+                                    "Usuwszystkieztegobanku1|Usuń wszystkie z &tego banku|",
+                                    "N4|-|",
+                                    "Usuwszystkie1|Usuń &wszystkie|",
+                                    "N7|-|",
+                                    "PorownajOferty1|&Porównaj oferty|",
+                                    "N9|-|",
+                                    "Importujzpliku1|&Importuj z pliku…|",
+                                    "Eksportujdopliku1|Eksp&ortuj do pliku…|",
+                                    "PobierzzInternetu1|Pobierz z I&nternetu…|",
+                                    "N11|-|",
+                                    "EksportujListe2|Ek&sportuj do CSV…|",
+                                    "DrukujListe2|Druku&j…|",
+                                    "N12|-|",
+                                    "ProgiOstrzezen1|Pro&gi ostrzeżeń…|"}));
 
     const auto wlaczona = [this](const char* nazwa) {
         return kontrolka<QAction>(nazwa)->isEnabled();

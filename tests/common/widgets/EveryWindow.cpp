@@ -5,6 +5,7 @@
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
 #include "ui/TFormPorownajOferty.h"
+#include "ui/TFormProgiOstrzezen.h"
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/import/TFormImportLokatBanki.h"
 #include "ui/import/TFormParserLokatBankowych.h"
@@ -21,6 +22,7 @@ void ForEveryWindow(const std::function<void(QWidget&)>& check) {
         [] { return std::make_unique<TFormImportLokatBanki>(); },
         [] { return std::make_unique<TFormParserLokatBankowych>(); },
         [] { return std::make_unique<TFormPobieranieListyBankow>(QString(), QString()); },
+        [] { return std::make_unique<TFormProgiOstrzezen>(30, 7); },
         [] {
             return std::make_unique<TFormBankiJednejInstytucji>(
                 std::vector<TParaBankow>{{"Alfa", "Alfa Direct"}}, QStringList{"Alfa", "Beta"});
