@@ -31,6 +31,8 @@ class ScreenFit : public testing::Test {
 protected:
     void SetUp() override {
         UstawFormaty();
+        // A first start: no placement left by a window of another test.
+        QSettings("Brenvik", "Talvora").remove("FormSetting");
         projekt = std::make_unique<TProjektDB>(QDir(katalog.path()).filePath("DataFile.dat"));
         TKolekcjeDanych& k = projekt->Kolekcje();
         k.Lokaty().clear();

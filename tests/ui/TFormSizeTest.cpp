@@ -69,8 +69,9 @@ struct Window {
 class TFormSizeTest : public testing::Test {
 protected:
     void SetUp() override {
+        // Other tests of the same process may have left settings of their own.
         QSettings settings("Brenvik", "Talvora");
-        settings.remove("FormSetting");
+        settings.clear();
         settings.sync();
     }
 };
