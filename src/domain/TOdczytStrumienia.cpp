@@ -5,9 +5,9 @@
 #include "domain/TagiStrumienia.h"
 
 #include <QtEndian>
-#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -15,23 +15,35 @@ namespace {
     throw EPlikOfert(QStringLiteral("Invalid property value"));
 }
 
-// The place of a text's bytes among the texts read: from the tag, the length
-// and the first and last eight bytes, which tell apart the texts of a file
-// (names and terms differ at their ends) without walking a long text. Texts
-// that share a place only make each other decoded again.
-std::size_t Miejsce(uint8_t tag, QByteArrayView bajty) {
+// The first and last eight bytes of a nonempty text; a shorter text is its
+// bytes padded with zeros, twice.
+struct TKrance {
     uint64_t poczatek = 0;
     uint64_t koniec = 0;
+};
+
+TKrance Krance(QByteArrayView bajty) {
+    TKrance krance;
+    const char* dane = bajty.data();
     const auto n = static_cast<std::size_t>(bajty.size());
-    const std::size_t ile = std::min<std::size_t>(n, sizeof(uint64_t));
-    if (ile > 0) {
-        std::memcpy(&poczatek, bajty.data(), ile);
-        std::memcpy(&koniec, bajty.data() + n - ile, ile);
+    if (n >= sizeof(uint64_t)) {
+        std::memcpy(&krance.poczatek, dane, sizeof(uint64_t));
+        std::memcpy(&krance.koniec, dane + n - sizeof(uint64_t), sizeof(uint64_t));
+        return krance;
     }
-    uint64_t hash = (poczatek * 0x9E3779B97F4A7C15ULL) ^ (koniec + n * 0xC2B2AE3D27D4EB4FULL) ^ tag;
-    hash ^= hash >> 29;
-    hash *= 0xBF58476D1CE4E5B9ULL;
-    return static_cast<std::size_t>(hash ^ (hash >> 32));
+    for (std::size_t i = 0; i < n; ++i)
+        krance.poczatek |= uint64_t{static_cast<uint8_t>(dane[i])} << (8 * i);
+    krance.koniec = krance.poczatek;
+    return krance;
+}
+
+// The pair of places of a text among the texts read (0 to 63): from the
+// tag, the length and both ends, which tell apart the texts of a file (names
+// and terms differ at their ends) without walking a long text.
+std::size_t Para(uint8_t tag, std::size_t n, TKrance krance) {
+    const uint64_t klucz = krance.poczatek ^ ((krance.koniec << 29) | (krance.koniec >> 35)) ^
+                           ((uint64_t{n} << 8) | tag);
+    return static_cast<std::size_t>((klucz * 0x9E3779B97F4A7C15ULL) >> 58);
 }
 
 } // namespace
@@ -170,11 +182,26 @@ QString TOdczytStrumienia::Zapamietany(uint8_t tag, QByteArrayView bajty) {
     // An empty text allocates nothing and shares nothing.
     if (bajty.isEmpty())
         return Dekoduj(tag, bajty);
-    TTekst& t = fOstatnie[Miejsce(tag, bajty) % fOstatnie.size()];
-    const bool teSame =
-        t.tag == tag && t.bajty.size() == bajty.size() &&
-        std::memcmp(t.bajty.data(), bajty.data(), static_cast<std::size_t>(bajty.size())) == 0;
-    if (!teSame)
-        t = TTekst{tag, bajty, Dekoduj(tag, bajty)};
-    return t.tekst;
+    const auto n = static_cast<std::size_t>(bajty.size());
+    const TKrance krance = Krance(bajty);
+    // Equal ends and lengths make texts of up to sixteen bytes equal; a
+    // longer one compares what lies between its ends.
+    const auto teSame = [&](const TTekst& t) {
+        return t.tag == tag && static_cast<std::size_t>(t.bajty.size()) == n &&
+               t.poczatek == krance.poczatek && t.koniec == krance.koniec &&
+               (n <= 2 * sizeof(uint64_t) ||
+                std::memcmp(t.bajty.data() + sizeof(uint64_t), bajty.data() + sizeof(uint64_t),
+                            n - 2 * sizeof(uint64_t)) == 0);
+    };
+    static_assert(std::tuple_size_v<decltype(fOstatnie)> == 2 * 64, "a pair for each of 64 hashes");
+    TTekst* para = &fOstatnie[2 * Para(tag, n, krance)];
+    if (teSame(para[0]))
+        return para[0].tekst;
+    if (teSame(para[1])) {
+        std::swap(para[0], para[1]);
+        return para[0].tekst;
+    }
+    para[1] = std::move(para[0]);
+    para[0] = TTekst{krance.poczatek, krance.koniec, bajty, Dekoduj(tag, bajty), tag};
+    return para[0].tekst;
 }

@@ -67,18 +67,24 @@ private:
     [[noreturn]] static void BladOdczytu();
     int64_t LiczbaCalkowita(uint8_t tag, bool z64Bitowa);
 
-    // A text read, with the tag and bytes it was stored in.
-    struct TTekst {
-        uint8_t tag = 0;
+    // A text read, with the tag and bytes it was stored in; its first and
+    // last eight bytes (all of them in a text of up to eight, padded with
+    // zeros) are kept too, which tell a text of up to sixteen bytes without
+    // comparing any more of them.
+    struct alignas(64) TTekst {
+        uint64_t poczatek = 0;
+        uint64_t koniec = 0;
         QByteArrayView bajty;
         QString tekst;
+        uint8_t tag = 0;
     };
 
     QByteArrayView fBajty;
     qsizetype fPozycja = 0;
-    // Texts read, each in the place its bytes hash to (a later one takes the
-    // place over). The records of a file mostly repeat texts (the class name,
-    // the banks, the same terms), which are then neither decoded nor
-    // allocated again.
+    // Texts read, in pairs: a text goes to the pair its bytes hash to, the
+    // last one used of the pair first; a new text takes the place of the one
+    // used longer ago. The records of a file mostly repeat texts (the banks,
+    // the same terms), which are then neither decoded nor allocated again,
+    // and two of them that meet in one pair do not push each other out.
     std::array<TTekst, 128> fOstatnie;
 };
