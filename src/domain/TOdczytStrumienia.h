@@ -37,6 +37,8 @@ public:
     QString ReadString();
     // Moves past a text, checked as ReadString checks it, without making it.
     void SkipString();
+    // How many bytes have been read.
+    qsizetype Pozycja() const { return fPozycja; }
 
 private:
     // Moves past n bytes and returns where they start; fails when fewer are
