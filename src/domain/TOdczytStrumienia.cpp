@@ -6,14 +6,9 @@
 
 #include <QtEndian>
 #include <cstring>
-#include <limits>
 #include <utility>
 
 namespace {
-
-[[noreturn]] void ZlaWartosc() {
-    throw EPlikOfert(QStringLiteral("Invalid property value"));
-}
 
 // The first and last eight bytes of a nonempty text; a shorter text is its
 // bytes padded with zeros, twice.
@@ -73,10 +68,8 @@ void TOdczytStrumienia::BladOdczytu() {
     throw EPlikOfert(QStringLiteral("Stream read error"));
 }
 
-uint8_t TOdczytStrumienia::NastepnyTag() const {
-    if (fPozycja >= fBajty.size())
-        BladOdczytu();
-    return static_cast<uint8_t>(fBajty[fPozycja]);
+void TOdczytStrumienia::BladWartosci() {
+    throw EPlikOfert(QStringLiteral("Invalid property value"));
 }
 
 void TOdczytStrumienia::ReadSignature() {
@@ -85,99 +78,8 @@ void TOdczytStrumienia::ReadSignature() {
         throw EPlikOfert(QStringLiteral("Invalid stream format"));
 }
 
-void TOdczytStrumienia::ReadListBegin() {
-    if (ReadTag() != TagiStrumienia::kLista)
-        ZlaWartosc();
-}
-
-void TOdczytStrumienia::ReadListEnd() {
-    if (ReadTag() != TagiStrumienia::kKoniecListy)
-        ZlaWartosc();
-}
-
-bool TOdczytStrumienia::EndOfList() const {
-    return NastepnyTag() == TagiStrumienia::kKoniecListy;
-}
-
-int64_t TOdczytStrumienia::LiczbaCalkowita(uint8_t tag, bool z64Bitowa) {
-    switch (tag) {
-    case TagiStrumienia::kInt8:
-        return Liczba<int8_t>();
-    case TagiStrumienia::kInt16:
-        return Liczba<int16_t>();
-    case TagiStrumienia::kInt32:
-        return Liczba<int32_t>();
-    case TagiStrumienia::kInt64:
-        if (z64Bitowa)
-            return Liczba<int64_t>();
-        break;
-    default:
-        break;
-    }
-    ZlaWartosc();
-}
-
-int32_t TOdczytStrumienia::ReadInteger() {
-    return static_cast<int32_t>(LiczbaCalkowita(ReadTag(), false));
-}
-
-uint32_t TOdczytStrumienia::ReadUInt32() {
-    const uint8_t tag = ReadTag();
-    const int64_t wartosc = LiczbaCalkowita(tag, true);
-    if (tag != TagiStrumienia::kInt64)
-        return static_cast<uint32_t>(wartosc);
-    if (wartosc < 0 || wartosc > std::numeric_limits<uint32_t>::max())
-        ZlaWartosc();
-    return static_cast<uint32_t>(wartosc);
-}
-
-double TOdczytStrumienia::ReadFloat() {
-    const uint8_t tag = ReadTag();
-    if (tag == TagiStrumienia::kExtended) {
-        long double rozszerzona = 0;
-        std::memcpy(&rozszerzona, Bajty(TagiStrumienia::kDlugoscExtended),
-                    TagiStrumienia::kDlugoscExtended);
-        return static_cast<double>(rozszerzona);
-    }
-    if (tag == TagiStrumienia::kDouble) {
-        double wartosc = 0;
-        std::memcpy(&wartosc, Bajty(sizeof(double)), sizeof(double));
-        return wartosc;
-    }
-    return static_cast<double>(LiczbaCalkowita(tag, true));
-}
-
-bool TOdczytStrumienia::ReadBoolean() {
-    return ReadTag() == TagiStrumienia::kTrue;
-}
-
-QString TOdczytStrumienia::ReadString() {
-    const uint8_t tag = ReadTag();
-    return Zapamietany(tag, BajtyTekstu(tag));
-}
-
 void TOdczytStrumienia::SkipString() {
     BajtyTekstu(ReadTag());
-}
-
-QByteArrayView TOdczytStrumienia::BajtyTekstu(uint8_t tag) {
-    qsizetype n = 0;
-    switch (tag) {
-    case TagiStrumienia::kKrotkiTekst:
-        n = Liczba<uint8_t>();
-        break;
-    case TagiStrumienia::kDlugiTekst:
-    case TagiStrumienia::kTekstUtf8:
-        n = Liczba<uint32_t>();
-        break;
-    case TagiStrumienia::kTekstUtf16:
-        // Checked against what is left before the text is made.
-        n = 2 * qsizetype{Liczba<uint32_t>()};
-        break;
-    default:
-        ZlaWartosc();
-    }
-    return {Bajty(n), n};
 }
 
 QString TOdczytStrumienia::Dekoduj(uint8_t tag, QByteArrayView bajty) {
