@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +39,12 @@ TListaOfert CzytajPlik(QByteArrayView bajty, const QString& sciezka, bool zSygna
                        : QStringLiteral(" nie jest plikiem lokat bankowych tego programu.");
         throw EPlikOfert(plik + opis + QLatin1Char('\r') + blad.Message());
     }
+}
+
+// Room for as many offers as entries like the first one (of `dlugosc`
+// bytes) would fill the file, so that the list is not moved as it grows.
+void RezerwujNaWpisy(TListaOfert& oferty, qsizetype rozmiarPliku, qsizetype dlugosc) {
+    oferty.reserve(static_cast<std::size_t>(rozmiarPliku / std::max<qsizetype>(dlugosc, 1) + 1));
 }
 
 } // namespace
@@ -81,16 +88,22 @@ TListaOfert OdczytajOfertyZBajtow(QByteArrayView bajty) {
     odczyt.ReadSignature();
     odczyt.ReadListBegin();
     while (!odczyt.EndOfList()) {
+        const qsizetype poczatekWpisu = odczyt.Pozycja();
         odczyt.ReadListBegin();
         odczyt.SkipString(); // the class name
         while (!odczyt.EndOfList()) {
             auto oferta = std::make_unique<THarmonogramLokatyBankowej>(chwila);
             oferta->ReadFromStream(odczyt, chwila);
+            if (oferty.empty())
+                RezerwujNaWpisy(oferty, bajty.size(), odczyt.Pozycja() - poczatekWpisu);
             oferty.push_back(std::move(oferta));
         }
         odczyt.ReadListEnd();
     }
     odczyt.ReadListEnd();
+    // A first entry much shorter than the rest leaves too much room.
+    if (oferty.capacity() > 2 * oferty.size() + 16)
+        oferty.shrink_to_fit();
     return oferty;
 }
 

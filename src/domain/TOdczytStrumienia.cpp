@@ -5,33 +5,59 @@
 #include "domain/TagiStrumienia.h"
 
 #include <QtEndian>
-#include <algorithm>
 #include <cstring>
-#include <limits>
+#include <utility>
 
 namespace {
 
-[[noreturn]] void ZlaWartosc() {
-    throw EPlikOfert(QStringLiteral("Invalid property value"));
-}
-
-// The place of a text's bytes among the texts read: from the tag, the length
-// and the first and last eight bytes, which tell apart the texts of a file
-// (names and terms differ at their ends) without walking a long text. Texts
-// that share a place only make each other decoded again.
-std::size_t Miejsce(uint8_t tag, QByteArrayView bajty) {
+// The first and last eight bytes of a nonempty text; a shorter text is its
+// bytes padded with zeros, twice.
+struct TKrance {
     uint64_t poczatek = 0;
     uint64_t koniec = 0;
+};
+
+TKrance Krance(QByteArrayView bajty) {
+    TKrance krance;
+    const char* dane = bajty.data();
     const auto n = static_cast<std::size_t>(bajty.size());
-    const std::size_t ile = std::min<std::size_t>(n, sizeof(uint64_t));
-    if (ile > 0) {
-        std::memcpy(&poczatek, bajty.data(), ile);
-        std::memcpy(&koniec, bajty.data() + n - ile, ile);
+    if (n >= sizeof(uint64_t)) {
+        std::memcpy(&krance.poczatek, dane, sizeof(uint64_t));
+        std::memcpy(&krance.koniec, dane + n - sizeof(uint64_t), sizeof(uint64_t));
+        return krance;
     }
-    uint64_t hash = (poczatek * 0x9E3779B97F4A7C15ULL) ^ (koniec + n * 0xC2B2AE3D27D4EB4FULL) ^ tag;
-    hash ^= hash >> 29;
-    hash *= 0xBF58476D1CE4E5B9ULL;
-    return static_cast<std::size_t>(hash ^ (hash >> 32));
+    for (std::size_t i = 0; i < n; ++i)
+        krance.poczatek |= uint64_t{static_cast<uint8_t>(dane[i])} << (8 * i);
+    krance.koniec = krance.poczatek;
+    return krance;
+}
+
+// Whether two texts of n bytes (more than sixteen) agree between their first
+// and last eight bytes. A short one is compared eight bytes at a time (the
+// last eight bytes read may be some of the last eight of the text) rather
+// than through a call.
+bool TeSameMiedzyKrancami(const char* a, const char* b, std::size_t n) {
+    constexpr std::size_t k = sizeof(uint64_t);
+    if (n > 6 * k)
+        return std::memcmp(a + k, b + k, n - 2 * k) == 0;
+    for (std::size_t i = k; i < n - k; i += k) {
+        uint64_t x = 0;
+        uint64_t y = 0;
+        std::memcpy(&x, a + i, k);
+        std::memcpy(&y, b + i, k);
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+// The pair of places of a text among the texts read (0 to 63): from the
+// tag, the length and both ends, which tell apart the texts of a file (names
+// and terms differ at their ends) without walking a long text.
+std::size_t Para(uint8_t tag, std::size_t n, TKrance krance) {
+    const uint64_t klucz = krance.poczatek ^ ((krance.koniec << 29) | (krance.koniec >> 35)) ^
+                           ((uint64_t{n} << 8) | tag);
+    return static_cast<std::size_t>((klucz * 0x9E3779B97F4A7C15ULL) >> 58);
 }
 
 } // namespace
@@ -42,10 +68,8 @@ void TOdczytStrumienia::BladOdczytu() {
     throw EPlikOfert(QStringLiteral("Stream read error"));
 }
 
-uint8_t TOdczytStrumienia::NastepnyTag() const {
-    if (fPozycja >= fBajty.size())
-        BladOdczytu();
-    return static_cast<uint8_t>(fBajty[fPozycja]);
+void TOdczytStrumienia::BladWartosci() {
+    throw EPlikOfert(QStringLiteral("Invalid property value"));
 }
 
 void TOdczytStrumienia::ReadSignature() {
@@ -54,99 +78,8 @@ void TOdczytStrumienia::ReadSignature() {
         throw EPlikOfert(QStringLiteral("Invalid stream format"));
 }
 
-void TOdczytStrumienia::ReadListBegin() {
-    if (ReadTag() != TagiStrumienia::kLista)
-        ZlaWartosc();
-}
-
-void TOdczytStrumienia::ReadListEnd() {
-    if (ReadTag() != TagiStrumienia::kKoniecListy)
-        ZlaWartosc();
-}
-
-bool TOdczytStrumienia::EndOfList() const {
-    return NastepnyTag() == TagiStrumienia::kKoniecListy;
-}
-
-int64_t TOdczytStrumienia::LiczbaCalkowita(uint8_t tag, bool z64Bitowa) {
-    switch (tag) {
-    case TagiStrumienia::kInt8:
-        return Liczba<int8_t>();
-    case TagiStrumienia::kInt16:
-        return Liczba<int16_t>();
-    case TagiStrumienia::kInt32:
-        return Liczba<int32_t>();
-    case TagiStrumienia::kInt64:
-        if (z64Bitowa)
-            return Liczba<int64_t>();
-        break;
-    default:
-        break;
-    }
-    ZlaWartosc();
-}
-
-int32_t TOdczytStrumienia::ReadInteger() {
-    return static_cast<int32_t>(LiczbaCalkowita(ReadTag(), false));
-}
-
-uint32_t TOdczytStrumienia::ReadUInt32() {
-    const uint8_t tag = ReadTag();
-    const int64_t wartosc = LiczbaCalkowita(tag, true);
-    if (tag != TagiStrumienia::kInt64)
-        return static_cast<uint32_t>(wartosc);
-    if (wartosc < 0 || wartosc > std::numeric_limits<uint32_t>::max())
-        ZlaWartosc();
-    return static_cast<uint32_t>(wartosc);
-}
-
-double TOdczytStrumienia::ReadFloat() {
-    const uint8_t tag = ReadTag();
-    if (tag == TagiStrumienia::kExtended) {
-        long double rozszerzona = 0;
-        std::memcpy(&rozszerzona, Bajty(TagiStrumienia::kDlugoscExtended),
-                    TagiStrumienia::kDlugoscExtended);
-        return static_cast<double>(rozszerzona);
-    }
-    if (tag == TagiStrumienia::kDouble) {
-        double wartosc = 0;
-        std::memcpy(&wartosc, Bajty(sizeof(double)), sizeof(double));
-        return wartosc;
-    }
-    return static_cast<double>(LiczbaCalkowita(tag, true));
-}
-
-bool TOdczytStrumienia::ReadBoolean() {
-    return ReadTag() == TagiStrumienia::kTrue;
-}
-
-QString TOdczytStrumienia::ReadString() {
-    const uint8_t tag = ReadTag();
-    return Zapamietany(tag, BajtyTekstu(tag));
-}
-
 void TOdczytStrumienia::SkipString() {
     BajtyTekstu(ReadTag());
-}
-
-QByteArrayView TOdczytStrumienia::BajtyTekstu(uint8_t tag) {
-    qsizetype n = 0;
-    switch (tag) {
-    case TagiStrumienia::kKrotkiTekst:
-        n = Liczba<uint8_t>();
-        break;
-    case TagiStrumienia::kDlugiTekst:
-    case TagiStrumienia::kTekstUtf8:
-        n = Liczba<uint32_t>();
-        break;
-    case TagiStrumienia::kTekstUtf16:
-        // Checked against what is left before the text is made.
-        n = 2 * qsizetype{Liczba<uint32_t>()};
-        break;
-    default:
-        ZlaWartosc();
-    }
-    return {Bajty(n), n};
 }
 
 QString TOdczytStrumienia::Dekoduj(uint8_t tag, QByteArrayView bajty) {
@@ -170,11 +103,24 @@ QString TOdczytStrumienia::Zapamietany(uint8_t tag, QByteArrayView bajty) {
     // An empty text allocates nothing and shares nothing.
     if (bajty.isEmpty())
         return Dekoduj(tag, bajty);
-    TTekst& t = fOstatnie[Miejsce(tag, bajty) % fOstatnie.size()];
-    const bool teSame =
-        t.tag == tag && t.bajty.size() == bajty.size() &&
-        std::memcmp(t.bajty.data(), bajty.data(), static_cast<std::size_t>(bajty.size())) == 0;
-    if (!teSame)
-        t = TTekst{tag, bajty, Dekoduj(tag, bajty)};
-    return t.tekst;
+    const auto n = static_cast<std::size_t>(bajty.size());
+    const TKrance krance = Krance(bajty);
+    // Equal ends and lengths make texts of up to sixteen bytes equal; a
+    // longer one compares what lies between its ends.
+    const auto teSame = [&](const TTekst& t) {
+        return t.tag == tag && static_cast<std::size_t>(t.bajty.size()) == n &&
+               t.poczatek == krance.poczatek && t.koniec == krance.koniec &&
+               (n <= 2 * sizeof(uint64_t) || TeSameMiedzyKrancami(t.bajty.data(), bajty.data(), n));
+    };
+    static_assert(std::tuple_size_v<decltype(fOstatnie)> == 2 * 64, "a pair for each of 64 hashes");
+    TTekst* para = &fOstatnie[2 * Para(tag, n, krance)];
+    if (teSame(para[0]))
+        return para[0].tekst;
+    if (teSame(para[1])) {
+        std::swap(para[0], para[1]);
+        return para[0].tekst;
+    }
+    para[1] = std::move(para[0]);
+    para[0] = TTekst{krance.poczatek, krance.koniec, bajty, Dekoduj(tag, bajty), tag};
+    return para[0].tekst;
 }

@@ -1,9 +1,13 @@
 #pragma once
+#include "domain/TagiStrumienia.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <limits>
 
 // Reads the typed values of an offer file from bytes in memory. It accepts
 // more than the writer produces (see each reading) and never trusts a length
@@ -37,11 +41,14 @@ public:
     QString ReadString();
     // Moves past a text, checked as ReadString checks it, without making it.
     void SkipString();
+    // How many bytes have been read.
+    qsizetype Pozycja() const { return fPozycja; }
 
 private:
     // Moves past n bytes and returns where they start; fails when fewer are
-    // left. Inline, with the two below: the calls of a shared library's
-    // exported functions would not be.
+    // left. Inline, as the readings of single values below the class are:
+    // the calls of a shared library's exported functions would not be, and a
+    // record is mostly such values.
     const char* Bajty(qsizetype n) {
         if (n < 0 || n > fBajty.size() - fPozycja)
             BladOdczytu();
@@ -65,20 +72,126 @@ private:
     QString Zapamietany(uint8_t tag, QByteArrayView bajty);
     uint8_t NastepnyTag() const;
     [[noreturn]] static void BladOdczytu();
+    [[noreturn]] static void BladWartosci();
     int64_t LiczbaCalkowita(uint8_t tag, bool z64Bitowa);
 
-    // A text read, with the tag and bytes it was stored in.
-    struct TTekst {
-        uint8_t tag = 0;
+    // A text read, with the tag and bytes it was stored in; its first and
+    // last eight bytes (all of them in a text of up to eight, padded with
+    // zeros) are kept too, which tell a text of up to sixteen bytes without
+    // comparing any more of them.
+    struct alignas(64) TTekst {
+        uint64_t poczatek = 0;
+        uint64_t koniec = 0;
         QByteArrayView bajty;
         QString tekst;
+        uint8_t tag = 0;
     };
 
     QByteArrayView fBajty;
     qsizetype fPozycja = 0;
-    // Texts read, each in the place its bytes hash to (a later one takes the
-    // place over). The records of a file mostly repeat texts (the class name,
-    // the banks, the same terms), which are then neither decoded nor
-    // allocated again.
+    // Texts read, in pairs: a text goes to the pair its bytes hash to, the
+    // last one used of the pair first; a new text takes the place of the one
+    // used longer ago. The records of a file mostly repeat texts (the banks,
+    // the same terms), which are then neither decoded nor allocated again,
+    // and two of them that meet in one pair do not push each other out.
     std::array<TTekst, 128> fOstatnie;
 };
+
+// The readings of single values, inline (see Bajty).
+
+inline uint8_t TOdczytStrumienia::NastepnyTag() const {
+    if (fPozycja >= fBajty.size())
+        BladOdczytu();
+    return static_cast<uint8_t>(fBajty[fPozycja]);
+}
+
+inline void TOdczytStrumienia::ReadListBegin() {
+    if (ReadTag() != TagiStrumienia::kLista)
+        BladWartosci();
+}
+
+inline void TOdczytStrumienia::ReadListEnd() {
+    if (ReadTag() != TagiStrumienia::kKoniecListy)
+        BladWartosci();
+}
+
+inline bool TOdczytStrumienia::EndOfList() const {
+    return NastepnyTag() == TagiStrumienia::kKoniecListy;
+}
+
+inline int64_t TOdczytStrumienia::LiczbaCalkowita(uint8_t tag, bool z64Bitowa) {
+    switch (tag) {
+    case TagiStrumienia::kInt8:
+        return Liczba<int8_t>();
+    case TagiStrumienia::kInt16:
+        return Liczba<int16_t>();
+    case TagiStrumienia::kInt32:
+        return Liczba<int32_t>();
+    case TagiStrumienia::kInt64:
+        if (z64Bitowa)
+            return Liczba<int64_t>();
+        break;
+    default:
+        break;
+    }
+    BladWartosci();
+}
+
+inline int32_t TOdczytStrumienia::ReadInteger() {
+    return static_cast<int32_t>(LiczbaCalkowita(ReadTag(), false));
+}
+
+inline uint32_t TOdczytStrumienia::ReadUInt32() {
+    const uint8_t tag = ReadTag();
+    const int64_t wartosc = LiczbaCalkowita(tag, true);
+    if (tag != TagiStrumienia::kInt64)
+        return static_cast<uint32_t>(wartosc);
+    if (wartosc < 0 || wartosc > std::numeric_limits<uint32_t>::max())
+        BladWartosci();
+    return static_cast<uint32_t>(wartosc);
+}
+
+inline double TOdczytStrumienia::ReadFloat() {
+    const uint8_t tag = ReadTag();
+    if (tag == TagiStrumienia::kExtended) {
+        long double rozszerzona = 0;
+        std::memcpy(&rozszerzona, Bajty(TagiStrumienia::kDlugoscExtended),
+                    TagiStrumienia::kDlugoscExtended);
+        return static_cast<double>(rozszerzona);
+    }
+    if (tag == TagiStrumienia::kDouble) {
+        double wartosc = 0;
+        std::memcpy(&wartosc, Bajty(sizeof(double)), sizeof(double));
+        return wartosc;
+    }
+    return static_cast<double>(LiczbaCalkowita(tag, true));
+}
+
+inline bool TOdczytStrumienia::ReadBoolean() {
+    return ReadTag() == TagiStrumienia::kTrue;
+}
+
+inline QString TOdczytStrumienia::ReadString() {
+    const uint8_t tag = ReadTag();
+    return Zapamietany(tag, BajtyTekstu(tag));
+}
+
+inline QByteArrayView TOdczytStrumienia::BajtyTekstu(uint8_t tag) {
+    qsizetype n = 0;
+    switch (tag) {
+    case TagiStrumienia::kKrotkiTekst:
+        n = Liczba<uint8_t>();
+        break;
+    case TagiStrumienia::kDlugiTekst:
+    case TagiStrumienia::kTekstUtf8:
+        n = Liczba<uint32_t>();
+        break;
+    case TagiStrumienia::kTekstUtf16:
+        // Checked against what is left before the text is made.
+        n = 2 * qsizetype{Liczba<uint32_t>()};
+        break;
+    default:
+        BladWartosci();
+    }
+    return {Bajty(n), n};
+}

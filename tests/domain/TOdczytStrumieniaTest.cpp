@@ -44,6 +44,38 @@ TEST(TOdczytStrumienia, RepeatedAndNearlyEqualTextsReadBackExactly) {
     }
 }
 
+// A remembered text is told from a new one of the same length by its ends
+// and what lies between them: a text of every length from 1 to 56 is read
+// right after the same text with any one of its bytes changed, and the other
+// way round.
+TEST(TOdczytStrumienia, ATextOneByteApartFromTheLastIsNeverTakenForIt) {
+    TListaOfert oferty;
+    for (int dlugosc = 1; dlugosc <= 56; ++dlugosc) {
+        QString tekst;
+        for (int i = 0; i < dlugosc; ++i)
+            tekst += QLatin1Char(static_cast<char>('a' + i % 26));
+        for (int i = 0; i < dlugosc; ++i) {
+            const QString inny = QString(tekst).replace(i, 1, QLatin1Char('#'));
+            auto o = std::make_unique<THarmonogramLokatyBankowej>();
+            o->fNazwaHarmonogramu = tekst;
+            o->fBank = inny;
+            o->fWarunkiWczesniejszegoZerwaniaLokaty = tekst;
+            o->fPozostaleInformacje = inny;
+            oferty.push_back(std::move(o));
+        }
+    }
+    const TListaOfert odczytane = OdczytajOfertyZBajtow(ZapiszOfertyDoBajtow(oferty));
+    ASSERT_EQ(odczytane.size(), oferty.size());
+    for (std::size_t i = 0; i < oferty.size(); ++i) {
+        SCOPED_TRACE(oferty[i]->fBank.toStdString());
+        EXPECT_EQ(odczytane[i]->fNazwaHarmonogramu, oferty[i]->fNazwaHarmonogramu);
+        EXPECT_EQ(odczytane[i]->fBank, oferty[i]->fBank);
+        EXPECT_EQ(odczytane[i]->fWarunkiWczesniejszegoZerwaniaLokaty,
+                  oferty[i]->fWarunkiWczesniejszegoZerwaniaLokaty);
+        EXPECT_EQ(odczytane[i]->fPozostaleInformacje, oferty[i]->fPozostaleInformacje);
+    }
+}
+
 // The same bytes under two tags are two texts: C5 82 is "Ĺ‚" in the Windows
 // code page and "ł" in UTF-8.
 TEST(TOdczytStrumienia, SameBytesUnderAnotherTagAreDecodedByTheirOwnTag) {
