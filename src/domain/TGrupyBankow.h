@@ -11,6 +11,11 @@
 // appear. A name that equals a known bank when letter case is ignored (by the
 // collation of the data layer) belongs to that bank's group, which keeps the
 // spelling that came first.
+//
+// A sorted catalogue brings its banks in the collation's order: while they
+// come so, a new spelling is collated only with the last group's bank (equal
+// joins that group, later opens a new one, as no earlier bank can equal it).
+// The first spelling out of order makes the collation keys of every group.
 class TGrupyBankow {
 public:
     // The group of the bank, added when it is not known yet.
@@ -19,15 +24,21 @@ public:
 
 private:
     int GrupaPisowni(const QString& bank);
+    // -1 when the bank comes before the last group's bank.
+    int GrupaWKolejnosci(const QString& bank);
+    int GrupaWedlugKlucza(const QString& bank);
+    // The banks stopped coming in order: every group gets its key.
+    void ZapamietajKluczeGrup();
 
     QCollator fKolator = KolatorTekstow(TWielkoscLiter::Ignoruj);
     QStringList fNaglowki;
     // Spellings already placed, so that each spelling is collated only once.
     QHash<QString, int> fPisownie;
-    // The groups by the collation key (ignoring letter case) of their bank:
-    // a new spelling finds its group by comparing keys, not by collating it
-    // with every known bank.
+    // The groups by the collation key (ignoring letter case) of their bank,
+    // once a bank came out of order: a new spelling finds its group by
+    // comparing keys, not by collating it with every known bank.
     std::map<TKluczTekstu, int> fGrupyKluczy;
+    bool fWKolejnosci = true;
     // The last bank asked for: a sorted catalogue asks for one bank many times.
     QString fOstatni;
     int fOstatniaGrupa = -1;

@@ -45,6 +45,17 @@ IndeksHarmonogramow(const TListaObiektow<THarmonogramLokatyBankowej>& harmonogra
     return indeks;
 }
 
+// The stale mark's tooltip, which depends only on the day the offer was
+// added: offers of one day (a whole import) share one text.
+const QString& PodpowiedzWieku(const THarmonogramLokatyBankowej& oferta, TDateTime dzis,
+                               QHash<TDateTime, QString>& podpowiedzi) {
+    const TDateTime dzien = DateOf(oferta.DataDodaniaModyfikacji());
+    auto it = podpowiedzi.constFind(dzien);
+    if (it == podpowiedzi.constEnd())
+        it = podpowiedzi.insert(dzien, TWiekOferty::Podpowiedz(oferta, dzis));
+    return *it;
+}
+
 } // namespace
 
 void TLokatyFormGlowny::PrzygotujOkno() {
@@ -155,6 +166,7 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     wiersze.reserve(harmonogramy.size());
     const TDateTime dzis = Now();
     int nieaktualne = 0;
+    QHash<TDateTime, QString> podpowiedzi;
     for (const auto& h : harmonogramy) {
         if (!h)
             continue;
@@ -164,7 +176,7 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
         wiersze.push_back({komorki.Komorki(*h), h.get(), grupa});
         // Rates change every few weeks: old data is marked, with its age.
         if (TWiekOferty::Nieaktualna(*h, dzis, fDniDoNieaktualnosci)) {
-            wiersze.back().uwaga = TWiekOferty::Podpowiedz(*h, dzis);
+            wiersze.back().uwaga = PodpowiedzWieku(*h, dzis, podpowiedzi);
             ++nieaktualne;
         }
     }

@@ -7,6 +7,12 @@
 
 namespace {
 
+// Up to this many texts close to the widest are shaped one by one; more of
+// them are weighed by their kerned pairs.
+constexpr std::size_t kBliskichKsztaltowanych = 64;
+// How many of the widest by pairs are shaped to check the pairs.
+constexpr std::size_t kSprawdzanychParami = 8;
+
 // How much wider than its estimate a text may come out (positive kerning).
 qreal Zapas(qreal szerokosc) {
     return 2.0 + szerokosc * 0.02;
@@ -28,6 +34,7 @@ bool WymagaKsztaltowania(QChar znak) {
 TSzerokosciKolumn::TSzerokosciKolumn(const QFont& czcionka)
     : fCzcionka(czcionka), fMiara(czcionka) {
     fZnaki.fill(-1);
+    fKsztaltowane.fill(-1);
 }
 
 int TSzerokosciKolumn::Dokladna(const QString& tekst) {
@@ -58,10 +65,6 @@ qreal TSzerokosciKolumn::Przyblizona(const QString& tekst) {
 
 int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna,
                                            const std::vector<TWierszRaportu>& wiersze) {
-    struct Szacunek {
-        qreal szerokosc;
-        const QString* tekst;
-    };
     std::vector<Szacunek> szacunki;
     szacunki.reserve(wiersze.size());
     Szacunek najszerszy{-1, nullptr};
@@ -69,26 +72,40 @@ int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna,
         if (kolumna >= wiersz.komorki.size())
             continue;
         const QString& tekst = wiersz.komorki[kolumna];
-        // Rows often share one text (a bank's name, a formatted rate): its
-        // estimate is the previous one.
-        const bool takiSam = !szacunki.empty() &&
-                             szacunki.back().tekst->constData() == tekst.constData() &&
-                             szacunki.back().tekst->size() == tekst.size();
-        szacunki.push_back({takiSam ? szacunki.back().szerokosc : Przyblizona(tekst), &tekst});
+        // Rows often share one text (a bank's name, a formatted rate): it
+        // is weighed once.
+        if (!szacunki.empty() && szacunki.back().tekst->constData() == tekst.constData() &&
+            szacunki.back().tekst->size() == tekst.size())
+            continue;
+        szacunki.push_back({Przyblizona(tekst), &tekst});
         if (szacunki.back().szerokosc > najszerszy.szerokosc)
             najszerszy = szacunki.back();
     }
     if (!najszerszy.tekst)
         return 0;
-    // Only the estimates that come close to the widest one measured can beat
-    // it; they are measured widest first.
-    int wynik = Dokladna(*najszerszy.tekst);
+    // Only the estimates that come close to the widest one measured can beat it.
+    const int wynik = Dokladna(*najszerszy.tekst);
+    const std::vector<Szacunek> bliskie = Bliskie(std::move(szacunki), wynik);
+    if (bliskie.size() > kBliskichKsztaltowanych) {
+        const int wedlugPar = NajszerszyWedlugPar(bliskie, wynik);
+        if (wedlugPar >= 0)
+            return wedlugPar;
+    }
+    return NajszerszyDokladnie(bliskie, wynik);
+}
+
+std::vector<TSzerokosciKolumn::Szacunek> TSzerokosciKolumn::Bliskie(std::vector<Szacunek> szacunki,
+                                                                    int wynik) {
     std::erase_if(szacunki,
                   [wynik](const Szacunek& s) { return s.szerokosc + Zapas(s.szerokosc) < wynik; });
     std::sort(szacunki.begin(), szacunki.end(),
               [](const Szacunek& a, const Szacunek& b) { return a.szerokosc > b.szerokosc; });
+    return szacunki;
+}
+
+int TSzerokosciKolumn::NajszerszyDokladnie(const std::vector<Szacunek>& bliskie, int wynik) {
     const QString* poprzedni = nullptr;
-    for (const Szacunek& s : szacunki) {
+    for (const Szacunek& s : bliskie) {
         // Narrower estimates cannot beat the widest text measured so far.
         if (s.szerokosc + Zapas(s.szerokosc) < wynik)
             break;
@@ -98,6 +115,68 @@ int TSzerokosciKolumn::NajszerszyWKolumnie(int kolumna,
         poprzedni = s.tekst;
     }
     return wynik;
+}
+
+int TSzerokosciKolumn::NajszerszyWedlugPar(const std::vector<Szacunek>& bliskie, int wynik) {
+    std::vector<Szacunek> wedlugPar;
+    wedlugPar.reserve(bliskie.size());
+    for (const Szacunek& s : bliskie) {
+        // Copies of one text have one estimate: they often come in a row.
+        const bool kopia = !wedlugPar.empty() && *wedlugPar.back().tekst == *s.tekst;
+        if (!kopia)
+            wedlugPar.push_back({WedlugPar(*s.tekst), s.tekst});
+    }
+    const auto sprawdzane = std::min(kSprawdzanychParami, wedlugPar.size());
+    std::partial_sort(
+        wedlugPar.begin(), wedlugPar.begin() + static_cast<std::ptrdiff_t>(sprawdzane),
+        wedlugPar.end(),
+        [](const Szacunek& a, const Szacunek& b) { return a.szerokosc > b.szerokosc; });
+    // The widest by pairs is the widest of all once shaping confirms it;
+    // the next few are shaped too, to see that the pairs hold in this font.
+    for (std::size_t i = 0; i < sprawdzane; ++i) {
+        const int dokladna = Dokladna(*wedlugPar[i].tekst);
+        if (dokladna != qRound(wedlugPar[i].szerokosc))
+            return -1;
+        wynik = std::max(wynik, dokladna);
+    }
+    return wynik;
+}
+
+qreal TSzerokosciKolumn::WedlugPar(const QString& tekst) {
+    if (std::any_of(tekst.begin(), tekst.end(), WymagaKsztaltowania))
+        return Dokladna(tekst);
+    if (tekst.size() < 2)
+        return tekst.isEmpty() ? 0 : Ksztaltowany(tekst[0]);
+    qreal suma = Para(tekst[0], tekst[1]);
+    for (qsizetype i = 1; i + 1 < tekst.size(); ++i)
+        suma += Para(tekst[i], tekst[i + 1]) - Ksztaltowany(tekst[i]);
+    return suma;
+}
+
+qreal TSzerokosciKolumn::Ksztaltowany(QChar znak) {
+    const char16_t kod = znak.unicode();
+    if (kod >= fKsztaltowane.size())
+        return fMiara.horizontalAdvance(QString(znak));
+    if (fKsztaltowane[kod] < 0)
+        fKsztaltowane[kod] = fMiara.horizontalAdvance(QString(znak));
+    return fKsztaltowane[kod];
+}
+
+qreal TSzerokosciKolumn::Para(QChar pierwszy, QChar drugi) {
+    const char16_t kod = pierwszy.unicode();
+    const char16_t kodDrugiego = drugi.unicode();
+    const QChar para[] = {pierwszy, drugi};
+    if (kod >= fPary.size() || kodDrugiego >= fKsztaltowane.size())
+        return fMiara.horizontalAdvance(QString(para, 2));
+    auto& zPierwszym = fPary[kod];
+    if (!zPierwszym) {
+        zPierwszym = std::make_unique<std::array<qreal, 0x180>>();
+        zPierwszym->fill(-1);
+    }
+    qreal& szerokosc = (*zPierwszym)[kodDrugiego];
+    if (szerokosc < 0)
+        szerokosc = fMiara.horizontalAdvance(QString(para, 2));
+    return szerokosc;
 }
 
 QList<int> TSzerokosciKolumn::Szerokosci(const QStringList& tytuly,

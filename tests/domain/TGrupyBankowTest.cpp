@@ -1,6 +1,7 @@
 #include "domain/TGrupyBankow.h"
 #include "domain/PorownanieTekstow.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -52,13 +53,23 @@ TEST(TGrupyBankowTest, JoinsTheSameSpellingsAsAScanWithTheCollator) {
                             "ŁÓDŹ",
                             "Lodz",
                             "Bank Ą"};
-    QStringList naglowkiSkanu;
-    const std::vector<int> oczekiwane = GrupySkanem(banki, naglowkiSkanu);
-    TGrupyBankow grupy;
-    for (qsizetype i = 0; i < banki.size(); ++i)
-        EXPECT_EQ(grupy.Grupa(banki[i]), oczekiwane[static_cast<size_t>(i)])
-            << banki[i].toStdString();
-    EXPECT_EQ(grupy.Naglowki(), naglowkiSkanu);
+    // As given, in the order of a sorted catalogue (where each new spelling
+    // is collated only with the last group's bank), and sorted with the
+    // given ones after them (where the order breaks).
+    QStringList posortowane = banki;
+    std::stable_sort(posortowane.begin(), posortowane.end(),
+                     [](const QString& a, const QString& b) {
+                         return PorownajTeksty(a, b, TWielkoscLiter::Rozrozniaj) < 0;
+                     });
+    for (const QStringList& przypadek : {banki, posortowane, posortowane + banki}) {
+        QStringList naglowkiSkanu;
+        const std::vector<int> oczekiwane = GrupySkanem(przypadek, naglowkiSkanu);
+        TGrupyBankow grupy;
+        for (qsizetype i = 0; i < przypadek.size(); ++i)
+            EXPECT_EQ(grupy.Grupa(przypadek[i]), oczekiwane[static_cast<size_t>(i)])
+                << przypadek[i].toStdString();
+        EXPECT_EQ(grupy.Naglowki(), naglowkiSkanu);
+    }
 }
 
 } // namespace

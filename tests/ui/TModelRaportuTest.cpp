@@ -143,14 +143,22 @@ TEST(TModelRaportuTest, GroupedRowsShowUnderSpannedHeadersWithoutTheEmptyGroup) 
 
 // Each column as wide as its widest text (title included) plus 20 pixels,
 // measured exactly, though only texts estimated close to the widest are
-// measured: repeated texts, kerned pairs, a title wider than every cell.
+// measured: repeated texts, kerned pairs, a title wider than every cell, and
+// hundreds of texts that differ only in their numbers and kerned letters
+// (weighed by their pairs rather than shaped one by one).
 TEST(TModelRaportuTest, ColumnsFitTheirWidestTextsExactly) {
     TSprawdzanaLista s;
     const QFontMetrics miara(s.lista.font());
-    const QList<QStringList> przypadki{
+    QList<QStringList> przypadki{
         {"AVAVAVAV", "WWWWWWW", "Wawa", "Wawa", "Wawa", "iiiiiiiiiiiiii", "Łódź Żółć"},
         {"To", "Ty", "Ta", "XX", "lllllllllll"},
+        {},
     };
+    const QStringList wstawki{"AV", "VA", "To", "Ty", "Wa", "ĘĄ", "ff", "fi"};
+    for (int i = 0; i < 600; ++i)
+        przypadki.back().append(QStringLiteral("Bank Spółdzielczy %1 w Łęczycy %2")
+                                    .arg(wstawki[i % wstawki.size()])
+                                    .arg(i * 7919 % 1000));
     for (const QStringList& teksty : przypadki) {
         std::vector<TWierszRaportu> wiersze;
         int najszerszy = miara.horizontalAdvance("Kwota");
