@@ -100,6 +100,9 @@ TSQLiteDatabase::TSQLiteDatabase(const QString& fileName, TTryb tryb) {
     const int rc = sqlite3_open_v2(name.constData(), &handle, flags, nullptr);
     if (rc == SQLITE_OK) {
         fDB = handle;
+        // The loaders' ORDER BY sorts whole tables: in memory, not spilled
+        // into a temporary file, since the rows end up in memory anyway.
+        sqlite3_exec(handle, "PRAGMA temp_store=MEMORY;", nullptr, nullptr, nullptr);
         if (TSQLiteScratchCopy::Active())
             sqlite3_exec(handle, TSQLiteScratchCopy::kPragmas, nullptr, nullptr, nullptr);
         return;

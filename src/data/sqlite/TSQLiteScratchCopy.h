@@ -5,13 +5,11 @@
 // read: they read their file through a memory mapping instead of a read call
 // per page (the copy is read several times over: copied, checked at
 // start-up, loaded), they write it without waiting for the disk, since a
-// copy lost to a crash is simply made again, and they sort (the loaders'
-// ORDER BY) in memory rather than in temporary files. The settings stay with the
+// copy lost to a crash is simply made again. The settings stay with the
 // connections after this is gone; connections opened later are plain again.
 class TSQLiteScratchCopy {
 public:
-    static constexpr const char* kPragmas =
-        "PRAGMA mmap_size=1073741824; PRAGMA synchronous=OFF; PRAGMA temp_store=MEMORY;";
+    static constexpr const char* kPragmas = "PRAGMA mmap_size=1073741824; PRAGMA synchronous=OFF;";
 
     TSQLiteScratchCopy();
     ~TSQLiteScratchCopy();
