@@ -60,8 +60,8 @@ ReadOnlyDataFile::ReadOnlyDataFile(const QString& sciezka)
         !QFile::setPermissions(kopia, QFile::ReadOwner | QFile::WriteOwner))
         throw EDataError(QStringLiteral("Nie można odczytać pliku danych %1.").arg(plik));
     try {
-        // The collections take about twice the file's bytes (texts in UTF-16).
-        const HugePageHeap sterta(3 * static_cast<size_t>(QFileInfo(kopia).size()));
+        const HugePageHeap sterta(HugePageHeap::kPerFileByte *
+                                  static_cast<size_t>(QFileInfo(kopia).size()));
         fProjekt = std::make_unique<TProjektDB>(kopia);
     } catch (const std::exception& blad) {
         throw EDataError(TekstBledu(blad).replace(kopia, plik));

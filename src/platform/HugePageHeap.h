@@ -17,6 +17,10 @@
 // program's later allocations.
 class HugePageHeap {
 public:
+    // Room to reserve per byte of a data file about to be read: its records
+    // take about twice its bytes (texts in UTF-16).
+    static constexpr size_t kPerFileByte = 3;
+
     explicit HugePageHeap(size_t bytes);
     ~HugePageHeap();
     HugePageHeap(const HugePageHeap&) = delete;
