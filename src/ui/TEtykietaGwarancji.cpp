@@ -14,9 +14,21 @@ TEtykietaGwarancji::TEtykietaGwarancji(QWidget* parent) : QLabel(parent) {
     hide();
 }
 
+// Many banks over the limit would push the deposit list out of the tab: the
+// first lines are shown with a count of the rest, and the tooltip lists all.
 void TEtykietaGwarancji::UstawLinie(const QStringList& linie) {
     fLinie = linie;
-    setText(linie.join(QLatin1Char('\n')));
+    QStringList widoczne = linie;
+    QString podpowiedz = TGwarancjeBFG::PodpowiedzOstrzezen();
+    if (linie.size() > kNajwiecejLinii) {
+        widoczne = linie.mid(0, kNajwiecejLinii - 1);
+        widoczne << QStringLiteral("…oraz w %1 innych bankach ponad gwarancję BFG (wszystkie "
+                                   "w podpowiedzi)")
+                        .arg(linie.size() - widoczne.size());
+        podpowiedz = linie.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + podpowiedz;
+    }
+    setText(widoczne.join(QLatin1Char('\n')));
+    setToolTip(podpowiedz);
     setVisible(!linie.isEmpty());
 }
 

@@ -144,6 +144,26 @@ TEST_F(GwarancjeWOknie, LinesFollowTheDepositsAndTheJoinedBrands) {
         << gwarancje()->Linie()[0].toStdString();
 }
 
+// Forty banks over the limit: two lines and a count of the rest, every line in
+// the tooltip, and the deposit list keeps its room.
+TEST_F(GwarancjeWOknie, ManyBanksOverTheLimitLeaveTheListInView) {
+    for (int i = 1; i <= 40; ++i) {
+        oferta(i, QStringLiteral("Bank %1").arg(i));
+        lokata(i, 500000, i);
+    }
+    pokaz();
+    okno->resize(800, 662);
+    QApplication::processEvents();
+    EXPECT_EQ(gwarancje()->Linie().size(), 40);
+    const QStringList widoczne = gwarancje()->text().split('\n');
+    ASSERT_EQ(widoczne.size(), 3);
+    EXPECT_EQ(widoczne[0], gwarancje()->Linie()[0]);
+    EXPECT_EQ(widoczne[2],
+              "…oraz w 38 innych bankach ponad gwarancję BFG (wszystkie w podpowiedzi)");
+    EXPECT_TRUE(gwarancje()->toolTip().contains(gwarancje()->Linie()[39]));
+    EXPECT_GE(kontrolka<TListaRaportowa>("lv_Lokaty")->height(), 200);
+}
+
 TEST_F(GwarancjeWOknie, BarCountsDepositsPastAndNearTheirEndAndSelectsThem) {
     oferta(1, "Alfa");
     lokata(1, 1000, 1, EncodeDate(2026, 12, 9));        // past its end
