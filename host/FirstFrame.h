@@ -3,9 +3,10 @@
 #include <QString>
 
 // For checking an installed program without a person at the screen: when
-// TALVORA_FIRST_FRAME names a PNG file, the first window that paints itself
-// is saved there as a picture and then closed as with its close box (an
-// unchanged deposits window closes without asking and without saving).
+// TALVORA_FIRST_FRAME names a picture file (PNG, or another format Qt
+// writes, chosen by the name's suffix), the first window that paints itself
+// is saved there and then closed as with its close box (an unchanged
+// deposits window closes without asking and without saving).
 class FirstFrame : public QObject {
 public:
     explicit FirstFrame(const QString& file);
