@@ -519,7 +519,11 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
     connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
             &T::lv_HarmonogramyLokatBankowychColumnClick);
-    connect(pgc_Zakladki, &QTabWidget::currentChanged, this, &T::UstawPrzyciski);
+    connect(pgc_Zakladki, &QTabWidget::currentChanged, this, [this](int zakladka) {
+        if (pgc_Zakladki->widget(zakladka) == ts_LokatyBankowe)
+            WypelnijOdlozonaListeHarmonogramow();
+        UstawPrzyciski();
+    });
     connect(ts_Kalendarz, &TZakladkaKalendarza::OtworzLokate, this, &T::OtworzLokateZKalendarza);
 
     auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -635,9 +639,9 @@ void TLokatyFormGlowny::UstawPrzyciski() {
         pan_1->setToolTip(QDir::toNativeSeparators(plikDanych));
     }
 
-    pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
-                             QStringLiteral("Lokaty &oferowane przez banki (%1)")
-                                 .arg(lv_HarmonogramyLokatBankowych->IloscWierszy()));
+    pgc_Zakladki->setTabText(
+        pgc_Zakladki->indexOf(ts_LokatyBankowe),
+        QStringLiteral("Lokaty &oferowane przez banki (%1)").arg(IloscOfert()));
 }
 
 void TLokatyFormGlowny::pmenu_LokatyPopup() {

@@ -204,6 +204,9 @@ private:
     void PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje);
     void WypelnijListeLokat(TKolekcjeDanych& kolekcje);
     void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
+    void OdlozListeHarmonogramow();
+    void WypelnijOdlozonaListeHarmonogramow();
+    int IloscOfert() const;
     void UstawWyswietlanaTabele();
 
     void PokazWszystkieKolumnyLokat();
@@ -260,6 +263,10 @@ private:
     std::vector<TParaBankow> fPolaczoneBanki;
     int fDniDoZakonczenia = 7;
     int fDniDoNieaktualnosci = 30;
+    // The offers list is filled when its tab is shown: until then it holds no
+    // rows, and the offer selected before is found again by its key.
+    bool fHarmonogramyOdlozone = false;
+    QString fKluczOdlozonejOferty;
 
     // Controls, named as on screen (object names are the same).
     THeaderPanel* pan_1 = nullptr;

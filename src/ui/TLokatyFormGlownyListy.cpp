@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace {
 
@@ -113,8 +114,10 @@ void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
         UstawWyswietlanaTabele();
         WypelnijListeLokat(*kolekcje);
         ts_Kalendarz->Wypelnij(kolekcje, MyDB->PlikiDB().DataFile());
-        if (wypelnijHarmonogramy)
+        if (wypelnijHarmonogramy && pgc_Zakladki->currentWidget() == ts_LokatyBankowe)
             WypelnijListeHarmonogramow(*kolekcje);
+        else if (wypelnijHarmonogramy)
+            OdlozListeHarmonogramow();
     }
     UstawPrzyciski();
 }
@@ -185,6 +188,40 @@ void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
     lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
     lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
     lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
+}
+
+// Filling ten thousand offers costs more than the rest of the window's first
+// showing; the list waits for its tab. Its rows go at once, since the records
+// they point at may be replaced before the tab is shown.
+void TLokatyFormGlowny::OdlozListeHarmonogramow() {
+    if (!fHarmonogramyOdlozone) {
+        const THarmonogramLokatyBankowej* wybrany = WybranyHarmonogram();
+        fKluczOdlozonejOferty = wybrany ? wybrany->BankNazwaOprocentowanie() : QString();
+    }
+    fHarmonogramyOdlozone = true;
+    lv_HarmonogramyLokatBankowych->Wyczysc();
+}
+
+void TLokatyFormGlowny::WypelnijOdlozonaListeHarmonogramow() {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!fHarmonogramyOdlozone || !kolekcje)
+        return;
+    fHarmonogramyOdlozone = false;
+    WypelnijListeHarmonogramow(*kolekcje);
+    if (!fKluczOdlozonejOferty.isEmpty())
+        lv_HarmonogramyLokatBankowych->ZaznaczRekord(
+            kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(fKluczOdlozonejOferty));
+    fKluczOdlozonejOferty.clear();
+}
+
+int TLokatyFormGlowny::IloscOfert() const {
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (!kolekcje)
+        return 0;
+    const auto& oferty = kolekcje->HarmonogramyLokatBankowych();
+    return static_cast<int>(std::count_if(oferty.begin(), oferty.end(), [](const auto& h) {
+        return h && h->fZmiany != TTypModyfikacji::Usunieto;
+    }));
 }
 
 TTabelaListy TLokatyFormGlowny::TabelaListy(const TListaRaportowa* lista) const {

@@ -268,6 +268,7 @@ void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
         PokazBlad(QStringLiteral("Wybrana lokata nie ma ustawionej lokaty bankowej !!!"));
         return;
     }
+    WypelnijOdlozonaListeHarmonogramow();
     const TWierszRaportu* znaleziony = nullptr;
     for (const TWierszRaportu* wiersz : lv_HarmonogramyLokatBankowych->Wiersze()) {
         const THarmonogramLokatyBankowej* harmonogram = HarmonogramWiersza(wiersz);

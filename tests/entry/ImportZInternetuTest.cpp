@@ -6,6 +6,7 @@
 #include "ModulLokatTestowy.h"
 #include "common/Fixtures.h"
 #include "common/TestHttpServer.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "platform/IOnlineTest.h"
@@ -102,7 +103,7 @@ TEST_F(ImportZInternetuTest, ChosenBanksOffersReachTheFile) {
         ClickButton(glowne, "btn_AktualizujLokaty");
         // Group headers with their offers under them.
         const QAbstractItemModel* katalog =
-            Lista<QTreeView>(glowne, "lv_HarmonogramyLokatBankowych")->model();
+            ListInTest::FindList(glowne, "lv_HarmonogramyLokatBankowych")->model();
         int wiersze = 0;
         for (int g = 0; g < katalog->rowCount(); ++g)
             wiersze += std::max(1, katalog->rowCount(katalog->index(g, 0)));

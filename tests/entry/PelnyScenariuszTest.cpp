@@ -258,6 +258,7 @@ QString TekstyOfert(QWidget& okno) {
     auto* lista = okno.findChild<QTreeView*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
     if (!lista)
         return {};
+    ListInTest::ShowTab(*lista);
     wiersze << ListInTest::Groups(*lista);
     for (const QModelIndex& wiersz : ListInTest::Rows(*lista))
         wiersze << ListInTest::Cells(*lista, wiersz).join('|');

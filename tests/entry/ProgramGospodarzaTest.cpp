@@ -22,7 +22,10 @@ namespace {
 // The records listed in one of the window's lists (group headers left out).
 int Rekordy(QWidget& okno, const char* lista) {
     auto* widok = okno.findChild<QTreeView*>(QLatin1String(lista));
-    return widok ? static_cast<int>(ListInTest::Rows(*widok).size()) : -1;
+    if (!widok)
+        return -1;
+    ListInTest::ShowTab(*widok);
+    return static_cast<int>(ListInTest::Rows(*widok).size());
 }
 
 void WybierzPierwszaLokate(QWidget& okno) {

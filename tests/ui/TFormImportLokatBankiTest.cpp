@@ -7,6 +7,7 @@
 #include "common/ManualBackgroundWork.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/TestHttpServer.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ModalWatchdog.h"
 #include "common/widgets/ScriptedModalRunner.h"
@@ -224,8 +225,8 @@ TEST_F(TImportZeStronyTest, ChosenBanksOpenInSortedOrderAndTheTickedOffersAreMer
     ASSERT_EQ(Oferty().size(), 2u);
     EXPECT_EQ(Oferty()[0]->fBank, "Alfa");
     EXPECT_EQ(Oferty()[1]->fBank, "Gamma");
-    EXPECT_EQ(glowne.findChild<TListaRaportowa*>("lv_HarmonogramyLokatBankowych")->IloscWierszy(),
-              2);
+    EXPECT_EQ(
+        ListInTest::Rows(*ListInTest::FindList(glowne, "lv_HarmonogramyLokatBankowych")).size(), 2);
     EXPECT_TRUE(GlowneWlaczone());
     EXPECT_FALSE(QFile::exists(PlikBankow()));
     EXPECT_TRUE(komunikaty.messages.isEmpty());

@@ -8,6 +8,7 @@
 #include "common/ScriptedFileChooser.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/TestHttpServer.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
@@ -170,8 +171,8 @@ TEST_F(TImportOfertTest, FileImportShowsSortedOffersAndMergesTheTickedOnes) {
     EXPECT_TRUE(projekt->Kolekcje().ZmienionoINiezapisanoLokaty());
     // The main window is usable again and lists the merged offer.
     EXPECT_TRUE(glowne.findChild<QTabWidget*>("pgc_Zakladki")->isEnabled());
-    EXPECT_EQ(glowne.findChild<TListaRaportowa*>("lv_HarmonogramyLokatBankowych")->IloscWierszy(),
-              2);
+    EXPECT_EQ(
+        ListInTest::Rows(*ListInTest::FindList(glowne, "lv_HarmonogramyLokatBankowych")).size(), 2);
 }
 
 TEST_F(TImportOfertTest, CancelledWindowOrChooserMergesNothing) {
@@ -436,8 +437,8 @@ TEST_F(TImportZInternetuTest, EveryChosenBankGetsAWindowInListOrderEvenAfterACan
     EXPECT_EQ(naglowki, (QStringList{"Alfa", "Beta"}));
     ASSERT_EQ(Oferty().size(), 1u);
     EXPECT_EQ(Oferty()[0]->fBank, "Beta");
-    EXPECT_EQ(glowne.findChild<TListaRaportowa*>("lv_HarmonogramyLokatBankowych")->IloscWierszy(),
-              1);
+    EXPECT_EQ(
+        ListInTest::Rows(*ListInTest::FindList(glowne, "lv_HarmonogramyLokatBankowych")).size(), 1);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "ui/TLokatyFormGlowny.h"
 
 #include "common/ScopedClock.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -209,6 +210,7 @@ TEST_F(GwarancjeWOknie, OldOffersAreMarkedWithTheirAge) {
     oferta(2, "Beta", EncodeDate(2026, 11, 10)); // 30 days: still current
     pokaz();
     auto* lista = kontrolka<TListaRaportowa>("lv_HarmonogramyLokatBankowych");
+    ListInTest::ShowTab(*lista);
     QStringList podpowiedzi;
     QSet<qint64> ikony;
     for (const TWierszRaportu* w : lista->Wiersze()) {
@@ -247,10 +249,11 @@ TEST_F(GwarancjeWOknie, ThresholdsDialogChangesTheMarksAndTheBar) {
     kontrolka<QAction>("ProgiOstrzezen1")->trigger();
     EXPECT_EQ(TUstawieniaLokat::DniDoNieaktualnosci(), 14);
     EXPECT_EQ(TUstawieniaLokat::DniDoZakonczenia(), 10);
-    EXPECT_EQ(kontrolka<TEtykietaSkracana>("lbl_IleOfert")->text(),
-              "Ilość lokat bankowych: 1, starsze niż 14 dni: 1");
     ASSERT_TRUE(pasek()->isVisibleTo(okno.get()));
     EXPECT_EQ(pasek()->Tekst(), "Lokaty po terminie: 0,   kończące się w ciągu 10 dni: 1");
+    ListInTest::ShowTab(*kontrolka<TListaRaportowa>("lv_HarmonogramyLokatBankowych"));
+    EXPECT_EQ(kontrolka<TEtykietaSkracana>("lbl_IleOfert")->text(),
+              "Ilość lokat bankowych: 1, starsze niż 14 dni: 1");
 
     kontrolka<QAction>("ProgiOstrzezen1")->trigger();
     EXPECT_EQ(dialogi.pending(), 0u);

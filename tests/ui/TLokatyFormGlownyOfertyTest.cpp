@@ -6,6 +6,7 @@
 #include "common/ScopedClock.h"
 #include "common/ScriptedFileChooser.h"
 #include "common/ScriptedMessageBoxes.h"
+#include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
@@ -115,10 +116,11 @@ protected:
 
     // Lists the offers and selects the row of this one (none for null).
     void WybierzOferte(const THarmonogramLokatyBankowej* oferta) {
-        okno.WypelnijListy(true);
         auto* lista =
             okno.findChild<TListaRaportowa*>(QStringLiteral("lv_HarmonogramyLokatBankowych"));
         ASSERT_NE(lista, nullptr);
+        ListInTest::ShowTab(*lista);
+        okno.WypelnijListy(true);
         lista->ZaznaczRekord(oferta);
         ASSERT_EQ(okno.WybranyHarmonogram(), oferta);
     }

@@ -121,8 +121,12 @@ protected:
         return k;
     }
     TListaRaportowa* lokaty() { return kontrolka<TListaRaportowa>("lv_Lokaty"); }
+    // The offers list with its tab in front, where the user sees it filled.
     TListaRaportowa* oferty() {
-        return kontrolka<TListaRaportowa>("lv_HarmonogramyLokatBankowych");
+        auto* lista = kontrolka<TListaRaportowa>("lv_HarmonogramyLokatBankowych");
+        if (lista)
+            ListInTest::ShowTab(*lista);
+        return lista;
     }
     QTabWidget* zakladki() { return kontrolka<QTabWidget>("pgc_Zakladki"); }
 
@@ -225,6 +229,27 @@ TEST_F(LokatyFormGlownyTest, OfferListGroupsBanksIgnoringCaseAndCountsListedOffe
                            "50 000,00 zł", "Zmienne", "Wymagane", "", ""}));
     EXPECT_EQ(zakladki()->tabText(1), "Lokaty &oferowane przez banki (3)");
     EXPECT_EQ(zakladki()->tabText(0), "&Lokaty");
+}
+
+// The offers list waits for its tab (the tab's title counts the offers all
+// the same); a refill while it is hidden keeps the offer selected in it.
+TEST_F(LokatyFormGlownyTest, OfferListIsFilledWhenItsTabIsShownAndKeepsItsSelection) {
+    wypelnijPrzyklad();
+    pokaz();
+    auto* lista = kontrolka<TListaRaportowa>("lv_HarmonogramyLokatBankowych");
+    EXPECT_EQ(lista->IloscWierszy(), 0);
+    EXPECT_EQ(zakladki()->tabText(1), "Lokaty &oferowane przez banki (3)");
+    zakladki()->setCurrentIndex(1);
+    ASSERT_EQ(lista->IloscWierszy(), 3);
+    const TWierszRaportu& drugi = *lista->Wiersze()[1];
+    const void* wybrana = drugi.rekord;
+    lista->Zaznacz(drugi);
+    zakladki()->setCurrentIndex(0);
+    okno->WypelnijListy(true);
+    EXPECT_EQ(lista->IloscWierszy(), 0) << "no rows left pointing at replaced records";
+    zakladki()->setCurrentIndex(1);
+    ASSERT_NE(lista->WybranyWiersz(), nullptr);
+    EXPECT_EQ(lista->WybranyWiersz()->rekord, wybrana);
 }
 
 TEST_F(LokatyFormGlownyTest, EmptyCollectionsGiveEmptyListsAndZeroSummary) {

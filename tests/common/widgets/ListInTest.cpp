@@ -1,15 +1,26 @@
 #include "common/widgets/ListInTest.h"
 
 #include <QCoreApplication>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
 namespace ListInTest {
 
+void ShowTab(QWidget& widget) {
+    for (QWidget* w = &widget; w->parentWidget(); w = w->parentWidget())
+        if (auto* strony = qobject_cast<QStackedWidget*>(w->parentWidget()))
+            if (auto* zakladki = qobject_cast<QTabWidget*>(strony->parentWidget()))
+                zakladki->setCurrentWidget(w);
+}
+
 QTreeView* FindList(const QWidget& okno, const char* nazwa) {
     auto* lista = okno.findChild<QTreeView*>(QLatin1String(nazwa));
     EXPECT_NE(lista, nullptr) << nazwa;
+    if (lista)
+        ShowTab(*lista);
     return lista;
 }
 

@@ -12,7 +12,11 @@ class QWidget;
 
 namespace ListInTest {
 
-// The list of that object name in the window (a test failure if none).
+// Brings the tab holding the widget to the front, as a user does to see it
+// (a list on a hidden tab may wait for its tab to be filled).
+void ShowTab(QWidget& widget);
+// The list of that object name in the window, its tab in front (a test
+// failure if none).
 QTreeView* FindList(const QWidget& okno, const char* nazwa);
 QStringList ColumnTitles(const QTreeView& lista);
 // The rows (first cells) in display order; group headers left out.
