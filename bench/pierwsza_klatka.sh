@@ -3,9 +3,10 @@
 # against `talvora lokaty` on the same data file, for two files of 100,000
 # expenses, 1,000 deposits and 10,000 offers with Polish letters in every text
 # column: one whose offers come from 40 banks, one whose offers come from
-# 10,000 distinct banks. Prints the medians of 5 runs, the ratios (window /
-# lokaty on each file, and the window on the second file / on the first) and
-# the peak memory of both programs.
+# 10,000 distinct banks. Prints the medians of RUNS runs (7; the window and
+# the tool in turns), the ratios (window / lokaty on each file, and the
+# window on the second file / on the first) and the peak memory of both
+# programs.
 #
 #   bench/pierwsza_klatka.sh [build/bin/talvora]
 #
@@ -18,7 +19,7 @@ talvora=${1:-$root/build/bin/talvora}
 wydatki=${WYDATKI:-100000}
 oferty=${OFERTY:-10000}
 lokaty=${LOKATY:-1000}
-runs=5
+runs=${RUNS:-7}
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -69,14 +70,18 @@ COMMIT;
 SQL
 }
 
-# Median wall time in seconds of `$@` over $runs runs, output discarded.
+# Wall time in seconds of one run of `$@`, output discarded.
+czas() {
+    local start end
+    start=$(date +%s.%N)
+    "$@" >/dev/null
+    end=$(date +%s.%N)
+    awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
+}
+
+# The median of the numbers in file $1.
 mediana() {
-    for _ in $(seq "$runs"); do
-        start=$(date +%s.%N)
-        "$@" >/dev/null
-        end=$(date +%s.%N)
-        awk -v a="$start" -v b="$end" 'BEGIN { print b - a }'
-    done | sort -g | sed -n "$(((runs + 1) / 2))p"
+    sort -g "$1" | sed -n "$(((runs + 1) / 2))p"
 }
 
 # Peak resident memory in KB of `$@`.
@@ -98,8 +103,16 @@ for banki in 40 "$oferty"; do
     rm -f "$work/klatka.bmp"
     okno "$plik" # warms the page cache and checks that it runs
     test -s "$work/klatka.bmp" || { echo "the window painted no frame" >&2; exit 1; }
-    czasOkna[$banki]=$(mediana okno "$plik")
-    czasLokat[$banki]=$(mediana "$talvora" lokaty --db "$plik")
+    # The window and the tool in turns, so that a passing load on the
+    # machine slows both alike.
+    : >"$work/okno.txt"
+    : >"$work/lokaty.txt"
+    for _ in $(seq "$runs"); do
+        czas okno "$plik" >>"$work/okno.txt"
+        czas "$talvora" lokaty --db "$plik" >>"$work/lokaty.txt"
+    done
+    czasOkna[$banki]=$(mediana "$work/okno.txt")
+    czasLokat[$banki]=$(mediana "$work/lokaty.txt")
     pamiecOkna[$banki]=$(pamiec env TALVORA_FIRST_FRAME="$work/klatka.bmp" "$talvora" --db "$plik")
     pamieciLokat[$banki]=$(pamiec "$talvora" lokaty --db "$plik")
 done
