@@ -15,7 +15,7 @@ namespace {
 
 constexpr int kSzerokoscOkna = 520;
 
-QSpinBox* PoleDni(QWidget* rodzic, const char* nazwa, const QString& opis, int dni) {
+QSpinBox* PoleDni(QWidget* rodzic, const char* nazwa, const QString& opis) {
     auto* pole = new QSpinBox(rodzic);
     pole->setObjectName(QLatin1String(nazwa));
     pole->setAccessibleName(opis);
@@ -25,8 +25,7 @@ QSpinBox* PoleDni(QWidget* rodzic, const char* nazwa, const QString& opis, int d
         pole->setSuffix(ile == 1 ? QStringLiteral(" dzień") : QStringLiteral(" dni"));
     };
     QObject::connect(pole, &QSpinBox::valueChanged, pole, jednostka);
-    pole->setValue(dni);
-    jednostka(dni);
+    jednostka(pole->value());
     return pole;
 }
 
@@ -54,10 +53,10 @@ QWidget* TFormProgiOstrzezen::UtworzPola() {
     uklad->setContentsMargins(0, 0, 0, 0);
     se_DniDoNieaktualnosci =
         PoleDni(pola, "se_DniDoNieaktualnosci",
-                QStringLiteral("Po ilu dniach oferta jest oznaczana jako nieaktualna"), 1);
-    se_DniDoZakonczenia = PoleDni(
-        pola, "se_DniDoZakonczenia",
-        QStringLiteral("Na ile dni przed końcem lokata jest pokazywana jako kończąca się"), 1);
+                QStringLiteral("Po ilu dniach oferta jest oznaczana jako nieaktualna"));
+    se_DniDoZakonczenia =
+        PoleDni(pola, "se_DniDoZakonczenia",
+                QStringLiteral("Na ile dni przed końcem lokata jest pokazywana jako kończąca się"));
     uklad->addRow(QStringLiteral("Oferta jest &nieaktualna, gdy jej dane są starsze niż:"),
                   se_DniDoNieaktualnosci);
     uklad->addRow(QStringLiteral("Lokata &kończy się wkrótce, gdy do końca zostało najwyżej:"),

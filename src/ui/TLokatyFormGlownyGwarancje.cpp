@@ -106,10 +106,7 @@ void TLokatyFormGlowny::ProgiOstrzezenClick() {
     TUstawieniaLokat::UstawDniDoZakonczenia(okno.DniDoZakonczenia());
     fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
     fDniDoZakonczenia = TUstawieniaLokat::DniDoZakonczenia();
-    if (TKolekcjeDanych* kolekcje = Kolekcje()) {
-        WypelnijListy(true);
-        PokazKonczaceSie(*kolekcje);
-    }
+    WypelnijListy(true);
 }
 
 // The summary panel keeps room for its lines, the guarantee lines included

@@ -1,3 +1,4 @@
+#include "OfertyWDniach.h"
 #include "UruchomPolecenie.h"
 #include "common/CsvReader.h"
 #include "common/ScopedClock.h"
@@ -118,22 +119,9 @@ TEST_F(OfertyCommandTest, JsonListsTheCatalogueWithExactValues) {
 
 // The day an offer was typed or imported and its age today, across a year end.
 TEST_F(OfertyCommandTest, JsonGivesEachOffersDayAndAge) {
-    // An offer is dated when it is saved: each is saved again on its own day.
     ScopedClock zegar(0);
-    {
-        TProjektDB projekt(plik.path());
-        TListaOfert& oferty = projekt.Kolekcje().HarmonogramyLokatBankowych();
-        const TDateTime daty[] = {EncodeDateTime(2026, 7, 20, 15, 30),
-                                  EncodeDateTime(2026, 12, 31, 23, 0)};
-        for (int i = 0; i < 2; ++i) {
-            zegar.set(daty[i]);
-            for (const auto& oferta : oferty)
-                oferta->fZmiany = TTypModyfikacji::BezZmian;
-            oferty[i]->fZmiany = TTypModyfikacji::Zmieniono;
-            ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych)
-                            .Zapisano());
-        }
-    }
+    ZapiszOfertyWDniach(plik.path(), zegar,
+                        {EncodeDateTime(2026, 7, 20, 15, 30), EncodeDateTime(2026, 12, 31, 23, 0)});
     zegar.set(EncodeDateTime(2027, 1, 1, 0, 30));
     const TWynik wynik = Uruchom({"--db", plik.path(), "--json"});
     ASSERT_EQ(wynik.kod, 0) << wynik.err.toStdString();

@@ -1,3 +1,4 @@
+#include "OfertyWDniach.h"
 #include "UruchomPolecenie.h"
 #include "common/CsvReader.h"
 #include "common/ScopedClock.h"
@@ -131,20 +132,9 @@ TEST_F(RankingCommandTest, TermToleranceAndAccountFilter) {
 // An offer is dated when it is saved: each is saved again on its own day.
 TEST_F(RankingCommandTest, OffersOlderThanTheMaximumAgeAreLeftOut) {
     ScopedClock zegar(0);
-    {
-        TProjektDB projekt(plik.path());
-        auto& oferty = projekt.Kolekcje().HarmonogramyLokatBankowych();
-        const TDateTime daty[] = {EncodeDate(2026, 11, 9), EncodeDate(2026, 1, 1),
-                                  EncodeDate(2026, 11, 10), EncodeDate(2026, 12, 10)};
-        for (size_t i = 0; i < oferty.size(); ++i) {
-            zegar.set(daty[i]);
-            for (const auto& oferta : oferty)
-                oferta->fZmiany = TTypModyfikacji::BezZmian;
-            oferty[i]->fZmiany = TTypModyfikacji::Zmieniono;
-            ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::HarmonogramyLokatBankowych)
-                            .Zapisano());
-        }
-    }
+    ZapiszOfertyWDniach(plik.path(), zegar,
+                        {EncodeDate(2026, 11, 9), EncodeDate(2026, 1, 1), EncodeDate(2026, 11, 10),
+                         EncodeDate(2026, 12, 10)});
     zegar.set(EncodeDateTime(2026, 12, 10, 10, 0));
     EXPECT_EQ(Identyfikatory({}), (std::vector<int>{3, 1, 4}));
     EXPECT_EQ(Identyfikatory({"--maks-wiek", "30"}), (std::vector<int>{3, 4}));
