@@ -4,7 +4,7 @@
 // at the end is the figure to watch.
 #include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "import/ParserStronyLokat.h"
 
 #include <QCoreApplication>

@@ -4,7 +4,7 @@
 #include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -8,7 +8,7 @@
 #include "data/TKopieZapasowe.h"
 #include "data/TProjektDB.h"
 #include "data/sqlite/TSQLiteDatabase.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QCoreApplication>
 #include <QFile>

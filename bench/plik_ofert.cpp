@@ -11,7 +11,7 @@
 #include "PrzykladoweOferty.h"
 #include "ReporterZIlorazami.h"
 #include "domain/PlikOfert.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QCoreApplication>
 #include <QFile>

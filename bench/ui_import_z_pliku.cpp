@@ -5,8 +5,8 @@
 #include "InicjalizacjaBenchmarkow.h"
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/import/TFormParserLokatBankowych.h"
 

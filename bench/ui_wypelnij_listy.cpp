@@ -11,7 +11,7 @@
 #include "ReporterZIlorazami.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/DateTimeUtils.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"

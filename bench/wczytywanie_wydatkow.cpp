@@ -12,7 +12,7 @@
 #include "data/TProjektDB.h"
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "data/sqlite/TSQLiteTable.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

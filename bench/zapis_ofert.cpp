@@ -9,7 +9,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/sqlite/TSQLiteDatabase.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,9 +4,9 @@
 #include "JsonWriter.h"
 #include "TextTable.h"
 
-#include "domain/AdresyWWW.h"
 #include "import/EImportError.h"
 #include "import/ListaBankow.h"
+#include "platform/WebAddresses.h"
 
 namespace {
 
@@ -45,10 +45,10 @@ static QString SprawdzStrone(const CommandLineOptions& opcje) {
 static int Run(const ToolCall& call) {
     QTextStream& out = call.out;
     const CommandLineOptions& opcje = call.options;
-    QString strona = opcje.has(kStrona) ? opcje.value(kStrona) : AdresyWWW::StronaLokat();
+    QString strona = opcje.has(kStrona) ? opcje.value(kStrona) : WebAddresses::RatesSite();
     if (!strona.endsWith(u'/'))
         strona += u'/';
-    const TMapaBankow banki = PobierzListeBankow(AdresyWWW::ListaBankow(strona), strona);
+    const TMapaBankow banki = PobierzListeBankow(WebAddresses::BankList(strona), strona);
     const QStringList nazwy = PosortowaneNazwyBankow(banki);
     if (call.json())
         PiszJson(out, banki, nazwy);

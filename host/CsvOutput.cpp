@@ -2,7 +2,7 @@
 
 #include "ConsoleText.h"
 
-#include "domain/TPlikCSV.h"
+#include "format/TPlikCSV.h"
 
 void WriteCsv(QTextStream& out, TTabelaListy tabela) {
     for (QString& kolumna : tabela.kolumny)

@@ -1,8 +1,8 @@
 #include "DepositArguments.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TLiczbaDziesietna.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
+#include "format/TLiczbaDziesietna.h"
 
 #include <QRegularExpression>
 #include <limits>

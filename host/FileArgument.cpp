@@ -1,6 +1,6 @@
 #include "FileArgument.h"
 
-#include "domain/TagiStrumienia.h"
+#include "format/TagiStrumienia.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -9,8 +9,8 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TUstawieniaLokat.h"
-#include "domain/Formatowanie.h"
 #include "domain/TGwarancjeBFG.h"
+#include "format/Formatowanie.h"
 #include "import/KursNBP.h"
 #include "platform/Clock.h"
 

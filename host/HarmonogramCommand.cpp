@@ -5,8 +5,8 @@
 #include "JsonWriter.h"
 #include "TextTable.h"
 
-#include "domain/Formatowanie.h"
 #include "domain/THarmonogramOdsetek.h"
+#include "format/Formatowanie.h"
 #include "platform/Clock.h"
 
 #include <stdexcept>

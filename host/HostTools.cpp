@@ -1,7 +1,7 @@
 #include "HostTools.h"
 
 #include "WebToolsLibrary.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <exception>
 

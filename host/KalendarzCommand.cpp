@@ -10,11 +10,11 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
 #include "domain/TKalendarzLokat.h"
 #include "domain/TPlikKalendarza.h"
 #include "domain/TWierszeListLokat.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "platform/Clock.h"
 
 #include <QDir>

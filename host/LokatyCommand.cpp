@@ -9,10 +9,10 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
 #include "domain/TKonczaceSieLokaty.h"
 #include "domain/TWierszeListLokat.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "platform/Clock.h"
 
 #include <QFileInfo>

@@ -12,11 +12,11 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatowanie.h"
 #include "domain/PlikOfert.h"
-#include "domain/TFormatSettings.h"
 #include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "platform/Clock.h"
 
 #include <QDir>

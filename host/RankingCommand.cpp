@@ -9,8 +9,8 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/Formatowanie.h"
 #include "domain/TRankingOfert.h"
+#include "format/Formatowanie.h"
 #include "platform/Clock.h"
 
 #include <exception>

@@ -37,7 +37,7 @@ bool KopiaZatwierdzonegoStanu(const QString& plik, const QString& kopia) {
         return true;
     } catch (const ESQLiteException& blad) {
         QFile::remove(kopia);
-        if (blad.Zajety())
+        if (blad.Busy())
             throw EDataError(QStringLiteral("Plik danych %1 jest właśnie zapisywany przez inny "
                                             "program. Spróbuj ponownie za chwilę.")
                                  .arg(plik));

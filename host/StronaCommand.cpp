@@ -5,9 +5,9 @@
 #include "TextTable.h"
 
 #include "data/TKolekcjeDanych.h"
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 #include "import/EImportError.h"
 #include "import/ParserStronyLokat.h"
 

@@ -4,10 +4,10 @@
 #include "DepositArguments.h"
 #include "JsonWriter.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
 #include "platform/Clock.h"
 
 #include <cmath>

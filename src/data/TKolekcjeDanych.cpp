@@ -3,10 +3,10 @@
 #include "data/EDataError.h"
 #include "data/SortowanieListy.h"
 #include "data/TZbiorTekstow.h"
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
-#include "domain/PorownanieTekstow.h"
-#include "domain/TTekstyLiczb.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
+#include "format/PorownanieTekstow.h"
+#include "format/TTekstyLiczb.h"
 #include "platform/Clock.h"
 
 #include <algorithm>

@@ -15,7 +15,7 @@
 #include "data/TZlecenieStale.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
-#include "domain/TTabDwuwymiarowa.h"
+#include "format/TTabDwuwymiarowa.h"
 
 #include <QString>
 #include <QStringList>
@@ -183,6 +183,7 @@ public:
     void PosortujLokatyPoDacieZakonczenia();
     // True when some deposit that is not deleted is active.
     bool KolekcjaZawieraAktywneLokaty() const;
+    // The getter under the household program's name; no caller here.
     bool GetKolekcjaZawieraAktywneLokaty() const { return KolekcjaZawieraAktywneLokaty(); }
     // Every deposit (deleted ones included) at most ileDniDoKonca days from
     // its end or past it; the list does not own them.

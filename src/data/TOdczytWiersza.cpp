@@ -4,8 +4,8 @@
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "data/sqlite/TSQLiteTable.h"
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 
 #include <QDate>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "data/TOszczednosc.h"
 
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 #include "platform/Clock.h"
 
 TOszczednosc::TOszczednosc() {

@@ -1,7 +1,7 @@
 #include "data/TPlan.h"
 
-#include "domain/Pomocnicze.h"
-#include "domain/PorownanieTekstow.h"
+#include "format/Pomocnicze.h"
+#include "format/PorownanieTekstow.h"
 #include "platform/Clock.h"
 
 TPlan::TPlan() {

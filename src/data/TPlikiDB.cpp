@@ -1,6 +1,6 @@
 #include "data/TPlikiDB.h"
 
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 #include "platform/Clock.h"
 
 namespace {

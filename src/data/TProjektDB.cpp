@@ -8,8 +8,8 @@
 #include "data/TSchematBazy.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "platform/Clock.h"
 
 #include <QDir>
@@ -82,7 +82,7 @@ void TProjektDB::UruchomBaze() {
         UtworzWidoki();
         OznaczWersjePliku();
     } catch (const ESQLiteException& e) {
-        if (KodUszkodzonegoPliku(e.KodRozszerzony()))
+        if (KodUszkodzonegoPliku(e.ExtendedCode()))
             throw EDataError(KomunikatUszkodzonegoPliku(fPlikiDB->DataFile(), e.Message()));
         throw EDataError(e.Message());
     }
@@ -146,7 +146,7 @@ void TProjektDB::SprawdzCzyPlikDanych() {
         if (plik.Obcy())
             throw EDataError(KomunikatObcegoPliku(fPlikiDB->DataFile(), plik.NieNaszeTabele()));
     } catch (const ESQLiteException& e) {
-        OdmowBrakuZapisu(e.KodRozszerzony(), e.Message());
+        OdmowBrakuZapisu(e.ExtendedCode(), e.Message());
     }
 }
 

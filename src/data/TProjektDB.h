@@ -43,6 +43,9 @@ public:
     TSQLiteDatabase& Baza() { return *fBaza; }
     TKolekcjeDanych& Kolekcje() { return *fKolekcje; }
     const TPlikiDB& PlikiDB() const { return *fPlikiDB; }
+    // Set only by a start-up that then fails with its error, so no project in
+    // use has it; a name the household program keeps. Windows ask
+    // OtwartyTylkoDoOdczytu.
     bool ReadOnlyMode() const { return fReadOnlyMode; }
     // The file is open in another window of the program: this one may read
     // it but never writes it (the windows disable every command that would

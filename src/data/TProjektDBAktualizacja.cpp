@@ -5,8 +5,8 @@
 #include "data/TSchematBazy.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "data/sqlite/TSQLiteTransaction.h"
 #include "data/sqlite/TSQLiteUniTable.h"
-#include "data/sqlite/TTransakcjaSQLite.h"
 #include "domain/TJednostkaOkresu.h"
 
 #include <sqlite3.h>
@@ -124,7 +124,7 @@ bool TProjektDB::KolumnaIstnieje(const QString& tabela, const QString& kolumna) 
     try {
         return KolumnyIstnieja(tabela, {kolumna});
     } catch (const ESQLiteException& blad) {
-        if (blad.Kod() != SQLITE_ERROR || KolumnaWUkladzie(tabela, kolumna))
+        if (blad.Code() != SQLITE_ERROR || KolumnaWUkladzie(tabela, kolumna))
             throw;
         return false;
     }
@@ -144,7 +144,7 @@ bool TProjektDB::KolumnyIstnieja(const QString& tabela, const QStringList& kolum
         }
         return true;
     } catch (const ESQLiteException& blad) {
-        if (kolumny.size() > 1 && blad.Kod() == SQLITE_ERROR)
+        if (kolumny.size() > 1 && blad.Code() == SQLITE_ERROR)
             return false;
         throw;
     }
@@ -158,7 +158,7 @@ void TProjektDB::PrzeniesStaryUklad(const QString& tabela) {
     const QString stara = WolnaNazwaDlaStaregoUkladu(tabela);
     const TZmianaNazwyBezPrzepisywania bezPrzepisywania(*fBaza);
     try {
-        TTransakcjaSQLite transakcja(*fBaza);
+        TSQLiteTransaction transakcja(*fBaza);
         for (const QString& widok : TSchematBazy::NazwyWidokow())
             fBaza->ExecSQL(QStringLiteral("DROP VIEW IF EXISTS ") + WCudzyslowie(widok) + ";");
         fBaza->ExecSQL(QStringLiteral("ALTER TABLE ") + WCudzyslowie(tabela) +

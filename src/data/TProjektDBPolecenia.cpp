@@ -1,9 +1,9 @@
+#include "app/Komunikaty.h"
 #include "data/TProjektDB.h"
 #include "data/TekstBledu.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
-#include "data/sqlite/TTransakcjaSQLite.h"
-#include "domain/Komunikaty.h"
+#include "data/sqlite/TSQLiteTransaction.h"
 
 TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(const QStringList& polecenia,
                                                          bool wyczyscParametry) {
@@ -12,14 +12,14 @@ TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(const QStringList& pole
         wynik.Stan = TWynikPolecenSQL::TStan::Pominieto;
     } else {
         try {
-            TTransakcjaSQLite transakcja(*fBaza);
+            TSQLiteTransaction transakcja(*fBaza);
             for (const QString& polecenie : polecenia)
                 fBaza->ExecSQL(polecenie);
             transakcja.Commit();
         } catch (const std::exception& blad) {
             const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad);
             wynik = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad),
-                     sqlite ? sqlite->KodRozszerzony() : 0};
+                     sqlite ? sqlite->ExtendedCode() : 0};
             PokazBlad(wynik.Blad);
         }
     }

@@ -6,9 +6,9 @@
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "data/sqlite/TSQLiteTable.h"
-#include "domain/AdresyWWW.h"
-#include "domain/PorownanieTekstow.h"
+#include "format/PorownanieTekstow.h"
 #include "platform/Clock.h"
+#include "platform/WebAddresses.h"
 
 #include <algorithm>
 #include <limits>
@@ -27,7 +27,7 @@ constexpr uint32_t kWagaLokatWOszczednosciach = 2147483647;
 // The ranking of bank deposits on the partner site, linked from the
 // synthetic deposits balance.
 QString LinkRankinguLokat() {
-    return QStringLiteral("<a href=\"") + AdresyWWW::RankingLokatBankowych() +
+    return QStringLiteral("<a href=\"") + WebAddresses::DepositRanking() +
            QStringLiteral("\">Ranking lokat bankowych</a>");
 }
 

@@ -8,7 +8,7 @@
 #include "data/TekstBledu.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
-#include "data/sqlite/TTransakcjaSQLite.h"
+#include "data/sqlite/TSQLiteTransaction.h"
 #include "platform/Clock.h"
 
 #include <cmath>
@@ -64,7 +64,7 @@ TWynikZapisuList TProjektDB::ZapiszListyWJednejTransakcji(const std::vector<TTab
     }
     UtworzKopieZapasowa();
     try {
-        TTransakcjaSQLite transakcja(*fBaza);
+        TSQLiteTransaction transakcja(*fBaza);
         for (const TZapisTabeli& zapis : zapisy) {
             wynik.NiezapisanaLista = zapis.Caption();
             for (const QString& polecenie : zapis.Polecenia())
@@ -76,7 +76,7 @@ TWynikZapisuList TProjektDB::ZapiszListyWJednejTransakcji(const std::vector<TTab
     } catch (const std::exception& blad) {
         const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad);
         wynik.Polecenia = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad),
-                           sqlite ? sqlite->KodRozszerzony() : 0};
+                           sqlite ? sqlite->ExtendedCode() : 0};
     }
     fBaza->ParamsClear();
     for (size_t i = 0; i < tabele.size(); ++i)

@@ -1,6 +1,6 @@
 #include "data/TStanOszczednosci.h"
 
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 #include "platform/Clock.h"
 
 TStanOszczednosci::TStanOszczednosci(int32_t aId, double aStan, TDateTime aData,

@@ -1,9 +1,9 @@
 #include "data/TWartoscSQL.h"
 
 #include "data/EDataError.h"
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 
 #include <cmath>
 #include <cstdlib>

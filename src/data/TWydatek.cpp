@@ -1,6 +1,6 @@
 #include "data/TWydatek.h"
 
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 #include "platform/Clock.h"
 
 TWydatek::TWydatek() {

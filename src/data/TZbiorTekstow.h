@@ -1,6 +1,6 @@
 #pragma once
-#include "domain/PorownanieTekstow.h"
-#include "domain/TKluczTekstu.h"
+#include "format/PorownanieTekstow.h"
+#include "format/TKluczTekstu.h"
 
 #include <QCollator>
 #include <QString>

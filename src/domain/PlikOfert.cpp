@@ -1,10 +1,10 @@
 #include "domain/PlikOfert.h"
 
-#include "domain/TagiStrumienia.h"
+#include "format/TagiStrumienia.h"
 
-#include "domain/EPlikOfert.h"
-#include "domain/TOdczytStrumienia.h"
-#include "domain/TZapisStrumienia.h"
+#include "format/EPlikOfert.h"
+#include "format/TOdczytStrumienia.h"
+#include "format/TZapisStrumienia.h"
 #include "platform/Clock.h"
 
 #include <QDir>

@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/TKluczTekstu.h"
+#include "format/TKluczTekstu.h"
 
 #include <QCollator>
 #include <QHash>

@@ -1,7 +1,7 @@
 #include "domain/TGwarancjeBFG.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/PorownanieTekstow.h"
+#include "format/Formatowanie.h"
+#include "format/PorownanieTekstow.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "domain/THarmonogramLokatyBankowej.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/TOdczytStrumienia.h"
-#include "domain/TZapisStrumienia.h"
+#include "format/Formatowanie.h"
+#include "format/TOdczytStrumienia.h"
+#include "format/TZapisStrumienia.h"
 #include "platform/Clock.h"
 
 #include <charconv>

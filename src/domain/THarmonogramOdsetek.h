@@ -1,7 +1,7 @@
 #pragma once
 #include "domain/TJednostkaOkresu.h"
 #include "domain/TKapitalizacja.h"
-#include "domain/TLiczbaDziesietna.h"
+#include "format/TLiczbaDziesietna.h"
 #include "platform/DateTimeUtils.h"
 
 #include <cstdint>

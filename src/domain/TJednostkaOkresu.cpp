@@ -1,6 +1,6 @@
 #include "domain/TJednostkaOkresu.h"
 
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 namespace {
 

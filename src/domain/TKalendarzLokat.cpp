@@ -1,6 +1,6 @@
 #include "domain/TKalendarzLokat.h"
 
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <QHash>
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "domain/TKomorkiHarmonogramow.h"
 
-#include "domain/Formatowanie.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "format/Formatowanie.h"
 
 QStringList TKomorkiHarmonogramow::Komorki(const THarmonogramLokatyBankowej& h) {
     const quint64 okres =

@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/TTekstyLiczb.h"
+#include "format/TTekstyLiczb.h"
 
 #include <QHash>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "domain/TKursEUR.h"
 
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <cmath>
 

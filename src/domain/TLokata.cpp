@@ -1,8 +1,8 @@
 #include "domain/TLokata.h"
 
-#include "domain/ArytmetykaRozszerzona.h"
 #include "domain/ParametryOferty.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "format/ArytmetykaRozszerzona.h"
 #include "platform/Clock.h"
 
 #include <bit>

@@ -51,6 +51,7 @@ public:
     static constexpr int32_t kDniNieaktywnej = std::numeric_limits<int32_t>::max();
     int32_t IloscDniDoZakonczenia() const;
     bool Zakonczona() const;
+    // The getter under the household program's name; no caller here.
     int32_t GetIloscDniDoZakonczenia() const { return IloscDniDoZakonczenia(); }
 
     // Estimated net interest of the whole term with the offer's rate and

@@ -1,7 +1,7 @@
 #include "domain/TPlikKalendarza.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/ZapisCalegoPliku.h"
+#include "format/Formatowanie.h"
+#include "format/ZapisCalegoPliku.h"
 
 #include <QCryptographicHash>
 #include <QDir>

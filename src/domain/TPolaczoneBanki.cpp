@@ -1,6 +1,6 @@
 #include "domain/TPolaczoneBanki.h"
 
-#include "domain/PorownanieTekstow.h"
+#include "format/PorownanieTekstow.h"
 
 TPolaczoneBanki::TPolaczoneBanki(const std::vector<TParaBankow>& pary) {
     for (const TParaBankow& para : pary)

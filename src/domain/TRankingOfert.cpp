@@ -1,9 +1,9 @@
 #include "domain/TRankingOfert.h"
 
-#include "domain/Formatowanie.h"
 #include "domain/ParametryOferty.h"
 #include "domain/TLokata.h"
 #include "domain/TWiekOferty.h"
+#include "format/Formatowanie.h"
 #include "platform/Clock.h"
 
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "domain/TWierszeListLokat.h"
 
-#include "domain/Formatowanie.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "format/Formatowanie.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "entry/ModulVQLokaty.h"
 
+#include "app/Komunikaty.h"
 #include "data/TekstBledu.h"
-#include "domain/Komunikaty.h"
 #include "entry/TPokazanieModulu.h"
 #include "entry/ZmienneModulu.h"
 #include "ui/QtPlatformServices.h"

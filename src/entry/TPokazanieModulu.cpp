@@ -2,7 +2,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/Platform.h"
 #include "ui/TLokatyFormGlowny.h"
 

@@ -1,5 +1,6 @@
 #include "entry/TZapisLokat.h"
 
+#include "app/Komunikaty.h"
 #include "data/KomunikatyStartu.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TPlikiDB.h"
@@ -7,7 +8,6 @@
 #include "data/TWynikZapisuList.h"
 #include "data/TekstBledu.h"
 #include "data/sqlite/ESQLiteException.h"
-#include "domain/Komunikaty.h"
 
 #include <algorithm>
 #include <exception>
@@ -59,8 +59,8 @@ QString NieZapisano(const QStringList& listy, const TWynikZapisuList& wynik) {
 QString NieZapisano(const QStringList& listy, const std::exception& blad) {
     QString przyczyna;
     if (const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad))
-        przyczyna = QStringLiteral(" (") + PrzyczynaBleduZapisu(sqlite->KodRozszerzony()) +
-                    QLatin1Char(')');
+        przyczyna =
+            QStringLiteral(" (") + PrzyczynaBleduZapisu(sqlite->ExtendedCode()) + QLatin1Char(')');
     else if (!dynamic_cast<const EMessageError*>(&blad))
         przyczyna = QStringLiteral(" (nieoczekiwany błąd programu)");
     return QStringLiteral("Nie udało się zapisać zmian: nie zapisano ") + NazwyList(listy) +

@@ -1,6 +1,6 @@
 #include "import/KodowanieStrony.h"
 
-#include "domain/StronyKodowe.h"
+#include "format/StronyKodowe.h"
 
 #include <QRegularExpression>
 #include <QString>

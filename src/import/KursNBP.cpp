@@ -1,11 +1,11 @@
 #include "import/KursNBP.h"
 
 #include "data/TUstawieniaLokat.h"
-#include "domain/AdresyWWW.h"
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 #include "import/EImportError.h"
 #include "platform/Clock.h"
 #include "platform/ShutdownFlag.h"
+#include "platform/WebAddresses.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -71,7 +71,7 @@ std::optional<QString> AdresPobraniaKursuNaDzis() {
     const TDateTime dzis = Today();
     if (!TKursEUR::PobranieNalezne(TUstawieniaLokat::OstatniePobranieKursu(), dzis))
         return std::nullopt;
-    const QString adres = AdresyWWW::KursEURNBP();
+    const QString adres = WebAddresses::NbpEuroRate();
     if (!JestPolaczenieZInternetem(adres))
         return std::nullopt;
     TUstawieniaLokat::UstawOstatniePobranieKursu(dzis);

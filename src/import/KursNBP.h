@@ -28,7 +28,7 @@ std::optional<TKursEUR> KursZOdpowiedziNBP(const QByteArray& odpowiedz);
 std::optional<TKursEUR> PobierzKursNBP(const QString& adres, const std::atomic<bool>* zatrzymaj,
                                        const TLimityPobierania& limity = kLimityKursuNBP);
 
-// What may be downloaded now (AdresyWWW::KursEURNBP()): nothing when a
+// What may be downloaded now (WebAddresses::NbpEuroRate()): nothing when a
 // download was already tried today or the platform reports no connection to
 // that address; otherwise today is noted as the day of the last try. Runs on
 // the window thread (it reads the settings and the platform).

@@ -1,7 +1,7 @@
 #include "import/ListaBankow.h"
 
-#include "domain/Pomocnicze.h"
-#include "domain/PorownanieTekstow.h"
+#include "format/Pomocnicze.h"
+#include "format/PorownanieTekstow.h"
 #include "import/EImportError.h"
 #include "import/PobieranieZInternetu.h"
 #include "import/TDokumentHTML.h"

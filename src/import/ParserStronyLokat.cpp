@@ -1,6 +1,6 @@
 #include "import/ParserStronyLokat.h"
 
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 #include "import/EImportError.h"
 #include "import/TDokumentHTML.h"
 #include "import/TekstHTML.h"

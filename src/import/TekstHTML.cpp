@@ -1,6 +1,6 @@
 #include "import/TekstHTML.h"
 
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 
 #include <array>
 #include <utility>

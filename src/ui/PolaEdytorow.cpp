@@ -1,7 +1,7 @@
 #include "ui/PolaEdytorow.h"
 
-#include "domain/AdresyWWW.h"
-#include "domain/Komunikaty.h"
+#include "app/Komunikaty.h"
+#include "platform/WebAddresses.h"
 #include "ui/TAMHSensitiveLabel.h"
 
 #include <QComboBox>
@@ -91,8 +91,8 @@ TOdnosnikiPartnerow UtworzOdnosnikiPartnerow(QWidget* rodzic) {
     siatka->addWidget(o._lbl4, 1, 0);
     siatka->addWidget(o._lbl3, 2, 0);
     QObject::connect(o._lbl4, &TAMHSensitiveLabel::clicked, o.GridPanel1,
-                     [] { OtworzStroneWWW(AdresyWWW::RankingLokatBankowych()); });
+                     [] { OtworzStroneWWW(WebAddresses::DepositRanking()); });
     QObject::connect(o._lbl3, &TAMHSensitiveLabel::clicked, o.GridPanel1,
-                     [] { OtworzStroneWWW(AdresyWWW::RankingKontOszczednosciowych()); });
+                     [] { OtworzStroneWWW(WebAddresses::SavingsAccountRanking()); });
     return o;
 }

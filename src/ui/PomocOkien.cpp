@@ -1,7 +1,7 @@
 #include "ui/PomocOkien.h"
 
-#include "domain/AdresyWWW.h"
-#include "domain/Komunikaty.h"
+#include "app/Komunikaty.h"
+#include "platform/WebAddresses.h"
 
 #include <QDir>
 #include <QShortcut>
@@ -11,7 +11,7 @@ namespace {
 
 QString TekstBrakuStrony(const QString& strona) {
     QStringList katalogi;
-    for (const QString& katalog : AdresyWWW::KatalogiPomocy())
+    for (const QString& katalog : WebAddresses::HelpFolders())
         katalogi.append(QDir::toNativeSeparators(katalog));
     return QStringLiteral("Nie znaleziono strony pomocy \"%1\" !!!\r"
                           "Szukano jej w folderach:\r%2\r\r"
@@ -22,7 +22,7 @@ QString TekstBrakuStrony(const QString& strona) {
 } // namespace
 
 void OtworzPomoc(const QString& strona) {
-    const QString adres = AdresyWWW::Pomoc(strona);
+    const QString adres = WebAddresses::HelpPage(strona);
     if (adres.isEmpty()) {
         PokazBlad(TekstBrakuStrony(strona));
         return;

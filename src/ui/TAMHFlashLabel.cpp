@@ -2,12 +2,12 @@
 
 #include <QTimer>
 
-TAMHFlashLabel::TAMHFlashLabel(QWidget* parent) : TClickableLabel(parent) {
+TAMHFlashLabel::TAMHFlashLabel(QWidget* parent) : TEtykietaKlikalna(parent) {
     Init();
 }
 
 TAMHFlashLabel::TAMHFlashLabel(const QString& text, QWidget* parent)
-    : TClickableLabel(text, parent) {
+    : TEtykietaKlikalna(text, parent) {
     Init();
 }
 

@@ -1,11 +1,11 @@
 #pragma once
-#include "ui/TClickableLabel.h"
+#include "ui/TEtykietaKlikalna.h"
 
 class QTimer;
 
 // A label that blinks: while Flash is on, its owned timer shows and hides it
 // every Interval milliseconds. It keeps its place in a layout while hidden.
-class TAMHFlashLabel : public TClickableLabel {
+class TAMHFlashLabel : public TEtykietaKlikalna {
     Q_OBJECT
 
 public:

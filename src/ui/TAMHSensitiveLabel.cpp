@@ -2,12 +2,12 @@
 
 #include <QMouseEvent>
 
-TAMHSensitiveLabel::TAMHSensitiveLabel(QWidget* parent) : TClickableLabel(parent) {
+TAMHSensitiveLabel::TAMHSensitiveLabel(QWidget* parent) : TEtykietaKlikalna(parent) {
     InitFonts();
 }
 
 TAMHSensitiveLabel::TAMHSensitiveLabel(const QString& text, QWidget* parent)
-    : TClickableLabel(text, parent) {
+    : TEtykietaKlikalna(text, parent) {
     InitFonts();
 }
 
@@ -73,20 +73,20 @@ void TAMHSensitiveLabel::mousePressEvent(QMouseEvent* event) {
     const bool button = event->button() == Qt::LeftButton || event->button() == Qt::RightButton;
     if (button && fActiveMouseDown)
         TakeFont(fFontMouseDown);
-    TClickableLabel::mousePressEvent(event);
+    TEtykietaKlikalna::mousePressEvent(event);
 }
 
 void TAMHSensitiveLabel::mouseReleaseEvent(QMouseEvent* event) {
     ReturnOwnFont();
-    TClickableLabel::mouseReleaseEvent(event);
+    TEtykietaKlikalna::mouseReleaseEvent(event);
 }
 
 void TAMHSensitiveLabel::enterEvent(QEnterEvent* event) {
     TakeFont(fFontMouseMove);
-    TClickableLabel::enterEvent(event);
+    TEtykietaKlikalna::enterEvent(event);
 }
 
 void TAMHSensitiveLabel::leaveEvent(QEvent* event) {
     ReturnOwnFont();
-    TClickableLabel::leaveEvent(event);
+    TEtykietaKlikalna::leaveEvent(event);
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/TClickableLabel.h"
+#include "ui/TEtykietaKlikalna.h"
 #include "ui/TLabelFont.h"
 
 #include <QPalette>
@@ -7,7 +7,7 @@
 // A label that serves as a link: it takes FontMouseMove while the mouse is
 // over it and FontMouseDown (red by default) while a mouse button is pressed
 // on it, and returns to its own font afterwards.
-class TAMHSensitiveLabel : public TClickableLabel {
+class TAMHSensitiveLabel : public TEtykietaKlikalna {
     Q_OBJECT
 
 public:

@@ -1,7 +1,7 @@
 #include "ui/TDaneLokaty.h"
 
-#include "domain/Pomocnicze.h"
 #include "domain/TLokata.h"
+#include "format/Pomocnicze.h"
 
 #include <algorithm>
 

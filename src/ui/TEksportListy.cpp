@@ -1,7 +1,7 @@
 #include "ui/TEksportListy.h"
 
-#include "domain/Komunikaty.h"
-#include "domain/TPlikCSV.h"
+#include "app/Komunikaty.h"
+#include "format/TPlikCSV.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ui/TListaRaportowa.h"

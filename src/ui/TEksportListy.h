@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/TTabelaListy.h"
+#include "format/TTabelaListy.h"
 
 #include <QString>
 

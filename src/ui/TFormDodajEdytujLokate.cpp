@@ -1,7 +1,7 @@
 #include "ui/TFormDodajEdytujLokate.h"
 
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 #include "ui/PolaEdytorow.h"
 #include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"

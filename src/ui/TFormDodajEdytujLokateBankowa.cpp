@@ -1,9 +1,9 @@
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 
-#include "domain/Komunikaty.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "app/Komunikaty.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 #include "ui/PolaEdytorow.h"
 #include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"

@@ -1,9 +1,9 @@
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/Komunikaty.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "app/Komunikaty.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 #include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"
 #include "ui/THeaderPanel.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/TTabDwuwymiarowa.h"
+#include "format/TTabDwuwymiarowa.h"
 
 #include <QDialog>
 #include <cstdint>

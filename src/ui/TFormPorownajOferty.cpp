@@ -1,9 +1,9 @@
 #include "ui/TFormPorownajOferty.h"
 
 #include "data/TekstBledu.h"
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
 #include "domain/TWiekOferty.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "platform/Clock.h"
 #include "ui/PomocOkien.h"
 #include "ui/PrzyciskiDialogu.h"

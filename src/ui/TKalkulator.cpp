@@ -1,7 +1,7 @@
 #include "ui/TKalkulator.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 
 #include <QGridLayout>
 #include <QGuiApplication>

@@ -1,8 +1,8 @@
 #include "ui/TKwotaEdit.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 #include "ui/TKalkulator.h"
 
 #include <QAction>

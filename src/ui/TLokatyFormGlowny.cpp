@@ -3,14 +3,14 @@
 // TLokatyFormGlownyLokaty.cpp and TLokatyFormGlownyOferty.cpp.
 #include "ui/TLokatyFormGlowny.h"
 
+#include "app/Komunikaty.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/AdresyWWW.h"
-#include "domain/Komunikaty.h"
 #include "domain/TLokata.h"
 #include "import/TAktualizacjaKursuEUR.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
+#include "platform/WebAddresses.h"
 #include "ui/DopasowanieDoEkranu.h"
 #include "ui/KontrastTekstu.h"
 #include "ui/PomocOkien.h"
@@ -273,13 +273,13 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
         QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
         QStringLiteral("Pobierz informacje o lokatach bankowych z Internetu.\rDane pochodzą ze "
                        "strony ") +
-            AdresyWWW::StronaLokat() + QStringLiteral(".\rWymagane jest połączenie z Internetem."),
+            WebAddresses::RatesSite() + QStringLiteral(".\rWymagane jest połączenie z Internetem."),
         TIkonyLokat::Internet(), t);
     btn_AktualizujLokaty->setToolTip(
         TPrzyciskBoczny::TekstNaEkranie(btn_AktualizujLokaty->toolTip()));
     // Hidden unless the user pointed the import at a site while the program
     // runs (TALVORA_STRONA_LOKAT): the configured site is not offered.
-    btn_AktualizujLokaty->setVisible(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
+    btn_AktualizujLokaty->setVisible(WebAddresses::RatesSiteSetAtRunTime());
     sbtn_OdczytajLokatyBankoweZPliku = new TPrzyciskBoczny(
         "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
         QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
@@ -329,7 +329,7 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
         "btn_ZestawienieLokat", QStringLiteral("&Ranking lokat bankowych"),
         QStringLiteral("Kliknij, aby wyświetlić zestawienie najlepszych lokat bankowych"), pnl1);
     // Shown, as the web import, only for a site chosen while the program runs.
-    btn_ZestawienieLokat->setVisible(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
+    btn_ZestawienieLokat->setVisible(WebAddresses::RatesSiteSetAtRunTime());
     btn_OK = UtworzPrzycisk(
         "btn_OK", QStringLiteral("&Zapisz i zamknij"),
         QStringLiteral("Kliknij, zaby zapisać dokonane zmiany i zamknąć to okno"), pnl1);
@@ -680,7 +680,7 @@ void TLokatyFormGlowny::btn_PomocClick() {
 
 // The deposit-rates site's front page, which ranks the banks' deposits.
 void TLokatyFormGlowny::btn_ZestawienieLokatClick() {
-    OtworzStroneWWW(AdresyWWW::StronaLokat());
+    OtworzStroneWWW(WebAddresses::RatesSite());
 }
 
 void TLokatyFormGlowny::btn_OKClick() {

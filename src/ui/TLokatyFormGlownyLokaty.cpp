@@ -6,11 +6,11 @@
 // adding and editing first offer to save ("Zapisz", the window stays open).
 #include "ui/TLokatyFormGlowny.h"
 
+#include "app/Komunikaty.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TekstBledu.h"
-#include "domain/Formatowanie.h"
-#include "domain/Komunikaty.h"
 #include "domain/TGwarancjeBFG.h"
+#include "format/Formatowanie.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ui/TDaneLokaty.h"

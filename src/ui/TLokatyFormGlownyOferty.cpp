@@ -7,16 +7,16 @@
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/WyborCeluEksportu.h"
 
+#include "app/Komunikaty.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/AdresyWWW.h"
-#include "domain/EPlikOfert.h"
-#include "domain/Komunikaty.h"
 #include "domain/PlikOfert.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "format/EPlikOfert.h"
 #include "import/PobieranieZInternetu.h"
 #include "platform/Platform.h"
+#include "platform/WebAddresses.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/import/TFormImportLokatBanki.h"
@@ -307,7 +307,7 @@ void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
 }
 
 void TLokatyFormGlowny::ImportujZWybranychBankow() {
-    const QString adresListy = AdresyWWW::ListaBankow();
+    const QString adresListy = WebAddresses::BankList();
     if (!JestPolaczenieZInternetem(adresListy)) {
         PokazBlad(QStringLiteral("Nie można pobrać informacji o lokatach bankowych.\r"
                                  "Nie jesteś połączony z Internetem."));
@@ -315,7 +315,7 @@ void TLokatyFormGlowny::ImportujZWybranychBankow() {
     }
     // The list comes in the background while a small window waits with a
     // moving bar and "Anuluj"; a user's cancel needs no message.
-    TFormPobieranieListyBankow pobieranie(adresListy, AdresyWWW::StronaLokat(), this);
+    TFormPobieranieListyBankow pobieranie(adresListy, WebAddresses::RatesSite(), this);
     if (Platform::modalRunner().runModal(&pobieranie) != QDialog::Accepted) {
         if (!pobieranie.Blad().isEmpty())
             PokazBlad(pobieranie.Blad());

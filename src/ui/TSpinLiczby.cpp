@@ -1,7 +1,7 @@
 #include "ui/TSpinLiczby.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
 
 TSpinLiczby::TSpinLiczby(TRodzaj rodzaj, QWidget* parent)
     : QDoubleSpinBox(parent), fRodzaj(rodzaj) {

@@ -1,7 +1,7 @@
 #include "ui/TWydrukListy.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

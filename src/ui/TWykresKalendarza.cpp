@@ -1,7 +1,7 @@
 #include "ui/TWykresKalendarza.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/TFormatSettings.h"
+#include "format/Formatowanie.h"
+#include "format/TFormatSettings.h"
 #include "ui/KontrastTekstu.h"
 #include "ui/TDelegatWierszy.h"
 #include "ui/TDostepWykresuKalendarza.h"

@@ -1,6 +1,6 @@
 #include "ui/WyborCeluEksportu.h"
 
-#include "domain/Komunikaty.h"
+#include "app/Komunikaty.h"
 #include "domain/OchronaPlikuDanych.h"
 #include "platform/IFileChooser.h"
 #include "platform/Platform.h"

@@ -1,6 +1,6 @@
 #include "TestEnvironment.h"
 
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QDir>
 #include <QLocale>

@@ -8,7 +8,7 @@
 #include "data/TTabela.h"
 #include "data/TWydatek.h"
 #include "data/TZlecenieStale.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include "common/ScopedClock.h"
 

@@ -3,9 +3,9 @@
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "data/sqlite/TSQLiteScratchCopy.h"
 #include "data/sqlite/TSQLiteTable.h"
+#include "data/sqlite/TSQLiteTransaction.h"
 #include "data/sqlite/TSQLiteUniTable.h"
-#include "data/sqlite/TTransakcjaSQLite.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,7 +28,7 @@ template <typename F> int CodeOf(F&& work) {
     try {
         work();
     } catch (const ESQLiteException& e) {
-        return e.KodRozszerzony();
+        return e.ExtendedCode();
     }
     return -1;
 }
@@ -167,15 +167,15 @@ TEST_F(SQLiteLayerTest, ConstraintFailureCarriesCodeTextAndStatement) {
 TEST_F(SQLiteLayerTest, TransactionGuardRollsBackUnlessCommitted) {
     db->ExecSQL("CREATE TABLE t (n INTEGER NOT NULL)");
     {
-        TTransakcjaSQLite transakcja(*db);
+        TSQLiteTransaction transakcja(*db);
         db->ExecSQL("INSERT INTO t VALUES (1)");
         transakcja.Commit();
     }
     EXPECT_FALSE(db->IsTransactionOpen());
     {
-        TTransakcjaSQLite transakcja(*db);
+        TSQLiteTransaction transakcja(*db);
         db->ExecSQL("INSERT INTO t VALUES (2)");
-        EXPECT_EQ(ErrorOf([&] { TTransakcjaSQLite druga(*db); }), "Transaction already open");
+        EXPECT_EQ(ErrorOf([&] { TSQLiteTransaction druga(*db); }), "Transaction already open");
     }
     EXPECT_FALSE(db->IsTransactionOpen());
     EXPECT_EQ(Count("t"), 1);
@@ -185,7 +185,7 @@ TEST_F(SQLiteLayerTest, TransactionGuardRollsBackUnlessCommitted) {
             throw ESQLiteException("rollback failed", SQLITE_IOERR);
     });
     const int kod = CodeOf([&] {
-        TTransakcjaSQLite transakcja(*db);
+        TSQLiteTransaction transakcja(*db);
         db->ExecSQL("INSERT INTO t VALUES (NULL)");
         transakcja.Commit();
     });

@@ -1,6 +1,6 @@
 // The deposit and offer side of the collections: lookups, checks, sorts.
 #include "data/TKolekcjeDanych.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include "common/ScopedClock.h"
 

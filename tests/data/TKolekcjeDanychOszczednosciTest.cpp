@@ -2,7 +2,7 @@
 // table, categories and persons, clearing and descriptors.
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include "common/ScopedClock.h"
 

@@ -6,8 +6,8 @@
 // before anything is written or make the same round trip.
 #include "ProjektDBZapisFixture.h"
 #include "data/EDataError.h"
-#include "domain/Formatowanie.h"
-#include "domain/Pomocnicze.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

@@ -1,5 +1,5 @@
 #include "data/TUstawieniaLokat.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QSettings>
 #include <gtest/gtest.h>

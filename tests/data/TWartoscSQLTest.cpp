@@ -1,7 +1,7 @@
 #include "data/TWartoscSQL.h"
 #include "data/EDataError.h"
 #include "data/TPolecenieZapisu.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/DateTimeUtils.h"
 
 #include <gtest/gtest.h>

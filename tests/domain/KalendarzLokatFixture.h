@@ -1,6 +1,6 @@
 #pragma once
-#include "domain/TFormatSettings.h"
 #include "domain/TKalendarzLokat.h"
+#include "format/TFormatSettings.h"
 
 #include "common/ScopedClock.h"
 

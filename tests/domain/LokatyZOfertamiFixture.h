@@ -1,7 +1,7 @@
 #pragma once
-#include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "format/TFormatSettings.h"
 
 #include "common/ScopedClock.h"
 

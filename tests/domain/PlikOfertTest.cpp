@@ -3,9 +3,9 @@
 #include "domain/PlikOfert.h"
 
 #include "common/ScopedClock.h"
-#include "domain/EPlikOfert.h"
-#include "domain/TOdczytStrumienia.h"
-#include "domain/TZapisStrumienia.h"
+#include "format/EPlikOfert.h"
+#include "format/TOdczytStrumienia.h"
+#include "format/TZapisStrumienia.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "domain/TGrupyBankow.h"
-#include "domain/PorownanieTekstow.h"
+#include "format/PorownanieTekstow.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "LokatyZOfertamiFixture.h"
 
-#include "domain/Formatowanie.h"
 #include "domain/TGwarancjeBFG.h"
+#include "format/Formatowanie.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #include "domain/THarmonogramLokatyBankowej.h"
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include "common/ScopedClock.h"
 

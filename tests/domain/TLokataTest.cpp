@@ -1,6 +1,6 @@
 #include "domain/TLokata.h"
-#include "domain/Formatowanie.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "format/Formatowanie.h"
 
 #include "common/ScopedClock.h"
 

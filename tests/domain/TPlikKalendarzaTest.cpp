@@ -1,6 +1,6 @@
 #include "domain/TPlikKalendarza.h"
 #include "KalendarzLokatFixture.h"
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <QDir>
 #include <QFile>

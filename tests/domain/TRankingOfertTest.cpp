@@ -1,6 +1,6 @@
 #include "domain/TRankingOfert.h"
-#include "domain/Formatowanie.h"
 #include "domain/TLokata.h"
+#include "format/Formatowanie.h"
 
 #include "common/ScopedClock.h"
 

@@ -8,7 +8,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TempDatabaseFile.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/TLokatyFormGlowny.h"
 
 #include <QAction>

@@ -15,11 +15,11 @@
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TOszczednosc.h"
-#include "domain/Formatowanie.h"
 #include "domain/PlikOfert.h"
-#include "domain/Pomocnicze.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
+#include "format/Formatowanie.h"
+#include "format/Pomocnicze.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "UruchomPolecenie.h"
 #include "common/Fixtures.h"
 #include "common/TestHttpServer.h"
-#include "domain/AdresyWWW.h"
+#include "platform/WebAddresses.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -6,7 +6,7 @@
 #include "data/TProjektDB.h"
 #include "data/TUstawieniaLokat.h"
 #include "data/TempDatabaseFile.h"
-#include "domain/AdresyWWW.h"
+#include "platform/WebAddresses.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -56,7 +56,7 @@ protected:
     void SetUp() override {
         QSettings("Brenvik", "Talvora").clear();
         qputenv("no_proxy", "127.0.0.1,localhost");
-        AdresyWWW::UstawApiNBP(serwer.base());
+        WebAddresses::SetNbpApi(serwer.base());
         TProjektDB projekt(plik.path());
         TKolekcjeDanych& k = projekt.Kolekcje();
         const auto oferta = [&k](const char* bank, double procent) {
@@ -88,7 +88,7 @@ protected:
         ASSERT_TRUE(projekt.ZapiszZawartoscKolekcjiDoBazy(TTabele::Lokaty).Zapisano());
     }
     void TearDown() override {
-        AdresyWWW::PrzywrocDomyslne();
+        WebAddresses::RestoreDefaults();
         QSettings("Brenvik", "Talvora").clear();
     }
 

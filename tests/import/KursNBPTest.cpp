@@ -3,10 +3,10 @@
 #include "common/ScopedClock.h"
 #include "common/TestHttpServer.h"
 #include "data/TUstawieniaLokat.h"
-#include "domain/AdresyWWW.h"
 #include "import/TAktualizacjaKursuEUR.h"
 #include "platform/Platform.h"
 #include "platform/ThreadBackgroundWork.h"
+#include "platform/WebAddresses.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -95,7 +95,7 @@ protected:
         QSettings("Brenvik", "Talvora").clear();
         qputenv("no_proxy", "127.0.0.1,localhost");
         qputenv("NO_PROXY", "127.0.0.1,localhost");
-        AdresyWWW::UstawApiNBP(serwer.base());
+        WebAddresses::SetNbpApi(serwer.base());
         poprzedniePolaczenie = Platform::setOnlineTest(&polaczenie);
         poprzedniaPraca = Platform::setBackgroundWork(&praca);
         ASSERT_TRUE(TUstawieniaLokat::ZapiszKurs(4.25, EncodeDate(2026, 12, 1)));
@@ -103,7 +103,7 @@ protected:
     void TearDown() override {
         Platform::setBackgroundWork(poprzedniaPraca);
         Platform::setOnlineTest(poprzedniePolaczenie);
-        AdresyWWW::PrzywrocDomyslne();
+        WebAddresses::RestoreDefaults();
         QSettings("Brenvik", "Talvora").clear();
     }
 
@@ -266,7 +266,7 @@ TEST(KursEURDoUzyciaTest, ToolsDownloadWhenDueAndFallBackToTheStoredRate) {
     ScopedClock zegar(EncodeDateTime(2026, 12, 10, 10, 0));
     TestHttpServer serwer;
     qputenv("no_proxy", "127.0.0.1,localhost");
-    AdresyWWW::UstawApiNBP(serwer.base());
+    WebAddresses::SetNbpApi(serwer.base());
     serwer.serve(kSciezka, Serwowana("", 404));
     EXPECT_EQ(KursEURDoUzycia().zrodlo, TZrodloKursu::Wbudowany);
 
@@ -279,7 +279,7 @@ TEST(KursEURDoUzyciaTest, ToolsDownloadWhenDueAndFallBackToTheStoredRate) {
     EXPECT_EQ(zapisany.zrodlo, TZrodloKursu::Zapisany);
     EXPECT_EQ(zapisany.DataISO(), "2026-12-09");
     EXPECT_EQ(serwer.requestCount(kSciezka), 2);
-    AdresyWWW::PrzywrocDomyslne();
+    WebAddresses::RestoreDefaults();
     QSettings("Brenvik", "Talvora").clear();
 }
 

@@ -1,7 +1,7 @@
 #include "import/ListaBankow.h"
 #include "common/Fixtures.h"
 #include "common/TestHttpServer.h"
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 #include "import/EImportError.h"
 
 #include <QDir>

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Keeps the layers apart. Bottom up: platform, domain, data (with the SQLite
-# wrapper in data/sqlite), import (no widgets), ui (with ui/import), entry;
+# Keeps the layers apart. Bottom up: platform, format, domain, data (with the
+# SQLite wrapper in data/sqlite), import (no widgets), app (no widgets), ui
+# (with ui/import), entry;
 # the host sits beside entry and sees neither ui nor entry. A folder includes
 # its own headers and those of the folders the table below allows; any other
 # project include fails. On top of the order:
 #  - nothing below the windows includes a Qt Widgets header;
-#  - the windows include no part of the SQLite layer and write no SQL.
+#  - the windows include no part of the SQLite layer and write no SQL;
+#  - the layers below app show no message box: they return what happened and
+#    the command or window above them tells the user.
 # Usage: check_layers.sh SOURCE_ROOT QT_WIDGETS_INCLUDE_DIR
 set -uo pipefail
 root=$1
@@ -14,17 +17,22 @@ widgets=$2
 # folder (below SOURCE_ROOT) | project folders its files may include
 read -r -d '' LAYERS <<'TABLE'
 src/platform     | platform
-src/domain       | platform domain
-src/data/sqlite  | platform domain data/sqlite
-src/data         | platform domain data data/sqlite
-src/import       | platform domain data data/sqlite import
-src/ui           | platform domain data import ui ui/import
-src/entry        | platform domain data data/sqlite import ui ui/import entry
-host             | platform domain data data/sqlite import
+src/format       | platform format
+src/domain       | platform format domain
+src/data/sqlite  | platform format domain data/sqlite
+src/data         | platform format domain data data/sqlite
+src/import       | platform format domain data data/sqlite import
+src/app          | platform format domain data data/sqlite import app
+src/ui           | platform format domain data import app ui ui/import
+src/entry        | platform format domain data data/sqlite import app ui ui/import entry
+host             | platform format domain data data/sqlite import app
 TABLE
 
 # Folders whose files must not include Qt Widgets.
-NO_WIDGETS="src/platform src/domain src/data src/import"
+NO_WIDGETS="src/platform src/format src/domain src/data src/import src/app"
+# Folders that never show a message box themselves.
+NO_MESSAGES="src/format src/domain src/data"
+MESSAGE_CALLS='messageBoxes\(\)|\b(PokazBlad|PokazInformacje|ZapytajTakNie|ZapytajPrzedUtrataDanych)\('
 # Folders of the windows: no SQLite layer, no SQL text.
 WINDOWS="src/ui"
 SQL_HEADERS='data/sqlite/|data/TWartoscSQL|data/TPolecenieZapisu|sqlite3\.h'
@@ -96,7 +104,12 @@ sql=$(grep -rHn -E '"[[:space:]]*(SELECT|INSERT INTO|UPDATE|DELETE FROM|CREATE T
     $(for w in $WINDOWS; do echo "$root/$w"; done) --include='*.cpp' --include='*.h' |
     sed "s#^$root/##; s#\$#: a window writes SQL#")
 
-out=$(printf '%s\n%s\n' "$failures" "$sql" | sed '/^$/d')
+# Message boxes come from the commands and windows, not from the layers below.
+messages=$(grep -rHn -E "$MESSAGE_CALLS" $(for f in $NO_MESSAGES; do echo "$root/$f"; done) \
+    --include='*.cpp' --include='*.h' | grep -v -E '^[^:]*:[0-9]+:[[:space:]]*//' |
+    sed "s#^$root/##; s#\$#: shows a message box below the commands#")
+
+out=$(printf '%s\n%s\n%s\n' "$failures" "$sql" "$messages" | sed '/^$/d')
 if [ -n "$out" ]; then
     echo "$out"
     exit 1

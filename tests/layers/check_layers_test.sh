@@ -25,7 +25,11 @@ while IFS='|' read -r file line expected; do
     fi
     mv "$copy/$file.orig" "$copy/$file"
 done <<'CASES'
-src/domain/Pomocnicze.h       |#include "data/TProjektDB.h"               |src/domain may not include data/
+src/domain/TLokata.h          |#include "data/TProjektDB.h"               |src/domain may not include data/
+src/format/Formatowanie.h     |#include "data/TProjektDB.h"               |src/format may not include data/
+src/domain/TLokata.h          |#include "app/Komunikaty.h"                |src/domain may not include app/
+src/app/Komunikaty.h          |#include <QWidget>                         |includes the Qt Widgets header <QWidget>
+src/format/Pomocnicze.h       |#include "domain/TLokata.h"                |src/format may not include domain/
 src/platform/Platform.h       |#include "import/ListaBankow.h"            |src/platform may not include import/
 src/data/TProjektDB.h         |#include "entry/TPokazanieModulu.h"        |src/data may not include entry/
 src/data/sqlite/TSQLiteTable.h|#include "data/TProjektDB.h"               |src/data/sqlite may not include data/
@@ -36,6 +40,8 @@ src/ui/TKwotaEdit.h           |#include "entry/TZapisLokat.h"             |src/u
 src/domain/TLokata.h          |#include <QWidget>                         |includes the Qt Widgets header <QWidget>
 src/ui/TKwotaEdit.h           |#include "data/sqlite/TSQLiteDatabase.h"   |a window includes the SQLite layer
 src/ui/TKwotaEdit.cpp         |static const char* q = "SELECT * FROM t";  |a window writes SQL
+src/data/TOsoba.cpp           |static void f() { PokazBlad("x"); }         |shows a message box below the commands
+src/domain/TLokata.cpp        |static void f() { Platform::messageBoxes(); }|shows a message box below the commands
 CASES
 [ $status -eq 0 ] && echo "layer check: every planted violation caught"
 exit $status

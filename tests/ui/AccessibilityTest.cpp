@@ -3,7 +3,7 @@
 #include "ui/TWykresKalendarza.h"
 
 #include "common/widgets/EveryWindow.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -10,7 +10,7 @@
 #include "common/widgets/ListInTest.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QDir>
 #include <QLabel>

@@ -99,11 +99,11 @@ TEST(TAMHSensitiveLabel, AnInheritedFontIsInheritedAgainAfterTheEffect) {
     EXPECT_EQ(label.font().pointSize(), 16);
 }
 
-TEST(TClickableLabel, ClicksOnALeftPressAndReleaseOverIt) {
+TEST(TEtykietaKlikalna, ClicksOnALeftPressAndReleaseOverIt) {
     QWidget form;
     TAMHSensitiveLabel label("link", &form);
     label.resize(100, 20);
-    QSignalSpy clicks(&label, &TClickableLabel::clicked);
+    QSignalSpy clicks(&label, &TEtykietaKlikalna::clicked);
     Press(label, Qt::LeftButton);
     Release(label, Qt::LeftButton);
     EXPECT_EQ(clicks.count(), 1);

@@ -2,7 +2,7 @@
 // same time share a letter, whichever tab is shown.
 
 #include "common/widgets/EveryWindow.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>

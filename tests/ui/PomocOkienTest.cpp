@@ -5,10 +5,10 @@
 #include "common/ManualBackgroundWork.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
-#include "domain/AdresyWWW.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
+#include "platform/WebAddresses.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormDodajZyskZLokatyDoOszczednosci.h"
@@ -127,7 +127,7 @@ protected:
     KlawiszPomocyTest() : fPoprzedniaPraca(Platform::setBackgroundWork(&praca)) { UstawFormaty(); }
     ~KlawiszPomocyTest() override {
         Platform::setBackgroundWork(fPoprzedniaPraca);
-        AdresyWWW::PrzywrocDomyslne();
+        WebAddresses::RestoreDefaults();
     }
 
     // Shows the window active and presses F1 in it.
@@ -192,7 +192,7 @@ TEST_F(KlawiszPomocyTest, F1InEveryDialogOpensItsPage) {
 TEST_F(KlawiszPomocyTest, AMissingPageNamesTheFoldersSearched) {
     QTemporaryDir pusty;
     const QString brak = QDir(pusty.path()).filePath(QStringLiteral("brak"));
-    AdresyWWW::UstawKatalogiPomocy({pusty.path(), brak});
+    WebAddresses::SetHelpFolders({pusty.path(), brak});
     TFormDodajEdytujLokate okno;
     NacisnijF1(okno);
     EXPECT_TRUE(przegladarka.urls.isEmpty());

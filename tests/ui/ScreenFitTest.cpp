@@ -12,7 +12,7 @@
 #include "common/ScopedClock.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QDir>
 #include <QHeaderView>

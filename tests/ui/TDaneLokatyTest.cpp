@@ -1,7 +1,7 @@
 #include "ui/TDaneLokaty.h"
 
-#include "domain/TFormatSettings.h"
 #include "domain/TLokata.h"
+#include "format/TFormatSettings.h"
 
 #include <gtest/gtest.h>
 

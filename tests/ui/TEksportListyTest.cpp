@@ -11,7 +11,7 @@
 #include "common/widgets/ScriptedPrinter.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/TLokatyFormGlowny.h"
 #include "ui/TWydrukListy.h"
 

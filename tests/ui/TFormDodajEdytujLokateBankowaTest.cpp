@@ -4,9 +4,9 @@
 
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
-#include "domain/AdresyWWW.h"
-#include "domain/TFormatSettings.h"
 #include "domain/THarmonogramLokatyBankowej.h"
+#include "format/TFormatSettings.h"
+#include "platform/WebAddresses.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/TSpinLiczby.h"
 
@@ -194,8 +194,8 @@ TEST_F(TFormDodajEdytujLokateBankowaTest, LinksOpenThePartnerRankings) {
     ScriptedWebBrowser przegladarka;
     dialog._lbl4->clicked();
     dialog._lbl3->clicked();
-    EXPECT_EQ(przegladarka.urls, (QStringList{AdresyWWW::RankingLokatBankowych(),
-                                              AdresyWWW::RankingKontOszczednosciowych()}));
+    EXPECT_EQ(przegladarka.urls,
+              (QStringList{WebAddresses::DepositRanking(), WebAddresses::SavingsAccountRanking()}));
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 #include "common/ScriptedMessageBoxes.h"
 #include "common/ScriptedWebBrowser.h"
 
-#include "domain/AdresyWWW.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/Platform.h"
+#include "platform/WebAddresses.h"
 #include "ui/TAMHSensitiveLabel.h"
 #include "ui/TKwotaEdit.h"
 
@@ -147,7 +147,7 @@ TEST_F(TFormDodajEdytujLokateTest, ListaHarmonogramowRozwijaSieNaSzerokoscNajdlu
 
 TEST_F(TFormDodajEdytujLokateTest, OdnosnikiOtwierajaZestawieniaWPrzegladarce) {
     ScriptedWebBrowser przegladarka;
-    AdresyWWW::UstawHostRankingu(QStringLiteral("http://ranking.test"));
+    WebAddresses::SetRankingHost(QStringLiteral("http://ranking.test"));
     dialog.show();
     QTest::mouseClick(dialog._lbl4, Qt::LeftButton);
     QTest::mouseClick(dialog._lbl3, Qt::LeftButton);
@@ -157,7 +157,7 @@ TEST_F(TFormDodajEdytujLokateTest, OdnosnikiOtwierajaZestawieniaWPrzegladarce) {
     ScriptedMessageBoxes komunikaty;
     przegladarka.opens = false;
     QTest::mouseClick(dialog._lbl3, Qt::LeftButton);
-    AdresyWWW::PrzywrocDomyslne();
+    WebAddresses::RestoreDefaults();
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
     EXPECT_TRUE(

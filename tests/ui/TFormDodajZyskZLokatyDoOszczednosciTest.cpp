@@ -3,7 +3,7 @@
 #include "common/ScriptedMessageBoxes.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ScriptedModalRunner.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/TKwotaEdit.h"
 
 #include <QComboBox>

@@ -13,12 +13,12 @@
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/AdresyWWW.h"
 #include "domain/PlikOfert.h"
-#include "domain/Pomocnicze.h"
-#include "domain/TFormatSettings.h"
+#include "format/Pomocnicze.h"
+#include "format/TFormatSettings.h"
 #include "platform/IOnlineTest.h"
 #include "platform/Platform.h"
+#include "platform/WebAddresses.h"
 #include "ui/QtModalRunner.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"
@@ -144,7 +144,7 @@ class TImportZeStronyTest : public testing::Test {
 protected:
     void SetUp() override {
         UstawFormaty();
-        AdresyWWW::UstawStroneLokat(serwer.base());
+        WebAddresses::SetRatesSite(serwer.base());
         projekt = std::make_unique<TProjektDB>(QDir(katalog.path()).filePath("DataFile.dat"));
         Oferty().clear();
         glowne.MyDB = projekt.get();
@@ -152,7 +152,7 @@ protected:
     }
     void TearDown() override {
         glowne.MyDB = nullptr;
-        AdresyWWW::PrzywrocDomyslne();
+        WebAddresses::RestoreDefaults();
     }
 
     static QString PlikBankow() { return KatalogTymczasowy() + "banki.html"; }
@@ -194,8 +194,8 @@ TEST_F(TImportZeStronyTest, ButtonShowsOnlyForASiteSetAtRunTime) {
     const auto* przycisk = zStrona.findChild<QToolButton*>("btn_AktualizujLokaty");
     EXPECT_FALSE(przycisk->isHidden());
     EXPECT_TRUE(przycisk->toolTip().contains(serwer.base()));
-    AdresyWWW::PrzywrocDomyslne();
-    if (!AdresyWWW::StronaLokatUstawionaWCzasieDzialania()) {
+    WebAddresses::RestoreDefaults();
+    if (!WebAddresses::RatesSiteSetAtRunTime()) {
         TLokatyFormGlowny zwykle;
         EXPECT_TRUE(zwykle.findChild<QToolButton*>("btn_AktualizujLokaty")->isHidden());
     }
@@ -268,7 +268,7 @@ TEST_F(TImportZeStronyTest, EmptyListOrCancelledChoiceImportsNothing) {
 }
 
 TEST_F(TImportZeStronyTest, FailedBankListDownloadGoesToTheErrorBox) {
-    AdresyWWW::UstawStroneLokat(
+    WebAddresses::SetRatesSite(
         QStringLiteral("http://127.0.0.1:%1/").arg(TestHttpServer::unusedPort()));
     CzekajNaListe();
     glowne.btn_AktualizujLokatyClick();
@@ -276,7 +276,7 @@ TEST_F(TImportZeStronyTest, FailedBankListDownloadGoesToTheErrorBox) {
     ASSERT_EQ(komunikaty.messages.size(), 1);
     EXPECT_EQ(komunikaty.messages[0].caption, "BŁĄD !!!");
     EXPECT_TRUE(komunikaty.messages[0].text.startsWith(
-        "Nie można pobrać strony " + AdresyWWW::ListaBankow() +
+        "Nie można pobrać strony " + WebAddresses::BankList() +
         ": serwer odrzucił połączenie.\rError in getting URL access"))
         << komunikaty.messages[0].text.toStdString();
     EXPECT_TRUE(GlowneWlaczone());

@@ -14,7 +14,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/PlikOfert.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/Platform.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TLokatyFormGlowny.h"

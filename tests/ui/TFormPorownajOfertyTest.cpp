@@ -9,7 +9,7 @@
 #include "common/widgets/ScriptedModalRunner.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TKwotaEdit.h"
 #include "ui/TLokatyFormGlowny.h"

@@ -1,7 +1,7 @@
 #include "ui/TKwotaEdit.h"
 #include "ui/TKalkulator.h"
 
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QApplication>
 #include <QSignalSpy>

@@ -8,7 +8,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TUstawieniaLokat.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/TEtykietaGwarancji.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TFormBankiJednejInstytucji.h"

@@ -12,7 +12,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/PlikOfert.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TSpinLiczby.h"
 

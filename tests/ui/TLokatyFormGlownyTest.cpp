@@ -7,9 +7,9 @@
 #include "common/widgets/ListInTest.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/AdresyWWW.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/BuildConfig.h"
+#include "platform/WebAddresses.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
@@ -65,7 +65,7 @@ protected:
         : zegar(EncodeDateTime(2024, 3, 10, 12, 0)), projekt(katalog.filePath("DataFile.dat")) {
         UstawFormaty();
     }
-    ~LokatyFormGlownyTest() override { AdresyWWW::PrzywrocDomyslne(); }
+    ~LokatyFormGlownyTest() override { WebAddresses::RestoreDefaults(); }
 
     TKolekcjeDanych& kolekcje() { return projekt.Kolekcje(); }
 
@@ -612,7 +612,7 @@ TEST_F(LokatyFormGlownyTest, RankingShowsOnlyForASiteChosenAtRunTime) {
 
     ScriptedWebBrowser przegladarka;
     ScriptedMessageBoxes komunikaty;
-    AdresyWWW::UstawStroneLokat("http://lokaty.test");
+    WebAddresses::SetRatesSite("http://lokaty.test");
     pokaz();
     auto* ranking = kontrolka<QPushButton>("btn_ZestawienieLokat");
     EXPECT_TRUE(ranking->isVisible());

@@ -3,7 +3,7 @@
 #include "ui/TLokatyFormGlowny.h"
 
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <QLabel>
 #include <QTemporaryDir>

@@ -10,7 +10,7 @@
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "ui/QtPlatformServices.h"
 #include "ui/TLokatyFormGlowny.h"
 

@@ -2,9 +2,9 @@
 
 #include <sqlite3.h>
 
-ESQLiteException::ESQLiteException(const QString& message, int kodRozszerzony)
-    : EMessageError(message), fKodRozszerzony(kodRozszerzony) {}
+ESQLiteException::ESQLiteException(const QString& message, int extendedCode)
+    : EMessageError(message), fExtendedCode(extendedCode) {}
 
-bool ESQLiteException::Zajety() const {
-    return Kod() == SQLITE_BUSY || Kod() == SQLITE_LOCKED;
+bool ESQLiteException::Busy() const {
+    return Code() == SQLITE_BUSY || Code() == SQLITE_LOCKED;
 }

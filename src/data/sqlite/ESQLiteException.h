@@ -8,15 +8,15 @@
 // layer, a missing column in a result).
 class ESQLiteException : public EMessageError {
 public:
-    explicit ESQLiteException(const QString& message, int kodRozszerzony = 0);
+    explicit ESQLiteException(const QString& message, int extendedCode = 0);
 
     // SQLite's primary result code (SQLITE_BUSY, SQLITE_CORRUPT, ...).
-    int Kod() const { return fKodRozszerzony & 0xFF; }
+    int Code() const { return fExtendedCode & 0xFF; }
     // The extended result code (SQLITE_READONLY_DBMOVED, SQLITE_IOERR_WRITE, ...).
-    int KodRozszerzony() const { return fKodRozszerzony; }
+    int ExtendedCode() const { return fExtendedCode; }
     // Another connection held the file longer than this one would wait.
-    bool Zajety() const;
+    bool Busy() const;
 
 private:
-    int fKodRozszerzony;
+    int fExtendedCode;
 };

@@ -2,7 +2,7 @@
 
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <cmath>
 #include <limits>

@@ -1,6 +1,6 @@
 #include "ui/import/TFormImportLokatBanki.h"
 
-#include "domain/AdresyWWW.h"
+#include "platform/WebAddresses.h"
 #include "ui/PomocOkien.h"
 #include "ui/THeaderPanel.h"
 #include "ui/import/WyborWierszy.h"
@@ -46,7 +46,7 @@ TFormImportLokatBanki::TFormImportLokatBanki(QWidget* owner) : QDialog(owner) {
     PopupMenu1 = UtworzMenuWyboru(*lv_ImportLBanki_Banki, *this, Wybierzwszystkie1, Pomiwszystkie1);
 
     lbl1 = new QLabel(QStringLiteral("Zestawienie lokat bankowych pochodzi ze strony ") +
-                          AdresyWWW::StronaLokat(),
+                          WebAddresses::RatesSite(),
                       this);
     lbl1->setObjectName(QStringLiteral("lbl1"));
     lbl1->setAlignment(Qt::AlignCenter);

@@ -1,7 +1,7 @@
-#include "domain/PorownanieTekstow.h"
+#include "format/PorownanieTekstow.h"
 #include "data/TZbiorTekstow.h"
-#include "domain/TFormatSettings.h"
-#include "domain/TKluczTekstu.h"
+#include "format/TFormatSettings.h"
+#include "format/TKluczTekstu.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "domain/TOdczytStrumienia.h"
+#include "format/TOdczytStrumienia.h"
 
-#include "domain/EPlikOfert.h"
-#include "domain/StronyKodowe.h"
-#include "domain/TagiStrumienia.h"
+#include "format/EPlikOfert.h"
+#include "format/StronyKodowe.h"
+#include "format/TagiStrumienia.h"
 
 #include <QtEndian>
 #include <cstring>

@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/TagiStrumienia.h"
+#include "format/TagiStrumienia.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,8 +1,7 @@
 #pragma once
 // Common text, number and date helpers. They keep no state and convert with
 // the module's format settings.
-#include "domain/TCzestotliwosc.h"
-#include "domain/TTabDwuwymiarowa.h"
+#include "format/TTabDwuwymiarowa.h"
 #include "platform/DateTimeUtils.h"
 
 #include <QMap>
@@ -53,6 +52,3 @@ QStringList KolumnaTablicy(const TTabDwuwymiarowa& tablica, int32_t kolumna);
 
 // "1" or "0", as Booleans are stored.
 QString BoolNaTekst(bool wartosc);
-
-// The texts of the standing-order frequencies, -1 and 0 .. 7.
-QMap<TCzestotliwosc, QString> NazwyCzestotliwosci();

@@ -1,6 +1,6 @@
 #pragma once
-#include "domain/TFormatSettings.h"
-#include "domain/TTabelaListy.h"
+#include "format/TFormatSettings.h"
+#include "format/TTabelaListy.h"
 
 #include <QByteArray>
 #include <QString>

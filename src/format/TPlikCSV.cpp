@@ -1,7 +1,7 @@
-#include "domain/TPlikCSV.h"
+#include "format/TPlikCSV.h"
 
-#include "domain/Formatowanie.h"
-#include "domain/ZapisCalegoPliku.h"
+#include "format/Formatowanie.h"
+#include "format/ZapisCalegoPliku.h"
 
 #include <QRegularExpression>
 

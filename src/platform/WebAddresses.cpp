@@ -1,4 +1,4 @@
-#include "domain/AdresyWWW.h"
+#include "platform/WebAddresses.h"
 
 #include "platform/BuildConfig.h"
 
@@ -50,7 +50,7 @@ QString BezKoncowegoUkosnika(QString tekst) {
 
 } // namespace
 
-QStringList AdresyWWW::KatalogiPomocy() {
+QStringList WebAddresses::HelpFolders() {
     if (!gKatalogiPomocy().isEmpty())
         return gKatalogiPomocy();
     QStringList katalogi;
@@ -62,8 +62,8 @@ QStringList AdresyWWW::KatalogiPomocy() {
     return katalogi;
 }
 
-QString AdresyWWW::Pomoc(const QString& strona) {
-    for (const QString& katalog : KatalogiPomocy()) {
+QString WebAddresses::HelpPage(const QString& strona) {
+    for (const QString& katalog : HelpFolders()) {
         const QFileInfo plik(QDir(katalog), strona);
         if (plik.isFile())
             return QUrl::fromLocalFile(plik.absoluteFilePath()).toString(QUrl::FullyEncoded);
@@ -71,64 +71,64 @@ QString AdresyWWW::Pomoc(const QString& strona) {
     return {};
 }
 
-QString AdresyWWW::HostRankingu() {
+QString WebAddresses::RankingHost() {
     return BezKoncowegoUkosnika(gHostRankingu());
 }
 
-QString AdresyWWW::RankingLokatBankowych() {
-    return HostRankingu() + QStringLiteral("/lokaty_bankowe/");
+QString WebAddresses::DepositRanking() {
+    return RankingHost() + QStringLiteral("/lokaty_bankowe/");
 }
 
-QString AdresyWWW::RankingKontOszczednosciowych() {
-    return HostRankingu() + QStringLiteral("/konta_oszczednosciowe/");
+QString WebAddresses::SavingsAccountRanking() {
+    return RankingHost() + QStringLiteral("/konta_oszczednosciowe/");
 }
 
-QString AdresyWWW::StronaLokat() {
+QString WebAddresses::RatesSite() {
     const QString wybrana = StronaLokatZCzasuDzialania();
     return ZUkosnikiemNaKoncu(wybrana.isEmpty() ? QStringLiteral(TALVORA_RATES_SITE) : wybrana);
 }
 
-bool AdresyWWW::StronaLokatUstawionaWCzasieDzialania() {
+bool WebAddresses::RatesSiteSetAtRunTime() {
     return !StronaLokatZCzasuDzialania().isEmpty();
 }
 
-QString AdresyWWW::ListaBankow() {
-    return ListaBankow(StronaLokat());
+QString WebAddresses::BankList() {
+    return BankList(RatesSite());
 }
 
-QString AdresyWWW::ListaBankow(const QString& stronaLokat) {
+QString WebAddresses::BankList(const QString& stronaLokat) {
     return ZUkosnikiemNaKoncu(stronaLokat) +
            QStringLiteral("lokaty-twojego-banku.php?bank=&waluta=0");
 }
 
-QString AdresyWWW::ApiNBP() {
+QString WebAddresses::NbpApi() {
     QString adres = gApiNBP();
     if (adres.isEmpty())
         adres = qEnvironmentVariable("TALVORA_NBP_API");
     return ZUkosnikiemNaKoncu(adres.isEmpty() ? QStringLiteral(TALVORA_NBP_API) : adres);
 }
 
-QString AdresyWWW::KursEURNBP() {
-    return ApiNBP() + QStringLiteral("api/exchangerates/rates/a/eur/?format=json");
+QString WebAddresses::NbpEuroRate() {
+    return NbpApi() + QStringLiteral("api/exchangerates/rates/a/eur/?format=json");
 }
 
-void AdresyWWW::UstawApiNBP(const QString& adres) {
+void WebAddresses::SetNbpApi(const QString& adres) {
     gApiNBP() = adres;
 }
 
-void AdresyWWW::UstawStroneLokat(const QString& adres) {
+void WebAddresses::SetRatesSite(const QString& adres) {
     gStronaLokat() = adres;
 }
 
-void AdresyWWW::UstawKatalogiPomocy(const QStringList& katalogi) {
+void WebAddresses::SetHelpFolders(const QStringList& katalogi) {
     gKatalogiPomocy() = katalogi;
 }
 
-void AdresyWWW::UstawHostRankingu(const QString& host) {
+void WebAddresses::SetRankingHost(const QString& host) {
     gHostRankingu() = host;
 }
 
-void AdresyWWW::PrzywrocDomyslne() {
+void WebAddresses::RestoreDefaults() {
     gKatalogiPomocy().clear();
     gHostRankingu() = QStringLiteral(TALVORA_RANKING_HOST);
     gStronaLokat().clear();

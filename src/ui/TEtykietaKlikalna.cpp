@@ -1,4 +1,4 @@
-#include "ui/TClickableLabel.h"
+#include "ui/TEtykietaKlikalna.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -6,17 +6,17 @@
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
-TClickableLabel::TClickableLabel(QWidget* parent) : QLabel(parent) {}
+TEtykietaKlikalna::TEtykietaKlikalna(QWidget* parent) : QLabel(parent) {}
 
-TClickableLabel::TClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {}
+TEtykietaKlikalna::TEtykietaKlikalna(const QString& text, QWidget* parent) : QLabel(text, parent) {}
 
-void TClickableLabel::mousePressEvent(QMouseEvent* event) {
+void TEtykietaKlikalna::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         fPressed = true;
     QLabel::mousePressEvent(event);
 }
 
-void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+void TEtykietaKlikalna::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = fPressed && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
@@ -26,7 +26,7 @@ void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
-void TClickableLabel::keyPressEvent(QKeyEvent* event) {
+void TEtykietaKlikalna::keyPressEvent(QKeyEvent* event) {
     const int klawisz = event->key();
     if ((klawisz == Qt::Key_Space || klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) &&
         (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
@@ -37,7 +37,7 @@ void TClickableLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-void TClickableLabel::paintEvent(QPaintEvent* event) {
+void TEtykietaKlikalna::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus())
         return;

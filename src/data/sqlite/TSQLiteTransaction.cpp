@@ -1,12 +1,12 @@
-#include "data/sqlite/TTransakcjaSQLite.h"
+#include "data/sqlite/TSQLiteTransaction.h"
 
 #include "data/sqlite/TSQLiteDatabase.h"
 
-TTransakcjaSQLite::TTransakcjaSQLite(TSQLiteDatabase& baza) : fBaza(baza) {
+TSQLiteTransaction::TSQLiteTransaction(TSQLiteDatabase& baza) : fBaza(baza) {
     fBaza.BeginTransaction();
 }
 
-TTransakcjaSQLite::~TTransakcjaSQLite() {
+TSQLiteTransaction::~TSQLiteTransaction() {
     if (fZatwierdzona || !fBaza.IsTransactionOpen())
         return;
     try {
@@ -17,7 +17,7 @@ TTransakcjaSQLite::~TTransakcjaSQLite() {
     }
 }
 
-void TTransakcjaSQLite::Commit() {
+void TSQLiteTransaction::Commit() {
     fBaza.Commit();
     fZatwierdzona = true;
 }

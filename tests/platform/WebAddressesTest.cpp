@@ -1,4 +1,4 @@
-#include "domain/AdresyWWW.h"
+#include "platform/WebAddresses.h"
 #include "platform/BuildConfig.h"
 
 #include <QCoreApplication>
@@ -10,59 +10,59 @@
 
 namespace {
 
-class AdresyWWWTest : public testing::Test {
+class WebAddressesTest : public testing::Test {
 protected:
     void TearDown() override {
         qunsetenv("TALVORA_STRONA_LOKAT");
         qputenv("TALVORA_NBP_API", fApiNBP);
-        AdresyWWW::PrzywrocDomyslne();
+        WebAddresses::RestoreDefaults();
     }
 
 private:
     const QByteArray fApiNBP = qgetenv("TALVORA_NBP_API");
 };
 
-TEST_F(AdresyWWWTest, NbpApiComesFromSetterThenEnvironmentThenConfiguration) {
+TEST_F(WebAddressesTest, NbpApiComesFromSetterThenEnvironmentThenConfiguration) {
     qunsetenv("TALVORA_NBP_API");
     const QString skonfigurowany = QStringLiteral(TALVORA_NBP_API);
-    EXPECT_EQ(AdresyWWW::ApiNBP(), skonfigurowany);
-    EXPECT_EQ(AdresyWWW::KursEURNBP(),
+    EXPECT_EQ(WebAddresses::NbpApi(), skonfigurowany);
+    EXPECT_EQ(WebAddresses::NbpEuroRate(),
               skonfigurowany + "api/exchangerates/rates/a/eur/?format=json");
 
     qputenv("TALVORA_NBP_API", "http://127.0.0.1:8080");
-    EXPECT_EQ(AdresyWWW::KursEURNBP(),
+    EXPECT_EQ(WebAddresses::NbpEuroRate(),
               "http://127.0.0.1:8080/api/exchangerates/rates/a/eur/?format=json");
-    AdresyWWW::UstawApiNBP("http://nbp.test/");
-    EXPECT_EQ(AdresyWWW::ApiNBP(), "http://nbp.test/");
+    WebAddresses::SetNbpApi("http://nbp.test/");
+    EXPECT_EQ(WebAddresses::NbpApi(), "http://nbp.test/");
 
-    AdresyWWW::PrzywrocDomyslne();
+    WebAddresses::RestoreDefaults();
     qputenv("TALVORA_NBP_API", "");
-    EXPECT_EQ(AdresyWWW::ApiNBP(), skonfigurowany);
+    EXPECT_EQ(WebAddresses::NbpApi(), skonfigurowany);
 }
 
-TEST_F(AdresyWWWTest, RatesSiteComesFromSetterThenEnvironmentThenConfiguration) {
+TEST_F(WebAddressesTest, RatesSiteComesFromSetterThenEnvironmentThenConfiguration) {
     qunsetenv("TALVORA_STRONA_LOKAT");
-    EXPECT_EQ(AdresyWWW::StronaLokat(), QStringLiteral(TALVORA_RATES_SITE "/"));
-    EXPECT_FALSE(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
+    EXPECT_EQ(WebAddresses::RatesSite(), QStringLiteral(TALVORA_RATES_SITE "/"));
+    EXPECT_FALSE(WebAddresses::RatesSiteSetAtRunTime());
 
     qputenv("TALVORA_STRONA_LOKAT", "http://127.0.0.1:8080");
-    EXPECT_EQ(AdresyWWW::StronaLokat(), "http://127.0.0.1:8080/");
-    EXPECT_EQ(AdresyWWW::ListaBankow(),
+    EXPECT_EQ(WebAddresses::RatesSite(), "http://127.0.0.1:8080/");
+    EXPECT_EQ(WebAddresses::BankList(),
               "http://127.0.0.1:8080/lokaty-twojego-banku.php?bank=&waluta=0");
-    EXPECT_TRUE(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
+    EXPECT_TRUE(WebAddresses::RatesSiteSetAtRunTime());
 
-    AdresyWWW::UstawStroneLokat("http://lokaty.test/");
-    EXPECT_EQ(AdresyWWW::StronaLokat(), "http://lokaty.test/");
+    WebAddresses::SetRatesSite("http://lokaty.test/");
+    EXPECT_EQ(WebAddresses::RatesSite(), "http://lokaty.test/");
 
-    AdresyWWW::PrzywrocDomyslne();
+    WebAddresses::RestoreDefaults();
     qputenv("TALVORA_STRONA_LOKAT", "");
-    EXPECT_EQ(AdresyWWW::StronaLokat(), QStringLiteral(TALVORA_RATES_SITE "/"));
-    EXPECT_FALSE(AdresyWWW::StronaLokatUstawionaWCzasieDzialania());
+    EXPECT_EQ(WebAddresses::RatesSite(), QStringLiteral(TALVORA_RATES_SITE "/"));
+    EXPECT_FALSE(WebAddresses::RatesSiteSetAtRunTime());
 }
 
 // A page is taken from the first folder that holds it, as a file:// address
 // that survives blanks and Polish letters in the path.
-TEST_F(AdresyWWWTest, HelpPageComesFromTheFirstFolderHoldingIt) {
+TEST_F(WebAddressesTest, HelpPageComesFromTheFirstFolderHoldingIt) {
     QTemporaryDir katalog;
     const QDir d(katalog.path());
     const QString pusty = d.filePath("pusty"), pierwszy = d.filePath("Żółta pomoc"),
@@ -78,7 +78,7 @@ TEST_F(AdresyWWWTest, HelpPageComesFromTheFirstFolderHoldingIt) {
     Utworz(drugi + "/oferty.html");
     // A folder named like a page is no page.
     ASSERT_TRUE(d.mkpath(pusty + "/kalendarz.html"));
-    AdresyWWW::UstawKatalogiPomocy({pusty, pierwszy, d.filePath("brak"), drugi});
+    WebAddresses::SetHelpFolders({pusty, pierwszy, d.filePath("brak"), drugi});
 
     const struct {
         const char* strona;
@@ -88,20 +88,20 @@ TEST_F(AdresyWWWTest, HelpPageComesFromTheFirstFolderHoldingIt) {
                      {"kalendarz.html", {}},
                      {"brak.html", {}}};
     for (const auto& p : przypadki) {
-        const QString adres = AdresyWWW::Pomoc(p.strona);
+        const QString adres = WebAddresses::HelpPage(p.strona);
         EXPECT_EQ(QUrl(adres).toLocalFile(), p.plik) << p.strona;
         EXPECT_EQ(adres.isEmpty(), p.plik.isEmpty()) << p.strona;
     }
-    EXPECT_TRUE(AdresyWWW::Pomoc("lokaty.html").startsWith("file:///"));
-    EXPECT_TRUE(AdresyWWW::Pomoc("lokaty.html").contains("%20pomoc/"));
+    EXPECT_TRUE(WebAddresses::HelpPage("lokaty.html").startsWith("file:///"));
+    EXPECT_TRUE(WebAddresses::HelpPage("lokaty.html").contains("%20pomoc/"));
 }
 
 // Installed, the pages lie in share/talvora/pomoc beside the program's bin/;
 // a program run from the build tree reads them from the sources.
-TEST_F(AdresyWWWTest, HelpFoldersAreTheInstalledOneThenTheSourceTree) {
-    AdresyWWW::UstawKatalogiPomocy({"/inny"});
-    AdresyWWW::PrzywrocDomyslne();
-    const QStringList katalogi = AdresyWWW::KatalogiPomocy();
+TEST_F(WebAddressesTest, HelpFoldersAreTheInstalledOneThenTheSourceTree) {
+    WebAddresses::SetHelpFolders({"/inny"});
+    WebAddresses::RestoreDefaults();
+    const QStringList katalogi = WebAddresses::HelpFolders();
     ASSERT_EQ(katalogi.size(), 2);
     const QDir prefiks(QCoreApplication::applicationDirPath() + "/..");
     EXPECT_EQ(prefiks.relativeFilePath(katalogi[0]), "share/talvora/pomoc");

@@ -5,12 +5,12 @@
 // or Enter while it has the focus (a window that wants it reachable from the
 // keyboard gives it a focus policy; the focus is then drawn around it).
 // Windows attach link actions (opening a page, clearing a choice) to `clicked`.
-class TClickableLabel : public QLabel {
+class TEtykietaKlikalna : public QLabel {
     Q_OBJECT
 
 public:
-    explicit TClickableLabel(QWidget* parent = nullptr);
-    explicit TClickableLabel(const QString& text, QWidget* parent = nullptr);
+    explicit TEtykietaKlikalna(QWidget* parent = nullptr);
+    explicit TEtykietaKlikalna(const QString& text, QWidget* parent = nullptr);
 
 signals:
     void clicked();

@@ -6,13 +6,13 @@ class TSQLiteDatabase;
 // lives: Commit ends it, and leaving the scope without a commit rolls it
 // back. The rollback never throws, so an error that is on its way out of the
 // scope is the one the caller sees, not a failure of the rollback.
-class TTransakcjaSQLite {
+class TSQLiteTransaction {
 public:
     // Begins the transaction (ESQLiteException when one is already open).
-    explicit TTransakcjaSQLite(TSQLiteDatabase& baza);
-    ~TTransakcjaSQLite();
-    TTransakcjaSQLite(const TTransakcjaSQLite&) = delete;
-    TTransakcjaSQLite& operator=(const TTransakcjaSQLite&) = delete;
+    explicit TSQLiteTransaction(TSQLiteDatabase& baza);
+    ~TSQLiteTransaction();
+    TSQLiteTransaction(const TSQLiteTransaction&) = delete;
+    TSQLiteTransaction& operator=(const TSQLiteTransaction&) = delete;
 
     void Commit();
 

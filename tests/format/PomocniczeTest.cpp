@@ -1,6 +1,7 @@
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
+#include "domain/TCzestotliwosc.h"
 
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <QDir>
 #include <QTemporaryDir>

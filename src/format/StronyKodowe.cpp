@@ -1,4 +1,4 @@
-#include "domain/StronyKodowe.h"
+#include "format/StronyKodowe.h"
 
 #include <array>
 #include <cstdint>

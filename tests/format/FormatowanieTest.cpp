@@ -1,4 +1,4 @@
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <QLocale>
 #include <cmath>

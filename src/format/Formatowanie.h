@@ -2,7 +2,7 @@
 // Conversions of numbers, money and dates to and from text, always with an
 // explicit or the process-wide TFormatSettings. No widget or SQL builder
 // formats a number by itself.
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 #include "platform/DateTimeUtils.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
-#include "domain/TPlikCSV.h"
+#include "format/TPlikCSV.h"
 
 #include "common/CsvReader.h"
-#include "domain/Formatowanie.h"
+#include "format/Formatowanie.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "domain/TKluczTekstu.h"
+#include "format/TKluczTekstu.h"
 
 TKluczTekstu::TKluczTekstu(const QString& tekst, TWielkoscLiter tryb)
     : TKluczTekstu(tekst, KolatorTekstow(tryb)) {}

@@ -1,4 +1,4 @@
-#include "domain/Komunikaty.h"
+#include "app/Komunikaty.h"
 
 #include "platform/Platform.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "domain/PorownanieTekstow.h"
+#include "format/PorownanieTekstow.h"
 
 #include <QCollatorSortKey>
 #include <QString>

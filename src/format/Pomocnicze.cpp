@@ -1,8 +1,8 @@
-#include "domain/Pomocnicze.h"
+#include "format/Pomocnicze.h"
 
-#include "domain/ArytmetykaRozszerzona.h"
-#include "domain/Formatowanie.h"
-#include "domain/TLiczbaDziesietna.h"
+#include "format/ArytmetykaRozszerzona.h"
+#include "format/Formatowanie.h"
+#include "format/TLiczbaDziesietna.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -159,18 +159,4 @@ QStringList KolumnaTablicy(const TTabDwuwymiarowa& tablica, int32_t kolumna) {
 
 QString BoolNaTekst(bool wartosc) {
     return wartosc ? QStringLiteral("1") : QStringLiteral("0");
-}
-
-QMap<TCzestotliwosc, QString> NazwyCzestotliwosci() {
-    return {
-        {-1, QStringLiteral("Nigdy")},
-        {0, QStringLiteral("Codziennie")},
-        {1, QStringLiteral("Co tydzień")},
-        {2, QStringLiteral("Co miesiąc")},
-        {3, QStringLiteral("Co dwa miesiące")},
-        {4, QStringLiteral("Co kwartał")},
-        {5, QStringLiteral("Co pół roku")},
-        {6, QStringLiteral("Co rok")},
-        {7, QStringLiteral("Uruchamiane ręcznie")},
-    };
 }

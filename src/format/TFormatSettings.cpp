@@ -1,4 +1,4 @@
-#include "domain/TFormatSettings.h"
+#include "format/TFormatSettings.h"
 
 #include <optional>
 

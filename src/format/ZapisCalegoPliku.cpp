@@ -1,4 +1,4 @@
-#include "domain/ZapisCalegoPliku.h"
+#include "format/ZapisCalegoPliku.h"
 
 #include <QDir>
 #include <QFileInfo>

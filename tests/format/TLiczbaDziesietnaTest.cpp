@@ -1,4 +1,4 @@
-#include "domain/TLiczbaDziesietna.h"
+#include "format/TLiczbaDziesietna.h"
 
 #include <gtest/gtest.h>
 #include <limits>

@@ -1,6 +1,6 @@
-#include "domain/TZapisStrumienia.h"
+#include "format/TZapisStrumienia.h"
 
-#include "domain/TagiStrumienia.h"
+#include "format/TagiStrumienia.h"
 
 #include <QtEndian>
 #include <algorithm>

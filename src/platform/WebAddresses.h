@@ -8,50 +8,50 @@
 // web API that gives the euro rate of the deposit guarantee. The defaults are fixed when the
 // project is configured (BuildConfig.h); a test or the host may replace them
 // while the process runs.
-class AdresyWWW {
+class WebAddresses {
 public:
     // The folders searched for the help pages, in this order: the installed
     // one (share/talvora/pomoc beside the program's bin/ folder), then the
     // source tree's docs/pomoc, for a program run from the build tree. Those
     // set with UstawKatalogiPomocy replace both.
-    static QStringList KatalogiPomocy();
+    static QStringList HelpFolders();
     // The file:// address of the help page `strona` ("lokaty.html") in the
     // first of those folders that holds it; empty when none does.
-    static QString Pomoc(const QString& strona);
+    static QString HelpPage(const QString& strona);
     // The ranking site's host (scheme and host, no trailing slash).
-    static QString HostRankingu();
+    static QString RankingHost();
     // The ranking of bank deposits: host + "/lokaty_bankowe/".
-    static QString RankingLokatBankowych();
+    static QString DepositRanking();
     // The ranking of savings accounts: host + "/konta_oszczednosciowe/".
-    static QString RankingKontOszczednosciowych();
+    static QString SavingsAccountRanking();
 
     // The deposit-rates site's base address, ending in "/": the one set with
     // UstawStroneLokat, else the environment variable TALVORA_STRONA_LOKAT when
     // it is set and not empty, else the configured TALVORA_RATES_SITE.
-    static QString StronaLokat();
+    static QString RatesSite();
     // Whether the site's address was chosen at run time (the setter or the
     // environment variable) rather than configured.
-    static bool StronaLokatUstawionaWCzasieDzialania();
-    // The site's bank list page: StronaLokat() + "lokaty-twojego-banku.php?bank=&waluta=0".
-    static QString ListaBankow();
+    static bool RatesSiteSetAtRunTime();
+    // The site's bank list page: RatesSite() + "lokaty-twojego-banku.php?bank=&waluta=0".
+    static QString BankList();
     // The bank list page of a site given by its base address ("/" added when missing).
-    static QString ListaBankow(const QString& stronaLokat);
+    static QString BankList(const QString& stronaLokat);
 
     // The National Bank of Poland's web API, ending in "/": the one set with
     // UstawApiNBP, else the environment variable TALVORA_NBP_API when it is
     // set and not empty, else the configured TALVORA_NBP_API.
-    static QString ApiNBP();
+    static QString NbpApi();
     // The euro's latest mid rate of table A, as JSON:
-    // ApiNBP() + "api/exchangerates/rates/a/eur/?format=json".
-    static QString KursEURNBP();
+    // NbpApi() + "api/exchangerates/rates/a/eur/?format=json".
+    static QString NbpEuroRate();
 
     // Empty: back to the configured folders.
-    static void UstawKatalogiPomocy(const QStringList& katalogi);
-    static void UstawHostRankingu(const QString& host);
+    static void SetHelpFolders(const QStringList& katalogi);
+    static void SetRankingHost(const QString& host);
     // Empty: back to the environment variable or the configured site.
-    static void UstawStroneLokat(const QString& adres);
+    static void SetRatesSite(const QString& adres);
     // Empty: back to the environment variable or the configured address.
-    static void UstawApiNBP(const QString& adres);
+    static void SetNbpApi(const QString& adres);
     // Back to the configured addresses.
-    static void PrzywrocDomyslne();
+    static void RestoreDefaults();
 };
