@@ -2,6 +2,7 @@
 #include "KalendarzLokatFixture.h"
 #include "format/Formatowanie.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -97,6 +98,46 @@ TEST_F(PlikKalendarzaTest, OneAllDayEventWithAlarmPerDepositEndingTodayOrLater) 
         "\r\n"));
     EXPECT_TRUE(rozwiniety.contains("UID:" + TPlikKalendarza::Uid(11, plik) + "\r\n"));
     EXPECT_TRUE(rozwiniety.contains(QStringLiteral("DTSTAMP:")));
+}
+
+// The whole file for one deposit without an offer, byte for byte: the long
+// lines folded by hand at 75 octets, the UID's hash the first 16 hex digits
+// of the SHA-1 of "/dane.dat" (as sha1sum gives it).
+TEST_F(PlikKalendarzaTest, TheFileOfOneDepositByteForByte) {
+    Dodaj(21, QStringLiteral("Wakacje, Zakopane; żółć \\ i bardzo długa nazwa lokaty"), 500,
+          EncodeDate(2026, 4, 30), /*idOferty=*/0);
+    // The stamp is the local 2026-03-15 10:00 in UTC, whatever the zone.
+    const QByteArray znacznik = QDateTime(QDate(2026, 3, 15), QTime(10, 0))
+                                    .toUTC()
+                                    .toString("yyyyMMdd'T'HHmmss'Z'")
+                                    .toLatin1();
+    const QByteArray oczekiwany =
+        "BEGIN:VCALENDAR\r\n"
+        "VERSION:2.0\r\n"
+        "PRODID:-//Brenvik//Talvora//PL\r\n"
+        "CALSCALE:GREGORIAN\r\n"
+        "METHOD:PUBLISH\r\n"
+        "BEGIN:VEVENT\r\n"
+        "UID:lokata-21-20db564b7201c84c@talvora\r\n"
+        "DTSTAMP:" +
+        znacznik +
+        "\r\n"
+        "DTSTART;VALUE=DATE:20260430\r\n"
+        "DTEND;VALUE=DATE:20260501\r\n"
+        "SUMMARY:Koniec lokaty: Wakacje\\, Zakopane\\; żółć \\\\ i bardzo długa naz\r\n"
+        " wa lokaty\r\n"
+        "DESCRIPTION:Kwota: 500\\,00 zł\\nLokata bankowa: brak (zysk nie jest szacowa\r\n"
+        " ny)\r\n"
+        "TRANSP:TRANSPARENT\r\n"
+        "BEGIN:VALARM\r\n"
+        "ACTION:DISPLAY\r\n"
+        "DESCRIPTION:Koniec lokaty: Wakacje\\, Zakopane\\; żółć \\\\ i bardzo długa\r\n"
+        "  nazwa lokaty\r\n"
+        "TRIGGER:-P3D\r\n"
+        "END:VALARM\r\n"
+        "END:VEVENT\r\n"
+        "END:VCALENDAR\r\n";
+    EXPECT_EQ(TPlikKalendarza::Tekst(Kalendarz(), QStringLiteral("/dane.dat"), Now()), oczekiwany);
 }
 
 // A deposit ending after 9999 cannot be written; one not saved yet has a
