@@ -6,11 +6,10 @@
 #include <QString>
 #include <cstdint>
 
-// The deposits' end dates as an iCalendar file (RFC 5545) for the user's
-// calendar program: one all-day event per active deposit that ends today or
-// later, on its end date, with a reminder three days before. Lines end with
-// CRLF and are folded at 75 octets; texts are escaped, line breaks kept and
-// other control characters replaced by blanks.
+// The deposits' end dates as an iCalendar file for the user's calendar
+// program (written by ICalendarWriter): one all-day event per active deposit
+// that ends today or later, on its end date, with a reminder three days
+// before.
 class TPlikKalendarza {
 public:
     // The file's bytes. `plikDanych` is the data file the deposits come from
@@ -35,12 +34,6 @@ public:
     // the same UID and a calendar program updates the event instead of adding
     // a second one; the same id in another data file is another deposit.
     static QString Uid(int32_t idLokaty, const QString& plikDanych);
-
-    // A TEXT value with backslashes, semicolons, commas and line breaks escaped.
-    static QString Zabezpiecz(const QString& tekst);
-    // One content line in UTF-8, folded so that no line exceeds 75 octets
-    // (never inside a character), each line ended with CRLF.
-    static QByteArray ZawinLinie(const QString& linia);
 
     // Writes the bytes to `sciezka` through a temporary file in the same
     // folder that replaces the target only once it is complete. Returns an

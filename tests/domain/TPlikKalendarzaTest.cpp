@@ -1,6 +1,7 @@
 #include "domain/TPlikKalendarza.h"
 #include "KalendarzLokatFixture.h"
 #include "format/Formatowanie.h"
+#include "format/ICalendarWriter.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,48 +22,6 @@ QList<QByteArray> Linie(const QByteArray& tekst) {
 // Undoes the folding: a line break followed by a blank joins the lines.
 QByteArray Rozwin(QByteArray tekst) {
     return tekst.replace("\r\n ", "");
-}
-
-TEST(PlikKalendarza, FoldsAt75OctetsWithoutCuttingACharacter) {
-    const struct {
-        QString linia;
-        int liczbaLinii;
-    } przypadki[] = {
-        {QString(), 1},
-        {QString(75, u'a'), 1},
-        {QString(76, u'a'), 2},
-        {QString(75 + 74, u'a'), 2},
-        {QString(75 + 74 + 1, u'a'), 3},
-        // Two-octet letters across the 75th octet: the letter moves whole.
-        {QString(74, u'a') + QString(3, u'ż'), 2},
-        {QString(40, u'ł'), 2},
-        {QStringLiteral("SUMMARY:") + QString(100, u'€'), 5},
-    };
-    for (const auto& p : przypadki) {
-        SCOPED_TRACE(p.linia.toStdString());
-        const QByteArray zawinieta = TPlikKalendarza::ZawinLinie(p.linia);
-        EXPECT_TRUE(zawinieta.endsWith("\r\n"));
-        const QList<QByteArray> linie = Linie(zawinieta);
-        EXPECT_EQ(linie.size(), p.liczbaLinii);
-        for (int i = 0; i < linie.size(); ++i) {
-            EXPECT_TRUE(linie[i].endsWith('\r'));
-            EXPECT_LE(linie[i].size() - 1, 75);
-            EXPECT_EQ(i > 0, linie[i].startsWith(' '));
-            // Each physical line is valid UTF-8 by itself.
-            EXPECT_EQ(QString::fromUtf8(linie[i]).toUtf8(), linie[i]);
-        }
-        EXPECT_EQ(Rozwin(zawinieta), p.linia.toUtf8() + "\r\n");
-    }
-}
-
-TEST(PlikKalendarza, EscapesTextValues) {
-    EXPECT_EQ(TPlikKalendarza::Zabezpiecz(QStringLiteral("a,b;c\\d\ne\r\nf: \"g\"")),
-              QStringLiteral("a\\,b\\;c\\\\d\\ne\\nf: \"g\""));
-    // A lone CR is a line break too; NUL, ESC, U+0001 and DEL, which the
-    // format forbids, become blanks; the tab stays.
-    const QString sterujace = QStringLiteral("a\rb") + QChar(0) + "c" + QChar(0x1B) + "[2Jd" +
-                              QChar(1) + "e" + QChar(0x7F) + "\tf";
-    EXPECT_EQ(TPlikKalendarza::Zabezpiecz(sterujace), QStringLiteral("a\\nb c [2Jd e \tf"));
 }
 
 TEST_F(PlikKalendarzaTest, OneAllDayEventWithAlarmPerDepositEndingTodayOrLater) {
@@ -92,7 +51,7 @@ TEST_F(PlikKalendarzaTest, OneAllDayEventWithAlarmPerDepositEndingTodayOrLater) 
     EXPECT_TRUE(rozwiniety.contains("DTSTART;VALUE=DATE:20260315\r\n"));
     EXPECT_TRUE(rozwiniety.contains(
         "DESCRIPTION:" +
-        TPlikKalendarza::Zabezpiecz("Kwota: " + FormatMoney(10000) +
+        ICalendarWriter::EscapeText("Kwota: " + FormatMoney(10000) +
                                     "\nLokata bankowa: " + oferty[0]->BankNazwaOprocentowanie() +
                                     "\nSzacowany zysk: " + FormatMoney(202)) +
         "\r\n"));
