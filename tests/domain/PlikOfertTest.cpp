@@ -223,24 +223,64 @@ TEST(PlikOfert, EveryFileCutShortFailsWithReadError) {
         EXPECT_EQ(BladOdczytu(plik.left(dlugosc)), "Stream read error") << dlugosc;
 }
 
+// How far the reading of a file got: stopped at the signature, in the
+// header (the lists' openings and the class name of the first entry), inside
+// the records, or through the whole file.
+struct TZasieg {
+    int naSygnaturze = 0, wNaglowku = 0, wRekordach = 0, calyZOfertami = 0, calyBezOfert = 0;
+};
+
+// The signature, the list of entries, the first entry and its class name.
+constexpr qsizetype kDlugoscNaglowka = 34;
+
+void Policz(const QByteArray& plik, TZasieg& zasieg) {
+    try {
+        (OdczytajOfertyZBajtow(plik).empty() ? zasieg.calyBezOfert : zasieg.calyZOfertami)++;
+        return;
+    } catch (const EPlikOfert& blad) {
+        if (blad.Message() == "Invalid stream format") {
+            ++zasieg.naSygnaturze;
+            return;
+        }
+    }
+    // Its header is whole when it reads as a file of one empty entry once
+    // both lists are closed right after it.
+    const bool naglowekCaly = BladOdczytu(plik.left(kDlugoscNaglowka) + Hex("00 00")).isEmpty();
+    ++(naglowekCaly ? zasieg.wRekordach : zasieg.wNaglowku);
+}
+
 TEST(PlikOfert, RandomBytesNeverCrashOrHang) {
     std::mt19937 los(11);
     const QByteArray przyklad = Hex(kPrzyklad);
-    for (int i = 0; i < 3000; ++i) {
-        // Half are the example with some bytes changed, half pure noise after
-        // the signature.
-        QByteArray plik = i % 2 ? przyklad : Hex("54 50 46 30 01") + QByteArray(los() % 200, 0);
-        const int zmiany = i % 2 ? 1 + los() % 4 : plik.size();
+    ASSERT_EQ(BladOdczytu(przyklad.left(kDlugoscNaglowka) + Hex("00 00")), "");
+    TZasieg zasieg;
+    const int kPrzypadki = 4500;
+    for (int i = 0; i < kPrzypadki; ++i) {
+        // A third are the example with some bytes changed, a third pure
+        // noise after the signature, a third noise after the example's header.
+        const int rodzaj = i % 3;
+        QByteArray plik = rodzaj == 1 ? przyklad
+                          : rodzaj == 0
+                              ? Hex("54 50 46 30 01") + QByteArray(los() % 200, 0)
+                              : przyklad.left(kDlugoscNaglowka) + QByteArray(los() % 200, 0);
+        const qsizetype odKtorego = rodzaj == 0 ? 5 : kDlugoscNaglowka;
+        const int zmiany = rodzaj == 1 ? 1 + los() % 4 : plik.size();
         for (int z = 0; z < zmiany; ++z) {
-            const int pozycja = i % 2 ? los() % plik.size() : 5 + z;
+            const qsizetype pozycja = rodzaj == 1 ? los() % plik.size() : odKtorego + z;
             if (pozycja < plik.size())
                 plik[pozycja] = static_cast<char>(los());
         }
-        try {
-            OdczytajOfertyZBajtow(plik);
-        } catch (const EPlikOfert&) {
-        }
+        Policz(plik, zasieg);
     }
+    // The cases reach every part of the reader, not only its first checks.
+    SCOPED_TRACE(testing::Message()
+                 << "signature " << zasieg.naSygnaturze << ", header " << zasieg.wNaglowku
+                 << ", records " << zasieg.wRekordach << ", whole " << zasieg.calyZOfertami << " + "
+                 << zasieg.calyBezOfert << " empty");
+    EXPECT_GT(zasieg.naSygnaturze, 0);
+    EXPECT_GT(zasieg.wNaglowku, kPrzypadki / 5);
+    EXPECT_GT(zasieg.wRekordach, kPrzypadki / 5);
+    EXPECT_GT(zasieg.calyZOfertami, kPrzypadki / 20);
 }
 
 class PlikOfertNaDysku : public testing::Test {
