@@ -5,8 +5,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,10 +55,16 @@ TEST(ModuleLibrary, ReportsAFileThatIsNoModule) {
 // Nothing but the four functions is visible to the host: no class of the
 // module's windows, no Qt inline compiled into it.
 TEST(ModuleLibrary, ExportsOnlyItsFourFunctions) {
+    const QString nmProgram = QStandardPaths::findExecutable("nm");
+    if (nmProgram.isEmpty())
+        GTEST_SKIP() << "nm is not installed";
+    const QString modulePath = ModuleLibrary::DefaultPath();
+    ASSERT_TRUE(QFileInfo::exists(modulePath)) << modulePath.toStdString();
     QProcess nm;
-    nm.start("nm", {"-D", "--defined-only", ModuleLibrary::DefaultPath()});
-    if (!nm.waitForFinished() || nm.exitCode() != 0)
-        GTEST_SKIP() << "nm is not available";
+    nm.start(nmProgram, {"-D", "--defined-only", modulePath});
+    ASSERT_TRUE(nm.waitForFinished()) << nm.errorString().toStdString();
+    ASSERT_EQ(nm.exitStatus(), QProcess::NormalExit);
+    ASSERT_EQ(nm.exitCode(), 0) << nm.readAllStandardError().toStdString();
     QStringList exported;
     const QRegularExpression symbol(R"(^\S+ [A-Za-z] (\S+)$)");
     const QStringList linkerMarks = {"_edata", "_end", "__bss_start", "_init", "_fini"};
