@@ -39,18 +39,21 @@ QMap<QString, QStringList> Mnemoniki(QWidget& okno) {
     return mnemoniki;
 }
 
-void SprawdzUnikalne(QWidget& okno, const std::string& gdzie) {
+// Returns how many Alt+letter keys it checked.
+int SprawdzUnikalne(QWidget& okno, const std::string& gdzie) {
     const QMap<QString, QStringList> mnemoniki = Mnemoniki(okno);
     for (auto it = mnemoniki.begin(); it != mnemoniki.end(); ++it)
         EXPECT_EQ(it.value().size(), 1) << gdzie << ": " << it.key().toStdString() << " in "
                                         << it.value().join(" | ").toStdString();
+    return static_cast<int>(mnemoniki.size());
 }
 
-// Checks the window as shown, then with each page of each of its tab widgets.
-void SprawdzOkno(QWidget& okno) {
+// Checks the window as shown, then with each page of each of its tab widgets;
+// returns how many keys it checked.
+int SprawdzOkno(QWidget& okno) {
     okno.show();
     const std::string nazwa = okno.objectName().toStdString();
-    SprawdzUnikalne(okno, nazwa);
+    int sprawdzone = SprawdzUnikalne(okno, nazwa);
     for (QMenu* menu : okno.findChildren<QMenu*>()) {
         QMap<QString, QStringList> pozycje;
         for (const QAction* a : menu->actions())
@@ -64,9 +67,10 @@ void SprawdzOkno(QWidget& okno) {
     for (QTabWidget* zakladki : okno.findChildren<QTabWidget*>())
         for (int i = 0; i < zakladki->count(); ++i) {
             zakladki->setCurrentIndex(i);
-            SprawdzUnikalne(okno, nazwa + " / " + zakladki->tabText(i).toStdString());
+            sprawdzone += SprawdzUnikalne(okno, nazwa + " / " + zakladki->tabText(i).toStdString());
         }
     okno.hide();
+    return sprawdzone;
 }
 
 TEST(Mnemonics, EveryWindowHasUniqueAltKeys) {

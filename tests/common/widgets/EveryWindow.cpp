@@ -11,7 +11,9 @@
 #include "ui/import/TFormParserLokatBankowych.h"
 #include "ui/import/TFormPobieranieListyBankow.h"
 
-void ForEveryWindow(const std::function<void(QWidget&)>& check) {
+#include <gtest/gtest.h>
+
+void ForEveryWindow(const std::function<int(QWidget&)>& check) {
     const TFormPorownajOferty::TKatalog catalogue;
     const std::function<std::unique_ptr<QWidget>()> windows[] = {
         [] { return std::make_unique<TLokatyFormGlowny>(); },
@@ -30,6 +32,7 @@ void ForEveryWindow(const std::function<void(QWidget&)>& check) {
     };
     for (const auto& make : windows) {
         const std::unique_ptr<QWidget> window = make();
-        check(*window);
+        EXPECT_GT(check(*window), 0)
+            << window->metaObject()->className() << ": no control was checked";
     }
 }
