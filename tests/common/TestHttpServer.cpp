@@ -129,6 +129,11 @@ int TestHttpServer::requestCount(const QByteArray& path) const {
                       [&](const TestHttpRequest& r) { return r.target == path; }));
 }
 
+int64_t TestHttpServer::bodyBytesSent(const QByteArray& path) const {
+    std::lock_guard lock(fMutex);
+    return fBodyBytesSent.value(path);
+}
+
 uint16_t TestHttpServer::unusedPort() {
     const int probe = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const sockaddr_in address = Loopback(0);
@@ -202,7 +207,7 @@ void TestHttpServer::respond(int client, const TestHttpRequest& request,
         header += name + ": " + value + "\r\n";
     header += "\r\n";
     if (sendAll(client, header.constData(), header.size()) && request.method != "HEAD")
-        sendBody(client, response);
+        sendBody(client, request.target, response);
 }
 
 bool TestHttpServer::sendAll(int client, const char* data, int64_t size) const {
@@ -216,7 +221,8 @@ bool TestHttpServer::sendAll(int client, const char* data, int64_t size) const {
     return size == 0;
 }
 
-void TestHttpServer::sendBody(int client, const TestHttpResponse& response) const {
+void TestHttpServer::sendBody(int client, const QByteArray& path,
+                              const TestHttpResponse& response) const {
     const QByteArray& body = response.body;
     const int64_t limit = response.stallAfter >= 0
                               ? std::min<int64_t>(response.stallAfter, body.size())
@@ -227,6 +233,10 @@ void TestHttpServer::sendBody(int client, const TestHttpResponse& response) cons
         if (!sendAll(client, body.constData() + sent, n))
             return;
         sent += n;
+        {
+            std::lock_guard lock(fMutex);
+            fBodyBytesSent[path] += n;
+        }
         if (sent < limit && response.chunkDelay.count() > 0)
             std::this_thread::sleep_for(response.chunkDelay);
     }

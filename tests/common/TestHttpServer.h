@@ -80,6 +80,9 @@ public:
     std::vector<TestHttpRequest> requests() const;
     // How many requests asked for the path.
     int requestCount(const QByteArray& path) const;
+    // How many bytes of the path's body have been sent so far, over all its
+    // requests (a slow body's progress).
+    int64_t bodyBytesSent(const QByteArray& path) const;
 
     // A loopback port where nothing listens (connecting to it is refused).
     static uint16_t unusedPort();
@@ -90,7 +93,7 @@ private:
     void respond(int client, const TestHttpRequest& request,
                  const TestHttpResponse& response) const;
     bool sendAll(int client, const char* data, int64_t size) const;
-    void sendBody(int client, const TestHttpResponse& response) const;
+    void sendBody(int client, const QByteArray& path, const TestHttpResponse& response) const;
     void waitUntilStopped(int client) const;
 
     int fListener = -1;
@@ -100,6 +103,7 @@ private:
     QMap<QByteArray, TestHttpResponse> fResponses;
     QByteArray fGreeting;
     std::vector<TestHttpRequest> fRequests;
+    mutable QMap<QByteArray, int64_t> fBodyBytesSent;
     std::vector<int> fClients;
     std::vector<std::thread> fHandlers;
     std::thread fAcceptor;

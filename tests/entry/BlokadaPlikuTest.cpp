@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
+#include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -93,9 +93,8 @@ TEST_F(BlokadaPliku, TheLockHoldsAcrossProcessesAndOutlivesNoKilledProgram) {
     okno.start(QCoreApplication::applicationDirPath() + "/talvora", {"--db", plik.path()});
     ASSERT_TRUE(okno.waitForStarted(10000));
     const QString blokada = DataFileLock::lockFileName(plik.path());
-    for (int i = 0; i < 600 && !QFile::exists(blokada); ++i)
-        QThread::msleep(50);
-    ASSERT_TRUE(QFile::exists(blokada)) << "the window never took its lock";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(blokada); }, 30000))
+        << "the window never took its lock";
     const QStringList przed = Dane();
 
     bledy.clear();

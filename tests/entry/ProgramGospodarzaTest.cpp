@@ -171,7 +171,7 @@ TEST_F(ProgramGospodarza, AnOfferFileGivenIsReadIntoTheImportWindowAtOnce) {
         nadImportem = import.parentWidget() ? import.parentWidget()->window()->windowTitle() : "";
         QTreeView* wiersze = ListInTest::FindList(import, "lv_Parsuj_LokatyDlaBanku");
         ASSERT_NE(wiersze, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return !ListInTest::Rows(*wiersze).isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !ListInTest::Rows(*wiersze).isEmpty(); }, 10000));
         wczytane = static_cast<int>(ListInTest::Rows(*wiersze).size());
         ClickButton(import, "btn_WybierzPominWszystkie");
         WhenModalShows([&](QWidget& okno) {

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtCore/qtestsupport_core.h>
 #include <future>
 #include <gtest/gtest.h>
 
@@ -91,11 +92,12 @@ TEST_F(ListaBankowTest, AStoppedDownloadGivesNoBanks) {
         return PobierzListeBankow(serwer.url(QString::fromLatin1(kSciezkaListy)), serwer.base(),
                                   &stop);
     });
-    while (serwer.requestCount(kSciezkaListy) == 0)
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // Alfa has come
+    // Alfa has come, and ten pieces after it.
+    const qsizetype poAlfie = wolna.body.indexOf("Alfa</a>") + 8 + 10 * wolna.chunkSize;
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return serwer.bodyBytesSent(kSciezkaListy) >= poAlfie; }, 20000));
     stop = true;
-    ASSERT_EQ(lista.wait_for(std::chrono::seconds(5)), std::future_status::ready);
+    ASSERT_EQ(lista.wait_for(std::chrono::seconds(20)), std::future_status::ready);
     EXPECT_TRUE(lista.get().isEmpty());
 }
 

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QThread>
+#include <QtCore/qtestsupport_core.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 
@@ -12,15 +13,18 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Serves queued hand-overs until `done` or five seconds have passed.
+// Serves queued hand-overs until `done` or twenty seconds have passed.
 bool Serve(const std::function<bool()>& done) {
+    return QTest::qWaitFor(done, 20000);
+}
+
+// Waits on a worker thread, which serves no events, until `flag` is set or
+// twenty seconds have passed.
+void WaitFor(const std::atomic<bool>& flag) {
     QElapsedTimer timer;
     timer.start();
-    while (!done() && timer.elapsed() < 5000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!flag && timer.elapsed() < 20000)
         QThread::msleep(1);
-    }
-    return done();
 }
 
 TEST(ThreadBackgroundWorkTest, BodyRunsOffTheWindowThreadAndFinishComesBackWithItsError) {
@@ -61,12 +65,8 @@ TEST(ThreadBackgroundWorkTest, SecondStartIsIgnoredUntilTheFinishStepHasRun) {
     auto worker = work.createWorker(&owner, "PobierzDaneZPliku");
     std::atomic<bool> release{false};
     int finishes = 0;
-    ASSERT_TRUE(worker->start(
-        [&](const std::atomic<bool>&) {
-            while (!release)
-                QThread::msleep(1);
-        },
-        [&](std::exception_ptr) { ++finishes; }));
+    ASSERT_TRUE(worker->start([&](const std::atomic<bool>&) { WaitFor(release); },
+                              [&](std::exception_ptr) { ++finishes; }));
     EXPECT_TRUE(worker->isRunning());
     EXPECT_FALSE(worker->start([](const std::atomic<bool>&) {},
                                [&](std::exception_ptr) { finishes += 100; }));
@@ -109,14 +109,12 @@ TEST(ThreadBackgroundWorkTest, DestroyingAWorkerAsksItsBodyToStopAndWaitsForIt) 
     ASSERT_TRUE(worker->start(
         [&](const std::atomic<bool>& stop) {
             started = true;
-            while (!stop)
-                QThread::msleep(1);
-            QThread::msleep(20);
-            sawStop = true;
+            WaitFor(stop);
+            QThread::msleep(20); // a body that takes a while to wind up
+            sawStop = bool(stop);
         },
         [](std::exception_ptr) {}));
-    while (!started)
-        QThread::msleep(1);
+    WaitFor(started);
     worker.reset();
     EXPECT_TRUE(sawStop);
 }
