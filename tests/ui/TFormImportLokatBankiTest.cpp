@@ -301,21 +301,24 @@ TEST_F(TImportZeStronyTest, AStalledSiteKeepsTheProgramResponsiveAndCancelStopsA
         QElapsedTimer czas;
         okna.expect<TCzekanie>([&](TCzekanie& d) {
             EXPECT_FALSE(GlowneWlaczone());
-            ASSERT_TRUE(QTest::qWaitFor([&] { return serwer.requestCount(kLista) == i + 1; }));
+            ASSERT_TRUE(
+                QTest::qWaitFor([&] { return serwer.requestCount(kLista) == i + 1; }, 10000));
             int tykniecia = 0;
             QTimer zegar;
             QObject::connect(&zegar, &QTimer::timeout, [&] { ++tykniecia; });
             zegar.start(10);
             const int pozycja = d.bar_TrwaPobieranie->Pozycja();
-            QTest::qWait(300);
-            EXPECT_GE(tykniecia, 10);
-            EXPECT_NE(d.bar_TrwaPobieranie->Pozycja(), pozycja);
+            EXPECT_TRUE(QTest::qWaitFor(
+                [&] { return tykniecia >= 10 && d.bar_TrwaPobieranie->Pozycja() != pozycja; },
+                10000))
+                << tykniecia << " ticks";
             ASSERT_TRUE(d.isVisible());
             czas.start();
             anuluj[i](d);
         });
         glowne.btn_AktualizujLokatyClick();
-        EXPECT_LT(czas.elapsed(), 1000);
+        // Far below the 30 s a silent server is waited for.
+        EXPECT_LT(czas.elapsed(), 5000);
         EXPECT_EQ(okna.shownNames(), QStringList{"FormPobieranieListyBankow"});
         EXPECT_TRUE(komunikaty.messages.isEmpty());
         EXPECT_TRUE(GlowneWlaczone());

@@ -12,7 +12,7 @@ class QWidget;
 // Runs `action` on the next modal window that opens (a message box or a
 // dialog in its own exec()), from inside that window's event loop. Fails the
 // test when none opens within `timeoutMs`.
-void WhenModalShows(std::function<void(QWidget&)> action, int timeoutMs = 5000);
+void WhenModalShows(std::function<void(QWidget&)> action, int timeoutMs = 20000);
 
 // Clicks the button named `objectName` inside `window`; fails the test when
 // it is missing or disabled.

@@ -6,9 +6,11 @@
 // every `timeoutMs` it closes whatever modal window or popup is still open,
 // so a check that fails to close it never hangs the suite. Each window it had
 // to close is reported as a test failure, unless expectToClose() was called.
+// The default is far above any step of a test on a busy machine, so that a
+// window the test is about to close is never taken for one left open.
 class ModalWatchdog {
 public:
-    explicit ModalWatchdog(int timeoutMs = 5000);
+    explicit ModalWatchdog(int timeoutMs = 30000);
     ~ModalWatchdog();
     ModalWatchdog(const ModalWatchdog&) = delete;
     ModalWatchdog& operator=(const ModalWatchdog&) = delete;
