@@ -1,22 +1,16 @@
 #include "ui/TZakladkaLokat.h"
 
-#include "app/Komunikaty.h"
 #include "app/TDecyzjeZapisu.h"
 #include "data/TKolekcjeDanych.h"
-#include "data/TUstawieniaLokat.h"
 #include "domain/TGwarancjeBFG.h"
-#include "domain/TKonczaceSieLokaty.h"
 #include "domain/TWierszeListLokat.h"
-#include "import/TAktualizacjaKursuEUR.h"
-#include "platform/Clock.h"
-#include "platform/Platform.h"
 #include "ui/ElementyZakladek.h"
 #include "ui/TDialogiLokat.h"
 #include "ui/TEksportListy.h"
-#include "ui/TFormBankiJednejInstytucji.h"
 #include "ui/TIkonyLokat.h"
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
+#include "ui/TOstrzezeniaLokat.h"
 #include "ui/TPasekKonczacychSieLokat.h"
 #include "ui/TPodsumowanieLokat.h"
 #include "ui/TPrzyciskBoczny.h"
@@ -26,7 +20,6 @@
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSet>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,6 +59,8 @@ TZakladkaLokat::TZakladkaLokat(TDecyzjeZapisu& zapis, int maksymalnaDlugoscKwoty
     lv_Lokaty->setAccessibleName(QStringLiteral("Twoje lokaty"));
     pan_LokatyBottom = new TPodsumowanieLokat(this);
     pan_KonczaceSie = new TPasekKonczacychSieLokat(this);
+    fOstrzezenia =
+        new TOstrzezeniaLokat(fZapis, *pan_LokatyBottom, *pan_KonczaceSie, *lv_Lokaty, this);
 
     auto* gora = new QHBoxLayout;
     gora->setContentsMargins(0, 0, 0, 0);
@@ -167,8 +162,8 @@ void TZakladkaLokat::PolaczZdarzenia() {
             [this] { TEksportListy::EksportujDoCSV(TabelaListy(), fPlikDanych); });
     connect(DrukujListe1, &QAction::triggered, this,
             [this] { TEksportListy::Drukuj(TabelaListy()); });
-    connect(BankiJednejInstytucji1, &QAction::triggered, this, &T::BankiJednejInstytucjiClick);
-    connect(pan_KonczaceSie, &TPasekKonczacychSieLokat::PokazLokaty, this, &T::ZaznaczKonczaceSie);
+    connect(BankiJednejInstytucji1, &QAction::triggered, this,
+            [this] { fOstrzezenia->BankiJednejInstytucji(window()); });
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(lv_Lokaty->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &T::WyborZmieniony);
@@ -199,15 +194,7 @@ void TZakladkaLokat::PrzygotujPodsumowanie() {
 }
 
 void TZakladkaLokat::NowePokazanie() {
-    if (!fAktualizacjaKursu || !fAktualizacjaKursu->Trwa()) {
-        fKursEUR = TUstawieniaLokat::KursDoUzycia();
-        fAktualizacjaKursu = std::make_unique<TAktualizacjaKursuEUR>(
-            this, [this](const TKursEUR& kurs) { PrzyjmijKursEUR(kurs); });
-        fAktualizacjaKursu->Rozpocznij();
-    }
-    fPolaczoneBanki = TUstawieniaLokat::PolaczoneBanki();
-    fDniDoZakonczenia = TUstawieniaLokat::DniDoZakonczenia();
-    pan_KonczaceSie->NowePokazanie();
+    fOstrzezenia->NowePokazanie();
 }
 
 void TZakladkaLokat::PrzygotujKolumny(TKolekcjeDanych* kolekcje) {
@@ -265,8 +252,7 @@ void TZakladkaLokat::Wypelnij(TKolekcjeDanych& kolekcje, const QString& plikDany
     lv_Lokaty->ZaznaczRekord(wybrana);
     lv_Lokaty->DopasujSzerokoscKolumn();
     pan_LokatyBottom->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
-    PokazGwarancje(kolekcje);
-    PokazKonczaceSie(kolekcje);
+    fOstrzezenia->Pokaz(kolekcje);
 }
 
 // A file open only to read offers the commands that read; every command that
@@ -373,60 +359,16 @@ void TZakladkaLokat::ZaznaczLokatePoId(int32_t id) {
     lv_Lokaty->ZaznaczRekord(wybrana);
 }
 
-// --- Guarantee lines and deposits ending soon -----------------------------------
+int TZakladkaLokat::DniDoZakonczenia() const {
+    return fOstrzezenia->DniDoZakonczenia();
+}
+
+void TZakladkaLokat::UstawDniDoZakonczenia(int dni) {
+    fOstrzezenia->UstawDniDoZakonczenia(dni);
+}
 
 TGwarancjeBFG TZakladkaLokat::Gwarancje(TKolekcjeDanych& kolekcje) const {
-    return TGwarancjeBFG(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(), fPolaczoneBanki,
-                         fKursEUR);
-}
-
-void TZakladkaLokat::PrzyjmijKursEUR(const TKursEUR& kurs) {
-    fKursEUR = kurs;
-    if (TKolekcjeDanych* kolekcje = fZapis.Kolekcje())
-        PokazGwarancje(*kolekcje);
-}
-
-void TZakladkaLokat::PokazGwarancje(TKolekcjeDanych& kolekcje) {
-    pan_LokatyBottom->UstawLinieGwarancji(Gwarancje(kolekcje).Ostrzezenia());
-}
-
-void TZakladkaLokat::PokazKonczaceSie(TKolekcjeDanych& kolekcje) {
-    pan_KonczaceSie->Pokaz(TKonczaceSieLokaty(kolekcje.Lokaty(), Now(), fDniDoZakonczenia).Tekst());
-}
-
-void TZakladkaLokat::ZaznaczKonczaceSie() {
-    TKolekcjeDanych* kolekcje = fZapis.Kolekcje();
-    if (!kolekcje)
-        return;
-    QList<const void*> rekordy;
-    for (const TLokata* lokata :
-         TKonczaceSieLokaty(kolekcje->Lokaty(), Now(), fDniDoZakonczenia).Wszystkie())
-        rekordy.append(lokata);
-    lv_Lokaty->ZaznaczRekordy(rekordy);
-    lv_Lokaty->setFocus();
-}
-
-// The user's pairs of bank names that are one institution.
-void TZakladkaLokat::BankiJednejInstytucjiClick() {
-    TKolekcjeDanych* kolekcje = fZapis.Kolekcje();
-    if (!kolekcje) {
-        PokazBrakPolaczeniaZBaza();
-        return;
-    }
-    QStringList banki;
-    QSet<QString> znane;
-    for (const auto& oferta : kolekcje->HarmonogramyLokatBankowych())
-        if (oferta && !znane.contains(oferta->fBank)) {
-            znane.insert(oferta->fBank);
-            banki.append(oferta->fBank);
-        }
-    banki.sort(Qt::CaseInsensitive);
-    TFormBankiJednejInstytucji okno(fPolaczoneBanki, banki, window());
-    if (Platform::modalRunner().runModal(&okno) != QDialog::Accepted)
-        return;
-    TUstawieniaLokat::UstawPolaczoneBanki(okno.Pary());
-    fPolaczoneBanki = TUstawieniaLokat::PolaczoneBanki();
-    PokazGwarancje(*kolekcje);
+    return fOstrzezenia->Gwarancje(kolekcje);
 }
 
 // --- Commands ---------------------------------------------------------------------

@@ -1,22 +1,19 @@
 #pragma once
 #include "app/TPoleceniaLokat.h"
-#include "domain/TKursEUR.h"
-#include "domain/TPolaczoneBanki.h"
 
 #include <QString>
 #include <QWidget>
 #include <memory>
-#include <vector>
 
 class QAction;
 class QMenu;
 class QToolButton;
-class TAktualizacjaKursuEUR;
 class TDecyzjeZapisu;
 class TDialogiLokat;
 class TGwarancjeBFG;
 class TKolekcjeDanych;
 class TListaRaportowa;
+class TOstrzezeniaLokat;
 class TPasekKonczacychSieLokat;
 class TPodsumowanieLokat;
 class TZakladkaKalendarza;
@@ -68,8 +65,8 @@ public:
     // The banks' sums against the guarantee, for a comparison of offers.
     TGwarancjeBFG Gwarancje(TKolekcjeDanych& kolekcje) const;
     // The deposits ending soon are counted with this many days.
-    int DniDoZakonczenia() const { return fDniDoZakonczenia; }
-    void UstawDniDoZakonczenia(int dni) { fDniDoZakonczenia = dni; }
+    int DniDoZakonczenia() const;
+    void UstawDniDoZakonczenia(int dni);
 
     void DodajLokate(const TLokata& wzor);
     void DodajZOferty(const QString& kluczOferty, double kwota, TDateTime dataRozpoczecia);
@@ -99,22 +96,13 @@ private:
     void pmenu_LokatyPopup();
     void lv_LokatyColumnClick(int kolumna);
     TTabelaListy TabelaListy() const;
-    void PokazGwarancje(TKolekcjeDanych& kolekcje);
-    void PokazKonczaceSie(TKolekcjeDanych& kolekcje);
-    void ZaznaczKonczaceSie();
-    void BankiJednejInstytucjiClick();
-    void PrzyjmijKursEUR(const TKursEUR& kurs);
 
     TDecyzjeZapisu& fZapis;
     std::unique_ptr<TDialogiLokat> fDialogi;
     std::unique_ptr<TPoleceniaLokat> fPolecenia;
     TZakladkaKalendarza* fKalendarz = nullptr;
     QString fPlikDanych;
-    TKursEUR fKursEUR;
-    // Downloads a newer euro rate in the background when the window opens.
-    std::unique_ptr<TAktualizacjaKursuEUR> fAktualizacjaKursu;
-    std::vector<TParaBankow> fPolaczoneBanki;
-    int fDniDoZakonczenia = 7;
+    TOstrzezeniaLokat* fOstrzezenia = nullptr;
 
     // Controls, named as on screen (object names are the same).
     QToolButton* sbtn_DodajLokate = nullptr;
