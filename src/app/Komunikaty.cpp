@@ -36,3 +36,15 @@ void OtworzStroneWWW(const QString& adres) {
 void PokazInformacje(const QString& caption, const QString& text) {
     Platform::messageBoxes().show({caption, text, TMessageIcon::Information, TMessageButtons::Ok});
 }
+
+const QString& TekstBrakuPolaczeniaZBaza() {
+    static const QString tekst = QStringLiteral(
+        "Nie udało się nawiązać połączenia z bazą danych !!!\rUpewnij się że program znajduje "
+        "się w lokalizacji, w której zapis jest możliwy lub że masz wystarczająco dużo miejsca "
+        "na dysku do utworzenia bazy.");
+    return tekst;
+}
+
+void PokazBrakPolaczeniaZBaza() {
+    PokazBlad(TekstBrakuPolaczeniaZBaza());
+}

@@ -15,3 +15,6 @@ bool ZapytajPrzedUtrataDanych(const QString& text);
 // user is told so and gets the address as text to copy.
 void OtworzStroneWWW(const QString& adres);
 void PokazInformacje(const QString& caption, const QString& text);
+// The refusal of every command that finds no project or collections.
+const QString& TekstBrakuPolaczeniaZBaza();
+void PokazBrakPolaczeniaZBaza();

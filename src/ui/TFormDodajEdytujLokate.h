@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/TDaneLokaty.h"
+#include "app/TDaneLokaty.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TPropozycjaZysku.h"
 #include "format/TTabDwuwymiarowa.h"
 
 #include <QDialog>
@@ -21,12 +22,7 @@ public:
     explicit TFormDodajZyskZLokatyDoOszczednosci(QWidget* owner = nullptr);
 
     // How the profit offered was found.
-    enum class TZrodloZysku : int8_t {
-        BezOferty,     // the deposit has no offer: nothing was computed
-        Bank,          // ended at or after its end: what the bank pays, net
-        PrzedTerminem, // broken early: the bank's early-break terms decide
-        PozaZakresem,  // the schedule cannot be computed exactly
-    };
+    using TZrodloZysku = ::TZrodloZysku;
     // The information about the ended deposit, its lines broken by "\r";
     // `warunki` are the offer's early-break terms (used when broken early).
     static QString TekstInformacji(const QString& nazwaLokaty, TZrodloZysku zrodlo, double zysk,

@@ -1,30 +1,32 @@
 // The deposits window: its controls, events and the close flow. The lists are
-// filled in TLokatyFormGlownyListy.cpp, the commands live in
-// TLokatyFormGlownyLokaty.cpp and TLokatyFormGlownyOferty.cpp.
+// filled in TLokatyFormGlownyListy.cpp, the deposits tab is TZakladkaLokat,
+// the offer commands live in TLokatyFormGlownyOferty.cpp.
 #include "ui/TLokatyFormGlowny.h"
 
 #include "app/Komunikaty.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "data/TUstawieniaLokat.h"
+#include "domain/TGwarancjeBFG.h"
 #include "domain/TLokata.h"
-#include "import/TAktualizacjaKursuEUR.h"
 #include "platform/BuildConfig.h"
 #include "platform/Platform.h"
 #include "platform/WebAddresses.h"
 #include "ui/DopasowanieDoEkranu.h"
-#include "ui/KontrastTekstu.h"
+#include "ui/ElementyZakladek.h"
 #include "ui/PomocOkien.h"
-#include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
-#include "ui/TEtykietaGwarancji.h"
 #include "ui/TEtykietaSkracana.h"
+#include "ui/TFormPorownajOferty.h"
+#include "ui/TFormProgiOstrzezen.h"
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
+#include "ui/TKwotaEdit.h"
 #include "ui/TListaRaportowa.h"
-#include "ui/TPasekKonczacychSieLokat.h"
 #include "ui/TPrzyciskBoczny.h"
 #include "ui/TZakladkaKalendarza.h"
+#include "ui/TZakladkaLokat.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -44,23 +46,12 @@
 
 namespace {
 
-const QString kTekstUwagiOZysku = QStringLiteral(
-    "Obliczony zysk z lokat bankowych ma charakter przybliżony i nie powinien stanowić "
-    "podstawy do decyzji inwestycyjnych.");
 const QString kTekstUwagiOWydajnosci = QStringLiteral(
     "Ilość lokat bankowych definitywnie wpływa na wydajność modułu. Ogranicz ilość lokat do "
     "niezbędnego minimum.");
-const QString kPytanieOZamkniecie = QStringLiteral(
-    "Lista lokat bankowych i(lub) lista lokat oferowanych przez banki zostały zmienione.\r"
-    "Aby zapisać dokonane zmiany należy kliknąć w przycisk \"Zapisz i zamknij\", zamknięcie "
-    "okna klikając w \"krzyżyk\" spowoduje utratę wprowadzonych zmian !!!\r\r"
-    "Czy chcesz zamknąć to okno BEZ ZAPISANIA dokonanych zmian ???");
 
 constexpr int kWysokoscDolnegoPaska = 42;
 constexpr int kNazwaPlikuWNaglowku = 48;
-constexpr int kSzerokoscKolumnyPrzyciskow = 66;
-constexpr int kOdstepPodsumowania = 70;
-constexpr int kOkresMigania = 900;
 
 // "Lokaty — DataFile.dat": the window names the data file it shows.
 QString TytulOkna(const QString& nazwaPliku, bool zapis) {
@@ -87,37 +78,6 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QStri
     return przycisk;
 }
 
-// The column keeps one width whichever of its buttons are shown: that of the
-// widest button, hidden ones included. On a screen too low for all of its
-// buttons the column scrolls (the focus brings a button into view).
-QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
-                           const QList<QWidget*>& dol) {
-    auto* przewijanie = new QScrollArea(rodzic);
-    przewijanie->setFrameShape(QFrame::NoFrame);
-    przewijanie->setFocusPolicy(Qt::NoFocus);
-    przewijanie->setWidgetResizable(true);
-    przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    przewijanie->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    przewijanie->viewport()->setAutoFillBackground(false);
-    auto* kolumna = new QWidget(przewijanie);
-    int szerokosc = kSzerokoscKolumnyPrzyciskow;
-    for (const QWidget* w : gora + dol)
-        szerokosc = qMax(szerokosc, w->sizeHint().width() + 6);
-    przewijanie->setFixedWidth(szerokosc);
-    przewijanie->setWidget(kolumna);
-    // The tab's own background shows through, as without the scroll area.
-    kolumna->setAutoFillBackground(false);
-    auto* uklad = new QVBoxLayout(kolumna);
-    uklad->setContentsMargins(3, 2, 3, 2);
-    uklad->setSpacing(2);
-    for (QWidget* w : gora)
-        uklad->addWidget(w, 0, Qt::AlignHCenter);
-    uklad->addStretch(1);
-    for (QWidget* w : dol)
-        uklad->addWidget(w, 0, Qt::AlignHCenter);
-    return przewijanie;
-}
-
 } // namespace
 
 TLokatyFormGlowny::TLokatyFormGlowny(QWidget* owner) : QDialog(owner) {
@@ -129,14 +89,12 @@ TLokatyFormGlowny::TLokatyFormGlowny(QWidget* owner) : QDialog(owner) {
     setMinimumSize(800, 662);
     resize(800, 662);
     UtworzKontrolki();
-    UtworzMenuLokat();
     UtworzMenuHarmonogramow();
     PolaczZdarzenia();
     UtworzZapisPolozenia();
 }
 
 TLokatyFormGlowny::~TLokatyFormGlowny() {
-    lv_Lokaty->WyczyscKolumny();
     lv_HarmonogramyLokatBankowych->WyczyscKolumny();
 }
 
@@ -150,10 +108,15 @@ void TLokatyFormGlowny::UtworzKontrolki() {
     pgc_Zakladki->setObjectName(QStringLiteral("pgc_Zakladki"));
     pgc_Zakladki->setIconSize(QSize(22, 22));
     pgc_Zakladki->setDocumentMode(false);
-    pgc_Zakladki->addTab(UtworzZakladkeLokat(), TIkonyLokat::Lokata(), QStringLiteral("&Lokaty"));
+    ts_TwojeLokaty =
+        new TZakladkaLokat(fDecyzjeZapisu, fMaksymalnaDlugoscKwoty, fMaksymalnaWartoscWProgramie);
+    ts_TwojeLokaty->UstawKolorUwagi(palette());
+    ProgiOstrzezen1 = ts_TwojeLokaty->AkcjaProgowOstrzezen();
+    pgc_Zakladki->addTab(ts_TwojeLokaty, TIkonyLokat::Lokata(), QStringLiteral("&Lokaty"));
     pgc_Zakladki->addTab(UtworzZakladkeHarmonogramow(), TIkonyLokat::Bank(),
                          QStringLiteral("Lokaty &oferowane przez banki"));
     ts_Kalendarz = new TZakladkaKalendarza;
+    ts_TwojeLokaty->UstawKalendarz(ts_Kalendarz);
     pgc_Zakladki->addTab(ts_Kalendarz, TIkonyLokat::Kalendarz(), QStringLiteral("&Kalendarz"));
     auto* obszar = new QVBoxLayout;
     obszar->setContentsMargins(6, 6, 6, 0);
@@ -177,78 +140,6 @@ void TLokatyFormGlowny::UtworzZapisPolozenia() {
     fFormSize->SetSaveUser(false);
     fFormSize->SetSaveMachine(false);
     TListaRaportowa::PamietajSzerokosciKolumn(*fFormSize);
-}
-
-QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
-    ts_TwojeLokaty = new QWidget;
-    ts_TwojeLokaty->setObjectName(QStringLiteral("ts_TwojeLokaty"));
-    sbtn_DodajLokate =
-        new TPrzyciskBoczny("sbtn_DodajLokate", QStringLiteral("Dodaj"),
-                            QStringLiteral("Kliknij, aby dodać nową lokatę do listy"),
-                            TIkonyLokat::Dodaj(), ts_TwojeLokaty);
-    sbtn_EdytujLokate = new TPrzyciskBoczny("sbtn_EdytujLokate", QStringLiteral("Edytuj"),
-                                            QStringLiteral("Kliknij, aby edytować wybraną lokatę"),
-                                            TIkonyLokat::Edytuj(), ts_TwojeLokaty);
-    sbtn_UsunLokate = new TPrzyciskBoczny("sbtn_UsunLokate", QStringLiteral("Usuń"),
-                                          QStringLiteral("Kliknij, aby usunąć wybraną lokatę"),
-                                          TIkonyLokat::Usun(), ts_TwojeLokaty);
-    sbtn_ZakonczLokate = new TPrzyciskBoczny(
-        "sbtn_ZakonczLokate", QStringLiteral("Zakończ\rlokatę"),
-        QStringLiteral("Kliknij, aby zakończyć lokatę"), TIkonyLokat::Zakoncz(), ts_TwojeLokaty);
-    sbtn_RozpocznijLokate = new TPrzyciskBoczny(
-        "sbtn_RozpocznijLokate", QStringLiteral("Rozpocznij\rlokatę"),
-        QStringLiteral("Kliknij, aby rozpocząć lokatę"), TIkonyLokat::Rozpocznij(), ts_TwojeLokaty);
-    sbtn_RozpocznijJakoNowaLokate = new TPrzyciskBoczny(
-        "sbtn_RozpocznijJakoNowaLokate", QStringLiteral("Utworz\r\nnową jak ta"),
-        QStringLiteral("Kliknij, aby dodać do listy nową lokatę na bazie lokaty zaznaczonej"),
-        TIkonyLokat::NowaJakTa(), ts_TwojeLokaty);
-
-    lv_Lokaty = new TListaRaportowa("lv_Lokaty", ts_TwojeLokaty);
-    lv_Lokaty->setAccessibleName(QStringLiteral("Twoje lokaty"));
-
-    pan_LokatyBottom = new QWidget(ts_TwojeLokaty);
-    pan_LokatyBottom->setObjectName(QStringLiteral("pan_LokatyBottom"));
-    // Large sums may not fit: the line then ends with "…" and shows whole as a tooltip.
-    lbl_IleLokat = new TEtykietaSkracana(pan_LokatyBottom);
-    lbl_IleLokat->setObjectName(QStringLiteral("lbl_IleLokat"));
-    QFont pogrubiona = lbl_IleLokat->font();
-    pogrubiona.setBold(true);
-    lbl_IleLokat->setFont(pogrubiona);
-    lbl_GwarancjaBFG = new TEtykietaGwarancji(pan_LokatyBottom);
-    Label1 = new TAMHFlashLabel(kTekstUwagiOZysku, pan_LokatyBottom);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    UstawKolorUwagi();
-    Label1->SetInterval(kOkresMigania);
-    // At the window's smallest width the notice is wider than the panel.
-    Label1->setWordWrap(true);
-    auto* dol = new QVBoxLayout(pan_LokatyBottom);
-    dol->setContentsMargins(kOdstepPodsumowania, 4, 4, 4);
-    dol->setSpacing(4);
-    dol->addWidget(lbl_IleLokat);
-    dol->addWidget(lbl_GwarancjaBFG);
-    dol->addWidget(Label1);
-    dol->addStretch(1);
-    // Its wrapped lines need another height when its width changes.
-    pan_LokatyBottom->installEventFilter(this);
-
-    pan_KonczaceSie = new TPasekKonczacychSieLokat(ts_TwojeLokaty);
-
-    auto* gora = new QHBoxLayout;
-    gora->setContentsMargins(0, 0, 0, 0);
-    gora->addWidget(
-        KolumnaPrzyciskow(ts_TwojeLokaty,
-                          {sbtn_DodajLokate, sbtn_EdytujLokate, sbtn_UsunLokate, sbtn_ZakonczLokate,
-                           sbtn_RozpocznijLokate, sbtn_RozpocznijJakoNowaLokate},
-                          {}));
-    gora->addWidget(lv_Lokaty, 1);
-    // The bottom panel runs under the buttons and the list.
-    auto* uklad = new QVBoxLayout(ts_TwojeLokaty);
-    uklad->setContentsMargins(2, 4, 4, 2);
-    uklad->setSpacing(0);
-    uklad->addWidget(pan_KonczaceSie);
-    uklad->addLayout(gora, 1);
-    uklad->addWidget(pan_LokatyBottom);
-    return ts_TwojeLokaty;
 }
 
 QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
@@ -351,60 +242,6 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     return pnl1;
 }
 
-QAction* TLokatyFormGlowny::DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa,
-                                             const QString& tytul, const QKeySequence& skrot) {
-    QAction* pozycja = menu->addAction(tytul);
-    pozycja->setObjectName(QLatin1String(nazwa));
-    pozycja->setShortcut(skrot);
-    // The shortcut acts while the list has the focus, with the enabled state
-    // the item took at the last opening of the menu.
-    pozycja->setShortcutContext(Qt::WidgetShortcut);
-    lista->addAction(pozycja);
-    return pozycja;
-}
-
-void TLokatyFormGlowny::DodajSeparator(QMenu* menu, const char* nazwa) {
-    menu->addSeparator()->setObjectName(QLatin1String(nazwa));
-}
-
-void TLokatyFormGlowny::UtworzMenuLokat() {
-    pmenu_Lokaty = new QMenu(this);
-    pmenu_Lokaty->setObjectName(QStringLiteral("pmenu_Lokaty"));
-    QMenu* m = pmenu_Lokaty;
-    QWidget* l = lv_Lokaty;
-    Dodaj1 = DodajPozycjeMenu(m, l, "Dodaj1", QStringLiteral("&Dodaj"), QKeySequence("Ctrl+D"));
-    Edytuj1 = DodajPozycjeMenu(m, l, "Edytuj1", QStringLiteral("&Edytuj"), QKeySequence("Ctrl+E"));
-    DodajSeparator(m, "N1");
-    Usu1 = DodajPozycjeMenu(m, l, "Usu1", QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
-    DodajSeparator(m, "N2");
-    PrzerwijZakoczlokate1 =
-        DodajPozycjeMenu(m, l, "PrzerwijZakoczlokate1", QStringLiteral("&Przerwij/Zakończ lokatę"),
-                         QKeySequence("Ctrl+B"));
-    Rozpocznijlokate1 = DodajPozycjeMenu(
-        m, l, "Rozpocznijlokate1", QStringLiteral("&Rozpocznij lokatę"), QKeySequence("Ctrl+G"));
-    Utwrznowjakta1 = DodajPozycjeMenu(m, l, "Utwrznowjakta1", QStringLiteral("U&twórz nową jak ta"),
-                                      QKeySequence("Ctrl+C"));
-    DodajSeparator(m, "N5");
-    Informacjeolokaciebankowej1 = DodajPozycjeMenu(m, l, "Informacjeolokaciebankowej1",
-                                                   QStringLiteral("&Informacje o lokacie bankowej"),
-                                                   QKeySequence("Ctrl+Space"));
-    DodajSeparator(m, "N8");
-    EksportujDoKalendarza1 =
-        DodajPozycjeMenu(m, l, "EksportujDoKalendarza1",
-                         QStringLiteral("Eksportuj do &kalendarza…"), QKeySequence());
-    DodajSeparator(m, "N10");
-    EksportujListe1 =
-        DodajPozycjeMenu(m, l, "EksportujListe1", TEksportListy::TytulEksportu(), QKeySequence());
-    DrukujListe1 =
-        DodajPozycjeMenu(m, l, "DrukujListe1", TEksportListy::TytulDruku(), QKeySequence());
-    DodajSeparator(m, "N11");
-    BankiJednejInstytucji1 = DodajPozycjeMenu(
-        m, l, "BankiJednejInstytucji1", QStringLiteral("&Banki jednej instytucji (gwarancja BFG)…"),
-        QKeySequence());
-    ProgiOstrzezen1 = DodajPozycjeMenu(m, l, "ProgiOstrzezen1", QStringLiteral("Pro&gi ostrzeżeń…"),
-                                       QKeySequence());
-}
-
 void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
     pmenu_LokatyBankowe = new QMenu(this);
     pmenu_LokatyBankowe->setObjectName(QStringLiteral("pmenu_LokatyBankowe"));
@@ -444,13 +281,10 @@ void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
 
 void TLokatyFormGlowny::PolaczZdarzenia() {
     using T = TLokatyFormGlowny;
-    connect(sbtn_DodajLokate, &QToolButton::clicked, this, &T::sbtn_DodajLokateClick);
-    connect(sbtn_EdytujLokate, &QToolButton::clicked, this, &T::sbtn_EdytujLokateClick);
-    connect(sbtn_UsunLokate, &QToolButton::clicked, this, &T::sbtn_UsunLokateClick);
-    connect(sbtn_ZakonczLokate, &QToolButton::clicked, this, &T::sbtn_ZakonczLokateClick);
-    connect(sbtn_RozpocznijLokate, &QToolButton::clicked, this, &T::sbtn_RozpocznijLokateClick);
-    connect(sbtn_RozpocznijJakoNowaLokate, &QToolButton::clicked, this,
-            &T::sbtn_RozpocznijJakoNowaLokateClick);
+    connect(ts_TwojeLokaty, &TZakladkaLokat::LokatyZmienione, this,
+            [this] { WypelnijListy(false); });
+    connect(ts_TwojeLokaty, &TZakladkaLokat::PokazLokate, this, &T::PokazLokate);
+    connect(ts_TwojeLokaty, &TZakladkaLokat::WyborZmieniony, this, &T::UstawPrzyciski);
     connect(sbtn_DodajLokateBankowa, &QToolButton::clicked, this, &T::sbtn_DodajLokateBankowaClick);
     connect(sbtn_EdytujLokateBankowa, &QToolButton::clicked, this,
             &T::sbtn_EdytujLokateBankowaClick);
@@ -464,13 +298,7 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(btn_OK, &QPushButton::clicked, this, &T::btn_OKClick);
     connect(btn_Zapisz, &QPushButton::clicked, this, &T::btn_ZapiszClick);
 
-    connect(Dodaj1, &QAction::triggered, this, &T::sbtn_DodajLokateClick);
-    connect(Edytuj1, &QAction::triggered, this, &T::sbtn_EdytujLokateClick);
-    connect(Usu1, &QAction::triggered, this, &T::sbtn_UsunLokateClick);
-    connect(PrzerwijZakoczlokate1, &QAction::triggered, this, &T::sbtn_ZakonczLokateClick);
-    connect(Rozpocznijlokate1, &QAction::triggered, this, &T::sbtn_RozpocznijLokateClick);
-    connect(Utwrznowjakta1, &QAction::triggered, this, &T::sbtn_RozpocznijJakoNowaLokateClick);
-    connect(Informacjeolokaciebankowej1, &QAction::triggered, this,
+    connect(ts_TwojeLokaty->AkcjaInformacjiOOfercie(), &QAction::triggered, this,
             &T::Informacjeolokaciebankowej1Click);
     connect(Dodaj2, &QAction::triggered, this, &T::sbtn_DodajLokateBankowaClick);
     connect(Edytuj2, &QAction::triggered, this, &T::sbtn_EdytujLokateBankowaClick);
@@ -483,40 +311,29 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(Importujzpliku1, &QAction::triggered, this, &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
     connect(Eksportujdopliku1, &QAction::triggered, this, &T::sbtn_EksportujDoplikuClick);
     connect(PobierzzInternetu1, &QAction::triggered, this, &T::btn_AktualizujLokatyClick);
-    connect(EksportujDoKalendarza1, &QAction::triggered, ts_Kalendarz,
-            &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
-    for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
-        const bool lokaty = lista == lv_Lokaty;
-        connect(lokaty ? EksportujListe1 : EksportujListe2, &QAction::triggered, this,
+    for (TListaRaportowa* lista : {lv_HarmonogramyLokatBankowych}) {
+        connect(EksportujListe2, &QAction::triggered, this,
                 [this, lista] { TEksportListy::EksportujDoCSV(TabelaListy(lista), PlikDanych()); });
-        connect(lokaty ? DrukujListe1 : DrukujListe2, &QAction::triggered, this,
+        connect(DrukujListe2, &QAction::triggered, this,
                 [this, lista] { TEksportListy::Drukuj(TabelaListy(lista)); });
     }
-    connect(BankiJednejInstytucji1, &QAction::triggered, this, &T::BankiJednejInstytucjiClick);
     connect(ProgiOstrzezen1, &QAction::triggered, this, &T::ProgiOstrzezenClick);
-    connect(pan_KonczaceSie, &TPasekKonczacychSieLokat::PokazLokaty, this, &T::ZaznaczKonczaceSie);
-    connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
     connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
-    for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
+    for (TListaRaportowa* lista : {lv_HarmonogramyLokatBankowych}) {
         connect(lista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
                 &T::UstawPrzyciski);
         connect(lista, &QAbstractItemView::clicked, this, &T::UstawPrzyciski);
         lista->setContextMenuPolicy(Qt::CustomContextMenu);
     }
-    connect(lv_Lokaty, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-        pmenu_Lokaty->popup(lv_Lokaty->viewport()->mapToGlobal(p));
-    });
     connect(lv_HarmonogramyLokatBankowych, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) {
                 pmenu_LokatyBankowe->popup(
                     lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
             });
     // A double click or Enter on a row opens it for editing.
-    connect(lv_Lokaty, &TListaRaportowa::WierszZatwierdzony, this, &T::sbtn_EdytujLokateClick);
     connect(lv_HarmonogramyLokatBankowych, &TListaRaportowa::WierszZatwierdzony, this,
             &T::sbtn_EdytujLokateBankowaClick);
-    connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
     connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
             &T::lv_HarmonogramyLokatBankowychColumnClick);
     connect(pgc_Zakladki, &QTabWidget::currentChanged, this, [this](int zakladka) {
@@ -524,7 +341,6 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
             WypelnijOdlozonaListeHarmonogramow();
         UstawPrzyciski();
     });
-    connect(ts_Kalendarz, &TZakladkaKalendarza::OtworzLokate, this, &T::OtworzLokateZKalendarza);
 
     auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
     pomoc->setContext(Qt::WindowShortcut);
@@ -535,12 +351,6 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
         if (btn_Zapisz->isVisible() && btn_Zapisz->isEnabled())
             btn_ZapiszClick();
     });
-}
-
-// The calendar opens a deposit as the deposits tab does: selected, then edited.
-void TLokatyFormGlowny::OtworzLokateZKalendarza(TLokata* lokata) {
-    lv_Lokaty->ZaznaczRekord(lokata);
-    sbtn_EdytujLokateClick();
 }
 
 TKolekcjeDanych* TLokatyFormGlowny::Kolekcje() const {
@@ -555,19 +365,15 @@ TKolekcjeDanych* TLokatyFormGlowny::KolekcjeLubKomunikat() const {
 }
 
 const QString& TLokatyFormGlowny::TekstBrakuPolaczeniaZBaza() {
-    static const QString tekst = QStringLiteral(
-        "Nie udało się nawiązać połączenia z bazą danych !!!\rUpewnij się że program znajduje "
-        "się w lokalizacji, w której zapis jest możliwy lub że masz wystarczająco dużo miejsca "
-        "na dysku do utworzenia bazy.");
-    return tekst;
+    return ::TekstBrakuPolaczeniaZBaza();
 }
 
 void TLokatyFormGlowny::PokazBrakPolaczeniaZBaza() {
-    PokazBlad(TekstBrakuPolaczeniaZBaza());
+    ::PokazBrakPolaczeniaZBaza();
 }
 
 const TWierszRaportu* TLokatyFormGlowny::WybranyWierszLokaty() const {
-    return lv_Lokaty->WybranyWiersz();
+    return ts_TwojeLokaty->WybranyWiersz();
 }
 
 TLokata* TLokatyFormGlowny::WybranaLokata() const {
@@ -583,9 +389,7 @@ THarmonogramLokatyBankowej* TLokatyFormGlowny::WybranyHarmonogram() const {
 }
 
 TLokata* TLokatyFormGlowny::LokataWiersza(const TWierszRaportu* wiersz) const {
-    if (!wiersz || !lv_Lokaty->IndeksWiersza(*wiersz).isValid())
-        return nullptr;
-    return static_cast<TLokata*>(wiersz->rekord);
+    return ts_TwojeLokaty->LokataWiersza(wiersz);
 }
 
 THarmonogramLokatyBankowej*
@@ -596,29 +400,15 @@ TLokatyFormGlowny::HarmonogramWiersza(const TWierszRaportu* wiersz) const {
 }
 
 bool TLokatyFormGlowny::TylkoDoOdczytu() const {
-    return MyDB && MyDB->OtwartyTylkoDoOdczytu();
+    return fDecyzjeZapisu.TylkoDoOdczytu();
 }
 
 // A file open only to read offers the commands that read; every command that
 // would change data is disabled, and so is "Zapisz i zamknij".
 void TLokatyFormGlowny::UstawPrzyciski() {
     const bool zapis = !TylkoDoOdczytu();
-    const bool zakladkaLokat = zapis && pgc_Zakladki->currentWidget() == ts_TwojeLokaty;
     const bool zakladkaOfert = zapis && pgc_Zakladki->currentWidget() == ts_LokatyBankowe;
-    const bool wierszLokaty = zakladkaLokat && WybranyWierszLokaty() != nullptr;
-    const TLokata* lokata = zakladkaLokat ? WybranaLokata() : nullptr;
-    const bool aktywna = lokata && lokata->Aktywna();
-    const bool nieaktywna = lokata && !lokata->Aktywna();
-
-    sbtn_DodajLokate->setEnabled(zakladkaLokat);
-    sbtn_EdytujLokate->setEnabled(aktywna);
-    sbtn_UsunLokate->setEnabled(wierszLokaty);
-    sbtn_RozpocznijLokate->setEnabled(nieaktywna);
-    sbtn_RozpocznijLokate->setVisible(nieaktywna);
-    sbtn_ZakonczLokate->setEnabled(aktywna);
-    sbtn_ZakonczLokate->setVisible(!nieaktywna);
-    sbtn_RozpocznijJakoNowaLokate->setEnabled(lokata != nullptr);
-    sbtn_RozpocznijJakoNowaLokate->setVisible(lokata != nullptr);
+    ts_TwojeLokaty->UstawPrzyciski(zapis && pgc_Zakladki->currentWidget() == ts_TwojeLokaty);
 
     const bool wierszOferty = zakladkaOfert && WybranyWierszHarmonogramu() != nullptr;
     sbtn_DodajLokateBankowa->setEnabled(zakladkaOfert);
@@ -629,7 +419,7 @@ void TLokatyFormGlowny::UstawPrzyciski() {
           static_cast<QWidget*>(sbtn_OdczytajLokatyBankoweZPliku), static_cast<QWidget*>(btn_OK)})
         zmienia->setEnabled(zapis);
     const TKolekcjeDanych* kolekcje = Kolekcje();
-    btn_Zapisz->setVisible(static_cast<bool>(fZapisWMiejscu));
+    btn_Zapisz->setVisible(fDecyzjeZapisu.JestZapisWMiejscu());
     btn_Zapisz->setEnabled(zapis && kolekcje && kolekcje->ZmienionoINiezapisanoLokaty());
     const QString plikDanych = MyDB ? MyDB->PlikiDB().DataFile() : QString();
     const QString nazwaPliku = QFileInfo(plikDanych).fileName();
@@ -642,18 +432,6 @@ void TLokatyFormGlowny::UstawPrzyciski() {
     pgc_Zakladki->setTabText(
         pgc_Zakladki->indexOf(ts_LokatyBankowe),
         QStringLiteral("Lokaty &oferowane przez banki (%1)").arg(IloscOfert()));
-}
-
-void TLokatyFormGlowny::pmenu_LokatyPopup() {
-    Dodaj1->setEnabled(sbtn_DodajLokate->isEnabled());
-    Edytuj1->setEnabled(sbtn_EdytujLokate->isEnabled());
-    Usu1->setEnabled(sbtn_UsunLokate->isEnabled());
-    PrzerwijZakoczlokate1->setEnabled(sbtn_ZakonczLokate->isEnabled());
-    Rozpocznijlokate1->setEnabled(sbtn_RozpocznijLokate->isEnabled());
-    Utwrznowjakta1->setEnabled(sbtn_RozpocznijJakoNowaLokate->isEnabled());
-    EksportujDoKalendarza1->setEnabled(ts_Kalendarz->MoznaEksportowac());
-    EksportujListe1->setEnabled(lv_Lokaty->IloscWierszy() > 0);
-    DrukujListe1->setEnabled(lv_Lokaty->IloscWierszy() > 0);
 }
 
 void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
@@ -689,7 +467,7 @@ void TLokatyFormGlowny::btn_OKClick() {
 }
 
 void TLokatyFormGlowny::UstawZapisWMiejscu(TZapisWMiejscu zapis) {
-    fZapisWMiejscu = std::move(zapis);
+    fDecyzjeZapisu.UstawZapisWMiejscu(std::move(zapis));
     UstawPrzyciski();
 }
 
@@ -702,30 +480,19 @@ void TLokatyFormGlowny::btn_ZapiszClick() {
 // deposit added before the save by the id the file gave it) and the offer by
 // its bank, name and rate.
 bool TLokatyFormGlowny::ZapiszWMiejscu() {
-    if (!fZapisWMiejscu || TylkoDoOdczytu())
+    if (!fDecyzjeZapisu.MoznaZapisacWMiejscu())
         return false;
     const TLokata* lokata = WybranaLokata();
     const int32_t idLokaty = lokata ? lokata->Id() : -1;
     const THarmonogramLokatyBankowej* oferta = WybranyHarmonogram();
     const QString kluczOferty = oferta ? oferta->BankNazwaOprocentowanie() : QString();
-    const std::optional<std::map<int32_t, int32_t>> noweId = fZapisWMiejscu();
+    const std::optional<TDecyzjeZapisu::TNoweId> noweId = fDecyzjeZapisu.ZapiszWPliku();
     if (!noweId)
         return false;
-    const auto PoZapisie = [&noweId](int32_t id) {
-        const auto nowe = noweId->find(id);
-        return nowe == noweId->end() ? id : nowe->second;
-    };
-    std::map<int32_t, TZyskZakonczonej> zakonczone;
-    for (const auto& [id, zysk] : fZakonczoneWTymPokazaniu)
-        zakonczone[PoZapisie(id)] = zysk;
-    fZakonczoneWTymPokazaniu = std::move(zakonczone);
+    ts_TwojeLokaty->Polecenia().PoZapisie(*noweId);
     WypelnijListy(true);
     if (TKolekcjeDanych* kolekcje = Kolekcje()) {
-        const TLokata* wybrana = nullptr;
-        for (const auto& zapisana : kolekcje->Lokaty())
-            if (zapisana->Id() == PoZapisie(idLokaty))
-                wybrana = zapisana.get();
-        lv_Lokaty->ZaznaczRekord(wybrana);
+        ts_TwojeLokaty->ZaznaczLokatePoId(TDecyzjeZapisu::IdPoZapisie(*noweId, idLokaty));
         lv_HarmonogramyLokatBankowych->ZaznaczRekord(
             kluczOferty.isEmpty()
                 ? nullptr
@@ -740,8 +507,8 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
     if (event->spontaneous())
         return;
     PrzygotujOkno();
-    WczytajUstawieniaGwarancji();
-    pan_KonczaceSie->NowePokazanie();
+    ts_TwojeLokaty->NowePokazanie();
+    fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
     WypelnijListy(true);
     if (!fFormSize->HasStoredPlacement())
         PokazWszystkieKolumnyLokat();
@@ -753,13 +520,11 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
 // stands in the middle of that area.
 void TLokatyFormGlowny::PokazWszystkieKolumnyLokat() {
     layout()->activate();
-    const int lista = 2 * lv_Lokaty->frameWidth() +
-                      lv_Lokaty->verticalScrollBar()->sizeHint().width() +
-                      lv_Lokaty->NaturalnaSzerokosc();
     const QRect obszar = screen()->availableGeometry();
     const int ramka = frameGeometry().width() - width();
     const int szerokosc =
-        qMax(minimumWidth(), qMin(width() - lv_Lokaty->width() + lista, obszar.width() - ramka));
+        qMax(minimumWidth(),
+             qMin(width() + ts_TwojeLokaty->BrakujacaSzerokoscListy(), obszar.width() - ramka));
     if (szerokosc <= width())
         return;
     const int lewa = obszar.x() + qMax(0, (obszar.width() - szerokosc - ramka) / 2);
@@ -767,17 +532,7 @@ void TLokatyFormGlowny::PokazWszystkieKolumnyLokat() {
 }
 
 bool TLokatyFormGlowny::ZapytajOZamkniecieBezZapisu() const {
-    const TKolekcjeDanych* kolekcje = Kolekcje();
-    if (fKliknietoOK || !kolekcje || !kolekcje->ZmienionoINiezapisanoLokaty())
-        return true;
-    TMessage pytanie;
-    // Unlike the other questions this one is captioned "BŁĄD !!!" on purpose.
-    pytanie.caption = kTytulBledu;
-    pytanie.text = kPytanieOZamkniecie;
-    pytanie.icon = TMessageIcon::Warning;
-    pytanie.buttons = TMessageButtons::YesNo;
-    pytanie.defaultNo = true;
-    return Platform::messageBoxes().show(pytanie) == TMessageResult::Yes;
+    return fDecyzjeZapisu.MoznaZamknac(fKliknietoOK);
 }
 
 void TLokatyFormGlowny::closeEvent(QCloseEvent* event) {
@@ -788,16 +543,9 @@ void TLokatyFormGlowny::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-// The notice is red: dark red on a light window, light red on a dark one.
-void TLokatyFormGlowny::UstawKolorUwagi() {
-    QPalette paleta = Label1->palette();
-    paleta.setColor(QPalette::WindowText, KolorOstrzezeniaNa(palette()));
-    Label1->setPalette(paleta);
-}
-
 void TLokatyFormGlowny::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::PaletteChange && Label1)
-        UstawKolorUwagi();
+    if (event->type() == QEvent::PaletteChange && ts_TwojeLokaty)
+        ts_TwojeLokaty->UstawKolorUwagi(palette());
     QDialog::changeEvent(event);
 }
 
@@ -808,4 +556,81 @@ void TLokatyFormGlowny::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+// --- The deposits tab's commands ------------------------------------------------
+
+int32_t TLokatyFormGlowny::NoweIdLokaty() const {
+    return ts_TwojeLokaty->Polecenia().NoweIdLokaty();
+}
+
+const std::map<int32_t, TLokatyFormGlowny::TZyskZakonczonej>&
+TLokatyFormGlowny::ZakonczoneWTymPokazaniu() const {
+    return ts_TwojeLokaty->Polecenia().ZakonczoneWTymPokazaniu();
+}
+
+void TLokatyFormGlowny::sbtn_DodajLokateClick() {
+    ts_TwojeLokaty->sbtn_DodajLokateClick();
+}
+
+void TLokatyFormGlowny::DodajLokate(const TLokata& wzor) {
+    ts_TwojeLokaty->DodajLokate(wzor);
+}
+
+void TLokatyFormGlowny::sbtn_EdytujLokateClick() {
+    ts_TwojeLokaty->sbtn_EdytujLokateClick();
+}
+
+void TLokatyFormGlowny::sbtn_RozpocznijJakoNowaLokateClick() {
+    ts_TwojeLokaty->sbtn_RozpocznijJakoNowaLokateClick();
+}
+
+void TLokatyFormGlowny::sbtn_RozpocznijLokateClick() {
+    ts_TwojeLokaty->sbtn_RozpocznijLokateClick();
+}
+
+void TLokatyFormGlowny::sbtn_ZakonczLokateClick() {
+    ts_TwojeLokaty->sbtn_ZakonczLokateClick();
+}
+
+void TLokatyFormGlowny::sbtn_UsunLokateClick() {
+    ts_TwojeLokaty->sbtn_UsunLokateClick();
+}
+
+void TLokatyFormGlowny::ZakonczLubRozpocznijLokate(TLokata* lokata, bool aktywna) {
+    ts_TwojeLokaty->ZakonczLubRozpocznijLokate(lokata, aktywna);
+}
+
+void TLokatyFormGlowny::PokazLokate(const TLokata* lokata) {
+    pgc_Zakladki->setCurrentWidget(ts_TwojeLokaty);
+    ts_TwojeLokaty->ZaznaczLokate(lokata);
+    UstawPrzyciski();
+}
+
+// The offers ranked for an amount; the deposit chosen there is added.
+void TLokatyFormGlowny::sbtn_PorownajOfertyClick() {
+    TKolekcjeDanych* kolekcje = KolekcjeLubKomunikat();
+    if (!kolekcje)
+        return;
+    TFormPorownajOferty dialog(kolekcje->HarmonogramyLokatBankowych(), this);
+    dialog.UstawOgraniczeniaKwoty(MaksymalnaDlugoscKwoty(), MaksymalnaWartoscWProgramie());
+    dialog.UstawProgNieaktualnosci(fDniDoNieaktualnosci);
+    dialog.UstawGwarancje(ts_TwojeLokaty->Gwarancje(*kolekcje));
+    if (Platform::modalRunner().runModal(&dialog) != QDialog::Accepted || !dialog.WybranaOferta())
+        return;
+    ts_TwojeLokaty->DodajZOferty(dialog.WybranaOferta()->BankNazwaOprocentowanie(), dialog.Kwota(),
+                                 dialog.DataRozpoczecia());
+}
+
+// New thresholds take effect at once: the offers' marks and summary, the
+// comparison, and the bar of deposits ending soon.
+void TLokatyFormGlowny::ProgiOstrzezenClick() {
+    TFormProgiOstrzezen okno(fDniDoNieaktualnosci, ts_TwojeLokaty->DniDoZakonczenia(), this);
+    if (Platform::modalRunner().runModal(&okno) != QDialog::Accepted)
+        return;
+    TUstawieniaLokat::UstawDniDoNieaktualnosci(okno.DniDoNieaktualnosci());
+    TUstawieniaLokat::UstawDniDoZakonczenia(okno.DniDoZakonczenia());
+    fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
+    ts_TwojeLokaty->UstawDniDoZakonczenia(TUstawieniaLokat::DniDoZakonczenia());
+    WypelnijListy(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
-#include "domain/TKursEUR.h"
-#include "domain/TPolaczoneBanki.h"
+#include "app/IDialogZyskuZLokaty.h"
+#include "app/TDecyzjeZapisu.h"
 #include "import/ListaBankow.h"
 
 #include <QDialog>
@@ -14,18 +14,13 @@
 #include <optional>
 
 class QAction;
-class QKeySequence;
 class QLabel;
 class QMenu;
 class QPushButton;
 class QTabWidget;
 class QToolButton;
 class QWidget;
-class TAMHFlashLabel;
-class TAktualizacjaKursuEUR;
-class TEtykietaGwarancji;
 class TEtykietaSkracana;
-class TPasekKonczacychSieLokat;
 class TFormParserLokatBankowych;
 class TFormSize;
 class THeaderPanel;
@@ -37,6 +32,7 @@ struct TWierszRaportu;
 struct TTabelaListy;
 class TProjektDB;
 class TZakladkaKalendarza;
+class TZakladkaLokat;
 
 // The deposits window: the user's deposits with their estimates on the first
 // tab, the catalogue of bank offers on the second. Every command works on the
@@ -69,7 +65,7 @@ public:
     // file gave the deposits added since the last save, by their provisional
     // ids, or nothing when it failed (the user was told). Without it the
     // button is hidden and an unsaved offer still blocks adding deposits.
-    using TZapisWMiejscu = std::function<std::optional<std::map<int32_t, int32_t>>()>;
+    using TZapisWMiejscu = TDecyzjeZapisu::TZapisWMiejscu;
     void UstawZapisWMiejscu(TZapisWMiejscu zapis);
 
     bool KliknietoOK() const { return fKliknietoOK; }
@@ -94,7 +90,7 @@ public:
     TLokata* LokataWiersza(const TWierszRaportu* wiersz) const;
     THarmonogramLokatyBankowej* HarmonogramWiersza(const TWierszRaportu* wiersz) const;
 
-    // Deposit operations (TLokatyFormGlownyLokaty.cpp).
+    // Deposit operations (TZakladkaLokat, TPoleceniaLokat).
     int32_t NoweIdLokaty() const;
     // Opens the deposit editor filled from `wzor` (name, amount, start, term
     // and offer) and adds the deposit that passes the editor's checks;
@@ -105,14 +101,9 @@ public:
     void PokazLokate(const TLokata* lokata);
     // Where the profit of a deposit ended in this showing went; an amount of
     // 0 when none was added.
-    struct TZyskZakonczonej {
-        int32_t idOszczednosci = -1;
-        double kwota = 0;
-    };
+    using TZyskZakonczonej = ::TZyskZakonczonej;
     // The deposits ended in this showing, by id.
-    const std::map<int32_t, TZyskZakonczonej>& ZakonczoneWTymPokazaniu() const {
-        return fZakonczoneWTymPokazaniu;
-    }
+    const std::map<int32_t, TZyskZakonczonej>& ZakonczoneWTymPokazaniu() const;
 
     // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
     // the catalogue when it is appended (the pointer is then empty); in every
@@ -150,7 +141,7 @@ public:
     };
 
 public slots:
-    // Deposit commands (TLokatyFormGlownyLokaty.cpp).
+    // Deposit commands (TZakladkaLokat).
     void sbtn_DodajLokateClick();
     void sbtn_EdytujLokateClick();
     void sbtn_RozpocznijJakoNowaLokateClick();
@@ -182,27 +173,18 @@ protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void UtworzKontrolki();
     QWidget* UtworzNaglowek();
     void UtworzZapisPolozenia();
-    QWidget* UtworzZakladkeLokat();
     QWidget* UtworzZakladkeHarmonogramow();
     QWidget* UtworzDolnyPasek();
-    void UtworzMenuLokat();
     void UtworzMenuHarmonogramow();
-    QAction* DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa, const QString& tytul,
-                              const QKeySequence& skrot);
-    void DodajSeparator(QMenu* menu, const char* nazwa);
     void PolaczZdarzenia();
-    void OtworzLokateZKalendarza(TLokata* lokata);
 
-    void PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje);
     void PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje);
-    void WypelnijListeLokat(TKolekcjeDanych& kolekcje);
     void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
     void OdlozListeHarmonogramow();
     void WypelnijOdlozonaListeHarmonogramow();
@@ -210,29 +192,16 @@ private:
     void UstawWyswietlanaTabele();
 
     void PokazWszystkieKolumnyLokat();
-    // The lines of the banks over the deposit-guarantee limit and the bar of
-    // the deposits past or near their end, after the deposit list is filled.
-    void PokazGwarancje(TKolekcjeDanych& kolekcje);
-    void PokazKonczaceSie(TKolekcjeDanych& kolekcje);
-    void ZaznaczKonczaceSie();
-    void BankiJednejInstytucjiClick();
+    // The thresholds of the offers' age and of the deposits ending soon.
     void ProgiOstrzezenClick();
-    // The rate and settings the lines and the bar use, read at each showing;
-    // a newer rate, when one is due, is downloaded meanwhile.
-    void WczytajUstawieniaGwarancji();
-    void PrzyjmijKursEUR(const TKursEUR& kurs);
-    void UstawWysokoscPodsumowania();
     // A list of the window as shown, with its title and summary, for the
     // CSV export and the printout; the data file exports must not overwrite.
     TTabelaListy TabelaListy(const TListaRaportowa* lista) const;
     QString PlikDanych() const;
 
-    void lv_LokatyColumnClick(int kolumna);
     void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
-    void pmenu_LokatyPopup();
     void pmenu_LokatyBankowePopup();
     bool ZapytajOZamkniecieBezZapisu() const;
-    void UstawKolorUwagi();
     // Every ticked row of the import window that still carries its offer
     // goes through DodajLubNadpiszHarmonogram, in row order.
     void PrzejmijZaznaczone(TFormParserLokatBankowych& okno);
@@ -240,28 +209,16 @@ private:
     // the bank list, the bank choice and the import windows.
     void ImportujZWybranychBankow();
 
-    // Starting again a deposit ended in this showing takes its profit back.
-    bool CofnijZyskPrzedRozpoczeciem(const TLokata& lokata);
-    // A deposit refers to its offer by the id the file gives it: while an
-    // offer is unsaved, adding or editing deposits first offers to save. False
-    // (after the refusal `odmowa` when saving is not possible) when the
-    // offers stay unsaved.
-    bool OfertyZapisaneLubZapisz(const QString& odmowa);
     // "Zapisz": the lists come back with the stored ids, the selection kept.
     bool ZapiszWMiejscu();
 
     bool fKliknietoOK = false;
-    std::map<int32_t, TZyskZakonczonej> fZakonczoneWTymPokazaniu;
-    TZapisWMiejscu fZapisWMiejscu;
+    // The in-place save and the decisions around saving.
+    TDecyzjeZapisu fDecyzjeZapisu{MyDB, [this] { return ZapiszWMiejscu(); }};
     double fMaksymalnaWartoscWProgramie = 1e15;
     int fMaksymalnaDlugoscKwoty = 15;
 
     TFormSize* fFormSize = nullptr;
-    TKursEUR fKursEUR;
-    // Downloads a newer euro rate in the background when the window opens.
-    std::unique_ptr<TAktualizacjaKursuEUR> fAktualizacjaKursu;
-    std::vector<TParaBankow> fPolaczoneBanki;
-    int fDniDoZakonczenia = 7;
     int fDniDoNieaktualnosci = 30;
     // The offers list is filled when its tab is shown: until then it holds no
     // rows, and the offer selected before is found again by its key.
@@ -272,22 +229,10 @@ private:
     THeaderPanel* pan_1 = nullptr;
     QLabel* lbl_Head = nullptr;
     QTabWidget* pgc_Zakladki = nullptr;
-    QWidget* ts_TwojeLokaty = nullptr;
+    TZakladkaLokat* ts_TwojeLokaty = nullptr;
     QWidget* ts_LokatyBankowe = nullptr;
     TZakladkaKalendarza* ts_Kalendarz = nullptr;
-    QToolButton* sbtn_DodajLokate = nullptr;
-    QToolButton* sbtn_EdytujLokate = nullptr;
-    QToolButton* sbtn_UsunLokate = nullptr;
-    QToolButton* sbtn_ZakonczLokate = nullptr;
-    QToolButton* sbtn_RozpocznijLokate = nullptr;
-    QToolButton* sbtn_RozpocznijJakoNowaLokate = nullptr;
-    TListaRaportowa* lv_Lokaty = nullptr;
-    QWidget* pan_LokatyBottom = nullptr;
-    TEtykietaSkracana* lbl_IleLokat = nullptr;
-    TAMHFlashLabel* Label1 = nullptr;
-    TEtykietaGwarancji* lbl_GwarancjaBFG = nullptr;
     TEtykietaSkracana* lbl_IleOfert = nullptr;
-    TPasekKonczacychSieLokat* pan_KonczaceSie = nullptr;
     QToolButton* sbtn_DodajLokateBankowa = nullptr;
     QToolButton* sbtn_EdytujLokateBankowa = nullptr;
     QToolButton* sbtn_UsunLokateBankowa = nullptr;
@@ -303,18 +248,7 @@ private:
     QPushButton* btn_OK = nullptr;
     QPushButton* btn_Zapisz = nullptr;
 
-    QMenu* pmenu_Lokaty = nullptr;
-    QAction* Dodaj1 = nullptr;
-    QAction* Edytuj1 = nullptr;
-    QAction* Usu1 = nullptr;
-    QAction* PrzerwijZakoczlokate1 = nullptr;
-    QAction* Rozpocznijlokate1 = nullptr;
-    QAction* Utwrznowjakta1 = nullptr;
-    QAction* Informacjeolokaciebankowej1 = nullptr;
-    QAction* EksportujDoKalendarza1 = nullptr;
-    QAction* EksportujListe1 = nullptr;
-    QAction* DrukujListe1 = nullptr;
-    QAction* BankiJednejInstytucji1 = nullptr;
+    // The deposits tab's item, in the offers' menu too.
     QAction* ProgiOstrzezen1 = nullptr;
     QMenu* pmenu_LokatyBankowe = nullptr;
     QAction* Dodaj2 = nullptr;

@@ -7,9 +7,7 @@
 #include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
 #include "domain/TWiekOferty.h"
-#include "domain/TWierszeListLokat.h"
 #include "platform/Clock.h"
-#include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
 #include "ui/THeaderPanel.h"
@@ -17,6 +15,7 @@
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TZakladkaKalendarza.h"
+#include "ui/TZakladkaLokat.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -34,18 +33,6 @@ QStringList TytulyBezID(const TTabela& tabela) {
     return tytuly;
 }
 
-// Offers by id, the first of the catalogue order for each id (deleted ones
-// included), as the collections' lookup by id finds them.
-QHash<int32_t, THarmonogramLokatyBankowej*>
-IndeksHarmonogramow(const TListaObiektow<THarmonogramLokatyBankowej>& harmonogramy) {
-    QHash<int32_t, THarmonogramLokatyBankowej*> indeks;
-    indeks.reserve(static_cast<qsizetype>(harmonogramy.size()));
-    for (const auto& h : harmonogramy)
-        if (h && h->fId != -1 && !indeks.contains(h->fId))
-            indeks.insert(h->fId, h.get());
-    return indeks;
-}
-
 // The stale mark's tooltip, which depends only on the day the offer was
 // added: offers of one day (a whole import) share one text.
 const QString& PodpowiedzWieku(const THarmonogramLokatyBankowej& oferta, TDateTime dzis,
@@ -61,34 +48,12 @@ const QString& PodpowiedzWieku(const THarmonogramLokatyBankowej& oferta, TDateTi
 
 void TLokatyFormGlowny::PrzygotujOkno() {
     pan_1->SetHeading(windowTitle());
-    lbl_IleLokat->UstawTekst(QString());
-    UstawWysokoscPodsumowania();
+    ts_TwojeLokaty->PrzygotujPodsumowanie();
     pgc_Zakladki->setCurrentWidget(ts_TwojeLokaty);
     TKolekcjeDanych* kolekcje = Kolekcje();
-    PrzygotujKolumnyLokat(kolekcje);
+    ts_TwojeLokaty->PrzygotujKolumny(kolekcje);
     PrzygotujKolumnyHarmonogramow(kolekcje);
-    lv_Lokaty->DopasujSzerokoscKolumn();
     lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
-}
-
-void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
-    lv_Lokaty->WyczyscKolumny();
-    lv_Lokaty->UstawIkone(TIkonyLokat::Lokata());
-    lv_Lokaty->UstawKolory([this](const TWierszRaportu& wiersz) {
-        return std::optional(TKoloryWierszyLokat::Lokaty(static_cast<const TLokata*>(wiersz.rekord),
-                                                         lv_Lokaty->palette()));
-    });
-    if (!kolekcje)
-        return;
-    const QStringList tytuly = TytulyBezID(kolekcje->TabelaLokaty());
-    QList<Qt::Alignment> wyrownania;
-    for (int i = 0; i < tytuly.size(); ++i)
-        wyrownania.append(i == 0 ? Qt::AlignLeft : Qt::AlignRight);
-    lv_Lokaty->UstawKolumny(tytuly, wyrownania);
-    // "Lokata bankowa" and "Szacowany zysk" (whose hint without an offer is
-    // long) give way first, so that the days left stay in view.
-    lv_Lokaty->UstawKolumnyElastyczne({4, 6});
-    kolekcje->PosortujLokatyPoDacieZakonczenia();
 }
 
 void TLokatyFormGlowny::PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje) {
@@ -108,11 +73,11 @@ void TLokatyFormGlowny::PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje)
 }
 
 void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
-    lbl_IleLokat->UstawTekst(QString());
+    ts_TwojeLokaty->WyczyscPodsumowanie();
     TKolekcjeDanych* kolekcje = Kolekcje();
     if (kolekcje) {
         UstawWyswietlanaTabele();
-        WypelnijListeLokat(*kolekcje);
+        ts_TwojeLokaty->Wypelnij(*kolekcje, MyDB->PlikiDB().DataFile());
         ts_Kalendarz->Wypelnij(kolekcje, MyDB->PlikiDB().DataFile());
         if (wypelnijHarmonogramy && pgc_Zakladki->currentWidget() == ts_LokatyBankowe)
             WypelnijListeHarmonogramow(*kolekcje);
@@ -124,39 +89,6 @@ void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
 
 void TLokatyFormGlowny::UstawWyswietlanaTabele() {
     MyDB->SetWyswietlanaTabela(TTabele::Lokaty);
-}
-
-void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
-    enum { kAktywne, kNieaktywne };
-    int iloscAktywnych = 0;
-    double kwota = 0;
-    double zysk = 0;
-    // After a command the same deposit stays selected.
-    const TLokata* wybrana = WybranaLokata();
-    const auto harmonogramy = IndeksHarmonogramow(kolekcje.HarmonogramyLokatBankowych());
-    std::vector<TWierszRaportu> wiersze;
-    wiersze.reserve(kolekcje.Lokaty().size());
-    for (const auto& lokata : kolekcje.Lokaty()) {
-        if (!lokata || lokata->Zmiany() == TTypModyfikacji::Usunieto)
-            continue;
-        THarmonogramLokatyBankowej* harmonogram =
-            harmonogramy.value(lokata->IdHarmonogramLokaty(), nullptr);
-        const double zyskLokaty = lokata->ObliczSzacowanyZyskZLokaty(harmonogram);
-        wiersze.push_back({TListaRaportowa::WcietaNazwa(
-                               TWierszeListLokat::KomorkiLokaty(*lokata, harmonogram, zyskLokaty)),
-                           lokata.get(), lokata->Aktywna() ? kAktywne : kNieaktywne});
-        if (lokata->Aktywna()) {
-            ++iloscAktywnych;
-            kwota += lokata->Kwota();
-            zysk += zyskLokaty;
-        }
-    }
-    lv_Lokaty->Wypelnij(TWierszeListLokat::NaglowkiGrup(), std::move(wiersze));
-    lv_Lokaty->ZaznaczRekord(wybrana);
-    lv_Lokaty->DopasujSzerokoscKolumn();
-    lbl_IleLokat->UstawTekst(TWierszeListLokat::Podsumowanie(iloscAktywnych, kwota, zysk));
-    PokazGwarancje(kolekcje);
-    PokazKonczaceSie(kolekcje);
 }
 
 void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
@@ -225,41 +157,12 @@ int TLokatyFormGlowny::IloscOfert() const {
 }
 
 TTabelaListy TLokatyFormGlowny::TabelaListy(const TListaRaportowa* lista) const {
-    if (lista == lv_Lokaty)
-        return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty"), lbl_IleLokat->text());
     return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty oferowane przez banki"),
                                  lbl_IleOfert->text());
 }
 
 QString TLokatyFormGlowny::PlikDanych() const {
     return MyDB ? MyDB->PlikiDB().DataFile() : QString();
-}
-
-void TLokatyFormGlowny::lv_LokatyColumnClick(int kolumna) {
-    TKolekcjeDanych* kolekcje = Kolekcje();
-    if (!kolekcje)
-        return;
-    switch (kolumna) {
-    case 0:
-        kolekcje->PosortujLokatyPoNazwie();
-        break;
-    case 1:
-        kolekcje->PosortujLokatyPoKwocie();
-        break;
-    case 2:
-        kolekcje->PosortujLokatyPoDacieRozpoczecia();
-        break;
-    case 3:
-        kolekcje->PosortujLokatyPoCzasieTrwania();
-        break;
-    case 5:
-    case 7:
-        kolekcje->PosortujLokatyPoDacieZakonczenia();
-        break;
-    default:
-        break;
-    }
-    WypelnijListy(false);
 }
 
 void TLokatyFormGlowny::lv_HarmonogramyLokatBankowychColumnClick(int) {

@@ -7,6 +7,7 @@
 #include "data/TKolekcjeDanych.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "platform/Clock.h"
+#include "ui/TAMHFlashLabel.h"
 #include "ui/TFormDodajEdytujLokate.h"
 #include "ui/TFormDodajEdytujLokateBankowa.h"
 #include "ui/TFormPorownajOferty.h"
@@ -192,6 +193,10 @@ void ZrobZrzutCiemny(TLokatyFormGlowny& okno, const QDir& folder) {
 }
 
 void ZrobZrzuty(TLokatyFormGlowny& okno, const QDir& folder) {
+    // The notice under the summary blinks: every picture shows it lit, however
+    // long the pictures before it took.
+    if (auto* uwaga = okno.findChild<TAMHFlashLabel*>(QStringLiteral("Label1")))
+        uwaga->SetFlash(false);
     auto* zakladki = okno.findChild<QTabWidget*>();
     if (!zakladki) {
         SavePicture(okno, folder, NazwaPliku(0));

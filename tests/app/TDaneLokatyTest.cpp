@@ -1,4 +1,4 @@
-#include "ui/TDaneLokaty.h"
+#include "app/TDaneLokaty.h"
 
 #include "domain/TLokata.h"
 #include "format/TFormatSettings.h"
