@@ -5,9 +5,9 @@
 // one duplicate rule (bank, name with term code and rate, ignoring letter
 // case) and one overwrite question apply to the editor, cloning and imports.
 #include "ui/TLokatyFormGlowny.h"
-#include "ui/WyborCeluEksportu.h"
 
 #include "app/Komunikaty.h"
+#include "app/WyborCeluEksportu.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/PlikOfert.h"
