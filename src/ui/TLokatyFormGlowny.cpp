@@ -1,9 +1,10 @@
 // The deposits window: its controls, events and the close flow. The lists are
-// filled in TLokatyFormGlownyListy.cpp, the commands live in
-// TLokatyFormGlownyLokaty.cpp and TLokatyFormGlownyOferty.cpp.
+// filled in TLokatyFormGlownyListy.cpp, the deposit commands live in
+// TLokatyFormGlownyLokaty.cpp; the offers tab is TZakladkaOfert.
 #include "ui/TLokatyFormGlowny.h"
 
 #include "app/Komunikaty.h"
+#include "app/TPoleceniaOfert.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "domain/TLokata.h"
@@ -12,8 +13,10 @@
 #include "platform/Platform.h"
 #include "platform/WebAddresses.h"
 #include "ui/DopasowanieDoEkranu.h"
+#include "ui/KolumnaPrzyciskow.h"
 #include "ui/KontrastTekstu.h"
 #include "ui/PomocOkien.h"
+#include "ui/PozycjeMenu.h"
 #include "ui/TAMHFlashLabel.h"
 #include "ui/TEksportListy.h"
 #include "ui/TEtykietaGwarancji.h"
@@ -21,10 +24,12 @@
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
+#include "ui/TImportOfert.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPasekKonczacychSieLokat.h"
 #include "ui/TPrzyciskBoczny.h"
 #include "ui/TZakladkaKalendarza.h"
+#include "ui/TZakladkaOfert.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -47,9 +52,6 @@ namespace {
 const QString kTekstUwagiOZysku = QStringLiteral(
     "Obliczony zysk z lokat bankowych ma charakter przybliżony i nie powinien stanowić "
     "podstawy do decyzji inwestycyjnych.");
-const QString kTekstUwagiOWydajnosci = QStringLiteral(
-    "Ilość lokat bankowych definitywnie wpływa na wydajność modułu. Ogranicz ilość lokat do "
-    "niezbędnego minimum.");
 const QString kPytanieOZamkniecie = QStringLiteral(
     "Lista lokat bankowych i(lub) lista lokat oferowanych przez banki zostały zmienione.\r"
     "Aby zapisać dokonane zmiany należy kliknąć w przycisk \"Zapisz i zamknij\", zamknięcie "
@@ -58,7 +60,6 @@ const QString kPytanieOZamkniecie = QStringLiteral(
 
 constexpr int kWysokoscDolnegoPaska = 42;
 constexpr int kNazwaPlikuWNaglowku = 48;
-constexpr int kSzerokoscKolumnyPrzyciskow = 66;
 constexpr int kOdstepPodsumowania = 70;
 constexpr int kOkresMigania = 900;
 
@@ -87,37 +88,6 @@ QPushButton* UtworzPrzycisk(const char* nazwa, const QString& tytul, const QStri
     return przycisk;
 }
 
-// The column keeps one width whichever of its buttons are shown: that of the
-// widest button, hidden ones included. On a screen too low for all of its
-// buttons the column scrolls (the focus brings a button into view).
-QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
-                           const QList<QWidget*>& dol) {
-    auto* przewijanie = new QScrollArea(rodzic);
-    przewijanie->setFrameShape(QFrame::NoFrame);
-    przewijanie->setFocusPolicy(Qt::NoFocus);
-    przewijanie->setWidgetResizable(true);
-    przewijanie->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    przewijanie->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    przewijanie->viewport()->setAutoFillBackground(false);
-    auto* kolumna = new QWidget(przewijanie);
-    int szerokosc = kSzerokoscKolumnyPrzyciskow;
-    for (const QWidget* w : gora + dol)
-        szerokosc = qMax(szerokosc, w->sizeHint().width() + 6);
-    przewijanie->setFixedWidth(szerokosc);
-    przewijanie->setWidget(kolumna);
-    // The tab's own background shows through, as without the scroll area.
-    kolumna->setAutoFillBackground(false);
-    auto* uklad = new QVBoxLayout(kolumna);
-    uklad->setContentsMargins(3, 2, 3, 2);
-    uklad->setSpacing(2);
-    for (QWidget* w : gora)
-        uklad->addWidget(w, 0, Qt::AlignHCenter);
-    uklad->addStretch(1);
-    for (QWidget* w : dol)
-        uklad->addWidget(w, 0, Qt::AlignHCenter);
-    return przewijanie;
-}
-
 } // namespace
 
 TLokatyFormGlowny::TLokatyFormGlowny(QWidget* owner) : QDialog(owner) {
@@ -130,14 +100,13 @@ TLokatyFormGlowny::TLokatyFormGlowny(QWidget* owner) : QDialog(owner) {
     resize(800, 662);
     UtworzKontrolki();
     UtworzMenuLokat();
-    UtworzMenuHarmonogramow();
+    ts_LokatyBankowe->UtworzMenu(ProgiOstrzezen1);
     PolaczZdarzenia();
     UtworzZapisPolozenia();
 }
 
 TLokatyFormGlowny::~TLokatyFormGlowny() {
     lv_Lokaty->WyczyscKolumny();
-    lv_HarmonogramyLokatBankowych->WyczyscKolumny();
 }
 
 void TLokatyFormGlowny::UtworzKontrolki() {
@@ -151,7 +120,8 @@ void TLokatyFormGlowny::UtworzKontrolki() {
     pgc_Zakladki->setIconSize(QSize(22, 22));
     pgc_Zakladki->setDocumentMode(false);
     pgc_Zakladki->addTab(UtworzZakladkeLokat(), TIkonyLokat::Lokata(), QStringLiteral("&Lokaty"));
-    pgc_Zakladki->addTab(UtworzZakladkeHarmonogramow(), TIkonyLokat::Bank(),
+    ts_LokatyBankowe = new TZakladkaOfert(*this);
+    pgc_Zakladki->addTab(ts_LokatyBankowe, TIkonyLokat::Bank(),
                          QStringLiteral("Lokaty &oferowane przez banki"));
     ts_Kalendarz = new TZakladkaKalendarza;
     pgc_Zakladki->addTab(ts_Kalendarz, TIkonyLokat::Kalendarz(), QStringLiteral("&Kalendarz"));
@@ -251,72 +221,6 @@ QWidget* TLokatyFormGlowny::UtworzZakladkeLokat() {
     return ts_TwojeLokaty;
 }
 
-QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
-    ts_LokatyBankowe = new QWidget;
-    ts_LokatyBankowe->setObjectName(QStringLiteral("ts_LokatyBankowe"));
-    QWidget* t = ts_LokatyBankowe;
-    sbtn_DodajLokateBankowa = new TPrzyciskBoczny(
-        "sbtn_DodajLokateBankowa", QStringLiteral("Dodaj"),
-        QStringLiteral("Kliknij, aby dodać nową lokatę bankową do listy"), TIkonyLokat::Dodaj(), t);
-    sbtn_EdytujLokateBankowa = new TPrzyciskBoczny(
-        "sbtn_EdytujLokateBankowa", QStringLiteral("Edytuj"),
-        QStringLiteral("Kliknij, aby edytować wybraną lokatę bankową"), TIkonyLokat::Edytuj(), t);
-    sbtn_UsunLokateBankowa = new TPrzyciskBoczny(
-        "sbtn_UsunLokateBankowa", QStringLiteral("Usuń"),
-        QStringLiteral("Kliknij, aby usunąć wybraną lokatę bankową"), TIkonyLokat::Usun(), t);
-    sbtn_PorownajOferty = new TPrzyciskBoczny(
-        "sbtn_PorownajOferty", QStringLiteral("Porównaj\r\noferty"),
-        QStringLiteral("Kliknij, aby zobaczyć, która oferta da najwięcej z Twojej kwoty"),
-        TIkonyLokat::Lokata(), t);
-    btn_AktualizujLokaty = new TPrzyciskBoczny(
-        "btn_AktualizujLokaty",
-        QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
-        QStringLiteral("Pobierz informacje o lokatach bankowych z Internetu.\rDane pochodzą ze "
-                       "strony ") +
-            WebAddresses::RatesSite() + QStringLiteral(".\rWymagane jest połączenie z Internetem."),
-        TIkonyLokat::Internet(), t);
-    btn_AktualizujLokaty->setToolTip(
-        TPrzyciskBoczny::TekstNaEkranie(btn_AktualizujLokaty->toolTip()));
-    // Hidden unless the user pointed the import at a site while the program
-    // runs (TALVORA_STRONA_LOKAT): the configured site is not offered.
-    btn_AktualizujLokaty->setVisible(WebAddresses::RatesSiteSetAtRunTime());
-    sbtn_OdczytajLokatyBankoweZPliku = new TPrzyciskBoczny(
-        "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
-        QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
-    sbtn_EksportujDopliku = new TPrzyciskBoczny(
-        "sbtn_EksportujDopliku", QStringLiteral("Eksportuj\r\ndo pliku"),
-        QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);
-
-    lv_HarmonogramyLokatBankowych = new TListaRaportowa("lv_HarmonogramyLokatBankowych", t);
-    lv_HarmonogramyLokatBankowych->setAccessibleName(
-        QStringLiteral("Lokaty oferowane przez banki"));
-    QPalette biala = lv_HarmonogramyLokatBankowych->palette();
-    biala.setColor(QPalette::Base, Qt::white);
-    biala.setColor(QPalette::Text, Qt::black);
-    lv_HarmonogramyLokatBankowych->setPalette(biala);
-    lbl_IleOfert = new TEtykietaSkracana(t);
-    lbl_IleOfert->setObjectName(QStringLiteral("lbl_IleOfert"));
-    lbl_IleOfert->setContentsMargins(2, 4, 2, 0);
-    Label2 = new QLabel(kTekstUwagiOWydajnosci, t);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setContentsMargins(2, 4, 2, 4);
-
-    auto* prawa = new QVBoxLayout;
-    prawa->setContentsMargins(0, 0, 0, 0);
-    prawa->addWidget(lv_HarmonogramyLokatBankowych, 1);
-    prawa->addWidget(lbl_IleOfert);
-    prawa->addWidget(Label2);
-    auto* uklad = new QHBoxLayout(t);
-    uklad->setContentsMargins(2, 4, 4, 2);
-    uklad->addWidget(
-        KolumnaPrzyciskow(t,
-                          {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
-                           sbtn_UsunLokateBankowa, sbtn_PorownajOferty, btn_AktualizujLokaty},
-                          {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
-    uklad->addLayout(prawa, 1);
-    return t;
-}
-
 QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     pnl1 = new QWidget(this);
     pnl1->setObjectName(QStringLiteral("pnl1"));
@@ -349,22 +253,6 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     uklad->addSpacing(8);
     uklad->addWidget(btn_OK);
     return pnl1;
-}
-
-QAction* TLokatyFormGlowny::DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa,
-                                             const QString& tytul, const QKeySequence& skrot) {
-    QAction* pozycja = menu->addAction(tytul);
-    pozycja->setObjectName(QLatin1String(nazwa));
-    pozycja->setShortcut(skrot);
-    // The shortcut acts while the list has the focus, with the enabled state
-    // the item took at the last opening of the menu.
-    pozycja->setShortcutContext(Qt::WidgetShortcut);
-    lista->addAction(pozycja);
-    return pozycja;
-}
-
-void TLokatyFormGlowny::DodajSeparator(QMenu* menu, const char* nazwa) {
-    menu->addSeparator()->setObjectName(QLatin1String(nazwa));
 }
 
 void TLokatyFormGlowny::UtworzMenuLokat() {
@@ -405,43 +293,6 @@ void TLokatyFormGlowny::UtworzMenuLokat() {
                                        QKeySequence());
 }
 
-void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
-    pmenu_LokatyBankowe = new QMenu(this);
-    pmenu_LokatyBankowe->setObjectName(QStringLiteral("pmenu_LokatyBankowe"));
-    QMenu* m = pmenu_LokatyBankowe;
-    QWidget* l = lv_HarmonogramyLokatBankowych;
-    Dodaj2 = DodajPozycjeMenu(m, l, "Dodaj2", QStringLiteral("&Dodaj"), QKeySequence("Ctrl+D"));
-    Edytuj2 = DodajPozycjeMenu(m, l, "Edytuj2", QStringLiteral("&Edytuj"), QKeySequence("Ctrl+E"));
-    DodajSeparator(m, "N6");
-    Klonuj1 = DodajPozycjeMenu(m, l, "Klonuj1", QStringLiteral("&Klonuj"), QKeySequence());
-    DodajSeparator(m, "N3");
-    Usu2 = DodajPozycjeMenu(m, l, "Usu2", QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
-    Usuwszystkieztegobanku1 =
-        DodajPozycjeMenu(m, l, "Usuwszystkieztegobanku1",
-                         QStringLiteral("Usuń wszystkie z &tego banku"), QKeySequence());
-    DodajSeparator(m, "N4");
-    Usuwszystkie1 =
-        DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń &wszystkie"), QKeySequence());
-    DodajSeparator(m, "N7");
-    PorownajOferty1 = DodajPozycjeMenu(m, l, "PorownajOferty1", QStringLiteral("&Porównaj oferty"),
-                                       QKeySequence());
-    DodajSeparator(m, "N9");
-    Importujzpliku1 = DodajPozycjeMenu(m, l, "Importujzpliku1",
-                                       QStringLiteral("&Importuj z pliku…"), QKeySequence());
-    Eksportujdopliku1 = DodajPozycjeMenu(m, l, "Eksportujdopliku1",
-                                         QStringLiteral("Eksp&ortuj do pliku…"), QKeySequence());
-    PobierzzInternetu1 = DodajPozycjeMenu(m, l, "PobierzzInternetu1",
-                                          QStringLiteral("Pobierz z I&nternetu…"), QKeySequence());
-    DodajSeparator(m, "N11");
-    EksportujListe2 =
-        DodajPozycjeMenu(m, l, "EksportujListe2", TEksportListy::TytulEksportu(), QKeySequence());
-    DrukujListe2 =
-        DodajPozycjeMenu(m, l, "DrukujListe2", TEksportListy::TytulDruku(), QKeySequence());
-    // The age after which offers are marked is set here too, where they are listed.
-    DodajSeparator(m, "N12");
-    m->addAction(ProgiOstrzezen1);
-}
-
 void TLokatyFormGlowny::PolaczZdarzenia() {
     using T = TLokatyFormGlowny;
     connect(sbtn_DodajLokate, &QToolButton::clicked, this, &T::sbtn_DodajLokateClick);
@@ -451,14 +302,6 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(sbtn_RozpocznijLokate, &QToolButton::clicked, this, &T::sbtn_RozpocznijLokateClick);
     connect(sbtn_RozpocznijJakoNowaLokate, &QToolButton::clicked, this,
             &T::sbtn_RozpocznijJakoNowaLokateClick);
-    connect(sbtn_DodajLokateBankowa, &QToolButton::clicked, this, &T::sbtn_DodajLokateBankowaClick);
-    connect(sbtn_EdytujLokateBankowa, &QToolButton::clicked, this,
-            &T::sbtn_EdytujLokateBankowaClick);
-    connect(sbtn_UsunLokateBankowa, &QToolButton::clicked, this, &T::sbtn_UsunLokateBankowaClick);
-    connect(btn_AktualizujLokaty, &QToolButton::clicked, this, &T::btn_AktualizujLokatyClick);
-    connect(sbtn_OdczytajLokatyBankoweZPliku, &QToolButton::clicked, this,
-            &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
-    connect(sbtn_EksportujDopliku, &QToolButton::clicked, this, &T::sbtn_EksportujDoplikuClick);
     connect(btn_Pomoc, &QPushButton::clicked, this, &T::btn_PomocClick);
     connect(btn_ZestawienieLokat, &QPushButton::clicked, this, &T::btn_ZestawienieLokatClick);
     connect(btn_OK, &QPushButton::clicked, this, &T::btn_OKClick);
@@ -472,58 +315,34 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
     connect(Utwrznowjakta1, &QAction::triggered, this, &T::sbtn_RozpocznijJakoNowaLokateClick);
     connect(Informacjeolokaciebankowej1, &QAction::triggered, this,
             &T::Informacjeolokaciebankowej1Click);
-    connect(Dodaj2, &QAction::triggered, this, &T::sbtn_DodajLokateBankowaClick);
-    connect(Edytuj2, &QAction::triggered, this, &T::sbtn_EdytujLokateBankowaClick);
-    connect(Klonuj1, &QAction::triggered, this, &T::Klonuj1Click);
-    connect(Usu2, &QAction::triggered, this, &T::sbtn_UsunLokateBankowaClick);
-    connect(Usuwszystkieztegobanku1, &QAction::triggered, this, &T::Usuwszystkieztegobanku1Click);
-    connect(Usuwszystkie1, &QAction::triggered, this, &T::Usuwszystkie1Click);
-    connect(sbtn_PorownajOferty, &QToolButton::clicked, this, &T::sbtn_PorownajOfertyClick);
-    connect(PorownajOferty1, &QAction::triggered, this, &T::sbtn_PorownajOfertyClick);
-    connect(Importujzpliku1, &QAction::triggered, this, &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
-    connect(Eksportujdopliku1, &QAction::triggered, this, &T::sbtn_EksportujDoplikuClick);
-    connect(PobierzzInternetu1, &QAction::triggered, this, &T::btn_AktualizujLokatyClick);
     connect(EksportujDoKalendarza1, &QAction::triggered, ts_Kalendarz,
             &TZakladkaKalendarza::btn_EksportujDoKalendarzaClick);
-    for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
-        const bool lokaty = lista == lv_Lokaty;
-        connect(lokaty ? EksportujListe1 : EksportujListe2, &QAction::triggered, this,
-                [this, lista] { TEksportListy::EksportujDoCSV(TabelaListy(lista), PlikDanych()); });
-        connect(lokaty ? DrukujListe1 : DrukujListe2, &QAction::triggered, this,
-                [this, lista] { TEksportListy::Drukuj(TabelaListy(lista)); });
-    }
+    connect(EksportujListe1, &QAction::triggered, this,
+            [this] { TEksportListy::EksportujDoCSV(TabelaListy(lv_Lokaty), PlikDanych()); });
+    connect(DrukujListe1, &QAction::triggered, this,
+            [this] { TEksportListy::Drukuj(TabelaListy(lv_Lokaty)); });
     connect(BankiJednejInstytucji1, &QAction::triggered, this, &T::BankiJednejInstytucjiClick);
     connect(ProgiOstrzezen1, &QAction::triggered, this, &T::ProgiOstrzezenClick);
     connect(pan_KonczaceSie, &TPasekKonczacychSieLokat::PokazLokaty, this, &T::ZaznaczKonczaceSie);
     connect(pmenu_Lokaty, &QMenu::aboutToShow, this, &T::pmenu_LokatyPopup);
-    connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
 
-    for (TListaRaportowa* lista : {lv_Lokaty, lv_HarmonogramyLokatBankowych}) {
-        connect(lista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                &T::UstawPrzyciski);
-        connect(lista, &QAbstractItemView::clicked, this, &T::UstawPrzyciski);
-        lista->setContextMenuPolicy(Qt::CustomContextMenu);
-    }
+    connect(lv_Lokaty->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &T::UstawPrzyciski);
+    connect(lv_Lokaty, &QAbstractItemView::clicked, this, &T::UstawPrzyciski);
+    lv_Lokaty->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(lv_Lokaty, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
         pmenu_Lokaty->popup(lv_Lokaty->viewport()->mapToGlobal(p));
     });
-    connect(lv_HarmonogramyLokatBankowych, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) {
-                pmenu_LokatyBankowe->popup(
-                    lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
-            });
     // A double click or Enter on a row opens it for editing.
     connect(lv_Lokaty, &TListaRaportowa::WierszZatwierdzony, this, &T::sbtn_EdytujLokateClick);
-    connect(lv_HarmonogramyLokatBankowych, &TListaRaportowa::WierszZatwierdzony, this,
-            &T::sbtn_EdytujLokateBankowaClick);
     connect(lv_Lokaty->header(), &QHeaderView::sectionClicked, this, &T::lv_LokatyColumnClick);
-    connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
-            &T::lv_HarmonogramyLokatBankowychColumnClick);
     connect(pgc_Zakladki, &QTabWidget::currentChanged, this, [this](int zakladka) {
         if (pgc_Zakladki->widget(zakladka) == ts_LokatyBankowe)
-            WypelnijOdlozonaListeHarmonogramow();
+            ts_LokatyBankowe->WypelnijOdlozonaListe();
         UstawPrzyciski();
     });
+    connect(ts_LokatyBankowe, &TZakladkaOfert::NaWierzch, this,
+            [this] { pgc_Zakladki->setCurrentWidget(ts_LokatyBankowe); });
     connect(ts_Kalendarz, &TZakladkaKalendarza::OtworzLokate, this, &T::OtworzLokateZKalendarza);
 
     auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
@@ -575,11 +394,11 @@ TLokata* TLokatyFormGlowny::WybranaLokata() const {
 }
 
 const TWierszRaportu* TLokatyFormGlowny::WybranyWierszHarmonogramu() const {
-    return lv_HarmonogramyLokatBankowych->WybranyWiersz();
+    return ts_LokatyBankowe->WybranyWiersz();
 }
 
 THarmonogramLokatyBankowej* TLokatyFormGlowny::WybranyHarmonogram() const {
-    return HarmonogramWiersza(WybranyWierszHarmonogramu());
+    return ts_LokatyBankowe->WybranyHarmonogram();
 }
 
 TLokata* TLokatyFormGlowny::LokataWiersza(const TWierszRaportu* wiersz) const {
@@ -590,9 +409,7 @@ TLokata* TLokatyFormGlowny::LokataWiersza(const TWierszRaportu* wiersz) const {
 
 THarmonogramLokatyBankowej*
 TLokatyFormGlowny::HarmonogramWiersza(const TWierszRaportu* wiersz) const {
-    if (!wiersz || !lv_HarmonogramyLokatBankowych->IndeksWiersza(*wiersz).isValid())
-        return nullptr;
-    return static_cast<THarmonogramLokatyBankowej*>(wiersz->rekord);
+    return ts_LokatyBankowe->HarmonogramWiersza(wiersz);
 }
 
 bool TLokatyFormGlowny::TylkoDoOdczytu() const {
@@ -604,7 +421,6 @@ bool TLokatyFormGlowny::TylkoDoOdczytu() const {
 void TLokatyFormGlowny::UstawPrzyciski() {
     const bool zapis = !TylkoDoOdczytu();
     const bool zakladkaLokat = zapis && pgc_Zakladki->currentWidget() == ts_TwojeLokaty;
-    const bool zakladkaOfert = zapis && pgc_Zakladki->currentWidget() == ts_LokatyBankowe;
     const bool wierszLokaty = zakladkaLokat && WybranyWierszLokaty() != nullptr;
     const TLokata* lokata = zakladkaLokat ? WybranaLokata() : nullptr;
     const bool aktywna = lokata && lokata->Aktywna();
@@ -620,14 +436,8 @@ void TLokatyFormGlowny::UstawPrzyciski() {
     sbtn_RozpocznijJakoNowaLokate->setEnabled(lokata != nullptr);
     sbtn_RozpocznijJakoNowaLokate->setVisible(lokata != nullptr);
 
-    const bool wierszOferty = zakladkaOfert && WybranyWierszHarmonogramu() != nullptr;
-    sbtn_DodajLokateBankowa->setEnabled(zakladkaOfert);
-    sbtn_EdytujLokateBankowa->setEnabled(wierszOferty);
-    sbtn_UsunLokateBankowa->setEnabled(wierszOferty);
-    for (QWidget* zmienia :
-         {static_cast<QWidget*>(btn_AktualizujLokaty),
-          static_cast<QWidget*>(sbtn_OdczytajLokatyBankoweZPliku), static_cast<QWidget*>(btn_OK)})
-        zmienia->setEnabled(zapis);
+    ts_LokatyBankowe->UstawPrzyciski(zapis, pgc_Zakladki->currentWidget() == ts_LokatyBankowe);
+    btn_OK->setEnabled(zapis);
     const TKolekcjeDanych* kolekcje = Kolekcje();
     btn_Zapisz->setVisible(static_cast<bool>(fZapisWMiejscu));
     btn_Zapisz->setEnabled(zapis && kolekcje && kolekcje->ZmienionoINiezapisanoLokaty());
@@ -639,9 +449,8 @@ void TLokatyFormGlowny::UstawPrzyciski() {
         pan_1->setToolTip(QDir::toNativeSeparators(plikDanych));
     }
 
-    pgc_Zakladki->setTabText(
-        pgc_Zakladki->indexOf(ts_LokatyBankowe),
-        QStringLiteral("Lokaty &oferowane przez banki (%1)").arg(IloscOfert()));
+    pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
+                             ts_LokatyBankowe->TytulZakladki());
 }
 
 void TLokatyFormGlowny::pmenu_LokatyPopup() {
@@ -654,20 +463,6 @@ void TLokatyFormGlowny::pmenu_LokatyPopup() {
     EksportujDoKalendarza1->setEnabled(ts_Kalendarz->MoznaEksportowac());
     EksportujListe1->setEnabled(lv_Lokaty->IloscWierszy() > 0);
     DrukujListe1->setEnabled(lv_Lokaty->IloscWierszy() > 0);
-}
-
-void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
-    Usuwszystkieztegobanku1->setEnabled(!TylkoDoOdczytu());
-    Usuwszystkie1->setEnabled(!TylkoDoOdczytu());
-    Dodaj2->setEnabled(sbtn_DodajLokateBankowa->isEnabled());
-    Edytuj2->setEnabled(sbtn_EdytujLokateBankowa->isEnabled());
-    Usu2->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
-    Klonuj1->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
-    Importujzpliku1->setEnabled(sbtn_OdczytajLokatyBankoweZPliku->isEnabled());
-    Eksportujdopliku1->setEnabled(sbtn_EksportujDopliku->isEnabled());
-    PobierzzInternetu1->setEnabled(btn_AktualizujLokaty->isEnabled());
-    EksportujListe2->setEnabled(lv_HarmonogramyLokatBankowych->IloscWierszy() > 0);
-    DrukujListe2->setEnabled(lv_HarmonogramyLokatBankowych->IloscWierszy() > 0);
 }
 
 // The page of the tab in front.
@@ -726,7 +521,7 @@ bool TLokatyFormGlowny::ZapiszWMiejscu() {
             if (zapisana->Id() == PoZapisie(idLokaty))
                 wybrana = zapisana.get();
         lv_Lokaty->ZaznaczRekord(wybrana);
-        lv_HarmonogramyLokatBankowych->ZaznaczRekord(
+        ts_LokatyBankowe->ZaznaczOferte(
             kluczOferty.isEmpty()
                 ? nullptr
                 : kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(kluczOferty));
@@ -808,4 +603,95 @@ void TLokatyFormGlowny::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+TLokatyFormGlowny::TWylaczenieOkna::TWylaczenieOkna(TLokatyFormGlowny& okno) {
+    for (QWidget* element : okno.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!element->isWindow() && element->isEnabled()) {
+            element->setEnabled(false);
+            fWylaczone.append(element);
+        }
+}
+
+TLokatyFormGlowny::TWylaczenieOkna::~TWylaczenieOkna() {
+    for (const QPointer<QWidget>& element : fWylaczone)
+        if (element)
+            element->setEnabled(true);
+}
+
+// The offer commands belong to the offers tab.
+
+void TLokatyFormGlowny::DodajLubNadpiszHarmonogram(
+    std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram) {
+    ts_LokatyBankowe->Polecenia().DodajLubNadpiszHarmonogram(harmonogram);
+}
+
+void TLokatyFormGlowny::NadpiszHarmonogram(const THarmonogramLokatyBankowej& zrodlo,
+                                           THarmonogramLokatyBankowej& cel) {
+    TPoleceniaOfert::NadpiszHarmonogram(zrodlo, cel);
+}
+
+void TLokatyFormGlowny::UsunHarmonogram(THarmonogramLokatyBankowej* harmonogram,
+                                        bool odswiezListy) {
+    ts_LokatyBankowe->UsunHarmonogram(harmonogram, odswiezListy);
+}
+
+QString TLokatyFormGlowny::saveDialog() const {
+    return ts_LokatyBankowe->Polecenia().saveDialog();
+}
+
+QString TLokatyFormGlowny::openDialog() const {
+    return ts_LokatyBankowe->Polecenia().openDialog();
+}
+
+void TLokatyFormGlowny::OdczytajLokatyBankoweZPliku(const QString& sciezka) {
+    ts_LokatyBankowe->Import().OdczytajLokatyBankoweZPliku(sciezka);
+}
+
+void TLokatyFormGlowny::ImportujLokatyBankow(const QStringList& nazwy, const TMapaBankow& linki) {
+    ts_LokatyBankowe->Import().ImportujLokatyBankow(nazwy, linki);
+}
+
+void TLokatyFormGlowny::ImportujLokatyBanku(const QString& bank, const QString& url) {
+    ts_LokatyBankowe->Import().ImportujLokatyBanku(bank, url);
+}
+
+void TLokatyFormGlowny::sbtn_DodajLokateBankowaClick() {
+    ts_LokatyBankowe->sbtn_DodajLokateBankowaClick();
+}
+
+void TLokatyFormGlowny::sbtn_EdytujLokateBankowaClick() {
+    ts_LokatyBankowe->sbtn_EdytujLokateBankowaClick();
+}
+
+void TLokatyFormGlowny::sbtn_UsunLokateBankowaClick() {
+    ts_LokatyBankowe->sbtn_UsunLokateBankowaClick();
+}
+
+void TLokatyFormGlowny::Klonuj1Click() {
+    ts_LokatyBankowe->Klonuj1Click();
+}
+
+void TLokatyFormGlowny::Usuwszystkieztegobanku1Click() {
+    ts_LokatyBankowe->Usuwszystkieztegobanku1Click();
+}
+
+void TLokatyFormGlowny::Usuwszystkie1Click() {
+    ts_LokatyBankowe->Usuwszystkie1Click();
+}
+
+void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
+    ts_LokatyBankowe->PokazOferteLokaty(WybranyWierszLokaty() != nullptr, WybranaLokata());
+}
+
+void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
+    ts_LokatyBankowe->btn_AktualizujLokatyClick();
+}
+
+void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {
+    ts_LokatyBankowe->sbtn_OdczytajLokatyBankoweZPlikuClick();
+}
+
+void TLokatyFormGlowny::sbtn_EksportujDoplikuClick() {
+    ts_LokatyBankowe->sbtn_EksportujDoplikuClick();
 }

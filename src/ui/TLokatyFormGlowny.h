@@ -14,7 +14,6 @@
 #include <optional>
 
 class QAction;
-class QKeySequence;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -26,7 +25,6 @@ class TAktualizacjaKursuEUR;
 class TEtykietaGwarancji;
 class TEtykietaSkracana;
 class TPasekKonczacychSieLokat;
-class TFormParserLokatBankowych;
 class TFormSize;
 class THeaderPanel;
 class TKolekcjeDanych;
@@ -37,6 +35,7 @@ struct TWierszRaportu;
 struct TTabelaListy;
 class TProjektDB;
 class TZakladkaKalendarza;
+class TZakladkaOfert;
 
 // The deposits window: the user's deposits with their estimates on the first
 // tab, the catalogue of bank offers on the second. Every command works on the
@@ -114,7 +113,7 @@ public:
         return fZakonczoneWTymPokazaniu;
     }
 
-    // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
+    // Offer operations (the offers tab's commands). The offer passes into
     // the catalogue when it is appended (the pointer is then empty); in every
     // other outcome it stays with the caller.
     void DodajLubNadpiszHarmonogram(std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram);
@@ -131,7 +130,7 @@ public:
     void OdczytajLokatyBankoweZPliku(const QString& sciezka);
 
     // The web import: the import window for each bank in list order, then
-    // the lists refilled (TLokatyFormGlownyOferty.cpp).
+    // the lists refilled.
     void ImportujLokatyBankow(const QStringList& nazwy, const TMapaBankow& linki);
     // The import window for one bank's page; the ticked offers are merged.
     void ImportujLokatyBanku(const QString& bank, const QString& url);
@@ -160,7 +159,7 @@ public slots:
     // The offers ranked for an amount; a deposit can be added from there.
     void sbtn_PorownajOfertyClick();
 
-    // Offer commands (TLokatyFormGlownyOferty.cpp).
+    // Offer commands, passed on to the offers tab.
     void sbtn_DodajLokateBankowaClick();
     void sbtn_EdytujLokateBankowaClick();
     void sbtn_UsunLokateBankowaClick();
@@ -190,23 +189,13 @@ private:
     QWidget* UtworzNaglowek();
     void UtworzZapisPolozenia();
     QWidget* UtworzZakladkeLokat();
-    QWidget* UtworzZakladkeHarmonogramow();
     QWidget* UtworzDolnyPasek();
     void UtworzMenuLokat();
-    void UtworzMenuHarmonogramow();
-    QAction* DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa, const QString& tytul,
-                              const QKeySequence& skrot);
-    void DodajSeparator(QMenu* menu, const char* nazwa);
     void PolaczZdarzenia();
     void OtworzLokateZKalendarza(TLokata* lokata);
 
     void PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje);
-    void PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje);
     void WypelnijListeLokat(TKolekcjeDanych& kolekcje);
-    void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
-    void OdlozListeHarmonogramow();
-    void WypelnijOdlozonaListeHarmonogramow();
-    int IloscOfert() const;
     void UstawWyswietlanaTabele();
 
     void PokazWszystkieKolumnyLokat();
@@ -228,17 +217,9 @@ private:
     QString PlikDanych() const;
 
     void lv_LokatyColumnClick(int kolumna);
-    void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
     void pmenu_LokatyPopup();
-    void pmenu_LokatyBankowePopup();
     bool ZapytajOZamkniecieBezZapisu() const;
     void UstawKolorUwagi();
-    // Every ticked row of the import window that still carries its offer
-    // goes through DodajLubNadpiszHarmonogram, in row order.
-    void PrzejmijZaznaczone(TFormParserLokatBankowych& okno);
-    // The web import's steps after the window is disabled: the connection,
-    // the bank list, the bank choice and the import windows.
-    void ImportujZWybranychBankow();
 
     // Starting again a deposit ended in this showing takes its profit back.
     bool CofnijZyskPrzedRozpoczeciem(const TLokata& lokata);
@@ -263,17 +244,13 @@ private:
     std::vector<TParaBankow> fPolaczoneBanki;
     int fDniDoZakonczenia = 7;
     int fDniDoNieaktualnosci = 30;
-    // The offers list is filled when its tab is shown: until then it holds no
-    // rows, and the offer selected before is found again by its key.
-    bool fHarmonogramyOdlozone = false;
-    QString fKluczOdlozonejOferty;
 
     // Controls, named as on screen (object names are the same).
     THeaderPanel* pan_1 = nullptr;
     QLabel* lbl_Head = nullptr;
     QTabWidget* pgc_Zakladki = nullptr;
     QWidget* ts_TwojeLokaty = nullptr;
-    QWidget* ts_LokatyBankowe = nullptr;
+    TZakladkaOfert* ts_LokatyBankowe = nullptr;
     TZakladkaKalendarza* ts_Kalendarz = nullptr;
     QToolButton* sbtn_DodajLokate = nullptr;
     QToolButton* sbtn_EdytujLokate = nullptr;
@@ -286,17 +263,7 @@ private:
     TEtykietaSkracana* lbl_IleLokat = nullptr;
     TAMHFlashLabel* Label1 = nullptr;
     TEtykietaGwarancji* lbl_GwarancjaBFG = nullptr;
-    TEtykietaSkracana* lbl_IleOfert = nullptr;
     TPasekKonczacychSieLokat* pan_KonczaceSie = nullptr;
-    QToolButton* sbtn_DodajLokateBankowa = nullptr;
-    QToolButton* sbtn_EdytujLokateBankowa = nullptr;
-    QToolButton* sbtn_UsunLokateBankowa = nullptr;
-    QToolButton* sbtn_PorownajOferty = nullptr;
-    QToolButton* btn_AktualizujLokaty = nullptr;
-    QToolButton* sbtn_OdczytajLokatyBankoweZPliku = nullptr;
-    QToolButton* sbtn_EksportujDopliku = nullptr;
-    TListaRaportowa* lv_HarmonogramyLokatBankowych = nullptr;
-    QLabel* Label2 = nullptr;
     QWidget* pnl1 = nullptr;
     QPushButton* btn_Pomoc = nullptr;
     QPushButton* btn_ZestawienieLokat = nullptr;
@@ -316,17 +283,4 @@ private:
     QAction* DrukujListe1 = nullptr;
     QAction* BankiJednejInstytucji1 = nullptr;
     QAction* ProgiOstrzezen1 = nullptr;
-    QMenu* pmenu_LokatyBankowe = nullptr;
-    QAction* Dodaj2 = nullptr;
-    QAction* Edytuj2 = nullptr;
-    QAction* Klonuj1 = nullptr;
-    QAction* Usu2 = nullptr;
-    QAction* Usuwszystkieztegobanku1 = nullptr;
-    QAction* Usuwszystkie1 = nullptr;
-    QAction* PorownajOferty1 = nullptr;
-    QAction* Importujzpliku1 = nullptr;
-    QAction* Eksportujdopliku1 = nullptr;
-    QAction* PobierzzInternetu1 = nullptr;
-    QAction* EksportujListe2 = nullptr;
-    QAction* DrukujListe2 = nullptr;
 };

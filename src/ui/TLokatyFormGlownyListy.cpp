@@ -1,12 +1,9 @@
-// The deposits window's lists: columns, filling, column widths and sorting by
-// a click on a column header.
+// The deposits window's deposit list: columns, filling, column widths and
+// sorting by a click on a column header; the offers list is the offers tab's.
 #include "ui/TLokatyFormGlowny.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
-#include "domain/TGrupyBankow.h"
-#include "domain/TKomorkiHarmonogramow.h"
-#include "domain/TWiekOferty.h"
 #include "domain/TWierszeListLokat.h"
 #include "platform/Clock.h"
 #include "ui/TAMHFlashLabel.h"
@@ -17,6 +14,7 @@
 #include "ui/TKoloryWierszyLokat.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TZakladkaKalendarza.h"
+#include "ui/TZakladkaOfert.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -46,17 +44,6 @@ IndeksHarmonogramow(const TListaObiektow<THarmonogramLokatyBankowej>& harmonogra
     return indeks;
 }
 
-// The stale mark's tooltip, which depends only on the day the offer was
-// added: offers of one day (a whole import) share one text.
-const QString& PodpowiedzWieku(const THarmonogramLokatyBankowej& oferta, TDateTime dzis,
-                               QHash<TDateTime, QString>& podpowiedzi) {
-    const TDateTime dzien = DateOf(oferta.DataDodaniaModyfikacji());
-    auto it = podpowiedzi.constFind(dzien);
-    if (it == podpowiedzi.constEnd())
-        it = podpowiedzi.insert(dzien, TWiekOferty::Podpowiedz(oferta, dzis));
-    return *it;
-}
-
 } // namespace
 
 void TLokatyFormGlowny::PrzygotujOkno() {
@@ -66,9 +53,8 @@ void TLokatyFormGlowny::PrzygotujOkno() {
     pgc_Zakladki->setCurrentWidget(ts_TwojeLokaty);
     TKolekcjeDanych* kolekcje = Kolekcje();
     PrzygotujKolumnyLokat(kolekcje);
-    PrzygotujKolumnyHarmonogramow(kolekcje);
+    ts_LokatyBankowe->PrzygotujKolumny(kolekcje);
     lv_Lokaty->DopasujSzerokoscKolumn();
-    lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
 }
 
 void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
@@ -91,22 +77,6 @@ void TLokatyFormGlowny::PrzygotujKolumnyLokat(TKolekcjeDanych* kolekcje) {
     kolekcje->PosortujLokatyPoDacieZakonczenia();
 }
 
-void TLokatyFormGlowny::PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje) {
-    lv_HarmonogramyLokatBankowych->WyczyscKolumny();
-    lv_HarmonogramyLokatBankowych->UstawIkone(TIkonyLokat::Bank());
-    lv_HarmonogramyLokatBankowych->UstawIkoneUwagi(TIkonyLokat::BankNieaktualny());
-    lv_HarmonogramyLokatBankowych->UstawKolory([](const TWierszRaportu& wiersz) {
-        return std::optional(TKoloryWierszyLokat::Harmonogramu(wiersz.indeks));
-    });
-    if (!kolekcje)
-        return;
-    const QStringList tytuly = TytulyBezID(kolekcje->TabelaHarmonogramyLokatBankowych());
-    QList<Qt::Alignment> wyrownania;
-    for (int i = 0; i < tytuly.size(); ++i)
-        wyrownania.append(i >= 2 && i <= 6 ? Qt::AlignRight : Qt::AlignLeft);
-    lv_HarmonogramyLokatBankowych->UstawKolumny(tytuly, wyrownania);
-}
-
 void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
     lbl_IleLokat->UstawTekst(QString());
     TKolekcjeDanych* kolekcje = Kolekcje();
@@ -114,10 +84,9 @@ void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
         UstawWyswietlanaTabele();
         WypelnijListeLokat(*kolekcje);
         ts_Kalendarz->Wypelnij(kolekcje, MyDB->PlikiDB().DataFile());
-        if (wypelnijHarmonogramy && pgc_Zakladki->currentWidget() == ts_LokatyBankowe)
-            WypelnijListeHarmonogramow(*kolekcje);
-        else if (wypelnijHarmonogramy)
-            OdlozListeHarmonogramow();
+        if (wypelnijHarmonogramy)
+            ts_LokatyBankowe->Wypelnij(*kolekcje, fDniDoNieaktualnosci,
+                                       pgc_Zakladki->currentWidget() == ts_LokatyBankowe);
     }
     UstawPrzyciski();
 }
@@ -159,76 +128,8 @@ void TLokatyFormGlowny::WypelnijListeLokat(TKolekcjeDanych& kolekcje) {
     PokazKonczaceSie(kolekcje);
 }
 
-void TLokatyFormGlowny::WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje) {
-    const THarmonogramLokatyBankowej* wybrany = WybranyHarmonogram();
-    auto& harmonogramy = kolekcje.HarmonogramyLokatBankowych();
-    kolekcje.PosortujHarmonogramy();
-    TGrupyBankow banki;
-    TKomorkiHarmonogramow komorki;
-    std::vector<TWierszRaportu> wiersze;
-    wiersze.reserve(harmonogramy.size());
-    const TDateTime dzis = Now();
-    int nieaktualne = 0;
-    QHash<TDateTime, QString> podpowiedzi;
-    for (const auto& h : harmonogramy) {
-        if (!h)
-            continue;
-        const int grupa = banki.Grupa(h->fBank);
-        if (h->fZmiany == TTypModyfikacji::Usunieto)
-            continue;
-        wiersze.push_back({komorki.Komorki(*h), h.get(), grupa});
-        // Rates change every few weeks: old data is marked, with its age.
-        if (TWiekOferty::Nieaktualna(*h, dzis, fDniDoNieaktualnosci)) {
-            wiersze.back().uwaga = PodpowiedzWieku(*h, dzis, podpowiedzi);
-            ++nieaktualne;
-        }
-    }
-    lbl_IleOfert->UstawTekst(QStringLiteral("Ilość lokat bankowych: %1, ").arg(wiersze.size()) +
-                             TWiekOferty::Podsumowanie(nieaktualne, fDniDoNieaktualnosci));
-    lv_HarmonogramyLokatBankowych->Wypelnij(banki.Naglowki(), std::move(wiersze));
-    lv_HarmonogramyLokatBankowych->ZaznaczRekord(wybrany);
-    lv_HarmonogramyLokatBankowych->DopasujSzerokoscKolumn();
-}
-
-// Filling ten thousand offers costs more than the rest of the window's first
-// showing; the list waits for its tab. Its rows go at once, since the records
-// they point at may be replaced before the tab is shown.
-void TLokatyFormGlowny::OdlozListeHarmonogramow() {
-    if (!fHarmonogramyOdlozone) {
-        const THarmonogramLokatyBankowej* wybrany = WybranyHarmonogram();
-        fKluczOdlozonejOferty = wybrany ? wybrany->BankNazwaOprocentowanie() : QString();
-    }
-    fHarmonogramyOdlozone = true;
-    lv_HarmonogramyLokatBankowych->Wyczysc();
-}
-
-void TLokatyFormGlowny::WypelnijOdlozonaListeHarmonogramow() {
-    TKolekcjeDanych* kolekcje = Kolekcje();
-    if (!fHarmonogramyOdlozone || !kolekcje)
-        return;
-    fHarmonogramyOdlozone = false;
-    WypelnijListeHarmonogramow(*kolekcje);
-    if (!fKluczOdlozonejOferty.isEmpty())
-        lv_HarmonogramyLokatBankowych->ZaznaczRekord(
-            kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(fKluczOdlozonejOferty));
-    fKluczOdlozonejOferty.clear();
-}
-
-int TLokatyFormGlowny::IloscOfert() const {
-    TKolekcjeDanych* kolekcje = Kolekcje();
-    if (!kolekcje)
-        return 0;
-    const auto& oferty = kolekcje->HarmonogramyLokatBankowych();
-    return static_cast<int>(std::count_if(oferty.begin(), oferty.end(), [](const auto& h) {
-        return h && h->fZmiany != TTypModyfikacji::Usunieto;
-    }));
-}
-
 TTabelaListy TLokatyFormGlowny::TabelaListy(const TListaRaportowa* lista) const {
-    if (lista == lv_Lokaty)
-        return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty"), lbl_IleLokat->text());
-    return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty oferowane przez banki"),
-                                 lbl_IleOfert->text());
+    return TEksportListy::Tabela(*lista, QStringLiteral("Lokaty"), lbl_IleLokat->text());
 }
 
 QString TLokatyFormGlowny::PlikDanych() const {
@@ -260,8 +161,4 @@ void TLokatyFormGlowny::lv_LokatyColumnClick(int kolumna) {
         break;
     }
     WypelnijListy(false);
-}
-
-void TLokatyFormGlowny::lv_HarmonogramyLokatBankowychColumnClick(int) {
-    WypelnijListy(true);
 }
