@@ -41,7 +41,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QTabWidget>
-#include <algorithm>
 
 namespace {
 
