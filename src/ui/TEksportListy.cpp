@@ -1,12 +1,12 @@
 #include "ui/TEksportListy.h"
 
 #include "app/Komunikaty.h"
+#include "app/WyborCeluEksportu.h"
 #include "format/TPlikCSV.h"
 #include "platform/Clock.h"
 #include "platform/Platform.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TWydrukListy.h"
-#include "ui/WyborCeluEksportu.h"
 
 #include <QPagedPaintDevice>
 

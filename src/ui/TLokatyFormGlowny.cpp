@@ -1,9 +1,10 @@
 // The deposits window: its controls, events and the close flow. The lists are
-// filled in TLokatyFormGlownyListy.cpp, the deposits tab is TZakladkaLokat,
-// the offer commands live in TLokatyFormGlownyOferty.cpp.
+// filled by the tabs: the deposits tab is TZakladkaLokat,
+// the offers tab is TZakladkaOfert.
 #include "ui/TLokatyFormGlowny.h"
 
 #include "app/Komunikaty.h"
+#include "app/TPoleceniaOfert.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TUstawieniaLokat.h"
@@ -13,7 +14,6 @@
 #include "platform/Platform.h"
 #include "platform/WebAddresses.h"
 #include "ui/DopasowanieDoEkranu.h"
-#include "ui/ElementyZakladek.h"
 #include "ui/PomocOkien.h"
 #include "ui/TEksportListy.h"
 #include "ui/TEtykietaSkracana.h"
@@ -22,11 +22,12 @@
 #include "ui/TFormSize.h"
 #include "ui/THeaderPanel.h"
 #include "ui/TIkonyLokat.h"
-#include "ui/TKwotaEdit.h"
+#include "ui/TImportOfert.h"
 #include "ui/TListaRaportowa.h"
 #include "ui/TPrzyciskBoczny.h"
 #include "ui/TZakladkaKalendarza.h"
 #include "ui/TZakladkaLokat.h"
+#include "ui/TZakladkaOfert.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -38,17 +39,12 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-const QString kTekstUwagiOWydajnosci = QStringLiteral(
-    "Ilość lokat bankowych definitywnie wpływa na wydajność modułu. Ogranicz ilość lokat do "
-    "niezbędnego minimum.");
 
 constexpr int kWysokoscDolnegoPaska = 42;
 constexpr int kNazwaPlikuWNaglowku = 48;
@@ -89,14 +85,12 @@ TLokatyFormGlowny::TLokatyFormGlowny(QWidget* owner) : QDialog(owner) {
     setMinimumSize(800, 662);
     resize(800, 662);
     UtworzKontrolki();
-    UtworzMenuHarmonogramow();
+    ts_LokatyBankowe->UtworzMenu(ProgiOstrzezen1);
     PolaczZdarzenia();
     UtworzZapisPolozenia();
 }
 
-TLokatyFormGlowny::~TLokatyFormGlowny() {
-    lv_HarmonogramyLokatBankowych->WyczyscKolumny();
-}
+TLokatyFormGlowny::~TLokatyFormGlowny() = default;
 
 void TLokatyFormGlowny::UtworzKontrolki() {
     auto* uklad = new QVBoxLayout(this);
@@ -113,7 +107,8 @@ void TLokatyFormGlowny::UtworzKontrolki() {
     ts_TwojeLokaty->UstawKolorUwagi(palette());
     ProgiOstrzezen1 = ts_TwojeLokaty->AkcjaProgowOstrzezen();
     pgc_Zakladki->addTab(ts_TwojeLokaty, TIkonyLokat::Lokata(), QStringLiteral("&Lokaty"));
-    pgc_Zakladki->addTab(UtworzZakladkeHarmonogramow(), TIkonyLokat::Bank(),
+    ts_LokatyBankowe = new TZakladkaOfert(*this);
+    pgc_Zakladki->addTab(ts_LokatyBankowe, TIkonyLokat::Bank(),
                          QStringLiteral("Lokaty &oferowane przez banki"));
     ts_Kalendarz = new TZakladkaKalendarza;
     ts_TwojeLokaty->UstawKalendarz(ts_Kalendarz);
@@ -140,72 +135,6 @@ void TLokatyFormGlowny::UtworzZapisPolozenia() {
     fFormSize->SetSaveUser(false);
     fFormSize->SetSaveMachine(false);
     TListaRaportowa::PamietajSzerokosciKolumn(*fFormSize);
-}
-
-QWidget* TLokatyFormGlowny::UtworzZakladkeHarmonogramow() {
-    ts_LokatyBankowe = new QWidget;
-    ts_LokatyBankowe->setObjectName(QStringLiteral("ts_LokatyBankowe"));
-    QWidget* t = ts_LokatyBankowe;
-    sbtn_DodajLokateBankowa = new TPrzyciskBoczny(
-        "sbtn_DodajLokateBankowa", QStringLiteral("Dodaj"),
-        QStringLiteral("Kliknij, aby dodać nową lokatę bankową do listy"), TIkonyLokat::Dodaj(), t);
-    sbtn_EdytujLokateBankowa = new TPrzyciskBoczny(
-        "sbtn_EdytujLokateBankowa", QStringLiteral("Edytuj"),
-        QStringLiteral("Kliknij, aby edytować wybraną lokatę bankową"), TIkonyLokat::Edytuj(), t);
-    sbtn_UsunLokateBankowa = new TPrzyciskBoczny(
-        "sbtn_UsunLokateBankowa", QStringLiteral("Usuń"),
-        QStringLiteral("Kliknij, aby usunąć wybraną lokatę bankową"), TIkonyLokat::Usun(), t);
-    sbtn_PorownajOferty = new TPrzyciskBoczny(
-        "sbtn_PorownajOferty", QStringLiteral("Porównaj\r\noferty"),
-        QStringLiteral("Kliknij, aby zobaczyć, która oferta da najwięcej z Twojej kwoty"),
-        TIkonyLokat::Lokata(), t);
-    btn_AktualizujLokaty = new TPrzyciskBoczny(
-        "btn_AktualizujLokaty",
-        QStringLiteral("Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu"),
-        QStringLiteral("Pobierz informacje o lokatach bankowych z Internetu.\rDane pochodzą ze "
-                       "strony ") +
-            WebAddresses::RatesSite() + QStringLiteral(".\rWymagane jest połączenie z Internetem."),
-        TIkonyLokat::Internet(), t);
-    btn_AktualizujLokaty->setToolTip(
-        TPrzyciskBoczny::TekstNaEkranie(btn_AktualizujLokaty->toolTip()));
-    // Hidden unless the user pointed the import at a site while the program
-    // runs (TALVORA_STRONA_LOKAT): the configured site is not offered.
-    btn_AktualizujLokaty->setVisible(WebAddresses::RatesSiteSetAtRunTime());
-    sbtn_OdczytajLokatyBankoweZPliku = new TPrzyciskBoczny(
-        "sbtn_OdczytajLokatyBankoweZPliku", QStringLiteral("Importuj\r\nz pliku"),
-        QStringLiteral("Importuj lokaty bankowe z pliku"), TIkonyLokat::Importuj(), t);
-    sbtn_EksportujDopliku = new TPrzyciskBoczny(
-        "sbtn_EksportujDopliku", QStringLiteral("Eksportuj\r\ndo pliku"),
-        QStringLiteral("Eksportuj widoczne lokaty bankowe do pliku"), TIkonyLokat::Eksportuj(), t);
-
-    lv_HarmonogramyLokatBankowych = new TListaRaportowa("lv_HarmonogramyLokatBankowych", t);
-    lv_HarmonogramyLokatBankowych->setAccessibleName(
-        QStringLiteral("Lokaty oferowane przez banki"));
-    QPalette biala = lv_HarmonogramyLokatBankowych->palette();
-    biala.setColor(QPalette::Base, Qt::white);
-    biala.setColor(QPalette::Text, Qt::black);
-    lv_HarmonogramyLokatBankowych->setPalette(biala);
-    lbl_IleOfert = new TEtykietaSkracana(t);
-    lbl_IleOfert->setObjectName(QStringLiteral("lbl_IleOfert"));
-    lbl_IleOfert->setContentsMargins(2, 4, 2, 0);
-    Label2 = new QLabel(kTekstUwagiOWydajnosci, t);
-    Label2->setObjectName(QStringLiteral("Label2"));
-    Label2->setContentsMargins(2, 4, 2, 4);
-
-    auto* prawa = new QVBoxLayout;
-    prawa->setContentsMargins(0, 0, 0, 0);
-    prawa->addWidget(lv_HarmonogramyLokatBankowych, 1);
-    prawa->addWidget(lbl_IleOfert);
-    prawa->addWidget(Label2);
-    auto* uklad = new QHBoxLayout(t);
-    uklad->setContentsMargins(2, 4, 4, 2);
-    uklad->addWidget(
-        KolumnaPrzyciskow(t,
-                          {sbtn_DodajLokateBankowa, sbtn_EdytujLokateBankowa,
-                           sbtn_UsunLokateBankowa, sbtn_PorownajOferty, btn_AktualizujLokaty},
-                          {sbtn_OdczytajLokatyBankoweZPliku, sbtn_EksportujDopliku}));
-    uklad->addLayout(prawa, 1);
-    return t;
 }
 
 QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
@@ -242,57 +171,12 @@ QWidget* TLokatyFormGlowny::UtworzDolnyPasek() {
     return pnl1;
 }
 
-void TLokatyFormGlowny::UtworzMenuHarmonogramow() {
-    pmenu_LokatyBankowe = new QMenu(this);
-    pmenu_LokatyBankowe->setObjectName(QStringLiteral("pmenu_LokatyBankowe"));
-    QMenu* m = pmenu_LokatyBankowe;
-    QWidget* l = lv_HarmonogramyLokatBankowych;
-    Dodaj2 = DodajPozycjeMenu(m, l, "Dodaj2", QStringLiteral("&Dodaj"), QKeySequence("Ctrl+D"));
-    Edytuj2 = DodajPozycjeMenu(m, l, "Edytuj2", QStringLiteral("&Edytuj"), QKeySequence("Ctrl+E"));
-    DodajSeparator(m, "N6");
-    Klonuj1 = DodajPozycjeMenu(m, l, "Klonuj1", QStringLiteral("&Klonuj"), QKeySequence());
-    DodajSeparator(m, "N3");
-    Usu2 = DodajPozycjeMenu(m, l, "Usu2", QStringLiteral("&Usuń"), QKeySequence(Qt::Key_Delete));
-    Usuwszystkieztegobanku1 =
-        DodajPozycjeMenu(m, l, "Usuwszystkieztegobanku1",
-                         QStringLiteral("Usuń wszystkie z &tego banku"), QKeySequence());
-    DodajSeparator(m, "N4");
-    Usuwszystkie1 =
-        DodajPozycjeMenu(m, l, "Usuwszystkie1", QStringLiteral("Usuń &wszystkie"), QKeySequence());
-    DodajSeparator(m, "N7");
-    PorownajOferty1 = DodajPozycjeMenu(m, l, "PorownajOferty1", QStringLiteral("&Porównaj oferty"),
-                                       QKeySequence());
-    DodajSeparator(m, "N9");
-    Importujzpliku1 = DodajPozycjeMenu(m, l, "Importujzpliku1",
-                                       QStringLiteral("&Importuj z pliku…"), QKeySequence());
-    Eksportujdopliku1 = DodajPozycjeMenu(m, l, "Eksportujdopliku1",
-                                         QStringLiteral("Eksp&ortuj do pliku…"), QKeySequence());
-    PobierzzInternetu1 = DodajPozycjeMenu(m, l, "PobierzzInternetu1",
-                                          QStringLiteral("Pobierz z I&nternetu…"), QKeySequence());
-    DodajSeparator(m, "N11");
-    EksportujListe2 =
-        DodajPozycjeMenu(m, l, "EksportujListe2", TEksportListy::TytulEksportu(), QKeySequence());
-    DrukujListe2 =
-        DodajPozycjeMenu(m, l, "DrukujListe2", TEksportListy::TytulDruku(), QKeySequence());
-    // The age after which offers are marked is set here too, where they are listed.
-    DodajSeparator(m, "N12");
-    m->addAction(ProgiOstrzezen1);
-}
-
 void TLokatyFormGlowny::PolaczZdarzenia() {
     using T = TLokatyFormGlowny;
     connect(ts_TwojeLokaty, &TZakladkaLokat::LokatyZmienione, this,
             [this] { WypelnijListy(false); });
     connect(ts_TwojeLokaty, &TZakladkaLokat::PokazLokate, this, &T::PokazLokate);
     connect(ts_TwojeLokaty, &TZakladkaLokat::WyborZmieniony, this, &T::UstawPrzyciski);
-    connect(sbtn_DodajLokateBankowa, &QToolButton::clicked, this, &T::sbtn_DodajLokateBankowaClick);
-    connect(sbtn_EdytujLokateBankowa, &QToolButton::clicked, this,
-            &T::sbtn_EdytujLokateBankowaClick);
-    connect(sbtn_UsunLokateBankowa, &QToolButton::clicked, this, &T::sbtn_UsunLokateBankowaClick);
-    connect(btn_AktualizujLokaty, &QToolButton::clicked, this, &T::btn_AktualizujLokatyClick);
-    connect(sbtn_OdczytajLokatyBankoweZPliku, &QToolButton::clicked, this,
-            &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
-    connect(sbtn_EksportujDopliku, &QToolButton::clicked, this, &T::sbtn_EksportujDoplikuClick);
     connect(btn_Pomoc, &QPushButton::clicked, this, &T::btn_PomocClick);
     connect(btn_ZestawienieLokat, &QPushButton::clicked, this, &T::btn_ZestawienieLokatClick);
     connect(btn_OK, &QPushButton::clicked, this, &T::btn_OKClick);
@@ -300,47 +184,14 @@ void TLokatyFormGlowny::PolaczZdarzenia() {
 
     connect(ts_TwojeLokaty->AkcjaInformacjiOOfercie(), &QAction::triggered, this,
             &T::Informacjeolokaciebankowej1Click);
-    connect(Dodaj2, &QAction::triggered, this, &T::sbtn_DodajLokateBankowaClick);
-    connect(Edytuj2, &QAction::triggered, this, &T::sbtn_EdytujLokateBankowaClick);
-    connect(Klonuj1, &QAction::triggered, this, &T::Klonuj1Click);
-    connect(Usu2, &QAction::triggered, this, &T::sbtn_UsunLokateBankowaClick);
-    connect(Usuwszystkieztegobanku1, &QAction::triggered, this, &T::Usuwszystkieztegobanku1Click);
-    connect(Usuwszystkie1, &QAction::triggered, this, &T::Usuwszystkie1Click);
-    connect(sbtn_PorownajOferty, &QToolButton::clicked, this, &T::sbtn_PorownajOfertyClick);
-    connect(PorownajOferty1, &QAction::triggered, this, &T::sbtn_PorownajOfertyClick);
-    connect(Importujzpliku1, &QAction::triggered, this, &T::sbtn_OdczytajLokatyBankoweZPlikuClick);
-    connect(Eksportujdopliku1, &QAction::triggered, this, &T::sbtn_EksportujDoplikuClick);
-    connect(PobierzzInternetu1, &QAction::triggered, this, &T::btn_AktualizujLokatyClick);
-    for (TListaRaportowa* lista : {lv_HarmonogramyLokatBankowych}) {
-        connect(EksportujListe2, &QAction::triggered, this,
-                [this, lista] { TEksportListy::EksportujDoCSV(TabelaListy(lista), PlikDanych()); });
-        connect(DrukujListe2, &QAction::triggered, this,
-                [this, lista] { TEksportListy::Drukuj(TabelaListy(lista)); });
-    }
     connect(ProgiOstrzezen1, &QAction::triggered, this, &T::ProgiOstrzezenClick);
-    connect(pmenu_LokatyBankowe, &QMenu::aboutToShow, this, &T::pmenu_LokatyBankowePopup);
-
-    for (TListaRaportowa* lista : {lv_HarmonogramyLokatBankowych}) {
-        connect(lista->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                &T::UstawPrzyciski);
-        connect(lista, &QAbstractItemView::clicked, this, &T::UstawPrzyciski);
-        lista->setContextMenuPolicy(Qt::CustomContextMenu);
-    }
-    connect(lv_HarmonogramyLokatBankowych, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) {
-                pmenu_LokatyBankowe->popup(
-                    lv_HarmonogramyLokatBankowych->viewport()->mapToGlobal(p));
-            });
-    // A double click or Enter on a row opens it for editing.
-    connect(lv_HarmonogramyLokatBankowych, &TListaRaportowa::WierszZatwierdzony, this,
-            &T::sbtn_EdytujLokateBankowaClick);
-    connect(lv_HarmonogramyLokatBankowych->header(), &QHeaderView::sectionClicked, this,
-            &T::lv_HarmonogramyLokatBankowychColumnClick);
     connect(pgc_Zakladki, &QTabWidget::currentChanged, this, [this](int zakladka) {
         if (pgc_Zakladki->widget(zakladka) == ts_LokatyBankowe)
-            WypelnijOdlozonaListeHarmonogramow();
+            ts_LokatyBankowe->WypelnijOdlozonaListe();
         UstawPrzyciski();
     });
+    connect(ts_LokatyBankowe, &TZakladkaOfert::NaWierzch, this,
+            [this] { pgc_Zakladki->setCurrentWidget(ts_LokatyBankowe); });
 
     auto* pomoc = new QShortcut(QKeySequence(Qt::Key_F1), this);
     pomoc->setContext(Qt::WindowShortcut);
@@ -381,11 +232,11 @@ TLokata* TLokatyFormGlowny::WybranaLokata() const {
 }
 
 const TWierszRaportu* TLokatyFormGlowny::WybranyWierszHarmonogramu() const {
-    return lv_HarmonogramyLokatBankowych->WybranyWiersz();
+    return ts_LokatyBankowe->WybranyWiersz();
 }
 
 THarmonogramLokatyBankowej* TLokatyFormGlowny::WybranyHarmonogram() const {
-    return HarmonogramWiersza(WybranyWierszHarmonogramu());
+    return ts_LokatyBankowe->WybranyHarmonogram();
 }
 
 TLokata* TLokatyFormGlowny::LokataWiersza(const TWierszRaportu* wiersz) const {
@@ -394,9 +245,7 @@ TLokata* TLokatyFormGlowny::LokataWiersza(const TWierszRaportu* wiersz) const {
 
 THarmonogramLokatyBankowej*
 TLokatyFormGlowny::HarmonogramWiersza(const TWierszRaportu* wiersz) const {
-    if (!wiersz || !lv_HarmonogramyLokatBankowych->IndeksWiersza(*wiersz).isValid())
-        return nullptr;
-    return static_cast<THarmonogramLokatyBankowej*>(wiersz->rekord);
+    return ts_LokatyBankowe->HarmonogramWiersza(wiersz);
 }
 
 bool TLokatyFormGlowny::TylkoDoOdczytu() const {
@@ -407,17 +256,10 @@ bool TLokatyFormGlowny::TylkoDoOdczytu() const {
 // would change data is disabled, and so is "Zapisz i zamknij".
 void TLokatyFormGlowny::UstawPrzyciski() {
     const bool zapis = !TylkoDoOdczytu();
-    const bool zakladkaOfert = zapis && pgc_Zakladki->currentWidget() == ts_LokatyBankowe;
     ts_TwojeLokaty->UstawPrzyciski(zapis && pgc_Zakladki->currentWidget() == ts_TwojeLokaty);
 
-    const bool wierszOferty = zakladkaOfert && WybranyWierszHarmonogramu() != nullptr;
-    sbtn_DodajLokateBankowa->setEnabled(zakladkaOfert);
-    sbtn_EdytujLokateBankowa->setEnabled(wierszOferty);
-    sbtn_UsunLokateBankowa->setEnabled(wierszOferty);
-    for (QWidget* zmienia :
-         {static_cast<QWidget*>(btn_AktualizujLokaty),
-          static_cast<QWidget*>(sbtn_OdczytajLokatyBankoweZPliku), static_cast<QWidget*>(btn_OK)})
-        zmienia->setEnabled(zapis);
+    ts_LokatyBankowe->UstawPrzyciski(zapis, pgc_Zakladki->currentWidget() == ts_LokatyBankowe);
+    btn_OK->setEnabled(zapis);
     const TKolekcjeDanych* kolekcje = Kolekcje();
     btn_Zapisz->setVisible(fDecyzjeZapisu.JestZapisWMiejscu());
     btn_Zapisz->setEnabled(zapis && kolekcje && kolekcje->ZmienionoINiezapisanoLokaty());
@@ -429,23 +271,8 @@ void TLokatyFormGlowny::UstawPrzyciski() {
         pan_1->setToolTip(QDir::toNativeSeparators(plikDanych));
     }
 
-    pgc_Zakladki->setTabText(
-        pgc_Zakladki->indexOf(ts_LokatyBankowe),
-        QStringLiteral("Lokaty &oferowane przez banki (%1)").arg(IloscOfert()));
-}
-
-void TLokatyFormGlowny::pmenu_LokatyBankowePopup() {
-    Usuwszystkieztegobanku1->setEnabled(!TylkoDoOdczytu());
-    Usuwszystkie1->setEnabled(!TylkoDoOdczytu());
-    Dodaj2->setEnabled(sbtn_DodajLokateBankowa->isEnabled());
-    Edytuj2->setEnabled(sbtn_EdytujLokateBankowa->isEnabled());
-    Usu2->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
-    Klonuj1->setEnabled(sbtn_UsunLokateBankowa->isEnabled());
-    Importujzpliku1->setEnabled(sbtn_OdczytajLokatyBankoweZPliku->isEnabled());
-    Eksportujdopliku1->setEnabled(sbtn_EksportujDopliku->isEnabled());
-    PobierzzInternetu1->setEnabled(btn_AktualizujLokaty->isEnabled());
-    EksportujListe2->setEnabled(lv_HarmonogramyLokatBankowych->IloscWierszy() > 0);
-    DrukujListe2->setEnabled(lv_HarmonogramyLokatBankowych->IloscWierszy() > 0);
+    pgc_Zakladki->setTabText(pgc_Zakladki->indexOf(ts_LokatyBankowe),
+                             ts_LokatyBankowe->TytulZakladki());
 }
 
 // The page of the tab in front.
@@ -493,7 +320,7 @@ bool TLokatyFormGlowny::ZapiszWMiejscu() {
     WypelnijListy(true);
     if (TKolekcjeDanych* kolekcje = Kolekcje()) {
         ts_TwojeLokaty->ZaznaczLokatePoId(TDecyzjeZapisu::IdPoZapisie(*noweId, idLokaty));
-        lv_HarmonogramyLokatBankowych->ZaznaczRekord(
+        ts_LokatyBankowe->ZaznaczOferte(
             kluczOferty.isEmpty()
                 ? nullptr
                 : kolekcje->PobierzHarmonogramLokatyBankowejDlaBanikINazwa(kluczOferty));
@@ -633,4 +460,121 @@ void TLokatyFormGlowny::ProgiOstrzezenClick() {
     fDniDoNieaktualnosci = TUstawieniaLokat::DniDoNieaktualnosci();
     ts_TwojeLokaty->UstawDniDoZakonczenia(TUstawieniaLokat::DniDoZakonczenia());
     WypelnijListy(true);
+}
+
+TLokatyFormGlowny::TWylaczenieOkna::TWylaczenieOkna(TLokatyFormGlowny& okno) {
+    for (QWidget* element : okno.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!element->isWindow() && element->isEnabled()) {
+            element->setEnabled(false);
+            fWylaczone.append(element);
+        }
+}
+
+TLokatyFormGlowny::TWylaczenieOkna::~TWylaczenieOkna() {
+    for (const QPointer<QWidget>& element : fWylaczone)
+        if (element)
+            element->setEnabled(true);
+}
+
+// The offer commands belong to the offers tab.
+
+void TLokatyFormGlowny::DodajLubNadpiszHarmonogram(
+    std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram) {
+    ts_LokatyBankowe->Polecenia().DodajLubNadpiszHarmonogram(harmonogram);
+}
+
+void TLokatyFormGlowny::NadpiszHarmonogram(const THarmonogramLokatyBankowej& zrodlo,
+                                           THarmonogramLokatyBankowej& cel) {
+    TPoleceniaOfert::NadpiszHarmonogram(zrodlo, cel);
+}
+
+void TLokatyFormGlowny::UsunHarmonogram(THarmonogramLokatyBankowej* harmonogram,
+                                        bool odswiezListy) {
+    ts_LokatyBankowe->UsunHarmonogram(harmonogram, odswiezListy);
+}
+
+QString TLokatyFormGlowny::saveDialog() const {
+    return ts_LokatyBankowe->Polecenia().saveDialog();
+}
+
+QString TLokatyFormGlowny::openDialog() const {
+    return ts_LokatyBankowe->Polecenia().openDialog();
+}
+
+void TLokatyFormGlowny::OdczytajLokatyBankoweZPliku(const QString& sciezka) {
+    ts_LokatyBankowe->Import().OdczytajLokatyBankoweZPliku(sciezka);
+}
+
+void TLokatyFormGlowny::ImportujLokatyBankow(const QStringList& nazwy, const TMapaBankow& linki) {
+    ts_LokatyBankowe->Import().ImportujLokatyBankow(nazwy, linki);
+}
+
+void TLokatyFormGlowny::ImportujLokatyBanku(const QString& bank, const QString& url) {
+    ts_LokatyBankowe->Import().ImportujLokatyBanku(bank, url);
+}
+
+void TLokatyFormGlowny::sbtn_DodajLokateBankowaClick() {
+    ts_LokatyBankowe->sbtn_DodajLokateBankowaClick();
+}
+
+void TLokatyFormGlowny::sbtn_EdytujLokateBankowaClick() {
+    ts_LokatyBankowe->sbtn_EdytujLokateBankowaClick();
+}
+
+void TLokatyFormGlowny::sbtn_UsunLokateBankowaClick() {
+    ts_LokatyBankowe->sbtn_UsunLokateBankowaClick();
+}
+
+void TLokatyFormGlowny::Klonuj1Click() {
+    ts_LokatyBankowe->Klonuj1Click();
+}
+
+void TLokatyFormGlowny::Usuwszystkieztegobanku1Click() {
+    ts_LokatyBankowe->Usuwszystkieztegobanku1Click();
+}
+
+void TLokatyFormGlowny::Usuwszystkie1Click() {
+    ts_LokatyBankowe->Usuwszystkie1Click();
+}
+
+void TLokatyFormGlowny::Informacjeolokaciebankowej1Click() {
+    ts_LokatyBankowe->PokazOferteLokaty(WybranyWierszLokaty() != nullptr, WybranaLokata());
+}
+
+void TLokatyFormGlowny::btn_AktualizujLokatyClick() {
+    ts_LokatyBankowe->btn_AktualizujLokatyClick();
+}
+
+void TLokatyFormGlowny::sbtn_OdczytajLokatyBankoweZPlikuClick() {
+    ts_LokatyBankowe->sbtn_OdczytajLokatyBankoweZPlikuClick();
+}
+
+void TLokatyFormGlowny::sbtn_EksportujDoplikuClick() {
+    ts_LokatyBankowe->sbtn_EksportujDoplikuClick();
+}
+void TLokatyFormGlowny::PrzygotujOkno() {
+    pan_1->SetHeading(windowTitle());
+    ts_TwojeLokaty->PrzygotujPodsumowanie();
+    pgc_Zakladki->setCurrentWidget(ts_TwojeLokaty);
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    ts_TwojeLokaty->PrzygotujKolumny(kolekcje);
+    ts_LokatyBankowe->PrzygotujKolumny(kolekcje);
+}
+
+void TLokatyFormGlowny::WypelnijListy(bool wypelnijHarmonogramy) {
+    ts_TwojeLokaty->WyczyscPodsumowanie();
+    TKolekcjeDanych* kolekcje = Kolekcje();
+    if (kolekcje) {
+        UstawWyswietlanaTabele();
+        ts_TwojeLokaty->Wypelnij(*kolekcje, MyDB->PlikiDB().DataFile());
+        ts_Kalendarz->Wypelnij(kolekcje, MyDB->PlikiDB().DataFile());
+        if (wypelnijHarmonogramy)
+            ts_LokatyBankowe->Wypelnij(*kolekcje, fDniDoNieaktualnosci,
+                                       pgc_Zakladki->currentWidget() == ts_LokatyBankowe);
+    }
+    UstawPrzyciski();
+}
+
+void TLokatyFormGlowny::UstawWyswietlanaTabele() {
+    MyDB->SetWyswietlanaTabela(TTabele::Lokaty);
 }

@@ -21,7 +21,6 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class TEtykietaSkracana;
-class TFormParserLokatBankowych;
 class TFormSize;
 class THeaderPanel;
 class TKolekcjeDanych;
@@ -33,6 +32,7 @@ struct TTabelaListy;
 class TProjektDB;
 class TZakladkaKalendarza;
 class TZakladkaLokat;
+class TZakladkaOfert;
 
 // The deposits window: the user's deposits with their estimates on the first
 // tab, the catalogue of bank offers on the second. Every command works on the
@@ -105,7 +105,7 @@ public:
     // The deposits ended in this showing, by id.
     const std::map<int32_t, TZyskZakonczonej>& ZakonczoneWTymPokazaniu() const;
 
-    // Offer operations (TLokatyFormGlownyOferty.cpp). The offer passes into
+    // Offer operations (the offers tab's commands). The offer passes into
     // the catalogue when it is appended (the pointer is then empty); in every
     // other outcome it stays with the caller.
     void DodajLubNadpiszHarmonogram(std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram);
@@ -122,7 +122,7 @@ public:
     void OdczytajLokatyBankoweZPliku(const QString& sciezka);
 
     // The web import: the import window for each bank in list order, then
-    // the lists refilled (TLokatyFormGlownyOferty.cpp).
+    // the lists refilled.
     void ImportujLokatyBankow(const QStringList& nazwy, const TMapaBankow& linki);
     // The import window for one bank's page; the ticked offers are merged.
     void ImportujLokatyBanku(const QString& bank, const QString& url);
@@ -151,7 +151,7 @@ public slots:
     // The offers ranked for an amount; a deposit can be added from there.
     void sbtn_PorownajOfertyClick();
 
-    // Offer commands (TLokatyFormGlownyOferty.cpp).
+    // Offer commands, passed on to the offers tab.
     void sbtn_DodajLokateBankowaClick();
     void sbtn_EdytujLokateBankowaClick();
     void sbtn_UsunLokateBankowaClick();
@@ -179,35 +179,16 @@ private:
     void UtworzKontrolki();
     QWidget* UtworzNaglowek();
     void UtworzZapisPolozenia();
-    QWidget* UtworzZakladkeHarmonogramow();
     QWidget* UtworzDolnyPasek();
-    void UtworzMenuHarmonogramow();
     void PolaczZdarzenia();
 
-    void PrzygotujKolumnyHarmonogramow(TKolekcjeDanych* kolekcje);
-    void WypelnijListeHarmonogramow(TKolekcjeDanych& kolekcje);
-    void OdlozListeHarmonogramow();
-    void WypelnijOdlozonaListeHarmonogramow();
-    int IloscOfert() const;
     void UstawWyswietlanaTabele();
 
     void PokazWszystkieKolumnyLokat();
     // The thresholds of the offers' age and of the deposits ending soon.
     void ProgiOstrzezenClick();
-    // A list of the window as shown, with its title and summary, for the
-    // CSV export and the printout; the data file exports must not overwrite.
-    TTabelaListy TabelaListy(const TListaRaportowa* lista) const;
-    QString PlikDanych() const;
 
-    void lv_HarmonogramyLokatBankowychColumnClick(int kolumna);
-    void pmenu_LokatyBankowePopup();
     bool ZapytajOZamkniecieBezZapisu() const;
-    // Every ticked row of the import window that still carries its offer
-    // goes through DodajLubNadpiszHarmonogram, in row order.
-    void PrzejmijZaznaczone(TFormParserLokatBankowych& okno);
-    // The web import's steps after the window is disabled: the connection,
-    // the bank list, the bank choice and the import windows.
-    void ImportujZWybranychBankow();
 
     // "Zapisz": the lists come back with the stored ids, the selection kept.
     bool ZapiszWMiejscu();
@@ -220,28 +201,14 @@ private:
 
     TFormSize* fFormSize = nullptr;
     int fDniDoNieaktualnosci = 30;
-    // The offers list is filled when its tab is shown: until then it holds no
-    // rows, and the offer selected before is found again by its key.
-    bool fHarmonogramyOdlozone = false;
-    QString fKluczOdlozonejOferty;
 
     // Controls, named as on screen (object names are the same).
     THeaderPanel* pan_1 = nullptr;
     QLabel* lbl_Head = nullptr;
     QTabWidget* pgc_Zakladki = nullptr;
     TZakladkaLokat* ts_TwojeLokaty = nullptr;
-    QWidget* ts_LokatyBankowe = nullptr;
+    TZakladkaOfert* ts_LokatyBankowe = nullptr;
     TZakladkaKalendarza* ts_Kalendarz = nullptr;
-    TEtykietaSkracana* lbl_IleOfert = nullptr;
-    QToolButton* sbtn_DodajLokateBankowa = nullptr;
-    QToolButton* sbtn_EdytujLokateBankowa = nullptr;
-    QToolButton* sbtn_UsunLokateBankowa = nullptr;
-    QToolButton* sbtn_PorownajOferty = nullptr;
-    QToolButton* btn_AktualizujLokaty = nullptr;
-    QToolButton* sbtn_OdczytajLokatyBankoweZPliku = nullptr;
-    QToolButton* sbtn_EksportujDopliku = nullptr;
-    TListaRaportowa* lv_HarmonogramyLokatBankowych = nullptr;
-    QLabel* Label2 = nullptr;
     QWidget* pnl1 = nullptr;
     QPushButton* btn_Pomoc = nullptr;
     QPushButton* btn_ZestawienieLokat = nullptr;
@@ -250,17 +217,4 @@ private:
 
     // The deposits tab's item, in the offers' menu too.
     QAction* ProgiOstrzezen1 = nullptr;
-    QMenu* pmenu_LokatyBankowe = nullptr;
-    QAction* Dodaj2 = nullptr;
-    QAction* Edytuj2 = nullptr;
-    QAction* Klonuj1 = nullptr;
-    QAction* Usu2 = nullptr;
-    QAction* Usuwszystkieztegobanku1 = nullptr;
-    QAction* Usuwszystkie1 = nullptr;
-    QAction* PorownajOferty1 = nullptr;
-    QAction* Importujzpliku1 = nullptr;
-    QAction* Eksportujdopliku1 = nullptr;
-    QAction* PobierzzInternetu1 = nullptr;
-    QAction* EksportujListe2 = nullptr;
-    QAction* DrukujListe2 = nullptr;
 };

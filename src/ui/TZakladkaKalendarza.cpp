@@ -1,7 +1,7 @@
 #include "ui/TZakladkaKalendarza.h"
-#include "ui/WyborCeluEksportu.h"
 
 #include "app/Komunikaty.h"
+#include "app/WyborCeluEksportu.h"
 #include "data/TKolekcjeDanych.h"
 #include "domain/TKalendarzLokat.h"
 #include "domain/TPlikKalendarza.h"

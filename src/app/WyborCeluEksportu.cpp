@@ -1,4 +1,4 @@
-#include "ui/WyborCeluEksportu.h"
+#include "app/WyborCeluEksportu.h"
 
 #include "app/Komunikaty.h"
 #include "domain/OchronaPlikuDanych.h"

@@ -1,10 +1,8 @@
-#include "ui/ElementyZakladek.h"
+#include "ui/KolumnaPrzyciskow.h"
 
-#include <QAction>
-#include <QKeySequence>
-#include <QMenu>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <QWidget>
 
 namespace {
 
@@ -38,18 +36,4 @@ QWidget* KolumnaPrzyciskow(QWidget* rodzic, const QList<QWidget*>& gora,
     for (QWidget* w : dol)
         uklad->addWidget(w, 0, Qt::AlignHCenter);
     return przewijanie;
-}
-
-QAction* DodajPozycjeMenu(QMenu* menu, QWidget* lista, const char* nazwa, const QString& tytul,
-                          const QKeySequence& skrot) {
-    QAction* pozycja = menu->addAction(tytul);
-    pozycja->setObjectName(QLatin1String(nazwa));
-    pozycja->setShortcut(skrot);
-    pozycja->setShortcutContext(Qt::WidgetShortcut);
-    lista->addAction(pozycja);
-    return pozycja;
-}
-
-void DodajSeparator(QMenu* menu, const char* nazwa) {
-    menu->addSeparator()->setObjectName(QLatin1String(nazwa));
 }
