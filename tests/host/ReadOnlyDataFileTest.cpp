@@ -2,7 +2,7 @@
 // to the write-ahead log of a file in WAL mode, and never the rows of a save
 // that was cut short (a hot rollback journal left beside the file), which
 // is undone in the tool's copy, not in the user's file.
-#include "ReadOnlyDataFile.h"
+#include "tools/ReadOnlyDataFile.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
