@@ -4,34 +4,34 @@
 
 namespace {
 
-bool Sterujacy(char16_t znak) {
-    return znak < 0x20 || (znak >= 0x7F && znak <= 0x9F);
+bool IsControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-// `zachowane` are the control characters kept.
-QString Zastap(QString tekst, QStringView zachowane) {
-    for (QChar& znak : tekst) {
-        if (Sterujacy(znak.unicode()) && !zachowane.contains(znak))
-            znak = QChar(QChar::ReplacementCharacter);
+// `kept` are the control characters kept.
+QString Replace(QString text, QStringView kept) {
+    for (QChar& c : text) {
+        if (IsControl(c.unicode()) && !kept.contains(c))
+            c = QChar(QChar::ReplacementCharacter);
     }
-    return tekst;
+    return text;
 }
 
 } // namespace
 
-QString ConsoleText(QString tekst) {
-    tekst.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
-    return Zastap(std::move(tekst), u"\n\t");
+QString ConsoleText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+    return Replace(std::move(text), u"\n\t");
 }
 
-QString ConsoleCell(QString tekst) {
-    return Zastap(std::move(tekst), {});
+QString ConsoleCell(QString text) {
+    return Replace(std::move(text), {});
 }
 
-QString ConsoleField(QString tekst) {
-    return Zastap(std::move(tekst), u"\r\n\t");
+QString ConsoleField(QString text) {
+    return Replace(std::move(text), u"\r\n\t");
 }
 
-QString ConsoleErrorText(const std::exception& blad) {
-    return ConsoleText(TekstBledu(blad));
+QString ConsoleErrorText(const std::exception& error) {
+    return ConsoleText(TekstBledu(error));
 }

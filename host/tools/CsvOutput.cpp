@@ -4,13 +4,13 @@
 
 #include "format/TPlikCSV.h"
 
-void WriteCsv(QTextStream& out, TTabelaListy tabela) {
-    for (QString& kolumna : tabela.kolumny)
-        kolumna = ConsoleField(kolumna);
-    for (TTabelaListy::TWiersz& wiersz : tabela.wiersze) {
-        wiersz.grupa = ConsoleField(wiersz.grupa);
-        for (QString& komorka : wiersz.komorki)
-            komorka = ConsoleField(komorka);
+void WriteCsv(QTextStream& out, TTabelaListy table) {
+    for (QString& column : table.kolumny)
+        column = ConsoleField(column);
+    for (TTabelaListy::TWiersz& row : table.wiersze) {
+        row.grupa = ConsoleField(row.grupa);
+        for (QString& cell : row.komorki)
+            cell = ConsoleField(cell);
     }
-    out << TPlikCSV::Tekst(tabela);
+    out << TPlikCSV::Tekst(table);
 }

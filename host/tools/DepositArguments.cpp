@@ -10,14 +10,14 @@
 
 namespace {
 
-const std::pair<const char*, TJednostkaOkresu> kJednostki[] = {
+const std::pair<const char*, TJednostkaOkresu> kUnits[] = {
     {"dzien", TJednostkaOkresu::Dzien},     {"dzień", TJednostkaOkresu::Dzien},
     {"tydzien", TJednostkaOkresu::Tydzien}, {"tydzień", TJednostkaOkresu::Tydzien},
     {"miesiac", TJednostkaOkresu::Miesiac}, {"miesiąc", TJednostkaOkresu::Miesiac},
     {"rok", TJednostkaOkresu::Rok},         {"brak", TJednostkaOkresu::Brak},
 };
 
-const std::pair<const char*, TKapitalizacja> kKapitalizacje[] = {
+const std::pair<const char*, TKapitalizacja> kCapitalisations[] = {
     {"dzienna", TKapitalizacja::Dzienna},
     {"miesieczna", TKapitalizacja::Miesieczna},
     {"miesięczna", TKapitalizacja::Miesieczna},
@@ -30,50 +30,51 @@ const std::pair<const char*, TKapitalizacja> kKapitalizacje[] = {
 };
 
 template <typename T, size_t N>
-std::optional<T> Nazwana(const std::pair<const char*, T> (&nazwy)[N], const QString& tekst) {
-    for (const auto& [nazwa, wartosc] : nazwy) {
-        if (tekst.compare(QString::fromUtf8(nazwa), Qt::CaseInsensitive) == 0)
-            return wartosc;
+std::optional<T> Named(const std::pair<const char*, T> (&names)[N], const QString& text) {
+    for (const auto& [name, value] : names) {
+        if (text.compare(QString::fromUtf8(name), Qt::CaseInsensitive) == 0)
+            return value;
     }
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<TJednostkaOkresu> UnitFromName(const QString& nazwa) {
-    return Nazwana(kJednostki, nazwa);
+std::optional<TJednostkaOkresu> UnitFromName(const QString& name) {
+    return Named(kUnits, name);
 }
 
-std::optional<TKapitalizacja> CapitalisationFromName(const QString& nazwa) {
-    return Nazwana(kKapitalizacje, nazwa);
+std::optional<TKapitalizacja> CapitalisationFromName(const QString& name) {
+    return Named(kCapitalisations, name);
 }
 
-bool ReadNumber(const QString& tekst, double& wartosc) {
-    static const QRegularExpression wzor(QStringLiteral("^\\s*-?[0-9][0-9 ]*([.,][0-9]*)?\\s*$"));
-    if (!wzor.match(tekst).hasMatch())
+bool ReadNumber(const QString& text, double& value) {
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*-?[0-9][0-9 ]*([.,][0-9]*)?\\s*$"));
+    if (!pattern.match(text).hasMatch())
         return false;
-    wartosc = KwotaZTekstu(tekst);
+    value = KwotaZTekstu(text);
     // A number too large for a double reads as 0: that is not what was typed.
-    static const QRegularExpression cyfraNiezerowa(QStringLiteral("[1-9]"));
-    return wartosc != 0 || !tekst.contains(cyfraNiezerowa);
+    static const QRegularExpression nonZeroDigit(QStringLiteral("[1-9]"));
+    return value != 0 || !text.contains(nonZeroDigit);
 }
 
-bool ReadCents(const QString& tekst, int64_t& grosze) {
-    const auto kwota = TLiczbaDziesietna::ZTekstu(tekst);
-    grosze = kwota ? kwota->WSkali(2).value_or(0) : 0;
-    return grosze > 0;
+bool ReadCents(const QString& text, int64_t& cents) {
+    const auto amount = TLiczbaDziesietna::ZTekstu(text);
+    cents = amount ? amount->WSkali(2).value_or(0) : 0;
+    return cents > 0;
 }
 
-bool ReadPeriod(const QString& tekst, uint16_t& okres) {
-    if (!JestLiczbaCalkowita(tekst))
+bool ReadPeriod(const QString& text, uint16_t& period) {
+    if (!JestLiczbaCalkowita(text))
         return false;
-    const int wartosc = tekst.toInt();
-    if (wartosc < 0 || wartosc > std::numeric_limits<uint16_t>::max())
+    const int value = text.toInt();
+    if (value < 0 || value > std::numeric_limits<uint16_t>::max())
         return false;
-    okres = static_cast<uint16_t>(wartosc);
+    period = static_cast<uint16_t>(value);
     return true;
 }
 
-bool ReadDate(const QString& tekst, TDateTime& data) {
-    return TryStrToDateTime(tekst, data, UstawieniaFormatow);
+bool ReadDate(const QString& text, TDateTime& date) {
+    return TryStrToDateTime(text, date, UstawieniaFormatow);
 }

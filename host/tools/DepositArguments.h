@@ -11,56 +11,57 @@
 #include "domain/TKapitalizacja.h"
 
 #include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
 // dzien, tydzien, miesiac, rok (also with Polish letters) and brak.
-std::optional<TJednostkaOkresu> UnitFromName(const QString& nazwa);
+std::optional<TJednostkaOkresu> UnitFromName(const QString& name);
 
 // dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak.
-std::optional<TKapitalizacja> CapitalisationFromName(const QString& nazwa);
+std::optional<TKapitalizacja> CapitalisationFromName(const QString& name);
 
 // A number as a person types it: digits, blanks between them, one decimal
 // comma or point, an optional leading minus.
-bool ReadNumber(const QString& tekst, double& wartosc);
+bool ReadNumber(const QString& text, double& value);
 
 // An amount above zero in whole grosze, read exactly ("10 000,50"); a third
 // decimal rounds half up.
-bool ReadCents(const QString& tekst, int64_t& grosze);
+bool ReadCents(const QString& text, int64_t& cents);
 
 // A whole number from 0 to 65535.
-bool ReadPeriod(const QString& tekst, uint16_t& okres);
+bool ReadPeriod(const QString& text, uint16_t& period);
 
 // A day written yyyy-MM-dd.
-bool ReadDate(const QString& tekst, TDateTime& data);
+bool ReadDate(const QString& text, TDateTime& date);
 
 // One option of a tool: whether it must be given, how its value is read
 // into the tool's data, and the words of the message when it cannot be.
-template <class Dane> struct ToolArgument {
-    QString opcja;
-    bool wymagany;
-    bool (*czytaj)(const QString&, Dane&);
-    const char* co;
-    const char* oczekiwano;
+template <class Data> struct ToolArgument {
+    QString option;
+    bool required;
+    bool (*read)(const QString&, Data&);
+    const char* what;
+    const char* expected;
 };
 
-// Reads the options given, in the table's order; false with `blad` set for
+// Reads the options given, in the table's order; false with `error` set for
 // the first one missing or unreadable.
-template <class Dane, size_t N>
-bool ReadToolArguments(const CommandLineOptions& opcje, const ToolArgument<Dane> (&argumenty)[N],
-                       Dane& dane, QString& blad) {
-    for (const auto& argument : argumenty) {
-        if (argument.wymagany && !opcje.has(argument.opcja)) {
-            blad = QStringLiteral("Brak wymaganego argumentu %1.").arg(argument.opcja);
+template <class Data, std::size_t N>
+bool ReadToolArguments(const CommandLineOptions& options, const ToolArgument<Data> (&arguments)[N],
+                       Data& data, QString& error) {
+    for (const auto& argument : arguments) {
+        if (argument.required && !options.has(argument.option)) {
+            error = QStringLiteral("Brak wymaganego argumentu %1.").arg(argument.option);
             return false;
         }
     }
-    for (const auto& argument : argumenty) {
-        const QString tekst = opcje.value(argument.opcja);
-        if (opcje.has(argument.opcja) && !argument.czytaj(tekst, dane)) {
-            blad = QStringLiteral("Nie można odczytać %1: \"%2\" (%3).")
-                       .arg(QString::fromUtf8(argument.co), tekst,
-                            QString::fromUtf8(argument.oczekiwano));
+    for (const auto& argument : arguments) {
+        const QString text = options.value(argument.option);
+        if (options.has(argument.option) && !argument.read(text, data)) {
+            error = QStringLiteral("Nie można odczytać %1: \"%2\" (%3).")
+                        .arg(QString::fromUtf8(argument.what), text,
+                             QString::fromUtf8(argument.expected));
             return false;
         }
     }

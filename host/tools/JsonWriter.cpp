@@ -23,9 +23,9 @@ QString JsonWriter::Number(double value) {
 QString JsonWriter::Money(double value) {
     if (!std::isfinite(value))
         return QStringLiteral("null");
-    TFormatSettings kropka;
-    kropka.DecimalSeparator = QLatin1Char('.');
-    QString text = FormatFixed(value, 2, kropka);
+    TFormatSettings dot;
+    dot.DecimalSeparator = QLatin1Char('.');
+    QString text = FormatFixed(value, 2, dot);
     while (text.endsWith(u'0'))
         text.chop(1);
     if (text.endsWith(u'.'))

@@ -128,11 +128,11 @@ static int Run(const ToolCall& call) {
     const CommandLineOptions& opcje = call.options;
     // A reading tool: the data file must exist and stays as it was.
     ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
+    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
     const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
                                     Today());
     if (opcje.has(kIcs))
-        return PiszIcs(out, err, kalendarz, plik.Sciezka(), opcje.value(kIcs));
+        return PiszIcs(out, err, kalendarz, plik.Path(), opcje.value(kIcs));
     if (call.json())
         PiszJson(out, kalendarz);
     else if (call.csv())

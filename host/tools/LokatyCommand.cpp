@@ -156,7 +156,7 @@ static int Run(const ToolCall& call) {
     QTextStream& out = call.out;
     const CommandLineOptions& opcje = call.options;
     ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
+    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
     std::vector<Pozycja> pozycje = Pozycje(kolekcje);
     const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
     if (opcje.has(kKonczaSie) && !ZostawKonczaceSie(call, kolekcje, pozycje))

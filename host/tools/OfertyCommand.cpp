@@ -133,7 +133,7 @@ int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
     }
     // A reading tool: the data file must exist and stays as it was.
     ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
+    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
     const TListaOfert& oferty = kolekcje.HarmonogramyLokatBankowych();
     if (!opcje.has(kEksportuj)) {
         kolekcje.PosortujHarmonogramy();

@@ -4,7 +4,7 @@
 #include "domain/TWiekOferty.h"
 
 void WriteOfferJson(JsonWriter& json, const THarmonogramLokatyBankowej& o,
-                    std::optional<TDateTime> dzis) {
+                    std::optional<TDateTime> today) {
     json.beginObject()
         .key(u"Id")
         .integer(o.fId)
@@ -44,10 +44,10 @@ void WriteOfferJson(JsonWriter& json, const THarmonogramLokatyBankowej& o,
         .string(o.OkresLokaty())
         .key(u"KapitalizacjaNazwa")
         .string(o.KapitalizacjaNazwa());
-    if (dzis)
+    if (today)
         json.key(u"DataDodaniaModyfikacji")
             .string(DataWFormacieISO(DateOf(o.DataDodaniaModyfikacji())))
             .key(u"DniOdAktualizacji")
-            .integer(TWiekOferty::DniOdAktualizacji(o, *dzis));
+            .integer(TWiekOferty::DniOdAktualizacji(o, *today));
     json.endObject();
 }

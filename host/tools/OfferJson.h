@@ -10,8 +10,8 @@
 // and Kapitalizacja (the enumerations' signed values), the rate and amounts
 // as numbers, the three flags as booleans, the two texts, and the display
 // texts BankNazwaOprocentowanie, NazwaWyswietlana, OkresLokaty and
-// KapitalizacjaNazwa. With `dzis` given, also the day the offer was typed or
+// KapitalizacjaNazwa. With `today` given, also the day the offer was typed or
 // imported, DataDodaniaModyfikacji ("yyyy-MM-dd"), and its age in days on that
 // day, DniOdAktualizacji.
 void WriteOfferJson(JsonWriter& json, const THarmonogramLokatyBankowej& oferta,
-                    std::optional<TDateTime> dzis = std::nullopt);
+                    std::optional<TDateTime> today = std::nullopt);

@@ -183,7 +183,7 @@ static int Run(const ToolCall& call) {
         return CommandLineOptions::reportError(err, QStringLiteral("ranking"), blad);
     kryteria.kontoOsobisteDozwolone = !opcje.has(kBezKonta);
     ReadOnlyDataFile plik(opcje.value(kDb));
-    const TRankingOfert ranking(plik.Projekt().Kolekcje().HarmonogramyLokatBankowych(), kryteria);
+    const TRankingOfert ranking(plik.Project().Kolekcje().HarmonogramyLokatBankowych(), kryteria);
     if (call.json())
         PiszJson(ranking, out);
     else if (call.csv())

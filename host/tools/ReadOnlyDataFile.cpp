@@ -15,13 +15,13 @@ namespace {
 
 // The file's bytes as they are, with the journals beside it, under the
 // copy's name: a save cut short is then undone in the copy when it opens.
-bool KopiujPliki(const QString& plik, const QString& kopia) {
-    for (const char* dodatek : {"-journal", "-wal"}) {
-        const QString journal = plik + QLatin1String(dodatek);
-        if (QFileInfo::exists(journal) && !QFile::copy(journal, kopia + QLatin1String(dodatek)))
+bool CopyFiles(const QString& file, const QString& copy) {
+    for (const char* suffix : {"-journal", "-wal"}) {
+        const QString journal = file + QLatin1String(suffix);
+        if (QFileInfo::exists(journal) && !QFile::copy(journal, copy + QLatin1String(suffix)))
             return false;
     }
-    return QFile::copy(plik, kopia);
+    return QFile::copy(file, copy);
 }
 
 // The committed state of the file, read through SQLite (a file in WAL mode
@@ -29,42 +29,42 @@ bool KopiujPliki(const QString& plik, const QString& kopia) {
 // read that way is copied as it is, so that opening the copy gives the
 // usual verdict on a damaged file or another program's database, or finishes
 // the recovery of a save cut short in the copy, never in the user's file.
-bool KopiaZatwierdzonegoStanu(const QString& plik, const QString& kopia) {
+bool CopyCommittedState(const QString& file, const QString& copy) {
     try {
-        TSQLiteDatabase zrodlo(plik, TSQLiteDatabase::TTryb::TylkoOdczyt);
-        zrodlo.SetTimeout(5000); // a window may be writing its save
-        zrodlo.BackupTo(kopia);
+        TSQLiteDatabase source(file, TSQLiteDatabase::TTryb::TylkoOdczyt);
+        source.SetTimeout(5000); // a window may be writing its save
+        source.BackupTo(copy);
         return true;
-    } catch (const ESQLiteException& blad) {
-        QFile::remove(kopia);
-        if (blad.Busy())
+    } catch (const ESQLiteException& error) {
+        QFile::remove(copy);
+        if (error.Busy())
             throw EDataError(QStringLiteral("Plik danych %1 jest właśnie zapisywany przez inny "
                                             "program. Spróbuj ponownie za chwilę.")
-                                 .arg(plik));
-        return KopiujPliki(plik, kopia);
+                                 .arg(file));
+        return CopyFiles(file, copy);
     }
 }
 
 } // namespace
 
-ReadOnlyDataFile::ReadOnlyDataFile(const QString& sciezka)
-    : fSciezka(QFileInfo(sciezka).absoluteFilePath()) {
-    const QString& plik = fSciezka;
-    if (!QFileInfo(plik).isFile())
-        throw EDataError(QStringLiteral("Nie ma pliku danych %1.").arg(plik));
-    const QString kopia = fKatalog.filePath(QFileInfo(plik).fileName());
+ReadOnlyDataFile::ReadOnlyDataFile(const QString& path)
+    : fPath(QFileInfo(path).absoluteFilePath()) {
+    const QString& file = fPath;
+    if (!QFileInfo(file).isFile())
+        throw EDataError(QStringLiteral("Nie ma pliku danych %1.").arg(file));
+    const QString copy = fFolder.filePath(QFileInfo(file).fileName());
     // Both the file and the copy are read through a mapping; the copy is
     // written without waiting for the disk.
-    const TSQLiteScratchCopy kopiaRobocza;
-    if (!fKatalog.isValid() || !KopiaZatwierdzonegoStanu(plik, kopia) ||
-        !QFile::setPermissions(kopia, QFile::ReadOwner | QFile::WriteOwner))
-        throw EDataError(QStringLiteral("Nie można odczytać pliku danych %1.").arg(plik));
+    const TSQLiteScratchCopy scratchCopy;
+    if (!fFolder.isValid() || !CopyCommittedState(file, copy) ||
+        !QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner))
+        throw EDataError(QStringLiteral("Nie można odczytać pliku danych %1.").arg(file));
     try {
-        const HugePageHeap sterta(HugePageHeap::kPerFileByte *
-                                  static_cast<size_t>(QFileInfo(kopia).size()));
-        fProjekt = std::make_unique<TProjektDB>(kopia);
-    } catch (const std::exception& blad) {
-        throw EDataError(TekstBledu(blad).replace(kopia, plik));
+        const HugePageHeap heap(HugePageHeap::kPerFileByte *
+                                static_cast<size_t>(QFileInfo(copy).size()));
+        fProject = std::make_unique<TProjektDB>(copy);
+    } catch (const std::exception& error) {
+        throw EDataError(TekstBledu(error).replace(copy, file));
     }
 }
 

@@ -13,17 +13,17 @@ class TProjektDB;
 // folder and the user's file stays as it was. Messages name the user's file.
 class ReadOnlyDataFile {
 public:
-    explicit ReadOnlyDataFile(const QString& sciezka);
+    explicit ReadOnlyDataFile(const QString& path);
     ~ReadOnlyDataFile();
     ReadOnlyDataFile(const ReadOnlyDataFile&) = delete;
     ReadOnlyDataFile& operator=(const ReadOnlyDataFile&) = delete;
 
-    TProjektDB& Projekt() { return *fProjekt; }
+    TProjektDB& Project() { return *fProject; }
     // The user's file (absolute), not the copy the project works on.
-    const QString& Sciezka() const { return fSciezka; }
+    const QString& Path() const { return fPath; }
 
 private:
-    QString fSciezka;
-    QTemporaryDir fKatalog;
-    std::unique_ptr<TProjektDB> fProjekt;
+    QString fPath;
+    QTemporaryDir fFolder;
+    std::unique_ptr<TProjektDB> fProject;
 };

@@ -4,38 +4,38 @@
 
 #include <algorithm>
 
-void WriteTextTable(QTextStream& out, const std::vector<QStringList>& komorkiTabeli,
-                    const std::vector<bool>& doPrawej) {
-    std::vector<QStringList> wiersze;
-    wiersze.reserve(komorkiTabeli.size());
-    for (const QStringList& wiersz : komorkiTabeli) {
-        QStringList bezpieczne;
-        for (const QString& komorka : wiersz)
-            bezpieczne << ConsoleCell(komorka);
-        wiersze.push_back(std::move(bezpieczne));
+void WriteTextTable(QTextStream& out, const std::vector<QStringList>& tableCells,
+                    const std::vector<bool>& rightAligned) {
+    std::vector<QStringList> rows;
+    rows.reserve(tableCells.size());
+    for (const QStringList& row : tableCells) {
+        QStringList safe;
+        for (const QString& cell : row)
+            safe << ConsoleCell(cell);
+        rows.push_back(std::move(safe));
     }
-    std::vector<qsizetype> szerokosci;
-    for (const QStringList& wiersz : wiersze) {
-        szerokosci.resize(std::max<size_t>(szerokosci.size(), wiersz.size()), 0);
-        for (qsizetype i = 0; i < wiersz.size(); ++i)
-            szerokosci[i] = std::max(szerokosci[i], wiersz[i].size());
+    std::vector<qsizetype> widths;
+    for (const QStringList& row : rows) {
+        widths.resize(std::max<size_t>(widths.size(), row.size()), 0);
+        for (qsizetype i = 0; i < row.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
     }
-    for (const QStringList& wiersz : wiersze) {
-        QStringList komorki;
-        for (qsizetype i = 0; i < wiersz.size(); ++i) {
-            const bool prawa = static_cast<size_t>(i) < doPrawej.size() && doPrawej[i];
-            const bool ostatnia = i + 1 == wiersz.size();
-            komorki << (prawa      ? wiersz[i].rightJustified(szerokosci[i])
-                        : ostatnia ? wiersz[i]
-                                   : wiersz[i].leftJustified(szerokosci[i]));
+    for (const QStringList& row : rows) {
+        QStringList cells;
+        for (qsizetype i = 0; i < row.size(); ++i) {
+            const bool right = static_cast<size_t>(i) < rightAligned.size() && rightAligned[i];
+            const bool last = i + 1 == row.size();
+            cells << (right  ? row[i].rightJustified(widths[i])
+                      : last ? row[i]
+                             : row[i].leftJustified(widths[i]));
         }
-        out << komorki.join(QStringLiteral("  ")) << u'\n';
+        out << cells.join(QStringLiteral("  ")) << u'\n';
     }
 }
 
-std::vector<bool> FirstColumnLeft(size_t kolumny) {
-    std::vector<bool> doPrawej(kolumny, true);
-    if (kolumny > 0)
-        doPrawej[0] = false;
-    return doPrawej;
+std::vector<bool> FirstColumnLeft(size_t columns) {
+    std::vector<bool> rightAligned(columns, true);
+    if (columns > 0)
+        rightAligned[0] = false;
+    return rightAligned;
 }

@@ -120,7 +120,7 @@ void PiszJson(QTextStream& out, const TGwarancjeBFG& g) {
 static int Run(const ToolCall& call) {
     const CommandLineOptions& opcje = call.options;
     ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Projekt().Kolekcje();
+    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
     const TGwarancjeBFG gwarancje(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
                                   TUstawieniaLokat::PolaczoneBanki(), Kurs(opcje));
     if (call.json())

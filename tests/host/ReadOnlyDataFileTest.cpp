@@ -32,8 +32,8 @@ protected:
     }
     static size_t Oferty(const QString& sciezka) {
         ReadOnlyDataFile odczyt(sciezka);
-        odczyt.Projekt().OdswiezZawartoscKolekcji(TTabele::HarmonogramyLokatBankowych);
-        return odczyt.Projekt().Kolekcje().HarmonogramyLokatBankowych().size();
+        odczyt.Project().OdswiezZawartoscKolekcji(TTabele::HarmonogramyLokatBankowych);
+        return odczyt.Project().Kolekcje().HarmonogramyLokatBankowych().size();
     }
 
     ScriptedMessageBoxes komunikaty;
