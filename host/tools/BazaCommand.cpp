@@ -1,14 +1,12 @@
+#include "tools/CommandLineOptions.h"
 #include "tools/HostTools.h"
-
 #include "tools/HouseholdSetup.h"
+#include "tools/ToolRun.h"
 
 #include "data/EDataError.h"
-#include "platform/DataFileLock.h"
-
-#include "tools/CommandLineOptions.h"
-
 #include "data/TProjektDB.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "platform/DataFileLock.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -20,7 +18,7 @@
 
 namespace {
 
-const char* const kUzycie =
+const char* const kUsage =
     "Użycie: talvora baza --db PLIK [--json]\n"
     "Otwiera plik danych tak jak okno programu: nowy plik zakłada razem z jego folderami i\n"
     "zapisuje w nim to, co okno przy pierwszym uruchomieniu (osobę, domyślne kategorie\n"
@@ -32,76 +30,75 @@ const char* const kUzycie =
     "  --json     wynik jako JSON: {\"sqlite\": ..., \"plik\": ..., \"tabele\": {...}}\n"
     "  --help     ta pomoc\n";
 
-using TTabeleIWiersze = std::vector<std::pair<QString, qint64>>;
+// The data file and each of its tables with the number of its rows, by name.
+struct DataFileTables {
+    QString file;
+    std::vector<std::pair<QString, qint64>> tables;
+};
 
-TTabeleIWiersze PoliczWiersze(TSQLiteDatabase& baza) {
-    QStringList nazwy;
-    baza.GetTableStrings(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
-                                        "AND name NOT LIKE 'sqlite_%' ORDER BY name"),
-                         nazwy);
-    TTabeleIWiersze tabele;
-    for (const QString& nazwa : nazwy) {
-        const QString wCudzyslowie = QString(nazwa).replace('"', QStringLiteral("\"\""));
-        tabele.emplace_back(nazwa, baza.GetTableValue(QStringLiteral("SELECT count(*) FROM \"") +
-                                                      wCudzyslowie + '"'));
+std::vector<std::pair<QString, qint64>> CountRows(TSQLiteDatabase& database) {
+    QStringList names;
+    database.GetTableStrings(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' "
+                                            "AND name NOT LIKE 'sqlite_%' ORDER BY name"),
+                             names);
+    std::vector<std::pair<QString, qint64>> tables;
+    for (const QString& name : names) {
+        const QString quoted = QString(name).replace('"', QStringLiteral("\"\""));
+        tables.emplace_back(
+            name, database.GetTableValue(QStringLiteral("SELECT count(*) FROM \"") + quoted + '"'));
     }
-    return tabele;
+    return tables;
 }
 
 // A text as a JSON string literal, quotes and escapes included.
-QString JsonTekst(const QString& tekst) {
-    const QByteArray tablica = QJsonDocument(QJsonArray{tekst}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(tablica.mid(1, tablica.size() - 2));
+QString JsonString(const QString& text) {
+    const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
+    return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
 
 // Keys in the order "sqlite", "plik", "tabele"; tables by name.
-void PiszJson(QTextStream& out, const QString& plik, const TTabeleIWiersze& tabele) {
-    out << "{\n    \"sqlite\": " << JsonTekst(TSQLiteDatabase::Version()) << ",\n";
-    out << "    \"plik\": " << JsonTekst(plik) << ",\n";
+void WriteJson(QTextStream& out, const DataFileTables& data) {
+    const auto& tables = data.tables;
+    out << "{\n    \"sqlite\": " << JsonString(TSQLiteDatabase::Version()) << ",\n";
+    out << "    \"plik\": " << JsonString(data.file) << ",\n";
     out << "    \"tabele\": {";
-    for (size_t i = 0; i < tabele.size(); ++i)
-        out << (i == 0 ? "\n" : ",\n") << "        " << JsonTekst(tabele[i].first) << ": "
-            << tabele[i].second;
-    out << (tabele.empty() ? "}\n}\n" : "\n    }\n}\n");
+    for (size_t i = 0; i < tables.size(); ++i)
+        out << (i == 0 ? "\n" : ",\n") << "        " << JsonString(tables[i].first) << ": "
+            << tables[i].second;
+    out << (tables.empty() ? "}\n}\n" : "\n    }\n}\n");
 }
 
-void PiszTabele(QTextStream& out, const QString& plik, const TTabeleIWiersze& tabele) {
-    int szerokosc = 0;
-    for (const auto& tabela : tabele)
-        szerokosc = std::max(szerokosc, static_cast<int>(tabela.first.size()));
+void WriteTable(QTextStream& out, const DataFileTables& data) {
+    int width = 0;
+    for (const auto& table : data.tables)
+        width = std::max(width, static_cast<int>(table.first.size()));
     out << "SQLite: " << TSQLiteDatabase::Version() << "\n";
-    out << "Plik:   " << plik << "\n";
-    out << "Tabele (" << tabele.size() << "):\n";
-    for (const auto& [nazwa, ile] : tabele)
-        out << "  " << nazwa.leftJustified(szerokosc) << "  " << ile << "\n";
+    out << "Plik:   " << data.file << "\n";
+    out << "Tabele (" << data.tables.size() << "):\n";
+    for (const auto& [name, count] : data.tables)
+        out << "  " << name.leftJustified(width) << "  " << count << "\n";
+}
+
+int Run(const ToolCall& call) {
+    const QString file = QFileInfo(call.options.value(QStringLiteral("--db"))).absoluteFilePath();
+    RequireRegularFile(file);
+    DataFileLock lock(file);
+    if (!lock.tryLock())
+        throw EDataError(DataFileLock::heldMessage(file, lock.holder()));
+    const bool isNew = IsNewDataFile(file);
+    TProjektDB project(file);
+    if (isNew)
+        AddHouseholdRecords(project);
+    return WriteResult(call, DataFileTables{file, CountRows(project.Baza())},
+                       {WriteJson, WriteTable});
 }
 
 } // namespace
 
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    const CommandLineOptions& opcje = call.options;
-    const QString plik = QFileInfo(opcje.value(QStringLiteral("--db"))).absoluteFilePath();
-    RequireRegularFile(plik);
-    DataFileLock blokada(plik);
-    if (!blokada.tryLock())
-        throw EDataError(DataFileLock::heldMessage(plik, blokada.holder()));
-    const bool nowy = IsNewDataFile(plik);
-    TProjektDB projekt(plik);
-    if (nowy)
-        AddHouseholdRecords(projekt);
-    const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());
-    if (call.json())
-        PiszJson(out, plik, tabele);
-    else
-        PiszTabele(out, plik, tabele);
-    return 0;
-}
-
 Tool BazaTool() {
     return {QStringLiteral("baza"),
             QStringLiteral("zakłada lub aktualizuje plik danych i pokazuje jego tabele"),
-            QString::fromUtf8(kUzycie),
+            QString::fromUtf8(kUsage),
             {QStringLiteral("--db")},
             {QStringLiteral("--json")},
             0,

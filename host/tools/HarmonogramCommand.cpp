@@ -1,9 +1,9 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
 #include "tools/DepositArguments.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "domain/THarmonogramOdsetek.h"
 #include "format/Formatowanie.h"
@@ -13,156 +13,146 @@
 
 namespace {
 
-const QString kKwota = QStringLiteral("--kwota");
-const QString kOkres = QStringLiteral("--okres");
-const QString kJednostka = QStringLiteral("--jednostka");
-const QString kOprocentowanie = QStringLiteral("--oprocentowanie");
-const QString kKapitalizacja = QStringLiteral("--kapitalizacja");
+const QString kAmount = QStringLiteral("--kwota");
+const QString kPeriod = QStringLiteral("--okres");
+const QString kUnit = QStringLiteral("--jednostka");
+const QString kRate = QStringLiteral("--oprocentowanie");
+const QString kCapitalisation = QStringLiteral("--kapitalizacja");
 const QString kStart = QStringLiteral("--start");
-const QString kPodstawa = QStringLiteral("--podstawa");
+const QString kDayBasis = QStringLiteral("--podstawa");
 const QString kJson = QStringLiteral("--json");
 
-bool CzytajKwote(const QString& tekst, TParametryHarmonogramu& p) {
-    return ReadCents(tekst, p.kwota);
+bool ReadAmount(const QString& text, TParametryHarmonogramu& p) {
+    return ReadCents(text, p.kwota);
 }
 
-bool CzytajOkresLokaty(const QString& tekst, TParametryHarmonogramu& p) {
-    return ReadPeriod(tekst, p.okres) && p.okres > 0;
+bool ReadDepositPeriod(const QString& text, TParametryHarmonogramu& p) {
+    return ReadPeriod(text, p.okres) && p.okres > 0;
 }
 
-bool CzytajJednostke(const QString& tekst, TParametryHarmonogramu& p) {
-    p.jednostka = UnitFromName(tekst).value_or(TJednostkaOkresu::Brak);
+bool ReadUnit(const QString& text, TParametryHarmonogramu& p) {
+    p.jednostka = UnitFromName(text).value_or(TJednostkaOkresu::Brak);
     return p.jednostka != TJednostkaOkresu::Brak;
 }
 
-bool CzytajOprocentowanie(const QString& tekst, TParametryHarmonogramu& p) {
-    const auto oprocentowanie = TLiczbaDziesietna::ZTekstu(tekst);
-    if (oprocentowanie)
-        p.oprocentowanie = *oprocentowanie;
-    return oprocentowanie.has_value();
+bool ReadRate(const QString& text, TParametryHarmonogramu& p) {
+    const auto rate = TLiczbaDziesietna::ZTekstu(text);
+    if (rate)
+        p.oprocentowanie = *rate;
+    return rate.has_value();
 }
 
-bool CzytajKapitalizacje(const QString& tekst, TParametryHarmonogramu& p) {
-    const auto kapitalizacja = CapitalisationFromName(tekst);
-    p.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
-    return kapitalizacja.has_value();
+bool ReadCapitalisation(const QString& text, TParametryHarmonogramu& p) {
+    const auto capitalisation = CapitalisationFromName(text);
+    p.kapitalizacja = capitalisation.value_or(TKapitalizacja::Brak);
+    return capitalisation.has_value();
 }
 
-bool CzytajStart(const QString& tekst, TParametryHarmonogramu& p) {
-    return ReadDate(tekst, p.start);
+bool ReadStart(const QString& text, TParametryHarmonogramu& p) {
+    return ReadDate(text, p.start);
 }
 
-bool CzytajPodstawe(const QString& tekst, TParametryHarmonogramu& p) {
-    p.podstawa = tekst.trimmed().toInt();
+bool ReadDayBasis(const QString& text, TParametryHarmonogramu& p) {
+    p.podstawa = text.trimmed().toInt();
     return p.podstawa == 365 || p.podstawa == 360;
 }
 
-const ToolArgument<TParametryHarmonogramu> kArgumenty[] = {
-    {kKwota, true, CzytajKwote, "kwoty",
+const ToolArgument<TParametryHarmonogramu> kArguments[] = {
+    {kAmount, true, ReadAmount, "kwoty",
      "oczekiwano kwoty większej od zera, np. 10000 lub 10 000,50"},
-    {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 1 do 65535"},
-    {kJednostka, true, CzytajJednostke, "jednostki okresu",
-     "dozwolone: dzien, tydzien, miesiac, rok"},
-    {kOprocentowanie, true, CzytajOprocentowanie, "oprocentowania",
-     "oczekiwano procentów w skali roku, np. 4,5"},
-    {kKapitalizacja, true, CzytajKapitalizacje, "kapitalizacji",
+    {kPeriod, true, ReadDepositPeriod, "okresu", "oczekiwano liczby całkowitej od 1 do 65535"},
+    {kUnit, true, ReadUnit, "jednostki okresu", "dozwolone: dzien, tydzien, miesiac, rok"},
+    {kRate, true, ReadRate, "oprocentowania", "oczekiwano procentów w skali roku, np. 4,5"},
+    {kCapitalisation, true, ReadCapitalisation, "kapitalizacji",
      "dozwolone: dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak"},
-    {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
-    {kPodstawa, false, CzytajPodstawe, "podstawy", "dozwolone: 365, 360"},
+    {kStart, false, ReadStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+    {kDayBasis, false, ReadDayBasis, "podstawy", "dozwolone: 365, 360"},
 };
 
-QString Data(TDateTime data) {
-    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), data, UstawieniaFormatow);
+QString Date(TDateTime date) {
+    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), date, UstawieniaFormatow);
 }
 
-QString Kwota(int64_t grosze) {
-    return FormatMoney(static_cast<double>(grosze) / 100, 2, UstawieniaFormatow);
+QString Amount(int64_t cents) {
+    return FormatMoney(static_cast<double>(cents) / 100, 2, UstawieniaFormatow);
 }
 
 // Grosze as a JSON number of złoty: at most two decimals.
-double Zlote(int64_t grosze) {
-    return static_cast<double>(grosze) / 100;
+double Zloty(int64_t cents) {
+    return static_cast<double>(cents) / 100;
 }
 
-void PiszTekst(const THarmonogramOdsetek& h, QTextStream& out) {
-    std::vector<QStringList> wiersze{{QStringLiteral("Od"), QStringLiteral("Do"),
-                                      QStringLiteral("Dni"), QStringLiteral("Odsetki brutto"),
-                                      QStringLiteral("Podatek"), QStringLiteral("Odsetki netto"),
-                                      QStringLiteral("Kapitał")}};
+// As the bank pays it, to the grosz.
+THarmonogramOdsetek Calculate(const TParametryHarmonogramu& parameters) {
+    return THarmonogramOdsetek::Oblicz(parameters, true);
+}
+
+void WriteText(QTextStream& out, const THarmonogramOdsetek& h) {
+    std::vector<QStringList> rows{{QStringLiteral("Od"), QStringLiteral("Do"),
+                                   QStringLiteral("Dni"), QStringLiteral("Odsetki brutto"),
+                                   QStringLiteral("Podatek"), QStringLiteral("Odsetki netto"),
+                                   QStringLiteral("Kapitał")}};
     for (const TOkresOdsetkowy& o : h.Okresy())
-        wiersze.push_back({Data(o.od), Data(o.do_), IntToStr(o.dni), Kwota(o.odsetkiBrutto),
-                           Kwota(o.podatek), Kwota(o.odsetkiNetto), Kwota(o.kapital)});
-    WriteTextTable(out, wiersze, FirstColumnLeft(wiersze.front().size()));
+        rows.push_back({Date(o.od), Date(o.do_), IntToStr(o.dni), Amount(o.odsetkiBrutto),
+                        Amount(o.podatek), Amount(o.odsetkiNetto), Amount(o.kapital)});
+    WriteTextTable(out, rows, FirstColumnLeft(rows.front().size()));
     out << u'\n';
     WriteTextTable(out,
-                   {{QStringLiteral("Odsetki brutto:"), Kwota(h.OdsetkiBrutto())},
-                    {QStringLiteral("Podatek (19%):"), Kwota(h.Podatek())},
-                    {QStringLiteral("Odsetki netto:"), Kwota(h.OdsetkiNetto())},
-                    {QStringLiteral("Kwota końcowa:"), Kwota(h.KwotaKoncowa())},
-                    {QStringLiteral("Data zakończenia:"), Data(h.DataZakonczenia())},
+                   {{QStringLiteral("Odsetki brutto:"), Amount(h.OdsetkiBrutto())},
+                    {QStringLiteral("Podatek (19%):"), Amount(h.Podatek())},
+                    {QStringLiteral("Odsetki netto:"), Amount(h.OdsetkiNetto())},
+                    {QStringLiteral("Kwota końcowa:"), Amount(h.KwotaKoncowa())},
+                    {QStringLiteral("Data zakończenia:"), Date(h.DataZakonczenia())},
                     {QStringLiteral("Rentowność netto w skali roku:"),
                      FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)}},
                    FirstColumnLeft(2));
 }
 
-void PiszJson(const THarmonogramOdsetek& h, QTextStream& out) {
+void WriteJson(QTextStream& out, const THarmonogramOdsetek& h) {
     JsonWriter json;
     json.beginObject().key(u"Okresy").beginArray();
     for (const TOkresOdsetkowy& o : h.Okresy()) {
         json.beginObject()
             .key(u"Od")
-            .string(Data(o.od))
+            .string(Date(o.od))
             .key(u"Do")
-            .string(Data(o.do_))
+            .string(Date(o.do_))
             .key(u"Dni")
             .integer(o.dni)
             .key(u"OdsetkiBrutto")
-            .money(Zlote(o.odsetkiBrutto))
+            .money(Zloty(o.odsetkiBrutto))
             .key(u"Podatek")
-            .money(Zlote(o.podatek))
+            .money(Zloty(o.podatek))
             .key(u"OdsetkiNetto")
-            .money(Zlote(o.odsetkiNetto))
+            .money(Zloty(o.odsetkiNetto))
             .key(u"Kapital")
-            .money(Zlote(o.kapital))
+            .money(Zloty(o.kapital))
             .endObject();
     }
     json.endArray()
         .key(u"OdsetkiBrutto")
-        .money(Zlote(h.OdsetkiBrutto()))
+        .money(Zloty(h.OdsetkiBrutto()))
         .key(u"Podatek")
-        .money(Zlote(h.Podatek()))
+        .money(Zloty(h.Podatek()))
         .key(u"OdsetkiNetto")
-        .money(Zlote(h.OdsetkiNetto()))
+        .money(Zloty(h.OdsetkiNetto()))
         .key(u"KwotaKoncowa")
-        .money(Zlote(h.KwotaKoncowa()))
+        .money(Zloty(h.KwotaKoncowa()))
         .key(u"DataZakonczenia")
-        .string(Data(h.DataZakonczenia()))
+        .string(Date(h.DataZakonczenia()))
         .key(u"RentownoscNettoRoczna")
         .number(h.RentownoscNettoRoczna())
         .endObject();
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    QTextStream& err = call.err;
-    const CommandLineOptions& opcje = call.options;
-    TParametryHarmonogramu parametry;
-    parametry.start = Today();
-    QString blad;
-    if (!ReadToolArguments(opcje, kArgumenty, parametry, blad))
-        return CommandLineOptions::reportError(err, QStringLiteral("harmonogram"), blad);
-    const THarmonogramOdsetek harmonogram = THarmonogramOdsetek::Oblicz(parametry, true);
-    if (call.json())
-        PiszJson(harmonogram, out);
-    else
-        PiszTekst(harmonogram, out);
-    return 0;
+int Run(const ToolCall& call) {
+    TParametryHarmonogramu parameters;
+    parameters.start = Today();
+    return RunCalculation(call, kArguments, parameters, Calculate, {WriteJson, WriteText});
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora harmonogram --kwota KWOTA --okres N --jednostka JEDNOSTKA\n"
         "                            --oprocentowanie PROCENT --kapitalizacja RODZAJ\n"
@@ -197,11 +187,13 @@ static QString Pomoc() {
         "zakresem obliczeń lub zbyt długi harmonogram: komunikat i kod wyjścia 1.\n");
 }
 
+} // namespace
+
 Tool HarmonogramTool() {
     return {QStringLiteral("harmonogram"),
             QStringLiteral("harmonogram odsetek jednej lokaty co do grosza (--help: argumenty)"),
-            Pomoc(),
-            {kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart, kPodstawa},
+            Help(),
+            {kAmount, kPeriod, kUnit, kRate, kCapitalisation, kStart, kDayBasis},
             {kJson},
             0,
             false,

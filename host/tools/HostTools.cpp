@@ -27,7 +27,7 @@ int RunTool(const Tool& tool, const QStringList& arguments, QTextStream& out, QT
     if (!error.isEmpty())
         return CommandLineOptions::reportError(err, tool.name, error);
     try {
-        return tool.run(ToolCall{options, out, err});
+        return tool.run(ToolCall{tool.name, options, out, err});
     } catch (const std::exception& failure) {
         return CommandLineOptions::reportFailure(err, failure);
     }

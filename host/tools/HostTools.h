@@ -6,14 +6,20 @@
 #include <QTextStream>
 #include <vector>
 
-// What a tool's run function gets: its arguments already parsed and
-// checked, and the two streams.
+// What a tool's run function gets: the tool's name, its arguments already
+// parsed and checked, and the two streams.
 struct ToolCall {
+    const QString& tool;
     const CommandLineOptions& options;
     QTextStream& out;
     QTextStream& err;
     bool json() const { return options.has(QStringLiteral("--json")); }
     bool csv() const { return options.has(QStringLiteral("--csv")); }
+    // Wrong arguments that only the work finds, reported as the opening
+    // reports the others. Returns the exit code for them, 2.
+    int wrongArguments(const QString& error) const {
+        return CommandLineOptions::reportError(err, tool, error);
+    }
 };
 
 // One command-line tool of the host ("talvora NAME ..."): what "--help"
@@ -45,9 +51,9 @@ const Tool* FindHostTool(const QString& name);
 // Runs "talvora NAME ARGS..." when NAME is a tool; returns -1 when it is not.
 int RunHostCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
-// The table's entries, one per tool, each defined beside its work; StronaTool,
-// BankiTool and GwarancjeTool (it downloads the euro rate) are built into the
-// web library and listed by it.
+// The table's entries, one per tool, each defined beside its work and named
+// after the tool; StronaTool, BankiTool and GwarancjeTool (it downloads the
+// euro rate) are built into the web library and listed by it.
 Tool ZyskTool();
 Tool BazaTool();
 Tool LokatyTool();

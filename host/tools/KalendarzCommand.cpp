@@ -1,15 +1,13 @@
-#include "tools/HostTools.h"
-
-#include "domain/OchronaPlikuDanych.h"
-
 #include "tools/CommandLineOptions.h"
-#include "tools/CsvOutput.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/ReadOnlyDataFile.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/OchronaPlikuDanych.h"
 #include "domain/TKalendarzLokat.h"
 #include "domain/TPlikKalendarza.h"
 #include "domain/TWierszeListLokat.h"
@@ -29,51 +27,56 @@ const QString kJson = QStringLiteral("--json");
 const QString kIcs = QStringLiteral("--ics");
 const QString kCsv = QStringLiteral("--csv");
 
-// The data file as a reading tool opens it: an existing file only.
-QStringList Naglowek() {
+// The calendar with the titles of the deposit list's columns, which its CSV
+// form shows.
+struct Calendar {
+    const TKalendarzLokat& months;
+    QStringList depositTitles;
+};
+
+QStringList Header() {
     return {QStringLiteral("Miesiąc"), QStringLiteral("Ilość"), QStringLiteral("Kwota"),
             QStringLiteral("Szacowany zysk"), QStringLiteral("Lokaty")};
 }
 
-QStringList Wiersz(const TMiesiacKalendarza& m) {
-    QStringList nazwy;
+QStringList Row(const TMiesiacKalendarza& m) {
+    QStringList names;
     for (const TPozycjaKalendarza& p : m.lokaty)
-        nazwy << p.lokata->Nazwa();
+        names << p.lokata->Nazwa();
     return {m.Klucz(), QString::number(m.Ilosc()), FormatMoney(m.kwota),
-            FormatMoney(m.szacowanyZysk), nazwy.join(QStringLiteral(", "))};
+            FormatMoney(m.szacowanyZysk), names.join(QStringLiteral(", "))};
 }
 
-void PiszTabele(QTextStream& out, const TKalendarzLokat& kalendarz) {
-    if (kalendarz.Pusty()) {
+void WriteTable(QTextStream& out, const Calendar& calendar) {
+    if (calendar.months.Pusty()) {
         out << QStringLiteral("Brak aktywnych lokat.\n");
         return;
     }
-    std::vector<QStringList> wiersze{Naglowek()};
-    for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
-        wiersze.push_back(Wiersz(m));
+    std::vector<QStringList> rows{Header()};
+    for (const TMiesiacKalendarza& m : calendar.months.Miesiace())
+        rows.push_back(Row(m));
     // The month and the deposits' names left, the numbers right.
-    WriteTextTable(out, wiersze, {false, true, true, true, false});
+    WriteTextTable(out, rows, {false, true, true, true, false});
 }
 
 // The calendar tab's list: each deposit under its month's heading.
-TTabelaListy Tabela(const QStringList& tytulyLokat, const TKalendarzLokat& kalendarz) {
-    TTabelaListy tabela;
-    tabela.tytul = QStringLiteral("Kalendarz");
-    tabela.kolumny = TWierszeListLokat::KolumnyKalendarza(tytulyLokat);
-    tabela.grupy = true;
-    for (const TMiesiacKalendarza& m : kalendarz.Miesiace())
+TTabelaListy Table(const Calendar& calendar) {
+    TTabelaListy table;
+    table.tytul = QStringLiteral("Kalendarz");
+    table.kolumny = TWierszeListLokat::KolumnyKalendarza(calendar.depositTitles);
+    table.grupy = true;
+    for (const TMiesiacKalendarza& m : calendar.months.Miesiace())
         for (const TPozycjaKalendarza& p : m.lokaty)
-            tabela.wiersze.push_back(
-                {m.Naglowek(),
-                 TWierszeListLokat::KolumnyKalendarza(
-                     TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.szacowanyZysk))});
-    return tabela;
+            table.wiersze.push_back({m.Naglowek(), TWierszeListLokat::KolumnyKalendarza(
+                                                       TWierszeListLokat::KomorkiLokaty(
+                                                           *p.lokata, p.oferta, p.szacowanyZysk))});
+    return table;
 }
 
-void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
+void WriteJson(QTextStream& out, const Calendar& calendar) {
     JsonWriter json;
     json.beginArray();
-    for (const TMiesiacKalendarza& m : kalendarz.Miesiace()) {
+    for (const TMiesiacKalendarza& m : calendar.months.Miesiace()) {
         json.beginObject()
             .key(u"Miesiac")
             .string(m.Klucz())
@@ -93,56 +96,46 @@ void PiszJson(QTextStream& out, const TKalendarzLokat& kalendarz) {
     out << json.text() << u'\n';
 }
 
-int PiszIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& kalendarz,
-            const QString& plikDanych, const QString& sciezka) {
-    QString blad = OdmowaZapisuEksportu(sciezka, plikDanych);
+int WriteIcs(QTextStream& out, QTextStream& err, const TKalendarzLokat& calendar,
+             const QString& dataFile, const QString& path) {
+    QString error = OdmowaZapisuEksportu(path, dataFile);
     // The deposits come from the file, so every one is stored.
-    TPlikKalendarza::TPominiete pominiete;
-    if (blad.isEmpty())
-        blad = TPlikKalendarza::Zapisz(
-            sciezka, TPlikKalendarza::Tekst(kalendarz, plikDanych, Now(), pominiete));
-    if (!blad.isEmpty()) {
-        err << blad << u'\n';
+    TPlikKalendarza::TPominiete skipped;
+    if (error.isEmpty())
+        error = TPlikKalendarza::Zapisz(path,
+                                        TPlikKalendarza::Tekst(calendar, dataFile, Now(), skipped));
+    if (!error.isEmpty()) {
+        err << error << u'\n';
         return 1;
     }
     out << QStringLiteral("Zapisano %1 (wydarzenia: %2)\n")
-               .arg(QDir::toNativeSeparators(sciezka))
-               .arg(kalendarz.IloscNadchodzacych() - pominiete.Razem());
-    if (pominiete.poRoku9999 > 0)
+               .arg(QDir::toNativeSeparators(path))
+               .arg(calendar.IloscNadchodzacych() - skipped.Razem());
+    if (skipped.poRoku9999 > 0)
         out << QStringLiteral("Pominięto lokaty kończące się po roku 9999: %1.\n")
-                   .arg(pominiete.poRoku9999);
+                   .arg(skipped.poRoku9999);
     return 0;
 }
 
-} // namespace
-
-static QString SprawdzIcs(const CommandLineOptions& opcje) {
-    if (opcje.has(kIcs) && opcje.value(kIcs).isEmpty())
+QString CheckIcs(const CommandLineOptions& options) {
+    if (options.has(kIcs) && options.value(kIcs).isEmpty())
         return QStringLiteral("Podaj plik kalendarza: --ics PLIK.");
-    return opcje.exclusive({kJson, kIcs, kCsv});
+    return options.exclusive({kJson, kIcs, kCsv});
 }
 
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    QTextStream& err = call.err;
-    const CommandLineOptions& opcje = call.options;
+int Run(const ToolCall& call) {
     // A reading tool: the data file must exist and stays as it was.
-    ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
-    const TKalendarzLokat kalendarz(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
-                                    Today());
-    if (opcje.has(kIcs))
-        return PiszIcs(out, err, kalendarz, plik.Path(), opcje.value(kIcs));
-    if (call.json())
-        PiszJson(out, kalendarz);
-    else if (call.csv())
-        WriteCsv(out, Tabela(kolekcje.TabelaLokaty().TytulyKolumn().mid(1), kalendarz));
-    else
-        PiszTabele(out, kalendarz);
-    return 0;
+    ReadOnlyDataFile file(call.options.value(kDb));
+    TKolekcjeDanych& collections = file.Project().Kolekcje();
+    const TKalendarzLokat calendar(collections.Lokaty(), collections.HarmonogramyLokatBankowych(),
+                                   Today());
+    if (call.options.has(kIcs))
+        return WriteIcs(call.out, call.err, calendar, file.Path(), call.options.value(kIcs));
+    return WriteResult(call, Calendar{calendar, collections.TabelaLokaty().TytulyKolumn().mid(1)},
+                       {WriteJson, WriteTable, Table});
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora kalendarz --db PLIK [--json | --csv | --ics PLIK]\n"
         "\n"
@@ -170,14 +163,16 @@ static QString Pomoc() {
         "otworzyć lub zapisać: komunikat na stderr i kod wyjścia 1.\n");
 }
 
+} // namespace
+
 Tool KalendarzTool() {
     return {QStringLiteral("kalendarz"),
             QStringLiteral("kiedy kończą się lokaty: miesiąc po miesiącu (--help: argumenty)"),
-            Pomoc(),
+            Help(),
             {kDb, kIcs},
             {kJson, kCsv},
             0,
             true,
-            SprawdzIcs,
+            CheckIcs,
             Run};
 }

@@ -1,7 +1,7 @@
 #include "tools/HostTools.h"
-
 #include "tools/JsonWriter.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "data/EDataError.h"
 #include "data/TKopieZapasowe.h"
@@ -15,107 +15,107 @@ namespace {
 
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
-const QString kPrzywroc = QStringLiteral("--przywroc");
+const QString kRestore = QStringLiteral("--przywroc");
 
 // One backup with the counts of what it holds.
-struct Kopia {
-    TKopiaZapasowa kopia;
-    int64_t lokaty = -1; // -1: the backup cannot be read
-    int64_t oferty = -1;
+struct Backup {
+    TKopiaZapasowa copy;
+    int64_t deposits = -1; // -1: the backup cannot be read
+    int64_t offers = -1;
 };
 
-std::vector<Kopia> Kopie(const TKopieZapasowe& kopie) {
-    std::vector<Kopia> wynik;
-    for (const TKopiaZapasowa& k : kopie.Lista()) {
-        Kopia pozycja{k};
+// The backups of a data file and the folder they are in.
+struct Backups {
+    std::vector<Backup> list;
+    QString folder;
+};
+
+std::vector<Backup> ListOf(const TKopieZapasowe& backups) {
+    std::vector<Backup> result;
+    for (const TKopiaZapasowa& k : backups.Lista()) {
+        Backup backup{k};
         try {
-            TSQLiteDatabase baza(k.Sciezka, TSQLiteDatabase::TTryb::TylkoOdczyt);
-            pozycja.lokaty = baza.GetTableValue(QStringLiteral("SELECT count(*) FROM Lokaty"));
-            pozycja.oferty =
-                baza.GetTableValue(QStringLiteral("SELECT count(*) FROM HarmonogramyLokat"));
+            TSQLiteDatabase database(k.Sciezka, TSQLiteDatabase::TTryb::TylkoOdczyt);
+            backup.deposits = database.GetTableValue(QStringLiteral("SELECT count(*) FROM Lokaty"));
+            backup.offers =
+                database.GetTableValue(QStringLiteral("SELECT count(*) FROM HarmonogramyLokat"));
         } catch (const std::exception&) {
         }
-        wynik.push_back(pozycja);
+        result.push_back(backup);
     }
-    return wynik;
+    return result;
 }
 
-QString Ilosc(int64_t ile) {
-    return ile < 0 ? QStringLiteral("?") : QString::number(ile);
+QString Count(int64_t count) {
+    return count < 0 ? QStringLiteral("?") : QString::number(count);
 }
 
-void PiszTabele(QTextStream& out, const std::vector<Kopia>& kopie, const QString& folder) {
-    if (kopie.empty()) {
-        out << QStringLiteral("Brak kopii zapasowych w folderze %1.\n").arg(folder);
+void WriteTable(QTextStream& out, const Backups& backups) {
+    if (backups.list.empty()) {
+        out << QStringLiteral("Brak kopii zapasowych w folderze %1.\n").arg(backups.folder);
         return;
     }
-    std::vector<QStringList> wiersze{{"Kopia", "Data", "Rozmiar (B)", "Lokaty", "Oferty"}};
-    for (const Kopia& k : kopie)
-        wiersze.push_back({k.kopia.Nazwa,
-                           k.kopia.Data.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
-                           QString::number(k.kopia.Rozmiar), Ilosc(k.lokaty), Ilosc(k.oferty)});
-    WriteTextTable(out, wiersze, FirstColumnLeft(5));
+    std::vector<QStringList> rows{{"Kopia", "Data", "Rozmiar (B)", "Lokaty", "Oferty"}};
+    for (const Backup& b : backups.list)
+        rows.push_back({b.copy.Nazwa, b.copy.Data.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                        QString::number(b.copy.Rozmiar), Count(b.deposits), Count(b.offers)});
+    WriteTextTable(out, rows, FirstColumnLeft(5));
 }
 
-void PiszJson(QTextStream& out, const std::vector<Kopia>& kopie) {
+void WriteJson(QTextStream& out, const Backups& backups) {
     JsonWriter json;
     json.beginArray();
-    for (const Kopia& k : kopie) {
+    for (const Backup& b : backups.list) {
         json.beginObject()
             .key(u"Nazwa")
-            .string(k.kopia.Nazwa)
+            .string(b.copy.Nazwa)
             .key(u"Sciezka")
-            .string(k.kopia.Sciezka)
+            .string(b.copy.Sciezka)
             .key(u"Data")
-            .string(k.kopia.Data.toString(Qt::ISODate))
+            .string(b.copy.Data.toString(Qt::ISODate))
             .key(u"Rozmiar")
-            .integer(k.kopia.Rozmiar);
+            .integer(b.copy.Rozmiar);
         json.key(u"Lokaty");
-        k.lokaty < 0 ? json.null() : json.integer(k.lokaty);
+        b.deposits < 0 ? json.null() : json.integer(b.deposits);
         json.key(u"Oferty");
-        k.oferty < 0 ? json.null() : json.integer(k.oferty);
+        b.offers < 0 ? json.null() : json.integer(b.offers);
         json.endObject();
     }
     json.endArray();
     out << json.text() << u'\n';
 }
 
-QString Sprawdz(const CommandLineOptions& opcje) {
-    if (opcje.has(kPrzywroc) && opcje.value(kPrzywroc).isEmpty())
+QString Check(const CommandLineOptions& options) {
+    if (options.has(kRestore) && options.value(kRestore).isEmpty())
         return QStringLiteral("Podaj nazwę kopii: --przywroc NAZWA (talvora kopie --db PLIK "
                               "pokazuje kopie).");
-    if (opcje.has(kPrzywroc) && opcje.has(kJson))
+    if (options.has(kRestore) && options.has(kJson))
         return QStringLiteral("--json nie dotyczy przywracania (--przywroc).");
     return {};
 }
 
-int Przywroc(QTextStream& out, const QString& plik, const QString& nazwa) {
-    if (!QFileInfo(plik).isFile())
-        throw EDataError(QStringLiteral("Nie ma pliku danych %1.").arg(plik));
-    DataFileLock blokada(plik);
-    if (!blokada.tryLock())
-        throw EDataError(DataFileLock::heldMessage(plik, blokada.holder()));
-    const QString poprzedni = TKopieZapasowe(plik).Przywroc(nazwa);
+int Restore(QTextStream& out, const QString& file, const QString& name) {
+    if (!QFileInfo(file).isFile())
+        throw EDataError(QStringLiteral("Nie ma pliku danych %1.").arg(file));
+    DataFileLock lock(file);
+    if (!lock.tryLock())
+        throw EDataError(DataFileLock::heldMessage(file, lock.holder()));
+    const QString previous = TKopieZapasowe(file).Przywroc(name);
     out << QStringLiteral("Przywrócono %1 z kopii %2. Stan sprzed przywrócenia zapisano w kopii "
                           "%3.\n")
-               .arg(plik, nazwa, QFileInfo(poprzedni).fileName());
+               .arg(file, name, QFileInfo(previous).fileName());
     return 0;
 }
 
 int Run(const ToolCall& call) {
-    const QString plik = QFileInfo(call.options.value(kDb)).absoluteFilePath();
-    if (call.options.has(kPrzywroc))
-        return Przywroc(call.out, plik, call.options.value(kPrzywroc));
-    const TKopieZapasowe kopie(plik);
-    const std::vector<Kopia> lista = Kopie(kopie);
-    if (call.json())
-        PiszJson(call.out, lista);
-    else
-        PiszTabele(call.out, lista, kopie.Folder());
-    return 0;
+    const QString file = QFileInfo(call.options.value(kDb)).absoluteFilePath();
+    if (call.options.has(kRestore))
+        return Restore(call.out, file, call.options.value(kRestore));
+    const TKopieZapasowe backups(file);
+    return WriteResult(call, Backups{ListOf(backups), backups.Folder()}, {WriteJson, WriteTable});
 }
 
-QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora kopie --db PLIK [--json]\n"
         "       talvora kopie --db PLIK --przywroc NAZWA\n"
@@ -140,11 +140,11 @@ QString Pomoc() {
 Tool KopieTool() {
     return {QStringLiteral("kopie"),
             QStringLiteral("kopie zapasowe pliku danych i ich przywracanie (--help: argumenty)"),
-            Pomoc(),
-            {kDb, kPrzywroc},
+            Help(),
+            {kDb, kRestore},
             {kJson},
             0,
             true,
-            Sprawdz,
+            Check,
             Run};
 }

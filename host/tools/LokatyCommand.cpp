@@ -1,11 +1,10 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
-#include "tools/CsvOutput.h"
 #include "tools/DepositArguments.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/ReadOnlyDataFile.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -25,95 +24,101 @@ namespace {
 const QString kDb = QStringLiteral("--db");
 const QString kJson = QStringLiteral("--json");
 const QString kCsv = QStringLiteral("--csv");
-const QString kKonczaSie = QStringLiteral("--koncza-sie");
+const QString kEndingWithin = QStringLiteral("--koncza-sie");
 
 // One deposit with the offer it follows and its estimated profit.
-struct Pozycja {
-    const TLokata* lokata;
-    THarmonogramLokatyBankowej* oferta;
-    double zysk;
+struct Entry {
+    const TLokata* deposit;
+    THarmonogramLokatyBankowej* offer;
+    double profit;
+};
+
+// The deposit list: the titles of its columns and its deposits.
+struct DepositList {
+    QStringList titles;
+    std::vector<Entry> entries;
 };
 
 // In the order of the deposits window as it opens: active deposits first
 // (the window's first group), each part in the window's initial sort.
-std::vector<Pozycja> Pozycje(TKolekcjeDanych& kolekcje) {
-    kolekcje.PosortujLokatyPoDacieZakonczenia();
-    std::vector<Pozycja> pozycje;
-    for (const auto& lokata : kolekcje.Lokaty()) {
-        if (lokata->Zmiany() == TTypModyfikacji::Usunieto)
+std::vector<Entry> Entries(TKolekcjeDanych& collections) {
+    collections.PosortujLokatyPoDacieZakonczenia();
+    std::vector<Entry> entries;
+    for (const auto& deposit : collections.Lokaty()) {
+        if (deposit->Zmiany() == TTypModyfikacji::Usunieto)
             continue;
-        Pozycja p{lokata.get(), nullptr, 0};
-        if (lokata->IdHarmonogramLokaty() != -1) {
-            p.oferta =
-                kolekcje.PobierzHarmonogramLokatyBankowejDlaID(lokata->IdHarmonogramLokaty());
-            p.zysk = lokata->ObliczSzacowanyZyskZLokaty(p.oferta);
+        Entry e{deposit.get(), nullptr, 0};
+        if (deposit->IdHarmonogramLokaty() != -1) {
+            e.offer =
+                collections.PobierzHarmonogramLokatyBankowejDlaID(deposit->IdHarmonogramLokaty());
+            e.profit = deposit->ObliczSzacowanyZyskZLokaty(e.offer);
         }
-        pozycje.push_back(p);
+        entries.push_back(e);
     }
-    std::stable_partition(pozycje.begin(), pozycje.end(),
-                          [](const Pozycja& p) { return p.lokata->Aktywna(); });
-    return pozycje;
+    std::stable_partition(entries.begin(), entries.end(),
+                          [](const Entry& e) { return e.deposit->Aktywna(); });
+    return entries;
 }
 
-// Only the deposits past their end or ending within `dni` days, in the same order.
-std::vector<Pozycja> KonczaceSie(const std::vector<Pozycja>& pozycje,
-                                 const TKonczaceSieLokaty& konczace) {
-    const std::vector<const TLokata*> wybrane = konczace.Wszystkie();
-    std::vector<Pozycja> wynik;
-    for (const Pozycja& p : pozycje)
-        if (std::find(wybrane.begin(), wybrane.end(), p.lokata) != wybrane.end())
-            wynik.push_back(p);
-    return wynik;
+// Only the deposits past their end or ending within the days given, in the
+// same order.
+std::vector<Entry> EndingSoon(const std::vector<Entry>& entries, const TKonczaceSieLokaty& ending) {
+    const std::vector<const TLokata*> chosen = ending.Wszystkie();
+    std::vector<Entry> result;
+    for (const Entry& e : entries)
+        if (std::find(chosen.begin(), chosen.end(), e.deposit) != chosen.end())
+            result.push_back(e);
+    return result;
 }
 
 // With --koncza-sie: keeps only those deposits and, in the text form, first
 // says how many there are. False when there are none (and the text said so).
-bool ZostawKonczaceSie(const ToolCall& call, TKolekcjeDanych& kolekcje,
-                       std::vector<Pozycja>& pozycje) {
-    const TKonczaceSieLokaty konczace(kolekcje.Lokaty(), Today(),
-                                      call.options.value(kKonczaSie).toInt());
-    pozycje = KonczaceSie(pozycje, konczace);
+bool KeepEndingSoon(const ToolCall& call, TKolekcjeDanych& collections,
+                    std::vector<Entry>& entries) {
+    const TKonczaceSieLokaty ending(collections.Lokaty(), Today(),
+                                    call.options.value(kEndingWithin).toInt());
+    entries = EndingSoon(entries, ending);
     if (call.json() || call.csv())
         return true;
-    call.out << (konczace.Puste() ? konczace.TekstBraku() : konczace.Tekst()) << u'\n';
-    return !konczace.Puste();
+    call.out << (ending.Puste() ? ending.TekstBraku() : ending.Tekst()) << u'\n';
+    return !ending.Puste();
 }
 
-QString Data(TDateTime data) {
-    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), data, UstawieniaFormatow);
+QString Date(TDateTime date) {
+    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), date, UstawieniaFormatow);
 }
 
 // The texts of the deposit list's eight columns, as the window shows them.
-QStringList Komorki(const Pozycja& p) {
-    return TWierszeListLokat::KomorkiLokaty(*p.lokata, p.oferta, p.zysk);
+QStringList Cells(const Entry& e) {
+    return TWierszeListLokat::KomorkiLokaty(*e.deposit, e.offer, e.profit);
 }
 
 // The name left-aligned, the other columns right-aligned as in the list.
-void PiszTabele(QTextStream& out, const QStringList& tytuly, const std::vector<Pozycja>& pozycje) {
-    std::vector<QStringList> wiersze{tytuly};
-    for (const Pozycja& p : pozycje)
-        wiersze.push_back(Komorki(p));
-    WriteTextTable(out, wiersze, FirstColumnLeft(tytuly.size()));
+void WriteTable(QTextStream& out, const DepositList& list) {
+    std::vector<QStringList> rows{list.titles};
+    for (const Entry& e : list.entries)
+        rows.push_back(Cells(e));
+    WriteTextTable(out, rows, FirstColumnLeft(list.titles.size()));
 }
 
 // The deposit list as the window shows it: under "Lokaty aktywne" and the
 // group of the others.
-TTabelaListy Tabela(const QStringList& tytuly, const std::vector<Pozycja>& pozycje) {
-    const QStringList grupy = TWierszeListLokat::NaglowkiGrup();
-    TTabelaListy tabela;
-    tabela.tytul = QStringLiteral("Lokaty");
-    tabela.kolumny = tytuly;
-    tabela.grupy = true;
-    for (const Pozycja& p : pozycje)
-        tabela.wiersze.push_back({grupy[p.lokata->Aktywna() ? 0 : 1], Komorki(p)});
-    return tabela;
+TTabelaListy Table(const DepositList& list) {
+    const QStringList groups = TWierszeListLokat::NaglowkiGrup();
+    TTabelaListy table;
+    table.tytul = QStringLiteral("Lokaty");
+    table.kolumny = list.titles;
+    table.grupy = true;
+    for (const Entry& e : list.entries)
+        table.wiersze.push_back({groups[e.deposit->Aktywna() ? 0 : 1], Cells(e)});
+    return table;
 }
 
-void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
+void WriteJson(QTextStream& out, const DepositList& list) {
     JsonWriter json;
     json.beginArray();
-    for (const Pozycja& p : pozycje) {
-        const TLokata& l = *p.lokata;
+    for (const Entry& e : list.entries) {
+        const TLokata& l = *e.deposit;
         json.beginObject()
             .key(u"Id")
             .integer(l.Id())
@@ -122,7 +127,7 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
             .key(u"Kwota")
             .money(l.Kwota())
             .key(u"DataRozpoczecia")
-            .string(Data(l.DataRozpoczecia()))
+            .string(Date(l.DataRozpoczecia()))
             .key(u"OkresLokaty")
             .integer(l.OkresLokaty())
             .key(u"JednostkaLokaty")
@@ -132,14 +137,14 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
             .key(u"IdHarmonogramLokaty")
             .integer(l.IdHarmonogramLokaty())
             .key(u"LokataBankowa")
-            .string(p.oferta ? p.oferta->BankNazwaOprocentowanie() : QString())
+            .string(e.offer ? e.offer->BankNazwaOprocentowanie() : QString())
             .key(u"SzacowanaDataZakonczenia")
-            .string(Data(l.SzacowanaDataZakonczenia()))
+            .string(Date(l.SzacowanaDataZakonczenia()))
             .key(u"SzacowanyZysk");
         if (l.IdHarmonogramLokaty() == -1)
             json.null();
         else
-            json.number(p.zysk);
+            json.number(e.profit);
         json.key(u"IloscDniDoZakonczenia")
             .integer(l.IloscDniDoZakonczenia())
             .key(u"Aktywna")
@@ -150,36 +155,27 @@ void PiszJson(QTextStream& out, const std::vector<Pozycja>& pozycje) {
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    const CommandLineOptions& opcje = call.options;
-    ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
-    std::vector<Pozycja> pozycje = Pozycje(kolekcje);
-    const QStringList tytuly = kolekcje.TabelaLokaty().TytulyKolumn().mid(1);
-    if (opcje.has(kKonczaSie) && !ZostawKonczaceSie(call, kolekcje, pozycje))
+int Run(const ToolCall& call) {
+    ReadOnlyDataFile file(call.options.value(kDb));
+    TKolekcjeDanych& collections = file.Project().Kolekcje();
+    DepositList list;
+    list.entries = Entries(collections);
+    list.titles = collections.TabelaLokaty().TytulyKolumn().mid(1);
+    if (call.options.has(kEndingWithin) && !KeepEndingSoon(call, collections, list.entries))
         return 0;
-    if (call.json())
-        PiszJson(out, pozycje);
-    else if (call.csv())
-        WriteCsv(out, Tabela(tytuly, pozycje));
-    else
-        PiszTabele(out, tytuly, pozycje);
-    return 0;
+    return WriteResult(call, list, {WriteJson, WriteTable, Table});
 }
 
-static QString SprawdzArgumenty(const CommandLineOptions& opcje) {
-    uint16_t dni = 0;
-    if (opcje.has(kKonczaSie) && !ReadPeriod(opcje.value(kKonczaSie), dni))
+QString CheckArguments(const CommandLineOptions& options) {
+    uint16_t days = 0;
+    if (options.has(kEndingWithin) && !ReadPeriod(options.value(kEndingWithin), days))
         return QStringLiteral("Nie można odczytać liczby dni: \"%1\" (oczekiwano liczby "
                               "całkowitej od 0 do 65535).")
-            .arg(opcje.value(kKonczaSie));
-    return opcje.exclusive({kJson, kCsv});
+            .arg(options.value(kEndingWithin));
+    return options.exclusive({kJson, kCsv});
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora lokaty --db PLIK [--koncza-sie DNI] [--json | --csv]\n"
         "\n"
@@ -208,14 +204,16 @@ static QString Pomoc() {
         "otworzyć: komunikat na stderr i kod wyjścia 1.\n");
 }
 
+} // namespace
+
 Tool LokatyTool() {
     return {QStringLiteral("lokaty"),
             QStringLiteral("lokaty z pliku danych z szacowanym zyskiem (--help: argumenty)"),
-            Pomoc(),
-            {kDb, kKonczaSie},
+            Help(),
+            {kDb, kEndingWithin},
             {kJson, kCsv},
             0,
             true,
-            SprawdzArgumenty,
+            CheckArguments,
             Run};
 }

@@ -1,17 +1,15 @@
-#include "tools/HostTools.h"
-
-#include "data/EDataError.h"
-#include "domain/OchronaPlikuDanych.h"
-
 #include "tools/CommandLineOptions.h"
-#include "tools/CsvOutput.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/OfferJson.h"
 #include "tools/ReadOnlyDataFile.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
+#include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
+#include "domain/OchronaPlikuDanych.h"
 #include "domain/PlikOfert.h"
 #include "domain/TGrupyBankow.h"
 #include "domain/TKomorkiHarmonogramow.h"
@@ -28,139 +26,125 @@
 namespace {
 
 const QString kDb = QStringLiteral("--db");
-const QString kPlik = QStringLiteral("--plik");
-const QString kEksportuj = QStringLiteral("--eksportuj");
+const QString kOfferFile = QStringLiteral("--plik");
+const QString kExport = QStringLiteral("--eksportuj");
 const QString kJson = QStringLiteral("--json");
 const QString kCsv = QStringLiteral("--csv");
 
 // One offer of the list with the heading of its bank's group.
-struct OfertaWGrupie {
-    const THarmonogramLokatyBankowej* oferta;
-    QString grupa;
+struct GroupedOffer {
+    const THarmonogramLokatyBankowej* offer;
+    QString group;
 };
-using TOfertyWGrupach = std::vector<OfertaWGrupie>;
+using GroupedOffers = std::vector<GroupedOffer>;
 
-QString BladArgumentow(const CommandLineOptions& opcje) {
-    if (opcje.has(kDb) == opcje.has(kPlik))
+QString ArgumentError(const CommandLineOptions& options) {
+    if (options.has(kDb) == options.has(kOfferFile))
         return QStringLiteral("Podaj albo plik danych (--db PLIK), albo plik lokat bankowych "
                               "(--plik PLIK).");
-    if (opcje.value(opcje.has(kDb) ? kDb : kPlik).isEmpty())
+    if (options.value(options.has(kDb) ? kDb : kOfferFile).isEmpty())
         return QStringLiteral("Podaj nazwę pliku.");
-    if (opcje.has(kEksportuj) && (!opcje.has(kDb) || opcje.value(kEksportuj).isEmpty()))
+    if (options.has(kExport) && (!options.has(kDb) || options.value(kExport).isEmpty()))
         return QStringLiteral("--eksportuj PLIK zapisuje lokaty bankowe pliku danych: podaj "
                               "--db PLIK i nazwę pliku do zapisu.");
     for (const QString& format : {kJson, kCsv})
-        if (opcje.has(kEksportuj) && opcje.has(format))
+        if (options.has(kExport) && options.has(format))
             return QStringLiteral("%1 nie dotyczy zapisu do pliku (--eksportuj).").arg(format);
-    return opcje.exclusive({kJson, kCsv});
+    return options.exclusive({kJson, kCsv});
 }
 
 // The offers as the window's list shows them: group after group, one group
 // per bank (named as the bank's first offer spells it), deleted offers left
 // out.
-TOfertyWGrupach WKolejnosciListy(const TListaOfert& oferty) {
-    TGrupyBankow banki;
-    std::vector<std::vector<const THarmonogramLokatyBankowej*>> grupy;
-    for (const auto& h : oferty) {
+GroupedOffers InListOrder(const TListaOfert& offers) {
+    TGrupyBankow banks;
+    std::vector<std::vector<const THarmonogramLokatyBankowej*>> groups;
+    for (const auto& h : offers) {
         if (!h)
             continue;
-        const auto grupa = static_cast<std::size_t>(banki.Grupa(h->fBank));
-        grupy.resize(std::max(grupy.size(), grupa + 1));
+        const auto group = static_cast<std::size_t>(banks.Grupa(h->fBank));
+        groups.resize(std::max(groups.size(), group + 1));
         if (h->fZmiany != TTypModyfikacji::Usunieto)
-            grupy[grupa].push_back(h.get());
+            groups[group].push_back(h.get());
     }
-    TOfertyWGrupach wynik;
-    for (std::size_t g = 0; g < grupy.size(); ++g)
-        for (const THarmonogramLokatyBankowej* h : grupy[g])
-            wynik.push_back({h, banki.Naglowki()[static_cast<qsizetype>(g)]});
-    return wynik;
+    GroupedOffers result;
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        for (const THarmonogramLokatyBankowej* h : groups[g])
+            result.push_back({h, banks.Naglowki()[static_cast<qsizetype>(g)]});
+    return result;
 }
 
 // The titles of the offer list's columns (the descriptor's without "ID").
-QStringList TytulyListy() {
-    TKolekcjeDanych kolekcje;
-    kolekcje.WypelnijTytulyKolumn();
-    return kolekcje.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1);
+QStringList ListTitles() {
+    TKolekcjeDanych collections;
+    collections.WypelnijTytulyKolumn();
+    return collections.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1);
 }
 
 // The offer list of the window: the group, then its eleven columns.
-TTabelaListy Tabela(const QStringList& tytuly, const TOfertyWGrupach& oferty) {
-    TTabelaListy tabela;
-    tabela.tytul = QStringLiteral("Lokaty oferowane przez banki");
-    tabela.kolumny = tytuly;
-    tabela.grupy = true;
-    TKomorkiHarmonogramow komorki;
-    for (const OfertaWGrupie& o : oferty)
-        tabela.wiersze.push_back({o.grupa, komorki.Komorki(*o.oferta)});
-    return tabela;
+TTabelaListy Table(const GroupedOffers& offers) {
+    TTabelaListy table;
+    table.tytul = QStringLiteral("Lokaty oferowane przez banki");
+    table.kolumny = ListTitles();
+    table.grupy = true;
+    TKomorkiHarmonogramow cells;
+    for (const GroupedOffer& o : offers)
+        table.wiersze.push_back({o.group, cells.Komorki(*o.offer)});
+    return table;
 }
 
 // Texts left-aligned, numbers and amounts right-aligned.
-void PiszTabele(QTextStream& out, const TOfertyWGrupach& oferty) {
-    std::vector<QStringList> wiersze{{"Id", "Bank", "Lokata", "Okres", "Oprocentowanie",
-                                      "Kapitalizacja", "Kwota minimalna", "Kwota maksymalna"}};
-    for (const auto& [h, grupa] : oferty)
-        wiersze.push_back({QString::number(h->fId), h->fBank, h->NazwaWyswietlana(),
-                           h->OkresLokaty(), FormatPercent(h->fOprocentowanieWSkaliRoku),
-                           h->KapitalizacjaNazwa(), h->KwotaMinimalnaString(),
-                           h->KwotaMaksymalnaString()});
-    WriteTextTable(out, wiersze, {true, false, false, false, true, false, true, true});
+void WriteTable(QTextStream& out, const GroupedOffers& offers) {
+    std::vector<QStringList> rows{{"Id", "Bank", "Lokata", "Okres", "Oprocentowanie",
+                                   "Kapitalizacja", "Kwota minimalna", "Kwota maksymalna"}};
+    for (const auto& [h, group] : offers)
+        rows.push_back({QString::number(h->fId), h->fBank, h->NazwaWyswietlana(), h->OkresLokaty(),
+                        FormatPercent(h->fOprocentowanieWSkaliRoku), h->KapitalizacjaNazwa(),
+                        h->KwotaMinimalnaString(), h->KwotaMaksymalnaString()});
+    WriteTextTable(out, rows, {true, false, false, false, true, false, true, true});
 }
 
-void PiszJson(QTextStream& out, const TOfertyWGrupach& oferty) {
+void WriteJson(QTextStream& out, const GroupedOffers& offers) {
     JsonWriter json;
     json.beginArray();
-    for (const OfertaWGrupie& o : oferty)
-        WriteOfferJson(json, *o.oferta, Today());
+    for (const GroupedOffer& o : offers)
+        WriteOfferJson(json, *o.offer, Today());
     json.endArray();
     out << json.text() << u'\n';
 }
 
-void PiszOferty(QTextStream& out, const TListaOfert& oferty, const CommandLineOptions& opcje) {
-    const TOfertyWGrupach lista = WKolejnosciListy(oferty);
-    if (opcje.has(kJson))
-        PiszJson(out, lista);
-    else if (opcje.has(kCsv))
-        WriteCsv(out, Tabela(TytulyListy(), lista));
-    else
-        PiszTabele(out, lista);
+int WriteOffers(const ToolCall& call, const TListaOfert& offers) {
+    return WriteResult(call, InListOrder(offers), {WriteJson, WriteTable, Table});
 }
 
-int Wykonaj(const CommandLineOptions& opcje, QTextStream& out) {
-    if (opcje.has(kPlik)) {
-        PiszOferty(out, OdczytajOfertyZPliku(opcje.value(kPlik)), opcje);
-        return 0;
-    }
-    // A reading tool: the data file must exist and stays as it was.
-    ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
-    const TListaOfert& oferty = kolekcje.HarmonogramyLokatBankowych();
-    if (!opcje.has(kEksportuj)) {
-        kolekcje.PosortujHarmonogramy();
-        PiszOferty(out, oferty, opcje);
-        return 0;
-    }
-    const QString cel = QFileInfo(opcje.value(kEksportuj)).absoluteFilePath();
-    const QString odmowa =
-        OdmowaZapisuEksportu(cel, QFileInfo(opcje.value(kDb)).absoluteFilePath());
-    if (!odmowa.isEmpty())
-        throw EDataError(odmowa);
-    EksportujOfertyDoPliku(oferty, cel);
-    out << QStringLiteral("Zapisano lokaty bankowe (%1) do pliku \"%2\".\n")
-               .arg(oferty.size())
-               .arg(QDir::toNativeSeparators(cel));
+// Writes the catalogue to an offer file, as the window's export does.
+int Export(const ToolCall& call, const TListaOfert& offers) {
+    const QString target = QFileInfo(call.options.value(kExport)).absoluteFilePath();
+    const QString refusal =
+        OdmowaZapisuEksportu(target, QFileInfo(call.options.value(kDb)).absoluteFilePath());
+    if (!refusal.isEmpty())
+        throw EDataError(refusal);
+    EksportujOfertyDoPliku(offers, target);
+    call.out << QStringLiteral("Zapisano lokaty bankowe (%1) do pliku \"%2\".\n")
+                    .arg(offers.size())
+                    .arg(QDir::toNativeSeparators(target));
     return 0;
 }
 
-} // namespace
-
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    const CommandLineOptions& opcje = call.options;
-    return Wykonaj(opcje, out);
+int Run(const ToolCall& call) {
+    if (call.options.has(kOfferFile))
+        return WriteOffers(call, OdczytajOfertyZPliku(call.options.value(kOfferFile)));
+    // A reading tool: the data file must exist and stays as it was.
+    ReadOnlyDataFile file(call.options.value(kDb));
+    TKolekcjeDanych& collections = file.Project().Kolekcje();
+    const TListaOfert& offers = collections.HarmonogramyLokatBankowych();
+    if (call.options.has(kExport))
+        return Export(call, offers);
+    collections.PosortujHarmonogramy();
+    return WriteOffers(call, offers);
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora oferty --db PLIK [--json | --csv]\n"
         "        talvora oferty --plik PLIK.vq_lb [--json | --csv]\n"
@@ -198,15 +182,17 @@ static QString Pomoc() {
         "error\"): komunikat na stderr i kod wyjścia 1.\n");
 }
 
+} // namespace
+
 Tool OfertyTool() {
     return {QStringLiteral("oferty"),
             QStringLiteral("lokaty bankowe pliku danych lub pliku .vq_lb, eksport (--help: "
                            "argumenty)"),
-            Pomoc(),
-            {kDb, kPlik, kEksportuj},
+            Help(),
+            {kDb, kOfferFile, kExport},
             {kJson, kCsv},
             0,
             false,
-            BladArgumentow,
+            ArgumentError,
             Run};
 }

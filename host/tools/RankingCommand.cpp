@@ -1,11 +1,10 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
-#include "tools/CsvOutput.h"
 #include "tools/DepositArguments.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/ReadOnlyDataFile.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -18,100 +17,98 @@
 namespace {
 
 const QString kDb = QStringLiteral("--db");
-const QString kKwota = QStringLiteral("--kwota");
-const QString kOkres = QStringLiteral("--okres");
-const QString kJednostka = QStringLiteral("--jednostka");
-const QString kTolerancja = QStringLiteral("--tolerancja");
+const QString kAmount = QStringLiteral("--kwota");
+const QString kPeriod = QStringLiteral("--okres");
+const QString kUnit = QStringLiteral("--jednostka");
+const QString kTolerance = QStringLiteral("--tolerancja");
 const QString kStart = QStringLiteral("--start");
-const QString kBezKonta = QStringLiteral("--bez-konta");
-const QString kMaksWiek = QStringLiteral("--maks-wiek");
+const QString kNoAccount = QStringLiteral("--bez-konta");
+const QString kMaxAge = QStringLiteral("--maks-wiek");
 const QString kJson = QStringLiteral("--json");
 const QString kCsv = QStringLiteral("--csv");
 
-bool CzytajPlik(const QString& tekst, TKryteriaRankingu&) {
-    return !tekst.isEmpty();
+bool ReadFile(const QString& text, TKryteriaRankingu&) {
+    return !text.isEmpty();
 }
 
-bool CzytajKwote(const QString& tekst, TKryteriaRankingu& k) {
-    int64_t grosze = 0;
-    const bool poprawna = ReadCents(tekst, grosze);
-    k.kwota = static_cast<double>(grosze) / 100;
-    return poprawna;
+bool ReadAmount(const QString& text, TKryteriaRankingu& k) {
+    int64_t cents = 0;
+    const bool valid = ReadCents(text, cents);
+    k.kwota = static_cast<double>(cents) / 100;
+    return valid;
 }
 
-bool CzytajOkresLokaty(const QString& tekst, TKryteriaRankingu& k) {
-    return ReadPeriod(tekst, k.okres) && k.okres > 0;
+bool ReadDepositPeriod(const QString& text, TKryteriaRankingu& k) {
+    return ReadPeriod(text, k.okres) && k.okres > 0;
 }
 
-bool CzytajJednostke(const QString& tekst, TKryteriaRankingu& k) {
-    k.jednostka = UnitFromName(tekst).value_or(TJednostkaOkresu::Brak);
+bool ReadUnit(const QString& text, TKryteriaRankingu& k) {
+    k.jednostka = UnitFromName(text).value_or(TJednostkaOkresu::Brak);
     return k.jednostka != TJednostkaOkresu::Brak;
 }
 
-bool CzytajTolerancje(const QString& tekst, TKryteriaRankingu& k) {
-    return ReadPeriod(tekst, k.tolerancja);
+bool ReadTolerance(const QString& text, TKryteriaRankingu& k) {
+    return ReadPeriod(text, k.tolerancja);
 }
 
-bool CzytajStart(const QString& tekst, TKryteriaRankingu& k) {
-    return ReadDate(tekst, k.start);
+bool ReadStart(const QString& text, TKryteriaRankingu& k) {
+    return ReadDate(text, k.start);
 }
 
-bool CzytajMaksWiek(const QString& tekst, TKryteriaRankingu& k) {
-    uint16_t dni = 0;
-    const bool poprawny = ReadPeriod(tekst, dni);
-    k.maksymalnyWiekOferty = dni;
-    return poprawny;
+bool ReadMaxAge(const QString& text, TKryteriaRankingu& k) {
+    uint16_t days = 0;
+    const bool valid = ReadPeriod(text, days);
+    k.maksymalnyWiekOferty = days;
+    return valid;
 }
 
-const ToolArgument<TKryteriaRankingu> kArgumenty[] = {
-    {kDb, true, CzytajPlik, "pliku danych", "podaj ścieżkę pliku"},
-    {kKwota, true, CzytajKwote, "kwoty",
+const ToolArgument<TKryteriaRankingu> kArguments[] = {
+    {kDb, true, ReadFile, "pliku danych", "podaj ścieżkę pliku"},
+    {kAmount, true, ReadAmount, "kwoty",
      "oczekiwano kwoty większej od zera, np. 20000 lub 20 000,50"},
-    {kOkres, false, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 1 do 65535"},
-    {kJednostka, false, CzytajJednostke, "jednostki okresu",
-     "dozwolone: dzien, tydzien, miesiac, rok"},
-    {kTolerancja, false, CzytajTolerancje, "tolerancji",
-     "oczekiwano liczby całkowitej od 0 do 65535"},
-    {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
-    {kMaksWiek, false, CzytajMaksWiek, "maksymalnego wieku oferty",
+    {kPeriod, false, ReadDepositPeriod, "okresu", "oczekiwano liczby całkowitej od 1 do 65535"},
+    {kUnit, false, ReadUnit, "jednostki okresu", "dozwolone: dzien, tydzien, miesiac, rok"},
+    {kTolerance, false, ReadTolerance, "tolerancji", "oczekiwano liczby całkowitej od 0 do 65535"},
+    {kStart, false, ReadStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+    {kMaxAge, false, ReadMaxAge, "maksymalnego wieku oferty",
      "oczekiwano liczby dni od 0 do 65535"},
 };
 
 // The term's options go together: a number with its unit, the tolerance
 // only with both.
-bool SprawdzOkres(const CommandLineOptions& opcje, QString& blad) {
-    if (opcje.has(kOkres) != opcje.has(kJednostka))
-        blad = QStringLiteral("Okres podaj razem z jednostką: --okres N --jednostka JEDNOSTKA.");
-    else if (opcje.has(kTolerancja) && !opcje.has(kOkres))
-        blad = QStringLiteral("Argument --tolerancja wymaga argumentów --okres i --jednostka.");
-    return blad.isEmpty();
+bool CheckTerm(const CommandLineOptions& options, QString& error) {
+    if (options.has(kPeriod) != options.has(kUnit))
+        error = QStringLiteral("Okres podaj razem z jednostką: --okres N --jednostka JEDNOSTKA.");
+    else if (options.has(kTolerance) && !options.has(kPeriod))
+        error = QStringLiteral("Argument --tolerancja wymaga argumentów --okres i --jednostka.");
+    return error.isEmpty();
 }
 
-QString Data(TDateTime data) {
-    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), data, UstawieniaFormatow);
+QString Date(TDateTime date) {
+    return FormatDateTime(QStringLiteral("yyyy-MM-dd"), date, UstawieniaFormatow);
 }
 
-QString Kwota(double zlote) {
-    return FormatMoney(zlote, 2, UstawieniaFormatow);
+QString Amount(double zloty) {
+    return FormatMoney(zloty, 2, UstawieniaFormatow);
 }
 
-double Zlote(int64_t grosze) {
-    return static_cast<double>(grosze) / 100;
+double Zloty(int64_t cents) {
+    return static_cast<double>(cents) / 100;
 }
 
-QStringList Komorki(const TPozycjaRankingu& p) {
+QStringList Cells(const TPozycjaRankingu& p) {
     const THarmonogramLokatyBankowej& o = *p.oferta;
-    QStringList komorki{o.BankNazwaOprocentowanie(), o.OkresLokaty(), o.KapitalizacjaNazwa(),
-                        Kwota(p.szacowanyZysk)};
+    QStringList cells{o.BankNazwaOprocentowanie(), o.OkresLokaty(), o.KapitalizacjaNazwa(),
+                      Amount(p.szacowanyZysk)};
     if (!p.dokladnie)
-        return komorki << QStringLiteral("poza zakresem") << QString() << QString() << QString();
+        return cells << QStringLiteral("poza zakresem") << QString() << QString() << QString();
     const THarmonogramOdsetek& h = *p.dokladnie;
-    return komorki << Kwota(Zlote(h.OdsetkiNetto())) << Kwota(Zlote(h.KwotaKoncowa()))
-                   << FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)
-                   << Data(h.DataZakonczenia());
+    return cells << Amount(Zloty(h.OdsetkiNetto())) << Amount(Zloty(h.KwotaKoncowa()))
+                 << FormatPercent(h.RentownoscNettoRoczna(), UstawieniaFormatow)
+                 << Date(h.DataZakonczenia());
 }
 
-QStringList Naglowek() {
+QStringList Header() {
     return {QStringLiteral("Oferta"),           QStringLiteral("Okres"),
             QStringLiteral("Kapitalizacja"),    QStringLiteral("Szacowany zysk"),
             QStringLiteral("Odsetki netto"),    QStringLiteral("Kwota końcowa"),
@@ -119,27 +116,27 @@ QStringList Naglowek() {
 }
 
 // The table of the text output, without groups.
-TTabelaListy Tabela(const TRankingOfert& ranking) {
-    TTabelaListy tabela;
-    tabela.tytul = QStringLiteral("Ranking lokat bankowych");
-    tabela.kolumny = Naglowek();
+TTabelaListy Table(const TRankingOfert& ranking) {
+    TTabelaListy table;
+    table.tytul = QStringLiteral("Ranking lokat bankowych");
+    table.kolumny = Header();
     for (const TPozycjaRankingu& p : ranking.Pozycje())
-        tabela.wiersze.push_back({QString(), Komorki(p)});
-    return tabela;
+        table.wiersze.push_back({QString(), Cells(p)});
+    return table;
 }
 
-void PiszTekst(const TRankingOfert& ranking, QTextStream& out) {
+void WriteText(QTextStream& out, const TRankingOfert& ranking) {
     if (ranking.Pozycje().empty()) {
         out << ranking.PowodBrakuOfert() << u'\n';
         return;
     }
-    std::vector<QStringList> wiersze{Naglowek()};
+    std::vector<QStringList> rows{Header()};
     for (const TPozycjaRankingu& p : ranking.Pozycje())
-        wiersze.push_back(Komorki(p));
-    WriteTextTable(out, wiersze, FirstColumnLeft(wiersze.front().size()));
+        rows.push_back(Cells(p));
+    WriteTextTable(out, rows, FirstColumnLeft(rows.front().size()));
 }
 
-void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
+void WriteJson(QTextStream& out, const TRankingOfert& ranking) {
     JsonWriter json;
     json.beginArray();
     for (const TPozycjaRankingu& p : ranking.Pozycje()) {
@@ -152,17 +149,17 @@ void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
             .number(p.szacowanyZysk);
         if (p.dokladnie) {
             json.key(u"OdsetkiNetto")
-                .money(Zlote(p.dokladnie->OdsetkiNetto()))
+                .money(Zloty(p.dokladnie->OdsetkiNetto()))
                 .key(u"KwotaKoncowa")
-                .money(Zlote(p.dokladnie->KwotaKoncowa()))
+                .money(Zloty(p.dokladnie->KwotaKoncowa()))
                 .key(u"RentownoscNettoRoczna")
                 .number(p.dokladnie->RentownoscNettoRoczna())
                 .key(u"DataZakonczenia")
-                .string(Data(p.dokladnie->DataZakonczenia()));
+                .string(Date(p.dokladnie->DataZakonczenia()));
         } else {
-            for (const char16_t* klucz :
+            for (const char16_t* key :
                  {u"OdsetkiNetto", u"KwotaKoncowa", u"RentownoscNettoRoczna", u"DataZakonczenia"})
-                json.key(klucz).null();
+                json.key(key).null();
         }
         json.endObject();
     }
@@ -170,34 +167,24 @@ void PiszJson(const TRankingOfert& ranking, QTextStream& out) {
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    QTextStream& err = call.err;
-    const CommandLineOptions& opcje = call.options;
-    TKryteriaRankingu kryteria;
-    kryteria.start = Today();
-    QString blad;
-    if (!ReadToolArguments(opcje, kArgumenty, kryteria, blad) || !SprawdzOkres(opcje, blad))
-        return CommandLineOptions::reportError(err, QStringLiteral("ranking"), blad);
-    kryteria.kontoOsobisteDozwolone = !opcje.has(kBezKonta);
-    ReadOnlyDataFile plik(opcje.value(kDb));
-    const TRankingOfert ranking(plik.Project().Kolekcje().HarmonogramyLokatBankowych(), kryteria);
-    if (call.json())
-        PiszJson(ranking, out);
-    else if (call.csv())
-        WriteCsv(out, Tabela(ranking));
-    else
-        PiszTekst(ranking, out);
-    return 0;
+int Run(const ToolCall& call) {
+    TKryteriaRankingu criteria;
+    criteria.start = Today();
+    QString error;
+    if (!ReadToolArguments(call.options, kArguments, criteria, error) ||
+        !CheckTerm(call.options, error))
+        return call.wrongArguments(error);
+    criteria.kontoOsobisteDozwolone = !call.options.has(kNoAccount);
+    ReadOnlyDataFile file(call.options.value(kDb));
+    const TRankingOfert ranking(file.Project().Kolekcje().HarmonogramyLokatBankowych(), criteria);
+    return WriteResult(call, ranking, {WriteJson, WriteText, Table});
 }
 
-static QString SprawdzFormat(const CommandLineOptions& opcje) {
-    return opcje.exclusive({kJson, kCsv});
+QString CheckFormat(const CommandLineOptions& options) {
+    return options.exclusive({kJson, kCsv});
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora ranking --db PLIK --kwota KWOTA\n"
         "                        [--okres N --jednostka JEDNOSTKA [--tolerancja T]]\n"
@@ -236,14 +223,16 @@ static QString Pomoc() {
         "można otworzyć: komunikat na stderr i kod wyjścia 1.\n");
 }
 
+} // namespace
+
 Tool RankingTool() {
     return {QStringLiteral("ranking"),
             QStringLiteral("oferty z pliku danych uszeregowane dla kwoty (--help: argumenty)"),
-            Pomoc(),
-            {kDb, kKwota, kOkres, kJednostka, kTolerancja, kStart, kMaksWiek},
-            {kBezKonta, kJson, kCsv},
+            Help(),
+            {kDb, kAmount, kPeriod, kUnit, kTolerance, kStart, kMaxAge},
+            {kNoAccount, kJson, kCsv},
             0,
             false,
-            SprawdzFormat,
+            CheckFormat,
             Run};
 }

@@ -1,8 +1,8 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
 #include "tools/DepositArguments.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
+#include "tools/ToolRun.h"
 
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
@@ -14,154 +14,140 @@
 
 namespace {
 
-const QString kKwota = QStringLiteral("--kwota");
-const QString kOkres = QStringLiteral("--okres");
-const QString kJednostka = QStringLiteral("--jednostka");
-const QString kOprocentowanie = QStringLiteral("--oprocentowanie");
-const QString kKapitalizacja = QStringLiteral("--kapitalizacja");
+const QString kAmount = QStringLiteral("--kwota");
+const QString kPeriod = QStringLiteral("--okres");
+const QString kUnit = QStringLiteral("--jednostka");
+const QString kRate = QStringLiteral("--oprocentowanie");
+const QString kCapitalisation = QStringLiteral("--kapitalizacja");
 const QString kStart = QStringLiteral("--start");
 const QString kJson = QStringLiteral("--json");
 
-QString Wiersz(const QString& etykieta, const QString& wartosc) {
-    return etykieta.leftJustified(30) + wartosc + u'\n';
+QString Line(const QString& label, const QString& value) {
+    return label.leftJustified(30) + value + u'\n';
 }
 
-// What the arguments describe: one deposit and the offer it follows.
-struct Dane {
-    double kwota = 0;
-    uint16_t okres = 0;
-    TJednostkaOkresu jednostka = TJednostkaOkresu::Brak;
-    double oprocentowanie = 0;
-    TKapitalizacja kapitalizacja = TKapitalizacja::Brak;
+// What the arguments describe: one terms and the offer it follows.
+struct DepositTerms {
+    double amount = 0;
+    uint16_t period = 0;
+    TJednostkaOkresu unit = TJednostkaOkresu::Brak;
+    double rate = 0;
+    TKapitalizacja capitalisation = TKapitalizacja::Brak;
     TDateTime start = 0;
 };
 
-struct Wynik {
-    double zysk = 0;
-    double okresyKapitalizacji = 0;
-    TDateTime koniec = 0;
-    uint32_t dni = 0;
-    QString okresTekst;
+struct Estimate {
+    double profit = 0;
+    double capitalisationPeriods = 0;
+    TDateTime end = 0;
+    uint32_t days = 0;
+    QString periodText;
 };
 
-bool CzytajKwote(const QString& tekst, Dane& dane) {
-    if (!ReadNumber(tekst, dane.kwota))
+bool ReadAmount(const QString& text, DepositTerms& terms) {
+    if (!ReadNumber(text, terms.amount))
         return false;
-    dane.kwota = ZaokraglijDo(dane.kwota, -2); // typed amounts are whole cents
-    // As in the deposit editor: an amount that rounds to no cent is refused.
-    return dane.kwota > 0;
+    terms.amount = ZaokraglijDo(terms.amount, -2); // typed amounts are whole cents
+    // As in the terms editor: an amount that rounds to no cent is refused.
+    return terms.amount > 0;
 }
 
-bool CzytajOkresLokaty(const QString& tekst, Dane& dane) {
-    return ReadPeriod(tekst, dane.okres);
+bool ReadDepositPeriod(const QString& text, DepositTerms& terms) {
+    return ReadPeriod(text, terms.period);
 }
 
-bool CzytajJednostke(const QString& tekst, Dane& dane) {
-    const auto jednostka = UnitFromName(tekst);
-    dane.jednostka = jednostka.value_or(TJednostkaOkresu::Brak);
-    return jednostka.has_value();
+bool ReadUnit(const QString& text, DepositTerms& terms) {
+    const auto unit = UnitFromName(text);
+    terms.unit = unit.value_or(TJednostkaOkresu::Brak);
+    return unit.has_value();
 }
 
-bool CzytajOprocentowanie(const QString& tekst, Dane& dane) {
-    return ReadNumber(tekst, dane.oprocentowanie) && dane.oprocentowanie >= 0;
+bool ReadRate(const QString& text, DepositTerms& terms) {
+    return ReadNumber(text, terms.rate) && terms.rate >= 0;
 }
 
-bool CzytajKapitalizacje(const QString& tekst, Dane& dane) {
-    const auto kapitalizacja = CapitalisationFromName(tekst);
-    dane.kapitalizacja = kapitalizacja.value_or(TKapitalizacja::Brak);
-    return kapitalizacja.has_value();
+bool ReadCapitalisation(const QString& text, DepositTerms& terms) {
+    const auto capitalisation = CapitalisationFromName(text);
+    terms.capitalisation = capitalisation.value_or(TKapitalizacja::Brak);
+    return capitalisation.has_value();
 }
 
-bool CzytajStart(const QString& tekst, Dane& dane) {
-    return ReadDate(tekst, dane.start);
+bool ReadStart(const QString& text, DepositTerms& terms) {
+    return ReadDate(text, terms.start);
 }
 
-const ToolArgument<Dane> kArgumenty[] = {
-    {kKwota, true, CzytajKwote, "kwoty",
+const ToolArgument<DepositTerms> kArguments[] = {
+    {kAmount, true, ReadAmount, "kwoty",
      "oczekiwano kwoty większej od zera, np. 10000 lub 10 000,50"},
-    {kOkres, true, CzytajOkresLokaty, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
-    {kJednostka, true, CzytajJednostke, "jednostki okresu",
-     "dozwolone: dzien, tydzien, miesiac, rok, brak"},
-    {kOprocentowanie, true, CzytajOprocentowanie, "oprocentowania",
+    {kPeriod, true, ReadDepositPeriod, "okresu", "oczekiwano liczby całkowitej od 0 do 65535"},
+    {kUnit, true, ReadUnit, "jednostki okresu", "dozwolone: dzien, tydzien, miesiac, rok, brak"},
+    {kRate, true, ReadRate, "oprocentowania",
      "oczekiwano procentów w skali roku, nie mniej niż 0, np. 4,5"},
-    {kKapitalizacja, true, CzytajKapitalizacje, "kapitalizacji",
+    {kCapitalisation, true, ReadCapitalisation, "kapitalizacji",
      "dozwolone: dzienna, miesieczna, kwartalna, polroczna, roczna, po-okresie-umowy, brak"},
-    {kStart, false, CzytajStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
+    {kStart, false, ReadStart, "daty rozpoczęcia", "oczekiwano daty RRRR-MM-DD"},
 };
 
-Wynik Oblicz(const Dane& dane) {
-    TLokata lokata;
-    lokata.SetKwota(dane.kwota);
-    lokata.SetOkresLokaty(dane.okres);
-    lokata.fJednostkaLokaty = dane.jednostka;
-    lokata.SetDataRozpoczecia(dane.start);
-    lokata.SetAktywna(true);
-    THarmonogramLokatyBankowej oferta;
-    oferta.fOprocentowanieWSkaliRoku = dane.oprocentowanie;
-    oferta.fKapitalizacja = dane.kapitalizacja;
-    oferta.fOkresDepozytu = dane.okres;
-    oferta.fJednostkaDepozytu = dane.jednostka;
+Estimate Calculate(const DepositTerms& terms) {
+    TLokata deposit;
+    deposit.SetKwota(terms.amount);
+    deposit.SetOkresLokaty(terms.period);
+    deposit.fJednostkaLokaty = terms.unit;
+    deposit.SetDataRozpoczecia(terms.start);
+    deposit.SetAktywna(true);
+    THarmonogramLokatyBankowej offer;
+    offer.fOprocentowanieWSkaliRoku = terms.rate;
+    offer.fKapitalizacja = terms.capitalisation;
+    offer.fOkresDepozytu = terms.period;
+    offer.fJednostkaDepozytu = terms.unit;
 
-    Wynik wynik;
-    wynik.zysk = lokata.ObliczSzacowanyZyskZLokaty(&oferta);
-    wynik.okresyKapitalizacji = oferta.IloscOkresowKapitalizacji();
-    wynik.koniec = lokata.SzacowanaDataZakonczenia();
-    wynik.dni = lokata.OkresLokatyWDniach();
-    wynik.okresTekst = lokata.OkresLokatyString();
-    return wynik;
+    Estimate estimate;
+    estimate.profit = deposit.ObliczSzacowanyZyskZLokaty(&offer);
+    estimate.capitalisationPeriods = offer.IloscOkresowKapitalizacji();
+    estimate.end = deposit.SzacowanaDataZakonczenia();
+    estimate.days = deposit.OkresLokatyWDniach();
+    estimate.periodText = deposit.OkresLokatyString();
+    return estimate;
 }
 
-void PiszTekst(const Wynik& wynik, QTextStream& out) {
-    const QString zysk =
-        std::isfinite(wynik.zysk)
-            ? FormatMoney(wynik.zysk)
-            : NonFiniteText(wynik.zysk) + QStringLiteral(" (kwota poza zakresem obliczeń)");
-    out << Wiersz(QStringLiteral("Szacowany zysk netto:"), zysk)
-        << Wiersz(QStringLiteral("Okresy kapitalizacji:"), FloatToStr(wynik.okresyKapitalizacji))
-        << Wiersz(
+void WriteText(QTextStream& out, const Estimate& estimate) {
+    const QString profit =
+        std::isfinite(estimate.profit)
+            ? FormatMoney(estimate.profit)
+            : NonFiniteText(estimate.profit) + QStringLiteral(" (kwota poza zakresem obliczeń)");
+    out << Line(QStringLiteral("Szacowany zysk netto:"), profit)
+        << Line(QStringLiteral("Okresy kapitalizacji:"), FloatToStr(estimate.capitalisationPeriods))
+        << Line(
                QStringLiteral("Szacowana data zakończenia:"),
-               FormatDateTime(UstawieniaFormatow.ShortDateFormat, wynik.koniec, UstawieniaFormatow))
-        << Wiersz(QStringLiteral("Okres lokaty w dniach:"), IntToStr(wynik.dni))
-        << Wiersz(QStringLiteral("Okres lokaty:"), wynik.okresTekst);
+               FormatDateTime(UstawieniaFormatow.ShortDateFormat, estimate.end, UstawieniaFormatow))
+        << Line(QStringLiteral("Okres lokaty w dniach:"), IntToStr(estimate.days))
+        << Line(QStringLiteral("Okres lokaty:"), estimate.periodText);
 }
 
-void PiszJson(const Wynik& wynik, QTextStream& out) {
+void WriteJson(QTextStream& out, const Estimate& estimate) {
     JsonWriter json;
     json.beginObject()
         .key(u"SzacowanyZysk")
-        .number(wynik.zysk)
+        .number(estimate.profit)
         .key(u"IloscOkresowKapitalizacji")
-        .number(wynik.okresyKapitalizacji)
+        .number(estimate.capitalisationPeriods)
         .key(u"SzacowanaDataZakonczenia")
-        .string(FormatDateTime(QStringLiteral("yyyy-MM-dd"), wynik.koniec, UstawieniaFormatow))
+        .string(FormatDateTime(QStringLiteral("yyyy-MM-dd"), estimate.end, UstawieniaFormatow))
         .key(u"OkresLokatyWDniach")
-        .integer(wynik.dni)
+        .integer(estimate.days)
         .key(u"OkresLokatyString")
-        .string(wynik.okresTekst)
+        .string(estimate.periodText)
         .endObject();
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    QTextStream& err = call.err;
-    const CommandLineOptions& opcje = call.options;
-    Dane dane;
-    dane.start = Today();
-    QString blad;
-    if (!ReadToolArguments(opcje, kArgumenty, dane, blad))
-        return CommandLineOptions::reportError(err, QStringLiteral("zysk"), blad);
-    const Wynik wynik = Oblicz(dane);
-    if (call.json())
-        PiszJson(wynik, out);
-    else
-        PiszTekst(wynik, out);
-    return 0;
+int Run(const ToolCall& call) {
+    DepositTerms terms;
+    terms.start = Today();
+    return RunCalculation(call, kArguments, terms, Calculate, {WriteJson, WriteText});
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora zysk --kwota KWOTA --okres N --jednostka JEDNOSTKA\n"
         "                     --oprocentowanie PROCENT --kapitalizacja RODZAJ\n"
@@ -189,11 +175,13 @@ static QString Pomoc() {
         "brakujący argument: komunikat na stderr i kod wyjścia 2.\n");
 }
 
+} // namespace
+
 Tool ZyskTool() {
     return {QStringLiteral("zysk"),
             QStringLiteral("szacowany zysk netto z jednej lokaty (--help: argumenty)"),
-            Pomoc(),
-            {kKwota, kOkres, kJednostka, kOprocentowanie, kKapitalizacja, kStart},
+            Help(),
+            {kAmount, kPeriod, kUnit, kRate, kCapitalisation, kStart},
             {kJson},
             0,
             false,

@@ -1,8 +1,8 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "import/EImportError.h"
 #include "import/ListaBankow.h"
@@ -10,54 +10,53 @@
 
 namespace {
 
-const QString kStrona = QStringLiteral("--strona");
+const QString kSite = QStringLiteral("--strona");
 const QString kJson = QStringLiteral("--json");
 
-void PiszTabele(QTextStream& out, const TMapaBankow& banki, const QStringList& nazwy) {
-    std::vector<QStringList> wiersze{{QStringLiteral("Nazwa banku"), QStringLiteral("Adres URL")}};
-    for (const QString& nazwa : nazwy)
-        wiersze.push_back({nazwa, banki.value(nazwa)});
-    WriteTextTable(out, wiersze, {});
+// The banks of the site's list with their names in the bank choice's order.
+struct BankList {
+    TMapaBankow banks;
+    QStringList names;
+};
+
+void WriteTable(QTextStream& out, const BankList& list) {
+    std::vector<QStringList> rows{{QStringLiteral("Nazwa banku"), QStringLiteral("Adres URL")}};
+    for (const QString& name : list.names)
+        rows.push_back({name, list.banks.value(name)});
+    WriteTextTable(out, rows, {});
 }
 
-void PiszJson(QTextStream& out, const TMapaBankow& banki, const QStringList& nazwy) {
+void WriteJson(QTextStream& out, const BankList& list) {
     JsonWriter json;
     json.beginArray();
-    for (const QString& nazwa : nazwy)
+    for (const QString& name : list.names)
         json.beginObject()
             .key(u"Nazwa")
-            .string(nazwa)
+            .string(name)
             .key(u"Adres")
-            .string(banki.value(nazwa))
+            .string(list.banks.value(name))
             .endObject();
     json.endArray();
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static QString SprawdzStrone(const CommandLineOptions& opcje) {
-    if (opcje.has(kStrona) && opcje.value(kStrona).isEmpty())
+QString CheckSite(const CommandLineOptions& options) {
+    if (options.has(kSite) && options.value(kSite).isEmpty())
         return QStringLiteral("Podaj adres serwisu: --strona ADRES.");
     return {};
 }
 
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    const CommandLineOptions& opcje = call.options;
-    QString strona = opcje.has(kStrona) ? opcje.value(kStrona) : WebAddresses::RatesSite();
-    if (!strona.endsWith(u'/'))
-        strona += u'/';
-    const TMapaBankow banki = PobierzListeBankow(WebAddresses::BankList(strona), strona);
-    const QStringList nazwy = PosortowaneNazwyBankow(banki);
-    if (call.json())
-        PiszJson(out, banki, nazwy);
-    else
-        PiszTabele(out, banki, nazwy);
-    return 0;
+int Run(const ToolCall& call) {
+    QString site = call.options.has(kSite) ? call.options.value(kSite) : WebAddresses::RatesSite();
+    if (!site.endsWith(u'/'))
+        site += u'/';
+    BankList list;
+    list.banks = PobierzListeBankow(WebAddresses::BankList(site), site);
+    list.names = PosortowaneNazwyBankow(list.banks);
+    return WriteResult(call, list, {WriteJson, WriteTable});
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora banki [--strona ADRES] [--json]\n"
         "\n"
@@ -74,14 +73,16 @@ static QString Pomoc() {
         "komunikat na stderr i kod wyjścia 2.\n");
 }
 
+} // namespace
+
 Tool BankiTool() {
     return {QStringLiteral("banki"),
             QStringLiteral("banki z serwisu z oprocentowaniem lokat (--help: argumenty)"),
-            Pomoc(),
-            {kStrona},
+            Help(),
+            {kSite},
             {kJson},
             0,
             false,
-            SprawdzStrone,
+            CheckSite,
             Run};
 }

@@ -1,10 +1,10 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
 #include "tools/DepositArguments.h"
+#include "tools/HostTools.h"
 #include "tools/JsonWriter.h"
 #include "tools/ReadOnlyDataFile.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -17,64 +17,64 @@
 namespace {
 
 const QString kDb = QStringLiteral("--db");
-const QString kKursEUR = QStringLiteral("--kurs-eur");
+const QString kEuroRate = QStringLiteral("--kurs-eur");
 const QString kJson = QStringLiteral("--json");
 
 // A rate typed by the user ("4,2630" or "4.2630"), within 1 … 20.
-std::optional<double> KursPodany(const QString& tekst) {
-    double kurs = 0;
-    if (!ReadNumber(tekst, kurs) || !TKursEUR::Prawidlowy(kurs))
+std::optional<double> GivenRate(const QString& text) {
+    double rate = 0;
+    if (!ReadNumber(text, rate) || !TKursEUR::Prawidlowy(rate))
         return std::nullopt;
-    return kurs;
+    return rate;
 }
 
 // The only place where this tool reaches the web: the rate of today's
 // download when one is due and succeeds, else the stored or the built-in one.
-TKursEUR KursZInternetuLubZapisany() {
+TKursEUR DownloadedOrStoredRate() {
     return KursEURDoUzycia();
 }
 
-TKursEUR Kurs(const CommandLineOptions& opcje) {
-    if (const std::optional<double> podany = KursPodany(opcje.value(kKursEUR)))
-        return {*podany, Today(), TZrodloKursu::Podany};
-    return KursZInternetuLubZapisany();
+TKursEUR Rate(const CommandLineOptions& options) {
+    if (const std::optional<double> given = GivenRate(options.value(kEuroRate)))
+        return {*given, Today(), TZrodloKursu::Podany};
+    return DownloadedOrStoredRate();
 }
 
-QStringList Naglowek() {
+QStringList Header() {
     return {QStringLiteral("Bank"),  QStringLiteral("Lokaty"),
             QStringLiteral("Kwota"), QStringLiteral("Szacowany zysk"),
             QStringLiteral("Razem"), QStringLiteral("Ponad gwarancję")};
 }
 
-QStringList Wiersz(const TSumaBanku& s, const QString& nadwyzka) {
+QStringList Row(const TSumaBanku& s, const QString& excess) {
     return {s.bank,
             QString::number(s.liczbaLokat),
             FormatMoney(s.kwota),
             FormatMoney(s.szacowanyZysk),
             FormatMoney(s.Razem()),
-            nadwyzka};
+            excess};
 }
 
-void PiszTabele(QTextStream& out, const TGwarancjeBFG& g) {
+void WriteTable(QTextStream& out, const TGwarancjeBFG& g) {
     out << QStringLiteral("Gwarancja BFG w jednym banku: ") << g.OpisLimitu() << u'\n';
     if (g.Banki().empty() && !g.BezBanku()) {
         out << QStringLiteral("Brak aktywnych lokat.\n");
         return;
     }
     out << u'\n';
-    std::vector<QStringList> wiersze{Naglowek()};
+    std::vector<QStringList> rows{Header()};
     for (const TSumaBanku& s : g.Banki())
-        wiersze.push_back(Wiersz(s, FormatMoney(g.Nadwyzka(s))));
+        rows.push_back(Row(s, FormatMoney(g.Nadwyzka(s))));
     // Deposits of no bank are never compared with the limit.
     if (g.BezBanku())
-        wiersze.push_back(Wiersz(*g.BezBanku(), QStringLiteral("—")));
-    WriteTextTable(out, wiersze, FirstColumnLeft(wiersze.front().size()));
-    const QStringList ostrzezenia = g.Ostrzezenia();
-    if (!ostrzezenia.isEmpty())
-        out << u'\n' << ostrzezenia.join(u'\n') << u'\n';
+        rows.push_back(Row(*g.BezBanku(), QStringLiteral("—")));
+    WriteTextTable(out, rows, FirstColumnLeft(rows.front().size()));
+    const QStringList warnings = g.Ostrzezenia();
+    if (!warnings.isEmpty())
+        out << u'\n' << warnings.join(u'\n') << u'\n';
 }
 
-void PiszSume(JsonWriter& json, const TSumaBanku& s) {
+void WriteSum(JsonWriter& json, const TSumaBanku& s) {
     json.key(u"LiczbaLokat")
         .integer(s.liczbaLokat)
         .key(u"Kwota")
@@ -85,7 +85,7 @@ void PiszSume(JsonWriter& json, const TSumaBanku& s) {
         .money(s.Razem());
 }
 
-void PiszJson(QTextStream& out, const TGwarancjeBFG& g) {
+void WriteJson(QTextStream& out, const TGwarancjeBFG& g) {
     JsonWriter json;
     json.beginObject().key(u"KursEUR").number(g.Kurs().kurs).key(u"DataKursu");
     if (g.Kurs().zrodlo == TZrodloKursu::Podany)
@@ -100,13 +100,13 @@ void PiszJson(QTextStream& out, const TGwarancjeBFG& g) {
         .beginArray();
     for (const TSumaBanku& s : g.Banki()) {
         json.beginObject().key(u"Bank").string(s.bank);
-        PiszSume(json, s);
+        WriteSum(json, s);
         json.key(u"Limit").money(g.Limit()).key(u"Nadwyzka").money(g.Nadwyzka(s)).endObject();
     }
     json.endArray().key(u"BezPrzypisanegoBanku");
     if (g.BezBanku()) {
         json.beginObject();
-        PiszSume(json, *g.BezBanku());
+        WriteSum(json, *g.BezBanku());
         json.endObject();
     } else {
         json.null();
@@ -115,30 +115,23 @@ void PiszJson(QTextStream& out, const TGwarancjeBFG& g) {
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static int Run(const ToolCall& call) {
-    const CommandLineOptions& opcje = call.options;
-    ReadOnlyDataFile plik(opcje.value(kDb));
-    TKolekcjeDanych& kolekcje = plik.Project().Kolekcje();
-    const TGwarancjeBFG gwarancje(kolekcje.Lokaty(), kolekcje.HarmonogramyLokatBankowych(),
-                                  TUstawieniaLokat::PolaczoneBanki(), Kurs(opcje));
-    if (call.json())
-        PiszJson(call.out, gwarancje);
-    else
-        PiszTabele(call.out, gwarancje);
-    return 0;
+int Run(const ToolCall& call) {
+    ReadOnlyDataFile file(call.options.value(kDb));
+    TKolekcjeDanych& collections = file.Project().Kolekcje();
+    const TGwarancjeBFG guarantees(collections.Lokaty(), collections.HarmonogramyLokatBankowych(),
+                                   TUstawieniaLokat::PolaczoneBanki(), Rate(call.options));
+    return WriteResult(call, guarantees, {WriteJson, WriteTable});
 }
 
-static QString Sprawdz(const CommandLineOptions& opcje) {
-    if (opcje.has(kKursEUR) && !KursPodany(opcje.value(kKursEUR)))
+QString Check(const CommandLineOptions& options) {
+    if (options.has(kEuroRate) && !GivenRate(options.value(kEuroRate)))
         return QStringLiteral("Nie można odczytać kursu EUR: \"%1\" (oczekiwano liczby od 1 do "
                               "20, np. 4,2630).")
-            .arg(opcje.value(kKursEUR));
+            .arg(options.value(kEuroRate));
     return {};
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora gwarancje --db PLIK [--kurs-eur KURS] [--json]\n"
         "\n"
@@ -170,14 +163,16 @@ static QString Pomoc() {
         "można otworzyć: komunikat na stderr i kod wyjścia 1.\n");
 }
 
+} // namespace
+
 Tool GwarancjeTool() {
     return {QStringLiteral("gwarancje"),
             QStringLiteral("lokaty w każdym banku wobec gwarancji BFG (--help: argumenty)"),
-            Pomoc(),
-            {kDb, kKursEUR},
+            Help(),
+            {kDb, kEuroRate},
             {kJson},
             0,
             true,
-            Sprawdz,
+            Check,
             Run};
 }

@@ -1,8 +1,8 @@
-#include "tools/HostTools.h"
-
 #include "tools/CommandLineOptions.h"
+#include "tools/HostTools.h"
 #include "tools/OfferJson.h"
 #include "tools/TextTable.h"
+#include "tools/ToolRun.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "format/Formatowanie.h"
@@ -19,7 +19,7 @@ const QString kBank = QStringLiteral("--bank");
 const QString kJson = QStringLiteral("--json");
 
 // The cells of an offer as the import window shows it with its bank.
-QStringList Komorki(const THarmonogramLokatyBankowej& o) {
+QStringList Cells(const THarmonogramLokatyBankowej& o) {
     return {o.fBank,
             o.NazwaWyswietlana(),
             o.OkresLokaty(),
@@ -35,64 +35,58 @@ QStringList Komorki(const THarmonogramLokatyBankowej& o) {
 
 // The offer table's column titles from "Bank" on; the period, the rate and the
 // amounts right-aligned, the texts left-aligned.
-void PiszTabele(QTextStream& out, const TListaOfert& oferty) {
-    TKolekcjeDanych kolekcje;
-    kolekcje.WypelnijTytulyKolumn();
-    std::vector<QStringList> wiersze{
-        kolekcje.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1)};
-    for (const TOferta& oferta : oferty)
-        wiersze.push_back(Komorki(*oferta));
-    WriteTextTable(out, wiersze, {false, false, true, true, false, true, true});
+void WriteTable(QTextStream& out, const TListaOfert& offers) {
+    TKolekcjeDanych collections;
+    collections.WypelnijTytulyKolumn();
+    std::vector<QStringList> rows{
+        collections.TabelaHarmonogramyLokatBankowych().TytulyKolumn().mid(1)};
+    for (const TOferta& offer : offers)
+        rows.push_back(Cells(*offer));
+    WriteTextTable(out, rows, {false, false, true, true, false, true, true});
 }
 
-void PiszJson(QTextStream& out, const TListaOfert& oferty) {
+void WriteJson(QTextStream& out, const TListaOfert& offers) {
     JsonWriter json;
     json.beginArray();
-    for (const TOferta& oferta : oferty)
-        WriteOfferJson(json, *oferta);
+    for (const TOferta& offer : offers)
+        WriteOfferJson(json, *offer);
     json.endArray();
     out << json.text() << u'\n';
 }
 
-} // namespace
-
-static QString SprawdzArgumenty(const CommandLineOptions& opcje) {
-    if (opcje.positional().isEmpty())
+QString CheckArguments(const CommandLineOptions& options) {
+    if (options.positional().isEmpty())
         return QStringLiteral("Podaj plik strony: talvora strona PLIK --bank NAZWA.");
-    if (JestPustyTekst(opcje.value(kBank)))
+    if (JestPustyTekst(options.value(kBank)))
         return QStringLiteral("Podaj nazwę banku: --bank NAZWA.");
     return {};
 }
 
-static int Run(const ToolCall& call) {
-    QTextStream& out = call.out;
-    QTextStream& err = call.err;
-    const CommandLineOptions& opcje = call.options;
-    QFile plik(opcje.positional().first());
-    if (!plik.open(QIODevice::ReadOnly)) {
-        err << QStringLiteral("Nie można odczytać pliku %1: %2\n")
-                   .arg(plik.fileName(), plik.errorString());
+// The offers read before the parser stops at a page whose structure has
+// changed are written too; its message follows them (exit 1).
+int Run(const ToolCall& call) {
+    QFile file(call.options.positional().first());
+    if (!file.open(QIODevice::ReadOnly)) {
+        call.err << QStringLiteral("Nie można odczytać pliku %1: %2\n")
+                        .arg(file.fileName(), file.errorString());
         return 1;
     }
-    TListaOfert oferty;
-    QString bladStrony;
+    TListaOfert offers;
+    QString pageError;
     try {
-        ParsujTrescStrony(plik.readAll(), opcje.value(kBank),
-                          [&oferty](TOferta oferta) { oferty.push_back(std::move(oferta)); });
+        ParsujTrescStrony(file.readAll(), call.options.value(kBank),
+                          [&offers](TOferta offer) { offers.push_back(std::move(offer)); });
     } catch (const EImportError& e) {
-        bladStrony = e.Message();
+        pageError = e.Message();
     }
-    if (call.json())
-        PiszJson(out, oferty);
-    else
-        PiszTabele(out, oferty);
-    if (bladStrony.isEmpty())
+    WriteResult(call, offers, {WriteJson, WriteTable});
+    if (pageError.isEmpty())
         return 0;
-    err << bladStrony.replace(u'\r', u'\n') << u'\n';
+    call.err << pageError.replace(u'\r', u'\n') << u'\n';
     return 1;
 }
 
-static QString Pomoc() {
+QString Help() {
     return QStringLiteral(
         "Użycie: talvora strona PLIK --bank NAZWA [--json]\n"
         "\n"
@@ -119,14 +113,16 @@ static QString Pomoc() {
         "Błędne argumenty: komunikat na stderr i kod wyjścia 2.\n");
 }
 
+} // namespace
+
 Tool StronaTool() {
     return {QStringLiteral("strona"),
             QStringLiteral("oferty lokat z zapisanej strony banku (--help: argumenty)"),
-            Pomoc(),
+            Help(),
             {kBank},
             {kJson},
             1,
             false,
-            SprawdzArgumenty,
+            CheckArguments,
             Run};
 }
