@@ -1,8 +1,6 @@
 // One writer at a time: a data file open in a window is locked; a second
 // window may only read it, the other writer (`baza`) is refused, reading
 // tools are not blocked, and the lock of a killed program is taken over.
-#include "HostTools.h"
-#include "WindowProgram.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/widgets/ModalActions.h"
 #include "common/widgets/ModalWatchdog.h"
@@ -10,6 +8,8 @@
 #include "data/ZrzutBazy.h"
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "platform/DataFileLock.h"
+#include "tools/HostTools.h"
+#include "window/WindowProgram.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,6 @@
 // One CSV for the window and the tools: "Eksportuj do CSV…" of each list of
 // the deposits window writes the very bytes that "talvora lokaty|oferty|
 // kalendarz --csv" prints for the same data file.
-#include "HostTools.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedFileChooser.h"
 #include "common/ScriptedMessageBoxes.h"
@@ -9,6 +8,7 @@
 #include "data/TProjektDB.h"
 #include "data/TempDatabaseFile.h"
 #include "format/TFormatSettings.h"
+#include "tools/HostTools.h"
 #include "ui/TLokatyFormGlowny.h"
 
 #include <QAction>

@@ -3,13 +3,13 @@
 // opens it, and the real module loaded from libVQ.Lokaty.so the way the host
 // loads it. A journal table, filled by triggers, records the order in which
 // the module's statements reached the two tables.
-#include "ModuleLibrary.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TempDatabaseFile.h"
 #include "data/ZrzutBazy.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "window/ModuleLibrary.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -5,10 +5,7 @@
 //
 // The window classes are in this binary twice (linked in and in the loaded
 // module), so the windows are reached by the object names of their controls.
-#include "HouseholdSetup.h"
 #include "ModulLokatTestowy.h"
-#include "NewRecords.h"
-#include "WindowProgram.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedFileChooser.h"
 #include "common/widgets/ListInTest.h"
@@ -20,6 +17,9 @@
 #include "domain/TLokata.h"
 #include "format/Formatowanie.h"
 #include "format/Pomocnicze.h"
+#include "tools/HouseholdSetup.h"
+#include "tools/NewRecords.h"
+#include "window/WindowProgram.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,6 +1,5 @@
 // The host's window path as "talvora --demo --db FILE" runs it: the module is
 // loaded from libVQ.Lokaty.so and shown on the file the host opened.
-#include "WindowProgram.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "common/widgets/ListInTest.h"
 #include "common/widgets/ModalActions.h"
@@ -9,6 +8,7 @@
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "domain/PlikOfert.h"
 #include "ui/TLokatyFormGlowny.h"
+#include "window/WindowProgram.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "HostTools.h"
 #include "UruchomPolecenie.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/sqlite/TSQLiteDatabase.h"
+#include "tools/HostTools.h"
 
 #include <QDir>
 #include <QJsonDocument>

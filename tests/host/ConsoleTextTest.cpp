@@ -1,7 +1,7 @@
 // Text from a data file or a web page reaches the terminal only as text: a
 // bank name with ESC cannot clear the screen or set the window's title.
-#include "ConsoleText.h"
-#include "TextTable.h"
+#include "tools/ConsoleText.h"
+#include "tools/TextTable.h"
 
 #include <QCoreApplication>
 #include <QProcess>

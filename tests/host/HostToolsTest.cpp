@@ -1,7 +1,7 @@
 // Every tool goes through one opening: "-h" is "--help", and "talvora
 // --help" lists the tools from the same table, their summaries in the column
 // of the window's options.
-#include "HostTools.h"
+#include "tools/HostTools.h"
 #include "UruchomPolecenie.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "JsonWriter.h"
+#include "tools/JsonWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

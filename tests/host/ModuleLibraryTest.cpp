@@ -1,6 +1,6 @@
 // The real module loaded as the host loads it, in a process that has only a
 // core application: it must refuse to show windows, not crash.
-#include "ModuleLibrary.h"
+#include "window/ModuleLibrary.h"
 #include "common/ScriptedMessageBoxes.h"
 
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
 // What the host writes into a new data file: the household records the
 // module needs, and for the demo the sample offers and deposits.
-#include "DemoData.h"
-#include "HouseholdSetup.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "data/TempDatabaseFile.h"
 #include "data/ZrzutBazy.h"
+#include "tools/HouseholdSetup.h"
+#include "window/DemoData.h"
 
 #include <gtest/gtest.h>
 #include <set>

@@ -2,7 +2,7 @@
 // to the write-ahead log of a file in WAL mode, and never the rows of a save
 // that was cut short (a hot rollback journal left beside the file), which
 // is undone in the tool's copy, not in the user's file.
-#include "ReadOnlyDataFile.h"
+#include "tools/ReadOnlyDataFile.h"
 #include "common/ScriptedMessageBoxes.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
@@ -32,8 +32,8 @@ protected:
     }
     static size_t Oferty(const QString& sciezka) {
         ReadOnlyDataFile odczyt(sciezka);
-        odczyt.Projekt().OdswiezZawartoscKolekcji(TTabele::HarmonogramyLokatBankowych);
-        return odczyt.Projekt().Kolekcje().HarmonogramyLokatBankowych().size();
+        odczyt.Project().OdswiezZawartoscKolekcji(TTabele::HarmonogramyLokatBankowych);
+        return odczyt.Project().Kolekcje().HarmonogramyLokatBankowych().size();
     }
 
     ScriptedMessageBoxes komunikaty;

@@ -3,11 +3,11 @@
 // and the window load their libraries when they run. What a process maps is
 // told by the dynamic loader itself (LD_DEBUG=files logs every library it
 // maps, at start and by dlopen), so nothing in the program serves the test.
-#include "DemoData.h"
-#include "HouseholdSetup.h"
 #include "common/Fixtures.h"
 #include "data/TProjektDB.h"
 #include "platform/BuildConfig.h"
+#include "tools/HouseholdSetup.h"
+#include "window/DemoData.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 // Runs a host tool as "talvora NAME ARGS..." would, with its output caught.
-#include "HostTools.h"
+#include "tools/HostTools.h"
 
 #include <QStringList>
 #include <QTextStream>

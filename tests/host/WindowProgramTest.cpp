@@ -1,7 +1,7 @@
 // The window path's arguments, the file it may be given, its default data
 // files and the display check.
-#include "WindowProgram.h"
-#include "DisplayCheck.h"
+#include "window/WindowProgram.h"
+#include "window/DisplayCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

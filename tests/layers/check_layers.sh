@@ -2,10 +2,13 @@
 # Keeps the layers apart. Bottom up: platform, format, domain, data (with the
 # SQLite wrapper in data/sqlite), import (no widgets), app (no widgets), ui
 # (with ui/import), entry;
-# the host sits beside entry and sees neither ui nor entry. A folder includes
-# its own headers and those of the folders the table below allows; any other
-# project include fails. On top of the order:
-#  - nothing below the windows includes a Qt Widgets header;
+# the host sits beside entry and sees neither ui nor entry; within it the tool
+# core (host/tools) is below the window program (host/window) and the web
+# tools (host/web), and only the web tools reach the import layer. A folder
+# includes its own headers and those of the folders the table below allows;
+# any other project include fails. On top of the order:
+#  - nothing below the windows includes a Qt Widgets header, nor do the
+#    host's tools (host/tools, host/web);
 #  - the windows include no part of the SQLite layer and write no SQL;
 #  - the layers below app show no message box: they return what happened and
 #    the command or window above them tells the user.
@@ -25,11 +28,14 @@ src/import       | platform format domain data data/sqlite import
 src/app          | platform format domain data data/sqlite import app
 src/ui           | platform format domain data import app ui ui/import
 src/entry        | platform format domain data data/sqlite import app ui ui/import entry
+host/tools       | platform format domain data data/sqlite app tools
+host/window      | platform format domain data data/sqlite app tools window
+host/web         | platform format domain data data/sqlite import app tools web
 host             | platform format domain data data/sqlite import app
 TABLE
 
 # Folders whose files must not include Qt Widgets.
-NO_WIDGETS="src/platform src/format src/domain src/data src/import src/app"
+NO_WIDGETS="src/platform src/format src/domain src/data src/import src/app host/tools host/web"
 # Folders that never show a message box themselves.
 NO_MESSAGES="src/format src/domain src/data"
 MESSAGE_CALLS='messageBoxes\(\)|\b(PokazBlad|PokazInformacje|ZapytajTakNie|ZapytajPrzedUtrataDanych)\('

@@ -34,8 +34,15 @@ src/platform/Platform.h       |#include "import/ListaBankow.h"            |src/p
 src/data/TProjektDB.h         |#include "entry/TPokazanieModulu.h"        |src/data may not include entry/
 src/data/sqlite/TSQLiteTable.h|#include "data/TProjektDB.h"               |src/data/sqlite may not include data/
 src/import/ListaBankow.h      |#include "ui/TListaRaportowa.h"            |src/import may not include ui/
-host/JsonWriter.h             |#include "ui/TLokatyFormGlowny.h"          |host may not include ui/
-host/JsonWriter.h             |#include "entry/ModulVQLokaty.h"           |host may not include entry/
+host/tools/JsonWriter.h       |#include "ui/TLokatyFormGlowny.h"          |host/tools may not include ui/
+host/tools/JsonWriter.h       |#include "entry/ModulVQLokaty.h"           |host/tools may not include entry/
+host/tools/HostTools.h        |#include "window/WindowProgram.h"         |host/tools may not include window/
+host/tools/ZyskCommand.cpp    |#include "import/ListaBankow.h"            |host/tools may not include import/
+host/window/WindowProgram.h   |#include "ui/TLokatyFormGlowny.h"          |host/window may not include ui/
+host/window/DemoData.cpp      |#include "import/ListaBankow.h"            |host/window may not include import/
+host/web/WebTools.cpp         |#include "window/WindowProgram.h"         |host/web may not include window/
+host/web/StronaCommand.cpp    |#include "entry/ModulVQLokaty.h"           |host/web may not include entry/
+host/web/BankiCommand.cpp     |#include <QWidget>                         |includes the Qt Widgets header <QWidget>
 src/ui/TKwotaEdit.h           |#include "entry/TZapisLokat.h"             |src/ui may not include entry/
 src/domain/TLokata.h          |#include <QWidget>                         |includes the Qt Widgets header <QWidget>
 src/ui/TKwotaEdit.h           |#include "data/sqlite/TSQLiteDatabase.h"   |a window includes the SQLite layer

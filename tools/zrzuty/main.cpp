@@ -3,10 +3,10 @@
 // of each tab and dialog into FOLDER and closes the window without saving.
 // The user's own data and settings are not touched when XDG_CONFIG_HOME and
 // XDG_DATA_HOME point elsewhere (scripts/screenshots.sh does so).
-#include "DemoData.h"
-#include "HouseholdSetup.h"
 #include "TabScreenshots.h"
-#include "WindowProgram.h"
+#include "tools/HouseholdSetup.h"
+#include "window/DemoData.h"
+#include "window/WindowProgram.h"
 
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
