@@ -168,23 +168,11 @@ private:
     QString PolecenieKopiowaniaWierszy(const QString& tabela, const QString& zrodlo);
 
     // Loaders (TProjektDBWczytywanie.cpp).
+    // The loader of one table; then clears the flag of its list.
     void WczytajTabele(TTabele tabela);
-    bool ZmienionoINiezapisano(TTabele tabela) const;
-    void WczytajWydatki();
-    void WczytajPrzychody();
     void WczytajOszczednosci();
-    void WczytajOsoby();
-    void WczytajKategorieWydatkow();
-    void WczytajKategoriePrzychodow();
     void WczytajKategorieOszczednosci();
-    void WczytajHistoriePrzelewow();
     void WczytajStanyOszczednosci();
-    void WczytajZleceniaStale(TTabele tabela);
-    void WczytajHistorieZlecenStalych();
-    void WczytajPlany();
-    void WczytajOgraniczenia();
-    void WczytajLokaty();
-    void WczytajHarmonogramyLokat();
     QString ZapytanieTabeli(TTabele tabela) const;
     // The rows of the table's query, read as they come.
     TOdczytWiersza OdczytTabeli(TTabele tabela);
