@@ -2,6 +2,7 @@
 
 #include "HouseholdSetup.h"
 
+#include "app/BledyPolecen.h"
 #include "data/EDataError.h"
 #include "platform/DataFileLock.h"
 
@@ -88,6 +89,7 @@ static int Run(const ToolCall& call) {
         throw EDataError(DataFileLock::heldMessage(plik, blokada.holder()));
     const bool nowy = IsNewDataFile(plik);
     TProjektDB projekt(plik);
+    PokazBledyPolecen(projekt.WezBledyPolecen());
     if (nowy)
         AddHouseholdRecords(projekt);
     const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());

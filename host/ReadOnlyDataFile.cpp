@@ -1,5 +1,6 @@
 #include "ReadOnlyDataFile.h"
 
+#include "app/BledyPolecen.h"
 #include "data/EDataError.h"
 #include "data/TProjektDB.h"
 #include "data/TekstBledu.h"
@@ -63,7 +64,9 @@ ReadOnlyDataFile::ReadOnlyDataFile(const QString& sciezka)
         const HugePageHeap sterta(HugePageHeap::kPerFileByte *
                                   static_cast<size_t>(QFileInfo(kopia).size()));
         fProjekt = std::make_unique<TProjektDB>(kopia);
+        PokazBledyPolecen(fProjekt->WezBledyPolecen());
     } catch (const std::exception& blad) {
+        PokazBledyPolecen(blad);
         throw EDataError(TekstBledu(blad).replace(kopia, plik));
     }
 }

@@ -4,6 +4,7 @@
 #include "DemoData.h"
 #include "HouseholdSetup.h"
 #include "ModuleLibrary.h"
+#include "app/BledyPolecen.h"
 #include "app/Komunikaty.h"
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
@@ -73,6 +74,7 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     std::optional<HugePageHeap> heap(
         std::in_place, HugePageHeap::kPerFileByte * static_cast<size_t>(QFileInfo(path).size()));
     TProjektDB project(path);
+    PokazBledyPolecen(project.WezBledyPolecen());
     heap.reset();
     project.SetOtwartyTylkoDoOdczytu(readOnly);
     if (isNew && !readOnly) {
@@ -95,7 +97,10 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
 QString SaveChangedSavings(TProjektDB& project) {
     if (!project.Kolekcje().ZmienionoINiezapisanoOszczednosci())
         return {};
-    if (!project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano())
+    const TWynikZapisu saved = project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci);
+    PokazBledyPolecen(saved.Polecenia);
+    PokazBledyPolecen(project.WezBledyPolecen());
+    if (!saved.Zapisano())
         return QStringLiteral("Nie udało się zapisać zmienionych oszczędności.");
     // The saver leaves the marks as they were; the stored rows replace them.
     project.OdswiezZawartoscKolekcji(TTabele::Oszczednosci);
@@ -130,6 +135,7 @@ int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
     } catch (const std::exception& error) {
         // Started from the desktop menu, nobody reads stderr: the failure is
         // shown on screen too.
+        PokazBledyPolecen(error);
         err << ConsoleErrorText(error) << "\n";
         Platform::messageBoxes().show(
             {kTytulBledu, TekstBledu(error), TMessageIcon::Error, TMessageButtons::Ok, false});

@@ -5,6 +5,7 @@
 #include "data/TWynikZapisu.h"
 #include "data/TWynikZapisuList.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -108,7 +109,8 @@ public:
     // A consistent copy of the open file into the backup folder beside it.
     QString UtworzKopieZapasowa();
     // Records the current total of savings, removes repeated totals and
-    // reloads the list of totals.
+    // reloads the list of totals. A batch that fails is kept for
+    // WezBledyPolecen; so is one of a save's own recording of the total.
     void AktualizujStanOszczednosci();
     // No unsaved changes in the categories and persons.
     bool TabeleZKategoriamiZapisane() const;
@@ -133,17 +135,26 @@ public:
     const std::map<int32_t, QString>& ZapisOsob() const { return fZapisOsob; }
 
     // The batch runner: every statement the project writes goes through it.
-    // Runs the statements in one transaction; a failing one is shown in the
-    // error box and the whole batch is rolled back. Nothing is run while a
-    // transaction is already open on the connection. The pending parameters
-    // are cleared afterwards when asked. Nothing is raised.
+    // Runs the statements in one transaction; when one fails the whole batch
+    // is rolled back and the result carries the error's text and SQLite's
+    // code. Nothing is run while a transaction is already open on the
+    // connection. The pending parameters are cleared afterwards when asked.
+    // Nothing is raised and nothing is shown: the caller tells the user.
     TWynikPolecenSQL WykonajPoleceniaWTransakcji(const QStringList& polecenia,
                                                  bool wyczyscParametry);
     TWynikPolecenSQL WykonajPolecenieSQL(const QString& polecenie, bool wyczyscParametry);
     // Statements given by the host; pending parameters are cleared afterwards.
     TWynikPolecenSQL WykonajWpisanePoleceniaSQL(const QStringList& listaPolecen);
+    // The failed batches the project ran for itself and could hand back to no
+    // caller (the start-up's tables and views, the recorded total of savings
+    // after a save), in the order they failed; the list is empty afterwards.
+    // The owner of the project shows them (a failed start-up hands them over
+    // in its error, EDataError::BledyPolecen).
+    QList<TWynikPolecenSQL> WezBledyPolecen();
 
 private:
+    // Keeps a failed batch for WezBledyPolecen.
+    void ZachowajBlad(const TWynikPolecenSQL& wynik);
     void UruchomBaze();
     void UtworzFolderDanych();
     void SprawdzZapisWLokalizacji();
@@ -202,4 +213,5 @@ private:
     bool fKopiaPrzedZmiana = false;
     bool fReadOnlyMode = false;
     bool fOtwartyTylkoDoOdczytu = false;
+    QList<TWynikPolecenSQL> fBledyPolecen;
 };

@@ -158,10 +158,10 @@ QStringList TProjektDB::PoleceniaUsunieciaPowtorzonychStanow() const {
 }
 
 void TProjektDB::AktualizujStanOszczednosci() {
-    WykonajPolecenieSQL(PolecenieStanuOszczednosci(), false);
+    ZachowajBlad(WykonajPolecenieSQL(PolecenieStanuOszczednosci(), false));
     const QStringList usuniecia = PoleceniaUsunieciaPowtorzonychStanow();
     if (!usuniecia.isEmpty())
-        WykonajPoleceniaWTransakcji(usuniecia, true);
+        ZachowajBlad(WykonajPoleceniaWTransakcji(usuniecia, true));
     WczytajDaneZTabeliDoKolekcji(TTabele::StanyOszczednosci);
 }
 

@@ -8,6 +8,7 @@
 #include "TabScreenshots.h"
 #include "WindowProgram.h"
 
+#include "app/BledyPolecen.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "format/TFormatSettings.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[]) {
     QTemporaryDir folder;
     try {
         TProjektDB projekt(folder.filePath(QStringLiteral("DemoDataFile.dat")));
+        PokazBledyPolecen(projekt.WezBledyPolecen());
         AddHouseholdRecords(projekt);
         AddDemoData(projekt);
         UstawFormaty();
@@ -64,6 +66,7 @@ int main(int argc, char* argv[]) {
         okno.exec();
         okno.MyDB = nullptr;
     } catch (const std::exception& blad) {
+        PokazBledyPolecen(blad);
         err << blad.what() << "\n";
         return 1;
     }
