@@ -44,13 +44,17 @@ public:
     TSQLiteDatabase& Baza() { return *fBaza; }
     TKolekcjeDanych& Kolekcje() { return *fKolekcje; }
     const TPlikiDB& PlikiDB() const { return *fPlikiDB; }
-    // Set only by a start-up that then fails with its error, so no project in
-    // use has it; a name the household program keeps. Windows ask
-    // OtwartyTylkoDoOdczytu.
+    // Part of the project's interface as the household program knows it,
+    // kept although nothing here reads it. Set only by a start-up that finds
+    // the file or its folder not writable, which then fails with
+    // EBazaTylkoDoOdczytu: a constructed project never has it. Not the
+    // read-only opening below.
     bool ReadOnlyMode() const { return fReadOnlyMode; }
-    // The file is open in another window of the program: this one may read
-    // it but never writes it (the windows disable every command that would
-    // change data, and the save refuses).
+    // Set by the host when the file is open in another window of the program
+    // (the lock is held elsewhere): this window reads the file but never
+    // writes it (the windows disable every command that would change data,
+    // and the module's save writes nothing). The project's own savers do not
+    // look at it.
     bool OtwartyTylkoDoOdczytu() const { return fOtwartyTylkoDoOdczytu; }
     void SetOtwartyTylkoDoOdczytu(bool value) { fOtwartyTylkoDoOdczytu = value; }
 
