@@ -88,8 +88,8 @@ static int Run(const ToolCall& call) {
     if (!blokada.tryLock())
         throw EDataError(DataFileLock::heldMessage(plik, blokada.holder()));
     const bool nowy = IsNewDataFile(plik);
-    TProjektDB projekt(plik);
-    PokazBledyPolecen(projekt.WezBledyPolecen());
+    const std::unique_ptr<TProjektDB> otwarty = OtworzProjektDB(plik);
+    TProjektDB& projekt = *otwarty;
     if (nowy)
         AddHouseholdRecords(projekt);
     const TTabeleIWiersze tabele = PoliczWiersze(projekt.Baza());

@@ -1,7 +1,6 @@
 #include "HostTools.h"
 
 #include "WebToolsLibrary.h"
-#include "app/BledyPolecen.h"
 #include "format/TFormatSettings.h"
 
 #include <exception>
@@ -30,7 +29,6 @@ int RunTool(const Tool& tool, const QStringList& arguments, QTextStream& out, QT
     try {
         return tool.run(ToolCall{options, out, err});
     } catch (const std::exception& failure) {
-        PokazBledyPolecen(failure);
         return CommandLineOptions::reportFailure(err, failure);
     }
 }

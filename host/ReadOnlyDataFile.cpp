@@ -63,10 +63,8 @@ ReadOnlyDataFile::ReadOnlyDataFile(const QString& sciezka)
     try {
         const HugePageHeap sterta(HugePageHeap::kPerFileByte *
                                   static_cast<size_t>(QFileInfo(kopia).size()));
-        fProjekt = std::make_unique<TProjektDB>(kopia);
-        PokazBledyPolecen(fProjekt->WezBledyPolecen());
+        fProjekt = OtworzProjektDB(kopia);
     } catch (const std::exception& blad) {
-        PokazBledyPolecen(blad);
         throw EDataError(TekstBledu(blad).replace(kopia, plik));
     }
 }

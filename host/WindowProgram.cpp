@@ -73,8 +73,8 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     // so the heap is trimmed as usual again once the file is read.
     std::optional<HugePageHeap> heap(
         std::in_place, HugePageHeap::kPerFileByte * static_cast<size_t>(QFileInfo(path).size()));
-    TProjektDB project(path);
-    PokazBledyPolecen(project.WezBledyPolecen());
+    const std::unique_ptr<TProjektDB> opened = OtworzProjektDB(path);
+    TProjektDB& project = *opened;
     heap.reset();
     project.SetOtwartyTylkoDoOdczytu(readOnly);
     if (isNew && !readOnly) {
@@ -135,7 +135,6 @@ int RunWindowProgram(const WindowOptions& options, QTextStream& err) {
     } catch (const std::exception& error) {
         // Started from the desktop menu, nobody reads stderr: the failure is
         // shown on screen too.
-        PokazBledyPolecen(error);
         err << ConsoleErrorText(error) << "\n";
         Platform::messageBoxes().show(
             {kTytulBledu, TekstBledu(error), TMessageIcon::Error, TMessageButtons::Ok, false});

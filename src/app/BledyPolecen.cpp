@@ -2,6 +2,7 @@
 
 #include "app/Komunikaty.h"
 #include "data/EDataError.h"
+#include "data/TProjektDB.h"
 
 void PokazBledyPolecen(const TWynikPolecenSQL& wynik) {
     if (wynik.Stan == TWynikPolecenSQL::TStan::Blad)
@@ -13,7 +14,14 @@ void PokazBledyPolecen(const QList<TWynikPolecenSQL>& bledy) {
         PokazBledyPolecen(wynik);
 }
 
-void PokazBledyPolecen(const std::exception& blad) {
-    if (const auto* bladDanych = dynamic_cast<const EDataError*>(&blad))
-        PokazBledyPolecen(bladDanych->BledyPolecen());
+std::unique_ptr<TProjektDB> OtworzProjektDB(const QString& plik) {
+    std::unique_ptr<TProjektDB> projekt;
+    try {
+        projekt = std::make_unique<TProjektDB>(plik);
+    } catch (const EDataError& blad) {
+        PokazBledyPolecen(blad.BledyPolecen());
+        throw;
+    }
+    PokazBledyPolecen(projekt->WezBledyPolecen());
+    return projekt;
 }

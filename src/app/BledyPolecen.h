@@ -2,7 +2,10 @@
 #include "data/TWynikPolecenSQL.h"
 
 #include <QList>
-#include <exception>
+#include <QString>
+#include <memory>
+
+class TProjektDB;
 
 // The data layer shows no message box: a batch of statements that failed is
 // handed back, and its owner tells the user here, in the error box
@@ -12,6 +15,9 @@ void PokazBledyPolecen(const TWynikPolecenSQL& wynik);
 // The failed batches a database project kept (TProjektDB::WezBledyPolecen),
 // one box each, in the order they failed.
 void PokazBledyPolecen(const QList<TWynikPolecenSQL>& bledy);
-// Those a failed start-up hands over in its error (EDataError), to be shown
-// before the error itself; nothing for any other error.
-void PokazBledyPolecen(const std::exception& blad);
+
+// Opens the data file (the project's start-up) and shows the batches its
+// start-up kept. A start-up that fails raises its error again after showing
+// the batches that failed before it (EDataError::BledyPolecen), while the
+// caller still holds the file, as they happened; the caller shows the error.
+std::unique_ptr<TProjektDB> OtworzProjektDB(const QString& plik);

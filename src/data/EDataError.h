@@ -12,8 +12,9 @@ public:
 
     // The batches of statements that failed earlier in the operation this
     // error ended and were handed back to nobody (the data layer shows no
-    // message box): whoever shows this error shows them first. Only the
-    // start-up of the database project fills them in.
+    // message box): the owner shows them before this error. Only the
+    // start-up of the database project fills them in, as the project dies
+    // with its error.
     const QList<TWynikPolecenSQL>& BledyPolecen() const { return fBledyPolecen; }
     void SetBledyPolecen(const QList<TWynikPolecenSQL>& value) { fBledyPolecen = value; }
 

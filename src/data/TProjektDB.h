@@ -152,8 +152,8 @@ public:
     // The failed batches the project ran for itself and could hand back to no
     // caller (the start-up's tables and views, the recorded total of savings
     // after a save), in the order they failed; the list is empty afterwards.
-    // The owner of the project shows them (a failed start-up hands them over
-    // in its error, EDataError::BledyPolecen).
+    // The owner of the project shows them; a failed start-up hands them over
+    // in its error (EDataError::BledyPolecen).
     QList<TWynikPolecenSQL> WezBledyPolecen();
 
 private:

@@ -50,8 +50,9 @@ int main(int argc, char* argv[]) {
     InstallQtTranslation(app);
     QTemporaryDir folder;
     try {
-        TProjektDB projekt(folder.filePath(QStringLiteral("DemoDataFile.dat")));
-        PokazBledyPolecen(projekt.WezBledyPolecen());
+        const std::unique_ptr<TProjektDB> otwarty =
+            OtworzProjektDB(folder.filePath(QStringLiteral("DemoDataFile.dat")));
+        TProjektDB& projekt = *otwarty;
         AddHouseholdRecords(projekt);
         AddDemoData(projekt);
         UstawFormaty();
@@ -66,7 +67,6 @@ int main(int argc, char* argv[]) {
         okno.exec();
         okno.MyDB = nullptr;
     } catch (const std::exception& blad) {
-        PokazBledyPolecen(blad);
         err << blad.what() << "\n";
         return 1;
     }
