@@ -3,6 +3,7 @@
 #include "tools/HouseholdSetup.h"
 #include "tools/ToolRun.h"
 
+#include "app/BledyPolecen.h"
 #include "data/EDataError.h"
 #include "data/TProjektDB.h"
 #include "data/sqlite/TSQLiteDatabase.h"
@@ -13,6 +14,7 @@
 #include <QJsonDocument>
 #include <algorithm>
 #include <exception>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -86,7 +88,8 @@ int Run(const ToolCall& call) {
     if (!lock.tryLock())
         throw EDataError(DataFileLock::heldMessage(file, lock.holder()));
     const bool isNew = IsNewDataFile(file);
-    TProjektDB project(file);
+    const std::unique_ptr<TProjektDB> opened = OtworzProjektDB(file);
+    TProjektDB& project = *opened;
     if (isNew)
         AddHouseholdRecords(project);
     return WriteResult(call, DataFileTables{file, CountRows(project.Baza())},

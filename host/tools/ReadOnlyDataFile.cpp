@@ -1,5 +1,6 @@
 #include "tools/ReadOnlyDataFile.h"
 
+#include "app/BledyPolecen.h"
 #include "data/EDataError.h"
 #include "data/TProjektDB.h"
 #include "data/TekstBledu.h"
@@ -62,7 +63,7 @@ ReadOnlyDataFile::ReadOnlyDataFile(const QString& path)
     try {
         const HugePageHeap heap(HugePageHeap::kPerFileByte *
                                 static_cast<size_t>(QFileInfo(copy).size()));
-        fProject = std::make_unique<TProjektDB>(copy);
+        fProject = OtworzProjektDB(copy);
     } catch (const std::exception& error) {
         throw EDataError(TekstBledu(error).replace(copy, file));
     }

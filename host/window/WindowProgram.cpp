@@ -1,5 +1,6 @@
 #include "window/WindowProgram.h"
 
+#include "app/BledyPolecen.h"
 #include "app/Komunikaty.h"
 #include "data/EDataError.h"
 #include "data/TKolekcjeDanych.h"
@@ -72,7 +73,8 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
     // so the heap is trimmed as usual again once the file is read.
     std::optional<HugePageHeap> heap(
         std::in_place, HugePageHeap::kPerFileByte * static_cast<size_t>(QFileInfo(path).size()));
-    TProjektDB project(path);
+    const std::unique_ptr<TProjektDB> opened = OtworzProjektDB(path);
+    TProjektDB& project = *opened;
     heap.reset();
     project.SetOtwartyTylkoDoOdczytu(readOnly);
     if (isNew && !readOnly) {
@@ -95,7 +97,10 @@ int Run(const WindowOptions& options, const QString& path, QTextStream& err) {
 QString SaveChangedSavings(TProjektDB& project) {
     if (!project.Kolekcje().ZmienionoINiezapisanoOszczednosci())
         return {};
-    if (!project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci).Zapisano())
+    const TWynikZapisu saved = project.ZapiszZawartoscKolekcjiDoBazy(TTabele::Oszczednosci);
+    PokazBledyPolecen(saved.Polecenia);
+    PokazBledyPolecen(project.WezBledyPolecen());
+    if (!saved.Zapisano())
         return QStringLiteral("Nie udało się zapisać zmienionych oszczędności.");
     // The saver leaves the marks as they were; the stored rows replace them.
     project.OdswiezZawartoscKolekcji(TTabele::Oszczednosci);

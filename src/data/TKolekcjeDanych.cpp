@@ -26,11 +26,6 @@ template <class T> bool JestUsuniety(const T& rekord) {
     return rekord.Zmiany() == TTypModyfikacji::Usunieto;
 }
 
-template <class T> bool ZawieraNieusuniete(const TListaObiektow<T>& lista) {
-    return std::any_of(lista.begin(), lista.end(),
-                       [](const std::unique_ptr<T>& rekord) { return !JestUsuniety(*rekord); });
-}
-
 // The first record with that id, deleted ones included.
 template <class T> T* ZnajdzPoId(const TListaObiektow<T>& lista, int32_t id) {
     for (const auto& rekord : lista)
@@ -141,182 +136,94 @@ TKolekcjeDanych::~TKolekcjeDanych() {
 
 void TKolekcjeDanych::Clear() {
     WyczyscKolekcjeDanych();
-    for (TTabele tabela = TTabele::Wydatki; tabela <= TTabele::HarmonogramyLokatBankowych;
-         tabela = TTabele(static_cast<int>(tabela) + 1))
-        if (TTabela* opis = Tabela(tabela))
-            opis->Clear();
+    DlaKazdejListy(*this, [](auto& lista) { lista.WyczyscTabele(); });
 }
 
+// Every list is empty afterwards, so no list holds unsaved changes: a flag
+// left set would make the next load skip its list. The standing-order flags
+// are cleared as well, although the clearing as first laid down named every
+// flag but those two: kept deliberately, since leaving them set made every
+// later load skip the standing orders for good. One loop over the lists
+// leaves no flag out.
 void TKolekcjeDanych::WyczyscKolekcjeDanych() {
-    fWydatki.clear();
-    fPrzychody.clear();
-    fOszczednosci.clear();
-    fKategorieWydatki.clear();
-    fKategoriePrzychody.clear();
-    fKategorieOszczednosci.clear();
-    fOsoby.clear();
-    fHistoriaPrzelewowOszczednosci.clear();
-    fStanyOszczednosci.clear();
-    fZleceniaStaleWydatki.clear();
-    fZleceniaStalePrzychody.clear();
-    fHistoriaZlecenStalych.clear();
-    fPlany.clear();
-    fOgraniczenia.clear();
-    fLokaty.clear();
+    DlaKazdejListy(*this, [](auto& lista) { lista.Wyczysc(); });
     fZyskiZLokatDoDodaniaJakoPrzychod.clear();
-    fHarmonogramyLokatBankowych.clear();
-    // Every list is empty now, so no list holds unsaved changes: a flag left
-    // set would make the next load skip that list. This covers the two
-    // standing-order flags too, although the clearing as first laid down
-    // named every flag but those two: kept deliberately, since leaving them
-    // set made every later load skip the standing orders for good.
-    fZmienionoINiezapisanoWydatki = false;
-    fZmienionoINiezapisanoPrzychody = false;
-    fZmienionoINiezapisanoOszczednosci = false;
-    fZmienionoINiezapisanoKategorieWydatki = false;
-    fZmienionoINiezapisanoKategoriePrzychody = false;
-    fZmienionoINiezapisanoKategorieOszczednosci = false;
-    fZmienionoINiezapisanoOsoby = false;
-    fZmienionoINiezapisanoHistoriePrzelewow = false;
-    fZmienionoINiezapisanoStanyOszczednosci = false;
-    fZmienionoINiezapisanoHistorieZlecenStalych = false;
-    fZmienionoINiezapisanoZleceniaStaleWydatki = false;
-    fZmienionoINiezapisanoZleceniaStalePrzychody = false;
-    fZmienionoINiezapisanoPlany = false;
-    fZmienionoINiezapisanoOgraniczenia = false;
-    fZmienionoINiezapisanoLokaty = false;
 }
 
 void TKolekcjeDanych::WypelnijTytulyKolumn() {
     const auto ustaw = [](TTabela& tabela, const QStringList& tytuly) {
         tabela.SetTytulyKolumn(QStringList{QStringLiteral("ID")} + tytuly);
     };
-    ustaw(fTabelaKategorieWydatki, {"Opis", "Widoczność", "Waga"});
-    ustaw(fTabelaKategoriePrzychody, {"Opis", "Widoczność", "Waga"});
-    ustaw(fTabelaKategorieOszczednosci,
+    ustaw(TabelaKategorieWydatki(), {"Opis", "Widoczność", "Waga"});
+    ustaw(TabelaKategoriePrzychody(), {"Opis", "Widoczność", "Waga"});
+    ustaw(TabelaKategorieOszczednosci(),
           {"Opis", "Widoczność", "Możliwość zapłaty", "Charakter długu", "Waga"});
-    ustaw(fTabelaOsoby,
+    ustaw(TabelaOsoby(),
           {"Imię", "Nazwisko", "Pseudonim", "Adres", "Telefon", "Waga", "Widoczność"});
-    ustaw(fTabelaWydatki, {"Kwota", "Na co", "Czym zapłacono", "Kiedy", "Kto", "Komentarz"});
-    ustaw(fTabelaPrzychody,
+    ustaw(TabelaWydatki(), {"Kwota", "Na co", "Czym zapłacono", "Kiedy", "Kto", "Komentarz"});
+    ustaw(TabelaPrzychody(),
           {"Kwota", "Tytuł przychodu", "Wpłacono na", "Kiedy", "Kto", "Komentarz"});
-    ustaw(fTabelaOszczednosci, {"Rodzaj", "Kwota", "Stan na dzień", "Komentarz"});
-    ustaw(fTabelaHistoriaPrzelewowOszczednosci, {"Ile", "Z", "Na", "Data przelewu", "Komentarz"});
-    ustaw(fTabelaZleceniaStaleWydatki, {"Nazwa", "Na co", "Czym zapłacono", "Kwota",
-                                        "Częstotliwość", "Data dodania", "Aktywne"});
-    ustaw(fTabelaZleceniaStalePrzychody, {"Nazwa", "Tytuł przychodu", "Wpłacono na", "Kwota",
-                                          "Częstotliwość", "Data dodania", "Aktywne"});
-    ustaw(fTabelaHistoriaZlecenStalychWydatki,
+    ustaw(TabelaOszczednosci(), {"Rodzaj", "Kwota", "Stan na dzień", "Komentarz"});
+    ustaw(TabelaHistoriaPrzelewowOszczednosci(), {"Ile", "Z", "Na", "Data przelewu", "Komentarz"});
+    ustaw(TabelaZleceniaStaleWydatki(), {"Nazwa", "Na co", "Czym zapłacono", "Kwota",
+                                         "Częstotliwość", "Data dodania", "Aktywne"});
+    ustaw(TabelaZleceniaStalePrzychody(), {"Nazwa", "Tytuł przychodu", "Wpłacono na", "Kwota",
+                                           "Częstotliwość", "Data dodania", "Aktywne"});
+    ustaw(TabelaHistoriaZlecenStalychWydatki(),
           {"Nazwa zlecenia", "Na co", "Czym zapłacono", "Kwota", "Częstotliwość", "Data", "Kto",
            "Komentarz"});
-    ustaw(fTabelaHistoriaZlecenStalychPrzychody,
+    ustaw(TabelaHistoriaZlecenStalychPrzychody(),
           {"Nazwa zlecenia", "Tytuł przychodu", "Wpłacono na", "Kwota", "Częstotliwość", "Data",
            "Kto", "Komentarz"});
-    ustaw(fTabelaStanyOszczednosci, {"Stan", "Stan na dzień"});
-    ustaw(fTabelaPlany, {"Wykonany", "Nazwa", "Kategoria", "Kwota", "Data", "Komentarz", "TypPlanu",
-                         "DodanyDoKolekcji"});
-    ustaw(fTabelaOgraniczenia, {"IdKategoriiWydatku", "Max na miesiąc", "Max na rok",
-                                "Rok ograniczenia", "Data modyfikacji"});
-    ustaw(fTabelaLokaty,
+    ustaw(TabelaStanyOszczednosci(), {"Stan", "Stan na dzień"});
+    ustaw(TabelaPlany(), {"Wykonany", "Nazwa", "Kategoria", "Kwota", "Data", "Komentarz",
+                          "TypPlanu", "DodanyDoKolekcji"});
+    ustaw(TabelaOgraniczenia(), {"IdKategoriiWydatku", "Max na miesiąc", "Max na rok",
+                                 "Rok ograniczenia", "Data modyfikacji"});
+    ustaw(TabelaLokaty(),
           {"Nazwa", "Kwota", "Data rozpoczęcia", "Czas trwania", "Lokata bankowa",
            "Szacowana data zakończenia", "Szacowany zysk", "Ilość dni do zakończenia"});
-    ustaw(fTabelaHarmonogramyLokatBankowych,
+    ustaw(TabelaHarmonogramyLokatBankowych(),
           {"Bank", "Nazwa", "Okres lokaty", "% w skali roku", "Kapitalizacja", "Kwota minimalna",
            "Kwota maksymalna", "Oprocentowanie", "Posiadanie konta osobistego",
            "Warunki wcześniejszego zerwania umowy", "Pozostałe informacje"});
 }
 
-// --- Change flags ------------------------------------------------------------
+// --- Change flags and descriptors by table ----------------------------------
 
-void TKolekcjeDanych::SetZmienionoINiezapisanoWydatki(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoWydatki, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoPrzychody(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoPrzychody, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoOszczednosci(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoOszczednosci, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoKategorieWydatki(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoKategorieWydatki, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoKategoriePrzychody(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoKategoriePrzychody, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoKategorieOszczednosci(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoKategorieOszczednosci, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoOsoby(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoOsoby, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoHistoriePrzelewow(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoHistoriePrzelewow, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoStanyOszczednosci(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoStanyOszczednosci, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoHistorieZlecenStalych(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoHistorieZlecenStalych, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoZleceniaStaleWydatki(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoZleceniaStaleWydatki, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoZleceniaStalePrzychody(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoZleceniaStalePrzychody, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoPlany(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoPlany, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoOgraniczenia(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoOgraniczenia, value);
-}
-void TKolekcjeDanych::SetZmienionoINiezapisanoLokaty(bool value) {
-    UstawGdyInna(fZmienionoINiezapisanoLokaty, value);
+bool TKolekcjeDanych::ZmienionoINiezapisano(TTabele tabela) const {
+    bool zmieniono = false;
+    DlaKazdejListy(*this, [&](const auto& lista) {
+        if (lista.Obejmuje(tabela))
+            zmieniono = lista.Zmieniono();
+    });
+    return zmieniono;
 }
 
-// --- Descriptors -------------------------------------------------------------
+void TKolekcjeDanych::SetZmienionoINiezapisano(TTabele tabela, bool value) {
+    DlaKazdejListy(*this, [&](auto& lista) {
+        if (lista.Obejmuje(tabela))
+            lista.SetZmieniono(value);
+    });
+}
+
+std::vector<TTabele> TKolekcjeDanych::NiezapisaneTabele() const {
+    std::vector<TTabele> tabele;
+    DlaKazdejListy(*this, [&](const auto& lista) {
+        if (lista.MaWlasnaFlage() && lista.Zmieniono())
+            for (TTabele tabela : lista.Tabele())
+                tabele.push_back(tabela);
+    });
+    return tabele;
+}
 
 TTabela* TKolekcjeDanych::Tabela(TTabele tabela) {
-    switch (tabela) {
-    case TTabele::Wydatki:
-        return &fTabelaWydatki;
-    case TTabele::Przychody:
-        return &fTabelaPrzychody;
-    case TTabele::Oszczednosci:
-        return &fTabelaOszczednosci;
-    case TTabele::Osoby:
-        return &fTabelaOsoby;
-    case TTabele::Kategorie_Wydatki:
-        return &fTabelaKategorieWydatki;
-    case TTabele::Kategorie_Przychody:
-        return &fTabelaKategoriePrzychody;
-    case TTabele::Kategorie_Oszczednosci:
-        return &fTabelaKategorieOszczednosci;
-    case TTabele::HistoriaPrzelewow:
-        return &fTabelaHistoriaPrzelewowOszczednosci;
-    case TTabele::ZleceniaStaleWydatki:
-        return &fTabelaZleceniaStaleWydatki;
-    case TTabele::ZleceniaStalePrzychody:
-        return &fTabelaZleceniaStalePrzychody;
-    case TTabele::HistoriaZlecenStalychWydatki:
-        return &fTabelaHistoriaZlecenStalychWydatki;
-    case TTabele::HistoriaZlecenStalychPrzychody:
-        return &fTabelaHistoriaZlecenStalychPrzychody;
-    case TTabele::StanyOszczednosci:
-        return &fTabelaStanyOszczednosci;
-    case TTabele::Plany:
-        return &fTabelaPlany;
-    case TTabele::Ograniczenia:
-        return &fTabelaOgraniczenia;
-    case TTabele::Lokaty:
-        return &fTabelaLokaty;
-    case TTabele::HarmonogramyLokatBankowych:
-        return &fTabelaHarmonogramyLokatBankowych;
-    case TTabele::Pusta:
-    case TTabele::PrzychodyIRozchody:
-        break;
-    }
-    return nullptr;
+    TTabela* opis = nullptr;
+    DlaKazdejListy(*this, [&](auto& lista) {
+        if (TTabela* t = lista.Tabela(tabela))
+            opis = t;
+    });
+    return opis;
 }
 
 // --- Deposit profits ---------------------------------------------------------
@@ -338,13 +245,13 @@ THarmonogramLokatyBankowej*
 TKolekcjeDanych::PobierzHarmonogramLokatyBankowejDlaID(int32_t id) const {
     if (id == -1)
         return nullptr;
-    return ZnajdzPoId(fHarmonogramyLokatBankowych, id);
+    return ZnajdzPoId(fHarmonogramyLokatBankowych.Rekordy(), id);
 }
 
 THarmonogramLokatyBankowej* TKolekcjeDanych::PobierzHarmonogramLokatyBankowejDlaBanikINazwa(
     const QString& bankNazwaOprocentowanie) const {
     const QCollator& kolator = KolatorTekstow(TWielkoscLiter::Ignoruj);
-    for (const auto& harmonogram : fHarmonogramyLokatBankowych)
+    for (const auto& harmonogram : fHarmonogramyLokatBankowych.Rekordy())
         if (kolator.compare(harmonogram->BankNazwaOprocentowanie(), bankNazwaOprocentowanie) == 0)
             return harmonogram.get();
     return nullptr;
@@ -354,21 +261,22 @@ bool TKolekcjeDanych::HarmonogramLokatyBankowejJestWUzyciu(
     int32_t idHarmonogramLokatyBankowej) const {
     if (idHarmonogramLokatyBankowej == -1)
         return false;
-    return std::any_of(fLokaty.begin(), fLokaty.end(), [&](const std::unique_ptr<TLokata>& lokata) {
-        return lokata->IdHarmonogramLokaty() == idHarmonogramLokatyBankowej;
-    });
+    return std::any_of(fLokaty.Rekordy().begin(), fLokaty.Rekordy().end(),
+                       [&](const std::unique_ptr<TLokata>& lokata) {
+                           return lokata->IdHarmonogramLokaty() == idHarmonogramLokatyBankowej;
+                       });
 }
 
 bool TKolekcjeDanych::HarmonogramyLokatBankowychSaZapisane() const {
-    return std::none_of(fHarmonogramyLokatBankowych.begin(), fHarmonogramyLokatBankowych.end(),
-                        [](const std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram) {
-                            return harmonogram->Id() == -1 ||
-                                   harmonogram->Zmiany() == TTypModyfikacji::Dodano;
-                        });
+    return std::none_of(
+        fHarmonogramyLokatBankowych.Rekordy().begin(), fHarmonogramyLokatBankowych.Rekordy().end(),
+        [](const std::unique_ptr<THarmonogramLokatyBankowej>& harmonogram) {
+            return harmonogram->Id() == -1 || harmonogram->Zmiany() == TTypModyfikacji::Dodano;
+        });
 }
 
 void TKolekcjeDanych::PosortujHarmonogramy() {
-    auto& lista = fHarmonogramyLokatBankowych;
+    auto& lista = fHarmonogramyLokatBankowych.Rekordy();
     std::vector<QString> banki, nazwy;
     banki.reserve(lista.size());
     nazwy.reserve(lista.size());
@@ -402,49 +310,52 @@ void TKolekcjeDanych::PosortujHarmonogramy() {
 // --- Deposits ----------------------------------------------------------------
 
 void TKolekcjeDanych::PosortujLokatyPoNazwie() {
-    const std::vector<int32_t> rangi =
-        RangiTekstow(WartosciLokat<QString>(fLokaty, [](const TLokata& l) { return l.Nazwa(); }),
-                     TWielkoscLiter::Rozrozniaj);
-    PosortujLokaty(fLokaty, rangi, PorownajWartosci<int32_t>);
+    const std::vector<int32_t> rangi = RangiTekstow(
+        WartosciLokat<QString>(fLokaty.Rekordy(), [](const TLokata& l) { return l.Nazwa(); }),
+        TWielkoscLiter::Rozrozniaj);
+    PosortujLokaty(fLokaty.Rekordy(), rangi, PorownajWartosci<int32_t>);
 }
 
 void TKolekcjeDanych::PosortujLokatyPoKwocie() {
-    PosortujLokaty(fLokaty,
-                   WartosciLokat<double>(fLokaty, [](const TLokata& l) { return l.Kwota(); }),
-                   ZnakRoznicy);
+    PosortujLokaty(
+        fLokaty.Rekordy(),
+        WartosciLokat<double>(fLokaty.Rekordy(), [](const TLokata& l) { return l.Kwota(); }),
+        ZnakRoznicy);
 }
 
 void TKolekcjeDanych::PosortujLokatyPoDacieRozpoczecia() {
-    PosortujLokaty(
-        fLokaty,
-        WartosciLokat<TDateTime>(fLokaty, [](const TLokata& l) { return l.DataRozpoczecia(); }),
-        CompareDateTime);
-}
-
-void TKolekcjeDanych::PosortujLokatyPoCzasieTrwania() {
-    PosortujLokaty(
-        fLokaty,
-        WartosciLokat<uint32_t>(fLokaty, [](const TLokata& l) { return l.OkresLokatyWDniach(); }),
-        PorownajWartosci<uint32_t>);
-}
-
-void TKolekcjeDanych::PosortujLokatyPoDacieZakonczenia() {
-    PosortujLokaty(fLokaty,
-                   WartosciLokat<TDateTime>(
-                       fLokaty, [](const TLokata& l) { return l.SzacowanaDataZakonczenia(); }),
+    PosortujLokaty(fLokaty.Rekordy(),
+                   WartosciLokat<TDateTime>(fLokaty.Rekordy(),
+                                            [](const TLokata& l) { return l.DataRozpoczecia(); }),
                    CompareDateTime);
 }
 
+void TKolekcjeDanych::PosortujLokatyPoCzasieTrwania() {
+    PosortujLokaty(fLokaty.Rekordy(),
+                   WartosciLokat<uint32_t>(fLokaty.Rekordy(),
+                                           [](const TLokata& l) { return l.OkresLokatyWDniach(); }),
+                   PorownajWartosci<uint32_t>);
+}
+
+void TKolekcjeDanych::PosortujLokatyPoDacieZakonczenia() {
+    PosortujLokaty(
+        fLokaty.Rekordy(),
+        WartosciLokat<TDateTime>(fLokaty.Rekordy(),
+                                 [](const TLokata& l) { return l.SzacowanaDataZakonczenia(); }),
+        CompareDateTime);
+}
+
 bool TKolekcjeDanych::KolekcjaZawieraAktywneLokaty() const {
-    return std::any_of(fLokaty.begin(), fLokaty.end(), [](const std::unique_ptr<TLokata>& lokata) {
-        return !JestUsuniety(*lokata) && lokata->Aktywna();
-    });
+    return std::any_of(fLokaty.Rekordy().begin(), fLokaty.Rekordy().end(),
+                       [](const std::unique_ptr<TLokata>& lokata) {
+                           return !JestUsuniety(*lokata) && lokata->Aktywna();
+                       });
 }
 
 std::vector<TLokata*>
 TKolekcjeDanych::PobierzLokatyKonczaceSieLubPoTerminie(uint16_t ileDniDoKonca) const {
     std::vector<TLokata*> wynik;
-    for (const auto& lokata : fLokaty) {
+    for (const auto& lokata : fLokaty.Rekordy()) {
         const int32_t dni = lokata->IloscDniDoZakonczenia();
         if (dni != TLokata::kDniNieaktywnej && dni <= static_cast<int32_t>(ileDniDoKonca))
             wynik.push_back(lokata.get());
@@ -459,31 +370,31 @@ QString TKolekcjeDanych::PobierzOpisKategoriiPoID(int32_t id, TTabele tabela) co
     case TTabele::Kategorie_Oszczednosci:
         if (id == kIdKategoriiLokat)
             return QStringLiteral("Lokaty");
-        if (const auto* kategoria = ZnajdzPoId(fKategorieOszczednosci, id))
+        if (const auto* kategoria = ZnajdzPoId(fKategorieOszczednosci.Rekordy(), id))
             return kategoria->Opis();
         break;
     case TTabele::Kategorie_Wydatki:
-        if (const auto* kategoria = ZnajdzPoId(fKategorieWydatki, id))
+        if (const auto* kategoria = ZnajdzPoId(fKategorieWydatki.Rekordy(), id))
             return kategoria->Opis();
         break;
     case TTabele::Kategorie_Przychody:
-        if (const auto* kategoria = ZnajdzPoId(fKategoriePrzychody, id))
+        if (const auto* kategoria = ZnajdzPoId(fKategoriePrzychody.Rekordy(), id))
             return kategoria->Opis();
         break;
     case TTabele::Osoby:
-        if (const auto* osoba = ZnajdzPoId(fOsoby, id))
+        if (const auto* osoba = ZnajdzPoId(fOsoby.Rekordy(), id))
             return osoba->ImieINazwisko();
         break;
     case TTabele::ZleceniaStaleWydatki:
-        if (const auto* zlecenie = ZnajdzPoId(fZleceniaStaleWydatki, id))
+        if (const auto* zlecenie = ZnajdzPoId(fZleceniaStaleWydatki.Rekordy(), id))
             return zlecenie->Nazwa();
         break;
     case TTabele::ZleceniaStalePrzychody:
-        if (const auto* zlecenie = ZnajdzPoId(fZleceniaStalePrzychody, id))
+        if (const auto* zlecenie = ZnajdzPoId(fZleceniaStalePrzychody.Rekordy(), id))
             return zlecenie->Nazwa();
         break;
     case TTabele::HarmonogramyLokatBankowych:
-        if (const auto* harmonogram = ZnajdzPoId(fHarmonogramyLokatBankowych, id))
+        if (const auto* harmonogram = ZnajdzPoId(fHarmonogramyLokatBankowych.Rekordy(), id))
             return harmonogram->BankNazwaOprocentowanie();
         break;
     default:
@@ -496,16 +407,19 @@ int32_t TKolekcjeDanych::PobierzIDKategoriiPoOpisie(const QString& opis, TTabele
     const auto opisKategorii = [](const TKategoria& kategoria) { return kategoria.Opis(); };
     switch (tabela) {
     case TTabele::Kategorie_Wydatki:
-        return IdPoTekscie(fKategorieWydatki, opis, TWielkoscLiter::Rozrozniaj, opisKategorii);
+        return IdPoTekscie(fKategorieWydatki.Rekordy(), opis, TWielkoscLiter::Rozrozniaj,
+                           opisKategorii);
     case TTabele::Kategorie_Przychody:
-        return IdPoTekscie(fKategoriePrzychody, opis, TWielkoscLiter::Rozrozniaj, opisKategorii);
+        return IdPoTekscie(fKategoriePrzychody.Rekordy(), opis, TWielkoscLiter::Rozrozniaj,
+                           opisKategorii);
     case TTabele::Kategorie_Oszczednosci:
-        return IdPoTekscie(fKategorieOszczednosci, opis, TWielkoscLiter::Rozrozniaj, opisKategorii);
+        return IdPoTekscie(fKategorieOszczednosci.Rekordy(), opis, TWielkoscLiter::Rozrozniaj,
+                           opisKategorii);
     case TTabele::Osoby:
-        return IdPoTekscie(fOsoby, opis, TWielkoscLiter::Ignoruj,
+        return IdPoTekscie(fOsoby.Rekordy(), opis, TWielkoscLiter::Ignoruj,
                            [](const TOsoba& osoba) { return osoba.ImieINazwisko(); });
     case TTabele::HarmonogramyLokatBankowych:
-        return IdPoTekscie(fHarmonogramyLokatBankowych, opis, TWielkoscLiter::Rozrozniaj,
+        return IdPoTekscie(fHarmonogramyLokatBankowych.Rekordy(), opis, TWielkoscLiter::Rozrozniaj,
                            [](const THarmonogramLokatyBankowej& harmonogram) {
                                return harmonogram.BankNazwaOprocentowanie();
                            });
@@ -539,30 +453,30 @@ QStringList TKolekcjeDanych::OpisyKategorii(TTabele tabela, bool filtrWidocznosc
         return OpisyOszczednosci(filtrMoznaZaplacic);
     case TTabele::Kategorie_Wydatki:
         PosortujKategorieWydatkow();
-        return RozneTeksty(fKategorieWydatki, pomijaneID, widoczna, opis);
+        return RozneTeksty(fKategorieWydatki.Rekordy(), pomijaneID, widoczna, opis);
     case TTabele::Kategorie_Przychody:
         PosortujKategoriePrzychodow();
-        return RozneTeksty(fKategoriePrzychody, pomijaneID, widoczna, opis);
+        return RozneTeksty(fKategoriePrzychody.Rekordy(), pomijaneID, widoczna, opis);
     case TTabele::Kategorie_Oszczednosci:
         PosortujKategorieOszczednosci();
         return RozneTeksty(
-            fKategorieOszczednosci, pomijaneID,
+            fKategorieOszczednosci.Rekordy(), pomijaneID,
             [&](const TKategoriaOszczednosci& kategoria) {
                 return widoczna(kategoria) && (!filtrMoznaZaplacic || kategoria.MoznaZaplacic());
             },
             opis);
     case TTabele::Osoby:
         PosortujOsoby();
-        return RozneTeksty(fOsoby, pomijaneID, widoczna,
+        return RozneTeksty(fOsoby.Rekordy(), pomijaneID, widoczna,
                            [](const TOsoba& osoba) { return osoba.ImieINazwisko(); });
     case TTabele::ZleceniaStaleWydatki:
-        return RozneTeksty(fZleceniaStaleWydatki, pomijaneID, kazdy, nazwa);
+        return RozneTeksty(fZleceniaStaleWydatki.Rekordy(), pomijaneID, kazdy, nazwa);
     case TTabele::ZleceniaStalePrzychody:
-        return RozneTeksty(fZleceniaStalePrzychody, pomijaneID, kazdy, nazwa);
+        return RozneTeksty(fZleceniaStalePrzychody.Rekordy(), pomijaneID, kazdy, nazwa);
     case TTabele::Plany:
-        return RozneTeksty(fPlany, pomijaneID, kazdy, nazwa);
+        return RozneTeksty(fPlany.Rekordy(), pomijaneID, kazdy, nazwa);
     case TTabele::Lokaty:
-        return RozneTeksty(fLokaty, pomijaneID, kazdy, nazwa);
+        return RozneTeksty(fLokaty.Rekordy(), pomijaneID, kazdy, nazwa);
     case TTabele::HarmonogramyLokatBankowych:
         return OpisyHarmonogramow(pomijaneID);
     default:
@@ -579,7 +493,7 @@ QStringList TKolekcjeDanych::OpisyHarmonogramow(int32_t pomijaneID) {
     // A catalogue repeats a few rates: each is formatted once.
     TTekstyLiczb procenty;
     return RozneTeksty(
-        fHarmonogramyLokatBankowych, pomijaneID, [](const auto&) { return true; },
+        fHarmonogramyLokatBankowych.Rekordy(), pomijaneID, [](const auto&) { return true; },
         [&procenty](const THarmonogramLokatyBankowej& harmonogram) {
             const double oprocentowanie = harmonogram.OprocentowanieWSkaliRoku();
             return harmonogram.BankNazwaOprocentowanie(procenty.Tekst(
@@ -591,17 +505,17 @@ uint32_t TKolekcjeDanych::PobierzWageKategoriiPoID(int32_t id, TTabele tabela) c
     const TKategoria* kategoria = nullptr;
     switch (tabela) {
     case TTabele::Osoby:
-        if (const auto* osoba = ZnajdzPoId(fOsoby, id))
+        if (const auto* osoba = ZnajdzPoId(fOsoby.Rekordy(), id))
             return osoba->Waga();
         return 0;
     case TTabele::Kategorie_Wydatki:
-        kategoria = ZnajdzPoId(fKategorieWydatki, id);
+        kategoria = ZnajdzPoId(fKategorieWydatki.Rekordy(), id);
         break;
     case TTabele::Kategorie_Przychody:
-        kategoria = ZnajdzPoId(fKategoriePrzychody, id);
+        kategoria = ZnajdzPoId(fKategoriePrzychody.Rekordy(), id);
         break;
     case TTabele::Kategorie_Oszczednosci:
-        kategoria = ZnajdzPoId(fKategorieOszczednosci, id);
+        kategoria = ZnajdzPoId(fKategorieOszczednosci.Rekordy(), id);
         break;
     default:
         break;
@@ -610,29 +524,33 @@ uint32_t TKolekcjeDanych::PobierzWageKategoriiPoID(int32_t id, TTabele tabela) c
 }
 
 void TKolekcjeDanych::PosortujKategorieWydatkow() {
-    PosortujPoWadzeITekscie(fKategorieWydatki, [](const TKategoria& k) { return k.Opis(); });
+    PosortujPoWadzeITekscie(fKategorieWydatki.Rekordy(),
+                            [](const TKategoria& k) { return k.Opis(); });
 }
 
 void TKolekcjeDanych::PosortujKategoriePrzychodow() {
-    PosortujPoWadzeITekscie(fKategoriePrzychody, [](const TKategoria& k) { return k.Opis(); });
+    PosortujPoWadzeITekscie(fKategoriePrzychody.Rekordy(),
+                            [](const TKategoria& k) { return k.Opis(); });
 }
 
 void TKolekcjeDanych::PosortujKategorieOszczednosci() {
-    PosortujPoWadzeITekscie(fKategorieOszczednosci, [](const TKategoria& k) { return k.Opis(); });
+    PosortujPoWadzeITekscie(fKategorieOszczednosci.Rekordy(),
+                            [](const TKategoria& k) { return k.Opis(); });
 }
 
 void TKolekcjeDanych::PosortujOsoby() {
-    PosortujPoWadzeITekscie(fOsoby, [](const TOsoba& osoba) { return osoba.ImieINazwisko(); });
+    PosortujPoWadzeITekscie(fOsoby.Rekordy(),
+                            [](const TOsoba& osoba) { return osoba.ImieINazwisko(); });
 }
 
 // --- Savings -----------------------------------------------------------------
 
 TKategoriaOszczednosci* TKolekcjeDanych::KategoriaOszczednosciDlaID(int32_t id) const {
-    return ZnajdzPoId(fKategorieOszczednosci, id);
+    return ZnajdzPoId(fKategorieOszczednosci.Rekordy(), id);
 }
 
 TOszczednosc* TKolekcjeDanych::OszczednoscDlaID(int32_t id) const {
-    return ZnajdzPoId(fOszczednosci, id);
+    return ZnajdzPoId(fOszczednosci.Rekordy(), id);
 }
 
 TTabDwuwymiarowa TKolekcjeDanych::UtworzTabliceOszczednosciZKwotami(bool filtrujMozliwoscZaplaty,
@@ -641,10 +559,10 @@ TTabDwuwymiarowa TKolekcjeDanych::UtworzTabliceOszczednosciZKwotami(bool filtruj
     if (filtrujMozliwoscZaplaty && (IloscKategoriOszczednosciZMozliwosciaZaplaty() == 0 ||
                                     IloscOszczednosciZMozliwosciaZaplaty() == 0))
         return tablica;
-    if (fOszczednosci.empty())
+    if (fOszczednosci.Rekordy().empty())
         return tablica;
     PosortujOszczednosci();
-    for (const auto& oszczednosc : fOszczednosci) {
+    for (const auto& oszczednosc : fOszczednosci.Rekordy()) {
         if (oszczednosc->Id() == pominOszczednoscOID)
             continue;
         if (filtrujMozliwoscZaplaty) {
@@ -670,7 +588,7 @@ int32_t TKolekcjeDanych::PobierzIDOszczednosciPoOpisie(const QString& opis) cons
     const int32_t idKategorii = PobierzIDKategoriiPoOpisie(opis, TTabele::Kategorie_Oszczednosci);
     if (idKategorii == -1)
         return -1;
-    for (const auto& oszczednosc : fOszczednosci)
+    for (const auto& oszczednosc : fOszczednosci.Rekordy())
         if (oszczednosc->IdKategoriaOszczednosci() == idKategorii)
             return oszczednosc->Id();
     return -1;
@@ -750,22 +668,24 @@ bool TKolekcjeDanych::OszczednoscMaMozliwoscZaplaty(int32_t idOszczednosci) cons
 }
 
 int32_t TKolekcjeDanych::IloscKategoriOszczednosciZMozliwosciaZaplaty() const {
-    return static_cast<int32_t>(std::count_if(
-        fKategorieOszczednosci.begin(), fKategorieOszczednosci.end(), [](const auto& kategoria) {
-            return !kategoria->Usuniety() && kategoria->MoznaZaplacic();
-        }));
+    return static_cast<int32_t>(
+        std::count_if(fKategorieOszczednosci.Rekordy().begin(),
+                      fKategorieOszczednosci.Rekordy().end(), [](const auto& kategoria) {
+                          return !kategoria->Usuniety() && kategoria->MoznaZaplacic();
+                      }));
 }
 
 int32_t TKolekcjeDanych::IloscOszczednosciZMozliwosciaZaplaty() const {
-    if (IloscKategoriOszczednosciZMozliwosciaZaplaty() == 0 || fOszczednosci.empty() ||
-        fKategorieOszczednosci.empty())
+    if (IloscKategoriOszczednosciZMozliwosciaZaplaty() == 0 || fOszczednosci.Rekordy().empty() ||
+        fKategorieOszczednosci.Rekordy().empty())
         return 0;
     return static_cast<int32_t>(
-        std::count_if(fOszczednosci.begin(), fOszczednosci.end(), [this](const auto& oszczednosc) {
-            const auto* kategoria =
-                KategoriaOszczednosciDlaID(oszczednosc->IdKategoriaOszczednosci());
-            return kategoria && kategoria->MoznaZaplacic();
-        }));
+        std::count_if(fOszczednosci.Rekordy().begin(), fOszczednosci.Rekordy().end(),
+                      [this](const auto& oszczednosc) {
+                          const auto* kategoria =
+                              KategoriaOszczednosciDlaID(oszczednosc->IdKategoriaOszczednosci());
+                          return kategoria && kategoria->MoznaZaplacic();
+                      }));
 }
 
 void TKolekcjeDanych::PosortujOszczednosci() {
@@ -774,65 +694,21 @@ void TKolekcjeDanych::PosortujOszczednosci() {
         int32_t id;
     };
     std::vector<Klucz> klucze;
-    klucze.reserve(fOszczednosci.size());
-    for (const auto& oszczednosc : fOszczednosci)
+    klucze.reserve(fOszczednosci.Rekordy().size());
+    for (const auto& oszczednosc : fOszczednosci.Rekordy())
         klucze.push_back({oszczednosc->WagaIdKatOszczednosci(), oszczednosc->Id()});
-    PosortujWedlugKluczy(fOszczednosci, klucze, [](const Klucz& a, const Klucz& b) {
+    PosortujWedlugKluczy(fOszczednosci.Rekordy(), klucze, [](const Klucz& a, const Klucz& b) {
         return a.waga != b.waga ? a.waga < b.waga : a.id > b.id;
     });
 }
 
 // --- Contents ----------------------------------------------------------------
 
-bool TKolekcjeDanych::KolekcjaZawieraWydatki() const {
-    return ZawieraNieusuniete(fWydatki);
-}
-bool TKolekcjeDanych::KolekcjaZawieraPrzychody() const {
-    return ZawieraNieusuniete(fPrzychody);
-}
-bool TKolekcjeDanych::KolekcjaZawieraOszczednosci() const {
-    return ZawieraNieusuniete(fOszczednosci);
-}
-bool TKolekcjeDanych::KolekcjaZawieraKategorieWydatki() const {
-    return ZawieraNieusuniete(fKategorieWydatki);
-}
-bool TKolekcjeDanych::KolekcjaZawieraKategoriePrzychody() const {
-    return ZawieraNieusuniete(fKategoriePrzychody);
-}
-bool TKolekcjeDanych::KolekcjaZawieraKategorieOszczednosci() const {
-    return ZawieraNieusuniete(fKategorieOszczednosci);
-}
-bool TKolekcjeDanych::KolekcjaZawieraOsoby() const {
-    return ZawieraNieusuniete(fOsoby);
-}
-bool TKolekcjeDanych::KolekcjaZawieraHistoriaPrzelewow() const {
-    return ZawieraNieusuniete(fHistoriaPrzelewowOszczednosci);
-}
-bool TKolekcjeDanych::KolekcjaZawieraStanyOszczednosci() const {
-    return ZawieraNieusuniete(fStanyOszczednosci);
-}
-bool TKolekcjeDanych::KolekcjaZawieraZleceniaStaleWydatki() const {
-    return ZawieraNieusuniete(fZleceniaStaleWydatki);
-}
-bool TKolekcjeDanych::KolekcjaZawieraZleceniaStalePrzychody() const {
-    return ZawieraNieusuniete(fZleceniaStalePrzychody);
-}
-bool TKolekcjeDanych::KolekcjaZawieraHistoriaZlecenStalych() const {
-    return ZawieraNieusuniete(fHistoriaZlecenStalych);
-}
-bool TKolekcjeDanych::KolekcjaZawieraPlany() const {
-    return ZawieraNieusuniete(fPlany);
-}
-bool TKolekcjeDanych::KolekcjaZawieraOgraniczenia() const {
-    return ZawieraNieusuniete(fOgraniczenia);
-}
-bool TKolekcjeDanych::KolekcjaZawieraLokaty() const {
-    return ZawieraNieusuniete(fLokaty);
-}
-
 bool TKolekcjeDanych::KolekcjaZawieraOszczednosciZMozliwosciaZaplaty() const {
-    return std::any_of(fOszczednosci.begin(), fOszczednosci.end(), [this](const auto& oszczednosc) {
-        return !JestUsuniety(*oszczednosc) &&
-               KategoriaOszczednosciMaMozliwoscZaplaty(oszczednosc->IdKategoriaOszczednosci());
-    });
+    return std::any_of(fOszczednosci.Rekordy().begin(), fOszczednosci.Rekordy().end(),
+                       [this](const auto& oszczednosc) {
+                           return !JestUsuniety(*oszczednosc) &&
+                                  KategoriaOszczednosciMaMozliwoscZaplaty(
+                                      oszczednosc->IdKategoriaOszczednosci());
+                       });
 }

@@ -12,6 +12,7 @@
 #include "data/TTabela.h"
 #include "data/TTabele.h"
 #include "data/TWydatek.h"
+#include "data/TZbiorRekordow.h"
 #include "data/TZlecenieStale.h"
 #include "domain/THarmonogramLokatyBankowej.h"
 #include "domain/TLokata.h"
@@ -24,12 +25,11 @@
 #include <memory>
 #include <vector>
 
-// An owning list of records.
-template <class T> using TListaObiektow = std::vector<std::unique_ptr<T>>;
-
 // The in-memory copy of the household database: one owning list per table,
 // a change flag per list (changed and not yet saved), the display descriptor
 // of every table and the deposit profits waiting to be booked as income.
+// Each list is kept with its flag and descriptors in one TZbiorRekordow; what
+// is done to every list (clearing, the flags by table) is one loop over them.
 //
 // Records are never removed from a list by editing: a deleted record stays
 // with Zmiany = Usunieto until the list is saved and reloaded. Operations
@@ -53,27 +53,33 @@ public:
     void WypelnijTytulyKolumn();
 
     // --- Lists -------------------------------------------------------------
-    TListaObiektow<TWydatek>& Wydatki() { return fWydatki; }
-    TListaObiektow<TPrzychod>& Przychody() { return fPrzychody; }
-    TListaObiektow<TOszczednosc>& Oszczednosci() { return fOszczednosci; }
-    TListaObiektow<TKategoriaWydatki>& KategorieWydatki() { return fKategorieWydatki; }
-    TListaObiektow<TKategoriaPrzychody>& KategoriePrzychody() { return fKategoriePrzychody; }
+    TListaObiektow<TWydatek>& Wydatki() { return fWydatki.Rekordy(); }
+    TListaObiektow<TPrzychod>& Przychody() { return fPrzychody.Rekordy(); }
+    TListaObiektow<TOszczednosc>& Oszczednosci() { return fOszczednosci.Rekordy(); }
+    TListaObiektow<TKategoriaWydatki>& KategorieWydatki() { return fKategorieWydatki.Rekordy(); }
+    TListaObiektow<TKategoriaPrzychody>& KategoriePrzychody() {
+        return fKategoriePrzychody.Rekordy();
+    }
     TListaObiektow<TKategoriaOszczednosci>& KategorieOszczednosci() {
-        return fKategorieOszczednosci;
+        return fKategorieOszczednosci.Rekordy();
     }
-    TListaObiektow<TOsoba>& Osoby() { return fOsoby; }
-    TListaObiektow<THistoriaPrzelewu>& HistoriaPrzelewow() {
-        return fHistoriaPrzelewowOszczednosci;
+    TListaObiektow<TOsoba>& Osoby() { return fOsoby.Rekordy(); }
+    TListaObiektow<THistoriaPrzelewu>& HistoriaPrzelewow() { return fHistoriaPrzelewow.Rekordy(); }
+    TListaObiektow<TStanOszczednosci>& StanyOszczednosci() { return fStanyOszczednosci.Rekordy(); }
+    TListaObiektow<TZlecenieStale>& ZleceniaStaleWydatki() {
+        return fZleceniaStaleWydatki.Rekordy();
     }
-    TListaObiektow<TStanOszczednosci>& StanyOszczednosci() { return fStanyOszczednosci; }
-    TListaObiektow<TZlecenieStale>& ZleceniaStaleWydatki() { return fZleceniaStaleWydatki; }
-    TListaObiektow<TZlecenieStale>& ZleceniaStalePrzychody() { return fZleceniaStalePrzychody; }
-    TListaObiektow<TZlecenieStale>& HistoriaZlecenStalych() { return fHistoriaZlecenStalych; }
-    TListaObiektow<TPlan>& Plany() { return fPlany; }
-    TListaObiektow<TOgraniczenie>& Ograniczenia() { return fOgraniczenia; }
-    TListaObiektow<TLokata>& Lokaty() { return fLokaty; }
+    TListaObiektow<TZlecenieStale>& ZleceniaStalePrzychody() {
+        return fZleceniaStalePrzychody.Rekordy();
+    }
+    TListaObiektow<TZlecenieStale>& HistoriaZlecenStalych() {
+        return fHistoriaZlecenStalych.Rekordy();
+    }
+    TListaObiektow<TPlan>& Plany() { return fPlany.Rekordy(); }
+    TListaObiektow<TOgraniczenie>& Ograniczenia() { return fOgraniczenia.Rekordy(); }
+    TListaObiektow<TLokata>& Lokaty() { return fLokaty.Rekordy(); }
     TListaObiektow<THarmonogramLokatyBankowej>& HarmonogramyLokatBankowych() {
-        return fHarmonogramyLokatBankowych;
+        return fHarmonogramyLokatBankowych.Rekordy();
     }
     // Savings-category id -> deposit profit to be booked as income.
     std::map<int32_t, double>& ZyskiZLokatDoDodaniaJakoPrzychod() {
@@ -83,74 +89,94 @@ public:
     // --- Change flags ------------------------------------------------------
     // ZmienionoINiezapisanoLokaty covers the deposits, the offers and the
     // profit map together. Each setter stores the value only when it differs.
-    bool ZmienionoINiezapisanoWydatki() const { return fZmienionoINiezapisanoWydatki; }
-    bool ZmienionoINiezapisanoPrzychody() const { return fZmienionoINiezapisanoPrzychody; }
-    bool ZmienionoINiezapisanoOszczednosci() const { return fZmienionoINiezapisanoOszczednosci; }
-    bool ZmienionoINiezapisanoKategorieWydatki() const {
-        return fZmienionoINiezapisanoKategorieWydatki;
-    }
-    bool ZmienionoINiezapisanoKategoriePrzychody() const {
-        return fZmienionoINiezapisanoKategoriePrzychody;
-    }
+    bool ZmienionoINiezapisanoWydatki() const { return fWydatki.Zmieniono(); }
+    bool ZmienionoINiezapisanoPrzychody() const { return fPrzychody.Zmieniono(); }
+    bool ZmienionoINiezapisanoOszczednosci() const { return fOszczednosci.Zmieniono(); }
+    bool ZmienionoINiezapisanoKategorieWydatki() const { return fKategorieWydatki.Zmieniono(); }
+    bool ZmienionoINiezapisanoKategoriePrzychody() const { return fKategoriePrzychody.Zmieniono(); }
     bool ZmienionoINiezapisanoKategorieOszczednosci() const {
-        return fZmienionoINiezapisanoKategorieOszczednosci;
+        return fKategorieOszczednosci.Zmieniono();
     }
-    bool ZmienionoINiezapisanoOsoby() const { return fZmienionoINiezapisanoOsoby; }
-    bool ZmienionoINiezapisanoHistoriePrzelewow() const {
-        return fZmienionoINiezapisanoHistoriePrzelewow;
-    }
-    bool ZmienionoINiezapisanoStanyOszczednosci() const {
-        return fZmienionoINiezapisanoStanyOszczednosci;
-    }
+    bool ZmienionoINiezapisanoOsoby() const { return fOsoby.Zmieniono(); }
+    bool ZmienionoINiezapisanoHistoriePrzelewow() const { return fHistoriaPrzelewow.Zmieniono(); }
+    bool ZmienionoINiezapisanoStanyOszczednosci() const { return fStanyOszczednosci.Zmieniono(); }
     bool ZmienionoINiezapisanoHistorieZlecenStalych() const {
-        return fZmienionoINiezapisanoHistorieZlecenStalych;
+        return fHistoriaZlecenStalych.Zmieniono();
     }
     bool ZmienionoINiezapisanoZleceniaStaleWydatki() const {
-        return fZmienionoINiezapisanoZleceniaStaleWydatki;
+        return fZleceniaStaleWydatki.Zmieniono();
     }
     bool ZmienionoINiezapisanoZleceniaStalePrzychody() const {
-        return fZmienionoINiezapisanoZleceniaStalePrzychody;
+        return fZleceniaStalePrzychody.Zmieniono();
     }
-    bool ZmienionoINiezapisanoPlany() const { return fZmienionoINiezapisanoPlany; }
-    bool ZmienionoINiezapisanoOgraniczenia() const { return fZmienionoINiezapisanoOgraniczenia; }
-    bool ZmienionoINiezapisanoLokaty() const { return fZmienionoINiezapisanoLokaty; }
+    bool ZmienionoINiezapisanoPlany() const { return fPlany.Zmieniono(); }
+    bool ZmienionoINiezapisanoOgraniczenia() const { return fOgraniczenia.Zmieniono(); }
+    bool ZmienionoINiezapisanoLokaty() const { return fLokaty.Zmieniono(); }
 
-    void SetZmienionoINiezapisanoWydatki(bool value);
-    void SetZmienionoINiezapisanoPrzychody(bool value);
-    void SetZmienionoINiezapisanoOszczednosci(bool value);
-    void SetZmienionoINiezapisanoKategorieWydatki(bool value);
-    void SetZmienionoINiezapisanoKategoriePrzychody(bool value);
-    void SetZmienionoINiezapisanoKategorieOszczednosci(bool value);
-    void SetZmienionoINiezapisanoOsoby(bool value);
-    void SetZmienionoINiezapisanoHistoriePrzelewow(bool value);
-    void SetZmienionoINiezapisanoStanyOszczednosci(bool value);
-    void SetZmienionoINiezapisanoHistorieZlecenStalych(bool value);
-    void SetZmienionoINiezapisanoZleceniaStaleWydatki(bool value);
-    void SetZmienionoINiezapisanoZleceniaStalePrzychody(bool value);
-    void SetZmienionoINiezapisanoPlany(bool value);
-    void SetZmienionoINiezapisanoOgraniczenia(bool value);
-    void SetZmienionoINiezapisanoLokaty(bool value);
+    void SetZmienionoINiezapisanoWydatki(bool value) { fWydatki.SetZmieniono(value); }
+    void SetZmienionoINiezapisanoPrzychody(bool value) { fPrzychody.SetZmieniono(value); }
+    void SetZmienionoINiezapisanoOszczednosci(bool value) { fOszczednosci.SetZmieniono(value); }
+    void SetZmienionoINiezapisanoKategorieWydatki(bool value) {
+        fKategorieWydatki.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoKategoriePrzychody(bool value) {
+        fKategoriePrzychody.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoKategorieOszczednosci(bool value) {
+        fKategorieOszczednosci.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoOsoby(bool value) { fOsoby.SetZmieniono(value); }
+    void SetZmienionoINiezapisanoHistoriePrzelewow(bool value) {
+        fHistoriaPrzelewow.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoStanyOszczednosci(bool value) {
+        fStanyOszczednosci.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoHistorieZlecenStalych(bool value) {
+        fHistoriaZlecenStalych.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoZleceniaStaleWydatki(bool value) {
+        fZleceniaStaleWydatki.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoZleceniaStalePrzychody(bool value) {
+        fZleceniaStalePrzychody.SetZmieniono(value);
+    }
+    void SetZmienionoINiezapisanoPlany(bool value) { fPlany.SetZmieniono(value); }
+    void SetZmienionoINiezapisanoOgraniczenia(bool value) { fOgraniczenia.SetZmieniono(value); }
+    void SetZmienionoINiezapisanoLokaty(bool value) { fLokaty.SetZmieniono(value); }
+
+    // The flag of the list shown as that table (the offers: the deposits'
+    // flag); false and nothing set for Pusta and PrzychodyIRozchody.
+    bool ZmienionoINiezapisano(TTabele tabela) const;
+    void SetZmienionoINiezapisano(TTabele tabela, bool value);
+    // The tables of the lists with unsaved changes, in the order of the
+    // flags above; a flag that covers another list adds no table for it.
+    std::vector<TTabele> NiezapisaneTabele() const;
 
     // --- Display descriptors -----------------------------------------------
-    TTabela& TabelaWydatki() { return fTabelaWydatki; }
-    TTabela& TabelaPrzychody() { return fTabelaPrzychody; }
-    TTabela& TabelaOszczednosci() { return fTabelaOszczednosci; }
-    TTabela& TabelaKategorieWydatki() { return fTabelaKategorieWydatki; }
-    TTabela& TabelaKategoriePrzychody() { return fTabelaKategoriePrzychody; }
-    TTabela& TabelaKategorieOszczednosci() { return fTabelaKategorieOszczednosci; }
-    TTabela& TabelaOsoby() { return fTabelaOsoby; }
-    TTabela& TabelaHistoriaPrzelewowOszczednosci() { return fTabelaHistoriaPrzelewowOszczednosci; }
-    TTabela& TabelaStanyOszczednosci() { return fTabelaStanyOszczednosci; }
-    TTabela& TabelaZleceniaStaleWydatki() { return fTabelaZleceniaStaleWydatki; }
-    TTabela& TabelaZleceniaStalePrzychody() { return fTabelaZleceniaStalePrzychody; }
-    TTabela& TabelaHistoriaZlecenStalychWydatki() { return fTabelaHistoriaZlecenStalychWydatki; }
-    TTabela& TabelaHistoriaZlecenStalychPrzychody() {
-        return fTabelaHistoriaZlecenStalychPrzychody;
+    TTabela& TabelaWydatki() { return *Tabela(TTabele::Wydatki); }
+    TTabela& TabelaPrzychody() { return *Tabela(TTabele::Przychody); }
+    TTabela& TabelaOszczednosci() { return *Tabela(TTabele::Oszczednosci); }
+    TTabela& TabelaKategorieWydatki() { return *Tabela(TTabele::Kategorie_Wydatki); }
+    TTabela& TabelaKategoriePrzychody() { return *Tabela(TTabele::Kategorie_Przychody); }
+    TTabela& TabelaKategorieOszczednosci() { return *Tabela(TTabele::Kategorie_Oszczednosci); }
+    TTabela& TabelaOsoby() { return *Tabela(TTabele::Osoby); }
+    TTabela& TabelaHistoriaPrzelewowOszczednosci() { return *Tabela(TTabele::HistoriaPrzelewow); }
+    TTabela& TabelaStanyOszczednosci() { return *Tabela(TTabele::StanyOszczednosci); }
+    TTabela& TabelaZleceniaStaleWydatki() { return *Tabela(TTabele::ZleceniaStaleWydatki); }
+    TTabela& TabelaZleceniaStalePrzychody() { return *Tabela(TTabele::ZleceniaStalePrzychody); }
+    TTabela& TabelaHistoriaZlecenStalychWydatki() {
+        return *Tabela(TTabele::HistoriaZlecenStalychWydatki);
     }
-    TTabela& TabelaPlany() { return fTabelaPlany; }
-    TTabela& TabelaOgraniczenia() { return fTabelaOgraniczenia; }
-    TTabela& TabelaLokaty() { return fTabelaLokaty; }
-    TTabela& TabelaHarmonogramyLokatBankowych() { return fTabelaHarmonogramyLokatBankowych; }
+    TTabela& TabelaHistoriaZlecenStalychPrzychody() {
+        return *Tabela(TTabele::HistoriaZlecenStalychPrzychody);
+    }
+    TTabela& TabelaPlany() { return *Tabela(TTabele::Plany); }
+    TTabela& TabelaOgraniczenia() { return *Tabela(TTabele::Ograniczenia); }
+    TTabela& TabelaLokaty() { return *Tabela(TTabele::Lokaty); }
+    TTabela& TabelaHarmonogramyLokatBankowych() {
+        return *Tabela(TTabele::HarmonogramyLokatBankowych);
+    }
     // The descriptor of a table; null for Pusta and PrzychodyIRozchody.
     TTabela* Tabela(TTabele tabela);
 
@@ -229,21 +255,35 @@ public:
     void PosortujOszczednosci();
 
     // --- Contents: true when the list holds a record that is not deleted ---
-    bool KolekcjaZawieraWydatki() const;
-    bool KolekcjaZawieraPrzychody() const;
-    bool KolekcjaZawieraOszczednosci() const;
-    bool KolekcjaZawieraKategorieWydatki() const;
-    bool KolekcjaZawieraKategoriePrzychody() const;
-    bool KolekcjaZawieraKategorieOszczednosci() const;
-    bool KolekcjaZawieraOsoby() const;
-    bool KolekcjaZawieraHistoriaPrzelewow() const;
-    bool KolekcjaZawieraStanyOszczednosci() const;
-    bool KolekcjaZawieraZleceniaStaleWydatki() const;
-    bool KolekcjaZawieraZleceniaStalePrzychody() const;
-    bool KolekcjaZawieraHistoriaZlecenStalych() const;
-    bool KolekcjaZawieraPlany() const;
-    bool KolekcjaZawieraOgraniczenia() const;
-    bool KolekcjaZawieraLokaty() const;
+    bool KolekcjaZawieraWydatki() const { return fWydatki.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraPrzychody() const { return fPrzychody.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraOszczednosci() const { return fOszczednosci.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraKategorieWydatki() const { return fKategorieWydatki.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraKategoriePrzychody() const {
+        return fKategoriePrzychody.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraKategorieOszczednosci() const {
+        return fKategorieOszczednosci.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraOsoby() const { return fOsoby.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraHistoriaPrzelewow() const {
+        return fHistoriaPrzelewow.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraStanyOszczednosci() const {
+        return fStanyOszczednosci.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraZleceniaStaleWydatki() const {
+        return fZleceniaStaleWydatki.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraZleceniaStalePrzychody() const {
+        return fZleceniaStalePrzychody.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraHistoriaZlecenStalych() const {
+        return fHistoriaZlecenStalych.ZawieraNieusuniete();
+    }
+    bool KolekcjaZawieraPlany() const { return fPlany.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraOgraniczenia() const { return fOgraniczenia.ZawieraNieusuniete(); }
+    bool KolekcjaZawieraLokaty() const { return fLokaty.ZawieraNieusuniete(); }
     // True when a balance that is not deleted allows paying from it.
     bool KolekcjaZawieraOszczednosciZMozliwosciaZaplaty() const;
 
@@ -257,55 +297,44 @@ private:
     QStringList OpisyOszczednosci(bool filtrMoznaZaplacic);
     QStringList OpisyHarmonogramow(int32_t pomijaneID);
 
-    TListaObiektow<TWydatek> fWydatki;
-    TListaObiektow<TPrzychod> fPrzychody;
-    TListaObiektow<TOszczednosc> fOszczednosci;
-    TListaObiektow<TKategoriaWydatki> fKategorieWydatki;
-    TListaObiektow<TKategoriaPrzychody> fKategoriePrzychody;
-    TListaObiektow<TKategoriaOszczednosci> fKategorieOszczednosci;
-    TListaObiektow<TOsoba> fOsoby;
-    TListaObiektow<THistoriaPrzelewu> fHistoriaPrzelewowOszczednosci;
-    TListaObiektow<TStanOszczednosci> fStanyOszczednosci;
-    TListaObiektow<TZlecenieStale> fZleceniaStaleWydatki;
-    TListaObiektow<TZlecenieStale> fZleceniaStalePrzychody;
-    TListaObiektow<TZlecenieStale> fHistoriaZlecenStalych;
-    TListaObiektow<TPlan> fPlany;
-    TListaObiektow<TOgraniczenie> fOgraniczenia;
-    TListaObiektow<TLokata> fLokaty;
+    // Calls f with every list, in the order of the change flags; the offers,
+    // marked by the deposits' flag, last.
+    template <class Kolekcje, class F> static void DlaKazdejListy(Kolekcje& kolekcje, F f) {
+        f(kolekcje.fWydatki);
+        f(kolekcje.fPrzychody);
+        f(kolekcje.fOszczednosci);
+        f(kolekcje.fKategorieWydatki);
+        f(kolekcje.fKategoriePrzychody);
+        f(kolekcje.fKategorieOszczednosci);
+        f(kolekcje.fOsoby);
+        f(kolekcje.fHistoriaPrzelewow);
+        f(kolekcje.fStanyOszczednosci);
+        f(kolekcje.fHistoriaZlecenStalych);
+        f(kolekcje.fZleceniaStaleWydatki);
+        f(kolekcje.fZleceniaStalePrzychody);
+        f(kolekcje.fPlany);
+        f(kolekcje.fOgraniczenia);
+        f(kolekcje.fLokaty);
+        f(kolekcje.fHarmonogramyLokatBankowych);
+    }
+
+    TZbiorRekordow<TWydatek> fWydatki{TTabele::Wydatki};
+    TZbiorRekordow<TPrzychod> fPrzychody{TTabele::Przychody};
+    TZbiorRekordow<TOszczednosc> fOszczednosci{TTabele::Oszczednosci};
+    TZbiorRekordow<TKategoriaWydatki> fKategorieWydatki{TTabele::Kategorie_Wydatki};
+    TZbiorRekordow<TKategoriaPrzychody> fKategoriePrzychody{TTabele::Kategorie_Przychody};
+    TZbiorRekordow<TKategoriaOszczednosci> fKategorieOszczednosci{TTabele::Kategorie_Oszczednosci};
+    TZbiorRekordow<TOsoba> fOsoby{TTabele::Osoby};
+    TZbiorRekordow<THistoriaPrzelewu> fHistoriaPrzelewow{TTabele::HistoriaPrzelewow};
+    TZbiorRekordow<TStanOszczednosci> fStanyOszczednosci{TTabele::StanyOszczednosci};
+    TZbiorRekordow<TZlecenieStale> fZleceniaStaleWydatki{TTabele::ZleceniaStaleWydatki};
+    TZbiorRekordow<TZlecenieStale> fZleceniaStalePrzychody{TTabele::ZleceniaStalePrzychody};
+    TZbiorRekordow<TZlecenieStale> fHistoriaZlecenStalych{TTabele::HistoriaZlecenStalychWydatki,
+                                                          TTabele::HistoriaZlecenStalychPrzychody};
+    TZbiorRekordow<TPlan> fPlany{TTabele::Plany};
+    TZbiorRekordow<TOgraniczenie> fOgraniczenia{TTabele::Ograniczenia};
+    TZbiorRekordow<TLokata> fLokaty{TTabele::Lokaty};
     std::map<int32_t, double> fZyskiZLokatDoDodaniaJakoPrzychod;
-    TListaObiektow<THarmonogramLokatyBankowej> fHarmonogramyLokatBankowych;
-
-    bool fZmienionoINiezapisanoWydatki = false;
-    bool fZmienionoINiezapisanoPrzychody = false;
-    bool fZmienionoINiezapisanoOszczednosci = false;
-    bool fZmienionoINiezapisanoKategorieWydatki = false;
-    bool fZmienionoINiezapisanoKategoriePrzychody = false;
-    bool fZmienionoINiezapisanoKategorieOszczednosci = false;
-    bool fZmienionoINiezapisanoOsoby = false;
-    bool fZmienionoINiezapisanoHistoriePrzelewow = false;
-    bool fZmienionoINiezapisanoStanyOszczednosci = false;
-    bool fZmienionoINiezapisanoHistorieZlecenStalych = false;
-    bool fZmienionoINiezapisanoZleceniaStaleWydatki = false;
-    bool fZmienionoINiezapisanoZleceniaStalePrzychody = false;
-    bool fZmienionoINiezapisanoPlany = false;
-    bool fZmienionoINiezapisanoOgraniczenia = false;
-    bool fZmienionoINiezapisanoLokaty = false;
-
-    TTabela fTabelaWydatki;
-    TTabela fTabelaPrzychody;
-    TTabela fTabelaOszczednosci;
-    TTabela fTabelaKategorieWydatki;
-    TTabela fTabelaKategoriePrzychody;
-    TTabela fTabelaKategorieOszczednosci;
-    TTabela fTabelaOsoby;
-    TTabela fTabelaHistoriaPrzelewowOszczednosci;
-    TTabela fTabelaStanyOszczednosci;
-    TTabela fTabelaZleceniaStaleWydatki;
-    TTabela fTabelaZleceniaStalePrzychody;
-    TTabela fTabelaHistoriaZlecenStalychWydatki;
-    TTabela fTabelaHistoriaZlecenStalychPrzychody;
-    TTabela fTabelaPlany;
-    TTabela fTabelaOgraniczenia;
-    TTabela fTabelaLokaty;
-    TTabela fTabelaHarmonogramyLokatBankowych;
+    TZbiorRekordow<THarmonogramLokatyBankowej> fHarmonogramyLokatBankowych{
+        {TTabele::HarmonogramyLokatBankowych}, fLokaty};
 };

@@ -57,7 +57,14 @@ TProjektDB::TProjektDB(std::unique_ptr<TPlikiDB> plikiDB) {
     fKolekcje->Clear();
     fWyswietlanaTabela = TTabele::Pusta;
     fPlikiDB = std::move(plikiDB);
-    UruchomBaze();
+    // The project dies with a start-up error: the failed batches it kept go
+    // with the error to whoever shows it.
+    try {
+        UruchomBaze();
+    } catch (EDataError& blad) {
+        blad.SetBledyPolecen(WezBledyPolecen());
+        throw;
+    }
 }
 
 TProjektDB::~TProjektDB() = default;
@@ -158,8 +165,12 @@ void TProjektDB::SprawdzZapisDoBazy() {
          QStringLiteral("CREATE TABLE IF NOT EXISTS \"Talvora_test\" (\"n\" INTEGER);"),
          QStringLiteral("DROP TABLE IF EXISTS \"Talvora_test\";")},
         true);
-    if (!wynik.Wykonano())
-        OdmowBrakuZapisu(wynik.KodSQLite, wynik.Blad);
+    if (wynik.Wykonano())
+        return;
+    // Kept as every failed batch, so that its owner shows it before the
+    // refusal, which quotes it.
+    ZachowajBlad(wynik);
+    OdmowBrakuZapisu(wynik.KodSQLite, wynik.Blad);
 }
 
 void TProjektDB::OdmowBrakuZapisu(int kodSQLite, const QString& przyczyna) {
@@ -169,13 +180,13 @@ void TProjektDB::OdmowBrakuZapisu(int kodSQLite, const QString& przyczyna) {
 
 void TProjektDB::UtworzTabele() {
     for (QStringList& wsad : TSchematBazy::WsadyTworzeniaTabel())
-        WykonajPoleceniaWTransakcji(std::move(wsad), true);
+        ZachowajBlad(WykonajPoleceniaWTransakcji(std::move(wsad), true));
     fKolekcje->WypelnijTytulyKolumn();
 }
 
 void TProjektDB::UtworzWidoki() {
     for (const QString& widok : TSchematBazy::PoleceniaTworzeniaWidokow())
-        WykonajPolecenieSQL(widok, true);
+        ZachowajBlad(WykonajPolecenieSQL(widok, true));
 }
 
 void TProjektDB::WczytajTabelePoUruchomieniu() {

@@ -5,6 +5,7 @@
 #include "data/TWynikZapisu.h"
 #include "data/TWynikZapisuList.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -43,13 +44,17 @@ public:
     TSQLiteDatabase& Baza() { return *fBaza; }
     TKolekcjeDanych& Kolekcje() { return *fKolekcje; }
     const TPlikiDB& PlikiDB() const { return *fPlikiDB; }
-    // Set only by a start-up that then fails with its error, so no project in
-    // use has it; a name the household program keeps. Windows ask
-    // OtwartyTylkoDoOdczytu.
+    // Part of the project's interface as the household program knows it,
+    // kept although nothing here reads it. Set only by a start-up that finds
+    // the file or its folder not writable, which then fails with
+    // EBazaTylkoDoOdczytu: a constructed project never has it. Not the
+    // read-only opening below.
     bool ReadOnlyMode() const { return fReadOnlyMode; }
-    // The file is open in another window of the program: this one may read
-    // it but never writes it (the windows disable every command that would
-    // change data, and the save refuses).
+    // Set by the host when the file is open in another window of the program
+    // (the lock is held elsewhere): this window reads the file but never
+    // writes it (the windows disable every command that would change data,
+    // and the module's save writes nothing). The project's own savers do not
+    // look at it.
     bool OtwartyTylkoDoOdczytu() const { return fOtwartyTylkoDoOdczytu; }
     void SetOtwartyTylkoDoOdczytu(bool value) { fOtwartyTylkoDoOdczytu = value; }
 
@@ -108,7 +113,8 @@ public:
     // A consistent copy of the open file into the backup folder beside it.
     QString UtworzKopieZapasowa();
     // Records the current total of savings, removes repeated totals and
-    // reloads the list of totals.
+    // reloads the list of totals. A batch that fails is kept for
+    // WezBledyPolecen; so is one of a save's own recording of the total.
     void AktualizujStanOszczednosci();
     // No unsaved changes in the categories and persons.
     bool TabeleZKategoriamiZapisane() const;
@@ -133,17 +139,26 @@ public:
     const std::map<int32_t, QString>& ZapisOsob() const { return fZapisOsob; }
 
     // The batch runner: every statement the project writes goes through it.
-    // Runs the statements in one transaction; a failing one is shown in the
-    // error box and the whole batch is rolled back. Nothing is run while a
-    // transaction is already open on the connection. The pending parameters
-    // are cleared afterwards when asked. Nothing is raised.
+    // Runs the statements in one transaction; when one fails the whole batch
+    // is rolled back and the result carries the error's text and SQLite's
+    // code. Nothing is run while a transaction is already open on the
+    // connection. The pending parameters are cleared afterwards when asked.
+    // Nothing is raised and nothing is shown: the caller tells the user.
     TWynikPolecenSQL WykonajPoleceniaWTransakcji(const QStringList& polecenia,
                                                  bool wyczyscParametry);
     TWynikPolecenSQL WykonajPolecenieSQL(const QString& polecenie, bool wyczyscParametry);
     // Statements given by the host; pending parameters are cleared afterwards.
     TWynikPolecenSQL WykonajWpisanePoleceniaSQL(const QStringList& listaPolecen);
+    // The failed batches the project ran for itself and could hand back to no
+    // caller (the start-up's tables and views, the recorded total of savings
+    // after a save), in the order they failed; the list is empty afterwards.
+    // The owner of the project shows them; a failed start-up hands them over
+    // in its error (EDataError::BledyPolecen).
+    QList<TWynikPolecenSQL> WezBledyPolecen();
 
 private:
+    // Keeps a failed batch for WezBledyPolecen.
+    void ZachowajBlad(const TWynikPolecenSQL& wynik);
     void UruchomBaze();
     void UtworzFolderDanych();
     void SprawdzZapisWLokalizacji();
@@ -168,23 +183,11 @@ private:
     QString PolecenieKopiowaniaWierszy(const QString& tabela, const QString& zrodlo);
 
     // Loaders (TProjektDBWczytywanie.cpp).
+    // The loader of one table; then clears the flag of its list.
     void WczytajTabele(TTabele tabela);
-    bool ZmienionoINiezapisano(TTabele tabela) const;
-    void WczytajWydatki();
-    void WczytajPrzychody();
     void WczytajOszczednosci();
-    void WczytajOsoby();
-    void WczytajKategorieWydatkow();
-    void WczytajKategoriePrzychodow();
     void WczytajKategorieOszczednosci();
-    void WczytajHistoriePrzelewow();
     void WczytajStanyOszczednosci();
-    void WczytajZleceniaStale(TTabele tabela);
-    void WczytajHistorieZlecenStalych();
-    void WczytajPlany();
-    void WczytajOgraniczenia();
-    void WczytajLokaty();
-    void WczytajHarmonogramyLokat();
     QString ZapytanieTabeli(TTabele tabela) const;
     // The rows of the table's query, read as they come.
     TOdczytWiersza OdczytTabeli(TTabele tabela);
@@ -214,4 +217,5 @@ private:
     bool fKopiaPrzedZmiana = false;
     bool fReadOnlyMode = false;
     bool fOtwartyTylkoDoOdczytu = false;
+    QList<TWynikPolecenSQL> fBledyPolecen;
 };

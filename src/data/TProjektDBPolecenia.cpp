@@ -1,9 +1,10 @@
-#include "app/Komunikaty.h"
 #include "data/TProjektDB.h"
 #include "data/TekstBledu.h"
 #include "data/sqlite/ESQLiteException.h"
 #include "data/sqlite/TSQLiteDatabase.h"
 #include "data/sqlite/TSQLiteTransaction.h"
+
+#include <utility>
 
 TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(const QStringList& polecenia,
                                                          bool wyczyscParametry) {
@@ -20,7 +21,6 @@ TWynikPolecenSQL TProjektDB::WykonajPoleceniaWTransakcji(const QStringList& pole
             const auto* sqlite = dynamic_cast<const ESQLiteException*>(&blad);
             wynik = {TWynikPolecenSQL::TStan::Blad, TekstBledu(blad),
                      sqlite ? sqlite->ExtendedCode() : 0};
-            PokazBlad(wynik.Blad);
         }
     }
     if (wyczyscParametry)
@@ -34,4 +34,13 @@ TWynikPolecenSQL TProjektDB::WykonajPolecenieSQL(const QString& polecenie, bool 
 
 TWynikPolecenSQL TProjektDB::WykonajWpisanePoleceniaSQL(const QStringList& listaPolecen) {
     return WykonajPoleceniaWTransakcji(listaPolecen, true);
+}
+
+void TProjektDB::ZachowajBlad(const TWynikPolecenSQL& wynik) {
+    if (wynik.Stan == TWynikPolecenSQL::TStan::Blad)
+        fBledyPolecen.append(wynik);
+}
+
+QList<TWynikPolecenSQL> TProjektDB::WezBledyPolecen() {
+    return std::exchange(fBledyPolecen, {});
 }

@@ -64,6 +64,27 @@ QStringList PosortowaneBezWielkosciLiter(const QStringList& wartosci) {
     return wynik;
 }
 
+// Every row of the query, read through the table's column mapping into a
+// list emptied first.
+template <class R>
+void CzytajWiersze(TOdczytWiersza&& w, const TMapowanieTabeli<R>& m, TListaObiektow<R>& lista) {
+    const auto komorki = m.Znajdz(w);
+    lista.clear();
+    while (w.Nastepny()) {
+        auto r = std::make_unique<R>();
+        m.Czytaj(*r, w, komorki);
+        lista.push_back(std::move(r));
+    }
+}
+
+// Expenses and incomes are kept newest first.
+template <class R>
+void CzytajOdNajnowszych(TOdczytWiersza&& w, const TMapowanieTabeli<R>& m,
+                         TListaObiektow<R>& lista) {
+    CzytajWiersze(std::move(w), m, lista);
+    std::reverse(lista.begin(), lista.end());
+}
+
 } // namespace
 
 // --- Queries -------------------------------------------------------------------
@@ -183,92 +204,78 @@ std::optional<QStringList> TProjektDB::PobierzZawartoscKolumny(TTabele tabela,
 
 // --- Entry points ----------------------------------------------------------------
 
-bool TProjektDB::ZmienionoINiezapisano(TTabele tabela) const {
-    const TKolekcjeDanych& k = *fKolekcje;
-    switch (tabela) {
-    case TTabele::Wydatki:
-        return k.ZmienionoINiezapisanoWydatki();
-    case TTabele::Przychody:
-        return k.ZmienionoINiezapisanoPrzychody();
-    case TTabele::Oszczednosci:
-        return k.ZmienionoINiezapisanoOszczednosci();
-    case TTabele::Osoby:
-        return k.ZmienionoINiezapisanoOsoby();
-    case TTabele::Kategorie_Wydatki:
-        return k.ZmienionoINiezapisanoKategorieWydatki();
-    case TTabele::Kategorie_Przychody:
-        return k.ZmienionoINiezapisanoKategoriePrzychody();
-    case TTabele::Kategorie_Oszczednosci:
-        return k.ZmienionoINiezapisanoKategorieOszczednosci();
-    case TTabele::HistoriaPrzelewow:
-        return k.ZmienionoINiezapisanoHistoriePrzelewow();
-    case TTabele::ZleceniaStaleWydatki:
-        return k.ZmienionoINiezapisanoZleceniaStaleWydatki();
-    case TTabele::ZleceniaStalePrzychody:
-        return k.ZmienionoINiezapisanoZleceniaStalePrzychody();
-    case TTabele::HistoriaZlecenStalychWydatki:
-    case TTabele::HistoriaZlecenStalychPrzychody:
-        return k.ZmienionoINiezapisanoHistorieZlecenStalych();
-    case TTabele::StanyOszczednosci:
-        return k.ZmienionoINiezapisanoStanyOszczednosci();
-    case TTabele::Plany:
-        return k.ZmienionoINiezapisanoPlany();
-    case TTabele::Ograniczenia:
-        return k.ZmienionoINiezapisanoOgraniczenia();
-    case TTabele::Lokaty:
-    case TTabele::HarmonogramyLokatBankowych:
-        return k.ZmienionoINiezapisanoLokaty();
-    case TTabele::Pusta:
-    case TTabele::PrzychodyIRozchody:
-        break;
-    }
-    return false;
-}
-
+// The loader of the table, then its list's flag is cleared (the offers'
+// loader clears the deposits' flag, which marks both lists).
 void TProjektDB::WczytajTabele(TTabele tabela) {
+    TKolekcjeDanych& k = *fKolekcje;
     switch (tabela) {
     case TTabele::Wydatki:
-        return WczytajWydatki();
+        CzytajOdNajnowszych(OdczytTabeli(tabela), TKolumnyTabel::Wydatki(), k.Wydatki());
+        break;
     case TTabele::Przychody:
-        return WczytajPrzychody();
+        CzytajOdNajnowszych(OdczytTabeli(tabela), TKolumnyTabel::Przychody(), k.Przychody());
+        break;
     case TTabele::Oszczednosci:
-        return WczytajOszczednosci();
+        WczytajOszczednosci();
+        break;
     case TTabele::Osoby:
-        return WczytajOsoby();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::Osoby(), k.Osoby());
+        break;
     case TTabele::Kategorie_Wydatki:
-        return WczytajKategorieWydatkow();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::KategorieWydatkow(),
+                      k.KategorieWydatki());
+        break;
     case TTabele::Kategorie_Przychody:
-        return WczytajKategoriePrzychodow();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::KategoriePrzychodow(),
+                      k.KategoriePrzychody());
+        break;
     case TTabele::Kategorie_Oszczednosci:
-        return WczytajKategorieOszczednosci();
+        WczytajKategorieOszczednosci();
+        break;
     case TTabele::HistoriaPrzelewow:
-        return WczytajHistoriePrzelewow();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::HistoriaPrzelewow(),
+                      k.HistoriaPrzelewow());
+        break;
     case TTabele::ZleceniaStaleWydatki:
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::ZleceniaStale(),
+                      k.ZleceniaStaleWydatki());
+        break;
     case TTabele::ZleceniaStalePrzychody:
-        return WczytajZleceniaStale(tabela);
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::ZleceniaStale(),
+                      k.ZleceniaStalePrzychody());
+        break;
     case TTabele::HistoriaZlecenStalychWydatki:
     case TTabele::HistoriaZlecenStalychPrzychody:
-        return WczytajHistorieZlecenStalych();
+        CzytajWiersze(OdczytTabeli(TTabele::HistoriaZlecenStalychWydatki),
+                      TKolumnyTabel::HistoriaZlecenStalych(), k.HistoriaZlecenStalych());
+        break;
     case TTabele::StanyOszczednosci:
-        return WczytajStanyOszczednosci();
+        WczytajStanyOszczednosci();
+        break;
     case TTabele::Plany:
-        return WczytajPlany();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::Plany(), k.Plany());
+        break;
     case TTabele::Ograniczenia:
-        return WczytajOgraniczenia();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::Ograniczenia(), k.Ograniczenia());
+        break;
     case TTabele::Lokaty:
-        return WczytajLokaty();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::Lokaty(), k.Lokaty());
+        break;
     case TTabele::HarmonogramyLokatBankowych:
-        return WczytajHarmonogramyLokat();
+        CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::HarmonogramyLokat(),
+                      k.HarmonogramyLokatBankowych());
+        break;
     case TTabele::Pusta:
     case TTabele::PrzychodyIRozchody:
         return;
     }
+    k.SetZmienionoINiezapisano(tabela, false);
 }
 
 void TProjektDB::WczytajDaneZTabeliDoKolekcji(TTabele kolekcja) {
     if (!fKolekcje)
         throw EDataError(QString::fromUtf8(kBrakKolekcji));
-    if (!ZmienionoINiezapisano(kolekcja))
+    if (!fKolekcje->ZmienionoINiezapisano(kolekcja))
         JakoBladDanych([&] { WczytajTabele(kolekcja); });
 }
 
@@ -305,13 +312,13 @@ void TProjektDB::WczytajDaneZTabelDoKolekcji(TTabele kolekcja) {
                                        ? wybrana({TTabele::HistoriaZlecenStalychWydatki,
                                                   TTabele::HistoriaZlecenStalychPrzychody})
                                        : tabela == kolekcja;
-            if (wymuszona || !ZmienionoINiezapisano(tabela))
+            if (wymuszona || !fKolekcje->ZmienionoINiezapisano(tabela))
                 WczytajTabele(tabela);
         }
         if (wybrana({TTabele::Lokaty, TTabele::HarmonogramyLokatBankowych}) ||
             !fKolekcje->ZmienionoINiezapisanoLokaty()) {
-            WczytajLokaty();
-            WczytajHarmonogramyLokat();
+            WczytajTabele(TTabele::Lokaty);
+            WczytajTabele(TTabele::HarmonogramyLokatBankowych);
         }
     });
 }
@@ -324,7 +331,7 @@ bool TProjektDB::TabelaZapisana(TTabele tabela) const {
     case TTabele::PrzychodyIRozchody:
         return false;
     default:
-        return !ZmienionoINiezapisano(tabela);
+        return !fKolekcje->ZmienionoINiezapisano(tabela);
     }
 }
 
@@ -360,38 +367,6 @@ void TProjektDB::SetPokazujLokatyWOszczednosciach(bool value) {
 
 // --- Loaders -------------------------------------------------------------------------
 
-namespace {
-
-// Every row of the query, read through the table's column mapping into a
-// list emptied first.
-template <class R>
-void CzytajWiersze(TOdczytWiersza w, const TMapowanieTabeli<R>& m, TListaObiektow<R>& lista) {
-    const auto komorki = m.Znajdz(w);
-    lista.clear();
-    while (w.Nastepny()) {
-        auto r = std::make_unique<R>();
-        m.Czytaj(*r, w, komorki);
-        lista.push_back(std::move(r));
-    }
-}
-
-} // namespace
-
-// Expenses and incomes are kept newest first.
-void TProjektDB::WczytajWydatki() {
-    auto& lista = fKolekcje->Wydatki();
-    CzytajWiersze(OdczytTabeli(TTabele::Wydatki), TKolumnyTabel::Wydatki(), lista);
-    std::reverse(lista.begin(), lista.end());
-    fKolekcje->SetZmienionoINiezapisanoWydatki(false);
-}
-
-void TProjektDB::WczytajPrzychody() {
-    auto& lista = fKolekcje->Przychody();
-    CzytajWiersze(OdczytTabeli(TTabele::Przychody), TKolumnyTabel::Przychody(), lista);
-    std::reverse(lista.begin(), lista.end());
-    fKolekcje->SetZmienionoINiezapisanoPrzychody(false);
-}
-
 // Each balance takes the sort weight of its loaded category; the synthetic
 // deposits balance is added again afterwards when it is shown.
 void TProjektDB::WczytajOszczednosci() {
@@ -401,24 +376,6 @@ void TProjektDB::WczytajOszczednosci() {
         r->SetWagaIdKatOszczednosci(fKolekcje->PobierzWageKategoriiPoID(
             r->IdKategoriaOszczednosci(), TTabele::Kategorie_Oszczednosci));
     SetPokazujLokatyWOszczednosciach(fPokazujLokatyWOszczednosciach);
-    fKolekcje->SetZmienionoINiezapisanoOszczednosci(false);
-}
-
-void TProjektDB::WczytajOsoby() {
-    CzytajWiersze(OdczytTabeli(TTabele::Osoby), TKolumnyTabel::Osoby(), fKolekcje->Osoby());
-    fKolekcje->SetZmienionoINiezapisanoOsoby(false);
-}
-
-void TProjektDB::WczytajKategorieWydatkow() {
-    CzytajWiersze(OdczytTabeli(TTabele::Kategorie_Wydatki), TKolumnyTabel::KategorieWydatkow(),
-                  fKolekcje->KategorieWydatki());
-    fKolekcje->SetZmienionoINiezapisanoKategorieWydatki(false);
-}
-
-void TProjektDB::WczytajKategoriePrzychodow() {
-    CzytajWiersze(OdczytTabeli(TTabele::Kategorie_Przychody), TKolumnyTabel::KategoriePrzychodow(),
-                  fKolekcje->KategoriePrzychody());
-    fKolekcje->SetZmienionoINiezapisanoKategoriePrzychody(false);
 }
 
 // Every savings category gets a key in the map of deposit profits.
@@ -429,13 +386,6 @@ void TProjektDB::WczytajKategorieOszczednosci() {
     auto& zyski = fKolekcje->ZyskiZLokatDoDodaniaJakoPrzychod();
     for (const auto& kategoria : lista)
         zyski.try_emplace(kategoria->Id(), 0.0);
-    fKolekcje->SetZmienionoINiezapisanoKategorieOszczednosci(false);
-}
-
-void TProjektDB::WczytajHistoriePrzelewow() {
-    CzytajWiersze(OdczytTabeli(TTabele::HistoriaPrzelewow), TKolumnyTabel::HistoriaPrzelewow(),
-                  fKolekcje->HistoriaPrzelewow());
-    fKolekcje->SetZmienionoINiezapisanoHistoriePrzelewow(false);
 }
 
 void TProjektDB::WczytajStanyOszczednosci() {
@@ -452,44 +402,4 @@ void TProjektDB::WczytajStanyOszczednosci() {
         lista.push_back(
             std::make_unique<TStanOszczednosci>(id, stan, data, TTypModyfikacji::BezZmian));
     }
-    fKolekcje->SetZmienionoINiezapisanoStanyOszczednosci(false);
-}
-
-void TProjektDB::WczytajZleceniaStale(TTabele tabela) {
-    const bool wydatki = tabela == TTabele::ZleceniaStaleWydatki;
-    CzytajWiersze(OdczytTabeli(tabela), TKolumnyTabel::ZleceniaStale(),
-                  wydatki ? fKolekcje->ZleceniaStaleWydatki()
-                          : fKolekcje->ZleceniaStalePrzychody());
-    if (wydatki)
-        fKolekcje->SetZmienionoINiezapisanoZleceniaStaleWydatki(false);
-    else
-        fKolekcje->SetZmienionoINiezapisanoZleceniaStalePrzychody(false);
-}
-
-void TProjektDB::WczytajHistorieZlecenStalych() {
-    CzytajWiersze(OdczytTabeli(TTabele::HistoriaZlecenStalychWydatki),
-                  TKolumnyTabel::HistoriaZlecenStalych(), fKolekcje->HistoriaZlecenStalych());
-    fKolekcje->SetZmienionoINiezapisanoHistorieZlecenStalych(false);
-}
-
-void TProjektDB::WczytajPlany() {
-    CzytajWiersze(OdczytTabeli(TTabele::Plany), TKolumnyTabel::Plany(), fKolekcje->Plany());
-    fKolekcje->SetZmienionoINiezapisanoPlany(false);
-}
-
-void TProjektDB::WczytajOgraniczenia() {
-    CzytajWiersze(OdczytTabeli(TTabele::Ograniczenia), TKolumnyTabel::Ograniczenia(),
-                  fKolekcje->Ograniczenia());
-    fKolekcje->SetZmienionoINiezapisanoOgraniczenia(false);
-}
-
-void TProjektDB::WczytajLokaty() {
-    CzytajWiersze(OdczytTabeli(TTabele::Lokaty), TKolumnyTabel::Lokaty(), fKolekcje->Lokaty());
-    fKolekcje->SetZmienionoINiezapisanoLokaty(false);
-}
-
-void TProjektDB::WczytajHarmonogramyLokat() {
-    CzytajWiersze(OdczytTabeli(TTabele::HarmonogramyLokatBankowych),
-                  TKolumnyTabel::HarmonogramyLokat(), fKolekcje->HarmonogramyLokatBankowych());
-    fKolekcje->SetZmienionoINiezapisanoLokaty(false);
 }

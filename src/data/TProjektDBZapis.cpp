@@ -11,7 +11,9 @@
 #include "data/sqlite/TSQLiteTransaction.h"
 #include "platform/Clock.h"
 
+#include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -19,6 +21,13 @@ namespace {
 // A total in whole cents.
 long long Grosze(double stan) {
     return std::llround(stan * 100.0);
+}
+
+// No list of these tables holds unsaved changes (none does without collections).
+bool Zapisane(const TKolekcjeDanych* kolekcje, std::initializer_list<TTabele> tabele) {
+    return !kolekcje || std::none_of(tabele.begin(), tabele.end(), [&](TTabele tabela) {
+        return kolekcje->ZmienionoINiezapisano(tabela);
+    });
 }
 
 } // namespace
@@ -149,63 +158,31 @@ QStringList TProjektDB::PoleceniaUsunieciaPowtorzonychStanow() const {
 }
 
 void TProjektDB::AktualizujStanOszczednosci() {
-    WykonajPolecenieSQL(PolecenieStanuOszczednosci(), false);
+    ZachowajBlad(WykonajPolecenieSQL(PolecenieStanuOszczednosci(), false));
     const QStringList usuniecia = PoleceniaUsunieciaPowtorzonychStanow();
     if (!usuniecia.isEmpty())
-        WykonajPoleceniaWTransakcji(usuniecia, true);
+        ZachowajBlad(WykonajPoleceniaWTransakcji(usuniecia, true));
     WczytajDaneZTabeliDoKolekcji(TTabele::StanyOszczednosci);
 }
 
 bool TProjektDB::TabeleZKategoriamiZapisane() const {
-    if (!fKolekcje)
-        return true;
-    const TKolekcjeDanych& k = *fKolekcje;
-    return !(k.ZmienionoINiezapisanoKategorieWydatki() ||
-             k.ZmienionoINiezapisanoKategoriePrzychody() ||
-             k.ZmienionoINiezapisanoKategorieOszczednosci() || k.ZmienionoINiezapisanoOsoby());
+    return Zapisane(fKolekcje.get(), {TTabele::Kategorie_Wydatki, TTabele::Kategorie_Przychody,
+                                      TTabele::Kategorie_Oszczednosci, TTabele::Osoby});
 }
 
 bool TProjektDB::TabeleZapisane() const {
-    if (!fKolekcje)
-        return true;
-    const TKolekcjeDanych& k = *fKolekcje;
     return TabeleZKategoriamiZapisane() &&
-           !(k.ZmienionoINiezapisanoWydatki() || k.ZmienionoINiezapisanoPrzychody() ||
-             k.ZmienionoINiezapisanoOszczednosci() || k.ZmienionoINiezapisanoHistoriePrzelewow() ||
-             k.ZmienionoINiezapisanoZleceniaStaleWydatki() ||
-             k.ZmienionoINiezapisanoZleceniaStalePrzychody() ||
-             k.ZmienionoINiezapisanoHistorieZlecenStalych());
+           Zapisane(fKolekcje.get(),
+                    {TTabele::Wydatki, TTabele::Przychody, TTabele::Oszczednosci,
+                     TTabele::HistoriaPrzelewow, TTabele::ZleceniaStaleWydatki,
+                     TTabele::ZleceniaStalePrzychody, TTabele::HistoriaZlecenStalychWydatki});
 }
 
 QString TProjektDB::EtykietyNiezapisanychTabel() const {
-    if (!fKolekcje)
-        return QStringLiteral("(wszystkie tabele zapisane)");
-    const TKolekcjeDanych& k = *fKolekcje;
-    // A vector, not an initializer_list: the list's array would die with the
-    // temporary pair that received it.
-    const std::pair<bool, std::vector<TTabele>> tabele[] = {
-        {k.ZmienionoINiezapisanoWydatki(), {TTabele::Wydatki}},
-        {k.ZmienionoINiezapisanoPrzychody(), {TTabele::Przychody}},
-        {k.ZmienionoINiezapisanoOszczednosci(), {TTabele::Oszczednosci}},
-        {k.ZmienionoINiezapisanoKategorieWydatki(), {TTabele::Kategorie_Wydatki}},
-        {k.ZmienionoINiezapisanoKategoriePrzychody(), {TTabele::Kategorie_Przychody}},
-        {k.ZmienionoINiezapisanoKategorieOszczednosci(), {TTabele::Kategorie_Oszczednosci}},
-        {k.ZmienionoINiezapisanoOsoby(), {TTabele::Osoby}},
-        {k.ZmienionoINiezapisanoHistoriePrzelewow(), {TTabele::HistoriaPrzelewow}},
-        {k.ZmienionoINiezapisanoStanyOszczednosci(), {TTabele::StanyOszczednosci}},
-        {k.ZmienionoINiezapisanoHistorieZlecenStalych(),
-         {TTabele::HistoriaZlecenStalychWydatki, TTabele::HistoriaZlecenStalychPrzychody}},
-        {k.ZmienionoINiezapisanoZleceniaStaleWydatki(), {TTabele::ZleceniaStaleWydatki}},
-        {k.ZmienionoINiezapisanoZleceniaStalePrzychody(), {TTabele::ZleceniaStalePrzychody}},
-        {k.ZmienionoINiezapisanoPlany(), {TTabele::Plany}},
-        {k.ZmienionoINiezapisanoOgraniczenia(), {TTabele::Ograniczenia}},
-        {k.ZmienionoINiezapisanoLokaty(), {TTabele::Lokaty}},
-    };
     QStringList etykiety;
-    for (const auto& [zmieniona, nazwy] : tabele)
-        if (zmieniona)
-            for (TTabele tabela : nazwy)
-                etykiety << fPlikiDB->PobierzCaptionTabeli(tabela);
+    if (fKolekcje)
+        for (TTabele tabela : fKolekcje->NiezapisaneTabele())
+            etykiety << fPlikiDB->PobierzCaptionTabeli(tabela);
     return etykiety.isEmpty() ? QStringLiteral("(wszystkie tabele zapisane)")
                               : etykiety.join(QStringLiteral(", "));
 }

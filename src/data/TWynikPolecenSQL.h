@@ -9,7 +9,8 @@ struct TWynikPolecenSQL {
     enum class TStan : int8_t { Wykonano, Pominieto, Blad };
 
     TStan Stan = TStan::Wykonano;
-    // The error shown to the user when the batch failed.
+    // The error of a failed batch, as the user is to read it (the caller
+    // shows it).
     QString Blad;
     // SQLite's extended result code of that error; 0 when SQLite reported none.
     int KodSQLite = 0;

@@ -1,5 +1,6 @@
 #include "entry/TZapisLokat.h"
 
+#include "app/BledyPolecen.h"
 #include "app/Komunikaty.h"
 #include "data/KomunikatyStartu.h"
 #include "data/TKolekcjeDanych.h"
@@ -138,14 +139,19 @@ bool TZapisLokat::ZapiszListy(const QString& coDalej) {
     QStringList listy;
     for (TTabele tabela : tabele)
         listy << fProjekt.PlikiDB().PobierzCaptionTabeli(tabela);
+    QString niezapisano;
     try {
         const TWynikZapisuList wynik = fProjekt.ZapiszListyWJednejTransakcji(tabele);
-        if (!wynik.Zapisano()) {
-            PokazBlad(NieZapisano(listy, wynik) + coDalej);
-            return false;
-        }
+        if (!wynik.Zapisano())
+            niezapisano = NieZapisano(listy, wynik);
     } catch (const std::exception& blad) {
-        PokazBlad(NieZapisano(listy, blad) + coDalej);
+        niezapisano = NieZapisano(listy, blad);
+    }
+    // The recording of the total of savings after the save has its own
+    // batches; their failures come first, as they happened first.
+    PokazBledyPolecen(fProjekt.WezBledyPolecen());
+    if (!niezapisano.isEmpty()) {
+        PokazBlad(niezapisano + coDalej);
         return false;
     }
     if (oszczednosci)

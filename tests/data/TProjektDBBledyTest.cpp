@@ -31,17 +31,19 @@ QByteArray Zawartosc(const QString& sciezka) {
 struct TWynikStartu {
     QString blad;
     bool tylkoDoOdczytu = false;
+    // The failed batches the error hands over to be shown before it.
+    QList<TWynikPolecenSQL> bledyPolecen;
 };
 
 TWynikStartu Uruchom(const std::function<std::unique_ptr<TProjektDB>()>& start) {
     try {
         start();
     } catch (const EBazaTylkoDoOdczytu& e) {
-        return {e.Message(), true};
+        return {e.Message(), true, e.BledyPolecen()};
     } catch (const EDataError& e) {
-        return {e.Message(), false};
+        return {e.Message(), false, e.BledyPolecen()};
     }
-    return {QStringLiteral("<no error>"), false};
+    return {QStringLiteral("<no error>"), false, {}};
 }
 
 TWynikStartu Uruchom(const QString& plik) {
@@ -116,7 +118,51 @@ TEST(TProjektDBBledy, FileLockedByAnotherProgramFailsAtOnce) {
                   "name\": database is locked");
     EXPECT_TRUE(wynik.tylkoDoOdczytu);
     EXPECT_TRUE(boxes.messages.isEmpty());
+    EXPECT_TRUE(wynik.bledyPolecen.isEmpty()) << "no batch ran";
     inny.ExecSQL("ROLLBACK");
+}
+
+// Another program writing the file: its schema can be read, the write test
+// cannot write. The refusal ends the start-up and hands over the write
+// test's failure, which is shown before it as every failed batch is.
+TEST(TProjektDBBledy, WriteTestFailureGoesWithTheRefusal) {
+    TempDatabaseFile file;
+    { TProjektDB pierwszy(file.path()); }
+    TSQLiteDatabase inny(file.path());
+    inny.ExecSQL("BEGIN IMMEDIATE");
+    ScriptedMessageBoxes boxes;
+
+    const TWynikStartu wynik = Uruchom(file.path());
+    EXPECT_TRUE(wynik.tylkoDoOdczytu);
+    ASSERT_EQ(wynik.bledyPolecen.size(), 1);
+    const TWynikPolecenSQL& test = wynik.bledyPolecen[0];
+    EXPECT_EQ(test.Stan, TWynikPolecenSQL::TStan::Blad);
+    EXPECT_EQ(test.KodSQLite, SQLITE_BUSY);
+    EXPECT_TRUE(test.Blad.endsWith("database is locked")) << test.Blad.toStdString();
+    EXPECT_EQ(wynik.blad, KomunikatBrakuZapisu(SQLITE_BUSY, file.path(), test.Blad));
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join("\n").toStdString();
+    inny.ExecSQL("ROLLBACK");
+}
+
+// A table, index or view that cannot be created does not stop the start-up:
+// the project keeps the failures, in the order they happened, for its owner
+// to show, and shows nothing itself.
+TEST(TProjektDBBledy, FailedCreationsAreKeptAndTheStartUpGoesOn) {
+    TempDatabaseFile file;
+    { TProjektDB pierwszy(file.path()); }
+    UtworzPlik(file.path(), {"DROP INDEX index_Osoby", "CREATE TABLE index_Osoby (x)",
+                             "DROP VIEW vWydatki", "CREATE INDEX vWydatki ON Plany (Nazwa)"});
+    ScriptedMessageBoxes boxes;
+
+    TProjektDB projekt(file.path());
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join("\n").toStdString();
+    const QList<TWynikPolecenSQL> bledy = projekt.WezBledyPolecen();
+    ASSERT_EQ(bledy.size(), 2);
+    EXPECT_TRUE(bledy[0].Blad.endsWith("there is already a table named index_Osoby"))
+        << bledy[0].Blad.toStdString();
+    EXPECT_TRUE(bledy[1].Blad.endsWith("there is already an index named vWydatki"))
+        << bledy[1].Blad.toStdString();
+    EXPECT_TRUE(projekt.WezBledyPolecen().isEmpty()) << "handed over once";
 }
 
 TEST(TProjektDBBledy, FileThatIsNotADatabase) {
@@ -262,7 +308,11 @@ TEST(TProjektDBBledy, FailingUpgradeStatementEndsTheStartUp) {
     EXPECT_EQ(wynik.blad, "Error executing SQL.\rError [1]: SQL error or missing database.\r"
                           "\"ALTER TABLE KategorieWydatkow ADD Waga INTEGER NOT NULL DEFAULT 10\": "
                           "Cannot add a column to a view");
-    EXPECT_FALSE(boxes.messages.isEmpty()) << "the failed creation was shown and start-up went on";
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join("\n").toStdString();
+    ASSERT_FALSE(wynik.bledyPolecen.isEmpty()) << "the failed creation goes with the error";
+    EXPECT_TRUE(wynik.bledyPolecen[0].Blad.contains("\"index_KategorieWydatkow\""));
+    EXPECT_TRUE(wynik.bledyPolecen[0].Blad.endsWith("views may not be indexed"))
+        << wynik.bledyPolecen[0].Blad.toStdString();
 }
 
 } // namespace

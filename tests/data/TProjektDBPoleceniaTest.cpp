@@ -4,6 +4,7 @@
 #include "data/TProjektDB.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace {
 
@@ -20,6 +21,8 @@ protected:
     std::unique_ptr<TProjektDB> projekt;
 };
 
+// The failure comes back to the caller, who tells the user: the data layer
+// shows nothing, and keeps nothing either, since it handed the failure back.
 TEST_F(TProjektDBPolecenia, FailedBatchChangesNothingAndLaterBatchesRun) {
     const TWynikPolecenSQL wynik = projekt->WykonajPoleceniaWTransakcji(
         {"INSERT INTO t VALUES (1);", "INSERT INTO t VALUES (NULL);", "INSERT INTO t VALUES (3);"},
@@ -30,10 +33,9 @@ TEST_F(TProjektDBPolecenia, FailedBatchChangesNothingAndLaterBatchesRun) {
     EXPECT_EQ(wynik.Stan, TWynikPolecenSQL::TStan::Blad);
     EXPECT_FALSE(wynik);
     EXPECT_EQ(wynik.Blad, przyczyna);
-    ASSERT_EQ(boxes.messages.size(), 1);
-    EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
-    EXPECT_EQ(boxes.messages[0].icon, TMessageIcon::Error);
-    EXPECT_EQ(boxes.messages[0].text, przyczyna);
+    EXPECT_EQ(wynik.KodSQLite, SQLITE_CONSTRAINT_NOTNULL);
+    EXPECT_TRUE(boxes.messages.isEmpty()) << boxes.texts().join('\n').toStdString();
+    EXPECT_TRUE(projekt->WezBledyPolecen().isEmpty());
     EXPECT_FALSE(projekt->Baza().IsTransactionOpen());
     EXPECT_TRUE(Tabela().isEmpty()) << "the statement before the failing one is undone";
 

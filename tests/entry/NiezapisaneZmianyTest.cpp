@@ -164,3 +164,47 @@ INSTANTIATE_TEST_SUITE_P(Awarie, NiezapisaneZmiany, testing::ValuesIn(kAwarie),
                          });
 
 } // namespace
+
+namespace {
+
+// The deposits are saved together with a savings balance a profit went to,
+// and the new total of savings cannot be recorded afterwards: the save
+// stands, and the user is told of the failed recording in the error box,
+// SQLite's line in it.
+class ZapisZeStanemOszczednosci : public ModulLokatTestowy {
+protected:
+    ModalWatchdog straznik;
+};
+
+TEST_F(ZapisZeStanemOszczednosci, AFailedTotalIsShownAndTheSaveStands) {
+    for (const char* polecenie :
+         {"INSERT INTO KategorieOszczednosci (Opis, Usuniety, MoznaZaplacic, Dlug, Waga) "
+          "VALUES ('Konto', 0, 1, 0, 1)",
+          "INSERT INTO Oszczednosci (IdKategoriaOszczednosci, Ile, Data) "
+          "VALUES (1, 100, '2024-01-10 00:00')"})
+        Baza().ExecSQL(QString::fromUtf8(polecenie));
+    projekt->OdswiezZawartoscKolekcji(TTabele::Kategorie_Oszczednosci);
+    projekt->OdswiezZawartoscKolekcji(TTabele::Oszczednosci);
+    ZmienWPamieci(true);
+    TKolekcjeDanych& k = Kolekcje();
+    ASSERT_TRUE(k.DodajDoOszczednosciWartosc(25, 1, false));
+    Wyzwalacz("StanOszczednosci")(Baza());
+
+    WhenModalShows([](QWidget& okno) { ClickButton(okno, "btn_OK"); });
+    ModulLokat().SetApplicationVariables(nullptr, projekt.get());
+    ModulLokat().ShowFormVQ();
+    EXPECT_EQ(ModulLokat().LastError(), "");
+
+    ASSERT_EQ(komunikaty.messages.size(), 1) << komunikaty.texts().join('\n').toStdString();
+    const TMessage& m = komunikaty.messages[0];
+    EXPECT_EQ(m.caption, "BŁĄD !!!");
+    EXPECT_EQ(m.icon, TMessageIcon::Error);
+    EXPECT_TRUE(m.text.contains("INSERT INTO StanOszczednosci")) << m.text.toStdString();
+    EXPECT_TRUE(m.text.endsWith(": awaria zapisu")) << m.text.toStdString();
+    EXPECT_EQ(Lokaty(), kLokatyPo);
+    EXPECT_EQ(Wiersze(Baza(), "SELECT Ile FROM Oszczednosci"), QStringList({"125.0"}));
+    EXPECT_TRUE(Wiersze(Baza(), "SELECT Stan FROM StanOszczednosci").isEmpty());
+    EXPECT_FALSE(k.ZmienionoINiezapisanoLokaty());
+}
+
+} // namespace

@@ -86,4 +86,38 @@ TEST(BazaCommand, ArgumentsAndStartUpErrors) {
         "Użycie: talvora baza --db PLIK [--json]");
 }
 
+// The data layer hands its failed statements back; the tool shows each in
+// the error box: a creation that fails while the start-up goes on, and the
+// write test that fails before the start-up's refusal, which follows it.
+TEST(BazaCommand, FailedStatementsOfTheStartUpAreShown) {
+    QTemporaryDir dir;
+    const QString plik = QDir(dir.path()).filePath("DataFile.dat");
+    ASSERT_EQ(Uruchom({"--db", plik}).kod, 0);
+    {
+        TSQLiteDatabase baza(plik);
+        baza.ExecSQL("DROP INDEX index_Osoby");
+        baza.ExecSQL("CREATE TABLE index_Osoby (x)");
+    }
+    ScriptedMessageBoxes boxes;
+    EXPECT_EQ(Uruchom({"--db", plik}).kod, 0);
+    ASSERT_EQ(boxes.messages.size(), 1) << boxes.texts().join('\n').toStdString();
+    EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
+    EXPECT_EQ(boxes.messages[0].icon, TMessageIcon::Error);
+    EXPECT_TRUE(boxes.messages[0].text.endsWith("there is already a table named index_Osoby"))
+        << boxes.messages[0].text.toStdString();
+
+    boxes.messages.clear();
+    TSQLiteDatabase inny(plik);
+    inny.ExecSQL("BEGIN IMMEDIATE");
+    const TWynik wynik = Uruchom({"--db", plik});
+    inny.ExecSQL("ROLLBACK");
+    EXPECT_EQ(wynik.kod, 1);
+    EXPECT_TRUE(wynik.err.contains("jest zablokowany przez inny program"))
+        << wynik.err.toStdString();
+    ASSERT_EQ(boxes.messages.size(), 1) << boxes.texts().join('\n').toStdString();
+    EXPECT_EQ(boxes.messages[0].caption, "BŁĄD !!!");
+    EXPECT_TRUE(boxes.messages[0].text.endsWith("database is locked"))
+        << boxes.messages[0].text.toStdString();
+}
+
 } // namespace

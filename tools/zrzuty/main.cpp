@@ -8,6 +8,7 @@
 #include "window/DemoData.h"
 #include "window/WindowProgram.h"
 
+#include "app/BledyPolecen.h"
 #include "data/TKolekcjeDanych.h"
 #include "data/TProjektDB.h"
 #include "format/TFormatSettings.h"
@@ -49,7 +50,9 @@ int main(int argc, char* argv[]) {
     InstallQtTranslation(app);
     QTemporaryDir folder;
     try {
-        TProjektDB projekt(folder.filePath(QStringLiteral("DemoDataFile.dat")));
+        const std::unique_ptr<TProjektDB> otwarty =
+            OtworzProjektDB(folder.filePath(QStringLiteral("DemoDataFile.dat")));
+        TProjektDB& projekt = *otwarty;
         AddHouseholdRecords(projekt);
         AddDemoData(projekt);
         UstawFormaty();
