@@ -93,7 +93,14 @@ TEST_F(BlokadaPliku, TheLockHoldsAcrossProcessesAndOutlivesNoKilledProgram) {
     okno.start(QCoreApplication::applicationDirPath() + "/talvora", {"--db", plik.path()});
     ASSERT_TRUE(okno.waitForStarted(10000));
     const QString blokada = DataFileLock::lockFileName(plik.path());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(blokada); }, 30000))
+    // The lock file is created first and names its owner a moment later.
+    const QByteArray wlasciciel = QByteArray::number(okno.processId());
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            QFile f(blokada);
+            return f.open(QIODevice::ReadOnly) && f.readLine().trimmed() == wlasciciel;
+        },
+        30000))
         << "the window never took its lock";
     const QStringList przed = Dane();
 
