@@ -3,6 +3,7 @@
 #include "app/TPoleceniaOfert.h"
 
 #include "app/IEdytorOferty.h"
+#include "common/OfertaTestowa.h"
 #include "common/ScopedClock.h"
 #include "common/ScriptedFileChooser.h"
 #include "common/ScriptedMessageBoxes.h"
@@ -127,17 +128,7 @@ protected:
     // 3 months, capitalised monthly, dated long ago; not in the catalogue.
     static TOferta NowaOferta(int32_t id, const QString& bank, bool uzytkownika,
                               double oprocentowanie = 4.5) {
-        auto oferta = std::make_unique<THarmonogramLokatyBankowej>();
-        oferta->fId = id;
-        oferta->fBank = bank;
-        oferta->fNazwaHarmonogramu = QStringLiteral("Lokata");
-        oferta->fOkresDepozytu = 3;
-        oferta->fJednostkaDepozytu = TJednostkaOkresu::Miesiac;
-        oferta->fOprocentowanieWSkaliRoku = oprocentowanie;
-        oferta->fKapitalizacja = TKapitalizacja::Miesieczna;
-        oferta->fHarmonogramDodanyPrzezUzytkownika = uzytkownika;
-        oferta->fDataDodaniaModyfikacji = kDawniej;
-        return oferta;
+        return OfertaTestowa(id, bank, uzytkownika, oprocentowanie, kDawniej);
     }
 
     THarmonogramLokatyBankowej& DodajOferte(int32_t id, const QString& bank, bool uzytkownika,
