@@ -1,5 +1,6 @@
 #include "ui/DopasowanieDoEkranu.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -25,4 +26,35 @@ void DopasujDoEkranu(QWidget& okno) {
     polozenie.moveLeft(std::max(polozenie.left(), obszar.left()));
     polozenie.moveTop(std::max(polozenie.top(), obszar.top()));
     okno.move(polozenie.topLeft());
+}
+
+namespace {
+
+// Fits the window again at the first move, resize or activation that knows
+// the frame, then goes away: later moves are the user's own. A window placed
+// at a position of its own is not moved when it is framed, so its activation
+// is the first moment the frame is seen.
+class TDopasowaniePoRamce : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override {
+        const auto typ = zdarzenie->type();
+        auto* okno = static_cast<QWidget*>(obiekt);
+        if ((typ == QEvent::Move || typ == QEvent::Resize || typ == QEvent::WindowActivate) &&
+            okno->frameGeometry().size() != okno->size()) {
+            deleteLater();
+            okno->removeEventFilter(this);
+            DopasujDoEkranu(*okno);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+void DopasujPoOprawieniu(QWidget& okno) {
+    if (okno.frameGeometry().size() == okno.size())
+        okno.installEventFilter(new TDopasowaniePoRamce(&okno));
 }

@@ -14,3 +14,9 @@ QRect ObszarEkranu(const QWidget& okno);
 // makes the window, frame included, no larger than the work area and placed
 // within it.
 void DopasujDoEkranu(QWidget& okno);
+
+// Fits the window once more when the window manager has put its frame around
+// it: before the window is mapped its title bar and borders are not known, so
+// a window fitted or centred without them may reach above or below the work
+// area by the height of its title bar.
+void DopasujPoOprawieniu(QWidget& okno);

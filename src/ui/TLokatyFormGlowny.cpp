@@ -340,6 +340,7 @@ void TLokatyFormGlowny::showEvent(QShowEvent* event) {
     if (!fFormSize->HasStoredPlacement())
         PokazWszystkieKolumnyLokat();
     DopasujDoEkranu(*this);
+    DopasujPoOprawieniu(*this);
 }
 
 // At the first start (no placement kept yet) the window grows to show every
