@@ -16,6 +16,7 @@
 #include "ui/TOknoEdytoraOferty.h"
 #include "ui/TPrzyciskBoczny.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -83,6 +84,21 @@ void TZakladkaOfert::UtworzPrzyciski() {
                             TIkonyLokat::Eksportuj(), this);
 }
 
+// A style that paints the column headers on the base colour (Adwaita) would
+// put a dark theme's light header text on the list's white.
+void TZakladkaOfert::UstawKoloryNaglowkow() {
+    QPalette naglowki = lv_HarmonogramyLokatBankowych->header()->palette();
+    naglowki.setColor(QPalette::Base, palette().color(QPalette::Base));
+    naglowki.setColor(QPalette::Text, palette().color(QPalette::Text));
+    lv_HarmonogramyLokatBankowych->header()->setPalette(naglowki);
+}
+
+void TZakladkaOfert::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && lv_HarmonogramyLokatBankowych)
+        UstawKoloryNaglowkow();
+}
+
 void TZakladkaOfert::UtworzListe() {
     lv_HarmonogramyLokatBankowych = new TListaRaportowa("lv_HarmonogramyLokatBankowych", this);
     lv_HarmonogramyLokatBankowych->setAccessibleName(
@@ -91,6 +107,7 @@ void TZakladkaOfert::UtworzListe() {
     biala.setColor(QPalette::Base, Qt::white);
     biala.setColor(QPalette::Text, Qt::black);
     lv_HarmonogramyLokatBankowych->setPalette(biala);
+    UstawKoloryNaglowkow();
     lbl_IleOfert = new TEtykietaSkracana(this);
     lbl_IleOfert->setObjectName(QStringLiteral("lbl_IleOfert"));
     lbl_IleOfert->setContentsMargins(2, 4, 2, 0);

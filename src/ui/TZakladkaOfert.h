@@ -80,9 +80,14 @@ signals:
     // The tab asks to be brought to the front.
     void NaWierzch();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void UtworzPrzyciski();
     void UtworzListe();
+    // The column headers keep the theme's colours under the list's white.
+    void UstawKoloryNaglowkow();
     void UlozKontrolki();
     void PolaczZdarzenia();
     void PolaczMenu();

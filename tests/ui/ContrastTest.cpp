@@ -13,6 +13,7 @@
 #include "format/TFormatSettings.h"
 
 #include <QDir>
+#include <QHeaderView>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -148,6 +149,11 @@ TEST_P(ContrastTest, RowsLabelsAndChartReadWell) {
     SprawdzEtykiete("Label1");
     zakladki->setCurrentIndex(1);
     SprawdzListe(Lista("lv_HarmonogramyLokatBankowych"), 1);
+    // The offers are listed on white; their column headers stay in the theme's
+    // colours, which some styles (Adwaita) paint the headers with.
+    const QPalette naglowki = Lista("lv_HarmonogramyLokatBankowych")->header()->palette();
+    EXPECT_EQ(naglowki.color(QPalette::Base), okno->palette().color(QPalette::Base));
+    EXPECT_EQ(naglowki.color(QPalette::Text), okno->palette().color(QPalette::Text));
     zakladki->setCurrentIndex(2);
     SprawdzListe(Lista("lv_Kalendarz"), 1);
 
