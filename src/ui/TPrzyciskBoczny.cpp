@@ -41,6 +41,8 @@ TPrzyciskBoczny::TPrzyciskBoczny(const char* nazwa, const QString& tytul, const 
     : QToolButton(parent) {
     setObjectName(QLatin1String(nazwa));
     setText(tytul);
+    // Read as one line: a screen reader would glue the words at a line break.
+    setAccessibleName(tytul.simplified());
     setToolTip(podpowiedz);
     setIcon(ikona);
     setIconSize(QSize(kRozmiarIkony, kRozmiarIkony));

@@ -4,6 +4,7 @@
 
 #include "common/widgets/EveryWindow.h"
 #include "format/TFormatSettings.h"
+#include "ui/TPrzyciskBoczny.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -85,6 +86,28 @@ TEST(Accessibility, TheChartsBarsAreChildrenWalkedWithTheArrows) {
     EXPECT_EQ(klikniete[2].at(0).toInt(), 2);
     EXPECT_EQ(klikniete[3].at(0).toInt(), 0);
     EXPECT_EQ(dostep->indexOfChild(dostep->focusChild()), 0);
+}
+
+// A side button's caption is broken over lines on screen; a screen reader
+// reads it as words, not glued at the breaks.
+TEST(Accessibility, SideButtonsAreNamedByTheirCaptionsInOneLine) {
+    const struct {
+        const char* tytul;
+        const char* nazwa;
+    } przypadki[] = {
+        {"Zakończ\rlokatę", "Zakończ lokatę"},
+        {"Utworz\r\nnową jak ta", "Utworz nową jak ta"},
+        {"Pobierz\r\ninformacje\r\no lokatach\r\nz Internetu",
+         "Pobierz informacje o lokatach z Internetu"},
+        {"Dodaj", "Dodaj"},
+    };
+    for (const auto& p : przypadki) {
+        TPrzyciskBoczny przycisk("sbtn_Test", QString::fromUtf8(p.tytul),
+                                 QStringLiteral("podpowiedź"), QIcon());
+        QAccessibleInterface* dostep = QAccessible::queryAccessibleInterface(&przycisk);
+        ASSERT_NE(dostep, nullptr);
+        EXPECT_EQ(dostep->text(QAccessible::Name), QString::fromUtf8(p.nazwa)) << p.tytul;
+    }
 }
 
 } // namespace
